@@ -1,0 +1,34 @@
+#pragma once
+
+// The numeric core of Transcalc, free of any window toolkit.
+//
+// How the pieces fit:
+//   NumberText   field text -> number (ParseNumber) and number -> result text
+//                (FormatNumber), with the two roundings to k decimals. The
+//                decimal separator is always given by the caller.
+//   Extended     the 80-bit arithmetic every formula runs in, with the three
+//                faults (ArithmeticFault) as exceptions, and Store to double.
+//   DesignState  the values that all the steps below share.
+//   Calculate    the "Расчет" command: fields -> DesignState, core geometry,
+//                echo lines and mode line in a ResultsList.
+//   ResultsPass  what follows a Calculate: core header, checks, one mode
+//                design (Choke, Flyback, Forward; each through
+//                GappedInductance), the failure line and the ring trailer.
+//   ResultsList  the interface through which lines and the list colour reach
+//                whoever shows them: the window, the command line, the tests.
+//
+// A command is Calculate followed by one RunResultsPass; every error is a
+// ConversionError or an ArithmeticFault whose what() is the error box text
+// (see ErrorBoxText).
+
+#include "Calculate.h"
+#include "Choke.h"
+#include "DesignState.h"
+#include "Errors.h"
+#include "Extended.h"
+#include "Flyback.h"
+#include "Forward.h"
+#include "GappedInductance.h"
+#include "NumberText.h"
+#include "ResultsList.h"
+#include "ResultsPass.h"

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Extended.h"
+#include "NumberText.h"
+
+namespace transcalc {
+
+// The one font colour of the whole results list.
+enum class ListColour {
+    Default,  // as the window was built, before any Calculate
+    Desktop,  // a mode was chosen: the list reads as normal results
+    Red,      // the mode or some data are missing
+};
+
+// The results list as the designs see it. The window mirrors every call into
+// its list widget at once, so that the lines appended before a fault stay.
+class ResultsList {
+public:
+    virtual ~ResultsList() = default;
+    virtual void Clear() = 0;  // removes every line; the colour stays
+    virtual void Append(std::string_view line) = 0;
+    virtual void SetColour(ListColour colour) = 0;
+};
+
+// A results list held in memory, for the command line and the tests.
+class RecordedList final : public ResultsList {
+public:
+    void Clear() override { lines.clear(); }
+    void Append(std::string_view line) override { lines.emplace_back(line); }
+    void SetColour(ListColour newColour) override { colour = newColour; }
+
+    std::vector<std::string> lines;
+    ListColour colour = ListColour::Default;
+};
+
+// Writes result lines, each a label, a number text and a unit text with
+// nothing between them.
+class ResultWriter {
+public:
+    ResultWriter(ResultsList& list, DecimalSeparator separator) : list_(list), separator_(separator) {}
+
+    void Text(std::string_view line) { list_.Append(line); }
+    void Number(std::string_view label, Extended value, std::string_view unit = {});
+    void SetColour(ListColour colour) { list_.SetColour(colour); }
+
+private:
+    ResultsList& list_;
+    DecimalSeparator separator_;
+};
+
+}  // namespace transcalc
