@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string_view>
+
 #include "DesignState.h"
+#include "Extended.h"
 #include "ResultsList.h"
 
 namespace transcalc {
@@ -9,5 +12,15 @@ namespace transcalc {
 // data are missing (after appending its own message, if it has one), and the
 // results pass then appends the failure line.
 enum class BranchOutcome { Completed, Refused };
+
+// Messages that more than one design gives.
+inline constexpr std::string_view kNoInputVoltage = "Не введено напряжение первичкм";
+inline constexpr std::string_view kNoFrequency = "Частота=0";
+
+// Inductance in henry shown in millihenry to five decimals (multiplication form).
+Extended MilliHenry(double henry);
+
+// The line of a result in millihenry, with its Latin "M".
+inline constexpr std::string_view kMilliHenryUnit = " MГн";
 
 }  // namespace transcalc

@@ -1,0 +1,185 @@
+#include "CliOptions.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <string_view>
+#include <utility>
+
+namespace transcalc::cli {
+
+const char* const kUsage =
+    R"(Usage: transcalc-cli [options]
+Designs a choke or the transformer of a flyback, single-ended or push-pull
+forward converter: one Calculate and its results, as the window shows them.
+
+  --core KIND       ring | e | u  (e = Ш-shaped, u = П-shaped): makes that core picture
+                    visible; may be repeated; absent: no picture visible
+  --mode MODE       choke | flyback | single-ended | push-pull, or an exact mode text
+                    ("Дроссель", "Обратноходовой", "Однотактный", "Двухтактный", or any
+                    other text, taken as it is); absent: empty mode
+  field options, each setting the text of one input field exactly as typed (blanks, commas
+  and exponents kept); an absent option leaves its field empty, except --gap, whose field
+  starts as "0" as in the window:
+  --d1 TEXT | --h1 TEXT        Edit1
+  --d2 TEXT | --h2 TEXT        Edit2
+  --h TEXT  | --l1 TEXT        Edit3
+  --l2 TEXT                    Edit4
+  --gap TEXT                   Edit5 (mm), default "0"
+  --freq TEXT | --pulse TEXT   Edit6 (kHz in the forward modes, µs in flyback)
+  --vin TEXT                   Edit7
+  --vout TEXT                  Edit8
+  --db TEXT                    Edit9
+  --mu TEXT                    Edit10
+  --turns TEXT                 Edit11
+  --overshoot TEXT             Edit12
+  --separator C     the decimal separator, "," or "." (default: the user's locale, as the
+                    window takes it)
+  --json            print one JSON object instead of plain lines
+  --help            usage
+
+Exit status: 0 results in the normal colour, 3 the list ends red (mode or data
+missing), 2 an error was reported, 64 bad usage.
+)";
+
+namespace {
+
+struct FieldOption {
+    std::string_view name;
+    int edit;
+};
+
+constexpr FieldOption kFieldOptions[] = {
+    {"d1", 1},   {"h1", 1},     {"d2", 2},      {"h2", 2},   {"h", 3},    {"l1", 3},
+    {"l2", 4},   {"gap", 5},    {"freq", 6},    {"pulse", 6}, {"vin", 7},  {"vout", 8},
+    {"db", 9},   {"mu", 10},    {"turns", 11},  {"overshoot", 12},
+};
+
+constexpr std::pair<std::string_view, std::string_view> kModeNames[] = {
+    {"choke", "Дроссель"},
+    {"flyback", "Обратноходовой"},
+    {"single-ended", "Однотактный"},
+    {"push-pull", "Двухтактный"},
+};
+
+void SetCore(CorePictures& cores, std::string_view kind) {
+    if (kind == "ring") {
+        cores.ring = true;
+    } else if (kind == "e") {
+        cores.shapedE = true;
+    } else if (kind == "u") {
+        cores.shapedU = true;
+    } else {
+        throw UsageError("--core takes ring, e or u, not '" + std::string(kind) + "'");
+    }
+}
+
+std::string ModeText(std::string_view mode) {
+    for (const auto& [name, text] : kModeNames) {
+        if (mode == name) {
+            return std::string(text);
+        }
+    }
+    return std::string(mode);
+}
+
+// Languages whose regional settings write a decimal comma, for a locale that
+// names one but is not installed on this machine.
+bool LanguageUsesComma(std::string_view language) {
+    constexpr std::string_view kCommaLanguages[] = {
+        "af", "az", "be", "bg", "bs", "ca", "cs", "da", "de", "el", "es", "et", "eu", "fi",
+        "fo", "fr", "gl", "hr", "hu", "hy", "id", "is", "it", "ka", "kk", "ky", "lt", "lv",
+        "mk", "mn", "nb", "nl", "nn", "no", "pl", "pt", "ro", "ru", "sk", "sl", "sq", "sr",
+        "sv", "tr", "uk", "uz", "vi"};
+    for (std::string_view comma : kCommaLanguages) {
+        if (language == comma) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string SystemDecimalSeparator() {
+    std::string name;
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            name = value;
+            break;
+        }
+    }
+    if (name.empty() || name == "C" || name == "POSIX" || name.starts_with("C.")) {
+        return ".";
+    }
+    std::string separator;
+    if (std::setlocale(LC_NUMERIC, name.c_str()) != nullptr) {
+        separator = std::localeconv()->decimal_point;
+        std::setlocale(LC_NUMERIC, "C");
+    } else {
+        separator = LanguageUsesComma(name.substr(0, name.find_first_of("_.@"))) ? "," : ".";
+    }
+    return separator.empty() ? "." : separator;
+}
+
+CliOptions ParseCommandLine(int argc, const char* const argv[]) {
+    CliOptions options;
+    options.fields.Edit(5) = "0";
+    std::string separator;  // empty: the user's locale decides
+
+    for (int i = 1; i < argc; ++i) {
+        std::string_view argument = argv[i];
+        if (!argument.starts_with("--")) {
+            throw UsageError("unexpected argument '" + std::string(argument) + "'");
+        }
+        std::string_view name = argument.substr(2);
+        std::optional<std::string> inlineValue;
+        if (const auto equals = name.find('='); equals != std::string_view::npos) {
+            inlineValue = std::string(name.substr(equals + 1));
+            name = name.substr(0, equals);
+        }
+        if (name == "json" || name == "help") {
+            if (inlineValue) {
+                throw UsageError("--" + std::string(name) + " takes no value");
+            }
+            (name == "json" ? options.json : options.help) = true;
+            continue;
+        }
+        auto value = [&]() -> std::string {
+            if (inlineValue) {
+                return *inlineValue;
+            }
+            if (i + 1 >= argc) {
+                throw UsageError("--" + std::string(name) + " needs a value");
+            }
+            return argv[++i];
+        };
+
+        if (name == "core") {
+            SetCore(options.cores, value());
+        } else if (name == "mode") {
+            options.mode = ModeText(value());
+        } else if (name == "separator") {
+            separator = value();
+            if (separator != "," && separator != ".") {
+                throw UsageError("--separator takes \",\" or \".\", not '" + separator + "'");
+            }
+        } else {
+            bool known = false;
+            for (const FieldOption& field : kFieldOptions) {
+                if (name == field.name) {
+                    options.fields.Edit(field.edit) = value();
+                    known = true;
+                    break;
+                }
+            }
+            if (!known) {
+                throw UsageError("unknown option '--" + std::string(name) + "'");
+            }
+        }
+    }
+    options.separator = separator.empty() ? SystemDecimalSeparator() : separator;
+    return options;
+}
+
+}  // namespace transcalc::cli

@@ -1,0 +1,108 @@
+#include "CliReport.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace transcalc::cli {
+namespace {
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (char c : text) {
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                    out += escaped;
+                } else {
+                    out += c;
+                }
+        }
+    }
+    out += '"';
+}
+
+// 17 significant digits read back to the same double. The C library formats
+// in the "C" locale here: the program never sets LC_NUMERIC for long.
+void AppendJsonNumber(std::string& out, double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    out += text;
+}
+
+const char* ColourName(ListColour colour) {
+    switch (colour) {
+        case ListColour::Desktop:
+            return "desktop";
+        case ListColour::Red:
+            return "red";
+        case ListColour::Default:
+            break;
+    }
+    return "default";
+}
+
+}  // namespace
+
+int ExitStatus(const RunReport& report) {
+    if (report.error) {
+        return kExitError;
+    }
+    return report.list.colour == ListColour::Red ? kExitRed : kExitNormal;
+}
+
+std::string ToJson(const RunReport& report) {
+    std::string out = "{\"lines\": [";
+    for (std::size_t i = 0; i < report.list.lines.size(); ++i) {
+        if (i > 0) {
+            out += ", ";
+        }
+        AppendJsonString(out, report.list.lines[i]);
+    }
+    out += "], \"colour\": \"";
+    out += ColourName(report.list.colour);
+    out += "\", \"error\": ";
+    if (report.error) {
+        AppendJsonString(out, *report.error);
+    } else {
+        out += "null";
+    }
+
+    const DesignState& s = report.state;
+    const std::pair<const char*, double> values[] = {
+        {"Inductance", s.Inductance},     {"DimHL1", s.DimHL1},
+        {"DimL2", s.DimL2},               {"VoltIn", s.VoltIn},
+        {"VoltOut", s.VoltOut},           {"RingD1", s.RingD1},
+        {"RingD2", s.RingD2},             {"CoreArea", s.CoreArea},
+        {"PathLength", s.PathLength},     {"SatInduction", s.SatInduction},
+        {"FreqHz", s.FreqHz},             {"Permeability", s.Permeability},
+        {"PermWithGap", s.PermWithGap},   {"ChokeTurns", s.ChokeTurns},
+        {"TurnsPrimary", s.TurnsPrimary}, {"TurnsSecondary", s.TurnsSecondary},
+        {"GapCm", s.GapCm},               {"DimH1", s.DimH1},
+        {"DimH2", s.DimH2},               {"PulseUs", s.PulseUs},
+        {"OvershootVolt", s.OvershootVolt},
+    };
+    out += ", \"state\": {";
+    for (const auto& [name, value] : values) {
+        out += '"';
+        out += name;
+        out += "\": ";
+        AppendJsonNumber(out, value);
+        out += ", ";
+    }
+    out += "\"ResultsPending\": ";
+    out += s.ResultsPending ? "true" : "false";
+    out += ", \"Mode\": ";
+    AppendJsonString(out, s.Mode);
+    out += "}}\n";
+    return out;
+}
+
+}  // namespace transcalc::cli

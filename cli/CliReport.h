@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "DesignState.h"
+#include "ResultsList.h"
+
+namespace transcalc::cli {
+
+// What one run leaves: the list as the window would show it, the error box
+// text if there was one, and the design state.
+struct RunReport {
+    RecordedList list;
+    std::optional<std::string> error;
+    DesignState state;
+};
+
+inline constexpr int kExitNormal = 0;
+inline constexpr int kExitError = 2;
+inline constexpr int kExitRed = 3;
+inline constexpr int kExitUsage = 64;
+
+int ExitStatus(const RunReport& report);
+
+// One JSON object: lines, colour, error and every design value.
+std::string ToJson(const RunReport& report);
+
+}  // namespace transcalc::cli

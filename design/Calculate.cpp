@@ -1,0 +1,147 @@
+#include "Calculate.h"
+
+#include "Extended.h"
+
+namespace transcalc {
+namespace {
+
+// Reads input fields in the order the command needs them. A value is reset
+// before its field is read, so a bad field leaves it at 0.
+class FieldReader {
+public:
+    FieldReader(const InputFields& fields, DecimalSeparator separator)
+        : fields_(fields), separator_(separator) {}
+
+    bool Has(int edit) const { return !fields_.Edit(edit).empty(); }
+    double Number(int edit) const { return ParseNumber(fields_.Edit(edit), separator_); }
+
+    void Value(double& target, int edit) const {
+        target = 0;
+        if (Has(edit)) {
+            target = Number(edit);
+        }
+    }
+
+    // Dimensions are typed in millimetres and kept in centimetres.
+    void Millimetres(double& target, int edit) const {
+        target = 0;
+        if (Has(edit)) {
+            target = Store(Extended(Number(edit)) * 0.1L);
+        }
+    }
+
+private:
+    const InputFields& fields_;
+    DecimalSeparator separator_;
+};
+
+void ReadRingCore(const FieldReader& read, DesignState& s) {
+    read.Millimetres(s.RingD1, 1);
+    read.Millimetres(s.RingD2, 2);
+    read.Millimetres(s.DimHL1, 3);
+    s.CoreArea = Store((Extended(s.RingD1) - s.RingD2) * s.DimHL1 / 2);
+    s.PathLength = Store(Abs((Extended(s.RingD1) + s.RingD2) / 2 * kPi));
+}
+
+// A shaped core with impossible dimensions may give a negative path; it is
+// kept as it is, and the echo and the results pass judge it.
+void ReadShapedCore(const FieldReader& read, bool eShaped, DesignState& s) {
+    read.Millimetres(s.DimH1, 1);
+    read.Millimetres(s.DimH2, 2);
+    read.Millimetres(s.DimHL1, 3);
+    read.Millimetres(s.DimL2, 4);
+    s.CoreArea = Store(Extended(s.DimL2) * s.DimHL1);
+    if (eShaped) {
+        s.PathLength = Store((Extended(4) * s.DimH1 + s.DimH2) - Extended(3) * s.DimHL1);
+    } else {
+        s.PathLength = Store((Extended(4) * s.DimH1 + Extended(2) * s.DimH2) - Extended(4) * s.DimHL1);
+    }
+}
+
+void ReadInputs(const FieldReader& read, const CorePictures& cores, DesignState& s) {
+    read.Value(s.Permeability, 10);
+    read.Millimetres(s.GapCm, 5);
+    read.Value(s.SatInduction, 9);
+    read.Value(s.VoltIn, 7);
+    read.Value(s.VoltOut, 8);
+    s.FreqHz = 0;
+    s.PulseUs = 0;
+    if (read.Has(6)) {
+        // The same number is a frequency in kHz or a pulse in µs, by mode.
+        s.FreqHz = read.Number(6);
+        s.PulseUs = s.FreqHz;
+        s.FreqHz = Store(Extended(s.FreqHz) * 1000);
+    }
+    if (cores.ring) {
+        ReadRingCore(read, s);
+    }
+    if (read.Has(12)) {
+        s.OvershootVolt = read.Number(12);
+    }
+    if (cores.shapedE || cores.shapedU) {
+        ReadShapedCore(read, cores.shapedE, s);
+    }
+    if (read.Has(11)) {
+        s.ChokeTurns = read.Number(11);
+    }
+}
+
+void AppendEcho(const DesignState& s, ResultWriter& out) {
+    const bool choke = s.Mode == kModeChoke;
+    const bool flyback = s.Mode == kModeFlyback;
+    if (!choke && s.VoltIn > 0) {
+        out.Number("Напряжение первички=", s.VoltIn);
+    }
+    if (!choke && s.VoltOut > 0) {
+        out.Number("Напряжение вторички=", s.VoltOut);
+    }
+    if (flyback && s.OvershootVolt > 0) {
+        out.Number("Напряжение выброса обраноходовой=", s.OvershootVolt);
+    }
+    out.Number("Зазор=", Extended(s.GapCm) * 10, " мм");
+    const bool frequencyShown = !choke && !flyback && s.FreqHz > 0;
+    if (frequencyShown) {
+        out.Number("Частота=", Extended(s.FreqHz) / 1000, " КГц");
+    }
+    if (!choke && !frequencyShown) {
+        out.Number("Длительность импульса= ", s.PulseUs, " МкСек");
+    }
+    if (s.CoreArea > 0) {
+        out.Number("Сечение=", RoundedMul(s.CoreArea, 4), " см2");
+    }
+    // Rounded before the sign is known: the rounding of a huge path faults
+    // whatever its sign.
+    const double shownPath = RoundedDiv(s.PathLength, 2);
+    if (s.PathLength > 0) {
+        out.Number("Длина магнитной линии=", shownPath, " см");
+    }
+    if (s.Permeability > 0) {
+        out.Number("Проницаемость=", s.Permeability);
+    }
+    if (s.SatInduction > 0) {
+        out.Number("dB инд. нассыщения=", s.SatInduction);
+    }
+}
+
+}  // namespace
+
+void Calculate(const InputFields& fields, const CorePictures& cores, DesignState& state,
+               ResultsList& list, DecimalSeparator separator) {
+    list.Clear();
+    ReadInputs(FieldReader(fields, separator), cores, state);
+
+    ResultWriter out(list, separator);
+    AppendEcho(state, out);
+    out.Text("");
+    out.Text("");
+    if (!state.Mode.empty()) {
+        out.Text("         Режим работы: " + state.Mode);
+        out.SetColour(ListColour::Desktop);
+    } else {
+        out.SetColour(ListColour::Red);
+        out.Text("Введите режим ");
+    }
+    state.ResultsPending = true;
+}
+
+}  // namespace transcalc

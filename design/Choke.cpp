@@ -1,0 +1,30 @@
+#include "Choke.h"
+
+#include "GappedInductance.h"
+
+namespace transcalc {
+
+BranchOutcome DesignChoke(DesignState& s, ResultWriter& out) {
+    if (s.ChokeTurns == 0) {
+        return BranchOutcome::Refused;
+    }
+    s.Inductance = GappedInductance(s.ChokeTurns, s);
+    out.Number("Прониц с зазором=", RoundedDiv(s.PermWithGap, 1));
+    out.Number("Индуктивность=", MilliHenry(s.Inductance), kMilliHenryUnit);
+    out.Number("Зазор=", Extended(s.GapCm) * 10, " мм");
+    out.Number("Число витков дросселя=", s.ChokeTurns);
+
+    // N·B·A / L with the area in m²: the current at which the core saturates.
+    double flux = Store(Extended(s.CoreArea) * s.SatInduction * 100 * s.ChokeTurns / 100);
+    flux = Store(Extended(0.000001L) * flux);
+    const double maxCurrent = Store(Extended(100) * flux / s.Inductance);
+    out.Number("Максимальный ток дросселя=", RoundedDiv(maxCurrent, 3), " А");
+
+    // 7 A per mm² of copper, from the unrounded current.
+    const double crossSection = Store(Extended(maxCurrent) / 7);
+    const double diameter = Store(Sqrt(Extended(crossSection) * 4 / kPi));
+    out.Number("Рекомендуемый диаметр проводане не менее=", RoundedDiv(diameter, 3), " мм");
+    return BranchOutcome::Completed;
+}
+
+}  // namespace transcalc

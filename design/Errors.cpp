@@ -1,0 +1,18 @@
+#include "Errors.h"
+
+namespace transcalc {
+
+ConversionError::ConversionError(std::string_view cleanedText)
+    : std::runtime_error("'" + std::string(cleanedText) + "' is not a valid floating point value") {}
+
+std::string ErrorBoxText(std::string_view errorText) {
+    std::string text(errorText);
+    // Compared as an unsigned byte: the last byte of any non-ASCII UTF-8
+    // character sorts after "." as the character itself does.
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') {
+        text += '.';
+    }
+    return text;
+}
+
+}  // namespace transcalc

@@ -1,0 +1,54 @@
+#include "Flyback.h"
+
+#include "GappedInductance.h"
+
+namespace transcalc {
+
+BranchOutcome DesignFlyback(DesignState& s, ResultWriter& out) {
+    if (s.PulseUs == 0) {
+        out.Text("Длительность импульса=0");
+        return BranchOutcome::Refused;
+    }
+    if (s.VoltIn == 0) {
+        out.Text(kNoInputVoltage);
+        return BranchOutcome::Refused;
+    }
+    // Turns for the volt-seconds of one pulse at the saturation induction
+    // (time in µs, area in cm²). Adding 0.5 before rounding to even lifts any
+    // fraction and any odd count to the next whole number.
+    s.TurnsPrimary = Store((Extended(s.VoltIn) * s.PulseUs) / (Extended(s.CoreArea) * s.SatInduction * 100));
+    s.TurnsPrimary = Store(Round(Extended(s.TurnsPrimary) + 0.5L));
+    out.Number("Количество витков первички=", s.TurnsPrimary);
+
+    s.Inductance = GappedInductance(s.TurnsPrimary, s);
+    out.Number("Прониц с зазором=", RoundedDiv(s.PermWithGap, 1));
+    out.Number("Индуктивность первички=", MilliHenry(s.Inductance), kMilliHenryUnit);
+    out.Number("Зазор=", Extended(s.GapCm) * 10, " мм");
+
+    const double peakCurrent = Store(Extended(0.000001L) * s.PulseUs * s.VoltIn / s.Inductance);
+    out.Number("Максимальный импульсный ток через силовой тразистор=", RoundedDiv(peakCurrent, 3), " А");
+
+    // From here on the overshoot is the voltage the secondary reflects.
+    if (s.OvershootVolt > s.VoltIn) {
+        s.OvershootVolt = Store(Extended(s.OvershootVolt) - s.VoltIn);
+    }
+    s.TurnsSecondary = Store(Extended(s.TurnsPrimary) * s.VoltOut / s.OvershootVolt);
+    s.TurnsSecondary = Store(Round(Extended(1.1L) * s.TurnsSecondary));
+    out.Number("Количество витков вторички=", s.TurnsSecondary);
+
+    const double maxVoltage =
+        Store(Extended(s.TurnsPrimary) / s.TurnsSecondary * s.VoltOut * 1.1L + s.VoltIn);
+    out.Number("Максимальное напряжение на транзисторе=", RoundedMul(maxVoltage, 1));
+
+    const double pauseUs = Store(Extended(s.PulseUs) * s.VoltIn / s.OvershootVolt);
+    out.Number("Время импульса=", RoundedMul(s.PulseUs, 4), " МкСек");
+    out.Number("Время паузы=", RoundedMul(RoundedDiv(pauseUs, 1), 4), " МкСек");
+
+    const double periodUs = Store(Extended(s.PulseUs) + pauseUs);
+    double frequency = Store(Extended(1) / (Extended(0.000001L) * periodUs));
+    frequency = Store(Round(frequency));
+    out.Number("Рекомендуемая частота=", Extended(frequency) / 1000, " КГц");
+    return BranchOutcome::Completed;
+}
+
+}  // namespace transcalc

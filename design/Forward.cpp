@@ -1,0 +1,122 @@
+#include "Forward.h"
+
+#include "GappedInductance.h"
+
+namespace transcalc {
+namespace {
+
+// Where the two forward converters differ once the working pulse is known.
+struct ForwardKind {
+    bool singleEnded;
+    long double secondaryFactor;  // on VoltOut in the secondary turns
+    long double voltageScale;     // K in the secondary voltage, to 4 decimals
+};
+
+constexpr ForwardKind kPushPull{false, 1.0L, 10000.0L};
+constexpr ForwardKind kSingleEnded{true, 20.0L / 9.0L, 4500.0L};
+
+const char* const kPulseLabel = "Длительность импульса=";
+const char* const kMicroseconds = " МкСек";
+
+double SecondaryVoltage(const DesignState& s, const ForwardKind& kind) {
+    return Store(Extended(Round((Extended(kind.voltageScale) * s.VoltIn) * s.TurnsSecondary /
+                                s.TurnsPrimary)) *
+                 0.0001L);
+}
+
+// The calculation both converters share, from the raw primary turns and the
+// working pulse of the preparation.
+BranchOutcome DesignForward(DesignState& s, ResultWriter& out, const ForwardKind& kind) {
+    if (s.FreqHz == 0) {
+        out.Text(kNoFrequency);
+        return BranchOutcome::Refused;
+    }
+    if (s.VoltIn == 0) {
+        out.Text(kNoInputVoltage);
+        return BranchOutcome::Refused;
+    }
+    s.TurnsPrimary = Store(Round(Extended(s.TurnsPrimary) + 0.5L));
+    out.Number("Число витков первички=", s.TurnsPrimary);
+
+    s.Inductance = GappedInductance(s.TurnsPrimary, s);
+    out.Number("Индуктивность первички=", MilliHenry(s.Inductance), kMilliHenryUnit);
+
+    // The unrounded count goes straight to the rounding.
+    s.TurnsSecondary =
+        Store(Round((Extended(kind.secondaryFactor) * s.VoltOut) * s.TurnsPrimary / s.VoltIn));
+    out.Number("Число витков вторички=", s.TurnsSecondary);
+    double voltSecondary = SecondaryVoltage(s, kind);
+    out.Number("Напряжение на вторичке=", voltSecondary);
+
+    // Whole turns rarely give the wanted voltage: one turn more or less.
+    if (voltSecondary != s.VoltOut) {
+        const int step = voltSecondary > s.VoltOut ? -1 : 1;
+        s.TurnsSecondary = Store(Extended(s.TurnsSecondary) + step);
+        out.Number("Число витков вторички  с учетом несоответствия расчету=", s.TurnsSecondary);
+        voltSecondary = SecondaryVoltage(s, kind);
+        out.Number("Напряжение на вторичке=", voltSecondary);
+    }
+
+    double voltPerTurn = Store(Extended(s.VoltIn) / s.TurnsPrimary);
+    if (kind.singleEnded) {
+        voltPerTurn = Store(Extended(9.0L / 11.0L) * voltPerTurn);
+    }
+    out.Number("Напряжение на 1 витке=", RoundedMul(voltPerTurn, 5), " Вольт");
+
+    double idleCurrent = Store((Extended(s.VoltIn) * s.PulseUs) * 0.000001L / s.Inductance);
+    if (!kind.singleEnded) {
+        idleCurrent = Store(Extended(idleCurrent) / 2);
+    }
+    out.Number("Импульсный ток при холостом ходе=", RoundedMul(idleCurrent, 3), " A");
+
+    // The shortest pulse that keeps the core out of saturation with these turns.
+    s.PulseUs = Store((Extended(s.CoreArea) * 200 * s.SatInduction * s.TurnsPrimary) / s.VoltIn);
+    if (kind.singleEnded) {
+        s.PulseUs = Store(Extended(s.PulseUs) / 2);
+    }
+    out.Number("Минимальная длительность импульса=", RoundedMul(s.PulseUs, 5), kMicroseconds);
+
+    double pauseUs = s.PulseUs;
+    if (kind.singleEnded) {
+        pauseUs = Store(Extended(11.0L / 9.0L) * s.PulseUs);
+        out.Number("Минммальная длительность паузы=", RoundedMul(pauseUs, 3), "МкСек");
+    }
+    out.Text("При данных параметрах трансформатора");
+    out.Number("Минимально-возиожная частота =",
+               Extended(Round(Extended(1000000) / (Extended(s.PulseUs) + pauseUs))) * 0.001L,
+               " КГц");
+    return BranchOutcome::Completed;
+}
+
+}  // namespace
+
+BranchOutcome DesignPushPull(DesignState& s, ResultWriter& out) {
+    // Without a frequency the common calculation reports it.
+    if (s.FreqHz != 0) {
+        s.PulseUs = Store(Extended(1000000) / (Extended(2) * s.FreqHz));
+        out.Number(kPulseLabel, RoundedMul(s.PulseUs, 4), kMicroseconds);
+        s.TurnsPrimary =
+            Store((Extended(s.VoltIn) * s.PulseUs) / (Extended(s.CoreArea) * s.SatInduction * 200));
+    }
+    return DesignForward(s, out, kPushPull);
+}
+
+BranchOutcome DesignSingleEnded(DesignState& s, ResultWriter& out) {
+    if (s.VoltIn == 0) {
+        out.Text(kNoInputVoltage);
+        return BranchOutcome::Refused;
+    }
+    if (s.FreqHz == 0) {
+        out.Text(kNoFrequency);
+        return BranchOutcome::Refused;
+    }
+    s.PulseUs = Store(Extended(1000000) / s.FreqHz * 0.45L);
+    out.Number(kPulseLabel, RoundedMul(s.PulseUs, 4), kMicroseconds);
+    const double pauseUs = Store(Extended(1000000) / s.FreqHz * 0.55L);
+    out.Number("Длительность паузы=", RoundedMul(pauseUs, 4), kMicroseconds);
+    s.TurnsPrimary =
+        Store((Extended(s.VoltIn) * s.PulseUs) / (Extended(s.CoreArea) * s.SatInduction * 100));
+    return DesignForward(s, out, kSingleEnded);
+}
+
+}  // namespace transcalc

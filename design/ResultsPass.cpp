@@ -1,0 +1,77 @@
+#include "ResultsPass.h"
+
+#include "Choke.h"
+#include "Flyback.h"
+#include "Forward.h"
+
+namespace transcalc {
+namespace {
+
+BranchOutcome DesignForMode(DesignState& s, ResultWriter& out) {
+    if (s.Mode == kModeChoke) {
+        return DesignChoke(s, out);
+    }
+    if (s.Mode == kModeFlyback) {
+        return DesignFlyback(s, out);
+    }
+    if (s.Mode == kModePushPull) {
+        return DesignPushPull(s, out);
+    }
+    if (s.Mode == kModeSingleEnded) {
+        return DesignSingleEnded(s, out);
+    }
+    // No mode, or one the designs do not know: Calculate has already asked for it.
+    return BranchOutcome::Completed;
+}
+
+// The shared checks, then the design of the mode.
+BranchOutcome Design(DesignState& s, ResultWriter& out) {
+    if (s.SatInduction == 0) {
+        out.Text("Индукция насыщения dB не может равняться 0");
+        return BranchOutcome::Refused;
+    }
+    if (s.PathLength == 0) {
+        return BranchOutcome::Refused;
+    }
+    return DesignForMode(s, out);
+}
+
+void AppendResults(const CorePictures& cores, DesignState& s, ResultWriter& out) {
+    if (cores.ring) {
+        out.Text("Магнитопровод кольцо");
+    }
+    if (cores.shapedE) {
+        out.Text("Магнитопровод Ш образный");
+    }
+    if (cores.shapedU) {
+        out.Text("Магнитопровод П образный");
+    }
+    if (Design(s, out) == BranchOutcome::Refused) {
+        out.Text("Введены не все данные, расчет не возможен");
+        out.SetColour(ListColour::Red);
+    }
+    if (cores.ring) {
+        out.Text(" ");
+        // A ring core is normally ungapped: ask whether the entered gap is real.
+        if (s.GapCm != 0) {
+            out.Number("Внимание: магнитопровод кольцо. Точно есть зазор=", Extended(s.GapCm) * 10,
+                       " мм?");
+        }
+    }
+}
+
+}  // namespace
+
+void RunResultsPass(const CorePictures& cores, DesignState& state, ResultsList& list,
+                    DecimalSeparator separator) {
+    ResultWriter out(list, separator);
+    try {
+        AppendResults(cores, state, out);
+    } catch (...) {
+        state.ResultsPending = false;
+        throw;
+    }
+    state.ResultsPending = false;
+}
+
+}  // namespace transcalc
