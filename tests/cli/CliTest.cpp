@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CliRun {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+std::string ReadAll(int fd) {
+    std::string text;
+    char buffer[4096];
+    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, n);
+    }
+    close(fd);
+    return text;
+}
+
+// Runs the program with the arguments exactly as given, in the C locale.
+CliRun RunCli(std::vector<std::string> arguments) {
+    int out[2];
+    int err[2];
+    if (pipe(out) != 0 || pipe(err) != 0) {
+        return {};
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(out[1], 1);
+        dup2(err[1], 2);
+        close(out[0]);
+        close(err[0]);
+        std::vector<char*> argv = {const_cast<char*>(TRANSCALC_CLI)};
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        char lcAll[] = "LC_ALL=C";
+        char* environment[] = {lcAll, nullptr};
+        execve(TRANSCALC_CLI, argv.data(), environment);
+        _exit(127);
+    }
+    close(out[1]);
+    close(err[1]);
+    CliRun run;
+    run.out = ReadAll(out[0]);
+    run.err = ReadAll(err[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+struct CliCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string out;
+    std::string err;
+    int status;
+};
+
+class CliTest : public testing::TestWithParam<CliCase> {};
+
+TEST_P(CliTest, PrintsTheListByteForByte) {
+    const CliRun run = RunCli(GetParam().arguments);
+    EXPECT_EQ(run.out, GetParam().out);
+    EXPECT_EQ(run.err, GetParam().err);
+    EXPECT_EQ(run.status, GetParam().status);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, CliTest,
+    testing::Values(
+        CliCase{"RingChoke",
+                {"--separator", ",", "--core", "ring", "--mode", "choke", "--d1", "20", "--d2", "10",
+                 "--h", "10", "--gap", "0.5", "--mu", "2000", "--db", "0.3", "--turns", "20"},
+                "Зазор=0,5 мм\n"
+                "Сечение=0,5 см2\n"
+                "Длина магнитной линии=4,71 см\n"
+                "Проницаемость=2000\n"
+                "dB инд. нассыщения=0,3\n"
+                "\n"
+                "\n"
+                "         Режим работы: Дроссель\n"
+                "Магнитопровод кольцо\n"
+                "Прониц с зазором=90\n"
+                "Индуктивность=0,04966 MГн\n"
+                "Зазор=0,5 мм\n"
+                "Число витков дросселя=20\n"
+                "Максимальный ток дросселя=6,041 А\n"
+                "Рекомендуемый диаметр проводане не менее=1,048 мм\n"
+                " \n"
+                "Внимание: магнитопровод кольцо. Точно есть зазор=0,5 мм?\n",
+                "", 0},
+        CliCase{"ShapedFlyback",
+                {"--separator=,", "--core=e", "--h1=15", "--h2=20", "--l1=10", "--l2=5", "--gap=0.5",
+                 "--mu=2000", "--db=0.3", "--mode=flyback", "--pulse=10", "--vin=300", "--vout=12",
+                 "--overshoot=400"},
+                "Напряжение первички=300\n"
+                "Напряжение вторички=12\n"
+                "Напряжение выброса обраноходовой=400\n"
+                "Зазор=0,5 мм\n"
+                "Длительность импульса= 10 МкСек\n"
+                "Сечение=0,5 см2\n"
+                "Длина магнитной линии=5 см\n"
+                "Проницаемость=2000\n"
+                "dB инд. нассыщения=0,3\n"
+                "\n"
+                "\n"
+                "         Режим работы: Обратноходовой\n"
+                "Магнитопровод Ш образный\n"
+                "Количество витков первички=200\n"
+                "Прониц с зазором=95,2\n"
+                "Индуктивность первички=4,95238 MГн\n"
+                "Зазор=0,5 мм\n"
+                "Максимальный импульсный ток через силовой тразистор=0,606 А\n"
+                "Количество витков вторички=26\n"
+                "Максимальное напряжение на транзисторе=401,5\n"
+                "Время импульса=10 МкСек\n"
+                "Время паузы=30 МкСек\n"
+                "Рекомендуемая частота=25 КГц\n",
+                "", 0},
+        CliCase{"ShapedSingleEnded",
+                {"--separator", ",", "--core", "e", "--h1", "20", "--h2", "50", "--l1", "10", "--l2",
+                 "10", "--mu", "2000", "--db", "0.2", "--mode", "Однотактный", "--freq", "50", "--vin",
+                 "300", "--vout", "12"},
+                "Напряжение первички=300\n"
+                "Напряжение вторички=12\n"
+                "Зазор=0 мм\n"
+                "Частота=50 КГц\n"
+                "Сечение=1 см2\n"
+                "Длина магнитной линии=10 см\n"
+                "Проницаемость=2000\n"
+                "dB инд. нассыщения=0,2\n"
+                "\n"
+                "\n"
+                "         Режим работы: Однотактный\n"
+                "Магнитопровод Ш образный\n"
+                "Длительность импульса=9 МкСек\n"
+                "Длительность паузы=11 МкСек\n"
+                "Число витков первички=136\n"
+                "Индуктивность первички=48,0896 MГн\n"
+                "Число витков вторички=12\n"
+                "Напряжение на вторичке=11,9118\n"
+                "Число витков вторички  с учетом несоответствия расчету=13\n"
+                "Напряжение на вторичке=12,9044\n"
+                "Напряжение на 1 витке=1,80481 Вольт\n"
+                "Импульсный ток при холостом ходе=0,056 A\n"
+                "Минимальная длительность импульса=9,06667 МкСек\n"
+                "Минммальная длительность паузы=11,081МкСек\n"
+                "При данных параметрах трансформатора\n"
+                "Минимально-возиожная частота =49,632 КГц\n",
+                "", 0},
+        CliCase{"ShapedPushPullWithPoint",
+                {"--separator", ".", "--core", "u", "--h1", "20", "--h2", "30", "--l1", "10", "--l2",
+                 "10", "--mu", "2000", "--db", "0.2", "--mode", "push-pull", "--freq", "50", "--vin",
+                 "240", "--vout", "12"},
+                "Напряжение первички=240\n"
+                "Напряжение вторички=12\n"
+                "Зазор=0 мм\n"
+                "Частота=50 КГц\n"
+                "Сечение=1 см2\n"
+                "Длина магнитной линии=10 см\n"
+                "Проницаемость=2000\n"
+                "dB инд. нассыщения=0.2\n"
+                "\n"
+                "\n"
+                "         Режим работы: Двухтактный\n"
+                "Магнитопровод П образный\n"
+                "Длительность импульса=10 МкСек\n"
+                "Число витков первички=60\n"
+                "Индуктивность первички=9.36 MГн\n"
+                "Число витков вторички=3\n"
+                "Напряжение на вторичке=12\n"
+                "Напряжение на 1 витке=4 Вольт\n"
+                "Импульсный ток при холостом ходе=0.128 A\n"
+                "Минимальная длительность импульса=10 МкСек\n"
+                "При данных параметрах трансформатора\n"
+                "Минимально-возиожная частота =50 КГц\n",
+                "", 0}),
+    [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, CliTest,
+    testing::Values(
+        CliCase{"RingWithoutModeIsRed",
+                {"--separator", ",", "--core", "ring", "--d1", "20", "--d2", "10", "--h", "10"},
+                "Зазор=0 мм\nДлительность импульса= 0 МкСек\nСечение=0,5 см2\n"
+                "Длина магнитной линии=4,71 см\n\n\nВведите режим \n"
+                "Магнитопровод кольцо\nИндукция насыщения dB не может равняться 0\n"
+                "Введены не все данные, расчет не возможен\n \n",
+                "", 3},
+        CliCase{"ConversionError",
+                {"--separator", ",", "--mu", "2000", "--db", "0,3x"},
+                "", "'0,3x' is not a valid floating point value.\n", 2},
+        CliCase{"PointSeparatorRejectsAComma",
+                {"--separator", ".", "--gap", "0,5"},
+                "", "'0,5' is not a valid floating point value.\n", 2},
+        CliCase{"FaultInThePassKeepsItsLines",
+                {"--separator", ",", "--mode", "choke", "--core", "ring", "--d1", "20", "--d2", "10",
+                 "--h", "10", "--db", "0.3", "--turns", "20"},
+                "Зазор=0 мм\nСечение=0,5 см2\nДлина магнитной линии=4,71 см\n"
+                "dB инд. нассыщения=0,3\n\n\n         Режим работы: Дроссель\n"
+                "Магнитопровод кольцо\nПрониц с зазором=0\nИндуктивность=0 MГн\nЗазор=0 мм\n"
+                "Число витков дросселя=20\n",
+                "Floating point division by zero.\n", 2},
+        CliCase{"LastRepeatedOptionWins",
+                {"--separator", ",", "--mode", "flyback", "--mode", "choke", "--gap", "1", "--gap=2"},
+                "Зазор=2 мм\n\n\n         Режим работы: Дроссель\n"
+                "Индукция насыщения dB не может равняться 0\n"
+                "Введены не все данные, расчет не возможен\n",
+                "", 3},
+        CliCase{"AnyOtherModeTextIsTakenAsItIs", {"--separator", ",", "--mode", "boost"},
+                "Зазор=0 мм\nДлительность импульса= 0 МкСек\n\n\n         Режим работы: boost\n"
+                "Индукция насыщения dB не может равняться 0\n"
+                "Введены не все данные, расчет не возможен\n",
+                "", 3}),
+    [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    Usage, CliTest,
+    testing::Values(
+        CliCase{"UnknownOption", {"--bogus"}, "",
+                "transcalc-cli: unknown option '--bogus'\nTry 'transcalc-cli --help'.\n", 64},
+        CliCase{"BadCore", {"--core", "toroid"}, "",
+                "transcalc-cli: --core takes ring, e or u, not 'toroid'\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"MissingValue", {"--gap"}, "",
+                "transcalc-cli: --gap needs a value\nTry 'transcalc-cli --help'.\n", 64},
+        CliCase{"BadSeparator", {"--separator", ";"}, "",
+                "transcalc-cli: --separator takes \",\" or \".\", not ';'\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"Positional", {"ring"}, "",
+                "transcalc-cli: unexpected argument 'ring'\nTry 'transcalc-cli --help'.\n", 64}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(CliJsonTest, PrintsOneObjectWithTheState) {
+    const CliRun run = RunCli({"--json", "--separator", ",", "--core", "ring", "--d1", "20", "--d2",
+                               "10", "--h", "10"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.rfind("{\"lines\": [\"Зазор=0 мм\", \"Длительность импульса= 0 МкСек\", ", 0), 0u)
+        << run.out;
+    for (const char* part :
+         {"\"Введите режим \", \"Магнитопровод кольцо\"", "\"colour\": \"red\", \"error\": null",
+          "\"CoreArea\": 0.5, \"PathLength\": 4.7123889803846897,", "\"RingD1\": 2,",
+          "\"ResultsPending\": false, \"Mode\": \"\"}}\n"}) {
+        EXPECT_NE(run.out.find(part), std::string::npos) << part;
+    }
+}
+
+TEST(CliJsonTest, PutsTheErrorInTheObjectOnly) {
+    const CliRun run = RunCli({"--json", "--separator", ",", "--mu", "\"2\""});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find("\"error\": \"'\\\"2\\\"' is not a valid floating point value.\""),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\"colour\": \"default\""), std::string::npos);
+}
+
+TEST(CliHelpTest, PrintsTheUsage) {
+    const CliRun run = RunCli({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("Usage: transcalc-cli [options]\n", 0), 0u);
+    EXPECT_NE(run.out.find("--overshoot TEXT             Edit12"), std::string::npos);
+}
+
+}  // namespace
