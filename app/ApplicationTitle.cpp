@@ -1,0 +1,9 @@
+#include "ApplicationTitle.h"
+
+#include <QFileInfo>
+
+QString ApplicationTitle(const QString& programPath) {
+    QString name = QFileInfo(programPath).fileName();
+    name.truncate(name.indexOf(u'.') < 0 ? name.size() : name.indexOf(u'.'));
+    return name.left(1) + name.mid(1).toLower();
+}

@@ -1,0 +1,315 @@
+#include "L_C.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLayout>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "ApplicationTitle.h"
+#include "Calculate.h"
+#include "Errors.h"
+#include "ResultsPass.h"
+#include "WindowFonts.h"
+#include "ui_L_C.h"
+
+namespace {
+
+constexpr int kStatusTickMs = 10;
+constexpr int kResultsPassMs = 20;
+constexpr QPoint kDesignedPosition{308, 128};
+
+void SetCaption(QLabel* label, const QString& caption) {
+    label->setText(caption);
+    label->adjustSize();
+}
+
+}  // namespace
+
+// Outside any namespace, as the resource initialiser lives in the global one.
+static void RegisterPictures() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(transcalc);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::TForm1>()),
+      Timer1(new QTimer(this)),
+      Timer2(new QTimer(this)) {
+    RegisterPictures();
+    ui_->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    ApplyPixelHeights(*this);
+    for (QLabel* label : findChildren<QLabel*>()) {
+        label->adjustSize();
+    }
+    // Submenus answer to their design names as menu items, like every other item.
+    for (QMenu* menu : findChildren<QMenu*>()) {
+        menu->menuAction()->setObjectName(menu->objectName());
+    }
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    move(kDesignedPosition);
+
+    results_ = std::make_unique<ListBoxResults>(*ui_->ListBox1);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kStatusTickMs);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(kResultsPassMs);
+    reportError_ = [this](const QString& text) {
+        QMessageBox::critical(this, ApplicationTitle(QCoreApplication::applicationFilePath()),
+                              text);
+    };
+    ReadSystemDecimalSeparator();
+    ConnectHandlers();
+    Timer1->start();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::ConnectHandlers() {
+    const Ui::TForm1& ui = *ui_;
+    connect(ui.BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(ui.BitBtn6, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(ui.BitBtn5, &QPushButton::clicked, this, &TForm1::BitBtn5Click);
+    connect(ui.BitBtn7, &QPushButton::clicked, this, &TForm1::BitBtn7Click);
+    connect(ui.BitBtn9, &QPushButton::clicked, this, &TForm1::BitBtn9Click);
+    connect(ui.N1, &QAction::triggered, this, &TForm1::N1Click);
+    connect(ui.N2, &QAction::triggered, this, &TForm1::N2Click);
+    connect(ui.N11, &QAction::triggered, this, &TForm1::N11Click);
+    connect(ui.N3, &QAction::triggered, this, &TForm1::N3Click);
+    connect(ui.N4, &QAction::triggered, this, &TForm1::N4Click);
+    connect(ui.N6, &QAction::triggered, this, &TForm1::N6Click);
+    connect(ui.N7, &QAction::triggered, this, &TForm1::N7Click);
+    connect(ui.N13, &QAction::triggered, this, &TForm1::N13Click);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+}
+
+void TForm1::setDecimalSeparator(const QString& separator) {
+    separator_ = separator.toStdString();
+}
+
+void TForm1::setErrorReporter(ErrorReporter reporter) {
+    reportError_ = std::move(reporter);
+}
+
+void TForm1::ReadSystemDecimalSeparator() {
+    setDecimalSeparator(QLocale::system().decimalPoint());
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LocaleChange) {
+        ReadSystemDecimalSeparator();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void TForm1::ReportError(const std::exception& error) {
+    reportError_(QString::fromStdString(transcalc::ErrorBoxText(error.what())));
+}
+
+transcalc::CorePictures TForm1::VisiblePictures() const {
+    return {.ring = !ui_->BitBtn2->isHidden(),
+            .shapedE = !ui_->BitBtn3->isHidden(),
+            .shapedU = !ui_->BitBtn4->isHidden()};
+}
+
+// The restore of the saved state goes here.
+void TForm1::BitBtn8Click() {}
+
+void TForm1::BitBtn1Click() {
+    close();
+}
+
+void TForm1::BitBtn5Click() {
+    try {
+        ui_->GroupBox1->hide();
+        ui_->BitBtn9->hide();
+        const QLineEdit* edits[] = {ui_->Edit1, ui_->Edit2,  ui_->Edit3,  ui_->Edit4,
+                                    ui_->Edit5, ui_->Edit6,  ui_->Edit7,  ui_->Edit8,
+                                    ui_->Edit9, ui_->Edit10, ui_->Edit11, ui_->Edit12};
+        transcalc::InputFields fields;
+        for (int number = 1; number <= 12; ++number) {
+            fields.Edit(number) = edits[number - 1]->text().toStdString();
+        }
+        transcalc::Calculate(fields, VisiblePictures(), state_, *results_, separator_);
+        ui_->GroupBox1->show();
+        Timer2->start();
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
+
+void TForm1::Timer2Timer() {
+    try {
+        transcalc::RunResultsPass(VisiblePictures(), state_, *results_, separator_);
+    } catch (const std::exception& error) {
+        // The error box runs an event loop of its own, in which the pass would tick again.
+        Timer2->stop();
+        ReportError(error);
+    }
+}
+
+void TForm1::Timer1Timer() {
+    const bool panelShown = !ui_->GroupBox1->isHidden();
+    SetCaption(ui_->Label13, state_.Mode.empty()
+                                 ? QStringLiteral("Введите режим")
+                                 : QStringLiteral("Режим ") + QString::fromStdString(state_.Mode));
+    if (state_.Mode != transcalc::kModeFlyback) {
+        ui_->Edit12->hide();
+        ui_->Label14->hide();
+    } else {
+        ui_->Edit12->setVisible(!panelShown);
+        ui_->Label14->show();
+        SetCaption(ui_->Label14, QStringLiteral("U выброса допустимое"));
+    }
+    if (panelShown && !state_.ResultsPending) {
+        Timer2->stop();
+    }
+}
+
+// Every menu command and "Ввод " start here: back to the input state.
+void TForm1::ShowInputState() {
+    ui_->GroupBox1->hide();
+    ui_->BitBtn9->show();
+    results_->Clear();
+}
+
+void TForm1::ShowCorePicture(QWidget* picture) {
+    for (QWidget* each : {static_cast<QWidget*>(ui_->BitBtn2), static_cast<QWidget*>(ui_->BitBtn3),
+                          static_cast<QWidget*>(ui_->BitBtn4)}) {
+        each->setVisible(each == picture);
+    }
+}
+
+void TForm1::ShowRingDimensions() {
+    ui_->Label1->show();
+    ui_->Label2->show();
+    ui_->Label3->show();
+    ui_->Label4->hide();
+    ui_->Edit1->show();
+    ui_->Edit2->show();
+    ui_->Edit3->show();
+    ui_->Edit4->hide();
+    SetCaption(ui_->Label1, QStringLiteral("D1"));
+    SetCaption(ui_->Label2, QStringLiteral("D2"));
+    SetCaption(ui_->Label3, QStringLiteral("H"));
+}
+
+void TForm1::ShowShapedDimensions() {
+    ui_->Label1->show();
+    ui_->Label2->show();
+    ui_->Label3->show();
+    ui_->Label4->show();
+    ui_->Edit1->show();
+    ui_->Edit2->show();
+    ui_->Edit3->show();
+    ui_->Edit4->show();
+    SetCaption(ui_->Label1, QStringLiteral("H1"));
+    SetCaption(ui_->Label2, QStringLiteral("H2"));
+    SetCaption(ui_->Label3, QStringLiteral("L1"));
+    SetCaption(ui_->Label4, QStringLiteral("L2"));
+}
+
+void TForm1::N1Click() {
+    ShowInputState();
+    ShowCorePicture(ui_->BitBtn2);
+    ShowRingDimensions();
+}
+
+void TForm1::N2Click() {
+    ShowInputState();
+    ShowCorePicture(ui_->BitBtn3);
+    ShowShapedDimensions();
+}
+
+void TForm1::N11Click() {
+    ShowInputState();
+    ShowCorePicture(ui_->BitBtn4);
+    ShowShapedDimensions();
+}
+
+void TForm1::BitBtn7Click() {
+    ShowInputState();
+    if (!ui_->BitBtn2->isHidden()) {
+        ShowRingDimensions();
+    }
+    if (!ui_->BitBtn3->isHidden() || !ui_->BitBtn4->isHidden()) {
+        ShowShapedDimensions();
+    }
+}
+
+void TForm1::N3Click() {
+    ShowInputState();
+    state_.Mode = transcalc::kModeChoke;
+    ui_->Label6->hide();
+    ui_->Label7->hide();
+    ui_->Label8->hide();
+    ui_->Edit6->hide();
+    ui_->Edit7->hide();
+    ui_->Edit8->hide();
+    ui_->Edit11->show();
+    ui_->Label12->show();
+    SetCaption(ui_->Label12, QStringLiteral("Количество витков дросселя"));
+}
+
+// Flyback and forward modes: the choke turns give way to the voltage fields.
+void TForm1::ShowVoltageFields(const QString& pulseCaption) {
+    ui_->Label12->hide();
+    ui_->Edit11->hide();
+    ui_->Label6->show();
+    SetCaption(ui_->Label6, pulseCaption);
+    ui_->Label7->show();
+    SetCaption(ui_->Label7, QStringLiteral("Вход напряжение"));
+    ui_->Label8->show();
+    SetCaption(ui_->Label8, QStringLiteral("Выход напряжение"));
+    ui_->Edit6->show();
+    ui_->Edit7->show();
+    ui_->Edit8->show();
+}
+
+void TForm1::N4Click() {
+    ShowInputState();
+    state_.Mode = transcalc::kModeFlyback;
+    ShowVoltageFields(QStringLiteral("Длительность импульса МкСек"));
+}
+
+void TForm1::N6Click() {
+    ShowInputState();
+    state_.Mode = transcalc::kModeSingleEnded;
+    ShowVoltageFields(QStringLiteral("Частота КГц"));
+}
+
+void TForm1::N7Click() {
+    ShowInputState();
+    state_.Mode = transcalc::kModePushPull;
+    ShowVoltageFields(QStringLiteral("Частота КГц"));
+}
+
+void TForm1::N13Click() {
+    ShowInputState();
+    ui_->Label6->show();
+    ui_->Label7->show();
+    SetCaption(ui_->Label7, QStringLiteral("Вход напряжение"));
+    ui_->Label8->show();
+    SetCaption(ui_->Label8, QStringLiteral("Выход напряжение"));
+    ui_->Edit6->show();
+    ui_->Edit7->show();
+    ui_->Edit8->show();
+}
+
+void TForm1::BitBtn9Click() {
+    for (QLineEdit* edit : {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->Edit4}) {
+        edit->clear();
+    }
+    ui_->Edit5->setText(QStringLiteral("0"));
+    for (QLineEdit* edit :
+         {ui_->Edit6, ui_->Edit7, ui_->Edit8, ui_->Edit9, ui_->Edit10, ui_->Edit11, ui_->Edit12}) {
+        edit->clear();
+    }
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "Calculate.h"
+#include "DesignState.h"
+#include "ListBoxResults.h"
+
+class QTimer;
+
+namespace Ui {
+class TForm1;
+}
+
+// The main window: every control in its design state (L_C.ui), the commands
+// that choose core kind and work mode, Calculate and the results pass through
+// the numeric core, and the two timers.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Shows an error text; the default is the modal error box.
+    using ErrorReporter = std::function<void(const QString& text)>;
+
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Creation hook, run once after the window is built and before it is shown.
+    void BitBtn8Click();
+
+    void BitBtn1Click();  // Exit
+    void BitBtn5Click();  // Calculate
+    void BitBtn7Click();  // back to input
+    void BitBtn9Click();  // Clear
+    void N1Click();       // ring core
+    void N2Click();       // Ш-shaped core
+    void N11Click();      // П-shaped core
+    void N3Click();       // choke
+    void N4Click();       // flyback
+    void N6Click();       // single-ended forward
+    void N7Click();       // push-pull forward
+    void N13Click();      // enter the voltages
+    void Timer1Timer();   // status tick
+    void Timer2Timer();   // results pass
+
+    const transcalc::DesignState& designState() const { return state_; }
+    const std::string& decimalSeparator() const { return separator_; }
+    void setDecimalSeparator(const QString& separator);
+    void setErrorReporter(ErrorReporter reporter);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void ConnectHandlers();
+    void ReadSystemDecimalSeparator();
+    void ReportError(const std::exception& error);
+    void ShowInputState();
+    void ShowCorePicture(QWidget* picture);
+    void ShowRingDimensions();
+    void ShowShapedDimensions();
+    void ShowVoltageFields(const QString& pulseCaption);
+    transcalc::CorePictures VisiblePictures() const;
+
+    std::unique_ptr<Ui::TForm1> ui_;
+    QTimer* Timer1;
+    QTimer* Timer2;
+    std::unique_ptr<ListBoxResults> results_;
+    transcalc::DesignState state_;
+    std::string separator_;
+    ErrorReporter reportError_;
+};

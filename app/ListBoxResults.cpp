@@ -1,0 +1,46 @@
+#include "ListBoxResults.h"
+
+#include <QListWidget>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Every line of the results list is one fixed height, whatever the style adds.
+class FixedLineHeight final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(ListBoxResults::kLineHeight);
+        return size;
+    }
+};
+
+}  // namespace
+
+ListBoxResults::ListBoxResults(QListWidget& list)
+    : list_(list), designedColour_(list.palette().color(QPalette::Text)) {
+    list_.setItemDelegate(new FixedLineHeight(&list_));
+    list_.setUniformItemSizes(true);
+}
+
+void ListBoxResults::Clear() {
+    list_.clear();
+}
+
+void ListBoxResults::Append(std::string_view line) {
+    list_.addItem(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+}
+
+void ListBoxResults::SetColour(transcalc::ListColour colour) {
+    QColor text = designedColour_;
+    if (colour == transcalc::ListColour::Red) {
+        text = kRedColour;
+    } else if (colour == transcalc::ListColour::Desktop) {
+        text = kDesktopColour;
+    }
+    QPalette palette = list_.palette();
+    palette.setColor(QPalette::Text, text);
+    list_.setPalette(palette);
+}

@@ -1,0 +1,30 @@
+#include <QApplication>
+#include <iostream>
+
+#include "L_C.h"
+#include "WindowFonts.h"
+
+namespace {
+
+// Without a display Qt would abort with a message about platform plugins.
+bool HasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!HasDisplay()) {
+        std::cerr << "transcalc: no display to open the window on; run it under xvfb-run, "
+                     "or use transcalc-cli for designs without a window\n";
+        return 2;
+    }
+    QApplication application(argc, argv);
+    InstallFontSubstitutes();
+    TForm1 Form1;
+    Form1.BitBtn8Click();
+    Form1.show();
+    return QApplication::exec();
+}
