@@ -1,3 +1,6 @@
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "ListBoxResults.h"
@@ -133,6 +136,34 @@ TEST_F(CalculateWindowTest, EveryCalculateStartsFromAnEmptyList) {
     const QStringList first = Lines();
     ASSERT_NO_FATAL_FAILURE(CalculateAndPass());
     EXPECT_EQ(Lines(), first);
+}
+
+TEST(ErrorBoxTest, ShowsTheTextUnderTheApplicationTitle) {
+    TForm1 form;
+    form.setDecimalSeparator(QStringLiteral(","));
+    form.findChild<QLineEdit*>("Edit10")->setText("x");
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        box->accept();
+    });
+    form.BitBtn5Click();
+    EXPECT_EQ(title, "transcalc_window_tests");
+    EXPECT_EQ(text, "'x' is not a valid floating point value.");
+    EXPECT_EQ(icon, QMessageBox::Critical);
+}
+
+TEST_F(CalculateWindowTest, ReadsTheSeparatorAgainWhenTheLocaleChanges) {
+    form->setDecimalSeparator(QStringLiteral("#"));
+    QEvent change(QEvent::LocaleChange);
+    QApplication::sendEvent(form.get(), &change);
+    EXPECT_EQ(form->decimalSeparator(), QLocale::system().decimalPoint().toStdString());
 }
 
 }  // namespace

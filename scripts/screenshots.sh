@@ -1,0 +1,40 @@
+#!/bin/sh
+# Screenshots of the main window on a virtual display; builds nothing.
+#
+#   scripts/screenshots.sh PROGRAM SCREENSHOT_TOOL [OUTPUT_FOLDER]
+#
+# PROGRAM is the built transcalc, SCREENSHOT_TOOL the built transcalc_screenshots
+# (tests/app in the build folder). The tool drives the window through a ring
+# choke and a push-pull design and saves each step; then the plain program is
+# shown under openbox, when installed, for a shot with a real title bar.
+# Needs xvfb (xvfb-run) and imagemagick (import).
+set -eu
+
+if [ $# -lt 2 ] || [ $# -gt 3 ]; then
+    echo "usage: $0 PROGRAM SCREENSHOT_TOOL [OUTPUT_FOLDER]" >&2
+    exit 2
+fi
+program=$(realpath "$1")
+tool=$(realpath "$2")
+output=$(realpath -m "${3:-screenshots}")
+mkdir -p "$output"
+
+# A scratch working folder, so that the program's state file lands nowhere else.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cd "$scratch"
+
+xvfb-run -a -s "-screen 0 1280x1024x24" "$tool" "$output"
+
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+    if command -v openbox >/dev/null; then
+        openbox >/dev/null 2>&1 &
+        sleep 1
+    fi
+    "$1" &
+    pid=$!
+    sleep 2
+    import -window root -crop 680x600+280+90 +repage "$2/desktop.png"
+    kill "$pid"
+' screenshots "$program" "$output"
+echo "$output/desktop.png"
