@@ -112,19 +112,18 @@ std::string SystemDecimalSeparator() {
     if (name.empty() || name == "C" || name == "POSIX" || name.starts_with("C.")) {
         return ".";
     }
-    std::string separator;
-    if (std::setlocale(LC_NUMERIC, name.c_str()) != nullptr) {
-        separator = std::localeconv()->decimal_point;
-        std::setlocale(LC_NUMERIC, "C");
-    } else {
-        separator = LanguageUsesComma(name.substr(0, name.find_first_of("_.@"))) ? "," : ".";
+    if (std::setlocale(LC_NUMERIC, name.c_str()) == nullptr) {
+        const std::string_view language = std::string_view(name).substr(0, name.find_first_of("_.@"));
+        return LanguageUsesComma(language) ? "," : ".";
     }
+    std::string separator = std::localeconv()->decimal_point;
+    std::setlocale(LC_NUMERIC, "C");
     return separator.empty() ? "." : separator;
 }
 
 CliOptions ParseCommandLine(int argc, const char* const argv[]) {
     CliOptions options;
-    options.fields.Edit(5) = "0";
+    options.fields.Edit(5).assign(1, '0');  // the gap field starts as "0", as in the window
     std::string separator;  // empty: the user's locale decides
 
     for (int i = 1; i < argc; ++i) {

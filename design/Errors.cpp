@@ -2,8 +2,22 @@
 
 namespace transcalc {
 
+namespace {
+
+std::string ConversionText(std::string_view cleanedText) {
+    constexpr std::string_view kSuffix = "' is not a valid floating point value";
+    std::string text;
+    text.reserve(1 + cleanedText.size() + kSuffix.size());
+    text += '\'';
+    text += cleanedText;
+    text += kSuffix;
+    return text;
+}
+
+}  // namespace
+
 ConversionError::ConversionError(std::string_view cleanedText)
-    : std::runtime_error("'" + std::string(cleanedText) + "' is not a valid floating point value") {}
+    : std::runtime_error(ConversionText(cleanedText)) {}
 
 std::string ErrorBoxText(std::string_view errorText) {
     std::string text(errorText);
