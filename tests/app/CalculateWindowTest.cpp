@@ -130,14 +130,6 @@ TEST_F(CalculateWindowTest, AnArithmeticFaultKeepsTheEchoWithThePanelHidden) {
     EXPECT_EQ(Lines(), QStringList({"Зазор=0,5 мм"}));
 }
 
-TEST_F(CalculateWindowTest, EveryCalculateStartsFromAnEmptyList) {
-    FillRingChoke();
-    ASSERT_NO_FATAL_FAILURE(CalculateAndPass());
-    const QStringList first = Lines();
-    ASSERT_NO_FATAL_FAILURE(CalculateAndPass());
-    EXPECT_EQ(Lines(), first);
-}
-
 TEST(ErrorBoxTest, ShowsTheTextUnderTheApplicationTitle) {
     TForm1 form;
     form.setDecimalSeparator(QStringLiteral(","));

@@ -7,7 +7,6 @@
 #include <QTimer>
 
 #include "ApplicationTitle.h"
-#include "ListBoxResults.h"
 #include "WindowFixture.h"
 
 namespace {
