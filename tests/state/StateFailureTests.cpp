@@ -34,15 +34,6 @@ std::string SaveFailure(const QWidget& form, const QString& path) {
     return "saved";
 }
 
-std::string ReadFailure(QWidget& form, std::string& mode, const QString& path) {
-    try {
-        ReadStateFile(form, mode, path);
-    } catch (const FileError& error) {
-        return error.what();
-    }
-    return "read";
-}
-
 // Runs in a child process: once it has become user nobody it cannot gain
 // root back, so the parent stays root.
 void BecomeNobody() {
@@ -69,16 +60,6 @@ std::string OldFileAloneOrWhy(const QString& path) {
     const auto form = BuildDesignForm();
     const std::string failure = SaveFailure(*form, path);
     std::fprintf(stderr, "%s%s\n", failure.c_str(), OldFileAloneOrWhy(path).c_str());
-    std::_Exit(0);
-}
-
-[[noreturn]] void ExitWithReadFailure(const QString& path) {
-    BecomeNobody();
-    const auto form = BuildDesignForm();
-    std::string mode = "kept";
-    const std::string failure = ReadFailure(*form, mode, path);
-    const bool unchanged = mode == "kept" && !form->findChild<QWidget*>("Label5")->isHidden();
-    std::fprintf(stderr, "%s%s\n", failure.c_str(), unchanged ? "" : ", window changed");
     std::_Exit(0);
 }
 
@@ -126,14 +107,6 @@ TEST_F(StateFailure, WriteProtectedFolderKeepsTheOldFile) {
     EXPECT_EXIT(ExitWithSaveFailure(Path()), ::testing::ExitedWithCode(0),
                 "^File access denied\n$");
     ExpectOldFileAlone();
-}
-
-TEST_F(StateFailure, UnreadableFileFailsAndChangesNothing) {
-    SkipUnlessRoot();
-    ASSERT_EQ(chmod(QFile::encodeName(dir_.path()).constData(), 0755), 0);
-    ASSERT_EQ(chmod(QFile::encodeName(Path()).constData(), 0600), 0);
-    EXPECT_EXIT(ExitWithReadFailure(Path()), ::testing::ExitedWithCode(0),
-                "^File access denied\n$");
 }
 
 // A small file system of its own, unmounted when the test ends.

@@ -30,11 +30,6 @@ QWidget& Control(QWidget& form, const char* name) {
 
 using StateWriting = StateFileTest;
 
-TEST_F(StateWriting, DesignStateSavesAsDesigned) {
-    const auto form = BuildDesignForm();
-    EXPECT_EQ(SavedLines(*form, ""), DesignLines());
-}
-
 TEST_F(StateWriting, WritesExactBytes) {
     const auto form = BuildDesignForm();
     Field(*form, "Edit1").setText(QStringLiteral("12,5"));
@@ -56,14 +51,6 @@ TEST_F(StateWriting, WritesExactBytes) {
                                                             {24, kChokeCp1251},
                                                             {53, "1"}}));
     EXPECT_EQ(Stored(), expected);
-}
-
-TEST_F(StateWriting, ReplacesAnOlderLongerFile) {
-    Store(QByteArray(10000, 'x'));
-    const auto form = BuildDesignForm();
-    WriteStateFile(*form, "", Path());
-    EXPECT_EQ(Stored(), FileOf(DesignLines()));
-    EXPECT_EQ(FolderEntries(), QStringList{QStringLiteral("zentu.pallomir")});
 }
 
 TEST_F(StateWriting, RoundTripRestoresTheWindow) {

@@ -12,6 +12,16 @@
 #include "DesignForm.h"
 #include "StateFile.h"
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+// Font lookup keeps caches in libfontconfig (and a desktop bus connection in
+// libdbus-1) that are never freed; nothing of ours.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig\nleak:libdbus-1\n";
+}
+#endif
+#endif
+
 namespace {
 
 QApplication& Application() {
