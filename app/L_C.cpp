@@ -1,6 +1,9 @@
 #include "L_C.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QLocale>
@@ -64,9 +67,21 @@ TForm1::TForm1(QWidget* parent)
         QMessageBox::critical(this, ApplicationTitle(QCoreApplication::applicationFilePath()),
                               text);
     };
+    copyResults_ = AddCopyToResults();
     ReadSystemDecimalSeparator();
     ConnectHandlers();
     Timer1->start();
+}
+
+// Ctrl+C and the context menu of the results list copy its lines as text.
+QAction* TForm1::AddCopyToResults() {
+    auto* copy = new QAction(QStringLiteral("Копировать"), ui_->ListBox1);
+    copy->setObjectName(QStringLiteral("ListBox1Copy"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    ui_->ListBox1->addAction(copy);
+    ui_->ListBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    return copy;
 }
 
 TForm1::~TForm1() = default;
@@ -88,6 +103,7 @@ void TForm1::ConnectHandlers() {
     connect(ui.N13, &QAction::triggered, this, &TForm1::N13Click);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    connect(copyResults_, &QAction::triggered, this, &TForm1::CopyResults);
 }
 
 void TForm1::setDecimalSeparator(const QString& separator) {
@@ -171,6 +187,10 @@ void TForm1::Timer1Timer() {
     if (panelShown && !state_.ResultsPending) {
         Timer2->stop();
     }
+}
+
+void TForm1::CopyResults() {
+    QGuiApplication::clipboard()->setText(results_->CopiedText());
 }
 
 // Every menu command and "Ввод " start here: back to the input state.

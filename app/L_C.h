@@ -11,6 +11,7 @@
 #include "DesignState.h"
 #include "ListBoxResults.h"
 
+class QAction;
 class QTimer;
 
 namespace Ui {
@@ -47,6 +48,7 @@ public:
     void N13Click();      // enter the voltages
     void Timer1Timer();   // status tick
     void Timer2Timer();   // results pass
+    void CopyResults();   // "Копировать" on the results list
 
     const transcalc::DesignState& designState() const { return state_; }
     const std::string& decimalSeparator() const { return separator_; }
@@ -58,6 +60,7 @@ protected:
 
 private:
     void ConnectHandlers();
+    QAction* AddCopyToResults();
     void ReadSystemDecimalSeparator();
     void ReportError(const std::exception& error);
     void ShowInputState();
@@ -70,6 +73,7 @@ private:
     std::unique_ptr<Ui::TForm1> ui_;
     QTimer* Timer1;
     QTimer* Timer2;
+    QAction* copyResults_;
     std::unique_ptr<ListBoxResults> results_;
     transcalc::DesignState state_;
     std::string separator_;

@@ -44,3 +44,16 @@ void ListBoxResults::SetColour(transcalc::ListColour colour) {
     palette.setColor(QPalette::Text, text);
     list_.setPalette(palette);
 }
+
+QString ListBoxResults::CopiedText() const {
+    const bool selectedOnly = !list_.selectedItems().isEmpty();
+    QString text;
+    for (int row = 0; row < list_.count(); ++row) {
+        const QListWidgetItem* item = list_.item(row);
+        if (!selectedOnly || item->isSelected()) {
+            text += item->text();
+            text += QLatin1Char('\n');
+        }
+    }
+    return text;
+}

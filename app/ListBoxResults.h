@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
 #include "ResultsList.h"
 
@@ -22,6 +23,10 @@ public:
     void Clear() override;
     void Append(std::string_view line) override;
     void SetColour(transcalc::ListColour colour) override;
+
+    // The selected lines, or every line when none is selected, in list order,
+    // each ended by a line break: what "Копировать" puts on the clipboard.
+    QString CopiedText() const;
 
 private:
     QListWidget& list_;
