@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QEvent>
@@ -14,6 +15,7 @@
 #include "Calculate.h"
 #include "Errors.h"
 #include "ResultsPass.h"
+#include "StateFile.h"
 #include "WindowFonts.h"
 #include "ui_L_C.h"
 
@@ -135,11 +137,29 @@ transcalc::CorePictures TForm1::VisiblePictures() const {
             .shapedU = !ui_->BitBtn4->isHidden()};
 }
 
-// The restore of the saved state goes here; like every handler it reports its own errors.
-void TForm1::BitBtn8Click() {}
+// A read error is reported and the window opens all the same, with the lines
+// read before it applied.
+void TForm1::BitBtn8Click() {
+    try {
+        transcalc::ReadStateFile(*this, state_.Mode);
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
 
+// The state is written by the close request that this raises.
 void TForm1::BitBtn1Click() {
     close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    try {
+        transcalc::WriteStateFile(*this, state_.Mode);
+        event->accept();
+    } catch (const std::exception& error) {
+        event->ignore();
+        ReportError(error);
+    }
 }
 
 void TForm1::BitBtn5Click() {

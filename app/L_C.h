@@ -31,10 +31,11 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Creation hook, run once after the window is built and before it is shown.
+    // Creation handler, run once after the window is built and before it is
+    // shown: restores the state that the last Exit saved.
     void BitBtn8Click();
 
-    void BitBtn1Click();  // Exit
+    void BitBtn1Click();  // Exit: saves the state, then closes the window
     void BitBtn5Click();  // Calculate
     void BitBtn7Click();  // back to input
     void BitBtn9Click();  // Clear
@@ -57,6 +58,9 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Every close request, Exit or the window system's, saves the state first
+    // and is refused when that fails, so that nothing typed is lost.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ConnectHandlers();

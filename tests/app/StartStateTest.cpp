@@ -189,9 +189,11 @@ TEST_F(WindowTest, HasTheDesignMenuTree) {
               QStringList({"N3:Дроссель", "N4:Обратноходовой", "N5:Прямоходовой"}));
     EXPECT_EQ(ActionNames(Find<QMenu>("N5")), QStringList({"N6:Однотактный", "N7:Двухтактный"}));
     EXPECT_EQ(ActionNames(Find<QMenu>("N12")), QStringList({"N13:Ввести"}));
-    for (const QAction* action : form->findChildren<QAction*>()) {
-        EXPECT_TRUE(action->shortcut().isEmpty());
-        EXPECT_FALSE(action->isCheckable());
+    for (const QMenu* menu : form->menuBar()->findChildren<QMenu*>()) {
+        for (const QAction* action : menu->actions()) {
+            EXPECT_TRUE(action->shortcut().isEmpty()) << action->objectName().toStdString();
+            EXPECT_FALSE(action->isCheckable());
+        }
     }
 }
 
