@@ -7,6 +7,7 @@
 # (tests/app in the build folder). The tool drives the window through a ring
 # choke and a push-pull design and saves each step; then the plain program is
 # shown under openbox, when installed, for a shot with a real title bar.
+# The tool's shots are taken again at scale 2 into OUTPUT_FOLDER/scale2.
 # Needs xvfb (xvfb-run) and imagemagick (import).
 set -eu
 
@@ -25,6 +26,9 @@ trap 'rm -rf "$scratch"' EXIT
 cd "$scratch"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" "$tool" "$output"
+# The same at a device pixel ratio of 2: everything twice as large and as sharp.
+mkdir -p "$output/scale2"
+QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x2048x24" "$tool" "$output/scale2"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
     if command -v openbox >/dev/null; then
