@@ -22,6 +22,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication application(argc, argv);
+    // Names the menu entry, so that desktops match the window to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.transcalc.Transcalc"));
     InstallFontSubstitutes();
     TForm1 Form1;
     Form1.BitBtn8Click();

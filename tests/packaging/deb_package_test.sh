@@ -35,7 +35,8 @@ contents=$(dpkg-deb --contents "$deb")
 for path in usr/bin/transcalc usr/bin/transcalc-cli \
             usr/libexec/transcalc/transcalc-in-state-folder \
             usr/share/applications/$id.desktop usr/share/icons/hicolor/scalable/apps/$id.svg \
-            usr/share/metainfo/$id.metainfo.xml usr/share/man/man1/transcalc-cli.1.gz; do
+            usr/share/metainfo/$id.metainfo.xml usr/share/man/man1/transcalc-cli.1.gz \
+            usr/share/doc/transcalc/copyright; do
     grep -q " \./$path\$" <<<"$contents" || fail "the package lacks /$path"
 done
 awk '$2 != "root/root" { exit 1 }' <<<"$contents" || fail "files not owned by root"
