@@ -227,33 +227,29 @@ void TForm1::ShowCorePicture(QWidget* picture) {
     }
 }
 
+// The dimension fields with their captions: three for a ring, whose depth
+// field is hidden, four for a shaped core.
+void TForm1::ShowDimensions(const QStringList& captions) {
+    QLabel* const labels[] = {ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label4};
+    QLineEdit* const edits[] = {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->Edit4};
+    for (int i = 0; i < 4; ++i) {
+        labels[i]->setVisible(i < captions.size());
+    }
+    for (int i = 0; i < 4; ++i) {
+        edits[i]->setVisible(i < captions.size());
+    }
+    for (int i = 0; i < captions.size(); ++i) {
+        SetCaption(labels[i], captions[i]);
+    }
+}
+
 void TForm1::ShowRingDimensions() {
-    ui_->Label1->show();
-    ui_->Label2->show();
-    ui_->Label3->show();
-    ui_->Label4->hide();
-    ui_->Edit1->show();
-    ui_->Edit2->show();
-    ui_->Edit3->show();
-    ui_->Edit4->hide();
-    SetCaption(ui_->Label1, QStringLiteral("D1"));
-    SetCaption(ui_->Label2, QStringLiteral("D2"));
-    SetCaption(ui_->Label3, QStringLiteral("H"));
+    ShowDimensions({QStringLiteral("D1"), QStringLiteral("D2"), QStringLiteral("H")});
 }
 
 void TForm1::ShowShapedDimensions() {
-    ui_->Label1->show();
-    ui_->Label2->show();
-    ui_->Label3->show();
-    ui_->Label4->show();
-    ui_->Edit1->show();
-    ui_->Edit2->show();
-    ui_->Edit3->show();
-    ui_->Edit4->show();
-    SetCaption(ui_->Label1, QStringLiteral("H1"));
-    SetCaption(ui_->Label2, QStringLiteral("H2"));
-    SetCaption(ui_->Label3, QStringLiteral("L1"));
-    SetCaption(ui_->Label4, QStringLiteral("L2"));
+    ShowDimensions(
+        {QStringLiteral("H1"), QStringLiteral("H2"), QStringLiteral("L1"), QStringLiteral("L2")});
 }
 
 void TForm1::N1Click() {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -69,6 +70,7 @@ private:
     void ReportError(const std::exception& error);
     void ShowInputState();
     void ShowCorePicture(QWidget* picture);
+    void ShowDimensions(const QStringList& captions);
     void ShowRingDimensions();
     void ShowShapedDimensions();
     void ShowVoltageFields(const QString& pulseCaption);
