@@ -4,8 +4,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QLocale>
 #include <QMessageBox>

@@ -47,16 +47,21 @@ void RunDesign(benchmark::State& state, const Design& design) {
 }
 
 BENCHMARK_CAPTURE(RunDesign, Choke,
-                  Design{"Дроссель", {.ring = true},
+                  Design{"Дроссель",
+                         {.ring = true},
                          {"20", "10", "10", "", "0,5", "", "", "", "0,3", "2000", "20", ""}});
 BENCHMARK_CAPTURE(RunDesign, Flyback,
-                  Design{"Обратноходовой", {.shapedE = true},
-                         {"15", "20", "10", "5", "0,5", "10", "300", "12", "0,3", "2000", "", "400"}});
+                  Design{
+                      "Обратноходовой",
+                      {.shapedE = true},
+                      {"15", "20", "10", "5", "0,5", "10", "300", "12", "0,3", "2000", "", "400"}});
 BENCHMARK_CAPTURE(RunDesign, SingleEnded,
-                  Design{"Однотактный", {.shapedE = true},
+                  Design{"Однотактный",
+                         {.shapedE = true},
                          {"20", "50", "10", "10", "0", "50", "300", "12", "0,2", "2000", "", ""}});
 BENCHMARK_CAPTURE(RunDesign, PushPull,
-                  Design{"Двухтактный", {.shapedU = true},
+                  Design{"Двухтактный",
+                         {.shapedU = true},
                          {"20", "30", "10", "10", "0", "50", "300", "12", "0,2", "2000", "", ""}});
 
 }  // namespace

@@ -49,9 +49,9 @@ struct FieldOption {
 };
 
 constexpr FieldOption kFieldOptions[] = {
-    {"d1", 1},   {"h1", 1},     {"d2", 2},      {"h2", 2},   {"h", 3},    {"l1", 3},
-    {"l2", 4},   {"gap", 5},    {"freq", 6},    {"pulse", 6}, {"vin", 7},  {"vout", 8},
-    {"db", 9},   {"mu", 10},    {"turns", 11},  {"overshoot", 12},
+    {"d1", 1}, {"h1", 1},  {"d2", 2},     {"h2", 2},         {"h", 3},   {"l1", 3},
+    {"l2", 4}, {"gap", 5}, {"freq", 6},   {"pulse", 6},      {"vin", 7}, {"vout", 8},
+    {"db", 9}, {"mu", 10}, {"turns", 11}, {"overshoot", 12},
 };
 
 constexpr std::pair<std::string_view, std::string_view> kModeNames[] = {
@@ -86,10 +86,10 @@ std::string ModeText(std::string_view mode) {
 // names one but is not installed on this machine.
 bool LanguageUsesComma(std::string_view language) {
     constexpr std::string_view kCommaLanguages[] = {
-        "af", "az", "be", "bg", "bs", "ca", "cs", "da", "de", "el", "es", "et", "eu", "fi",
-        "fo", "fr", "gl", "hr", "hu", "hy", "id", "is", "it", "ka", "kk", "ky", "lt", "lv",
-        "mk", "mn", "nb", "nl", "nn", "no", "pl", "pt", "ro", "ru", "sk", "sl", "sq", "sr",
-        "sv", "tr", "uk", "uz", "vi"};
+        "af", "az", "be", "bg", "bs", "ca", "cs", "da", "de", "el", "es", "et",
+        "eu", "fi", "fo", "fr", "gl", "hr", "hu", "hy", "id", "is", "it", "ka",
+        "kk", "ky", "lt", "lv", "mk", "mn", "nb", "nl", "nn", "no", "pl", "pt",
+        "ro", "ru", "sk", "sl", "sq", "sr", "sv", "tr", "uk", "uz", "vi"};
     for (std::string_view comma : kCommaLanguages) {
         if (language == comma) {
             return true;
@@ -113,7 +113,8 @@ std::string SystemDecimalSeparator() {
         return ".";
     }
     if (std::setlocale(LC_NUMERIC, name.c_str()) == nullptr) {
-        const std::string_view language = std::string_view(name).substr(0, name.find_first_of("_.@"));
+        const std::string_view language =
+            std::string_view(name).substr(0, name.find_first_of("_.@"));
         return LanguageUsesComma(language) ? "," : ".";
     }
     std::string separator = std::localeconv()->decimal_point;
@@ -124,7 +125,7 @@ std::string SystemDecimalSeparator() {
 CliOptions ParseCommandLine(int argc, const char* const argv[]) {
     CliOptions options;
     options.fields.Edit(5).assign(1, '0');  // the gap field starts as "0", as in the window
-    std::string separator;  // empty: the user's locale decides
+    std::string separator;                  // empty: the user's locale decides
 
     for (int i = 1; i < argc; ++i) {
         std::string_view argument = argv[i];

@@ -54,7 +54,8 @@ void ReadShapedCore(const FieldReader& read, bool eShaped, DesignState& s) {
     if (eShaped) {
         s.PathLength = Store((Extended(4) * s.DimH1 + s.DimH2) - Extended(3) * s.DimHL1);
     } else {
-        s.PathLength = Store((Extended(4) * s.DimH1 + Extended(2) * s.DimH2) - Extended(4) * s.DimHL1);
+        s.PathLength =
+            Store((Extended(4) * s.DimH1 + Extended(2) * s.DimH2) - Extended(4) * s.DimHL1);
     }
 }
 

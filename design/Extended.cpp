@@ -29,11 +29,18 @@ Extended Checked(long double result) {
 
 }  // namespace
 
-ArithmeticFault::ArithmeticFault(Fault fault) : std::runtime_error(FaultText(fault)), fault_(fault) {}
+ArithmeticFault::ArithmeticFault(Fault fault)
+    : std::runtime_error(FaultText(fault)), fault_(fault) {}
 
-Extended operator+(Extended a, Extended b) { return Checked(a.value_ + b.value_); }
-Extended operator-(Extended a, Extended b) { return Checked(a.value_ - b.value_); }
-Extended operator*(Extended a, Extended b) { return Checked(a.value_ * b.value_); }
+Extended operator+(Extended a, Extended b) {
+    return Checked(a.value_ + b.value_);
+}
+Extended operator-(Extended a, Extended b) {
+    return Checked(a.value_ - b.value_);
+}
+Extended operator*(Extended a, Extended b) {
+    return Checked(a.value_ * b.value_);
+}
 
 Extended operator/(Extended a, Extended b) {
     if (b.value_ == 0) {
@@ -68,6 +75,8 @@ Extended Sqrt(Extended x) {
     return std::sqrt(x.value());
 }
 
-Extended Abs(Extended x) noexcept { return std::fabs(x.value()); }
+Extended Abs(Extended x) noexcept {
+    return std::fabs(x.value());
+}
 
 }  // namespace transcalc

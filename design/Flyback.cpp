@@ -16,7 +16,8 @@ BranchOutcome DesignFlyback(DesignState& s, ResultWriter& out) {
     // Turns for the volt-seconds of one pulse at the saturation induction
     // (time in µs, area in cm²). Adding 0.5 before rounding to even lifts any
     // fraction and any odd count to the next whole number.
-    s.TurnsPrimary = Store((Extended(s.VoltIn) * s.PulseUs) / (Extended(s.CoreArea) * s.SatInduction * 100));
+    s.TurnsPrimary =
+        Store((Extended(s.VoltIn) * s.PulseUs) / (Extended(s.CoreArea) * s.SatInduction * 100));
     s.TurnsPrimary = Store(Round(Extended(s.TurnsPrimary) + 0.5L));
     out.Number("Количество витков первички=", s.TurnsPrimary);
 
@@ -26,7 +27,8 @@ BranchOutcome DesignFlyback(DesignState& s, ResultWriter& out) {
     out.Number("Зазор=", Extended(s.GapCm) * 10, " мм");
 
     const double peakCurrent = Store(Extended(0.000001L) * s.PulseUs * s.VoltIn / s.Inductance);
-    out.Number("Максимальный импульсный ток через силовой тразистор=", RoundedDiv(peakCurrent, 3), " А");
+    out.Number("Максимальный импульсный ток через силовой тразистор=", RoundedDiv(peakCurrent, 3),
+               " А");
 
     // From here on the overshoot is the voltage the secondary reflects.
     if (s.OvershootVolt > s.VoltIn) {

@@ -20,7 +20,9 @@ constexpr std::array<long double, 28> kExactPowersOfTen = {
 // The nearest extended values of 10^-k used by the multiplication form.
 constexpr std::array<long double, 6> kTenthPowers = {1.0L, 0.1L, 0.01L, 0.001L, 0.0001L, 0.00001L};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The number-text rule: the text must be one number, with optional blanks
 // around it, an optional sign, digits with at most one decimal separator and

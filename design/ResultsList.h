@@ -41,7 +41,8 @@ public:
 // nothing between them.
 class ResultWriter {
 public:
-    ResultWriter(ResultsList& list, DecimalSeparator separator) : list_(list), separator_(separator) {}
+    ResultWriter(ResultsList& list, DecimalSeparator separator)
+        : list_(list), separator_(separator) {}
 
     void Text(std::string_view line) { list_.Append(line); }
     void Number(std::string_view label, Extended value, std::string_view unit = {});

@@ -38,7 +38,8 @@ protected:
     }
 
     QStringList FolderEntries() const {
-        return QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        return QDir(folder_.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
 
 private:
@@ -51,10 +52,12 @@ TEST_F(StateFileWindowTest, ExitThenStartRestoresTheWindow) {
     form->show();
     form->N2Click();
     form->N4Click();
-    const QString texts[] = {QStringLiteral("30"), QStringLiteral("40"), QStringLiteral("10"),
-                             QStringLiteral("12"), QStringLiteral("0,5"), QStringLiteral("10"),
-                             QStringLiteral("Ёмкость 300"), longText, QStringLiteral("0,3"),
-                             QStringLiteral("2000"), QStringLiteral("20"), QStringLiteral("400")};
+    const QString texts[] = {QStringLiteral("30"),          QStringLiteral("40"),
+                             QStringLiteral("10"),          QStringLiteral("12"),
+                             QStringLiteral("0,5"),         QStringLiteral("10"),
+                             QStringLiteral("Ёмкость 300"), longText,
+                             QStringLiteral("0,3"),         QStringLiteral("2000"),
+                             QStringLiteral("20"),          QStringLiteral("400")};
     for (int number = 1; number <= 12; ++number) {
         Edit(number)->setText(texts[number - 1]);
     }
@@ -73,7 +76,8 @@ TEST_F(StateFileWindowTest, ExitThenStartRestoresTheWindow) {
     EXPECT_FALSE(next->findChild<QWidget*>(QStringLiteral("BitBtn2"))->isVisibleTo(next.get()));
     EXPECT_TRUE(next->findChild<QWidget*>(QStringLiteral("BitBtn3"))->isVisibleTo(next.get()));
     for (const char* shown : {"Edit4", "Label4", "Edit6", "Edit7", "Edit8", "Label8"}) {
-        EXPECT_TRUE(next->findChild<QWidget*>(QLatin1String(shown))->isVisibleTo(next.get())) << shown;
+        EXPECT_TRUE(next->findChild<QWidget*>(QLatin1String(shown))->isVisibleTo(next.get()))
+            << shown;
     }
     EXPECT_EQ(next->findChild<QLabel*>(QStringLiteral("Label6"))->text(),
               QStringLiteral("Длительность импульса МкСек"));

@@ -79,8 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
     Designs, CliTest,
     testing::Values(
         CliCase{"RingChoke",
-                {"--separator", ",", "--core", "ring", "--mode", "choke", "--d1", "20", "--d2", "10",
-                 "--h", "10", "--gap", "0.5", "--mu", "2000", "--db", "0.3", "--turns", "20"},
+                {"--separator", ",",    "--core", "ring", "--mode",  "choke", "--d1",
+                 "20",          "--d2", "10",     "--h",  "10",      "--gap", "0.5",
+                 "--mu",        "2000", "--db",   "0.3",  "--turns", "20"},
                 "Зазор=0,5 мм\n"
                 "Сечение=0,5 см2\n"
                 "Длина магнитной линии=4,71 см\n"
@@ -98,11 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "Рекомендуемый диаметр проводане не менее=1,048 мм\n"
                 " \n"
                 "Внимание: магнитопровод кольцо. Точно есть зазор=0,5 мм?\n",
-                "", 0},
+                "",
+                0},
         CliCase{"ShapedFlyback",
-                {"--separator=,", "--core=e", "--h1=15", "--h2=20", "--l1=10", "--l2=5", "--gap=0.5",
-                 "--mu=2000", "--db=0.3", "--mode=flyback", "--pulse=10", "--vin=300", "--vout=12",
-                 "--overshoot=400"},
+                {"--separator=,", "--core=e", "--h1=15", "--h2=20", "--l1=10", "--l2=5",
+                 "--gap=0.5", "--mu=2000", "--db=0.3", "--mode=flyback", "--pulse=10", "--vin=300",
+                 "--vout=12", "--overshoot=400"},
                 "Напряжение первички=300\n"
                 "Напряжение вторички=12\n"
                 "Напряжение выброса обраноходовой=400\n"
@@ -126,11 +128,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "Время импульса=10 МкСек\n"
                 "Время паузы=30 МкСек\n"
                 "Рекомендуемая частота=25 КГц\n",
-                "", 0},
+                "",
+                0},
         CliCase{"ShapedSingleEnded",
-                {"--separator", ",", "--core", "e", "--h1", "20", "--h2", "50", "--l1", "10", "--l2",
-                 "10", "--mu", "2000", "--db", "0.2", "--mode", "Однотактный", "--freq", "50", "--vin",
-                 "300", "--vout", "12"},
+                {"--separator", ",",           "--core", "e",  "--h1",  "20",   "--h2",   "50",
+                 "--l1",        "10",          "--l2",   "10", "--mu",  "2000", "--db",   "0.2",
+                 "--mode",      "Однотактный", "--freq", "50", "--vin", "300",  "--vout", "12"},
                 "Напряжение первички=300\n"
                 "Напряжение вторички=12\n"
                 "Зазор=0 мм\n"
@@ -157,11 +160,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "Минммальная длительность паузы=11,081МкСек\n"
                 "При данных параметрах трансформатора\n"
                 "Минимально-возиожная частота =49,632 КГц\n",
-                "", 0},
+                "",
+                0},
         CliCase{"ShapedPushPullWithPoint",
-                {"--separator", ".", "--core", "u", "--h1", "20", "--h2", "30", "--l1", "10", "--l2",
-                 "10", "--mu", "2000", "--db", "0.2", "--mode", "push-pull", "--freq", "50", "--vin",
-                 "240", "--vout", "12"},
+                {"--separator", ".",         "--core", "u",  "--h1",  "20",   "--h2",   "30",
+                 "--l1",        "10",        "--l2",   "10", "--mu",  "2000", "--db",   "0.2",
+                 "--mode",      "push-pull", "--freq", "50", "--vin", "240",  "--vout", "12"},
                 "Напряжение первички=240\n"
                 "Напряжение вторички=12\n"
                 "Зазор=0 мм\n"
@@ -184,7 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "Минимальная длительность импульса=10 МкСек\n"
                 "При данных параметрах трансформатора\n"
                 "Минимально-возиожная частота =50 КГц\n",
-                "", 0}),
+                "",
+                0}),
     [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -196,57 +201,83 @@ INSTANTIATE_TEST_SUITE_P(
                 "Длина магнитной линии=4,71 см\n\n\nВведите режим \n"
                 "Магнитопровод кольцо\nИндукция насыщения dB не может равняться 0\n"
                 "Введены не все данные, расчет не возможен\n \n",
-                "", 3},
+                "",
+                3},
         CliCase{"ConversionError",
                 {"--separator", ",", "--mu", "2000", "--db", "0,3x"},
-                "", "'0,3x' is not a valid floating point value.\n", 2},
+                "",
+                "'0,3x' is not a valid floating point value.\n",
+                2},
         CliCase{"PointSeparatorRejectsAComma",
                 {"--separator", ".", "--gap", "0,5"},
-                "", "'0,5' is not a valid floating point value.\n", 2},
+                "",
+                "'0,5' is not a valid floating point value.\n",
+                2},
         CliCase{"FaultInThePassKeepsItsLines",
-                {"--separator", ",", "--mode", "choke", "--core", "ring", "--d1", "20", "--d2", "10",
-                 "--h", "10", "--db", "0.3", "--turns", "20"},
+                {"--separator", ",", "--mode", "choke", "--core", "ring", "--d1", "20", "--d2",
+                 "10", "--h", "10", "--db", "0.3", "--turns", "20"},
                 "Зазор=0 мм\nСечение=0,5 см2\nДлина магнитной линии=4,71 см\n"
                 "dB инд. нассыщения=0,3\n\n\n         Режим работы: Дроссель\n"
                 "Магнитопровод кольцо\nПрониц с зазором=0\nИндуктивность=0 MГн\nЗазор=0 мм\n"
                 "Число витков дросселя=20\n",
-                "Floating point division by zero.\n", 2},
-        CliCase{"LastRepeatedOptionWins",
-                {"--separator", ",", "--mode", "flyback", "--mode", "choke", "--gap", "1", "--gap=2"},
-                "Зазор=2 мм\n\n\n         Режим работы: Дроссель\n"
-                "Индукция насыщения dB не может равняться 0\n"
-                "Введены не все данные, расчет не возможен\n",
-                "", 3},
-        CliCase{"AnyOtherModeTextIsTakenAsItIs", {"--separator", ",", "--mode", "boost"},
+                "Floating point division by zero.\n",
+                2},
+        CliCase{
+            "LastRepeatedOptionWins",
+            {"--separator", ",", "--mode", "flyback", "--mode", "choke", "--gap", "1", "--gap=2"},
+            "Зазор=2 мм\n\n\n         Режим работы: Дроссель\n"
+            "Индукция насыщения dB не может равняться 0\n"
+            "Введены не все данные, расчет не возможен\n",
+            "",
+            3},
+        CliCase{"AnyOtherModeTextIsTakenAsItIs",
+                {"--separator", ",", "--mode", "boost"},
                 "Зазор=0 мм\nДлительность импульса= 0 МкСек\n\n\n         Режим работы: boost\n"
                 "Индукция насыщения dB не может равняться 0\n"
                 "Введены не все данные, расчет не возможен\n",
-                "", 3}),
+                "",
+                3}),
     [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     Usage, CliTest,
     testing::Values(
-        CliCase{"UnknownOption", {"--bogus"}, "",
-                "transcalc-cli: unknown option '--bogus'\nTry 'transcalc-cli --help'.\n", 64},
-        CliCase{"BadCore", {"--core", "toroid"}, "",
-                "transcalc-cli: --core takes ring, e or u, not 'toroid'\nTry 'transcalc-cli --help'.\n",
+        CliCase{"UnknownOption",
+                {"--bogus"},
+                "",
+                "transcalc-cli: unknown option '--bogus'\nTry 'transcalc-cli --help'.\n",
                 64},
-        CliCase{"MissingValue", {"--gap"}, "",
-                "transcalc-cli: --gap needs a value\nTry 'transcalc-cli --help'.\n", 64},
-        CliCase{"BadSeparator", {"--separator", ";"}, "",
-                "transcalc-cli: --separator takes \",\" or \".\", not ';'\nTry 'transcalc-cli --help'.\n",
+        CliCase{
+            "BadCore",
+            {"--core", "toroid"},
+            "",
+            "transcalc-cli: --core takes ring, e or u, not 'toroid'\nTry 'transcalc-cli --help'.\n",
+            64},
+        CliCase{"MissingValue",
+                {"--gap"},
+                "",
+                "transcalc-cli: --gap needs a value\nTry 'transcalc-cli --help'.\n",
                 64},
-        CliCase{"Positional", {"ring"}, "",
-                "transcalc-cli: unexpected argument 'ring'\nTry 'transcalc-cli --help'.\n", 64}),
+        CliCase{"BadSeparator",
+                {"--separator", ";"},
+                "",
+                "transcalc-cli: --separator takes \",\" or \".\", not ';'\nTry 'transcalc-cli "
+                "--help'.\n",
+                64},
+        CliCase{"Positional",
+                {"ring"},
+                "",
+                "transcalc-cli: unexpected argument 'ring'\nTry 'transcalc-cli --help'.\n",
+                64}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CliJsonTest, PrintsOneObjectWithTheState) {
-    const CliRun run = RunCli({"--json", "--separator", ",", "--core", "ring", "--d1", "20", "--d2",
-                               "10", "--h", "10"});
+    const CliRun run = RunCli(
+        {"--json", "--separator", ",", "--core", "ring", "--d1", "20", "--d2", "10", "--h", "10"});
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out.rfind("{\"lines\": [\"Зазор=0 мм\", \"Длительность импульса= 0 МкСек\", ", 0), 0u)
+    EXPECT_EQ(run.out.rfind("{\"lines\": [\"Зазор=0 мм\", \"Длительность импульса= 0 МкСек\", ", 0),
+              0u)
         << run.out;
     for (const char* part :
          {"\"Введите режим \", \"Магнитопровод кольцо\"", "\"colour\": \"red\", \"error\": null",

@@ -32,7 +32,7 @@ struct Outcome {
 };
 
 Outcome RunCalculate(const InputFields& fields, const CorePictures& cores, DesignState& state,
-            DecimalSeparator separator = ",") {
+                     DecimalSeparator separator = ",") {
     Outcome outcome;
     try {
         Calculate(fields, cores, state, outcome.list, separator);
@@ -66,48 +66,82 @@ TEST_P(CalculateEchoTest, AppendsTheEchoAndTheModeLine) {
 INSTANTIATE_TEST_SUITE_P(
     Cores, CalculateEchoTest,
     testing::Values(
-        EchoCase{"RingWithoutMode", Fields({{1, "20"}, {2, "10"}, {3, "10"}}), kRing, "",
+        EchoCase{"RingWithoutMode",
+                 Fields({{1, "20"}, {2, "10"}, {3, "10"}}),
+                 kRing,
+                 "",
                  {"Зазор=0 мм", "Длительность импульса= 0 МкСек", "Сечение=0,5 см2",
                   "Длина магнитной линии=4,71 см", "", "", "Введите режим "},
                  ListColour::Red},
-        EchoCase{"ShapedE", Fields({{1, "30"}, {2, "40"}, {3, "10"}, {4, "12"}}), kShapedE,
+        EchoCase{"ShapedE",
+                 Fields({{1, "30"}, {2, "40"}, {3, "10"}, {4, "12"}}),
+                 kShapedE,
                  "Дроссель",
                  {"Зазор=0 мм", "Сечение=1,2 см2", "Длина магнитной линии=13 см", "", "",
                   "         Режим работы: Дроссель"},
                  ListColour::Desktop},
-        EchoCase{"ShapedU", Fields({{1, "30"}, {2, "40"}, {3, "10"}, {4, "12"}}), kShapedU,
+        EchoCase{"ShapedU",
+                 Fields({{1, "30"}, {2, "40"}, {3, "10"}, {4, "12"}}),
+                 kShapedU,
                  "Дроссель",
                  {"Зазор=0 мм", "Сечение=1,2 см2", "Длина магнитной линии=16 см", "", "",
                   "         Режим работы: Дроссель"},
                  ListColour::Desktop},
-        EchoCase{"PushPull", Fields({{6, "50"}, {7, "310"}, {8, "12"}}), kNoCore, "Двухтактный",
+        EchoCase{"PushPull",
+                 Fields({{6, "50"}, {7, "310"}, {8, "12"}}),
+                 kNoCore,
+                 "Двухтактный",
                  {"Напряжение первички=310", "Напряжение вторички=12", "Зазор=0 мм",
                   "Частота=50 КГц", "", "", "         Режим работы: Двухтактный"},
                  ListColour::Desktop},
         // The flyback number is a pulse, never a frequency.
-        EchoCase{"Flyback", Fields({{6, "10"}, {12, "100"}}), kNoCore, "Обратноходовой",
-                 {"Напряжение выброса обраноходовой=100", "Зазор=0 мм",
-                  "Длительность импульса= 10 МкСек", "", "", "         Режим работы: Обратноходовой"},
-                 ListColour::Desktop},
+        EchoCase{
+            "Flyback",
+            Fields({{6, "10"}, {12, "100"}}),
+            kNoCore,
+            "Обратноходовой",
+            {"Напряжение выброса обраноходовой=100", "Зазор=0 мм",
+             "Длительность импульса= 10 МкСек", "", "", "         Режим работы: Обратноходовой"},
+            ListColour::Desktop},
         EchoCase{"ChokeEchoesNoElectricalData",
                  Fields({{6, "10"}, {7, "300"}, {8, "12"}, {9, "0.3"}, {10, "2000"}, {12, "400"}}),
-                 kNoCore, "Дроссель",
+                 kNoCore,
+                 "Дроссель",
                  {"Зазор=0 мм", "Проницаемость=2000", "dB инд. нассыщения=0,3", "", "",
                   "         Режим работы: Дроссель"},
                  ListColour::Desktop},
-        EchoCase{"PointGap", Fields({{5, "0.5"}}), kNoCore, "Дроссель",
-                 {"Зазор=0,5 мм", "", "", "         Режим работы: Дроссель"}, ListColour::Desktop},
-        EchoCase{"NegativeGap", Fields({{5, "-1"}}), kNoCore, "Дроссель",
-                 {"Зазор=-1 мм", "", "", "         Режим работы: Дроссель"}, ListColour::Desktop},
-        EchoCase{"EmptyGap", Fields({{5, ""}}), kNoCore, "Дроссель",
-                 {"Зазор=0 мм", "", "", "         Режим работы: Дроссель"}, ListColour::Desktop},
-        // A path of -13 cm is kept but not shown.
-        EchoCase{"NegativePath", Fields({{1, "10"}, {2, "10"}, {3, "60"}}), kShapedE, "Дроссель",
-                 {"Зазор=0 мм", "", "", "         Режим работы: Дроссель"}, ListColour::Desktop},
-        EchoCase{"TinyPathShowsRoundedZero", Fields({{1, "0.01"}, {2, "0.0047"}}), kShapedE,
+        EchoCase{"PointGap",
+                 Fields({{5, "0.5"}}),
+                 kNoCore,
                  "Дроссель",
-                 {"Зазор=0 мм", "Длина магнитной линии=0 см", "", "", "         Режим работы: Дроссель"},
-                 ListColour::Desktop}),
+                 {"Зазор=0,5 мм", "", "", "         Режим работы: Дроссель"},
+                 ListColour::Desktop},
+        EchoCase{"NegativeGap",
+                 Fields({{5, "-1"}}),
+                 kNoCore,
+                 "Дроссель",
+                 {"Зазор=-1 мм", "", "", "         Режим работы: Дроссель"},
+                 ListColour::Desktop},
+        EchoCase{"EmptyGap",
+                 Fields({{5, ""}}),
+                 kNoCore,
+                 "Дроссель",
+                 {"Зазор=0 мм", "", "", "         Режим работы: Дроссель"},
+                 ListColour::Desktop},
+        // A path of -13 cm is kept but not shown.
+        EchoCase{"NegativePath",
+                 Fields({{1, "10"}, {2, "10"}, {3, "60"}}),
+                 kShapedE,
+                 "Дроссель",
+                 {"Зазор=0 мм", "", "", "         Режим работы: Дроссель"},
+                 ListColour::Desktop},
+        EchoCase{
+            "TinyPathShowsRoundedZero",
+            Fields({{1, "0.01"}, {2, "0.0047"}}),
+            kShapedE,
+            "Дроссель",
+            {"Зазор=0 мм", "Длина магнитной линии=0 см", "", "", "         Режим работы: Дроссель"},
+            ListColour::Desktop}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CalculateTest, StoresTheInputsInCentimetres) {
@@ -148,7 +182,8 @@ TEST(CalculateTest, WithoutACoreTheGeometryIsKept) {
 
 TEST(CalculateTest, TwoPicturesLeaveTheShapedGeometry) {
     DesignState s;
-    RunCalculate(Fields({{1, "30"}, {2, "40"}, {3, "10"}, {4, "12"}}), {.ring = true, .shapedE = true}, s);
+    RunCalculate(Fields({{1, "30"}, {2, "40"}, {3, "10"}, {4, "12"}}),
+                 {.ring = true, .shapedE = true}, s);
     EXPECT_EQ(s.RingD1, 3);
     EXPECT_DOUBLE_EQ(s.CoreArea, 1.2);
     EXPECT_DOUBLE_EQ(s.PathLength, 13);
@@ -157,8 +192,8 @@ TEST(CalculateTest, TwoPicturesLeaveTheShapedGeometry) {
 TEST(CalculateTest, APointSeparatorReadsAndWritesPoints) {
     DesignState s;
     s.Mode = "Дроссель";
-    const Outcome outcome =
-        RunCalculate(Fields({{1, "20"}, {2, "10"}, {3, "10"}, {5, "0.5"}, {9, "0.3"}}), kRing, s, ".");
+    const Outcome outcome = RunCalculate(
+        Fields({{1, "20"}, {2, "10"}, {3, "10"}, {5, "0.5"}, {9, "0.3"}}), kRing, s, ".");
     EXPECT_EQ(outcome.list.lines,
               (Lines{"Зазор=0.5 мм", "Сечение=0.5 см2", "Длина магнитной линии=4.71 см",
                      "dB инд. нассыщения=0.3", "", "", "         Режим работы: Дроссель"}));
@@ -175,7 +210,8 @@ TEST(CalculateTest, AConversionErrorKeepsWhatWasReadBefore) {
     list.colour = ListColour::Desktop;
     EXPECT_THROW(
         try {
-            Calculate(Fields({{10, "2000"}, {5, "1"}, {9, "0,3x"}, {7, "300"}}), kRing, s, list, ",");
+            Calculate(Fields({{10, "2000"}, {5, "1"}, {9, "0,3x"}, {7, "300"}}), kRing, s, list,
+                      ",");
         } catch (const ConversionError& error) {
             EXPECT_STREQ(error.what(), "'0,3x' is not a valid floating point value");
             throw;
@@ -214,7 +250,8 @@ TEST(CalculateTest, AnEchoFaultKeepsTheLinesBeforeIt) {
         // A section of 5E15 cm² cannot be rounded to 4 decimals.
         {Fields({{1, "1e17"}, {3, "10"}}), kRing, {"Зазор=0 мм", "Длительность импульса= 0 МкСек"}},
         // A path of -3E17 cm faults in its rounding although it is not shown.
-        {Fields({{3, "1e18"}, {4, "1e-14"}}), kShapedE,
+        {Fields({{3, "1e18"}, {4, "1e-14"}}),
+         kShapedE,
          {"Зазор=0 мм", "Длительность импульса= 0 МкСек", "Сечение=100 см2"}},
     };
     for (const Case& c : cases) {

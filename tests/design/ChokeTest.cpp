@@ -39,24 +39,27 @@ TEST_P(ChokeDesignTest, AppendsTheSixLines) {
 
 INSTANTIATE_TEST_SUITE_P(
     Designs, ChokeDesignTest,
-    testing::Values(
-        ChokeCase{"Ungapped", ChokeData(0, 20),
-                  {"Прониц с зазором=2000", "Индуктивность=1,04 MГн", "Зазор=0 мм",
-                   "Число витков дросселя=20", "Максимальный ток дросселя=0,288 А",
-                   "Рекомендуемый диаметр проводане не менее=0,229 мм"}},
-        ChokeCase{"Gapped", ChokeData(0.05, 20),
-                  {"Прониц с зазором=95,2", "Индуктивность=0,04952 MГн", "Зазор=0,5 мм",
-                   "Число витков дросселя=20", "Максимальный ток дросселя=6,058 А",
-                   "Рекомендуемый диаметр проводане не менее=1,05 мм"}},
-        ChokeCase{"FractionalTurns", ChokeData(0.05, 12.5),
-                  {"Прониц с зазором=95,2", "Индуктивность=0,01935 MГн", "Зазор=0,5 мм",
-                   "Число витков дросселя=12,5", "Максимальный ток дросселя=9,692 А",
-                   "Рекомендуемый диаметр проводане не менее=1,328 мм"}},
-        // The wire follows the unrounded 3.4615 A: 0.793, where 3.462 would give 0.794.
-        ChokeCase{"WireFromUnroundedCurrent", ChokeData(0.05, 35),
-                  {"Прониц с зазором=95,2", "Индуктивность=0,15167 MГн", "Зазор=0,5 мм",
-                   "Число витков дросселя=35", "Максимальный ток дросселя=3,462 А",
-                   "Рекомендуемый диаметр проводане не менее=0,793 мм"}}),
+    testing::Values(ChokeCase{"Ungapped",
+                              ChokeData(0, 20),
+                              {"Прониц с зазором=2000", "Индуктивность=1,04 MГн", "Зазор=0 мм",
+                               "Число витков дросселя=20", "Максимальный ток дросселя=0,288 А",
+                               "Рекомендуемый диаметр проводане не менее=0,229 мм"}},
+                    ChokeCase{"Gapped",
+                              ChokeData(0.05, 20),
+                              {"Прониц с зазором=95,2", "Индуктивность=0,04952 MГн", "Зазор=0,5 мм",
+                               "Число витков дросселя=20", "Максимальный ток дросселя=6,058 А",
+                               "Рекомендуемый диаметр проводане не менее=1,05 мм"}},
+                    ChokeCase{"FractionalTurns",
+                              ChokeData(0.05, 12.5),
+                              {"Прониц с зазором=95,2", "Индуктивность=0,01935 MГн", "Зазор=0,5 мм",
+                               "Число витков дросселя=12,5", "Максимальный ток дросселя=9,692 А",
+                               "Рекомендуемый диаметр проводане не менее=1,328 мм"}},
+                    // The wire follows the unrounded 3.4615 A: 0.793, where 3.462 would give 0.794.
+                    ChokeCase{"WireFromUnroundedCurrent",
+                              ChokeData(0.05, 35),
+                              {"Прониц с зазором=95,2", "Индуктивность=0,15167 MГн", "Зазор=0,5 мм",
+                               "Число витков дросселя=35", "Максимальный ток дросселя=3,462 А",
+                               "Рекомендуемый диаметр проводане не менее=0,793 мм"}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ChokeDesignTest, LeavesInductanceAndPermeability) {
@@ -97,13 +100,14 @@ DesignState With(DesignState s, double DesignState::*field, double value) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, ChokeFaultTest,
-    testing::Values(
-        FaultCase{"NoPermeability", With(ChokeData(0.05, 20), &DesignState::Permeability, 0), 4,
-                  "Floating point division by zero"},
-        FaultCase{"NoCoreArea", With(ChokeData(0.05, 20), &DesignState::CoreArea, 0), 4,
-                  "Invalid floating point operation"},
-        FaultCase{"NegativeInduction", With(ChokeData(0.05, 20), &DesignState::SatInduction, -0.3),
-                  5, "Invalid floating point operation"}),
+    testing::Values(FaultCase{"NoPermeability",
+                              With(ChokeData(0.05, 20), &DesignState::Permeability, 0), 4,
+                              "Floating point division by zero"},
+                    FaultCase{"NoCoreArea", With(ChokeData(0.05, 20), &DesignState::CoreArea, 0), 4,
+                              "Invalid floating point operation"},
+                    FaultCase{"NegativeInduction",
+                              With(ChokeData(0.05, 20), &DesignState::SatInduction, -0.3), 5,
+                              "Invalid floating point operation"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ChokeDesignTest, PermeabilityZeroShowsZeroes) {

@@ -25,8 +25,8 @@ constexpr std::string_view kModes[] = {"", kModeChoke, kModeFlyback, kModeSingle
                                        kModePushPull};
 
 bool IsDefinedError(std::string_view text) {
-    return text == "Floating point division by zero" || text == "Invalid floating point operation" ||
-           text == "Floating point overflow" ||
+    return text == "Floating point division by zero" ||
+           text == "Invalid floating point operation" || text == "Floating point overflow" ||
            (text.starts_with("'") && text.ends_with("' is not a valid floating point value"));
 }
 
@@ -46,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     const uint8_t flags = data[0];
-    const CorePictures cores{.ring = (flags & 1) != 0, .shapedE = (flags & 2) != 0,
-                             .shapedU = (flags & 4) != 0};
+    const CorePictures cores{
+        .ring = (flags & 1) != 0, .shapedE = (flags & 2) != 0, .shapedU = (flags & 4) != 0};
     const DecimalSeparator separator = (flags & 8) != 0 ? "." : ",";
 
     std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);

@@ -31,15 +31,15 @@ constexpr const char* kOverflow = "Floating point overflow";
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, ExtendedFaultTest,
-    testing::Values(
-        FaultCase{"NonZeroByZero", [] { Extended(1.0) / 0.0; }, kDivision},
-        FaultCase{"NegativeByMinusZero", [] { Extended(-1.0) / -0.0; }, kDivision},
-        FaultCase{"ZeroByZero", [] { Extended(0.0) / 0.0; }, kInvalid},
-        FaultCase{"SqrtOfNegative", [] { Sqrt(-1e-300); }, kInvalid},
-        FaultCase{"RoundAtTwoTo63", [] { Round(9223372036854775808.0L); }, kInvalid},
-        FaultCase{"RoundBelowMinusTwoTo63", [] { Round(-9223372036854775809.0L); }, kInvalid},
-        FaultCase{"StoreBeyondDouble", [] { Store(Extended(DBL_MAX) * 2); }, kOverflow},
-        FaultCase{"ExtendedRange", [] { Extended(1e4000L) * 1e4000L; }, kOverflow}),
+    testing::Values(FaultCase{"NonZeroByZero", [] { Extended(1.0) / 0.0; }, kDivision},
+                    FaultCase{"NegativeByMinusZero", [] { Extended(-1.0) / -0.0; }, kDivision},
+                    FaultCase{"ZeroByZero", [] { Extended(0.0) / 0.0; }, kInvalid},
+                    FaultCase{"SqrtOfNegative", [] { Sqrt(-1e-300); }, kInvalid},
+                    FaultCase{"RoundAtTwoTo63", [] { Round(9223372036854775808.0L); }, kInvalid},
+                    FaultCase{"RoundBelowMinusTwoTo63", [] { Round(-9223372036854775809.0L); },
+                              kInvalid},
+                    FaultCase{"StoreBeyondDouble", [] { Store(Extended(DBL_MAX) * 2); }, kOverflow},
+                    FaultCase{"ExtendedRange", [] { Extended(1e4000L) * 1e4000L; }, kOverflow}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ExtendedTest, RoundsTiesToEven) {

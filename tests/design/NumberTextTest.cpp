@@ -28,15 +28,15 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{",", " 12,5 ", 12.5}, ParseCase{",", "1 2.5", 12.5},
                     ParseCase{",", "1 000,5", 1000.5}, ParseCase{",", "1.000", 1},
                     ParseCase{",", ".", 0}, ParseCase{",", ",", 0}, ParseCase{",", "5.", 5},
-                    ParseCase{",", ".5", 0.5}, ParseCase{",", "-.5", -0.5},
-                    ParseCase{",", "+7", 7}, ParseCase{",", "1e3", 1000},
-                    ParseCase{",", "1.5E-3", 0.0015}, ParseCase{",", "5E", 5},
-                    ParseCase{",", "5E+", 5}, ParseCase{",", "1E-400", 0},
+                    ParseCase{",", ".5", 0.5}, ParseCase{",", "-.5", -0.5}, ParseCase{",", "+7", 7},
+                    ParseCase{",", "1e3", 1000}, ParseCase{",", "1.5E-3", 0.0015},
+                    ParseCase{",", "5E", 5}, ParseCase{",", "5E+", 5}, ParseCase{",", "1E-400", 0},
                     ParseCase{",", "0E499", 0}, ParseCase{",", "0,1", 0.1},
                     ParseCase{",", "1E308", 1e308}, ParseCase{",", "-0", 0}));
 
 INSTANTIATE_TEST_SUITE_P(Point, ParseNumberTest,
-                         testing::Values(ParseCase{".", "12.5", 12.5}, ParseCase{".", " 1 2.5", 12.5},
+                         testing::Values(ParseCase{".", "12.5", 12.5},
+                                         ParseCase{".", " 1 2.5", 12.5},
                                          ParseCase{".", "-.5e1", -5}, ParseCase{".", "7", 7}));
 
 TEST(ParseNumberTest, ScalesInExtendedPrecisionNotAsStrtod) {
@@ -65,25 +65,28 @@ TEST_P(ParseNumberRejectTest, NamesTheCleanedText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseNumberRejectTest,
-    testing::Values(
-        RejectCase{",", "1.000,5", "'1,000,5' is not a valid floating point value"},
-        RejectCase{",", "1 2.5x", "'12,5x' is not a valid floating point value"},
-        RejectCase{",", "E5", "'E5' is not a valid floating point value"},
-        RejectCase{",", "   ", "'' is not a valid floating point value"},
-        RejectCase{",", "12a", "'12a' is not a valid floating point value"},
-        RejectCase{",", "1\t2", "'1\t2' is not a valid floating point value"},
-        RejectCase{",", "1\xC2\xA0" "2", "'1\xC2\xA0" "2' is not a valid floating point value"},
-        RejectCase{",", "1E5000", "'1E5000' is not a valid floating point value"},
-        RejectCase{",", "1E-5000", "'1E-5000' is not a valid floating point value"},
-        RejectCase{",", "-", "'-' is not a valid floating point value"},
-        RejectCase{",", "+", "'+' is not a valid floating point value"},
-        RejectCase{",", "1,2,3", "'1,2,3' is not a valid floating point value"},
-        RejectCase{",", "inf", "'inf' is not a valid floating point value"},
-        RejectCase{",", "1e4933", "'1e4933' is not a valid floating point value"},
-        // Where the separator is a point a comma is no decimal mark and never
-        // silently a thousands mark.
-        RejectCase{".", "12,5", "'12,5' is not a valid floating point value"},
-        RejectCase{".", "1.000,5", "'1.000,5' is not a valid floating point value"}));
+    testing::Values(RejectCase{",", "1.000,5", "'1,000,5' is not a valid floating point value"},
+                    RejectCase{",", "1 2.5x", "'12,5x' is not a valid floating point value"},
+                    RejectCase{",", "E5", "'E5' is not a valid floating point value"},
+                    RejectCase{",", "   ", "'' is not a valid floating point value"},
+                    RejectCase{",", "12a", "'12a' is not a valid floating point value"},
+                    RejectCase{",", "1\t2", "'1\t2' is not a valid floating point value"},
+                    RejectCase{",",
+                               "1\xC2\xA0"
+                               "2",
+                               "'1\xC2\xA0"
+                               "2' is not a valid floating point value"},
+                    RejectCase{",", "1E5000", "'1E5000' is not a valid floating point value"},
+                    RejectCase{",", "1E-5000", "'1E-5000' is not a valid floating point value"},
+                    RejectCase{",", "-", "'-' is not a valid floating point value"},
+                    RejectCase{",", "+", "'+' is not a valid floating point value"},
+                    RejectCase{",", "1,2,3", "'1,2,3' is not a valid floating point value"},
+                    RejectCase{",", "inf", "'inf' is not a valid floating point value"},
+                    RejectCase{",", "1e4933", "'1e4933' is not a valid floating point value"},
+                    // Where the separator is a point a comma is no decimal mark and never
+                    // silently a thousands mark.
+                    RejectCase{".", "12,5", "'12,5' is not a valid floating point value"},
+                    RejectCase{".", "1.000,5", "'1.000,5' is not a valid floating point value"}));
 
 TEST(ParseNumberTest, ANumberBeyondTheDoubleRangeOverflowsOnStore) {
     try {
@@ -115,8 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{123456789012345.0, "123456789012345"}, FormatCase{1e15, "1E15"},
                     FormatCase{1234567890123456.0, "1,23456789012346E15"},
                     FormatCase{1.5e20, "1,5E20"}, FormatCase{999999999999999.5L, "1E15"},
-                    FormatCase{0.00099999999999999999L, "0,001"},
-                    FormatCase{-1e-5, "-1E-5"}, FormatCase{DBL_MAX, "1,79769313486232E308"},
+                    FormatCase{0.00099999999999999999L, "0,001"}, FormatCase{-1e-5, "-1E-5"},
+                    FormatCase{DBL_MAX, "1,79769313486232E308"},
                     FormatCase{4.9406564584124654e-324, "4,94065645841247E-324"},
                     FormatCase{4.71238898038469, "4,71238898038469"}));
 
