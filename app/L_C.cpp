@@ -294,12 +294,13 @@ void TForm1::N3Click() {
     SetCaption(ui_->Label12, QStringLiteral("Количество витков дросселя"));
 }
 
-// Flyback and forward modes: the choke turns give way to the voltage fields.
-void TForm1::ShowVoltageFields(const QString& pulseCaption) {
-    ui_->Label12->hide();
-    ui_->Edit11->hide();
+// The voltage fields with their captions; "Ввести" leaves the caption of the
+// pulse or frequency field as it is.
+void TForm1::ShowVoltageFields(const std::optional<QString>& pulseCaption) {
     ui_->Label6->show();
-    SetCaption(ui_->Label6, pulseCaption);
+    if (pulseCaption) {
+        SetCaption(ui_->Label6, *pulseCaption);
+    }
     ui_->Label7->show();
     SetCaption(ui_->Label7, QStringLiteral("Вход напряжение"));
     ui_->Label8->show();
@@ -309,34 +310,30 @@ void TForm1::ShowVoltageFields(const QString& pulseCaption) {
     ui_->Edit8->show();
 }
 
-void TForm1::N4Click() {
+// Flyback and forward modes: the choke turns give way to the voltage fields.
+void TForm1::ShowTransformerMode(std::string_view mode, const QString& pulseCaption) {
     ShowInputState();
-    state_.Mode = transcalc::kModeFlyback;
-    ShowVoltageFields(QStringLiteral("Длительность импульса МкСек"));
+    state_.Mode = mode;
+    ui_->Label12->hide();
+    ui_->Edit11->hide();
+    ShowVoltageFields(pulseCaption);
+}
+
+void TForm1::N4Click() {
+    ShowTransformerMode(transcalc::kModeFlyback, QStringLiteral("Длительность импульса МкСек"));
 }
 
 void TForm1::N6Click() {
-    ShowInputState();
-    state_.Mode = transcalc::kModeSingleEnded;
-    ShowVoltageFields(QStringLiteral("Частота КГц"));
+    ShowTransformerMode(transcalc::kModeSingleEnded, QStringLiteral("Частота КГц"));
 }
 
 void TForm1::N7Click() {
-    ShowInputState();
-    state_.Mode = transcalc::kModePushPull;
-    ShowVoltageFields(QStringLiteral("Частота КГц"));
+    ShowTransformerMode(transcalc::kModePushPull, QStringLiteral("Частота КГц"));
 }
 
 void TForm1::N13Click() {
     ShowInputState();
-    ui_->Label6->show();
-    ui_->Label7->show();
-    SetCaption(ui_->Label7, QStringLiteral("Вход напряжение"));
-    ui_->Label8->show();
-    SetCaption(ui_->Label8, QStringLiteral("Выход напряжение"));
-    ui_->Edit6->show();
-    ui_->Edit7->show();
-    ui_->Edit8->show();
+    ShowVoltageFields(std::nullopt);
 }
 
 void TForm1::BitBtn9Click() {

@@ -6,7 +6,9 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "Calculate.h"
 #include "DesignState.h"
@@ -73,7 +75,8 @@ private:
     void ShowDimensions(const QStringList& captions);
     void ShowRingDimensions();
     void ShowShapedDimensions();
-    void ShowVoltageFields(const QString& pulseCaption);
+    void ShowVoltageFields(const std::optional<QString>& pulseCaption);
+    void ShowTransformerMode(std::string_view mode, const QString& pulseCaption);
     transcalc::CorePictures VisiblePictures() const;
 
     std::unique_ptr<Ui::TForm1> ui_;
