@@ -26,7 +26,7 @@ if [ "$seconds" -gt 0 ]; then
             echo "fuzz_$name failed; the input that failed is in $corpus" >&2
             exit 1
         fi
-        tail -n 1 "$log"
+        grep -E "^Done [0-9]+ runs" "$log" || tail -n 3 "$log"
         rm -rf "$corpus" "$log"
     done
 fi
