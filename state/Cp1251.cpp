@@ -9,7 +9,6 @@ namespace transcalc {
 namespace {
 
 constexpr char kCodePage[] = "windows-1251";
-constexpr char kEndOfFile = 26;
 
 }  // namespace
 
@@ -37,7 +36,7 @@ QByteArray EncodeCp1251(QStringEncoder& encoder, const QString& text) {
     bytes.reserve(text.size());
     for (const char32_t codePoint : text.toUcs4()) {
         const QByteArray one = encoder(QString::fromUcs4(&codePoint, 1));
-        const bool single = one.size() == 1 && one.front() != kEndOfFile;
+        const bool single = one.size() == 1 && one.front() != kEndOfFileByte;
         bytes += single ? one.front() : '?';
     }
     return bytes;

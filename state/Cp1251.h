@@ -8,6 +8,10 @@
 
 namespace transcalc {
 
+// Ctrl-Z: it ends the state file on reading, and Qt's encoder puts it where a
+// character has no windows-1251 byte.
+inline constexpr char kEndOfFileByte = 26;
+
 // Converters for windows-1251, the code page of the state file. Each throws
 // std::runtime_error when the platform lacks the code page.
 QStringEncoder Cp1251Encoder();

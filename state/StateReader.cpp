@@ -17,8 +17,6 @@ namespace transcalc {
 
 namespace {
 
-constexpr char kEndOfFile = 26;
-
 // The state file opened for reading; released on every path out, so that a
 // later save can replace it.
 class InputFile {
@@ -148,7 +146,7 @@ void ReadStateFile(QWidget& form, std::string& mode, const QString& path) {
         const std::string_view bytes = file.Read();
         atEnd = bytes.empty();
         for (const char byte : bytes) {
-            if (byte == kEndOfFile) {
+            if (byte == kEndOfFileByte) {
                 atEnd = true;
                 break;
             }
