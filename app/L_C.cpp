@@ -25,7 +25,12 @@ constexpr int kStatusTickMs = 10;
 constexpr int kResultsPassMs = 20;
 constexpr QPoint kDesignedPosition{308, 128};
 
+// The status tick sets its captions every 10 ms: only a new caption costs a
+// new layout.
 void SetCaption(QLabel* label, const QString& caption) {
+    if (label->text() == caption) {
+        return;
+    }
     label->setText(caption);
     label->adjustSize();
 }
