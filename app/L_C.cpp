@@ -171,12 +171,9 @@ void TForm1::BitBtn5Click() {
     try {
         ui_->GroupBox1->hide();
         ui_->BitBtn9->hide();
-        const QLineEdit* edits[] = {ui_->Edit1, ui_->Edit2,  ui_->Edit3,  ui_->Edit4,
-                                    ui_->Edit5, ui_->Edit6,  ui_->Edit7,  ui_->Edit8,
-                                    ui_->Edit9, ui_->Edit10, ui_->Edit11, ui_->Edit12};
         transcalc::InputFields fields;
-        for (int number = 1; number <= 12; ++number) {
-            fields.Edit(number) = edits[number - 1]->text().toStdString();
+        for (const transcalc::FieldInfo& info : transcalc::kFields) {
+            fields[info.field] = FieldEdit(info.field)->text().toStdString();
         }
         transcalc::Calculate(fields, VisiblePictures(), state_, *results_, separator_);
         ui_->GroupBox1->show();
@@ -341,13 +338,17 @@ void TForm1::N13Click() {
     ShowVoltageFields(std::nullopt);
 }
 
+// Every field back to the text it was built with.
 void TForm1::BitBtn9Click() {
-    for (QLineEdit* edit : {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->Edit4}) {
-        edit->clear();
+    for (const transcalc::FieldInfo& info : transcalc::kFields) {
+        FieldEdit(info.field)->setText(QString::fromUtf8(info.designText));
     }
-    ui_->Edit5->setText(QStringLiteral("0"));
-    for (QLineEdit* edit :
-         {ui_->Edit6, ui_->Edit7, ui_->Edit8, ui_->Edit9, ui_->Edit10, ui_->Edit11, ui_->Edit12}) {
-        edit->clear();
-    }
+}
+
+QLineEdit* TForm1::FieldEdit(transcalc::Field field) const {
+    QLineEdit* const edits[] = {ui_->Edit1, ui_->Edit2,  ui_->Edit3,  ui_->Edit4,
+                                ui_->Edit5, ui_->Edit6,  ui_->Edit7,  ui_->Edit8,
+                                ui_->Edit9, ui_->Edit10, ui_->Edit11, ui_->Edit12};
+    static_assert(std::size(edits) == transcalc::kFieldCount);
+    return edits[transcalc::FieldIndex(field)];
 }

@@ -15,6 +15,7 @@
 #include "ListBoxResults.h"
 
 class QAction;
+class QLineEdit;
 class QTimer;
 
 namespace Ui {
@@ -78,6 +79,7 @@ private:
     void ShowVoltageFields(const std::optional<QString>& pulseCaption);
     void ShowTransformerMode(std::string_view mode, const QString& pulseCaption);
     transcalc::CorePictures VisiblePictures() const;
+    QLineEdit* FieldEdit(transcalc::Field field) const;
 
     std::unique_ptr<Ui::TForm1> ui_;
     QTimer* Timer1;

@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 #include "Design.h"
 
 namespace {
@@ -33,16 +35,12 @@ struct Design {
 // One click on "Расчет": Calculate and the results pass it arms.
 void RunDesign(benchmark::State& state, const Design& design) {
     InputFields fields;
-    for (int edit = 1; edit <= 12; ++edit) {
-        fields.Edit(edit) = design.fields[edit - 1];
-    }
+    std::copy(design.fields.begin(), design.fields.end(), fields.texts.begin());
     DesignState designState;
     designState.Mode = design.mode;
     RecordedList list;
     for (auto _ : state) {
-        Calculate(fields, design.cores, designState, list, ",");
-        RunResultsPass(design.cores, designState, list, ",");
-        benchmark::DoNotOptimize(list.lines.data());
+        benchmark::DoNotOptimize(RunCommand(fields, design.cores, designState, list, ","));
     }
 }
 

@@ -45,38 +45,36 @@ namespace {
 
 struct FieldOption {
     std::string_view name;
-    int edit;
+    Field field;
 };
 
 constexpr FieldOption kFieldOptions[] = {
-    {"d1", 1}, {"h1", 1},  {"d2", 2},     {"h2", 2},         {"h", 3},   {"l1", 3},
-    {"l2", 4}, {"gap", 5}, {"freq", 6},   {"pulse", 6},      {"vin", 7}, {"vout", 8},
-    {"db", 9}, {"mu", 10}, {"turns", 11}, {"overshoot", 12},
+    {"d1", Field::Dimension1},         {"h1", Field::Dimension1},
+    {"d2", Field::Dimension2},         {"h2", Field::Dimension2},
+    {"h", Field::Dimension3},          {"l1", Field::Dimension3},
+    {"l2", Field::Dimension4},         {"gap", Field::Gap},
+    {"freq", Field::FrequencyOrPulse}, {"pulse", Field::FrequencyOrPulse},
+    {"vin", Field::VoltageIn},         {"vout", Field::VoltageOut},
+    {"db", Field::SatInduction},       {"mu", Field::Permeability},
+    {"turns", Field::ChokeTurns},      {"overshoot", Field::Overshoot},
 };
 
-constexpr std::pair<std::string_view, std::string_view> kModeNames[] = {
-    {"choke", "Дроссель"},
-    {"flyback", "Обратноходовой"},
-    {"single-ended", "Однотактный"},
-    {"push-pull", "Двухтактный"},
-};
-
-void SetCore(CorePictures& cores, std::string_view kind) {
-    if (kind == "ring") {
-        cores.ring = true;
-    } else if (kind == "e") {
-        cores.shapedE = true;
-    } else if (kind == "u") {
-        cores.shapedU = true;
-    } else {
-        throw UsageError("--core takes ring, e or u, not '" + std::string(kind) + "'");
+void SetCore(CorePictures& cores, std::string_view name) {
+    for (const CoreKindInfo& info : kCoreKinds) {
+        if (name == info.cliName) {
+            cores.Shows(info.kind) = true;
+            return;
+        }
     }
+    throw UsageError("--core takes ring, e or u, not '" + std::string(name) + "'");
 }
 
+// A command-line mode name stands for its mode text; any other text is taken
+// as it is.
 std::string ModeText(std::string_view mode) {
-    for (const auto& [name, text] : kModeNames) {
-        if (mode == name) {
-            return std::string(text);
+    for (const ModeInfo& info : kModes) {
+        if (mode == info.cliName) {
+            return std::string(info.text);
         }
     }
     return std::string(mode);
@@ -124,8 +122,8 @@ std::string SystemDecimalSeparator() {
 
 CliOptions ParseCommandLine(int argc, const char* const argv[]) {
     CliOptions options;
-    options.fields.Edit(5).assign(1, '0');  // the gap field starts as "0", as in the window
-    std::string separator;                  // empty: the user's locale decides
+    options.fields = InputFields::DesignTexts();  // the gap field starts as "0", as in the window
+    std::string separator;                        // empty: the user's locale decides
 
     for (int i = 1; i < argc; ++i) {
         std::string_view argument = argv[i];
@@ -168,7 +166,7 @@ CliOptions ParseCommandLine(int argc, const char* const argv[]) {
             bool known = false;
             for (const FieldOption& field : kFieldOptions) {
                 if (name == field.name) {
-                    options.fields.Edit(field.edit) = value();
+                    options.fields[field.field] = value();
                     known = true;
                     break;
                 }

@@ -52,7 +52,7 @@ const char* ColourName(ListColour colour) {
 }  // namespace
 
 int ExitStatus(const RunReport& report) {
-    if (report.error) {
+    if (report.outcome.error) {
         return kExitError;
     }
     return report.list.colour == ListColour::Red ? kExitRed : kExitNormal;
@@ -69,44 +69,21 @@ std::string ToJson(const RunReport& report) {
     out += "], \"colour\": \"";
     out += ColourName(report.list.colour);
     out += "\", \"error\": ";
-    if (report.error) {
-        AppendJsonString(out, *report.error);
+    if (report.outcome.error) {
+        AppendJsonString(out, *report.outcome.error);
     } else {
         out += "null";
     }
 
     const DesignState& s = report.state;
-    const std::pair<const char*, double> values[] = {
-        {"Inductance", s.Inductance},
-        {"DimHL1", s.DimHL1},
-        {"DimL2", s.DimL2},
-        {"VoltIn", s.VoltIn},
-        {"VoltOut", s.VoltOut},
-        {"RingD1", s.RingD1},
-        {"RingD2", s.RingD2},
-        {"CoreArea", s.CoreArea},
-        {"PathLength", s.PathLength},
-        {"SatInduction", s.SatInduction},
-        {"FreqHz", s.FreqHz},
-        {"Permeability", s.Permeability},
-        {"PermWithGap", s.PermWithGap},
-        {"ChokeTurns", s.ChokeTurns},
-        {"TurnsPrimary", s.TurnsPrimary},
-        {"TurnsSecondary", s.TurnsSecondary},
-        {"GapCm", s.GapCm},
-        {"DimH1", s.DimH1},
-        {"DimH2", s.DimH2},
-        {"PulseUs", s.PulseUs},
-        {"OvershootVolt", s.OvershootVolt},
-    };
     out += ", \"state\": {";
-    for (const auto& [name, value] : values) {
+    VisitDesignValues(s, [&out](const char* name, double value) {
         out += '"';
         out += name;
         out += "\": ";
         AppendJsonNumber(out, value);
         out += ", ";
-    }
+    });
     out += "\"ResultsPending\": ";
     out += s.ResultsPending ? "true" : "false";
     out += ", \"Mode\": ";

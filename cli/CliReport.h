@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "Command.h"
 #include "DesignState.h"
 #include "ResultsList.h"
 
@@ -12,8 +13,8 @@ namespace transcalc::cli {
 // text if there was one, and the design state.
 struct RunReport {
     RecordedList list;
-    std::optional<std::string> error;
     DesignState state;
+    CommandOutcome outcome;
 };
 
 inline constexpr int kExitNormal = 0;

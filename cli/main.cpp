@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <exception>
 
 #include "CliOptions.h"
 #include "CliReport.h"
@@ -9,17 +8,12 @@ using namespace transcalc;
 
 namespace {
 
-// Calculate and, when it succeeds, the one results pass it arms, as a click
-// on "Расчет" does in the window. An error ends the run as it ends the command.
+// One click on "Расчет" in a freshly started window.
 cli::RunReport Run(const cli::CliOptions& options) {
     cli::RunReport report;
     report.state.Mode = options.mode;
-    try {
-        Calculate(options.fields, options.cores, report.state, report.list, options.separator);
-        RunResultsPass(options.cores, report.state, report.list, options.separator);
-    } catch (const std::exception& error) {
-        report.error = ErrorBoxText(error.what());
-    }
+    report.outcome =
+        RunCommand(options.fields, options.cores, report.state, report.list, options.separator);
     return report;
 }
 
@@ -46,9 +40,9 @@ int main(int argc, char* argv[]) {
             std::fputs(line.c_str(), stdout);
             std::fputc('\n', stdout);
         }
-        if (report.error) {
+        if (report.outcome.error) {
             std::fflush(stdout);
-            std::fprintf(stderr, "%s\n", report.error->c_str());
+            std::fprintf(stderr, "%s\n", report.outcome.error->c_str());
         }
     }
     return cli::ExitStatus(report);

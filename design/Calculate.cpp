@@ -12,21 +12,21 @@ public:
     FieldReader(const InputFields& fields, DecimalSeparator separator)
         : fields_(fields), separator_(separator) {}
 
-    bool Has(int edit) const { return !fields_.Edit(edit).empty(); }
-    double Number(int edit) const { return ParseNumber(fields_.Edit(edit), separator_); }
+    bool Has(Field field) const { return !fields_[field].empty(); }
+    double Number(Field field) const { return ParseNumber(fields_[field], separator_); }
 
-    void Value(double& target, int edit) const {
+    void Value(double& target, Field field) const {
         target = 0;
-        if (Has(edit)) {
-            target = Number(edit);
+        if (Has(field)) {
+            target = Number(field);
         }
     }
 
     // Dimensions are typed in millimetres and kept in centimetres.
-    void Millimetres(double& target, int edit) const {
+    void Millimetres(double& target, Field field) const {
         target = 0;
-        if (Has(edit)) {
-            target = Store(Extended(Number(edit)) * 0.1L);
+        if (Has(field)) {
+            target = Store(Extended(Number(field)) * 0.1L);
         }
     }
 
@@ -36,9 +36,9 @@ private:
 };
 
 void ReadRingCore(const FieldReader& read, DesignState& s) {
-    read.Millimetres(s.RingD1, 1);
-    read.Millimetres(s.RingD2, 2);
-    read.Millimetres(s.DimHL1, 3);
+    read.Millimetres(s.RingD1, Field::Dimension1);
+    read.Millimetres(s.RingD2, Field::Dimension2);
+    read.Millimetres(s.DimHL1, Field::Dimension3);
     s.CoreArea = Store((Extended(s.RingD1) - s.RingD2) * s.DimHL1 / 2);
     s.PathLength = Store(Abs((Extended(s.RingD1) + s.RingD2) / 2 * kPi));
 }
@@ -46,10 +46,10 @@ void ReadRingCore(const FieldReader& read, DesignState& s) {
 // A shaped core with impossible dimensions may give a negative path; it is
 // kept as it is, and the echo and the results pass judge it.
 void ReadShapedCore(const FieldReader& read, bool eShaped, DesignState& s) {
-    read.Millimetres(s.DimH1, 1);
-    read.Millimetres(s.DimH2, 2);
-    read.Millimetres(s.DimHL1, 3);
-    read.Millimetres(s.DimL2, 4);
+    read.Millimetres(s.DimH1, Field::Dimension1);
+    read.Millimetres(s.DimH2, Field::Dimension2);
+    read.Millimetres(s.DimHL1, Field::Dimension3);
+    read.Millimetres(s.DimL2, Field::Dimension4);
     s.CoreArea = Store(Extended(s.DimL2) * s.DimHL1);
     if (eShaped) {
         s.PathLength = Store((Extended(4) * s.DimH1 + s.DimH2) - Extended(3) * s.DimHL1);
@@ -60,30 +60,30 @@ void ReadShapedCore(const FieldReader& read, bool eShaped, DesignState& s) {
 }
 
 void ReadInputs(const FieldReader& read, const CorePictures& cores, DesignState& s) {
-    read.Value(s.Permeability, 10);
-    read.Millimetres(s.GapCm, 5);
-    read.Value(s.SatInduction, 9);
-    read.Value(s.VoltIn, 7);
-    read.Value(s.VoltOut, 8);
+    read.Value(s.Permeability, Field::Permeability);
+    read.Millimetres(s.GapCm, Field::Gap);
+    read.Value(s.SatInduction, Field::SatInduction);
+    read.Value(s.VoltIn, Field::VoltageIn);
+    read.Value(s.VoltOut, Field::VoltageOut);
     s.FreqHz = 0;
     s.PulseUs = 0;
-    if (read.Has(6)) {
+    if (read.Has(Field::FrequencyOrPulse)) {
         // The same number is a frequency in kHz or a pulse in µs, by mode.
-        s.FreqHz = read.Number(6);
+        s.FreqHz = read.Number(Field::FrequencyOrPulse);
         s.PulseUs = s.FreqHz;
         s.FreqHz = Store(Extended(s.FreqHz) * 1000);
     }
     if (cores.ring) {
         ReadRingCore(read, s);
     }
-    if (read.Has(12)) {
-        s.OvershootVolt = read.Number(12);
+    if (read.Has(Field::Overshoot)) {
+        s.OvershootVolt = read.Number(Field::Overshoot);
     }
     if (cores.shapedE || cores.shapedU) {
         ReadShapedCore(read, cores.shapedE, s);
     }
-    if (read.Has(11)) {
-        s.ChokeTurns = read.Number(11);
+    if (read.Has(Field::ChokeTurns)) {
+        s.ChokeTurns = read.Number(Field::ChokeTurns);
     }
 }
 

@@ -1,21 +1,12 @@
 #pragma once
 
-#include <array>
-#include <string>
-
 #include "DesignState.h"
+#include "InputField.h"
 #include "NumberText.h"
 #include "ResultsList.h"
+#include "WorkMode.h"
 
 namespace transcalc {
-
-// The texts of the twelve input fields, Edit1 to Edit12, as typed.
-struct InputFields {
-    std::array<std::string, 12> texts;
-
-    std::string& Edit(int number) { return texts.at(number - 1); }
-    const std::string& Edit(int number) const { return texts.at(number - 1); }
-};
 
 // The core kind as the window holds it: which core pictures are visible
 // (BitBtn2 ring, BitBtn3 Ш-shaped, BitBtn4 П-shaped). Normally one at most.
@@ -23,6 +14,18 @@ struct CorePictures {
     bool ring = false;
     bool shapedE = false;
     bool shapedU = false;
+
+    static constexpr CorePictures Of(CoreKind kind) {
+        return {.ring = kind == CoreKind::Ring,
+                .shapedE = kind == CoreKind::ShapedE,
+                .shapedU = kind == CoreKind::ShapedU};
+    }
+    constexpr bool& Shows(CoreKind kind) {
+        return kind == CoreKind::Ring ? ring : kind == CoreKind::ShapedE ? shapedE : shapedU;
+    }
+    constexpr bool Shows(CoreKind kind) const {
+        return kind == CoreKind::Ring ? ring : kind == CoreKind::ShapedE ? shapedE : shapedU;
+    }
 };
 
 // The work of the Calculate command: empties the list, reads every field into

@@ -17,18 +17,28 @@
 //   ResultsList  the interface through which lines and the list colour reach
 //                whoever shows them: the window, the command line, the tests.
 //
-// A command is Calculate followed by one RunResultsPass; every error is a
-// ConversionError or an ArithmeticFault whose what() is the error box text
-// (see ErrorBoxText).
+//   InputField   the twelve input fields by role, with their design texts.
+//   WorkMode     the four work modes and three core kinds: texts, command-line
+//                names, menu items.
+//   Command      one click on "Расчет": Calculate followed by one
+//                RunResultsPass, with the error box text if either failed.
+//   Material     a core material as the catalogue and the design check see it.
+//
+// Every error is a ConversionError or an ArithmeticFault whose what() is the
+// error box text (see ErrorBoxText).
 
 #include "Calculate.h"
 #include "Choke.h"
+#include "Command.h"
 #include "DesignState.h"
 #include "Errors.h"
 #include "Extended.h"
 #include "Flyback.h"
 #include "Forward.h"
 #include "GappedInductance.h"
+#include "InputField.h"
+#include "Material.h"
 #include "NumberText.h"
 #include "ResultsList.h"
 #include "ResultsPass.h"
+#include "WorkMode.h"

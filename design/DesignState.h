@@ -1,15 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
-#include <string_view>
+#include <type_traits>
+
+#include "WorkMode.h"
 
 namespace transcalc {
-
-// The four work modes, compared with Mode as whole texts.
-inline constexpr std::string_view kModeChoke = "Дроссель";
-inline constexpr std::string_view kModeFlyback = "Обратноходовой";
-inline constexpr std::string_view kModeSingleEnded = "Однотактный";
-inline constexpr std::string_view kModePushPull = "Двухтактный";
 
 // The design values shared by Calculate, the results pass and the mode designs.
 // One instance lives as long as the window. Calculate resets and reads the
@@ -39,5 +36,39 @@ struct DesignState {
     bool ResultsPending = false;  // a results pass is due
     std::string Mode;             // one of the four mode texts, or empty
 };
+
+// Calls visit(name, value) for every number of the state, in declaration
+// order: the command line's JSON and the tests walk the state through it.
+template <typename State, typename Visitor>
+requires std::is_same_v<std::remove_const_t<State>, DesignState>
+void VisitDesignValues(State& s, Visitor&& visit) {
+    visit("Inductance", s.Inductance);
+    visit("DimHL1", s.DimHL1);
+    visit("DimL2", s.DimL2);
+    visit("VoltIn", s.VoltIn);
+    visit("VoltOut", s.VoltOut);
+    visit("RingD1", s.RingD1);
+    visit("RingD2", s.RingD2);
+    visit("CoreArea", s.CoreArea);
+    visit("PathLength", s.PathLength);
+    visit("SatInduction", s.SatInduction);
+    visit("FreqHz", s.FreqHz);
+    visit("Permeability", s.Permeability);
+    visit("PermWithGap", s.PermWithGap);
+    visit("ChokeTurns", s.ChokeTurns);
+    visit("TurnsPrimary", s.TurnsPrimary);
+    visit("TurnsSecondary", s.TurnsSecondary);
+    visit("GapCm", s.GapCm);
+    visit("DimH1", s.DimH1);
+    visit("DimH2", s.DimH2);
+    visit("PulseUs", s.PulseUs);
+    visit("OvershootVolt", s.OvershootVolt);
+}
+
+// A number added to the state must join the visit above; this count is the
+// reminder.
+inline constexpr int kDesignValueCount = 21;
+static_assert(offsetof(DesignState, ResultsPending) == kDesignValueCount * sizeof(double),
+              "every double of DesignState is visited by VisitDesignValues");
 
 }  // namespace transcalc

@@ -17,11 +17,13 @@ constexpr CorePictures kShapedE{.shapedE = true};
 constexpr CorePictures kShapedU{.shapedU = true};
 constexpr CorePictures kNoCore{};
 
-InputFields Fields(std::initializer_list<std::pair<int, const char*>> texts) {
-    InputFields fields;
-    fields.Edit(5) = "0";  // as the window starts
-    for (const auto& [edit, text] : texts) {
-        fields.Edit(edit) = text;
+using enum Field;
+
+// The fields as the window starts, with some texts typed.
+InputFields Fields(std::initializer_list<std::pair<Field, const char*>> texts) {
+    InputFields fields = InputFields::DesignTexts();
+    for (const auto& [field, text] : texts) {
+        fields[field] = text;
     }
     return fields;
 }
@@ -67,28 +69,32 @@ INSTANTIATE_TEST_SUITE_P(
     Cores, CalculateEchoTest,
     testing::Values(
         EchoCase{"RingWithoutMode",
-                 Fields({{1, "20"}, {2, "10"}, {3, "10"}}),
+                 Fields({{Dimension1, "20"}, {Dimension2, "10"}, {Dimension3, "10"}}),
                  kRing,
                  "",
                  {"Зазор=0 мм", "Длительность импульса= 0 МкСек", "Сечение=0,5 см2",
                   "Длина магнитной линии=4,71 см", "", "", "Введите режим "},
                  ListColour::Red},
-        EchoCase{"ShapedE",
-                 Fields({{1, "30"}, {2, "40"}, {3, "10"}, {4, "12"}}),
-                 kShapedE,
-                 "Дроссель",
-                 {"Зазор=0 мм", "Сечение=1,2 см2", "Длина магнитной линии=13 см", "", "",
-                  "         Режим работы: Дроссель"},
-                 ListColour::Desktop},
-        EchoCase{"ShapedU",
-                 Fields({{1, "30"}, {2, "40"}, {3, "10"}, {4, "12"}}),
-                 kShapedU,
-                 "Дроссель",
-                 {"Зазор=0 мм", "Сечение=1,2 см2", "Длина магнитной линии=16 см", "", "",
-                  "         Режим работы: Дроссель"},
-                 ListColour::Desktop},
+        EchoCase{
+            "ShapedE",
+            Fields(
+                {{Dimension1, "30"}, {Dimension2, "40"}, {Dimension3, "10"}, {Dimension4, "12"}}),
+            kShapedE,
+            "Дроссель",
+            {"Зазор=0 мм", "Сечение=1,2 см2", "Длина магнитной линии=13 см", "", "",
+             "         Режим работы: Дроссель"},
+            ListColour::Desktop},
+        EchoCase{
+            "ShapedU",
+            Fields(
+                {{Dimension1, "30"}, {Dimension2, "40"}, {Dimension3, "10"}, {Dimension4, "12"}}),
+            kShapedU,
+            "Дроссель",
+            {"Зазор=0 мм", "Сечение=1,2 см2", "Длина магнитной линии=16 см", "", "",
+             "         Режим работы: Дроссель"},
+            ListColour::Desktop},
         EchoCase{"PushPull",
-                 Fields({{6, "50"}, {7, "310"}, {8, "12"}}),
+                 Fields({{FrequencyOrPulse, "50"}, {VoltageIn, "310"}, {VoltageOut, "12"}}),
                  kNoCore,
                  "Двухтактный",
                  {"Напряжение первички=310", "Напряжение вторички=12", "Зазор=0 мм",
@@ -97,47 +103,52 @@ INSTANTIATE_TEST_SUITE_P(
         // The flyback number is a pulse, never a frequency.
         EchoCase{
             "Flyback",
-            Fields({{6, "10"}, {12, "100"}}),
+            Fields({{FrequencyOrPulse, "10"}, {Overshoot, "100"}}),
             kNoCore,
             "Обратноходовой",
             {"Напряжение выброса обраноходовой=100", "Зазор=0 мм",
              "Длительность импульса= 10 МкСек", "", "", "         Режим работы: Обратноходовой"},
             ListColour::Desktop},
         EchoCase{"ChokeEchoesNoElectricalData",
-                 Fields({{6, "10"}, {7, "300"}, {8, "12"}, {9, "0.3"}, {10, "2000"}, {12, "400"}}),
+                 Fields({{FrequencyOrPulse, "10"},
+                         {VoltageIn, "300"},
+                         {VoltageOut, "12"},
+                         {SatInduction, "0.3"},
+                         {Permeability, "2000"},
+                         {Overshoot, "400"}}),
                  kNoCore,
                  "Дроссель",
                  {"Зазор=0 мм", "Проницаемость=2000", "dB инд. нассыщения=0,3", "", "",
                   "         Режим работы: Дроссель"},
                  ListColour::Desktop},
         EchoCase{"PointGap",
-                 Fields({{5, "0.5"}}),
+                 Fields({{Gap, "0.5"}}),
                  kNoCore,
                  "Дроссель",
                  {"Зазор=0,5 мм", "", "", "         Режим работы: Дроссель"},
                  ListColour::Desktop},
         EchoCase{"NegativeGap",
-                 Fields({{5, "-1"}}),
+                 Fields({{Gap, "-1"}}),
                  kNoCore,
                  "Дроссель",
                  {"Зазор=-1 мм", "", "", "         Режим работы: Дроссель"},
                  ListColour::Desktop},
         EchoCase{"EmptyGap",
-                 Fields({{5, ""}}),
+                 Fields({{Gap, ""}}),
                  kNoCore,
                  "Дроссель",
                  {"Зазор=0 мм", "", "", "         Режим работы: Дроссель"},
                  ListColour::Desktop},
         // A path of -13 cm is kept but not shown.
         EchoCase{"NegativePath",
-                 Fields({{1, "10"}, {2, "10"}, {3, "60"}}),
+                 Fields({{Dimension1, "10"}, {Dimension2, "10"}, {Dimension3, "60"}}),
                  kShapedE,
                  "Дроссель",
                  {"Зазор=0 мм", "", "", "         Режим работы: Дроссель"},
                  ListColour::Desktop},
         EchoCase{
             "TinyPathShowsRoundedZero",
-            Fields({{1, "0.01"}, {2, "0.0047"}}),
+            Fields({{Dimension1, "0.01"}, {Dimension2, "0.0047"}}),
             kShapedE,
             "Дроссель",
             {"Зазор=0 мм", "Длина магнитной линии=0 см", "", "", "         Режим работы: Дроссель"},
@@ -146,7 +157,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CalculateTest, StoresTheInputsInCentimetres) {
     DesignState s;
-    RunCalculate(Fields({{1, "20"}, {2, "10"}, {3, "10"}, {5, "0.5"}, {6, "50"}}), kRing, s);
+    RunCalculate(Fields({{Dimension1, "20"},
+                         {Dimension2, "10"},
+                         {Dimension3, "10"},
+                         {Gap, "0.5"},
+                         {FrequencyOrPulse, "50"}}),
+                 kRing, s);
     EXPECT_EQ(s.RingD1, 2);
     EXPECT_EQ(s.RingD2, 1);
     EXPECT_EQ(s.DimHL1, 1);
@@ -174,7 +190,8 @@ TEST(CalculateTest, WithoutACoreTheGeometryIsKept) {
     s.PathLength = 7;
     s.DimL2 = 3;
     s.Mode = "Дроссель";
-    const Outcome outcome = RunCalculate(Fields({{1, "99"}, {4, "99"}}), kNoCore, s);
+    const Outcome outcome =
+        RunCalculate(Fields({{Dimension1, "99"}, {Dimension4, "99"}}), kNoCore, s);
     EXPECT_EQ(outcome.list.lines[1], "Сечение=1,25 см2");
     EXPECT_EQ(outcome.list.lines[2], "Длина магнитной линии=7 см");
     EXPECT_EQ(s.DimL2, 3);
@@ -182,8 +199,9 @@ TEST(CalculateTest, WithoutACoreTheGeometryIsKept) {
 
 TEST(CalculateTest, TwoPicturesLeaveTheShapedGeometry) {
     DesignState s;
-    RunCalculate(Fields({{1, "30"}, {2, "40"}, {3, "10"}, {4, "12"}}),
-                 {.ring = true, .shapedE = true}, s);
+    RunCalculate(
+        Fields({{Dimension1, "30"}, {Dimension2, "40"}, {Dimension3, "10"}, {Dimension4, "12"}}),
+        {.ring = true, .shapedE = true}, s);
     EXPECT_EQ(s.RingD1, 3);
     EXPECT_DOUBLE_EQ(s.CoreArea, 1.2);
     EXPECT_DOUBLE_EQ(s.PathLength, 13);
@@ -192,12 +210,16 @@ TEST(CalculateTest, TwoPicturesLeaveTheShapedGeometry) {
 TEST(CalculateTest, APointSeparatorReadsAndWritesPoints) {
     DesignState s;
     s.Mode = "Дроссель";
-    const Outcome outcome = RunCalculate(
-        Fields({{1, "20"}, {2, "10"}, {3, "10"}, {5, "0.5"}, {9, "0.3"}}), kRing, s, ".");
+    const Outcome outcome = RunCalculate(Fields({{Dimension1, "20"},
+                                                 {Dimension2, "10"},
+                                                 {Dimension3, "10"},
+                                                 {Gap, "0.5"},
+                                                 {SatInduction, "0.3"}}),
+                                         kRing, s, ".");
     EXPECT_EQ(outcome.list.lines,
               (Lines{"Зазор=0.5 мм", "Сечение=0.5 см2", "Длина магнитной линии=4.71 см",
                      "dB инд. нассыщения=0.3", "", "", "         Режим работы: Дроссель"}));
-    const Outcome comma = RunCalculate(Fields({{9, "0,3"}}), kRing, s, ".");
+    const Outcome comma = RunCalculate(Fields({{SatInduction, "0,3"}}), kRing, s, ".");
     EXPECT_EQ(comma.error, "'0,3' is not a valid floating point value");
 }
 
@@ -210,8 +232,11 @@ TEST(CalculateTest, AConversionErrorKeepsWhatWasReadBefore) {
     list.colour = ListColour::Desktop;
     EXPECT_THROW(
         try {
-            Calculate(Fields({{10, "2000"}, {5, "1"}, {9, "0,3x"}, {7, "300"}}), kRing, s, list,
-                      ",");
+            Calculate(Fields({{Permeability, "2000"},
+                              {Gap, "1"},
+                              {SatInduction, "0,3x"},
+                              {VoltageIn, "300"}}),
+                      kRing, s, list, ",");
         } catch (const ConversionError& error) {
             EXPECT_STREQ(error.what(), "'0,3x' is not a valid floating point value");
             throw;
@@ -228,13 +253,13 @@ TEST(CalculateTest, AConversionErrorKeepsWhatWasReadBefore) {
 
 TEST(CalculateTest, OneBlankIsNotAnEmptyField) {
     DesignState s;
-    const Outcome outcome = RunCalculate(Fields({{11, " "}}), kNoCore, s);
+    const Outcome outcome = RunCalculate(Fields({{ChokeTurns, " "}}), kNoCore, s);
     EXPECT_EQ(outcome.error, "'' is not a valid floating point value");
 }
 
 TEST(CalculateTest, AStoreBeyondTheDoubleRangeLeavesItsTarget) {
     DesignState s;
-    const Outcome outcome = RunCalculate(Fields({{6, "1e306"}}), kNoCore, s);
+    const Outcome outcome = RunCalculate(Fields({{FrequencyOrPulse, "1e306"}}), kNoCore, s);
     EXPECT_EQ(outcome.error, "Floating point overflow");
     EXPECT_EQ(s.FreqHz, 1e306);
     EXPECT_EQ(s.PulseUs, 1e306);
@@ -248,9 +273,11 @@ TEST(CalculateTest, AnEchoFaultKeepsTheLinesBeforeIt) {
         Lines lines;
     } cases[] = {
         // A section of 5E15 cm² cannot be rounded to 4 decimals.
-        {Fields({{1, "1e17"}, {3, "10"}}), kRing, {"Зазор=0 мм", "Длительность импульса= 0 МкСек"}},
+        {Fields({{Dimension1, "1e17"}, {Dimension3, "10"}}),
+         kRing,
+         {"Зазор=0 мм", "Длительность импульса= 0 МкСек"}},
         // A path of -3E17 cm faults in its rounding although it is not shown.
-        {Fields({{3, "1e18"}, {4, "1e-14"}}),
+        {Fields({{Dimension3, "1e18"}, {Dimension4, "1e-14"}}),
          kShapedE,
          {"Зазор=0 мм", "Длительность импульса= 0 МкСек", "Сечение=100 см2"}},
     };

@@ -21,13 +21,11 @@ namespace {
 
 using namespace transcalc;
 
-constexpr std::string_view kModes[] = {"", kModeChoke, kModeFlyback, kModeSingleEnded,
-                                       kModePushPull};
-
+// The error box texts a command may end with.
 bool IsDefinedError(std::string_view text) {
-    return text == "Floating point division by zero" ||
-           text == "Invalid floating point operation" || text == "Floating point overflow" ||
-           (text.starts_with("'") && text.ends_with("' is not a valid floating point value"));
+    return text == "Floating point division by zero." ||
+           text == "Invalid floating point operation." || text == "Floating point overflow." ||
+           (text.starts_with("'") && text.ends_with("' is not a valid floating point value."));
 }
 
 bool ShowsNoNumber(std::string_view line) {
@@ -56,12 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int piece = 1; piece <= 13 && !rest.empty(); ++piece) {
         const std::size_t end = std::min(rest.find('\n'), rest.size());
         const std::string_view text = rest.substr(0, end);
-        if (piece <= 12) {
+        if (piece <= kFieldCount) {
             // An error text is a C string: a field never holds a NUL byte.
-            fields.Edit(piece) = text;
-            std::replace(fields.Edit(piece).begin(), fields.Edit(piece).end(), '\0', '\x01');
+            std::string& field = fields.texts[piece - 1];
+            field = text;
+            std::replace(field.begin(), field.end(), '\0', '\x01');
         } else if (text.size() == 1 && text[0] >= '0' && text[0] <= '4') {
-            state.Mode = kModes[text[0] - '0'];
+            state.Mode = text[0] == '0' ? std::string_view() : kModes[text[0] - '1'].text;
         } else {
             state.Mode = text;
         }
@@ -69,17 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     RecordedList list;
-    try {
-        Calculate(fields, cores, state, list, separator);
-        RunResultsPass(cores, state, list, separator);
-    } catch (const ConversionError& error) {
-        if (!IsDefinedError(error.what())) {
-            std::abort();
-        }
-    } catch (const ArithmeticFault& fault) {
-        if (!IsDefinedError(fault.what())) {
-            std::abort();
-        }
+    const CommandOutcome outcome = RunCommand(fields, cores, state, list, separator);
+    if (outcome.error && !IsDefinedError(*outcome.error)) {
+        std::abort();
     }
     const std::string modeLine = "         Режим работы: " + state.Mode;
     for (const std::string& line : list.lines) {

@@ -134,11 +134,7 @@ TEST(ResultsPassTest, FlybackOnAGappedRingEndsWithTheGapWarning) {
 TEST(ResultsPassTest, AWholeChokeAfterCalculate) {
     DesignState s;
     s.Mode = "Дроссель";
-    InputFields fields;
-    const char* texts[] = {"20", "10", "10", "", "0,5", "", "", "", "0,3", "2000", "20", ""};
-    for (int edit = 1; edit <= 12; ++edit) {
-        fields.Edit(edit) = texts[edit - 1];
-    }
+    const InputFields fields{{"20", "10", "10", "", "0,5", "", "", "", "0,3", "2000", "20", ""}};
     RecordedList list;
     Calculate(fields, {.ring = true}, s, list, ",");
     const std::size_t echo = list.lines.size();

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace transcalc {
+
+// The four work modes. The design state holds the mode as its text, which the
+// state file keeps; an unknown text is kept as it is and designs nothing.
+enum class WorkMode { Choke, Flyback, SingleEnded, PushPull };
+
+struct ModeInfo {
+    WorkMode mode;
+    std::string_view text;      // the mode text shown and compared
+    std::string_view cliName;   // transcalc-cli --mode
+    std::string_view menuItem;  // the item of the "Режим" menu
+};
+
+inline constexpr std::array<ModeInfo, 4> kModes = {{
+    {WorkMode::Choke, "Дроссель", "choke", "N3"},
+    {WorkMode::Flyback, "Обратноходовой", "flyback", "N4"},
+    {WorkMode::SingleEnded, "Однотактный", "single-ended", "N6"},
+    {WorkMode::PushPull, "Двухтактный", "push-pull", "N7"},
+}};
+
+constexpr const ModeInfo& InfoOf(WorkMode mode) {
+    return kModes[static_cast<int>(mode)];
+}
+constexpr std::string_view ModeText(WorkMode mode) {
+    return InfoOf(mode).text;
+}
+
+inline constexpr std::string_view kModeChoke = ModeText(WorkMode::Choke);
+inline constexpr std::string_view kModeFlyback = ModeText(WorkMode::Flyback);
+inline constexpr std::string_view kModeSingleEnded = ModeText(WorkMode::SingleEnded);
+inline constexpr std::string_view kModePushPull = ModeText(WorkMode::PushPull);
+
+// The mode a text names, compared as a whole text.
+constexpr std::optional<WorkMode> ModeOfText(std::string_view text) {
+    for (const ModeInfo& info : kModes) {
+        if (info.text == text) {
+            return info.mode;
+        }
+    }
+    return std::nullopt;
+}
+
+// The three core kinds, each shown by its own picture.
+enum class CoreKind { Ring, ShapedE, ShapedU };
+
+struct CoreKindInfo {
+    CoreKind kind;
+    std::string_view cliName;   // transcalc-cli --core
+    std::string_view menuItem;  // the item of the "Вид сердечника" menu
+    std::string_view picture;   // the picture button that shows the core
+};
+
+inline constexpr std::array<CoreKindInfo, 3> kCoreKinds = {{
+    {CoreKind::Ring, "ring", "N1", "BitBtn2"},
+    {CoreKind::ShapedE, "e", "N2", "BitBtn3"},
+    {CoreKind::ShapedU, "u", "N11", "BitBtn4"},
+}};
+
+constexpr const CoreKindInfo& InfoOf(CoreKind kind) {
+    return kCoreKinds[static_cast<int>(kind)];
+}
+
+}  // namespace transcalc
