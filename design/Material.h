@@ -36,4 +36,8 @@ struct Material {
     std::vector<SteinmetzRange> steinmetz;    // ascending frequency
 };
 
+// The saturation flux density at a temperature: linear between the two
+// nearest points, the end value beyond them; 0 for a material without points.
+double SaturationAt(const Material& material, double temperature);
+
 }  // namespace transcalc
