@@ -5,8 +5,14 @@
 namespace transcalc {
 namespace {
 
+Material WithSaturation(std::vector<SaturationPoint> points) {
+    Material material;
+    material.saturation = std::move(points);
+    return material;
+}
+
 // A ferrite that loses a fifth of its saturation between 25 °C and 100 °C.
-const Material kFerrite{.name = "F", .saturation = {{25, 0.490}, {100, 0.390}, {120, 0.370}}};
+const Material kFerrite = WithSaturation({{25, 0.490}, {100, 0.390}, {120, 0.370}});
 
 TEST(MaterialTest, SaturationAtPointsBetweenAndBeyond) {
     struct Case {
@@ -28,7 +34,7 @@ TEST(MaterialTest, SaturationAtPointsBetweenAndBeyond) {
 
 TEST(MaterialTest, SaturationWithoutPointsIsZero) {
     EXPECT_EQ(SaturationAt(Material{}, 100), 0);
-    EXPECT_EQ(SaturationAt(Material{.saturation = {{25, 0.5}}}, 100), 0.5);
+    EXPECT_EQ(SaturationAt(WithSaturation({{25, 0.5}}), 100), 0.5);
 }
 
 }  // namespace
