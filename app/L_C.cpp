@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include "ApplicationTitle.h"
@@ -23,6 +24,8 @@ namespace {
 
 constexpr int kStatusTickMs = 10;
 constexpr int kResultsPassMs = 20;
+// The designed place of the window, the position of the form's geometry in
+// L_C.ui: uic applies only the size of a top-level form.
 constexpr QPoint kDesignedPosition{308, 128};
 
 // The status tick sets its captions every 10 ms: only a new caption costs a
@@ -74,6 +77,16 @@ TForm1::TForm1(QWidget* parent)
         QMessageBox::critical(this, ApplicationTitle(QCoreApplication::applicationFilePath()),
                               text);
     };
+    askDiscard_ = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Warning,
+                        ApplicationTitle(QCoreApplication::applicationFilePath()), text,
+                        QMessageBox::Discard | QMessageBox::Cancel, this);
+        box.setObjectName(QStringLiteral("DiscardQuestion"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("Закрыть без сохранения"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+        box.setDefaultButton(QMessageBox::Cancel);
+        return box.exec() == QMessageBox::Discard;
+    };
     copyResults_ = AddCopyToResults();
     ReadSystemDecimalSeparator();
     ConnectHandlers();
@@ -121,6 +134,10 @@ void TForm1::setErrorReporter(ErrorReporter reporter) {
     reportError_ = std::move(reporter);
 }
 
+void TForm1::setDiscardQuestion(DiscardQuestion question) {
+    askDiscard_ = std::move(question);
+}
+
 void TForm1::ReadSystemDecimalSeparator() {
     setDecimalSeparator(QLocale::system().decimalPoint());
 }
@@ -143,12 +160,94 @@ transcalc::CorePictures TForm1::VisiblePictures() const {
 }
 
 // A read error is reported and the window opens all the same, with the lines
-// read before it applied.
+// read before it applied; the core layout follows the stored pictures only
+// after a whole read.
 void TForm1::BitBtn8Click() {
+    transcalc::WindowState stored = CaptureState();
     try {
-        transcalc::ReadStateFile(*this, state_.Mode);
+        if (transcalc::ReadStateFile(stored)) {
+            ApplyState(stored);
+            ShowStoredCoreLayout();
+        }
     } catch (const std::exception& error) {
+        ApplyState(stored);
         ReportError(error);
+    }
+}
+
+QLabel* TForm1::LabelNumber(int number) const {
+    QLabel* const labels[] = {ui_->Label1,  ui_->Label2,  ui_->Label3,  ui_->Label4, ui_->Label5,
+                              ui_->Label6,  ui_->Label7,  ui_->Label8,  ui_->Label9, ui_->Label10,
+                              ui_->Label11, ui_->Label12, ui_->Label13, ui_->Label14};
+    return labels[number - 1];
+}
+
+// A visibility is the control's own setting, not whether it can be seen: a
+// label in the hidden results panel is still shown.
+transcalc::WindowState TForm1::CaptureState() const {
+    transcalc::WindowState state;
+    for (const transcalc::FieldInfo& info : transcalc::kFields) {
+        const QLineEdit* edit = FieldEdit(info.field);
+        state.fieldTexts[transcalc::FieldIndex(info.field)] = edit->text();
+        state.fieldsShown[transcalc::FieldIndex(info.field)] = !edit->isHidden();
+    }
+    const QWidget* const pictures[] = {ui_->BitBtn2, ui_->BitBtn3, ui_->BitBtn4};
+    for (int i = 0; i < 3; ++i) {
+        state.picturesShown[i] = !pictures[i]->isHidden();
+    }
+    for (int i = 0; i < 4; ++i) {
+        state.dimensionCaptionsShown[i] = !LabelNumber(i + 1)->isHidden();
+        state.dimensionCaptions[i] = LabelNumber(i + 1)->text();
+    }
+    state.mode = state_.Mode;
+    for (int i = 0; i < 10; ++i) {
+        state.captionsShown[i] = !LabelNumber(i + 5)->isHidden();
+    }
+    for (std::size_t i = 0; i < transcalc::kCaptionLabelNumbers.size(); ++i) {
+        state.captions[i] = LabelNumber(transcalc::kCaptionLabelNumbers[i])->text();
+    }
+    state.resultsShown = !ui_->GroupBox1->isHidden();
+    return state;
+}
+
+void TForm1::ApplyState(const transcalc::WindowState& state) {
+    for (const transcalc::FieldInfo& info : transcalc::kFields) {
+        QLineEdit* edit = FieldEdit(info.field);
+        edit->setText(state.fieldTexts[transcalc::FieldIndex(info.field)]);
+        edit->setVisible(state.fieldsShown[transcalc::FieldIndex(info.field)]);
+    }
+    QWidget* const pictures[] = {ui_->BitBtn2, ui_->BitBtn3, ui_->BitBtn4};
+    for (int i = 0; i < 3; ++i) {
+        pictures[i]->setVisible(state.picturesShown[i]);
+    }
+    for (int i = 0; i < 4; ++i) {
+        LabelNumber(i + 1)->setVisible(state.dimensionCaptionsShown[i]);
+        LabelNumber(i + 1)->setText(state.dimensionCaptions[i]);
+        LabelNumber(i + 1)->adjustSize();
+    }
+    state_.Mode = state.mode;
+    for (int i = 0; i < 10; ++i) {
+        LabelNumber(i + 5)->setVisible(state.captionsShown[i]);
+    }
+    for (std::size_t i = 0; i < transcalc::kCaptionLabelNumbers.size(); ++i) {
+        QLabel* label = LabelNumber(transcalc::kCaptionLabelNumbers[i]);
+        label->setText(state.captions[i]);
+        label->adjustSize();
+    }
+    ui_->GroupBox1->setVisible(state.resultsShown);
+}
+
+// The stored pictures decide the core layout, whatever the file said about
+// the dimension fields and their captions.
+void TForm1::ShowStoredCoreLayout() {
+    if (!ui_->BitBtn2->isHidden()) {
+        ui_->BitBtn3->hide();
+        ui_->BitBtn4->hide();
+        ShowRingDimensions();
+    }
+    if (!ui_->BitBtn3->isHidden() || !ui_->BitBtn4->isHidden()) {
+        ui_->BitBtn2->hide();
+        ShowShapedDimensions();
     }
 }
 
@@ -157,13 +256,26 @@ void TForm1::BitBtn1Click() {
     close();
 }
 
+// "Выход" keeps the window when the save fails, with the error box; a close
+// by the window system offers a way out, so the window can always be closed.
 void TForm1::closeEvent(QCloseEvent* event) {
     try {
-        transcalc::WriteStateFile(*this, state_.Mode);
+        transcalc::WriteStateFile(CaptureState());
         event->accept();
     } catch (const std::exception& error) {
-        event->ignore();
-        ReportError(error);
+        const QString text = QString::fromStdString(transcalc::ErrorBoxText(error.what()));
+        if (!event->spontaneous()) {
+            event->ignore();
+            reportError_(text);
+            return;
+        }
+        const QString question = QStringLiteral("Состояние окна не сохранено: ") + text +
+                                 QStringLiteral("\nЗакрыть окно без сохранения?");
+        if (askDiscard_(question)) {
+            event->accept();
+        } else {
+            event->ignore();
+        }
     }
 }
 

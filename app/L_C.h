@@ -13,8 +13,10 @@
 #include "Calculate.h"
 #include "DesignState.h"
 #include "ListBoxResults.h"
+#include "WindowState.h"
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QTimer;
 
@@ -31,6 +33,8 @@ class TForm1 : public QMainWindow {
 public:
     // Shows an error text; the default is the modal error box.
     using ErrorReporter = std::function<void(const QString& text)>;
+    // Asks whether to close without saving after a failed save; true closes.
+    using DiscardQuestion = std::function<bool(const QString& text)>;
 
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
@@ -59,6 +63,11 @@ public:
     const std::string& decimalSeparator() const { return separator_; }
     void setDecimalSeparator(const QString& separator);
     void setErrorReporter(ErrorReporter reporter);
+    void setDiscardQuestion(DiscardQuestion question);
+
+    // What the state file keeps of the window, and the way back.
+    transcalc::WindowState CaptureState() const;
+    void ApplyState(const transcalc::WindowState& state);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -78,6 +87,8 @@ private:
     void ShowShapedDimensions();
     void ShowVoltageFields(const std::optional<QString>& pulseCaption);
     void ShowTransformerMode(std::string_view mode, const QString& pulseCaption);
+    void ShowStoredCoreLayout();
+    QLabel* LabelNumber(int number) const;
     transcalc::CorePictures VisiblePictures() const;
     QLineEdit* FieldEdit(transcalc::Field field) const;
 
@@ -89,4 +100,5 @@ private:
     transcalc::DesignState state_;
     std::string separator_;
     ErrorReporter reportError_;
+    DiscardQuestion askDiscard_;
 };

@@ -4,20 +4,28 @@
 // written on Exit and read back while the window is created.
 //
 // How the pieces fit:
-//   StateLayout  the 53 lines of the file as data: which control each line
-//                belongs to and what it holds; writing and reading walk it.
-//   Cp1251       windows-1251 bytes to and from the window's texts.
-//   StateWriter  builds the bytes from the window and saves them atomically.
-//   StateReader  applies the file line by line as it reads, then the fix-ups.
+//   WindowState  what the file keeps of the window, as a plain value; the
+//                window captures and applies it, this library never sees a
+//                widget.
+//   StateLines   the 53 lines of the file as data: which entry of WindowState
+//                each line holds and how reading treats it.
+//   Cp1251       windows-1251 bytes to and from the texts.
+//   StateWriter  builds the bytes from a WindowState and saves them, replacing
+//                only a regular file.
+//   StateReader  reads a regular file line by line into a WindowState, bounded
+//                in lines, line length and size.
 //   FileError    the file-access errors, mapped from the system's error codes.
 
+#include <cstddef>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include <QByteArray>
 #include <QString>
 
-class QWidget;
+#include "WindowState.h"
 
 namespace transcalc {
 
@@ -43,14 +51,53 @@ private:
     int code_;
 };
 
-// Saves the window's state. On any failure the file keeps its old content
-// byte for byte and FileError is thrown.
-void WriteStateFile(const QWidget& form, std::string_view mode,
-                    const QString& path = kStateFileName);
+// The bytes of the file for a state: 53 lines in windows-1251, each ended by
+// CR LF.
+QByteArray StateFileBytes(const WindowState& state);
 
-// Restores the window's state from the file, if there is one. Each line is
-// applied as it is read, so a failure part way (FileError) leaves the lines
-// before it applied and runs no fix-up.
-void ReadStateFile(QWidget& form, std::string& mode, const QString& path = kStateFileName);
+// Saves a state. Only a regular file is replaced, or the regular file that a
+// symbolic link points to (the link stays); anything else in the way is
+// "File access denied" and is left untouched. The new content replaces the
+// old one whole where the folder allows a temporary file, else the file is
+// rewritten in place. On a failure FileError is thrown.
+void WriteStateFile(const WindowState& state, const QString& path = kStateFileName);
+
+// The most the reader takes of the file: a field holds at most 32,767
+// characters, and no state file comes near 2 MiB.
+inline constexpr std::size_t kMaxLineLength = 32767;
+inline constexpr std::size_t kMaxStateFileBytes = 2 * 1024 * 1024;
+
+// Reads the file, if there is one, into state line by line: a line the file
+// lacks reads as empty. Returns false when there is no file, leaving state
+// as it was. Only a regular file is read (a FIFO, device or folder is "File
+// access denied"), never blocking; a failure part way (FileError) leaves the
+// lines before it read into state.
+bool ReadStateFile(WindowState& state, const QString& path = kStateFileName);
+
+// The reading of the file's bytes, fed in pieces as they arrive.
+class StateFileParser {
+public:
+    explicit StateFileParser(WindowState& state);
+    ~StateFileParser();
+    StateFileParser(const StateFileParser&) = delete;
+    StateFileParser& operator=(const StateFileParser&) = delete;
+
+    // Takes the next bytes; false once the parser wants no more (53 lines,
+    // a Ctrl-Z or the size bound).
+    bool Feed(std::string_view bytes);
+    // The end of the file: the lines not yet read read as empty.
+    void Finish();
+
+private:
+    struct Decoder;
+    void EndLine();
+
+    WindowState& state_;
+    std::unique_ptr<Decoder> decoder_;
+    std::string line_;
+    std::size_t lineIndex_ = 0;
+    std::size_t bytesTaken_ = 0;
+    bool done_ = false;
+};
 
 }  // namespace transcalc

@@ -1,17 +1,16 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <string>
 
-#include <QAbstractButton>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
+#include <QStringDecoder>
 
 #include "Cp1251.h"
 #include "StateFile.h"
-#include "StateLayout.h"
+#include "StateLines.h"
 
 namespace transcalc {
 
@@ -29,6 +28,8 @@ public:
             ::close(descriptor_);
         }
     }
+
+    int Descriptor() const { return descriptor_; }
 
     // The next bytes, or none at the end of the file.
     std::string_view Read() {
@@ -56,118 +57,96 @@ private:
     char buffer_[4096];
 };
 
-void SetCaption(QWidget& form, const char* label, const QString& caption) {
-    auto& control = FindControl<QLabel>(form, label);
-    control.setText(caption);
-    control.adjustSize();
-}
+}  // namespace
 
-void SetVisible(QWidget& form, const char* control, bool visible) {
-    FindControl<QWidget>(form, control).setVisible(visible);
-}
+struct StateFileParser::Decoder {
+    QStringDecoder decoder = Cp1251Decoder();
+};
 
-bool IsShown(QWidget& form, const char* control) {
-    return !FindControl<QWidget>(form, control).isHidden();
-}
+StateFileParser::StateFileParser(WindowState& state)
+    : state_(state), decoder_(std::make_unique<Decoder>()) {}
 
-void ApplyLine(QWidget& form, std::string& mode, QStringDecoder& decoder, const StateLine& line,
-               std::string_view bytes) {
+StateFileParser::~StateFileParser() = default;
+
+void StateFileParser::EndLine() {
+    const StateLine& line = kStateLines[lineIndex_++];
     const auto text = [&] {
-        return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        return QString(decoder_->decoder.decode(
+            QByteArrayView(line_.data(), static_cast<qsizetype>(line_.size()))));
     };
     switch (line.kind) {
         case LineKind::Text:
-            FindControl<QLineEdit>(form, line.control).setText(text());
-            return;
-        case LineKind::Caption:
-            SetCaption(form, line.control, text());
-            return;
+            TextOf(state_, line) = text();
+            break;
         case LineKind::Mode:
-            mode = QString(text()).toStdString();
-            return;
+            state_.mode = text().toStdString();
+            break;
         case LineKind::Flag:
-            if (bytes == "1") {
-                SetVisible(form, line.control, true);
+            if (line_ == "1") {
+                FlagOf(state_, line) = true;
             }
-            return;
+            break;
         case LineKind::Picture:
-            SetVisible(form, line.control, bytes == "1");
-            return;
+            FlagOf(state_, line) = line_ == "1";
+            break;
+    }
+    line_.clear();
+    done_ = done_ || lineIndex_ == kStateLines.size();
+}
+
+// A line ends at LF; CR is dropped wherever it stands; byte 26 ends the file.
+// What a line holds beyond the longest field text is skipped to its end.
+bool StateFileParser::Feed(std::string_view bytes) {
+    for (const char byte : bytes) {
+        if (done_) {
+            break;
+        }
+        if (++bytesTaken_ > kMaxStateFileBytes || byte == kEndOfFileByte) {
+            done_ = true;
+        } else if (byte == '\n') {
+            EndLine();
+        } else if (byte != '\r' && line_.size() < kMaxLineLength) {
+            line_ += byte;
+        }
+    }
+    return !done_;
+}
+
+void StateFileParser::Finish() {
+    while (lineIndex_ < kStateLines.size()) {
+        EndLine();
     }
 }
 
-// The stored visibility of the pictures decides the core layout, whatever
-// the file said about the dimension fields and their captions.
-void ApplyCoreLayout(QWidget& form) {
-    if (IsShown(form, "BitBtn2")) {
-        SetVisible(form, "BitBtn3", false);
-        SetVisible(form, "BitBtn4", false);
-        for (const char* control : {"Label1", "Label2", "Label3", "Edit1", "Edit2", "Edit3"}) {
-            SetVisible(form, control, true);
-        }
-        SetVisible(form, "Label4", false);
-        SetVisible(form, "Edit4", false);
-        SetCaption(form, "Label1", QStringLiteral("D1"));
-        SetCaption(form, "Label2", QStringLiteral("D2"));
-        SetCaption(form, "Label3", QStringLiteral("H"));
-    }
-    if (IsShown(form, "BitBtn3") || IsShown(form, "BitBtn4")) {
-        SetVisible(form, "BitBtn2", false);
-        for (const char* control :
-             {"Label1", "Label2", "Label3", "Label4", "Edit1", "Edit2", "Edit3", "Edit4"}) {
-            SetVisible(form, control, true);
-        }
-        SetCaption(form, "Label1", QStringLiteral("H1"));
-        SetCaption(form, "Label2", QStringLiteral("H2"));
-        SetCaption(form, "Label3", QStringLiteral("L1"));
-        SetCaption(form, "Label4", QStringLiteral("L2"));
-    }
-}
-
-}  // namespace
-
-void ReadStateFile(QWidget& form, std::string& mode, const QString& path) {
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+bool ReadStateFile(WindowState& state, const QString& path) {
+    // Non-blocking, so that a FIFO by the file's name cannot stall the start.
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
         if (errno == ENOENT || errno == ENOTDIR) {
-            return;  // no saved state: the window keeps its design state
+            return false;  // no saved state: the window keeps its design state
         }
         throw FileError::FromErrno(errno);
     }
     InputFile file(descriptor);
-    QStringDecoder decoder = Cp1251Decoder();
+    struct stat status {};
+    if (::fstat(file.Descriptor(), &status) != 0) {
+        throw FileError::FromErrno(errno);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        throw FileError::FromErrno(EACCES);  // a folder, FIFO, device or socket
+    }
 
-    // A line ends at LF; CR is dropped wherever it stands; byte 26 ends the
-    // file. Lines the file lacks read as empty.
-    std::size_t lineIndex = 0;
-    std::string line;
-    bool atEnd = false;
-    while (!atEnd && lineIndex < kStateLines.size()) {
+    StateFileParser parser(state);
+    for (;;) {
         const std::string_view bytes = file.Read();
-        atEnd = bytes.empty();
-        for (const char byte : bytes) {
-            if (byte == kEndOfFileByte) {
-                atEnd = true;
-                break;
-            }
-            if (byte == '\n') {
-                ApplyLine(form, mode, decoder, kStateLines[lineIndex++], line);
-                line.clear();
-                if (lineIndex == kStateLines.size()) {
-                    break;
-                }
-            } else if (byte != '\r') {
-                line += byte;
-            }
+        if (bytes.empty() || !parser.Feed(bytes)) {
+            break;
         }
     }
-    while (lineIndex < kStateLines.size()) {
-        ApplyLine(form, mode, decoder, kStateLines[lineIndex++], line);
-        line.clear();
-    }
+    parser.Finish();
     file.Close();
-
-    ApplyCoreLayout(form);
+    return true;
 }
 
 }  // namespace transcalc

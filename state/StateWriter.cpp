@@ -1,49 +1,38 @@
-#include <cerrno>
+#include <sys/stat.h>
 
-#include <QLabel>
-#include <QLineEdit>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "Cp1251.h"
 #include "StateFile.h"
-#include "StateLayout.h"
+#include "StateLines.h"
 
 namespace transcalc {
 
 namespace {
 
-QString LineText(const QWidget& form, std::string_view mode, const StateLine& line) {
+QString LineText(const WindowState& state, const StateLine& line) {
     switch (line.kind) {
         case LineKind::Text:
-            return FindControl<QLineEdit>(form, line.control).text();
-        case LineKind::Caption:
-            return FindControl<QLabel>(form, line.control).text();
+            return TextOf(state, line);
         case LineKind::Mode:
-            return QString::fromUtf8(mode.data(), static_cast<qsizetype>(mode.size()));
+            return QString::fromStdString(state.mode);
         case LineKind::Flag:
         case LineKind::Picture:
-            // The control's own setting, not whether it can be seen: a label in
-            // the hidden results panel is still "1".
-            return FindControl<QWidget>(form, line.control).isHidden() ? QStringLiteral("0")
-                                                                       : QStringLiteral("1");
+            return FlagOf(state, line) ? QStringLiteral("1") : QStringLiteral("0");
     }
     throw std::logic_error("state file: unknown line kind");
-}
-
-QByteArray StateFileBytes(const QWidget& form, std::string_view mode) {
-    QStringEncoder encoder = Cp1251Encoder();  // fresh: its error flag never clears
-    QByteArray bytes;
-    for (const StateLine& line : kStateLines) {
-        bytes += EncodeCp1251(encoder, LineText(form, mode, line));
-        bytes += "\r\n";
-    }
-    return bytes;
 }
 
 // The error of a failed save. The errno of the failing call is the precise
 // cause; where Qt refused on its own (errno 0) its error kind stands in:
 // ResourceError is Qt's name for a full disk, an open refused for another
-// reason (such as a folder by the file's name) is a denied access.
+// reason is a denied access.
 FileError SaveError(int errnoValue, QFileDevice::FileError error) {
     if (errnoValue != 0) {
         return FileError::FromErrno(errnoValue);
@@ -59,14 +48,50 @@ FileError SaveError(int errnoValue, QFileDevice::FileError error) {
     }
 }
 
+// The file that a save replaces: the path itself, or the file its symbolic
+// links lead to, so that the links stay links. Anything but a regular file
+// in the way is refused before it is touched.
+QString SaveTarget(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) == 0) {
+        if (!S_ISREG(status.st_mode)) {
+            throw FileError::FromErrno(EACCES);
+        }
+        char resolved[PATH_MAX];
+        if (::realpath(name.constData(), resolved) == nullptr) {
+            throw FileError::FromErrno(errno);
+        }
+        return QFile::decodeName(resolved);
+    }
+    if (errno != ENOENT) {
+        throw FileError::FromErrno(errno);
+    }
+    // A link to a file yet to be made: make that file.
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
+}
+
 }  // namespace
 
-void WriteStateFile(const QWidget& form, std::string_view mode, const QString& path) {
-    const QByteArray bytes = StateFileBytes(form, mode);
+QByteArray StateFileBytes(const WindowState& state) {
+    QStringEncoder encoder = Cp1251Encoder();  // fresh: its error flag never clears
+    QByteArray bytes;
+    for (const StateLine& line : kStateLines) {
+        bytes += EncodeCp1251(encoder, LineText(state, line));
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+void WriteStateFile(const WindowState& state, const QString& path) {
+    const QByteArray bytes = StateFileBytes(state);
 
     // The new content goes to a temporary file that replaces the old one only
-    // when complete, so a failed save loses nothing.
-    QSaveFile file(path);
+    // when complete, so a failed save loses nothing. A folder that refuses the
+    // temporary file still lets a writable file be rewritten in place.
+    QSaveFile file(SaveTarget(path));
+    file.setDirectWriteFallback(true);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
         throw SaveError(errno, file.error());

@@ -1,16 +1,28 @@
 #include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest/QTest>
 #include <csignal>
 
 #include "StateFile.h"
+#include "StateFileFixture.h"
 #include "WindowFixture.h"
 
 namespace {
+
+using transcalc::testing::DesignLines;
+using transcalc::testing::EmptyFileLines;
+using transcalc::testing::FileOf;
+using transcalc::testing::Lines;
+using transcalc::testing::LinesOf;
+using transcalc::testing::With;
 
 // Each test works in a fresh folder, where Exit writes and the next start reads.
 class StateFileWindowTest : public WindowTest {
@@ -30,6 +42,12 @@ protected:
         next->setErrorReporter([this](const QString& text) { errors << text; });
         next->BitBtn8Click();
         return next;
+    }
+
+    static void StoreFile(const QByteArray& bytes) {
+        QFile file(QString::fromLatin1(transcalc::kStateFileName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
     }
 
     static QByteArray FileBytes() {
@@ -150,6 +168,138 @@ TEST_F(StateFileWindowTest, AnUnreadableFileIsReportedAndTheWindowStillOpens) {
     EXPECT_EQ(next->findChild<QLineEdit*>(QStringLiteral("Edit5"))->text(), QStringLiteral("0"));
     next->show();
     EXPECT_TRUE(next->isVisible());
+}
+
+TEST_F(StateFileWindowTest, TheWindowCapturesItsDesignState) {
+    EXPECT_EQ(LinesOf(form->CaptureState()), DesignLines());
+}
+
+// The stored pictures decide the core layout once the whole file is read.
+struct LayoutCase {
+    const char* name;
+    Lines file;
+    Lines expected;
+};
+
+std::string PrintLayoutCase(const ::testing::TestParamInfo<LayoutCase>& info) {
+    return info.param.name;
+}
+
+class CoreLayoutTest : public StateFileWindowTest,
+                       public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(CoreLayoutTest, FollowsTheStoredPictures) {
+    StoreFile(FileOf(GetParam().file));
+    const auto next = Restart();
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(LinesOf(next->CaptureState()), GetParam().expected);
+}
+
+const Lines kRingLayout = With(EmptyFileLines(), {{13, "1"},
+                                                  {16, "1"},
+                                                  {17, "1"},
+                                                  {18, "1"},
+                                                  {20, "D1"},
+                                                  {21, "D2"},
+                                                  {22, "H"},
+                                                  {25, "1"},
+                                                  {26, "1"},
+                                                  {27, "1"}});
+
+const Lines kShapedLayout = With(EmptyFileLines(), {{16, "1"},
+                                                    {17, "1"},
+                                                    {18, "1"},
+                                                    {19, "1"},
+                                                    {20, "H1"},
+                                                    {21, "H2"},
+                                                    {22, "L1"},
+                                                    {23, "L2"},
+                                                    {25, "1"},
+                                                    {26, "1"},
+                                                    {27, "1"},
+                                                    {28, "1"}});
+
+INSTANTIATE_TEST_SUITE_P(
+    CoreLayout, CoreLayoutTest,
+    ::testing::Values(
+        LayoutCase{"RingUndoesStrayFourthDimension",
+                   With(EmptyFileLines(), {{13, "1"}, {19, "1"}, {28, "1"}, {20, "x"}, {23, "w"}}),
+                   With(kRingLayout, {{23, "w"}})},
+        LayoutCase{"ShapedCaptionsWhateverTheFileHeld",
+                   With(EmptyFileLines(), {{14, "1"}, {20, "a"}, {21, "b"}, {22, "c"}, {23, "d"}}),
+                   With(kShapedLayout, {{14, "1"}})},
+        LayoutCase{"BothShapedPicturesStay", With(EmptyFileLines(), {{14, "1"}, {15, "1"}}),
+                   With(kShapedLayout, {{14, "1"}, {15, "1"}})},
+        LayoutCase{"RingWinsOverShaped", With(EmptyFileLines(), {{13, "1"}, {14, "1"}}),
+                   kRingLayout},
+        LayoutCase{"NoPictureNoLayout", With(EmptyFileLines(), {{16, "1"}, {20, "x"}}),
+                   With(EmptyFileLines(), {{16, "1"}, {20, "x"}})}),
+    PrintLayoutCase);
+
+TEST_F(StateFileWindowTest, ARestoredCaptionSizesItsLabel) {
+    StoreFile(FileOf(With(EmptyFileLines(), {{47, "Длительность импульса, мкс"}})));
+    const auto next = Restart();
+    const QLabel* label = next->findChild<QLabel*>(QStringLiteral("Label6"));
+    EXPECT_EQ(label->size(), label->sizeHint());
+}
+
+TEST_F(StateFileWindowTest, AFifoInPlaceOfTheFileOpensTheWindowAtOnce) {
+    ASSERT_EQ(mkfifo(transcalc::kStateFileName, 0644), 0);
+    const auto next = Restart();
+    EXPECT_EQ(errors, QStringList{QStringLiteral("File access denied.")});
+    EXPECT_EQ(LinesOf(next->CaptureState()), DesignLines());
+}
+
+// A close by the window system that cannot save asks what to do: a folder in
+// place of the state file can never be written.
+class CloseWithoutSaving : public StateFileWindowTest {
+protected:
+    void SetUp() override {
+        StateFileWindowTest::SetUp();
+        ASSERT_TRUE(QDir().mkdir(QString::fromLatin1(transcalc::kStateFileName)));
+        form->setDiscardQuestion([this](const QString& text) {
+            questions << text;
+            return discard;
+        });
+        form->show();
+        FillRingChoke();
+    }
+
+    // The close request of the window system: a spontaneous close event to
+    // the window's native window.
+    void CloseByWindowSystem() {
+        QCloseEvent event;
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QApplication::sendEvent(form->windowHandle(), &event);
+    }
+
+    bool discard = false;
+    QStringList questions;
+};
+
+TEST_F(CloseWithoutSaving, DiscardClosesAndWritesNothing) {
+    discard = true;
+    CloseByWindowSystem();
+    EXPECT_EQ(questions,
+              QStringList{QStringLiteral("Состояние окна не сохранено: File access denied.\n"
+                                         "Закрыть окно без сохранения?")});
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(QFileInfo(QString::fromLatin1(transcalc::kStateFileName)).isDir());
+}
+
+TEST_F(CloseWithoutSaving, CancelKeepsTheWindowAndWhatWasTyped) {
+    CloseByWindowSystem();
+    EXPECT_EQ(questions.size(), 1);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(Edit(1)->text(), QStringLiteral("20"));
+}
+
+TEST_F(CloseWithoutSaving, ExitShowsTheErrorBoxAndAsksNothing) {
+    form->BitBtn1Click();
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_EQ(errors, QStringList{QStringLiteral("File access denied.")});
+    EXPECT_TRUE(form->isVisible());
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "DesignForm.h"
 #include "StateFile.h"
 #include "StateFileFixture.h"
 
@@ -25,9 +24,9 @@ namespace {
 constexpr uid_t kNobody = 65534;
 const QByteArray kOldFile = "old state\r\n";
 
-std::string SaveFailure(const QWidget& form, const QString& path) {
+std::string SaveFailure(const WindowState& state, const QString& path) {
     try {
-        WriteStateFile(form, "", path);
+        WriteStateFile(state, path);
     } catch (const FileError& error) {
         return error.what();
     }
@@ -57,8 +56,7 @@ std::string OldFileAloneOrWhy(const QString& path) {
 
 [[noreturn]] void ExitWithSaveFailure(const QString& path) {
     BecomeNobody();
-    const auto form = BuildDesignForm();
-    const std::string failure = SaveFailure(*form, path);
+    const std::string failure = SaveFailure(DesignState(), path);
     std::fprintf(stderr, "%s%s\n", failure.c_str(), OldFileAloneOrWhy(path).c_str());
     std::_Exit(0);
 }
@@ -84,14 +82,14 @@ protected:
 };
 
 TEST_F(StateFailure, FileSizeLimitKeepsTheOldFile) {
-    const auto form = BuildDesignForm();
+    const WindowState state = DesignState();
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit limited = saved;
     limited.rlim_cur = 64;  // less than the 53 lines need
     const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const std::string failure = SaveFailure(*form, Path());
+    const std::string failure = SaveFailure(state, Path());
     // Restored before anything else writes, the test report included.
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, previousHandler);
@@ -155,9 +153,8 @@ TEST_F(StateFailure, DiskFullKeepsTheOldFile) {
         ASSERT_EQ(old.write(kOldFile), kOldFile.size());
     }
     disk.Fill();
-    const auto form = BuildDesignForm();
 
-    EXPECT_EQ(SaveFailure(*form, path), "Disk full");
+    EXPECT_EQ(SaveFailure(DesignState(), path), "Disk full");
 
     QFile old(path);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));

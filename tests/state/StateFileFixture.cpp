@@ -77,9 +77,29 @@ QStringList StateFileTest::FolderEntries(const QString& folder) const {
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-Lines StateFileTest::SavedLines(const QWidget& form, const std::string& mode) const {
+WindowState StateOf(const QByteArray& bytes) {
+    WindowState state;
+    StateFileParser parser(state);
+    parser.Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    parser.Finish();
+    return state;
+}
+
+WindowState StateOf(const Lines& lines) {
+    return StateOf(FileOf(lines));
+}
+
+WindowState DesignState() {
+    return StateOf(DesignLines());
+}
+
+Lines LinesOf(const WindowState& state) {
+    return LinesOfBytes(StateFileBytes(state));
+}
+
+Lines StateFileTest::SavedLines(const WindowState& state) const {
     const QString path = Path(QStringLiteral("saved-lines"));
-    WriteStateFile(form, mode, path);
+    WriteStateFile(state, path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ADD_FAILURE() << "the saved file cannot be opened";
@@ -87,6 +107,10 @@ Lines StateFileTest::SavedLines(const QWidget& form, const std::string& mode) co
     }
     const QByteArray bytes = file.readAll();
     file.remove();
+    return LinesOfBytes(bytes);
+}
+
+Lines LinesOfBytes(const QByteArray& bytes) {
     EXPECT_TRUE(bytes.endsWith("\r\n"));
     QList<QByteArray> parts = bytes.split('\n');
     parts.removeLast();  // after the last line end

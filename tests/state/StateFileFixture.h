@@ -10,7 +10,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
-#include <QWidget>
+
+#include "WindowState.h"
 
 namespace transcalc::testing {
 
@@ -33,6 +34,20 @@ std::vector<int> FlagLineNumbers();
 // The file content of lines, each ended by CR LF.
 QByteArray FileOf(const Lines& lines);
 
+// The state that reading the bytes gives, from a state with every text empty
+// and every control hidden.
+WindowState StateOf(const QByteArray& bytes);
+WindowState StateOf(const Lines& lines);
+
+// The window in its design state: every line of DesignLines read.
+WindowState DesignState();
+
+// The lines of a file's bytes, each checked to end in CR LF.
+Lines LinesOfBytes(const QByteArray& bytes);
+
+// The lines the writer makes of a state.
+Lines LinesOf(const WindowState& state);
+
 class StateFileTest : public ::testing::Test {
 protected:
     QString Path(const QString& name = QStringLiteral("zentu.pallomir")) const;
@@ -40,8 +55,8 @@ protected:
     QByteArray Stored() const;
     QStringList FolderEntries(const QString& folder = {}) const;
 
-    // The lines that form saves as, through the writer, in a file of its own.
-    Lines SavedLines(const QWidget& form, const std::string& mode) const;
+    // The lines that a state is saved as, through the writer, in a file of its own.
+    Lines SavedLines(const WindowState& state) const;
 
     QTemporaryDir dir_;
 };
