@@ -3,6 +3,13 @@
 #include "GappedInductance.h"
 
 namespace transcalc {
+namespace {
+
+// Secondary turns and the switch voltage allow 10 % more than the reflected
+// voltage needs.
+constexpr long double kSecondaryMargin = 1.1L;
+
+}  // namespace
 
 BranchOutcome DesignFlyback(DesignState& s, ResultWriter& out) {
     if (s.PulseUs == 0) {
@@ -16,8 +23,8 @@ BranchOutcome DesignFlyback(DesignState& s, ResultWriter& out) {
     // Turns for the volt-seconds of one pulse at the saturation induction
     // (time in µs, area in cm²). Adding 0.5 before rounding to even lifts any
     // fraction and any odd count to the next whole number.
-    s.TurnsPrimary =
-        Store((Extended(s.VoltIn) * s.PulseUs) / (Extended(s.CoreArea) * s.SatInduction * 100));
+    s.TurnsPrimary = Store((Extended(s.VoltIn) * s.PulseUs) /
+                           (Extended(s.CoreArea) * s.SatInduction * kMicrosecondsPerSquareCm));
     s.TurnsPrimary = Store(Round(Extended(s.TurnsPrimary) + 0.5L));
     out.Number("Количество витков первички=", s.TurnsPrimary);
 
@@ -35,11 +42,11 @@ BranchOutcome DesignFlyback(DesignState& s, ResultWriter& out) {
         s.OvershootVolt = Store(Extended(s.OvershootVolt) - s.VoltIn);
     }
     s.TurnsSecondary = Store(Extended(s.TurnsPrimary) * s.VoltOut / s.OvershootVolt);
-    s.TurnsSecondary = Store(Round(Extended(1.1L) * s.TurnsSecondary));
+    s.TurnsSecondary = Store(Round(Extended(kSecondaryMargin) * s.TurnsSecondary));
     out.Number("Количество витков вторички=", s.TurnsSecondary);
 
-    const double maxVoltage =
-        Store(Extended(s.TurnsPrimary) / s.TurnsSecondary * s.VoltOut * 1.1L + s.VoltIn);
+    const double maxVoltage = Store(
+        Extended(s.TurnsPrimary) / s.TurnsSecondary * s.VoltOut * kSecondaryMargin + s.VoltIn);
     out.Number("Максимальное напряжение на транзисторе=", RoundedMul(maxVoltage, 1));
 
     const double pauseUs = Store(Extended(s.PulseUs) * s.VoltIn / s.OvershootVolt);

@@ -12,6 +12,18 @@ struct ForwardKind {
     long double voltageScale;     // K in the secondary voltage, to 4 decimals
 };
 
+// The single-ended switch is on for 0.45 of the period and off for 0.55,
+// the time its reset winding of equal turns needs with a margin. Both are
+// written out: 1 − 0.45 is not the extended value nearest 0.55.
+constexpr long double kSingleEndedPulseShare = 0.45L;
+constexpr long double kSingleEndedPauseShare = 0.55L;
+// The same shares as ratios of pulse to pause (0.45/0.55) and back.
+constexpr long double kPulseToPause = 9.0L / 11.0L;
+constexpr long double kPauseToPulse = 11.0L / 9.0L;
+
+// Push-pull: the secondary carries the output voltage all period. Single-
+// ended: only during the pulse, so it needs VoltOut / 0.45 = 20/9 · VoltOut,
+// and the output voltage is the average, 0.45 of the pulse voltage.
 constexpr ForwardKind kPushPull{false, 1.0L, 10000.0L};
 constexpr ForwardKind kSingleEnded{true, 20.0L / 9.0L, 4500.0L};
 
@@ -59,7 +71,7 @@ BranchOutcome DesignForward(DesignState& s, ResultWriter& out, const ForwardKind
 
     double voltPerTurn = Store(Extended(s.VoltIn) / s.TurnsPrimary);
     if (kind.singleEnded) {
-        voltPerTurn = Store(Extended(9.0L / 11.0L) * voltPerTurn);
+        voltPerTurn = Store(Extended(kPulseToPause) * voltPerTurn);
     }
     out.Number("Напряжение на 1 витке=", RoundedMul(voltPerTurn, 5), " Вольт");
 
@@ -70,7 +82,9 @@ BranchOutcome DesignForward(DesignState& s, ResultWriter& out, const ForwardKind
     out.Number("Импульсный ток при холостом ходе=", RoundedMul(idleCurrent, 3), " A");
 
     // The shortest pulse that keeps the core out of saturation with these turns.
-    s.PulseUs = Store((Extended(s.CoreArea) * 200 * s.SatInduction * s.TurnsPrimary) / s.VoltIn);
+    s.PulseUs = Store((Extended(s.CoreArea) * kFullSwingMicrosecondsPerSquareCm * s.SatInduction *
+                       s.TurnsPrimary) /
+                      s.VoltIn);
     if (kind.singleEnded) {
         s.PulseUs = Store(Extended(s.PulseUs) / 2);
     }
@@ -78,7 +92,7 @@ BranchOutcome DesignForward(DesignState& s, ResultWriter& out, const ForwardKind
 
     double pauseUs = s.PulseUs;
     if (kind.singleEnded) {
-        pauseUs = Store(Extended(11.0L / 9.0L) * s.PulseUs);
+        pauseUs = Store(Extended(kPauseToPulse) * s.PulseUs);
         out.Number("Минммальная длительность паузы=", RoundedMul(pauseUs, 3), "МкСек");
     }
     out.Text("При данных параметрах трансформатора");
@@ -96,7 +110,8 @@ BranchOutcome DesignPushPull(DesignState& s, ResultWriter& out) {
         s.PulseUs = Store(Extended(1000000) / (Extended(2) * s.FreqHz));
         out.Number(kPulseLabel, RoundedMul(s.PulseUs, 4), kMicroseconds);
         s.TurnsPrimary =
-            Store((Extended(s.VoltIn) * s.PulseUs) / (Extended(s.CoreArea) * s.SatInduction * 200));
+            Store((Extended(s.VoltIn) * s.PulseUs) /
+                  (Extended(s.CoreArea) * s.SatInduction * kFullSwingMicrosecondsPerSquareCm));
     }
     return DesignForward(s, out, kPushPull);
 }
@@ -110,12 +125,12 @@ BranchOutcome DesignSingleEnded(DesignState& s, ResultWriter& out) {
         out.Text(kNoFrequency);
         return BranchOutcome::Refused;
     }
-    s.PulseUs = Store(Extended(1000000) / s.FreqHz * 0.45L);
+    s.PulseUs = Store(Extended(1000000) / s.FreqHz * kSingleEndedPulseShare);
     out.Number(kPulseLabel, RoundedMul(s.PulseUs, 4), kMicroseconds);
-    const double pauseUs = Store(Extended(1000000) / s.FreqHz * 0.55L);
+    const double pauseUs = Store(Extended(1000000) / s.FreqHz * kSingleEndedPauseShare);
     out.Number("Длительность паузы=", RoundedMul(pauseUs, 4), kMicroseconds);
-    s.TurnsPrimary =
-        Store((Extended(s.VoltIn) * s.PulseUs) / (Extended(s.CoreArea) * s.SatInduction * 100));
+    s.TurnsPrimary = Store((Extended(s.VoltIn) * s.PulseUs) /
+                           (Extended(s.CoreArea) * s.SatInduction * kMicrosecondsPerSquareCm));
     return DesignForward(s, out, kSingleEnded);
 }
 

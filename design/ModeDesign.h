@@ -17,6 +17,12 @@ enum class BranchOutcome { Completed, Refused };
 inline constexpr std::string_view kNoInputVoltage = "Не введено напряжение первичкм";
 inline constexpr std::string_view kNoFrequency = "Частота=0";
 
+// Volt-seconds in V·µs over flux in T·cm² give turns divided by this: 1 µs
+// over 1 cm² is 10⁻⁶ s over 10⁻⁴ m².
+inline constexpr int kMicrosecondsPerSquareCm = 100;
+// A swing from −dB to +dB, as in the push-pull core, takes twice the turns.
+inline constexpr int kFullSwingMicrosecondsPerSquareCm = 2 * kMicrosecondsPerSquareCm;
+
 // Inductance in henry shown in millihenry to five decimals (multiplication form).
 Extended MilliHenry(double henry);
 

@@ -1,19 +1,27 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the unit
-# and window tests (headless), the command line end to end, and each fuzzer
-# for FUZZ_SECONDS (default 60) under AddressSanitizer and UBSan.
+# Installs what is missing, checks the formatting, builds everything with
+# warnings as errors and runs every test: the unit and window tests
+# (headless), the command line end to end and the packaging; then builds
+# everything again with clang under AddressSanitizer and UBSan, runs each
+# fuzzer for FUZZ_SECONDS (default 60) and the whole test suite once more.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$top"
 scripts/setup.sh test
 
-cmake -S . -B build -DTRANSCALC_BENCHMARK=ON >/dev/null
+echo "Checking the formatting"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+cmake -S . -B build -DTRANSCALC_BENCHMARK=ON -DTRANSCALC_WERROR=ON >/dev/null
 cmake --build build -j"$(nproc)"
+(cd build && XDG_RUNTIME_DIR="$(mktemp -d)" ctest --output-on-failure -j"$(nproc)")
+
+cmake -S . -B build-fuzz -DTRANSCALC_FUZZ=ON -DTRANSCALC_WERROR=ON \
+    -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build-fuzz -j"$(nproc)"
 
 seconds="${FUZZ_SECONDS:-60}"
 if [ "$seconds" -gt 0 ]; then
-    cmake -S . -B build-fuzz -DTRANSCALC_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-    cmake --build build-fuzz --target fuzzers -j"$(nproc)"
     for fuzzer in build-fuzz/fuzz/fuzz_*; do
         name="${fuzzer##*/fuzz_}"
         corpus="$(mktemp -d)"
@@ -21,15 +29,24 @@ if [ "$seconds" -gt 0 ]; then
         log="$corpus.log"
         echo "Fuzzing $name for $seconds s"
         if ! (cd "$corpus" && "$top/$fuzzer" -max_total_time="$seconds" -timeout=5 \
-                -rss_limit_mb=2048 . >"$log" 2>&1); then
+                -rss_limit_mb=2048 -print_final_stats=1 . >"$log" 2>&1); then
             cat "$log"
             echo "fuzz_$name failed; the input that failed is in $corpus" >&2
             exit 1
         fi
-        grep -E "^Done [0-9]+ runs" "$log" || tail -n 3 "$log"
+        # "Done N runs in S second(s)" and the peak memory, as a rate.
+        awk -v name="$name" '/^Done [0-9]+ runs in [0-9]+ second/ { runs = $2; secs = $5 }
+            /^stat::peak_rss_mb:/ { rss = $2 }
+            END { if (secs > 0) printf "fuzz_%s: %d inputs in %d s, %d inputs/s, peak %d MB\n",
+                  name, runs, secs, runs / secs, rss }' "$log"
         rm -rf "$corpus" "$log"
     done
 fi
 
-cd build
-XDG_RUNTIME_DIR="$(mktemp -d)" ctest --output-on-failure -j"$(nproc)"
+# The whole suite under the sanitizers; the packaging builds its own trees.
+echo "Running the tests under AddressSanitizer and UBSan"
+(cd build-fuzz && XDG_RUNTIME_DIR="$(mktemp -d)" \
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS="suppressions=$top/tests/lsan.supp" \
+    ctest --output-on-failure -j"$(nproc)" -E '^packaging\.')

@@ -2,21 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "RunBranch.h"
+#include "DesignFixture.h"
 
 namespace transcalc {
 namespace {
 
+using testing_support::Lines;
 using testing_support::RunBranch;
-using Lines = std::vector<std::string>;
+using testing_support::TestCore;
+using testing_support::With;
 
 DesignState ChokeData(double gap, double turns) {
-    DesignState s;
-    s.CoreArea = 0.5;
-    s.PathLength = 5;
-    s.Permeability = 2000;
+    DesignState s = TestCore();
     s.GapCm = gap;
-    s.SatInduction = 0.3;
     s.ChokeTurns = turns;
     return s;
 }
@@ -91,11 +89,6 @@ TEST_P(ChokeFaultTest, EndsAtTheFaultingStep) {
     EXPECT_FALSE(run.outcome.has_value());
     EXPECT_EQ(run.fault, GetParam().fault);
     EXPECT_EQ(run.lines.size(), GetParam().linesKept);
-}
-
-DesignState With(DesignState s, double DesignState::*field, double value) {
-    s.*field = value;
-    return s;
 }
 
 INSTANTIATE_TEST_SUITE_P(

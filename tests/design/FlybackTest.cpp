@@ -2,21 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "RunBranch.h"
+#include "DesignFixture.h"
 
 namespace transcalc {
 namespace {
 
+using testing_support::Lines;
 using testing_support::RunBranch;
-using Lines = std::vector<std::string>;
+using testing_support::TestCore;
+using testing_support::With;
 
 DesignState FlybackData(double voltIn, double pulseUs, double overshoot) {
-    DesignState s;
-    s.CoreArea = 0.5;
-    s.PathLength = 5;
-    s.Permeability = 2000;
+    DesignState s = TestCore();
     s.GapCm = 0.05;
-    s.SatInduction = 0.3;
     s.VoltOut = 12;
     s.VoltIn = voltIn;
     s.PulseUs = pulseUs;

@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "RunBranch.h"
+#include "DesignFixture.h"
 
 namespace transcalc {
 namespace {
 
+using testing_support::Lines;
 using testing_support::RunBranch;
-using Lines = std::vector<std::string>;
+using testing_support::With;
 
 DesignState ForwardData(double voltIn, double voltOut, double freqHz) {
     DesignState s;
@@ -167,9 +168,8 @@ TEST_P(ForwardEndTest, StopsWithWhatWasWritten) {
     EXPECT_EQ(run.lines, GetParam().lines);
 }
 
-DesignState Without(DesignState s, double DesignState::*field) {
-    s.*field = 0;
-    return s;
+DesignState Without(const DesignState& s, double DesignState::*field) {
+    return With(s, field, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

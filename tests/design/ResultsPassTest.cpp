@@ -2,30 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include "DesignFixture.h"
 #include "Extended.h"
 
 namespace transcalc {
 namespace {
 
-using Lines = std::vector<std::string>;
+using testing_support::Lines;
+using testing_support::TestCore;
+using testing_support::With;
 
 constexpr const char* kFailure = "Введены не все данные, расчет не возможен";
 constexpr const char* kNoInduction = "Индукция насыщения dB не может равняться 0";
 
 DesignState Valid(const char* mode) {
-    DesignState s;
+    DesignState s = TestCore();
     s.Mode = mode;
-    s.CoreArea = 0.5;
-    s.PathLength = 5;
-    s.Permeability = 2000;
-    s.SatInduction = 0.3;
     s.ChokeTurns = 20;
     s.ResultsPending = true;
-    return s;
-}
-
-DesignState With(DesignState s, double DesignState::*field, double value) {
-    s.*field = value;
     return s;
 }
 
