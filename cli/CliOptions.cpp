@@ -36,9 +36,13 @@ forward converter: one Calculate and its results, as the window shows them.
                     window takes it)
   --json            print one JSON object instead of plain lines
   --help            usage
+)";
 
+const char* const kUsageEnd =
+    R"(
 Exit status: 0 results in the normal colour, 3 the list ends red (mode or data
-missing), 2 an error was reported, 64 bad usage.
+missing), 2 an error was reported or a design file or report could not be
+written, 64 bad usage or a design file that cannot be read.
 )";
 
 namespace {
@@ -120,10 +124,11 @@ std::string SystemDecimalSeparator() {
     return separator.empty() ? "." : separator;
 }
 
-CliOptions ParseCommandLine(int argc, const char* const argv[]) {
-    CliOptions options;
-    options.fields = InputFields::DesignTexts();  // the gap field starts as "0", as in the window
-    std::string separator;                        // empty: the user's locale decides
+namespace {
+
+// The options over the inputs that they start from.
+CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) {
+    std::string separator;  // empty: the user's locale decides
 
     for (int i = 1; i < argc; ++i) {
         std::string_view argument = argv[i];
@@ -154,6 +159,9 @@ CliOptions ParseCommandLine(int argc, const char* const argv[]) {
         };
 
         if (name == "core") {
+            if (std::exchange(options.design.coreFromFile, false)) {
+                options.cores = {};
+            }
             SetCore(options.cores, value());
         } else if (name == "mode") {
             options.mode = ModeText(value());
@@ -162,7 +170,7 @@ CliOptions ParseCommandLine(int argc, const char* const argv[]) {
             if (separator != "," && separator != ".") {
                 throw UsageError("--separator takes \",\" or \".\", not '" + separator + "'");
             }
-        } else {
+        } else if (!TakeDesignOption(name, value, options.design)) {
             bool known = false;
             for (const FieldOption& field : kFieldOptions) {
                 if (name == field.name) {
@@ -177,6 +185,23 @@ CliOptions ParseCommandLine(int argc, const char* const argv[]) {
         }
     }
     options.separator = separator.empty() ? SystemDecimalSeparator() : separator;
+    return options;
+}
+
+}  // namespace
+
+CliOptions ParseCommandLine(int argc, const char* const argv[]) {
+    CliOptions start;
+    start.fields = InputFields::DesignTexts();  // the gap field starts as "0", as in the window
+    CliOptions options = ParseOptions(argc, argv, start);
+    // A design file replaces the starting inputs; the options, parsed again
+    // over them, win wherever they stand.
+    if (!options.help && !options.design.load.empty()) {
+        options = ParseOptions(argc, argv, StartFrom(options.design.load));
+    }
+    if (!options.design.save.empty() || !options.design.report.empty()) {
+        DocumentOf(options);  // refuses what a design cannot hold
+    }
     return options;
 }
 

@@ -5,6 +5,9 @@
 // How the pieces fit:
 //   CliOptions  the command line -> the window's inputs (field texts, core
 //               pictures, mode, decimal separator, output form)
+//   CliDesign   --design, --save-design and --report: a design file as the
+//               starting inputs, the inputs saved as one, and the PDF report
+//               through the transcalc-report program (which holds the Qt)
 //   CliReport   the results list, its colour, the error and the design state
 //               -> plain lines or one JSON object, and the exit status
 //   main        Calculate, then one results pass, through design/
@@ -14,6 +17,7 @@
 #include <string>
 
 #include "Calculate.h"
+#include "CliDesign.h"
 
 namespace transcalc::cli {
 
@@ -24,6 +28,7 @@ struct CliOptions {
     std::string separator;
     bool json = false;
     bool help = false;
+    DesignFileOptions design;
 };
 
 // A command line that cannot be run; what() names the bad option.
@@ -32,12 +37,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The options after the program name. Throws UsageError.
+// The options after the program name. Throws UsageError, and DocumentError
+// for a --design file that cannot be read.
 CliOptions ParseCommandLine(int argc, const char* const argv[]);
 
 // The decimal separator of the user's regional settings, "," or ".".
 std::string SystemDecimalSeparator();
 
+// The usage: kUsage, kDesignUsage (CliDesign.h), then kUsageEnd.
 extern const char* const kUsage;
+extern const char* const kUsageEnd;
 
 }  // namespace transcalc::cli

@@ -26,9 +26,15 @@ int main(int argc, char* argv[]) {
     } catch (const cli::UsageError& error) {
         std::fprintf(stderr, "transcalc-cli: %s\nTry 'transcalc-cli --help'.\n", error.what());
         return cli::kExitUsage;
+    } catch (const DocumentError& error) {
+        // A design file that cannot be read is bad input, as a bad option is.
+        std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
+        return cli::kExitUsage;
     }
     if (options.help) {
         std::fputs(cli::kUsage, stdout);
+        std::fputs(cli::kDesignUsage, stdout);
+        std::fputs(cli::kUsageEnd, stdout);
         return cli::kExitNormal;
     }
 
@@ -44,6 +50,10 @@ int main(int argc, char* argv[]) {
             std::fflush(stdout);
             std::fprintf(stderr, "%s\n", report.outcome.error->c_str());
         }
+    }
+    std::fflush(stdout);
+    if (!cli::WriteDesignFiles(options)) {
+        return cli::kExitError;
     }
     return cli::ExitStatus(report);
 }

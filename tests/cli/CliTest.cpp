@@ -3,6 +3,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -295,6 +298,109 @@ TEST(CliJsonTest, PutsTheErrorInTheObjectOnly) {
               std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("\"colour\": \"default\""), std::string::npos);
+}
+
+// A scratch folder for design files, removed with its contents.
+class CliDesignTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "cli-design-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::string Path(const char* name) const { return (folder_ / name).string(); }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(CliDesignTest, ASavedDesignGivesTheSameResults) {
+    const std::vector<std::vector<std::string>> designs = {
+        {"--core", "ring", "--d1", "20", "--d2", "10", "--h", "10", "--gap", "0.5", "--mu", "2000",
+         "--db", "0.3", "--mode", "choke", "--turns", "20"},
+        {"--core=e", "--h1=15", "--h2=20", "--l1=10", "--l2=5", "--gap=0.5", "--mu=2000",
+         "--db=0.3", "--mode=flyback", "--pulse=10", "--vin=300", "--vout=12", "--overshoot=400"},
+        {"--core", "u",    "--h1",  "20",   "--h2",   "30",    "--l1",   "10",
+         "--l2",   "10",   "--mu",  "2000", "--db",   "0,2",   "--mode", "Двухтактный",
+         "--freq", " 5e1", "--vin", "240",  "--vout", "\"12\""},
+    };
+    for (std::vector<std::string> arguments : designs) {
+        arguments.insert(arguments.begin(), {"--separator", ","});
+        const CliRun direct = RunCli(arguments);
+        arguments.insert(arguments.end(), {"--save-design", Path("d.transcalc")});
+        const CliRun saving = RunCli(arguments);
+        const CliRun fromFile = RunCli({"--separator", ",", "--design", Path("d.transcalc")});
+        EXPECT_EQ(saving.out, direct.out);
+        EXPECT_EQ(saving.status, direct.status);
+        EXPECT_EQ(fromFile.out, direct.out);
+        EXPECT_EQ(fromFile.err, direct.err);
+        EXPECT_EQ(fromFile.status, direct.status);
+    }
+}
+
+TEST_F(CliDesignTest, OptionsWinOverTheDesignWhereverTheyStand) {
+    RunCli({"--core", "ring", "--gap", "1", "--mode", "choke", "--mu", "2000", "--save-design",
+            Path("d.transcalc")});
+    const CliRun run = RunCli({"--separator", ",", "--gap", "2", "--design", Path("d.transcalc"),
+                               "--core", "e", "--mode", "boost"});
+    EXPECT_EQ(run.out,
+              "Зазор=2 мм\nДлительность импульса= 0 МкСек\nПроницаемость=2000\n\n\n"
+              "         Режим работы: boost\nМагнитопровод Ш образный\n"
+              "Индукция насыщения dB не может равняться 0\n"
+              "Введены не все данные, расчет не возможен\n");
+    EXPECT_EQ(run.status, 3);
+}
+
+TEST_F(CliDesignTest, RefusesADesignFileItCannotRead) {
+    RunCli({"--core", "ring", "--mode", "choke", "--save-design", Path("whole.transcalc")});
+    const std::string whole = Read(Path("whole.transcalc"));
+    std::ofstream(Path("cut.transcalc"), std::ios::binary) << whole.substr(0, 300);
+    std::string future = whole;
+    future.replace(future.find("\"version\": 1"), 12, "\"version\": 2");
+    std::ofstream(Path("future.transcalc"), std::ios::binary) << future;
+
+    const std::pair<const char*, std::string> cases[] = {
+        {"cut.transcalc", "not JSON: unexpected end of the text in a string at line 15, column 14"},
+        {"future.transcalc",
+         "format version 2 comes from a newer Transcalc; this one reads version 1 only"},
+        {"none.transcalc", "No such file or directory"},
+    };
+    for (const auto& [name, reason] : cases) {
+        const CliRun run = RunCli({"--gap", "1", "--design", Path(name)});
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "transcalc-cli: Design file \"" + Path(name) + "\": " + reason + "\n");
+        EXPECT_EQ(run.status, 64);
+    }
+}
+
+TEST_F(CliDesignTest, ReportsADesignThatCannotBeSaved) {
+    const CliRun run =
+        RunCli({"--separator", ",", "--gap", "1", "--save-design", Path("no/d.transcalc")});
+    EXPECT_EQ(run.out,
+              "Зазор=1 мм\nДлительность импульса= 0 МкСек\n\n\nВведите режим \n"
+              "Индукция насыщения dB не может равняться 0\n"
+              "Введены не все данные, расчет не возможен\n");
+    EXPECT_EQ(run.err, "transcalc-cli: Design file \"" + Path("no/d.transcalc") +
+                           "\" not saved: No such file or directory\n");
+    EXPECT_EQ(run.status, 2);
+}
+
+TEST_F(CliDesignTest, ADesignHoldsOneCoreKind) {
+    const CliRun run =
+        RunCli({"--core", "ring", "--core", "u", "--save-design", Path("d.transcalc")});
+    EXPECT_EQ(run.err,
+              "transcalc-cli: a design holds one core kind: give --core once\n"
+              "Try 'transcalc-cli --help'.\n");
+    EXPECT_EQ(run.status, 64);
+    EXPECT_FALSE(std::filesystem::exists(Path("d.transcalc")));
 }
 
 TEST(CliHelpTest, PrintsTheUsage) {

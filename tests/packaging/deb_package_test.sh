@@ -33,7 +33,9 @@ done
 
 contents=$(dpkg-deb --contents "$deb")
 for path in usr/bin/transcalc usr/bin/transcalc-cli \
-            usr/libexec/transcalc/transcalc-in-state-folder \
+            usr/libexec/transcalc/transcalc-in-state-folder usr/libexec/transcalc/transcalc-report \
+            usr/share/mime/packages/$id.xml \
+            usr/share/icons/hicolor/scalable/mimetypes/application-x-transcalc-design.svg \
             usr/share/applications/$id.desktop usr/share/icons/hicolor/scalable/apps/$id.svg \
             usr/share/metainfo/$id.metainfo.xml usr/share/man/man1/transcalc-cli.1.gz \
             usr/share/doc/transcalc/copyright; do
@@ -43,13 +45,13 @@ awk '$2 != "root/root" { exit 1 }' <<<"$contents" || fail "files not owned by ro
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
-grep -qx "Exec=/usr/libexec/transcalc/transcalc-in-state-folder" \
+grep -qx "Exec=/usr/libexec/transcalc/transcalc-in-state-folder %f" \
     "$root/usr/share/applications/$id.desktop" || fail "the packaged Exec is not the launcher"
 grep -qx 'exec "/usr/bin/transcalc" "$@"' "$root/usr/libexec/transcalc/transcalc-in-state-folder" \
     || fail "the packaged launcher does not start /usr/bin/transcalc"
 
-for program in transcalc transcalc-cli; do
-    sections=$(readelf --dynamic --section-headers "$root/usr/bin/$program")
+for program in bin/transcalc bin/transcalc-cli libexec/transcalc/transcalc-report; do
+    sections=$(readelf --dynamic --section-headers "$root/usr/$program")
     ! grep -qE '\((RPATH|RUNPATH)\)' <<<"$sections" || fail "$program carries a RUNPATH"
     ! grep -q '\.debug_info' <<<"$sections" || fail "$program is not stripped"
 done

@@ -16,11 +16,14 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 DESTDIR="$scratch/dest" cmake --install "$build" --prefix "$prefix" >"$scratch/install.log"
 root="$scratch/dest$prefix"
 
-for path in bin/transcalc bin/transcalc-cli libexec/transcalc/transcalc-in-state-folder; do
+for path in bin/transcalc bin/transcalc-cli libexec/transcalc/transcalc-in-state-folder \
+            libexec/transcalc/transcalc-report; do
     [ -x "$root/$path" ] || fail "$path is not installed as a program"
 done
 for path in share/applications/$id.desktop share/icons/hicolor/scalable/apps/$id.svg \
-            share/metainfo/$id.metainfo.xml share/man/man1/transcalc-cli.1.gz; do
+            share/metainfo/$id.metainfo.xml share/man/man1/transcalc-cli.1.gz \
+            share/mime/packages/$id.xml \
+            share/icons/hicolor/scalable/mimetypes/application-x-transcalc-design.svg; do
     [ -f "$root/$path" ] || fail "$path is not installed"
 done
 
@@ -32,7 +35,7 @@ report=$(desktop-file-validate "$desktop") || fail "desktop-file-validate reject
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
 
 # The installed files name the prefix, never the DESTDIR they were staged in.
-grep -qx "Exec=$prefix/libexec/transcalc/transcalc-in-state-folder" "$desktop" \
+grep -qx "Exec=$prefix/libexec/transcalc/transcalc-in-state-folder %f" "$desktop" \
     || fail "Exec does not name the installed launcher: $(grep '^Exec=' "$desktop")"
 grep -qx "exec \"$prefix/bin/transcalc\" \"\$@\"" \
     "$root/libexec/transcalc/transcalc-in-state-folder" \
@@ -42,6 +45,24 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
     || fail "the metainfo does not launch the desktop entry"
 grep -q "<release version=\"$version\"" "$metainfo" \
     || fail "the metainfo's release is not version $version"
+
+# Design files: the desktop entry opens their MIME type, which the shared MIME
+# database learns from the installed XML with its glob and icon.
+grep -qx "MimeType=application/x-transcalc-design;" "$desktop" \
+    || fail "the desktop entry opens no design files: $(grep '^MimeType=' "$desktop")"
+cp -r "$root/share/mime" "$scratch/mime"
+update-mime-database "$scratch/mime" || fail "update-mime-database rejects the MIME type"
+grep -qx "50:application/x-transcalc-design:\*\.transcalc" "$scratch/mime/globs2" \
+    || fail "no *.transcalc glob: $(cat "$scratch/mime/globs2")"
+grep -qx "application/x-transcalc-design:application-x-transcalc-design" \
+    "$scratch/mime/generic-icons" || fail "the MIME type has no icon"
+
+# The installed command line finds the installed report program under this prefix.
+(cd "$scratch" && env -u DISPLAY XDG_RUNTIME_DIR="$scratch" "$root/bin/transcalc-cli" --separator , \
+    --core ring --d1 20 --d2 10 --h 10 --gap 0.5 --mu 2000 --db 0.3 --mode choke --turns 20 \
+    --report "$scratch/r.pdf" >/dev/null 2>&1) \
+    || fail "the installed transcalc-cli wrote no report"
+pdftotext "$scratch/r.pdf" - | grep -q "Магнитопровод кольцо" || fail "the report lacks its results"
 
 man_page=$(zcat "$root/share/man/man1/transcalc-cli.1.gz")
 grep -q '^\.TH TRANSCALC-CLI "1" .*"transcalc-cli '"$version"'"' <<<"$man_page" \

@@ -54,6 +54,17 @@ wait "$launcher_pid"
 [ "$(sed -n 1p "$record")" = "$launcher_pid" ] || fail "the program was not exec'd by the launcher"
 [ "$(sed -n '3,$p' "$record")" = $'two words\n\nlast' ] || fail "arguments were not passed on"
 
+# A design file named relative to where the launcher starts is passed on by
+# its full name; other arguments stay as they are.
+mkdir -p "$scratch/elsewhere/designs"
+touch "$scratch/elsewhere/designs/Дроссель 1.transcalc"
+rm -f "$record"
+env -C "$scratch/elsewhere" HOME="$home" TRANSCALC_TEST_RECORD="$record" \
+    "$launcher" "designs/Дроссель 1.transcalc" "$scratch/abs.transcalc" missing.transcalc
+[ "$(sed -n '3,$p' "$record")" = "$scratch/elsewhere/designs/Дроссель 1.transcalc
+$scratch/abs.transcalc
+missing.transcalc" ] || fail "design files were not passed on: $(sed -n '3,$p' "$record")"
+
 # Without a usable state folder the program is not started anywhere else.
 for case in "no HOME" "state folder blocked"; do
     rm -f "$record"

@@ -1,0 +1,221 @@
+#include "CliDesign.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+#include "CliOptions.h"
+#include "DesignFile.h"
+
+extern char** environ;
+
+namespace transcalc::cli {
+
+const char* const kDesignUsage =
+    R"(  --design FILE     start from a design file (*.transcalc): its fields, core, mode,
+                    catalogue core and material names and check inputs; the options
+                    given on the command line still win, wherever they stand
+  --save-design FILE
+                    save the design that the options describe to a design file, then
+                    print the results as always
+  --report FILE.pdf write a one-page A4 report of the design and its results
+)";
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kReportProgram[] = "transcalc-report";
+
+// The report program: beside this program first (the build tree, or both in
+// one folder), then in the package's folder for helper programs, found from
+// this program's folder so that any install prefix works, then where this
+// build installs it.
+std::string FindReportProgram() {
+    std::vector<fs::path> candidates;
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        candidates.push_back(self.parent_path() / kReportProgram);
+        candidates.push_back(self.parent_path() / TRANSCALC_LIBEXEC_FROM_BIN / "transcalc" /
+                             kReportProgram);
+    }
+    candidates.push_back(fs::path(TRANSCALC_LIBEXEC_DIR) / "transcalc" / kReportProgram);
+    for (const fs::path& candidate : candidates) {
+        if (::access(candidate.c_str(), X_OK) == 0) {
+            return candidate.lexically_normal().string();
+        }
+    }
+    return {};
+}
+
+// The name the report shows: the design file's, else the saved one's, else
+// the report's own.
+std::string DesignName(const DesignFileOptions& files) {
+    for (const std::string* path : {&files.load, &files.save, &files.report}) {
+        if (!path->empty()) {
+            return fs::path(*path).stem().string();
+        }
+    }
+    return {};
+}
+
+// The report program never opens a window: the offscreen platform spares it a
+// display, which a shell on a server does not have.
+std::vector<std::string> ReportEnvironment() {
+    std::vector<std::string> environment;
+    bool platformGiven = false;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        environment.emplace_back(*variable);
+        platformGiven = platformGiven || environment.back().starts_with("QT_QPA_PLATFORM=");
+    }
+    if (!platformGiven) {
+        environment.emplace_back("QT_QPA_PLATFORM=offscreen");
+    }
+    return environment;
+}
+
+// Runs the report program with the design's text on its standard input.
+bool WriteReport(const CliOptions& options, const std::string& designText) {
+    const std::string program = FindReportProgram();
+    if (program.empty()) {
+        std::fprintf(stderr, "transcalc-cli: report \"%s\" not written: %s not found\n",
+                     options.design.report.c_str(), kReportProgram);
+        return false;
+    }
+    std::vector<std::string> arguments = {
+        program,    "--separator",        options.separator, "--name", DesignName(options.design),
+        "--output", options.design.report};
+    std::vector<std::string> environment = ReportEnvironment();
+    const auto pointers = [](std::vector<std::string>& texts) {
+        std::vector<char*> list;
+        for (std::string& text : texts) {
+            list.push_back(text.data());
+        }
+        list.push_back(nullptr);
+        return list;
+    };
+    std::vector<char*> argv = pointers(arguments);
+    std::vector<char*> envp = pointers(environment);
+
+    int input[2];
+    if (::pipe2(input, O_CLOEXEC) != 0) {
+        std::perror("transcalc-cli: report");
+        return false;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
+    pid_t child = 0;
+    const int spawnError =
+        ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(input[0]);
+    if (spawnError != 0) {
+        ::close(input[1]);
+        std::fprintf(stderr, "transcalc-cli: report \"%s\" not written: %s: %s\n",
+                     options.design.report.c_str(), program.c_str(), std::strerror(spawnError));
+        return false;
+    }
+    // A program that dies early must not kill this one with SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::string_view rest = designText;
+    while (!rest.empty()) {
+        const ssize_t written = ::write(input[1], rest.data(), rest.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written < 0) {
+            break;  // the program reports the short design itself
+        }
+        rest.remove_prefix(static_cast<std::size_t>(written));
+    }
+    ::close(input[1]);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    // The program has said on stderr what went wrong.
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
+bool TakeDesignOption(std::string_view name, const std::function<std::string()>& value,
+                      DesignFileOptions& files) {
+    if (name == "design") {
+        files.load = value();
+    } else if (name == "save-design") {
+        files.save = value();
+    } else if (name == "report") {
+        files.report = value();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+CliOptions StartFrom(const std::string& designPath) {
+    CliOptions options;
+    options.design.document = LoadDesign(designPath);
+    const DesignDocument& document = options.design.document;
+    options.fields = document.fields;
+    if (document.core) {
+        options.cores = CorePictures::Of(*document.core);
+        options.design.coreFromFile = true;
+    }
+    options.mode = document.mode;
+    return options;
+}
+
+DesignDocument DocumentOf(const CliOptions& options) {
+    DesignDocument document = options.design.document;
+    document.fields = options.fields;
+    document.mode = options.mode;
+    document.core.reset();
+    for (const CoreKindInfo& info : kCoreKinds) {
+        if (!options.cores.Shows(info.kind)) {
+            continue;
+        }
+        if (document.core) {
+            throw UsageError("a design holds one core kind: give --core once");
+        }
+        document.core = info.kind;
+    }
+    return document;
+}
+
+bool WriteDesignFiles(const CliOptions& options) {
+    const DesignFileOptions& files = options.design;
+    if (files.save.empty() && files.report.empty()) {
+        return true;
+    }
+    const DesignDocument document = DocumentOf(options);
+    bool written = true;
+    if (!files.save.empty()) {
+        try {
+            SaveDesign(document, files.save);
+        } catch (const DocumentError& error) {
+            std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
+            written = false;
+        }
+    }
+    if (!files.report.empty()) {
+        try {
+            written = WriteReport(options, DesignText(document, files.report)) && written;
+        } catch (const DocumentError& error) {
+            std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
+            written = false;
+        }
+    }
+    return written;
+}
+
+}  // namespace transcalc::cli

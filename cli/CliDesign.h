@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "DesignDocument.h"
+
+namespace transcalc::cli {
+
+struct CliOptions;
+
+// The design-file options: --design, --save-design, --report.
+struct DesignFileOptions {
+    std::string load;    // --design FILE
+    std::string save;    // --save-design FILE
+    std::string report;  // --report FILE.pdf
+    // What the design holds beyond the options' fields, core and mode: the
+    // catalogue and material names and the check inputs, as --design read
+    // them; --save-design and the report carry them on.
+    DesignDocument document;
+    // The core of a --design file, which a --core option replaces.
+    bool coreFromFile = false;
+};
+
+extern const char* const kDesignUsage;
+
+// Takes one design-file option; false when name is none of them.
+bool TakeDesignOption(std::string_view name, const std::function<std::string()>& value,
+                      DesignFileOptions& files);
+
+// The options that a design file starts from: its fields, core and mode,
+// with the rest kept for saving. Throws DocumentError.
+CliOptions StartFrom(const std::string& designPath);
+
+// The design that the options describe. Throws UsageError when they make more
+// than one core picture visible, which a design cannot hold.
+DesignDocument DocumentOf(const CliOptions& options);
+
+// Saves the design and writes the report, as the options ask. Reports a
+// failure on stderr and returns false.
+bool WriteDesignFiles(const CliOptions& options);
+
+}  // namespace transcalc::cli

@@ -1,0 +1,21 @@
+#pragma once
+
+// Designs as documents: one design per file, to keep, send and reopen.
+//
+// How the pieces fit:
+//   Json            a small JSON reader and writer: strict syntax, UTF-8
+//                   strings with every escape, numbers that read back to the
+//                   same double.
+//   DesignDocument  what a design file keeps (field texts as typed, core kind,
+//                   mode text, catalogue core and material names, check
+//                   inputs) and its text: versioned, strict about what it
+//                   needs, silent about keys it does not know.
+//   DesignFile      loading and the whole-or-nothing save, with the file's
+//                   name and the system's reason in every error.
+//
+// The state file of the window (state/) is another thing: it keeps the last
+// session in the working folder and never meets a design file.
+
+#include "DesignDocument.h"
+#include "DesignFile.h"
+#include "Json.h"

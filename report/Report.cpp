@@ -1,0 +1,277 @@
+#include "Report.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+#include <algorithm>
+
+// Outside any namespace, as the resource initialiser lives in the global one.
+static void RegisterReportPictures() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(report);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+namespace transcalc {
+namespace {
+
+constexpr double kMarginMm = 15;
+constexpr double kGapMm = 7;
+constexpr double kLeftColumnMm = 70;
+const QColor kRed{0xFF, 0x00, 0x00};
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString PictureOf(CoreKind kind) {
+    switch (kind) {
+        case CoreKind::Ring:
+            return QStringLiteral(":/report/ring.svg");
+        case CoreKind::ShapedE:
+            return QStringLiteral(":/report/e-core.svg");
+        case CoreKind::ShapedU:
+            break;
+    }
+    return QStringLiteral(":/report/u-core.svg");
+}
+
+// The core as the results list names it.
+QString CoreName(CoreKind kind) {
+    switch (kind) {
+        case CoreKind::Ring:
+            return QStringLiteral("Магнитопровод кольцо");
+        case CoreKind::ShapedE:
+            return QStringLiteral("Магнитопровод Ш образный");
+        case CoreKind::ShapedU:
+            break;
+    }
+    return QStringLiteral("Магнитопровод П образный");
+}
+
+// Lays out text top-down in millimetres on the device's pixels.
+class Page {
+public:
+    Page(QPainter& painter, double dotsPerInch, double widthPx, double heightPx)
+        : painter_(painter),
+          pxPerMm_(dotsPerInch / 25.4),
+          widthMm_(widthPx / pxPerMm_),
+          heightMm_(heightPx / pxPerMm_) {}
+
+    double WidthMm() const { return widthMm_; }
+    double HeightMm() const { return heightMm_; }
+    QRectF Mm(double x, double y, double w, double h) const {
+        return {x * pxPerMm_, y * pxPerMm_, w * pxPerMm_, h * pxPerMm_};
+    }
+
+    void SetFont(double points, bool bold = false) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        painter_.setFont(font);
+    }
+
+    // Draws text wrapped into the width (between words, or anywhere for a
+    // field's text), returns the height it took in mm.
+    double Draw(double x, double y, double w, const QString& text, int align = Qt::AlignLeft,
+                int wrap = Qt::TextWordWrap) {
+        const int flags = align | Qt::AlignTop | wrap;
+        const QRectF box = Mm(x, y, w, std::max(0.0, heightMm_ - y));
+        QRectF used;
+        painter_.drawText(box, flags, text, &used);
+        return std::max(used.height() / pxPerMm_, LineMm());
+    }
+
+    double LineMm() const { return QFontMetricsF(painter_.font()).lineSpacing() / pxPerMm_; }
+
+    void Rule(double y) {
+        painter_.save();
+        painter_.setPen(QPen(Qt::darkGray, 0.3 * pxPerMm_));
+        painter_.drawLine(Mm(0, y, widthMm_, 0).topLeft(), Mm(0, y, widthMm_, 0).topRight());
+        painter_.restore();
+    }
+
+    QPainter& painter() { return painter_; }
+
+private:
+    QPainter& painter_;
+    double pxPerMm_;
+    double widthMm_;
+    double heightMm_;
+};
+
+// Caption and text in two columns, one row each; returns the new y.
+double DrawRows(Page& page, double x, double y, double w, const std::vector<ReportInput>& rows) {
+    const double captionMm = w * 0.72;
+    for (const ReportInput& row : rows) {
+        page.SetFont(9);
+        const double captionHeight = page.Draw(x, y, captionMm - 2, Text(row.caption));
+        page.SetFont(9, true);
+        const double textHeight = page.Draw(x + captionMm, y, w - captionMm, Text(row.text),
+                                            Qt::AlignLeft, Qt::TextWrapAnywhere);
+        y += std::max(captionHeight, textHeight) + 0.8;
+    }
+    return y;
+}
+
+double DrawHeading(Page& page, double x, double y, double w, const QString& heading) {
+    page.SetFont(11, true);
+    return y + page.Draw(x, y, w, heading) + 1.5;
+}
+
+// Name, date and what the design is: returns where the columns begin.
+double DrawHeader(Page& page, const ReportContent& content) {
+    const double w = page.WidthMm();
+    page.SetFont(10);
+    page.Draw(0, 1.5, w, Text(content.date), Qt::AlignRight);
+    page.SetFont(16, true);
+    double y = page.Draw(0, 0, w - 30, Text(content.name));
+    page.SetFont(10);
+    QStringList about;
+    about << (content.mode.empty() ? QStringLiteral("Введите режим")
+                                   : QStringLiteral("Режим ") + Text(content.mode));
+    if (content.core) {
+        about << CoreName(*content.core);
+    }
+    if (!content.catalogueCore.empty()) {
+        about << QStringLiteral("Сердечник ") + Text(content.catalogueCore);
+    }
+    if (!content.material.empty()) {
+        about << QStringLiteral("Материал ") + Text(content.material);
+    }
+    y += 1 + page.Draw(0, y + 1, w, about.join(QStringLiteral(" · ")));
+    page.Rule(y + 2);
+    return y + 5;
+}
+
+// The core picture, its dimensions and the inputs; returns the bottom.
+double DrawInputs(Page& page, const ReportContent& content, double y) {
+    const double w = kLeftColumnMm;
+    if (content.core) {
+        QSvgRenderer picture(PictureOf(*content.core));
+        const QSizeF size = picture.defaultSize();
+        const double heightMm = w * 0.8 * size.height() / size.width();
+        picture.render(&page.painter(), page.Mm(w * 0.1, y, w * 0.8, heightMm));
+        y += heightMm + 3;
+        y = DrawHeading(page, 0, y, w, QStringLiteral("Ввод размеров в ММ"));
+        y = DrawRows(page, 0, y, w, content.dimensions) + 3;
+    }
+    y = DrawHeading(page, 0, y, w, QStringLiteral("Введены параметры"));
+    return DrawRows(page, 0, y, w, content.inputs);
+}
+
+// The results list, one line each, in the list's colour; returns the bottom.
+double DrawResults(Page& page, const ReportContent& content, double y) {
+    const double x = kLeftColumnMm + kGapMm;
+    const double w = page.WidthMm() - x;
+    y = DrawHeading(page, x, y, w, QStringLiteral("Результаты расчета"));
+    QPainter& painter = page.painter();
+    painter.save();
+    painter.setPen(content.resultsRed ? kRed : QColor(Qt::black));
+    page.SetFont(8.5);
+    for (const std::string& line : content.results) {
+        // Lines that are only blanks keep their height, as in the list.
+        y += page.Draw(x, y, w, Text(line)) + 0.2;
+    }
+    if (!content.error.empty()) {
+        painter.setPen(kRed);
+        page.SetFont(8.5, true);
+        y += 1 + page.Draw(x, y + 1, w, Text(content.error));
+    }
+    painter.restore();
+    return y;
+}
+
+void DrawCheck(Page& page, const ReportContent& content, double y) {
+    if (content.checkLines.empty() && !content.checkPlot) {
+        return;
+    }
+    page.Rule(y);
+    y = DrawHeading(page, 0, y + 3, page.WidthMm(), QStringLiteral("Проверка расчета"));
+    const double linesWidth = content.checkPlot ? kLeftColumnMm : page.WidthMm();
+    double bottom = y;
+    page.SetFont(9.5);
+    for (const std::string& line : content.checkLines) {
+        bottom += page.Draw(0, bottom, linesWidth, Text(line)) + 0.2;
+    }
+    if (content.checkPlot) {
+        const double x = kLeftColumnMm + kGapMm;
+        const double height = std::min(70.0, page.HeightMm() - y);
+        if (height > 10) {
+            QPainter& painter = page.painter();
+            painter.save();
+            const QRectF area = page.Mm(x, y, page.WidthMm() - x, height);
+            painter.setClipRect(area);
+            content.checkPlot(painter, area);
+            painter.restore();
+        }
+    }
+}
+
+}  // namespace
+
+void PaintReport(const ReportContent& content, QPagedPaintDevice& device) {
+    RegisterReportPictures();
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                     QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        throw ReportError("the page cannot be painted");
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(QRect(0, 0, device.width(), device.height()));
+    Page page(painter, device.logicalDpiX(), device.width(), device.height());
+    const double top = DrawHeader(page, content);
+    const double left = DrawInputs(page, content, top);
+    const double right = DrawResults(page, content, top);
+    DrawCheck(page, content, std::max(left, right) + 5);
+    painter.end();
+}
+
+void WriteReportPdf(const ReportContent& content, const QString& path) {
+    const auto fail = [&](const QString& reason) {
+        throw ReportError(
+            QStringLiteral("Report \"%1\" not written: %2").arg(path, reason).toStdString());
+    };
+    // The PDF is made in memory first, so that a failed write can leave the
+    // old file as it was.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(300);
+        writer.setTitle(QString::fromStdString(content.name));
+        writer.setCreator(QStringLiteral("Transcalc"));
+        PaintReport(content, writer);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        fail(file.errorString());
+    }
+    if (file.write(pdf.data()) != pdf.data().size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        fail(reason);
+    }
+    if (!file.commit()) {
+        fail(file.errorString());
+    }
+}
+
+void PrintReport(const ReportContent& content, QPrinter& printer) {
+    printer.setDocName(QString::fromStdString(content.name));
+    printer.setCreator(QStringLiteral("Transcalc"));
+    PaintReport(content, printer);
+}
+
+}  // namespace transcalc

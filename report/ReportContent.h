@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "DesignDocument.h"
+#include "NumberText.h"
+
+class QPainter;
+class QRectF;
+
+namespace transcalc {
+
+// One input as the window shows it: the caption beside the field, the text in it.
+struct ReportInput {
+    std::string caption;
+    std::string text;
+};
+
+// Everything one report page shows; UTF-8 texts throughout.
+struct ReportContent {
+    std::string name;  // the design's name
+    std::string date;  // as printed
+    std::optional<CoreKind> core;
+    std::string mode;                     // the mode text; empty: none chosen
+    std::string catalogueCore;            // empty: none chosen
+    std::string material;                 // empty: none chosen
+    std::vector<ReportInput> dimensions;  // the core's, beside its picture
+    std::vector<ReportInput> inputs;      // the other fields, then the check inputs given
+    std::vector<std::string> results;     // the results list, line by line
+    bool resultsRed = false;
+    std::string error;  // the error box text, when the command ended on one
+    // The design check, when there is one: its lines and its plot.
+    std::vector<std::string> checkLines;
+    std::function<void(QPainter&, const QRectF&)> checkPlot;
+};
+
+// The name, core, mode, names and inputs of a design, as the window shows
+// them for its core kind and mode; the results are left to the caller.
+ReportContent ReportInputsOf(const DesignDocument& document, std::string name, std::string date,
+                             DecimalSeparator separator);
+
+// The same with the results of one "Расчет" on a freshly started window:
+// the list's lines, red or not, and the error box text if there was one.
+ReportContent ReportOf(const DesignDocument& document, std::string name, std::string date,
+                       DecimalSeparator separator);
+
+}  // namespace transcalc

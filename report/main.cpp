@@ -1,0 +1,69 @@
+// transcalc-report: draws the report of the design on standard input into a
+// PDF file. transcalc-cli runs it for --report, so that the command line
+// itself needs no Qt.
+//   transcalc-report --separator C --name NAME --output FILE.pdf < design
+
+#include <QDate>
+#include <QGuiApplication>
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+#include "DesignDocument.h"
+#include "Report.h"
+
+namespace {
+
+constexpr int kExitError = 2;
+constexpr int kExitUsage = 64;
+
+struct Arguments {
+    std::string separator;
+    std::string name;
+    std::string output;
+};
+
+bool ParseArguments(int argc, char* argv[], Arguments& arguments) {
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string_view option = argv[i];
+        std::string* value = option == "--separator" ? &arguments.separator
+                             : option == "--name"    ? &arguments.name
+                             : option == "--output"  ? &arguments.output
+                                                     : nullptr;
+        if (value == nullptr) {
+            return false;
+        }
+        *value = argv[i + 1];
+    }
+    return argc % 2 == 1 && (arguments.separator == "," || arguments.separator == ".") &&
+           !arguments.output.empty();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    Arguments arguments;
+    if (!ParseArguments(argc, argv, arguments)) {
+        std::fputs("Usage: transcalc-report --separator , --name NAME --output FILE.pdf < design\n",
+                   stderr);
+        return kExitUsage;
+    }
+    const std::string text{std::istreambuf_iterator<char>(std::cin),
+                           std::istreambuf_iterator<char>()};
+    QGuiApplication application(argc, argv);
+    try {
+        const transcalc::DesignDocument document =
+            transcalc::ParseDesignText(text, "standard input");
+        const std::string date =
+            QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+        transcalc::WriteReportPdf(
+            transcalc::ReportOf(document, arguments.name, date, arguments.separator),
+            QString::fromStdString(arguments.output));
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "transcalc-report: %s\n", error.what());
+        return kExitError;
+    }
+    return 0;
+}

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ReportContent.h"
+
+namespace transcalc {
+namespace {
+
+DesignDocument Filled(std::optional<CoreKind> core, std::string mode) {
+    DesignDocument document;
+    const char* texts[] = {"20",  "10", "8",   "5",    "0,5", "10",
+                           "300", "12", "0,3", "2000", "20",  "400"};
+    for (int i = 0; i < kFieldCount; ++i) {
+        document.fields.texts[i] = texts[i];
+    }
+    document.core = core;
+    document.mode = std::move(mode);
+    return document;
+}
+
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+Rows RowsOf(const std::vector<ReportInput>& inputs) {
+    Rows rows;
+    for (const ReportInput& input : inputs) {
+        rows.emplace_back(input.caption, input.text);
+    }
+    return rows;
+}
+
+TEST(ReportInputsTest, ShowsTheFieldsTheWindowShowsForCoreAndMode) {
+    struct Case {
+        const char* name;
+        std::optional<CoreKind> core;
+        std::string mode;
+        Rows dimensions;
+        Rows inputs;
+    };
+    const Rows common = {{"Проницаемость", "2000"}, {"dB - Индукция насыщения", "0,3"}};
+    const Case cases[] = {
+        {"RingChoke",
+         CoreKind::Ring,
+         "Дроссель",
+         {{"D1", "20"}, {"D2", "10"}, {"H", "8"}},
+         {{"Зазор сердечника", "0,5"},
+          {"Количество витков дросселя", "20"},
+          {"Проницаемость", "2000"},
+          {"dB - Индукция насыщения", "0,3"}}},
+        {"ShapedFlyback",
+         CoreKind::ShapedE,
+         "Обратноходовой",
+         {{"H1", "20"}, {"H2", "10"}, {"L1", "8"}, {"L2", "5"}},
+         {{"Зазор сердечника", "0,5"},
+          {"U выброса допустимое", "400"},
+          {"Проницаемость", "2000"},
+          {"dB - Индукция насыщения", "0,3"},
+          {"Длительность импульса МкСек", "10"},
+          {"Вход напряжение", "300"},
+          {"Выход напряжение", "12"}}},
+        {"UPushPull",
+         CoreKind::ShapedU,
+         "Двухтактный",
+         {{"H1", "20"}, {"H2", "10"}, {"L1", "8"}, {"L2", "5"}},
+         {{"Зазор сердечника", "0,5"},
+          {"Проницаемость", "2000"},
+          {"dB - Индукция насыщения", "0,3"},
+          {"Частота КГц", "10"},
+          {"Вход напряжение", "300"},
+          {"Выход напряжение", "12"}}},
+        {"NoCoreOtherMode",
+         std::nullopt,
+         "boost",
+         {},
+         {{"Зазор сердечника", "0,5"},
+          {"Проницаемость", "2000"},
+          {"dB - Индукция насыщения", "0,3"}}},
+    };
+    for (const Case& c : cases) {
+        const ReportContent content =
+            ReportInputsOf(Filled(c.core, c.mode), "name", "01.02.2027", ",");
+        EXPECT_EQ(RowsOf(content.dimensions), c.dimensions) << c.name;
+        EXPECT_EQ(RowsOf(content.inputs), c.inputs) << c.name;
+        EXPECT_EQ(content.mode, c.mode);
+        EXPECT_EQ(content.core, c.core);
+    }
+}
+
+TEST(ReportInputsTest, AddsTheCheckInputsGivenWithTheSeparator) {
+    DesignDocument document = Filled(CoreKind::Ring, "");
+    document.temperature = 85.5;
+    document.checkFrequency = 100;
+    document.material = "N87";
+    const ReportContent content = ReportInputsOf(document, "n", "d", ",");
+    const Rows expected = {{"Зазор сердечника", "0,5"},
+                           {"Проницаемость", "2000"},
+                           {"dB - Индукция насыщения", "0,3"},
+                           {"Температура сердечника, °C", "85,5"},
+                           {"Частота пульсаций, КГц", "100"}};
+    EXPECT_EQ(RowsOf(content.inputs), expected);
+    EXPECT_EQ(content.material, "N87");
+}
+
+TEST(ReportOfTest, TakesTheResultsOfOneCalculate) {
+    DesignDocument choke;
+    choke.core = CoreKind::Ring;
+    choke.mode = "Дроссель";
+    choke.fields[Field::Dimension1] = "20";
+    choke.fields[Field::Dimension2] = "10";
+    choke.fields[Field::Dimension3] = "10";
+    choke.fields[Field::Gap] = "0.5";
+    choke.fields[Field::Permeability] = "2000";
+    choke.fields[Field::SatInduction] = "0.3";
+    choke.fields[Field::ChokeTurns] = "20";
+    const ReportContent fine = ReportOf(choke, "n", "d", ",");
+    ASSERT_EQ(fine.results.size(), 17u);
+    EXPECT_EQ(fine.results[0], "Зазор=0,5 мм");
+    EXPECT_EQ(fine.results[16], "Внимание: магнитопровод кольцо. Точно есть зазор=0,5 мм?");
+    EXPECT_FALSE(fine.resultsRed);
+    EXPECT_EQ(fine.error, "");
+
+    choke.mode = "";
+    const ReportContent red = ReportOf(choke, "n", "d", ",");
+    EXPECT_TRUE(red.resultsRed);
+    EXPECT_NE(std::find(red.results.begin(), red.results.end(), "Введите режим "),
+              red.results.end());
+
+    choke.fields[Field::Permeability] = "2000x";
+    const ReportContent failed = ReportOf(choke, "n", "d", ",");
+    EXPECT_EQ(failed.error, "'2000x' is not a valid floating point value.");
+}
+
+}  // namespace
+}  // namespace transcalc

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "Report.h"
+
+namespace transcalc {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Output(const std::string& command) {
+    std::string text;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return text;
+    }
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        text.append(buffer, n);
+    }
+    ::pclose(pipe);
+    return text;
+}
+
+ReportContent AFlyback() {
+    ReportContent content;
+    content.name = "Обратноход 12 В";
+    content.date = "08.12.2026";
+    content.core = CoreKind::ShapedE;
+    content.mode = "Обратноходовой";
+    content.material = "N87";
+    content.dimensions = {{"H1", "15"}, {"H2", "20"}, {"L1", "10"}, {"L2", "5"}};
+    content.inputs = {{"Зазор сердечника", "0,5"},
+                      {"U выброса допустимое", "400"},
+                      {"Длительность импульса МкСек", std::string(120, '7')}};
+    content.results = {"Напряжение первички=300", "", "         Режим работы: Обратноходовой",
+                       "Рекомендуемая частота=25 КГц"};
+    return content;
+}
+
+class ReportPdfTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "report-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Pdf() const { return (folder_ / "r.pdf").string(); }
+    std::string Text() const { return Output("pdftotext -layout '" + Pdf() + "' -"); }
+    std::string Pages() const { return Output("pdfinfo '" + Pdf() + "' | grep '^Pages:'"); }
+
+    // The pixels of the page, drawn at 100 dpi, that are pure red.
+    int RedPixels() const {
+        Output("pdftoppm -png -r 100 -singlefile '" + Pdf() + "' '" + (folder_ / "page").string() +
+               "'");
+        const QImage page(QString::fromStdString((folder_ / "page.png").string()));
+        int red = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                red += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            }
+        }
+        return page.isNull() ? -1 : red;
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(ReportPdfTest, OnePageWithSearchableRussianTextInEmbeddedFonts) {
+    WriteReportPdf(AFlyback(), QString::fromStdString(Pdf()));
+    const std::string text = Text();
+    for (const char* part :
+         {"Обратноход 12 В", "08.12.2026",
+          "Режим Обратноходовой · Магнитопровод Ш образный · "
+          "Материал N87",
+          "Ввод размеров в ММ", "L2", "Введены параметры", "U выброса допустимое",
+          "Результаты расчета", "Режим работы: Обратноходовой", "Рекомендуемая частота=25 КГц"}) {
+        EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+    }
+    EXPECT_EQ(Pages(), "Pages:           1\n");
+    const std::string fonts = Output("pdffonts '" + Pdf() + "'");
+    EXPECT_NE(fonts.find("LiberationSans "), std::string::npos) << fonts;
+    EXPECT_EQ(fonts.find(" no  "), fonts.find(" no  yes"));  // only "sub no" may read "no"
+    EXPECT_EQ(Output("pdffonts '" + Pdf() + "' | tail -n +3 | awk '$(NF-4) != \"yes\"'"), "");
+    EXPECT_EQ(RedPixels(), 0);
+}
+
+TEST_F(ReportPdfTest, RedListRedErrorAndTheCheckPlugIn) {
+    ReportContent content = AFlyback();
+    content.resultsRed = true;
+    content.error = "Floating point division by zero.";
+    content.checkLines = {"Запас по насыщению при 100 °C: 23 %"};
+    QRectF plotArea;
+    content.checkPlot = [&plotArea](QPainter& painter, const QRectF& area) {
+        plotArea = area;
+        painter.drawText(area, Qt::AlignCenter, QStringLiteral("Потери в сердечнике"));
+    };
+    WriteReportPdf(content, QString::fromStdString(Pdf()));
+    const std::string text = Text();
+    for (const char* part : {"Проверка расчета", "Запас по насыщению при 100 °C: 23 %",
+                             "Потери в сердечнике", "Floating point division by zero."}) {
+        EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+    }
+    // The plot gets a sizeable area in the right column of the A4 page at 300 dpi.
+    EXPECT_GT(plotArea.left(), 900);
+    EXPECT_LT(plotArea.right(), 2300);
+    EXPECT_GT(plotArea.height(), 500);
+    EXPECT_GT(RedPixels(), 200);
+}
+
+TEST_F(ReportPdfTest, PrintsTheSamePageOnAPrinter) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(Pdf()));
+    PrintReport(AFlyback(), printer);
+    EXPECT_NE(Text().find("Рекомендуемая частота=25 КГц"), std::string::npos);
+    EXPECT_EQ(Pages(), "Pages:           1\n");
+    EXPECT_NE(Output("pdfinfo '" + Pdf() + "'").find("Page size:       595 x 842 pts (A4)"),
+              std::string::npos);
+}
+
+TEST_F(ReportPdfTest, AFailedWriteKeepsTheOldFile) {
+    std::ofstream(Pdf()) << "old";
+    const std::string into = (folder_ / "missing" / "r.pdf").string();
+    try {
+        WriteReportPdf(AFlyback(), QString::fromStdString(into));
+        ADD_FAILURE() << "written";
+    } catch (const ReportError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Report \"" + into + "\" not written: No such file or directory");
+    }
+    fs::create_directory(folder_ / "taken.pdf");
+    EXPECT_THROW(
+        WriteReportPdf(AFlyback(), QString::fromStdString((folder_ / "taken.pdf").string())),
+        ReportError);
+    EXPECT_EQ(Output("cat '" + Pdf() + "'"), "old");
+}
+
+}  // namespace
+}  // namespace transcalc
