@@ -87,6 +87,8 @@ TForm1::TForm1(QWidget* parent)
         box.setDefaultButton(QMessageBox::Cancel);
         return box.exec() == QMessageBox::Discard;
     };
+    InstallFileDialogs();
+    classicTitle_ = windowTitle();
     copyResults_ = AddCopyToResults();
     ReadSystemDecimalSeparator();
     ConnectHandlers();
@@ -124,6 +126,10 @@ void TForm1::ConnectHandlers() {
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(copyResults_, &QAction::triggered, this, &TForm1::CopyResults);
+    connect(ui.N13Open, &QAction::triggered, this, &TForm1::N13OpenClick);
+    connect(ui.N13Save, &QAction::triggered, this, &TForm1::N13SaveClick);
+    connect(ui.N13Report, &QAction::triggered, this, &TForm1::N13ReportClick);
+    connect(ui.N13Print, &QAction::triggered, this, &TForm1::N13PrintClick);
 }
 
 void TForm1::setDecimalSeparator(const QString& separator) {

@@ -11,14 +11,20 @@
 #include <string_view>
 
 #include "Calculate.h"
+#include "DesignDocument.h"
 #include "DesignState.h"
 #include "ListBoxResults.h"
 #include "WindowState.h"
 
 class QAction;
+class QPrinter;
 class QLabel;
 class QLineEdit;
 class QTimer;
+
+namespace transcalc {
+struct ReportContent;
+}
 
 namespace Ui {
 class TForm1;
@@ -35,6 +41,11 @@ public:
     using ErrorReporter = std::function<void(const QString& text)>;
     // Asks whether to close without saving after a failed save; true closes.
     using DiscardQuestion = std::function<bool(const QString& text)>;
+    // Asks for a file to open or save, suggesting one; empty when cancelled.
+    enum class FileKind { OpenDesign, SaveDesign, ReportPdf };
+    using FileChooser = std::function<QString(FileKind kind, const QString& suggested)>;
+    // Sets up a printer for a report; false when cancelled.
+    using PrinterSetup = std::function<bool(QPrinter& printer)>;
 
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
@@ -43,27 +54,45 @@ public:
     // shown: restores the state that the last Exit saved.
     void BitBtn8Click();
 
-    void BitBtn1Click();  // Exit: saves the state, then closes the window
-    void BitBtn5Click();  // Calculate
-    void BitBtn7Click();  // back to input
-    void BitBtn9Click();  // Clear
-    void N1Click();       // ring core
-    void N2Click();       // Ш-shaped core
-    void N11Click();      // П-shaped core
-    void N3Click();       // choke
-    void N4Click();       // flyback
-    void N6Click();       // single-ended forward
-    void N7Click();       // push-pull forward
-    void N13Click();      // enter the voltages
-    void Timer1Timer();   // status tick
-    void Timer2Timer();   // results pass
-    void CopyResults();   // "Копировать" on the results list
+    void BitBtn1Click();    // Exit: saves the state, then closes the window
+    void BitBtn5Click();    // Calculate
+    void BitBtn7Click();    // back to input
+    void BitBtn9Click();    // Clear
+    void N1Click();         // ring core
+    void N2Click();         // Ш-shaped core
+    void N11Click();        // П-shaped core
+    void N3Click();         // choke
+    void N4Click();         // flyback
+    void N6Click();         // single-ended forward
+    void N7Click();         // push-pull forward
+    void N13Click();        // enter the voltages
+    void Timer1Timer();     // status tick
+    void Timer2Timer();     // results pass
+    void CopyResults();     // "Копировать" on the results list
+    void N13OpenClick();    // open a design file
+    void N13SaveClick();    // save the design to a file
+    void N13ReportClick();  // the report as a PDF file
+    void N13PrintClick();   // the report on a printer
+
+    // Opens a design file as "Открыть расчет…" does, after its file dialog.
+    // A file that cannot be read is reported and changes nothing.
+    void OpenDesign(const QString& path);
+    // The design the window holds, as a design file keeps it.
+    transcalc::DesignDocument CurrentDesign() const;
+    // The report page of the window's design: its results as the list shows
+    // them, or those of a fresh "Расчет" when the results panel is closed.
+    transcalc::ReportContent CurrentReport() const;
+    const QString& designPath() const { return designPath_; }
+    const std::string& chosenCoreName() const { return chosenCore_; }
+    const std::string& chosenMaterialName() const { return chosenMaterial_; }
 
     const transcalc::DesignState& designState() const { return state_; }
     const std::string& decimalSeparator() const { return separator_; }
     void setDecimalSeparator(const QString& separator);
     void setErrorReporter(ErrorReporter reporter);
     void setDiscardQuestion(DiscardQuestion question);
+    void setFileChooser(FileChooser chooser);
+    void setPrinterSetup(PrinterSetup setup);
 
     // What the state file keeps of the window, and the way back.
     transcalc::WindowState CaptureState() const;
@@ -89,6 +118,10 @@ private:
     void ShowTransformerMode(std::string_view mode, const QString& pulseCaption);
     void ShowStoredCoreLayout();
     QLabel* LabelNumber(int number) const;
+    void InstallFileDialogs();
+    void ApplyDesign(const transcalc::DesignDocument& design);
+    void SetDesignPath(const QString& path);
+    QString DesignName() const;
     transcalc::CorePictures VisiblePictures() const;
     QLineEdit* FieldEdit(transcalc::Field field) const;
 
@@ -101,4 +134,15 @@ private:
     std::string separator_;
     ErrorReporter reportError_;
     DiscardQuestion askDiscard_;
+    FileChooser chooseFile_;
+    PrinterSetup setUpPrinter_;
+    QString classicTitle_;
+    QString designPath_;
+    std::string chosenCore_;
+    std::string chosenMaterial_;
+    // The design check's inputs, kept for the design file.
+    std::optional<double> checkTemperature_;
+    std::optional<double> checkCurrent_;
+    std::optional<double> checkRipple_;
+    std::optional<double> checkFrequency_;
 };

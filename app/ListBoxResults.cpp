@@ -34,6 +34,7 @@ void ListBoxResults::Append(std::string_view line) {
 }
 
 void ListBoxResults::SetColour(transcalc::ListColour colour) {
+    colour_ = colour;
     QColor text = designedColour_;
     if (colour == transcalc::ListColour::Red) {
         text = kRedColour;
@@ -56,4 +57,12 @@ QString ListBoxResults::CopiedText() const {
         }
     }
     return text;
+}
+
+QStringList ListBoxResults::Lines() const {
+    QStringList lines;
+    for (int row = 0; row < list_.count(); ++row) {
+        lines << list_.item(row)->text();
+    }
+    return lines;
 }

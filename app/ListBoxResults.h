@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include "ResultsList.h"
 
@@ -27,8 +28,12 @@ public:
     // The selected lines, or every line when none is selected, in list order,
     // each ended by a line break: what "Копировать" puts on the clipboard.
     QString CopiedText() const;
+    // Every line, in list order.
+    QStringList Lines() const;
+    transcalc::ListColour Colour() const { return colour_; }
 
 private:
     QListWidget& list_;
     QColor designedColour_;
+    transcalc::ListColour colour_ = transcalc::ListColour::Default;
 };

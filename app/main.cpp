@@ -27,6 +27,11 @@ int main(int argc, char* argv[]) {
     InstallFontSubstitutes();
     TForm1 Form1;
     Form1.BitBtn8Click();
+    // A design file named on the command line, as the desktop passes it.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        Form1.OpenDesign(arguments.at(1));
+    }
     Form1.show();
     return QApplication::exec();
 }

@@ -188,10 +188,18 @@ TEST_F(WindowTest, HasTheDesignMenuTree) {
     EXPECT_EQ(ActionNames(Find<QMenu>("H1")),
               QStringList({"N3:Дроссель", "N4:Обратноходовой", "N5:Прямоходовой"}));
     EXPECT_EQ(ActionNames(Find<QMenu>("N5")), QStringList({"N6:Однотактный", "N7:Двухтактный"}));
-    EXPECT_EQ(ActionNames(Find<QMenu>("N12")), QStringList({"N13:Ввести"}));
+    EXPECT_EQ(ActionNames(Find<QMenu>("N12")),
+              QStringList({"N13:Ввести", ":", "N13Open:Открыть расчет…",
+                           "N13Save:Сохранить расчет…", "N13Report:Отчет…", "N13Print:Печать…"}));
+    // Only the design file commands have shortcuts.
+    const QStringList shortcuts = {"N13Open:Ctrl+O", "N13Save:Ctrl+S", "N13Print:Ctrl+P"};
     for (const QMenu* menu : form->menuBar()->findChildren<QMenu*>()) {
         for (const QAction* action : menu->actions()) {
-            EXPECT_TRUE(action->shortcut().isEmpty()) << action->objectName().toStdString();
+            const QString name = action->objectName();
+            if (!action->shortcut().isEmpty()) {
+                EXPECT_TRUE(shortcuts.contains(name + ":" + action->shortcut().toString()))
+                    << name.toStdString();
+            }
             EXPECT_FALSE(action->isCheckable());
         }
     }

@@ -1,0 +1,220 @@
+// The design file and report commands of "Параметры": open and save a design,
+// write its report as a PDF or print it.
+
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <exception>
+
+#include "DesignFile.h"
+#include "L_C.h"
+#include "Report.h"
+#include "ReportContent.h"
+#include "ui_L_C.h"
+
+namespace {
+
+const QString kDesignFilter = QStringLiteral("Расчеты (*.transcalc)");
+const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
+
+QString WithSuffix(QString path, const QString& suffix) {
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
+        path += QLatin1Char('.') + suffix;
+    }
+    return path;
+}
+
+std::string Today() {
+    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+}
+
+}  // namespace
+
+void TForm1::setFileChooser(FileChooser chooser) {
+    chooseFile_ = std::move(chooser);
+}
+
+void TForm1::setPrinterSetup(PrinterSetup setup) {
+    setUpPrinter_ = std::move(setup);
+}
+
+// The dialogs of the window system, unless a test has put its own in place.
+void TForm1::InstallFileDialogs() {
+    chooseFile_ = [this](FileKind kind, const QString& suggested) {
+        switch (kind) {
+            case FileKind::OpenDesign:
+                return QFileDialog::getOpenFileName(this, QStringLiteral("Открыть расчет"),
+                                                    suggested, kDesignFilter);
+            case FileKind::SaveDesign:
+                return WithSuffix(
+                    QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить расчет"),
+                                                 suggested, kDesignFilter),
+                    QStringLiteral("transcalc"));
+            case FileKind::ReportPdf:
+                return WithSuffix(QFileDialog::getSaveFileName(this, QStringLiteral("Отчет"),
+                                                               suggested, kPdfFilter),
+                                  QStringLiteral("pdf"));
+        }
+        return QString();
+    };
+    setUpPrinter_ = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+QString TForm1::DesignName() const {
+    return designPath_.isEmpty() ? QStringLiteral("Расчет")
+                                 : QFileInfo(designPath_).completeBaseName();
+}
+
+// The title names the design while one is open.
+void TForm1::SetDesignPath(const QString& path) {
+    designPath_ = path;
+    setWindowTitle(path.isEmpty() ? classicTitle_
+                                  : DesignName() + QStringLiteral(" — ") + classicTitle_);
+}
+
+void TForm1::N13OpenClick() {
+    const QString path = chooseFile_(FileKind::OpenDesign, designPath_);
+    if (!path.isEmpty()) {
+        OpenDesign(path);
+    }
+}
+
+void TForm1::OpenDesign(const QString& path) {
+    try {
+        ApplyDesign(transcalc::LoadDesign(QFile::encodeName(path).toStdString()));
+        SetDesignPath(path);
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
+
+// As the menus would: the core command, the mode command, then the texts.
+void TForm1::ApplyDesign(const transcalc::DesignDocument& design) {
+    if (design.core) {
+        switch (*design.core) {
+            case transcalc::CoreKind::Ring:
+                N1Click();
+                break;
+            case transcalc::CoreKind::ShapedE:
+                N2Click();
+                break;
+            case transcalc::CoreKind::ShapedU:
+                N11Click();
+                break;
+        }
+    } else {
+        ShowInputState();
+        ShowCorePicture(nullptr);
+        ShowDimensions({});
+    }
+    if (const auto mode = transcalc::ModeOfText(design.mode)) {
+        switch (*mode) {
+            case transcalc::WorkMode::Choke:
+                N3Click();
+                break;
+            case transcalc::WorkMode::Flyback:
+                N4Click();
+                break;
+            case transcalc::WorkMode::SingleEnded:
+                N6Click();
+                break;
+            case transcalc::WorkMode::PushPull:
+                N7Click();
+                break;
+        }
+    } else {
+        ShowInputState();
+        state_.Mode = design.mode;
+    }
+    for (const transcalc::FieldInfo& info : transcalc::kFields) {
+        FieldEdit(info.field)->setText(QString::fromStdString(design.fields[info.field]));
+    }
+    chosenCore_ = design.catalogueCore;
+    chosenMaterial_ = design.material;
+    checkTemperature_ = design.temperature;
+    checkCurrent_ = design.dcCurrent;
+    checkRipple_ = design.ripple;
+    checkFrequency_ = design.checkFrequency;
+}
+
+transcalc::DesignDocument TForm1::CurrentDesign() const {
+    transcalc::DesignDocument design;
+    for (const transcalc::FieldInfo& info : transcalc::kFields) {
+        design.fields[info.field] = FieldEdit(info.field)->text().toStdString();
+    }
+    const transcalc::CorePictures pictures = VisiblePictures();
+    for (const transcalc::CoreKindInfo& info : transcalc::kCoreKinds) {
+        if (!design.core && pictures.Shows(info.kind)) {
+            design.core = info.kind;
+        }
+    }
+    design.mode = state_.Mode;
+    design.catalogueCore = chosenCore_;
+    design.material = chosenMaterial_;
+    design.temperature = checkTemperature_;
+    design.dcCurrent = checkCurrent_;
+    design.ripple = checkRipple_;
+    design.checkFrequency = checkFrequency_;
+    return design;
+}
+
+void TForm1::N13SaveClick() {
+    const QString suggested =
+        designPath_.isEmpty() ? DesignName() + QStringLiteral(".transcalc") : designPath_;
+    const QString path = chooseFile_(FileKind::SaveDesign, suggested);
+    if (path.isEmpty()) {
+        return;
+    }
+    try {
+        transcalc::SaveDesign(CurrentDesign(), QFile::encodeName(path).toStdString());
+        SetDesignPath(path);
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
+
+transcalc::ReportContent TForm1::CurrentReport() const {
+    const std::string name = DesignName().toStdString();
+    if (ui_->GroupBox1->isHidden()) {
+        return transcalc::ReportOf(CurrentDesign(), name, Today(), separator_);
+    }
+    transcalc::ReportContent report =
+        transcalc::ReportInputsOf(CurrentDesign(), name, Today(), separator_);
+    for (const QString& line : results_->Lines()) {
+        report.results.push_back(line.toStdString());
+    }
+    report.resultsRed = results_->Colour() == transcalc::ListColour::Red;
+    return report;
+}
+
+void TForm1::N13ReportClick() {
+    const QString suggested =
+        QFileInfo(designPath_.isEmpty() ? DesignName() : designPath_).completeBaseName() +
+        QStringLiteral(".pdf");
+    const QString path = chooseFile_(FileKind::ReportPdf, suggested);
+    if (path.isEmpty()) {
+        return;
+    }
+    try {
+        transcalc::WriteReportPdf(CurrentReport(), path);
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
+
+void TForm1::N13PrintClick() {
+    try {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(DesignName());
+        if (setUpPrinter_(printer)) {
+            transcalc::PrintReport(CurrentReport(), printer);
+        }
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}

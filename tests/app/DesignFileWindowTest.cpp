@@ -1,0 +1,162 @@
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "DesignFile.h"
+#include "ReportContent.h"
+#include "StateFileFixture.h"
+#include "WindowFixture.h"
+
+namespace {
+
+using transcalc::testing::LinesOf;
+
+// The file dialogs answer with paths in a fresh folder.
+class DesignFileWindowTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        ASSERT_TRUE(folder_.isValid());
+        form->setFileChooser([this](TForm1::FileKind kind, const QString&) {
+            asked << kind;
+            return answer;
+        });
+    }
+
+    QString PathOf(const QString& name) const { return folder_.filePath(name); }
+
+    std::unique_ptr<TForm1> NewWindow() {
+        auto next = std::make_unique<TForm1>();
+        next->setDecimalSeparator(QStringLiteral(","));
+        next->setErrorReporter([this](const QString& text) { errors << text; });
+        return next;
+    }
+
+    QString answer;
+    QList<TForm1::FileKind> asked;
+
+private:
+    QTemporaryDir folder_;
+};
+
+TEST_F(DesignFileWindowTest, SaveThenOpenGivesTheSameDesign) {
+    FillRingChoke();
+    Edit(7)->setText(QString::fromUtf8("  Ёмкость 300 "));
+    answer = PathOf(QStringLiteral("choke.transcalc"));
+    form->N13SaveClick();
+    EXPECT_EQ(asked, QList{TForm1::FileKind::SaveDesign});
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("choke — ")));
+
+    const auto next = NewWindow();
+    next->OpenDesign(answer);
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(LinesOf(next->CaptureState()), LinesOf(form->CaptureState()));
+    EXPECT_EQ(next->designState().Mode, "Дроссель");
+    EXPECT_EQ(next->windowTitle(), form->windowTitle());
+    EXPECT_EQ(next->CurrentDesign(), form->CurrentDesign());
+}
+
+TEST_F(DesignFileWindowTest, OpeningRunsTheCoreAndModeCommands) {
+    transcalc::DesignDocument design;
+    design.core = transcalc::CoreKind::ShapedU;
+    design.mode = "Обратноходовой";
+    design.fields[transcalc::Field::Overshoot] = "400";
+    const QString path = PathOf(QStringLiteral("flyback.transcalc"));
+    transcalc::SaveDesign(design, QFile::encodeName(path).toStdString());
+    FillRingChoke();
+    form->BitBtn5Click();
+
+    form->OpenDesign(path);
+    EXPECT_TRUE(Shown(QStringLiteral("BitBtn4")));
+    EXPECT_FALSE(Shown(QStringLiteral("BitBtn2")));
+    EXPECT_TRUE(Shown(QStringLiteral("Edit4")));
+    EXPECT_EQ(Label(4)->text(), QStringLiteral("L2"));
+    EXPECT_EQ(Label(6)->text(), QStringLiteral("Длительность импульса МкСек"));
+    EXPECT_FALSE(Shown(QStringLiteral("Edit11")));
+    EXPECT_FALSE(Shown(QStringLiteral("GroupBox1")));
+    EXPECT_EQ(Edit(1)->text(), QString());
+    EXPECT_EQ(Edit(12)->text(), QStringLiteral("400"));
+}
+
+TEST_F(DesignFileWindowTest, ARefusedFileIsReportedAndChangesNothing) {
+    FillRingChoke();
+    const auto before = LinesOf(form->CaptureState());
+    const QString title = form->windowTitle();
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* error;
+    } cases[] = {
+        {"truncated.transcalc", "{\"format\": \"transcalc-design\", \"version\": 1, \"fie",
+         "not JSON"},
+        {"future.transcalc", "{\"format\": \"transcalc-design\", \"version\": 2}",
+         "format version 2"},
+    };
+    for (const auto& c : cases) {
+        errors.clear();
+        QFile file(PathOf(QString::fromLatin1(c.name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        file.close();
+        form->OpenDesign(file.fileName());
+        ASSERT_EQ(errors.size(), 1) << c.name;
+        EXPECT_TRUE(errors[0].contains(QString::fromLatin1(c.name))) << errors[0].toStdString();
+        EXPECT_TRUE(errors[0].contains(QString::fromLatin1(c.error))) << errors[0].toStdString();
+        EXPECT_EQ(LinesOf(form->CaptureState()), before) << c.name;
+        EXPECT_EQ(form->windowTitle(), title);
+    }
+}
+
+TEST_F(DesignFileWindowTest, ACancelledDialogDoesNothing) {
+    FillRingChoke();
+    form->N13SaveClick();
+    form->N13OpenClick();
+    form->N13ReportClick();
+    EXPECT_EQ(asked.size(), 3);
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_TRUE(QDir(PathOf({})).isEmpty());
+}
+
+TEST_F(DesignFileWindowTest, TheReportShowsTheResultsAsTheListDoes) {
+    FillRingChoke();
+    form->BitBtn5Click();
+    form->Timer2Timer();
+    const transcalc::ReportContent report = form->CurrentReport();
+    QStringList results;
+    for (const std::string& line : report.results) {
+        results << QString::fromStdString(line);
+    }
+    EXPECT_EQ(results, Lines());
+    EXPECT_FALSE(report.resultsRed);
+
+    answer = PathOf(QStringLiteral("choke.pdf"));
+    form->N13ReportClick();
+    EXPECT_TRUE(errors.isEmpty());
+    QFile pdf(answer);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+TEST_F(DesignFileWindowTest, WithTheResultsClosedTheReportRunsTheDesign) {
+    FillRingChoke();
+    const transcalc::ReportContent report = form->CurrentReport();
+    ASSERT_FALSE(report.results.empty());
+    EXPECT_EQ(report.results.back(), "Внимание: магнитопровод кольцо. Точно есть зазор=0,5 мм?");
+}
+
+TEST_F(DesignFileWindowTest, PrintingGoesToThePrinterThatWasSetUp) {
+    FillRingChoke();
+    const QString path = PathOf(QStringLiteral("printed.pdf"));
+    form->setPrinterSetup([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+    form->N13PrintClick();
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_TRUE(QFile::exists(path));
+}
+
+}  // namespace
