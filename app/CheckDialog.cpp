@@ -70,12 +70,18 @@ CheckDialog::CheckDialog(transcalc::CheckedDesign design,
     head->setFont(headFont);
     layout->addWidget(head);
 
-    BuildInputs(preselected);
+    // The inputs beside the plot, the results below both.
+    auto* top = new QHBoxLayout;
+    top->addWidget(BuildInputs(preselected), 0, Qt::AlignTop);
+    plot_ = new CheckPlot(this);
+    top->addWidget(plot_, 1);
+    layout->addLayout(top, 1);
 
     results_ = new QLabel(this);
     results_->setObjectName(QStringLiteral("checkResults"));
     results_->setTextFormat(Qt::RichText);
     results_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    results_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     layout->addWidget(results_);
 
     auto* note = new QLabel(
@@ -87,9 +93,6 @@ CheckDialog::CheckDialog(transcalc::CheckedDesign design,
     note->setStyleSheet(QStringLiteral("color: #555555"));
     layout->addWidget(note);
 
-    plot_ = new CheckPlot(this);
-    layout->addWidget(plot_, 1);
-
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(QStringLiteral("checkButtons"));
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("checkClose"));
@@ -100,7 +103,7 @@ CheckDialog::CheckDialog(transcalc::CheckedDesign design,
     Recompute();
 }
 
-void CheckDialog::BuildInputs(const QString& preselected) {
+QWidget* CheckDialog::BuildInputs(const QString& preselected) {
     QLocale locale = separator_ == "," ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c();
     locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
 
@@ -140,7 +143,7 @@ void CheckDialog::BuildInputs(const QString& preselected) {
     }
     connect(material_, &QComboBox::currentIndexChanged, this, &CheckDialog::Recompute);
     connect(temperature_, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
-    layout()->addWidget(inputs);
+    return inputs;
 }
 
 const transcalc::Material* CheckDialog::ChosenMaterial() const {

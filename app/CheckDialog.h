@@ -27,7 +27,7 @@ public:
     const transcalc::DesignCheck& check() const { return check_; }
 
 private:
-    void BuildInputs(const QString& preselected);
+    QWidget* BuildInputs(const QString& preselected);
     void Recompute();
     const transcalc::Material* ChosenMaterial() const;
     transcalc::CheckInputs Inputs() const;

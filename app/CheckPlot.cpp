@@ -71,18 +71,87 @@ std::pair<double, double> PositiveRange(const std::vector<double>& values) {
     return {low / 1.2, high * 1.2};
 }
 
-void DrawCurve(QPainter& painter, const std::vector<QPointF>& points, const QColor& colour,
-               Qt::PenStyle style, double width) {
-    if (points.size() < 2) {
-        return;
+// One quantity against frequency in its own panel, over the shared
+// frequency axis.
+struct Panel {
+    QRectF rect;
+    QString title;
+    QString unit;
+    QColor colour;
+    std::vector<std::pair<double, double>> points;  // frequency, value > 0
+    double operating = 0;                           // the value at the operating point
+};
+
+struct Style {
+    QFontMetricsF metrics;
+    double line;   // text line height
+    double width;  // thin pen width
+    const std::string& separator;
+};
+
+void DrawPanel(QPainter& painter, const Panel& panel, const LogAxis& x, double operatingFrequency,
+               const Style& style) {
+    std::vector<double> values;
+    for (const auto& point : panel.points) {
+        values.push_back(point.second);
     }
-    QPainterPath path(points.front());
-    for (std::size_t i = 1; i < points.size(); ++i) {
-        path.lineTo(points[i]);
+    const auto [low, high] = PositiveRange(values);
+    const LogAxis y{low, high, panel.rect.bottom(), panel.rect.top()};
+    const double line = style.line;
+
+    for (const double tick : LogTicks(x.low, x.high)) {
+        painter.setPen(QPen(kGridColour, style.width));
+        painter.drawLine(QPointF(x(tick), panel.rect.top()), QPointF(x(tick), panel.rect.bottom()));
     }
-    painter.setPen(QPen(colour, 2 * width, style));
+    for (const double tick : LogTicks(low, high)) {
+        painter.setPen(QPen(kGridColour, style.width));
+        painter.drawLine(QPointF(panel.rect.left(), y(tick)), QPointF(panel.rect.right(), y(tick)));
+        painter.setPen(panel.colour);
+        painter.drawText(QRectF(panel.rect.left() - 6 * line, y(tick) - line / 2, 5.7 * line, line),
+                         Qt::AlignRight | Qt::AlignVCenter, TickText(tick, style.separator));
+    }
+    painter.setPen(QPen(Qt::black, style.width));
     painter.setBrush(Qt::NoBrush);
+    painter.drawRect(panel.rect);
+
+    painter.save();
+    painter.setClipRect(panel.rect);
+    QPainterPath path;
+    for (const auto& [frequency, value] : panel.points) {
+        const QPointF at(x(frequency), y(value));
+        if (path.elementCount() == 0) {
+            path.moveTo(at);
+        } else {
+            path.lineTo(at);
+        }
+    }
+    painter.setPen(QPen(panel.colour, 2 * style.width));
     painter.drawPath(path);
+
+    // The operating point: a dotted line through its frequency, a dot on the curve.
+    const double operatingX = x(operatingFrequency);
+    painter.setPen(QPen(Qt::darkGray, style.width, Qt::DotLine));
+    painter.drawLine(QPointF(operatingX, panel.rect.top()),
+                     QPointF(operatingX, panel.rect.bottom()));
+    if (panel.operating > 0) {
+        const QPointF dot(operatingX, y(panel.operating));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(panel.colour);
+        painter.drawEllipse(dot, 3.5 * style.width, 3.5 * style.width);
+        painter.setPen(panel.colour);
+        painter.drawText(QRectF(dot.x() + 0.5 * line, dot.y() - 1.2 * line, 8 * line, line),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         TickText(panel.operating, style.separator) + panel.unit);
+    }
+    painter.restore();
+
+    painter.setPen(panel.colour);
+    const QString title = panel.title;
+    const QRectF titleBox(panel.rect.right() - style.metrics.horizontalAdvance(title) - line,
+                          panel.rect.top() + 0.3 * line, style.metrics.horizontalAdvance(title) + 2,
+                          line);
+    painter.fillRect(titleBox.adjusted(-2, 0, 2, 0), Qt::white);
+    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter, title);
 }
 
 }  // namespace
@@ -91,127 +160,63 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, Qt::white);
-    const QFontMetricsF metrics(painter.font());
-    const double line = metrics.height();
-    const double width = std::max(1.0, area.height() / 300);
+    const Style style{QFontMetricsF(painter.font()), QFontMetricsF(painter.font()).height(),
+                      std::max(1.0, area.height() / 300), data.decimalSeparator};
+    const double line = style.line;
 
     const transcalc::CheckCurve& curve = data.curve;
-    std::vector<double> losses, rises;
+    Panel loss{{},
+               QStringLiteral("потери в сердечнике, Вт (оценка)"),
+               QStringLiteral(" Вт"),
+               kLossColour,
+               {},
+               curve.operating.coreLoss};
+    Panel rise{{}, QStringLiteral("перегрев сердечника, К"),   QStringLiteral(" К"), kRiseColour,
+               {}, curve.operating.temperatureRise.value_or(0)};
     for (const transcalc::CheckCurvePoint& p : curve.points) {
-        losses.push_back(p.coreLoss);
-        rises.push_back(p.temperatureRise.value_or(0));
+        if (p.coreLoss > 0 && std::isfinite(p.coreLoss)) {
+            loss.points.emplace_back(p.frequency, p.coreLoss);
+        }
+        if (p.temperatureRise.value_or(0) > 0 && std::isfinite(*p.temperatureRise)) {
+            rise.points.emplace_back(p.frequency, *p.temperatureRise);
+        }
     }
-    const auto [lossLow, lossHigh] = PositiveRange(losses);
-    const auto [riseLow, riseHigh] = PositiveRange(rises);
-    if (curve.points.empty() || lossHigh <= 0) {
+    if (loss.points.size() < 2) {
         painter.setPen(Qt::darkGray);
         painter.drawText(area, Qt::AlignCenter, QStringLiteral("Нет потерь для графика"));
         painter.restore();
         return;
     }
 
-    const QRectF plot =
-        area.adjusted(metrics.horizontalAdvance(QStringLiteral("0,0000")) + line, 2.2 * line,
-                      -(metrics.horizontalAdvance("0000") + line), -2.6 * line);
-    const LogAxis x{curve.points.front().frequency, curve.points.back().frequency, plot.left(),
-                    plot.right()};
-    const LogAxis yLoss{lossLow, lossHigh, plot.bottom(), plot.top()};
-    const bool hasRise = riseHigh > 0;
-    const LogAxis yRise{hasRise ? riseLow : 1, hasRise ? riseHigh : 10, plot.bottom(), plot.top()};
+    const QRectF plots = area.adjusted(6.5 * line, 0.5 * line, -1.5 * line, -2.6 * line);
+    const LogAxis x{curve.points.front().frequency, curve.points.back().frequency, plots.left(),
+                    plots.right()};
+    const bool twoPanels = rise.points.size() >= 2;
+    const double gap = 0.6 * line;
+    const double panelHeight = twoPanels ? (plots.height() - gap) / 2 : plots.height();
+    loss.rect = QRectF(plots.left(), plots.top(), plots.width(), panelHeight);
+    DrawPanel(painter, loss, x, curve.operating.frequency, style);
+    if (twoPanels) {
+        rise.rect =
+            QRectF(plots.left(), plots.top() + panelHeight + gap, plots.width(), panelHeight);
+        DrawPanel(painter, rise, x, curve.operating.frequency, style);
+    }
 
-    // Grid and frequency axis in kHz.
-    painter.setPen(QPen(kGridColour, width));
+    painter.setPen(Qt::black);
     for (const double tick : LogTicks(x.low, x.high)) {
-        painter.setPen(QPen(kGridColour, width));
-        painter.drawLine(QPointF(x(tick), plot.top()), QPointF(x(tick), plot.bottom()));
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(x(tick) - 3 * line, plot.bottom() + 0.2 * line, 6 * line, line),
+        painter.drawText(QRectF(x(tick) - 3 * line, plots.bottom() + 0.2 * line, 6 * line, line),
                          Qt::AlignHCenter | Qt::AlignTop,
                          TickText(tick / 1000, data.decimalSeparator));
     }
-    painter.drawText(QRectF(plot.left(), plot.bottom() + 1.3 * line, plot.width(), line),
-                     Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Частота, кГц"));
-
-    // The two value axes, each in the colour of its curve.
-    const auto drawAxis = [&](const LogAxis& axis, const QColor& colour, bool left) {
-        for (const double tick : LogTicks(axis.low, axis.high)) {
-            if (left) {
-                painter.setPen(QPen(kGridColour, width));
-                painter.drawLine(QPointF(plot.left(), axis(tick)),
-                                 QPointF(plot.right(), axis(tick)));
-            }
-            painter.setPen(colour);
-            const QRectF box = left ? QRectF(area.left(), axis(tick) - line / 2,
-                                             plot.left() - area.left() - 0.3 * line, line)
-                                    : QRectF(plot.right() + 0.3 * line, axis(tick) - line / 2,
-                                             area.right() - plot.right(), line);
-            painter.drawText(box, (left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                             TickText(tick, data.decimalSeparator));
-        }
-    };
-    drawAxis(yLoss, kLossColour, true);
-    if (hasRise) {
-        drawAxis(yRise, kRiseColour, false);
-    }
-    painter.setPen(QPen(Qt::black, width));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(plot);
-
-    std::vector<QPointF> lossPoints, risePoints;
-    for (const transcalc::CheckCurvePoint& p : curve.points) {
-        if (p.coreLoss > 0) {
-            lossPoints.emplace_back(x(p.frequency), yLoss(p.coreLoss));
-        }
-        if (hasRise && p.temperatureRise.value_or(0) > 0) {
-            risePoints.emplace_back(x(p.frequency), yRise(*p.temperatureRise));
-        }
-    }
-    painter.setClipRect(plot.adjusted(-width, -width, width, width));
-    DrawCurve(painter, lossPoints, kLossColour, Qt::SolidLine, width);
-    DrawCurve(painter, risePoints, kRiseColour, Qt::DashLine, width);
-
-    // The operating point: a dotted line through the frequency, a dot on each curve.
-    const double operatingX = x(curve.operating.frequency);
-    painter.setPen(QPen(Qt::darkGray, width, Qt::DotLine));
-    painter.drawLine(QPointF(operatingX, plot.top()), QPointF(operatingX, plot.bottom()));
-    const double radius = 3.5 * width;
-    painter.setPen(Qt::NoPen);
-    if (curve.operating.coreLoss > 0) {
-        painter.setBrush(kLossColour);
-        painter.drawEllipse(QPointF(operatingX, yLoss(curve.operating.coreLoss)), radius, radius);
-    }
-    if (hasRise && curve.operating.temperatureRise.value_or(0) > 0) {
-        painter.setBrush(kRiseColour);
-        painter.drawEllipse(QPointF(operatingX, yRise(*curve.operating.temperatureRise)), radius,
-                            radius);
-    }
-    painter.setClipping(false);
-
-    // Legend above the plot.
-    double legendX = plot.left();
-    const auto legend = [&](const QColor& colour, Qt::PenStyle style, const QString& text) {
-        const double middle = area.top() + 1.1 * line;
-        painter.setPen(QPen(colour, 2 * width, style));
-        painter.drawLine(QPointF(legendX, middle), QPointF(legendX + 2 * line, middle));
-        painter.setPen(colour);
-        const QRectF box(legendX + 2.4 * line, middle - line / 2,
-                         metrics.horizontalAdvance(text) + 2, line);
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
-        legendX = box.right() + 1.5 * line;
-    };
-    legend(kLossColour, Qt::SolidLine, QStringLiteral("потери, Вт (слева)"));
-    if (hasRise) {
-        legend(kRiseColour, Qt::DashLine, QStringLiteral("перегрев, К (справа)"));
-    }
-    painter.setPen(Qt::darkGray);
-    painter.drawText(QRectF(legendX, area.top() + 0.6 * line, area.right() - legendX, line),
-                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("● рабочая точка"));
+    painter.drawText(QRectF(plots.left(), plots.bottom() + 1.3 * line, plots.width(), line),
+                     Qt::AlignHCenter | Qt::AlignTop,
+                     QStringLiteral("частота, кГц (точка — рабочая частота)"));
     painter.restore();
 }
 
 CheckPlot::CheckPlot(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("CheckPlot"));
-    setMinimumSize(360, 220);
+    setMinimumSize(420, 280);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 

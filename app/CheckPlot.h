@@ -27,7 +27,7 @@ public:
     void setData(CheckPlotData data);
     const CheckPlotData& data() const { return data_; }
 
-    QSize sizeHint() const override { return {460, 300}; }
+    QSize sizeHint() const override { return {480, 300}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
