@@ -216,6 +216,7 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
 
 CheckPlot::CheckPlot(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("CheckPlot"));
+    setAttribute(Qt::WA_OpaquePaintEvent);  // the plot fills its whole area
     setMinimumSize(420, 280);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
