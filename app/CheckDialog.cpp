@@ -16,6 +16,14 @@
 
 namespace {
 
+// A form row whose caption is named after its field.
+void AddRow(QFormLayout* form, const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption, form->parentWidget());
+    label->setObjectName(field->objectName() + QStringLiteral("Caption"));
+    label->setBuddy(field);
+    form->addRow(label, field);
+}
+
 const QString kNoMaterial = QStringLiteral("без материала");
 const QString kAlarmColour = QStringLiteral("#c00000");
 
@@ -119,13 +127,13 @@ QWidget* CheckDialog::BuildInputs(const QString& preselected) {
     material_->addItem(kNoMaterial);
     const int chosen = material_->findText(preselected);
     material_->setCurrentIndex(chosen >= 0 ? chosen : material_->count() - 1);
-    form->addRow(QStringLiteral("Материал сердечника:"), material_);
+    AddRow(form, QStringLiteral("Материал сердечника:"), material_);
 
     temperature_ = NumberBox(inputs, QStringLiteral("checkTemperature"), 250, 0,
                              QStringLiteral(" °C"), QString(), locale);
     temperature_->setMinimum(-60);
     temperature_->setValue(100);
-    form->addRow(QStringLiteral("Температура сердечника:"), temperature_);
+    AddRow(form, QStringLiteral("Температура сердечника:"), temperature_);
 
     if (!design_.nothingToCheck && design_.mode == transcalc::WorkMode::Choke) {
         current_ = NumberBox(inputs, QStringLiteral("checkCurrent"), 1000, 2, QStringLiteral(" А"),
@@ -134,9 +142,9 @@ QWidget* CheckDialog::BuildInputs(const QString& preselected) {
                             QStringLiteral("не заданы"), locale);
         frequency_ = NumberBox(inputs, QStringLiteral("checkFrequency"), 10000, 1,
                                QStringLiteral(" кГц"), QStringLiteral("не задана"), locale);
-        form->addRow(QStringLiteral("Постоянный ток дросселя:"), current_);
-        form->addRow(QStringLiteral("Пульсации тока (размах):"), ripple_);
-        form->addRow(QStringLiteral("Частота переключения:"), frequency_);
+        AddRow(form, QStringLiteral("Постоянный ток дросселя:"), current_);
+        AddRow(form, QStringLiteral("Пульсации тока (размах):"), ripple_);
+        AddRow(form, QStringLiteral("Частота переключения:"), frequency_);
         for (QDoubleSpinBox* box : {current_, ripple_, frequency_}) {
             connect(box, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
         }
