@@ -9,12 +9,15 @@ namespace {
 
 const char* const kEstimate = " (оценка ±35 %)=";
 
-// Fixed notation with the given decimals, whatever the locale.
+// Fixed notation with the given decimals, whatever the locale; from 1E15 on,
+// as the results list does, three digits in scientific notation.
 std::string Fixed(double value, int decimals, DecimalSeparator separator) {
     char buffer[64];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
-            .ptr;
+    const bool huge = std::abs(value) >= 1e15;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   huge ? std::chars_format::scientific : std::chars_format::fixed,
+                                   huge ? 2 : decimals)
+                         .ptr;
     std::string text(buffer, end);
     if (text.starts_with("-") &&
         std::all_of(text.begin() + 1, text.end(), [](char ch) { return ch == '0' || ch == '.'; })) {

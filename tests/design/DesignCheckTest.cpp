@@ -424,6 +424,19 @@ TEST(DesignCheckTest, LinesOfTheE25Check) {
     EXPECT_EQ(lines[6].meaning, "сердечник насыщается: снизьте dB или возьмите больше витков");
 }
 
+TEST(DesignCheckTest, LinesOfHugeValuesInScientificNotation) {
+    DesignCheck check;
+    check.fluxPeak = 1e300;
+    check.enteredDb = 0.3;
+    check.coreLoss = 1e300;
+    check.lossDensity = 1e306;
+    const std::vector<std::string> lines = CheckTextLines(check, ",");
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[1], "Пиковая индукция Bпик=1,00e+300 Тл");
+    EXPECT_EQ(lines[4], "Удельные потери (оценка ±35 %)=1,00e+300 Вт/см³");
+    EXPECT_EQ(lines[5], "Потери в сердечнике (оценка ±35 %)=1,00e+300 Вт");
+}
+
 TEST(DesignCheckTest, LinesSayWhyALossIsMissing) {
     Material saturationOnly;
     saturationOnly.saturation = {{25, 0.49}};
