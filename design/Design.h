@@ -23,13 +23,21 @@
 //   Command      one click on "Расчет": Calculate followed by one
 //                RunResultsPass, with the error box text if either failed.
 //   Material     a core material as the catalogue and the design check see it.
+//   DesignCheck  after a whole command: flux against the material's saturation
+//                at temperature, core loss, temperature rise and skin depth
+//                (CheckedDesignOf -> RunDesignCheck), at another frequency too.
+//   CheckCurve   the check swept over frequency, for the plot.
+//   CheckText    the check's lines as the dialog, command line and report show them.
 //
 // Every error is a ConversionError or an ArithmeticFault whose what() is the
 // error box text (see ErrorBoxText).
 
 #include "Calculate.h"
+#include "CheckCurve.h"
+#include "CheckText.h"
 #include "Choke.h"
 #include "Command.h"
+#include "DesignCheck.h"
 #include "DesignState.h"
 #include "Errors.h"
 #include "Extended.h"

@@ -1,0 +1,205 @@
+#include "CheckDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "CheckPlot.h"
+#include "CheckText.h"
+#include "NumberText.h"
+
+namespace {
+
+// A form row whose caption is named after its field.
+void AddRow(QFormLayout* form, const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption, form->parentWidget());
+    label->setObjectName(field->objectName() + QStringLiteral("Caption"));
+    label->setBuddy(field);
+    form->addRow(label, field);
+}
+
+const QString kNoMaterial = QStringLiteral("без материала");
+const QString kAlarmColour = QStringLiteral("#c00000");
+
+QDoubleSpinBox* NumberBox(QWidget* parent, const QString& name, double maximum, int decimals,
+                          const QString& suffix, const QString& unset, const QLocale& locale) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(name);
+    box->setLocale(locale);
+    box->setRange(0, maximum);
+    box->setDecimals(decimals);
+    box->setSuffix(suffix);
+    box->setSpecialValueText(unset);  // 0 stands for "not given"
+    box->setKeyboardTracking(false);
+    return box;
+}
+
+QString Escaped(const std::string& text) {
+    return QString::fromStdString(text).toHtmlEscaped();
+}
+
+// A description of the design being checked, for the dialog's head.
+QString DesignHead(const transcalc::CheckedDesign& d, const std::string& separator) {
+    if (d.nothingToCheck) {
+        return QStringLiteral("Проверка расчета");
+    }
+    const bool choke = d.mode == transcalc::WorkMode::Choke;
+    return QStringLiteral("%1: %2 %3, dB = %4 Тл")
+        .arg(QString::fromUtf8(transcalc::ModeText(d.mode).data(),
+                               static_cast<int>(transcalc::ModeText(d.mode).size())),
+             choke ? QStringLiteral("витков дросселя") : QStringLiteral("витков первички"),
+             QString::fromStdString(transcalc::FormatNumber(d.turns, separator)),
+             QString::fromStdString(transcalc::FormatNumber(d.satInduction, separator)));
+}
+
+}  // namespace
+
+CheckDialog::CheckDialog(transcalc::CheckedDesign design,
+                         std::vector<transcalc::Material> materials, const QString& preselected,
+                         const QString& decimalSeparator, QWidget* parent)
+    : QDialog(parent),
+      design_(std::move(design)),
+      materials_(std::move(materials)),
+      separator_(decimalSeparator.toStdString()) {
+    setObjectName(QStringLiteral("CheckDialog"));
+    setWindowTitle(QStringLiteral("Проверка расчета"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* head = new QLabel(DesignHead(design_, separator_), this);
+    head->setObjectName(QStringLiteral("checkHead"));
+    QFont headFont = head->font();
+    headFont.setBold(true);
+    head->setFont(headFont);
+    layout->addWidget(head);
+
+    // The inputs beside the plot, the results below both.
+    auto* top = new QHBoxLayout;
+    top->addWidget(BuildInputs(preselected), 0, Qt::AlignTop);
+    plot_ = new CheckPlot(this);
+    top->addWidget(plot_, 1);
+    layout->addLayout(top, 1);
+
+    results_ = new QLabel(this);
+    results_->setObjectName(QStringLiteral("checkResults"));
+    results_->setTextFormat(Qt::RichText);
+    results_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    results_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    layout->addWidget(results_);
+
+    auto* note = new QLabel(
+        QStringLiteral("Потери и перегрев — оценка: формула Штейнмеца для реальной формы "
+                       "индукции точна до ±35 %, перегрев — по правилу производителей ферритов."),
+        this);
+    note->setObjectName(QStringLiteral("checkNote"));
+    note->setWordWrap(true);
+    note->setStyleSheet(QStringLiteral("color: #555555"));
+    layout->addWidget(note);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("checkButtons"));
+    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("checkClose"));
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    Recompute();
+}
+
+QWidget* CheckDialog::BuildInputs(const QString& preselected) {
+    QLocale locale = separator_ == "," ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+
+    auto* inputs = new QGroupBox(QStringLiteral("Условия работы"), this);
+    inputs->setObjectName(QStringLiteral("checkInputs"));
+    auto* form = new QFormLayout(inputs);
+
+    material_ = new QComboBox(inputs);
+    material_->setObjectName(QStringLiteral("checkMaterial"));
+    for (const transcalc::Material& material : materials_) {
+        material_->addItem(QString::fromStdString(material.name));
+    }
+    material_->addItem(kNoMaterial);
+    const int chosen = material_->findText(preselected);
+    material_->setCurrentIndex(chosen >= 0 ? chosen : material_->count() - 1);
+    AddRow(form, QStringLiteral("Материал сердечника:"), material_);
+
+    temperature_ = NumberBox(inputs, QStringLiteral("checkTemperature"), 250, 0,
+                             QStringLiteral(" °C"), QString(), locale);
+    temperature_->setMinimum(-60);
+    temperature_->setValue(100);
+    AddRow(form, QStringLiteral("Температура сердечника:"), temperature_);
+
+    if (!design_.nothingToCheck && design_.mode == transcalc::WorkMode::Choke) {
+        current_ = NumberBox(inputs, QStringLiteral("checkCurrent"), 1000, 2, QStringLiteral(" А"),
+                             QStringLiteral("не задан"), locale);
+        ripple_ = NumberBox(inputs, QStringLiteral("checkRipple"), 1000, 2, QStringLiteral(" А"),
+                            QStringLiteral("не заданы"), locale);
+        frequency_ = NumberBox(inputs, QStringLiteral("checkFrequency"), 10000, 1,
+                               QStringLiteral(" кГц"), QStringLiteral("не задана"), locale);
+        AddRow(form, QStringLiteral("Постоянный ток дросселя:"), current_);
+        AddRow(form, QStringLiteral("Пульсации тока (размах):"), ripple_);
+        AddRow(form, QStringLiteral("Частота переключения:"), frequency_);
+        for (QDoubleSpinBox* box : {current_, ripple_, frequency_}) {
+            connect(box, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
+        }
+    }
+    connect(material_, &QComboBox::currentIndexChanged, this, &CheckDialog::Recompute);
+    connect(temperature_, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
+    return inputs;
+}
+
+const transcalc::Material* CheckDialog::ChosenMaterial() const {
+    const int index = material_->currentIndex();
+    return index >= 0 && index < static_cast<int>(materials_.size()) ? &materials_[index] : nullptr;
+}
+
+transcalc::CheckInputs CheckDialog::Inputs() const {
+    transcalc::CheckInputs inputs;
+    inputs.temperature = temperature_->value();
+    const auto given = [](const QDoubleSpinBox* box) -> std::optional<double> {
+        if (box == nullptr || box->value() <= 0) {
+            return std::nullopt;
+        }
+        return box->value();
+    };
+    inputs.dcCurrent = given(current_);
+    inputs.ripple = given(ripple_);
+    inputs.frequencyKhz = given(frequency_);
+    return inputs;
+}
+
+void CheckDialog::Recompute() {
+    const transcalc::CheckInputs inputs = Inputs();
+    CheckPlotData plot;
+    plot.decimalSeparator = separator_;
+    if (inputs.ripple && !inputs.frequencyKhz) {
+        check_ = {};
+        check_.nothingToCheck = "Задайте частоту переключения: без нее пульсации не учесть";
+    } else {
+        check_ = transcalc::RunDesignCheck(design_, ChosenMaterial(), inputs);
+        plot.curve = transcalc::SweepCheck(design_, ChosenMaterial(), inputs);
+    }
+    results_->setText(ResultsHtml());
+    plot_->setData(std::move(plot));
+}
+
+QString CheckDialog::ResultsHtml() const {
+    QString html = QStringLiteral("<table cellspacing='0' cellpadding='2'>");
+    for (const transcalc::CheckLine& line : transcalc::CheckLines(check_, separator_)) {
+        QString value = QStringLiteral("<b>%1</b>").arg(Escaped(line.value));
+        if (line.alarm) {
+            value = QStringLiteral("<span style='color:%1'>%2</span>").arg(kAlarmColour, value);
+        }
+        html += QStringLiteral(
+                    "<tr><td align='right'>%1</td><td>%2</td>"
+                    "<td style='color:#666666'>&nbsp;&nbsp;%3</td></tr>")
+                    .arg(Escaped(line.label), value, Escaped(line.meaning));
+    }
+    return html + QStringLiteral("</table>");
+}

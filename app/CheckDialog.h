@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+#include "DesignCheck.h"
+#include "Material.h"
+
+class CheckPlot;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+
+// The design check of one design: the material, the core temperature and,
+// for the choke, its currents and frequency; the results with what each
+// means, and the plot of loss and rise against frequency. Recomputes as its
+// inputs change.
+class CheckDialog : public QDialog {
+public:
+    // materials: the catalogue to choose from; preselected: the name chosen
+    // at the start ("без материала" when no material has it).
+    CheckDialog(transcalc::CheckedDesign design, std::vector<transcalc::Material> materials,
+                const QString& preselected, const QString& decimalSeparator,
+                QWidget* parent = nullptr);
+
+    const transcalc::DesignCheck& check() const { return check_; }
+
+private:
+    QWidget* BuildInputs(const QString& preselected);
+    void Recompute();
+    const transcalc::Material* ChosenMaterial() const;
+    transcalc::CheckInputs Inputs() const;
+    QString ResultsHtml() const;
+
+    transcalc::CheckedDesign design_;
+    std::vector<transcalc::Material> materials_;
+    std::string separator_;
+    transcalc::DesignCheck check_;
+
+    QComboBox* material_ = nullptr;
+    QDoubleSpinBox* temperature_ = nullptr;
+    QDoubleSpinBox* current_ = nullptr;    // the choke's only
+    QDoubleSpinBox* ripple_ = nullptr;     // the choke's only
+    QDoubleSpinBox* frequency_ = nullptr;  // the choke's only
+    QLabel* results_ = nullptr;
+    CheckPlot* plot_ = nullptr;
+};

@@ -1,0 +1,25 @@
+#include "CheckCurve.h"
+
+#include <cmath>
+
+namespace transcalc {
+
+CheckCurve SweepCheck(const CheckedDesign& design, const Material* material,
+                      const CheckInputs& inputs, int pointCount) {
+    CheckCurve curve;
+    const DesignCheck own = RunDesignCheck(design, material, inputs);
+    if (!own.frequency || !own.coreLoss || pointCount < 2) {
+        return curve;
+    }
+    curve.operating = {*own.frequency, *own.coreLoss, own.temperatureRise};
+    curve.points.reserve(pointCount);
+    for (int i = 0; i < pointCount; ++i) {
+        const double decades = -1 + 2.0 * i / (pointCount - 1);
+        const double frequency = *own.frequency * std::pow(10.0, decades);
+        const DesignCheck at = RunDesignCheckAt(design, material, inputs, frequency);
+        curve.points.push_back({frequency, *at.coreLoss, at.temperatureRise});
+    }
+    return curve;
+}
+
+}  // namespace transcalc

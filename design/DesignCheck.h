@@ -1,0 +1,125 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "Calculate.h"
+#include "Command.h"
+#include "DesignState.h"
+#include "Material.h"
+#include "ResultsList.h"
+#include "WorkMode.h"
+
+namespace transcalc {
+
+// The design check: whether the designed core saturates at its working
+// temperature, how much power it burns, how hot it gets and the skin depth.
+// It reads the design that a whole command left and changes nothing of it.
+// Everything is in SI units and plain double arithmetic.
+
+// Why there is nothing to check.
+inline constexpr std::string_view kNoDesignYet = "Нет расчета для проверки: нажмите «Расчет»";
+inline constexpr std::string_view kNoDesignError =
+    "Нет расчета для проверки: расчет закончился ошибкой";
+inline constexpr std::string_view kNoDesignIncomplete =
+    "Нет расчета для проверки: введены не все данные";
+inline constexpr std::string_view kNoDesignMode =
+    "Нет расчета для проверки: режим работы не выбран";
+inline constexpr std::string_view kNoDesignValues =
+    "Нет расчета для проверки: сечение, длина магнитной линии, число витков и частота "
+    "должны быть положительными";
+
+// What the check takes of one design: the inputs as Calculate read them and
+// the turns the results pass chose.
+struct CheckedDesign {
+    std::optional<std::string> nothingToCheck;  // set: the fields below mean nothing
+    WorkMode mode = WorkMode::PushPull;
+    double coreArea = 0;           // m²
+    double pathLength = 0;         // m
+    double surface = 0;            // m², outer surface of the core; 0 when unknown
+    double turns = 0;              // whole primary turns, or the choke's turns
+    double permWithGap = 0;        // effective permeability with the gap
+    double voltIn = 0;             // V
+    double satInduction = 0;       // T: the entered dB
+    double period = 0;             // s: transformer modes; the choke takes its own
+    double pulse = 0;              // s: the part of the period the primary drives the core
+    double chokeMaxCurrent = 0;    // A: the current at which the choke reaches dB
+    double chokeWireDiameter = 0;  // m: the recommended wire of the choke
+};
+
+// The design a command left: the outcome and the list colour after it, the
+// state after the results pass and the core pictures it ran with.
+CheckedDesign CheckedDesignOf(const CommandOutcome& outcome, ListColour colour,
+                              const DesignState& after, const CorePictures& cores);
+
+// What the user adds for the check. The choke's values are optional; the
+// transformer modes ignore them.
+struct CheckInputs {
+    double temperature = 100;            // °C, of the core
+    std::optional<double> dcCurrent;     // A
+    std::optional<double> ripple;        // A, peak to peak
+    std::optional<double> frequencyKhz;  // kHz, switching frequency
+};
+
+// Check inputs that cannot be used; what() says which and why.
+class CheckInputError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
+// Throws CheckInputError for a negative or non-finite current, a frequency
+// that is not positive, a ripple without a frequency or a temperature at or
+// below absolute zero.
+void ValidateCheckInputs(const CheckInputs& inputs);
+
+// Why the core loss is not shown.
+enum class NoLoss {
+    None,              // the loss is shown
+    NoMaterial,        // no material chosen
+    NoSteinmetz,       // the material has no loss fit
+    NoOperatingPoint,  // choke without current or frequency
+};
+
+// The numbers of the check; an empty optional does not apply.
+struct DesignCheck {
+    std::optional<std::string> nothingToCheck;  // set: every number below is empty
+    WorkMode mode = WorkMode::PushPull;
+    double temperature = 100;             // °C, as given
+    double enteredDb = 0;                 // T
+    std::optional<std::string> material;  // its name; none without a material
+    std::optional<double> frequency;      // Hz
+    std::optional<double> fluxSwing;      // T, peak to peak
+    std::optional<double> fluxPeak;       // T
+    std::optional<double> bsat;           // T at the temperature
+    std::optional<double> margin;         // 1 − B_pk/B_sat
+    NoLoss noLoss = NoLoss::None;
+    std::optional<double> lossDensity;      // W/m³, temperature factor included
+    std::optional<double> coreLoss;         // W
+    std::optional<double> surface;          // m²
+    std::optional<double> temperatureRise;  // K
+    std::optional<double> skinDepth;        // m
+    std::optional<double> wireDiameter;     // m, choke
+    std::optional<double> strands;          // choke wire thicker than 2δ
+};
+
+// The check at the design's own operating point.
+DesignCheck RunDesignCheck(const CheckedDesign& design, const Material* material,
+                           const CheckInputs& inputs);
+
+// The check at another frequency with the same turns and voltages: the
+// pulse, the pause and the flux swing (the choke's ripple) scale as 1/f.
+// Without an operating frequency there is nothing to scale and the result
+// is that of RunDesignCheck.
+DesignCheck RunDesignCheckAt(const CheckedDesign& design, const Material* material,
+                             const CheckInputs& inputs, double frequency);
+
+// ∫₀^{2π} |cos θ|^α dθ, the normalisation of the improved Steinmetz law.
+double CosinePowerIntegral(double alpha);
+
+// The range of a material's loss fit for a frequency: the one that holds it,
+// else the nearest; null without ranges.
+const SteinmetzRange* SteinmetzRangeFor(const Material& material, double frequency);
+
+}  // namespace transcalc

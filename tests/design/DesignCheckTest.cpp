@@ -1,0 +1,469 @@
+#include "DesignCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+#include "CheckCurve.h"
+#include "CheckText.h"
+
+namespace transcalc {
+namespace {
+
+using std::numbers::pi;
+
+struct FieldText {
+    Field field;
+    const char* text;
+};
+
+// One click on "Расчет" in a fresh window, then what the check takes of it.
+CheckedDesign DesignOf(const char* mode, CoreKind core, std::initializer_list<FieldText> texts) {
+    InputFields fields = InputFields::DesignTexts();
+    for (const FieldText& t : texts) {
+        fields[t.field] = t.text;
+    }
+    DesignState state;
+    state.Mode = mode;
+    RecordedList list;
+    const CorePictures cores = CorePictures::Of(core);
+    const CommandOutcome outcome = RunCommand(fields, cores, state, list, ",");
+    return CheckedDesignOf(outcome, list.colour, state, cores);
+}
+
+// Ш-shaped core with a 1 cm² leg, a 10 cm path and 58 cm² of surface: at
+// 50 kHz, 300 V and dB 0.3 T the push-pull turns come out whole (50).
+CheckedDesign SquareCore(const char* mode, const char* frequency, const char* db = "0,3") {
+    return DesignOf(mode, CoreKind::ShapedE,
+                    {{Field::Dimension1, "20"},
+                     {Field::Dimension2, "50"},
+                     {Field::Dimension3, "10"},
+                     {Field::Dimension4, "10"},
+                     {Field::FrequencyOrPulse, frequency},
+                     {Field::VoltageIn, "300"},
+                     {Field::VoltageOut, "12"},
+                     {Field::SatInduction, db},
+                     {Field::Permeability, "2000"},
+                     {Field::Overshoot, "500"}});
+}
+
+// The ring choke of the guide: 20 turns, gap 0.5 mm, dB 0.3 T.
+CheckedDesign RingChoke(const char* turns = "20") {
+    return DesignOf("Дроссель", CoreKind::Ring,
+                    {{Field::Dimension1, "20"},
+                     {Field::Dimension2, "10"},
+                     {Field::Dimension3, "10"},
+                     {Field::Gap, "0,5"},
+                     {Field::SatInduction, "0,3"},
+                     {Field::Permeability, "2000"},
+                     {Field::ChokeTurns, turns}});
+}
+
+Material LossOnly(double k, double alpha, double beta) {
+    Material material;
+    material.name = "fit";
+    SteinmetzRange range;
+    range.minimumFrequency = 1;
+    range.maximumFrequency = 1e7;
+    range.k = k;
+    range.alpha = alpha;
+    range.beta = beta;
+    material.steinmetz = {range};
+    return material;
+}
+
+void ExpectRelative(std::optional<double> actual, double expected, double tolerance,
+                    const char* what) {
+    ASSERT_TRUE(actual.has_value()) << what;
+    EXPECT_NEAR(*actual / expected, 1, tolerance) << what << ": " << *actual;
+}
+
+TEST(DesignCheckTest, CosinePowerIntegralToNineDigits) {
+    const std::pair<double, double> cases[] = {
+        {0, 2 * pi},
+        {1, 4},
+        {2, pi},
+        {3, 8.0 / 3},
+        // By numerical quadrature to 30 digits.
+        {0.5, 4.7925609389423688},
+        {1.188950273156242, 3.785878034461748},
+        {1.5, 3.4960767390561597},
+        {2.6, 2.8298926996282704},
+    };
+    for (const auto& [alpha, integral] : cases) {
+        EXPECT_NEAR(CosinePowerIntegral(alpha) / integral, 1, 1e-12) << alpha;
+    }
+}
+
+// With α = 1 the loss only counts |dB/dt| over the period, so every
+// waveform of the same swing loses as a sinusoid: k·f·(ΔB/2)^β. Here k = 2,
+// β = 2.
+TEST(DesignCheckTest, WaveformsOfEachModeLoseAsASinusoidWhenAlphaIsOne) {
+    const Material material = LossOnly(2, 1, 2);
+    struct Case {
+        const char* name;
+        CheckedDesign design;
+        double frequency, swing, peak, density;
+    };
+    const Case cases[] = {
+        // Two half periods of 2·dB: the swing before the turns are rounded.
+        {"push-pull", SquareCore("Двухтактный", "50"), 50000, 0.6, 0.3, 9000},
+        // 0.45 of the period, 90 turns, reset as long as the pulse.
+        {"single-ended", SquareCore("Однотактный", "50"), 50000, 0.3, 0.3, 2250},
+        // 10 µs pulse, 200 V reflected (500 V overshoot less 300 V): 15 µs pause.
+        {"flyback", SquareCore("Обратноходовой", "10"), 40000, 0.3, 0.3, 1800},
+    };
+    for (const Case& c : cases) {
+        ASSERT_FALSE(c.design.nothingToCheck) << c.name << *c.design.nothingToCheck;
+        const DesignCheck check = RunDesignCheck(c.design, &material, CheckInputs{});
+        ExpectRelative(check.frequency, c.frequency, 1e-12, c.name);
+        ExpectRelative(check.fluxSwing, c.swing, 1e-12, c.name);
+        ExpectRelative(check.fluxPeak, c.peak, 1e-12, c.name);
+        ExpectRelative(check.lossDensity, c.density, 1e-9, c.name);
+        ExpectRelative(check.coreLoss, c.density * 1e-5, 1e-9, c.name);  // V_e = 10 cm³
+    }
+}
+
+// With α = 2 a triangle of the same swing loses 8/π² of the sinusoid:
+// 1·(50 kHz)²·(0.3 T)²·8/π².
+TEST(DesignCheckTest, PushPullTriangleLosesLessThanASinusoidWhenAlphaIsTwo) {
+    const Material material = LossOnly(1, 2, 2);
+    const DesignCheck check =
+        RunDesignCheck(SquareCore("Двухтактный", "50"), &material, CheckInputs{});
+    ExpectRelative(check.lossDensity, 182378130.556208, 1e-9, "loss density");
+    ExpectRelative(check.surface, 58e-4, 1e-12, "surface");
+    // 1823.78 W over 58 cm²: 31444.5 mW/cm² to the power 0.833.
+    ExpectRelative(check.temperatureRise, 5577.695356445118, 1e-9, "rise");
+}
+
+TEST(DesignCheckTest, TemperatureFactorIsLeastAtItsMinimum) {
+    // 1.5 − 0.02·T + 0.0001·T² is least at 100 °C, where it is 0.5.
+    Material material = LossOnly(2, 1, 2);
+    SteinmetzRange& range = material.steinmetz.front();
+    range.hasTemperatureFactor = true;
+    range.ct0 = 1.5;
+    range.ct1 = 0.02;
+    range.ct2 = 0.0001;
+    const CheckedDesign design = SquareCore("Двухтактный", "50");
+    const std::pair<double, double> cases[] = {{80, 0.54}, {100, 0.5}, {120, 0.54}, {0, 1.5}};
+    for (const auto& [temperature, factor] : cases) {
+        CheckInputs inputs;
+        inputs.temperature = temperature;
+        const DesignCheck check = RunDesignCheck(design, &material, inputs);
+        ExpectRelative(check.lossDensity, 9000 * factor, 1e-9, "density");
+    }
+}
+
+TEST(DesignCheckTest, SaturationAtTemperatureAndMargin) {
+    Material material;
+    material.saturation = {{25, 0.49}, {100, 0.39}};
+    struct Case {
+        const char* db;
+        double temperature, bsat, margin;
+    };
+    const Case cases[] = {
+        {"0,3", 25, 0.49, 0.3877551020408163},
+        {"0,3", 62.5, 0.44, 0.3181818181818182},  // half way
+        {"0,3", 100, 0.39, 0.2307692307692308},
+        {"0,3", 150, 0.39, 0.2307692307692308},    // beyond the last point
+        {"0,45", 25, 0.49, 0.0816326530612245},    // peak 0.45 T: still below
+        {"0,45", 100, 0.39, -0.1538461538461537},  // saturates when warm
+    };
+    for (const Case& c : cases) {
+        CheckInputs inputs;
+        inputs.temperature = c.temperature;
+        const DesignCheck check =
+            RunDesignCheck(SquareCore("Однотактный", "50", c.db), &material, inputs);
+        ExpectRelative(check.bsat, c.bsat, 1e-12, c.db);
+        ExpectRelative(check.margin, c.margin, 1e-9, c.db);
+        EXPECT_EQ(check.noLoss, NoLoss::NoSteinmetz);
+        EXPECT_FALSE(check.coreLoss);
+        EXPECT_FALSE(check.temperatureRise);
+    }
+}
+
+TEST(DesignCheckTest, WithoutMaterialOnlyTheFluxAgainstTheEnteredDb) {
+    const DesignCheck check =
+        RunDesignCheck(SquareCore("Двухтактный", "50"), nullptr, CheckInputs{});
+    EXPECT_EQ(check.noLoss, NoLoss::NoMaterial);
+    EXPECT_FALSE(check.bsat);
+    EXPECT_FALSE(check.margin);
+    EXPECT_FALSE(check.coreLoss);
+    EXPECT_EQ(check.enteredDb, 0.3);
+    ExpectRelative(check.fluxPeak, 0.3, 1e-12, "peak");
+    // Copper at 100 °C and 50 kHz.
+    ExpectRelative(check.skinDepth, 0.000338818827661509, 1e-12, "skin depth");
+    EXPECT_FALSE(check.strands);  // no recommended wire in the transformer modes
+}
+
+TEST(DesignCheckTest, NothingToCheck) {
+    struct Case {
+        const char* name;
+        CheckedDesign design;
+        std::string_view reason;
+    };
+    const Case cases[] = {
+        {"never calculated", CheckedDesignOf({}, ListColour::Default, {}, {}), kNoDesignYet},
+        {"error box",
+         DesignOf("Двухтактный", CoreKind::ShapedE,
+                  {{Field::Dimension1, "2O"}, {Field::SatInduction, "0,3"}}),
+         kNoDesignError},
+        {"red list: choke without turns", RingChoke("0"), kNoDesignIncomplete},
+        {"error box: the wire of negative choke turns", RingChoke("-5"), kNoDesignError},
+        // Negative input voltage: the pass completes with -50 primary turns.
+        {"negative primary turns",
+         DesignOf("Двухтактный", CoreKind::ShapedE,
+                  {{Field::Dimension1, "20"},
+                   {Field::Dimension2, "50"},
+                   {Field::Dimension3, "10"},
+                   {Field::Dimension4, "10"},
+                   {Field::FrequencyOrPulse, "50"},
+                   {Field::VoltageIn, "-300"},
+                   {Field::SatInduction, "0,3"},
+                   {Field::Permeability, "2000"}}),
+         kNoDesignValues},
+        {"unknown mode text",
+         DesignOf("Прочее", CoreKind::Ring,
+                  {{Field::Dimension1, "20"},
+                   {Field::Dimension2, "10"},
+                   {Field::Dimension3, "10"},
+                   {Field::SatInduction, "0,3"}}),
+         kNoDesignMode},
+    };
+    const Material material = LossOnly(2, 1, 2);
+    for (const Case& c : cases) {
+        ASSERT_EQ(c.design.nothingToCheck, std::string(c.reason)) << c.name;
+        const DesignCheck check = RunDesignCheck(c.design, &material, CheckInputs{});
+        EXPECT_FALSE(check.fluxPeak) << c.name;
+        EXPECT_FALSE(check.coreLoss) << c.name;
+        EXPECT_EQ(CheckTextLines(check, ","), std::vector<std::string>{std::string(c.reason)});
+        EXPECT_TRUE(SweepCheck(c.design, &material, CheckInputs{}).points.empty()) << c.name;
+    }
+}
+
+TEST(DesignCheckTest, InvalidInputsAreRefusedWithTheirReason) {
+    struct Case {
+        CheckInputs inputs;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{100, -1, std::nullopt, std::nullopt}, "the DC current must be a number of at least 0 A"},
+        {{100, NAN, std::nullopt, std::nullopt}, "the DC current must be a number of at least 0 A"},
+        {{100, 1, -0.5, 100}, "the ripple must be a number of at least 0 A"},
+        {{100, 1, 0.5, -100}, "the switching frequency must be a number above 0 kHz"},
+        {{100, 1, 0.5, 0}, "the switching frequency must be a number above 0 kHz"},
+        {{100, 1, 0.5, std::nullopt}, "the ripple needs the switching frequency"},
+        {{-300, std::nullopt, std::nullopt, std::nullopt},
+         "the temperature must be a number above -273.15 °C"},
+        {{INFINITY, std::nullopt, std::nullopt, std::nullopt},
+         "the temperature must be a number above -273.15 °C"},
+    };
+    const CheckedDesign choke = RingChoke();
+    for (const Case& c : cases) {
+        try {
+            ValidateCheckInputs(c.inputs);
+            ADD_FAILURE() << "accepted: " << c.message;
+        } catch (const CheckInputError& error) {
+            EXPECT_STREQ(error.what(), c.message);
+        }
+        EXPECT_THROW(RunDesignCheck(choke, nullptr, c.inputs), CheckInputError) << c.message;
+    }
+    EXPECT_NO_THROW(ValidateCheckInputs({-40, 0, 0, 0.001}));
+}
+
+TEST(DesignCheckTest, ChokeFluxFromItsCurrentsAndTheWireAgainstSkinDepth) {
+    const CheckedDesign design = RingChoke();
+    ASSERT_FALSE(design.nothingToCheck);
+    const Material material = LossOnly(2, 1, 2);
+
+    // Without currents: the flux at the choke's maximum current only.
+    const DesignCheck bare = RunDesignCheck(design, &material, CheckInputs{});
+    ExpectRelative(bare.fluxPeak, 0.289993168023673, 1e-9, "peak at Imax");
+    EXPECT_FALSE(bare.fluxSwing);
+    EXPECT_FALSE(bare.frequency);
+    EXPECT_FALSE(bare.skinDepth);
+    EXPECT_EQ(bare.noLoss, NoLoss::NoOperatingPoint);
+    ExpectRelative(bare.wireDiameter, 1.04824796713655e-3, 1e-9, "wire");
+    EXPECT_FALSE(bare.strands);
+
+    // 2 A DC with 1 A ripple at 100 kHz, copper at 20 °C: δ = 0.209 mm, so
+    // the 1.048 mm wire is 6.29 strands of 2δ.
+    const CheckInputs inputs{20, 2, 1, 100};
+    const DesignCheck check = RunDesignCheck(design, &material, inputs);
+    ExpectRelative(check.fluxSwing, 0.048003376627051, 1e-9, "swing");
+    ExpectRelative(check.fluxPeak, 0.120008441567627, 1e-9, "peak");
+    ExpectRelative(check.lossDensity, 115.216208379925, 1e-9, "density");
+    ExpectRelative(check.skinDepth, 0.000208972319099558, 1e-12, "skin depth");
+    EXPECT_EQ(check.strands, 7);
+    ExpectRelative(check.surface, 14.1371669411541e-4, 1e-12, "ring surface");
+
+    // At twice the frequency the same inductor ripples half as much.
+    const DesignCheck doubled = RunDesignCheckAt(design, &material, inputs, 200000);
+    ExpectRelative(doubled.fluxSwing, 0.0240016883135255, 1e-9, "swing at 200 kHz");
+    ExpectRelative(doubled.fluxPeak, 0.108007597410865, 1e-9, "peak at 200 kHz");
+    ExpectRelative(doubled.lossDensity, 57.6081041899627, 1e-9, "density at 200 kHz");
+}
+
+TEST(DesignCheckTest, AnotherFrequencyScalesPulseAndSwing) {
+    const Material material = LossOnly(2, 1, 2);
+    struct Case {
+        const char* name;
+        CheckedDesign design;
+        double frequency, swing, density;
+    };
+    const Case cases[] = {
+        {"push-pull", SquareCore("Двухтактный", "50"), 100000, 0.3, 4500},
+        {"flyback", SquareCore("Обратноходовой", "10"), 20000, 0.6, 3600},
+    };
+    for (const Case& c : cases) {
+        const DesignCheck check = RunDesignCheckAt(c.design, &material, {}, c.frequency);
+        ExpectRelative(check.frequency, c.frequency, 1e-12, c.name);
+        ExpectRelative(check.fluxSwing, c.swing, 1e-12, c.name);
+        ExpectRelative(check.lossDensity, c.density, 1e-9, c.name);
+    }
+}
+
+TEST(DesignCheckTest, SweepRunsFromATenthToTenTimesThroughTheOperatingPoint) {
+    const Material material = LossOnly(2, 1, 2);
+    const CheckCurve curve = SweepCheck(SquareCore("Двухтактный", "50"), &material, {}, 5);
+    ASSERT_EQ(curve.points.size(), 5u);
+    const double frequencies[] = {5000, 15811.3883008419, 50000, 158113.883008419, 500000};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_NEAR(curve.points[i].frequency / frequencies[i], 1, 1e-12) << i;
+        // α = 1, swing ∝ 1/f, β = 2: the loss falls as 1/f.
+        EXPECT_NEAR(curve.points[i].coreLoss * curve.points[i].frequency, 0.09 * 50000, 1e-6);
+    }
+    EXPECT_DOUBLE_EQ(curve.operating.frequency, 50000);
+    EXPECT_NEAR(curve.operating.coreLoss, 0.09, 1e-12);
+    ExpectRelative(curve.operating.temperatureRise, 1.4419443236339, 1e-9, "rise");
+}
+
+// N87 from the public material data: saturation and the three Steinmetz
+// ranges with their temperature factors.
+Material N87() {
+    Material material;
+    material.name = "N87";
+    material.saturation = {{25, 0.49525}, {100, 0.3898}};
+    const double ranges[3][8] = {
+        {1, 100000, 13824.103826607978, 1.188950273156242, 2.6264456146939663, 0.009808497074635,
+         0.00014772943887100001, 7.149209522667017e-07},
+        {100000, 300000, 8.240839311387179, 1.783283908091697, 2.622642071669304, 0.012426550542241,
+         0.000174382452395, 9.580509181143946e-07},
+        {300000, 10000000, 0.0014727360841870001, 2.34731328681022, 2.417588220719945,
+         0.017476005637088, 0.000176510632716, 1.6384804575335691e-06},
+    };
+    for (const auto& r : ranges) {
+        material.steinmetz.push_back({r[0], r[1], r[2], r[3], r[4], true, r[5], r[6], r[7]});
+    }
+    return material;
+}
+
+CheckedDesign E25PushPull(const char* db) {
+    return DesignOf("Двухтактный", CoreKind::ShapedE,
+                    {{Field::Dimension1, "12,8"},
+                     {Field::Dimension2, "25,4"},
+                     {Field::Dimension3, "7,5"},
+                     {Field::Dimension4, "7,5"},
+                     {Field::FrequencyOrPulse, "50"},
+                     {Field::VoltageIn, "300"},
+                     {Field::VoltageOut, "12"},
+                     {Field::SatInduction, db},
+                     {Field::Permeability, "2200"}});
+}
+
+TEST(DesignCheckTest, PushPullOnE25WithN87) {
+    const Material material = N87();
+    struct Case {
+        const char* db;
+        double turns, peak, margin, density, loss, rise;
+    };
+    const Case cases[] = {
+        // dB 0.45 T: 60 turns put 0.444 T on a core that saturates at 0.390 T.
+        {"0,45", 60, 0.444444444444444, -0.140185850293598, 1345027.51840546, 4.09308686694763,
+         81.9267945430601},
+        {"0,3", 89, 0.299625468164794, 0.231335381824541, 477509.360496729, 1.45312067266161,
+         34.5768011581094},
+    };
+    for (const Case& c : cases) {
+        const CheckedDesign design = E25PushPull(c.db);
+        ASSERT_FALSE(design.nothingToCheck) << c.db;
+        EXPECT_EQ(design.turns, c.turns);
+        const DesignCheck check = RunDesignCheck(design, &material, CheckInputs{});
+        ExpectRelative(check.fluxPeak, c.peak, 1e-12, c.db);
+        ExpectRelative(check.bsat, 0.3898, 1e-12, c.db);
+        EXPECT_NEAR(*check.margin, c.margin, 1e-12) << c.db;
+        ExpectRelative(check.lossDensity, c.density, 1e-9, c.db);
+        ExpectRelative(check.coreLoss, c.loss, 1e-9, c.db);
+        ExpectRelative(check.temperatureRise, c.rise, 1e-9, c.db);
+    }
+}
+
+TEST(DesignCheckTest, LinesOfTheE25Check) {
+    const Material material = N87();
+    const DesignCheck check = RunDesignCheck(E25PushPull("0,45"), &material, CheckInputs{});
+    const std::vector<std::string> expected = {
+        "Материал=N87",
+        "Частота=50,0 кГц",
+        "Размах индукции ΔB=0,889 Тл",
+        "Пиковая индукция Bпик=0,444 Тл",
+        "Заданная индукция dB=0,45 Тл",
+        "Индукция насыщения при 100 °C=0,390 Тл",
+        "Запас до насыщения=-14,0 %",
+        "Удельные потери (оценка ±35 %)=1,35 Вт/см³",
+        "Потери в сердечнике (оценка ±35 %)=4,09 Вт",
+        "Поверхность сердечника=20,7 см²",
+        "Перегрев сердечника=81,9 К",
+        "Глубина скин-слоя δ=0,339 мм",
+    };
+    EXPECT_EQ(CheckTextLines(check, ","), expected);
+    const std::vector<CheckLine> lines = CheckLines(check, ".");
+    EXPECT_EQ(lines[6].value, "-14.0 %");
+    EXPECT_TRUE(lines[6].alarm);
+    EXPECT_EQ(lines[6].meaning, "сердечник насыщается: снизьте dB или возьмите больше витков");
+}
+
+TEST(DesignCheckTest, LinesOfHugeValuesInScientificNotation) {
+    DesignCheck check;
+    check.fluxPeak = 1e300;
+    check.enteredDb = 0.3;
+    check.coreLoss = 1e300;
+    check.lossDensity = 1e306;
+    const std::vector<std::string> lines = CheckTextLines(check, ",");
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[1], "Пиковая индукция Bпик=1,00e+300 Тл");
+    EXPECT_EQ(lines[4], "Удельные потери (оценка ±35 %)=1,00e+300 Вт/см³");
+    EXPECT_EQ(lines[5], "Потери в сердечнике (оценка ±35 %)=1,00e+300 Вт");
+}
+
+TEST(DesignCheckTest, LinesSayWhyALossIsMissing) {
+    Material saturationOnly;
+    saturationOnly.saturation = {{25, 0.49}};
+    const CheckedDesign choke = RingChoke();
+    const std::pair<const Material*, const char*> cases[] = {
+        {nullptr, "Потери в сердечнике=материал не задан"},
+        {&saturationOnly, "Потери в сердечнике=у материала нет данных о потерях"},
+    };
+    for (const auto& [material, line] : cases) {
+        const std::vector<std::string> lines =
+            CheckTextLines(RunDesignCheck(choke, material, {25, 2, 1, 100}), ",");
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    }
+    const Material fit = LossOnly(2, 1, 2);
+    const std::vector<std::string> bare = CheckTextLines(RunDesignCheck(choke, &fit, {}), ",");
+    const std::vector<std::string> expected = {
+        "Материал=fit",
+        "Частота=не задана",
+        "Пиковая индукция Bпик=0,290 Тл",
+        "Заданная индукция dB=0,3 Тл",
+        "Индукция насыщения при 100 °C=нет данных о насыщении",
+        "Потери в сердечнике=задайте ток, пульсации и частоту",
+        "Поверхность сердечника=14,1 см²",
+        "Диаметр провода=1,048 мм",
+    };
+    EXPECT_EQ(bare, expected);
+}
+
+}  // namespace
+}  // namespace transcalc
