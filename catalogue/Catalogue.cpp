@@ -16,17 +16,24 @@ const Entry* FindByName(const std::vector<Entry>& entries, std::string_view name
 
 }  // namespace
 
-Catalogue BuiltinCatalogue() {
+Catalogue BuiltinCatalogue(Parts parts) {
     Catalogue catalogue;
-    catalogue.cores = ReadCores(BuiltinCoresText(), kCoresFile, catalogue.messages);
-    catalogue.materials = ReadMaterials(BuiltinMaterialsText(), kMaterialsFile, catalogue.messages);
-    catalogue.wires = ReadWires(BuiltinWiresText(), kWiresFile, catalogue.messages);
+    if (parts.cores) {
+        catalogue.cores = ReadCores(BuiltinCoresText(), kCoresFile, catalogue.messages);
+    }
+    if (parts.materials) {
+        catalogue.materials =
+            ReadMaterials(BuiltinMaterialsText(), kMaterialsFile, catalogue.messages);
+    }
+    if (parts.wires) {
+        catalogue.wires = ReadWires(BuiltinWiresText(), kWiresFile, catalogue.messages);
+    }
     return catalogue;
 }
 
-Catalogue LoadCatalogue(const std::filesystem::path& userFolder) {
-    Catalogue catalogue = BuiltinCatalogue();
-    AddUserFiles(catalogue, userFolder);
+Catalogue LoadCatalogue(const std::filesystem::path& userFolder, Parts parts) {
+    Catalogue catalogue = BuiltinCatalogue(parts);
+    AddUserFiles(catalogue, userFolder, parts);
     return catalogue;
 }
 

@@ -4,8 +4,9 @@
 // any window toolkit.
 //
 // How the pieces fit:
-//   Entries      a core (kind and every letter in mm), a wire, and the whole
-//                Catalogue; materials are design/Material.
+//   Entries      a core (kind and every letter in mm), a wire, the whole
+//                Catalogue and the Parts of it to load; materials are
+//                design/Material.
 //   EntryLines   the tab-separated file format: lines -> entries with a
 //                message per malformed line, entries -> lines.
 //   BuiltinText  the three catalogue files of resources/catalogue, compiled
@@ -27,11 +28,11 @@
 
 namespace transcalc::catalogue {
 
-// The built-in entries alone.
-Catalogue BuiltinCatalogue();
+// The built-in entries alone, of the chosen parts.
+Catalogue BuiltinCatalogue(Parts parts = {});
 
 // The built-in entries with the user files of `userFolder` merged in.
-Catalogue LoadCatalogue(const std::filesystem::path& userFolder);
+Catalogue LoadCatalogue(const std::filesystem::path& userFolder, Parts parts = {});
 
 // The catalogue of this run: loaded from UserDataFolder() on the first call,
 // the same object afterwards.

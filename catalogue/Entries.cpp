@@ -11,14 +11,17 @@ std::optional<double> Core::Millimetres(std::string_view letter) const {
     return std::nullopt;
 }
 
-std::vector<std::string_view> RequiredLetters(CoreKind kind) {
+std::span<const std::string_view> RequiredLetters(CoreKind kind) {
+    static constexpr std::string_view kRing[] = {"A", "B", "C"};
+    static constexpr std::string_view kE[] = {"A", "B", "C", "F"};
+    static constexpr std::string_view kU[] = {"A", "B", "C", "E"};
     switch (kind) {
         case CoreKind::Ring:
-            return {"A", "B", "C"};
+            return kRing;
         case CoreKind::ShapedE:
-            return {"A", "B", "C", "F"};
+            return kE;
         case CoreKind::ShapedU:
-            return {"A", "B", "C", "E"};
+            return kU;
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,7 +44,15 @@ struct Catalogue {
     std::vector<std::string> messages;  // "FILE:LINE: what", one a problem
 };
 
+// Which lists of the catalogue to load: a run that needs one list need not
+// pay for reading the others.
+struct Parts {
+    bool cores = true;
+    bool materials = true;
+    bool wires = true;
+};
+
 // The letters a core of a kind must have for its dimension fields.
-std::vector<std::string_view> RequiredLetters(CoreKind kind);
+std::span<const std::string_view> RequiredLetters(CoreKind kind);
 
 }  // namespace transcalc::catalogue

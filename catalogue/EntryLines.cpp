@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <utility>
 
 namespace transcalc::catalogue {
@@ -31,24 +32,14 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find(separator, start)) != std::string_view::npos;
-         start = end + 1) {
-        parts.push_back(text.substr(start, end - start));
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 // The blank-separated words of a column.
 std::vector<std::string_view> Words(std::string_view text) {
     std::vector<std::string_view> words;
-    for (std::string_view word : Split(text, ' ')) {
-        if (!word.empty()) {
-            words.push_back(word);
-        }
+    std::size_t start = 0;
+    while ((start = text.find_first_not_of(' ', start)) != std::string_view::npos) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        words.push_back(text.substr(start, end - start));
+        start = end;
     }
     return words;
 }
@@ -90,6 +81,17 @@ std::string NumberText(double value) {
     return std::string(text, fixed.ptr);
 }
 
+// Calls visit(part) for each part of `text` between separators.
+template <typename Visit>
+void ForEachPart(std::string_view text, char separator, Visit visit) {
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(separator, start)) != std::string_view::npos;
+         start = end + 1) {
+        visit(text.substr(start, end - start));
+    }
+    visit(text.substr(start));
+}
+
 template <typename Entry, typename ReadLine>
 std::vector<Entry> ReadLines(std::string_view text, std::string_view source, Messages& messages,
                              ReadLine readLine) {
@@ -97,19 +99,20 @@ std::vector<Entry> ReadLines(std::string_view text, std::string_view source, Mes
         text.remove_prefix(3);
     }
     std::vector<Entry> entries;
+    entries.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    Columns columns;  // reused, so that a line costs no allocation of its own
     int number = 0;
-    for (std::string_view line : Split(text, '\n')) {
+    ForEachPart(text, '\n', [&](std::string_view line) {
         ++number;
         if (line.ends_with('\r')) {
             line.remove_suffix(1);
         }
         if (Trimmed(line).empty() || line.starts_with('#')) {
-            continue;
+            return;
         }
-        Columns columns = Split(line, '\t');
-        for (std::string_view& column : columns) {
-            column = Trimmed(column);
-        }
+        columns.clear();
+        ForEachPart(line, '\t',
+                    [&](std::string_view column) { columns.push_back(Trimmed(column)); });
         try {
             if (columns[0].empty()) {
                 throw BadLine{"the name is empty"};
@@ -119,7 +122,7 @@ std::vector<Entry> ReadLines(std::string_view text, std::string_view source, Mes
             messages.push_back(std::string(source) + ":" + std::to_string(number) + ": " +
                                bad.what);
         }
-    }
+    });
     return entries;
 }
 
@@ -132,7 +135,7 @@ CoreKind KindOf(std::string_view name) {
     throw BadLine{"unknown kind '" + std::string(name) + "' (ring, e or u)"};
 }
 
-std::string Listed(const std::vector<std::string_view>& letters) {
+std::string Listed(std::span<const std::string_view> letters) {
     std::string text;
     for (std::string_view letter : letters) {
         text += (text.empty() ? "" : ", ") + std::string(letter);
@@ -145,6 +148,7 @@ Core ReadCore(const Columns& columns) {
         throw BadLine{"expected a name, a kind and dimensions, separated by tabs"};
     }
     Core core{std::string(columns[0]), KindOf(columns[1]), {}};
+    core.dimensions.reserve(columns.size() - 2);
     for (std::size_t i = 2; i < columns.size(); ++i) {
         const std::size_t equals = columns[i].find('=');
         const std::optional<double> value =
@@ -158,7 +162,7 @@ Core ReadCore(const Columns& columns) {
         }
         core.dimensions.push_back({letter, *value});
     }
-    const std::vector<std::string_view> required = RequiredLetters(core.kind);
+    const std::span<const std::string_view> required = RequiredLetters(core.kind);
     for (std::string_view letter : required) {
         const std::optional<double> value = core.Millimetres(letter);
         if (!value) {
@@ -204,12 +208,13 @@ std::vector<SteinmetzRange> ReadSteinmetz(std::string_view column) {
     std::vector<SteinmetzRange> ranges;
     for (std::string_view word : Words(column)) {
         std::vector<double> values;
-        for (std::string_view part : Split(word, ',')) {
+        std::size_t parts = 0;
+        ForEachPart(word, ',', [&](std::string_view part) {
+            ++parts;
             if (const std::optional<double> value = Number(part)) {
                 values.push_back(*value);
             }
-        }
-        const std::size_t parts = Split(word, ',').size();
+        });
         if (values.size() != parts || (parts != 5 && parts != 8)) {
             throw BadLine{"'" + std::string(word) +
                           "' is not f_min,f_max,k,alpha,beta or f_min,f_max,k,alpha,beta,ct0,ct1,"

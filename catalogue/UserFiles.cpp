@@ -76,13 +76,19 @@ fs::path UserDataFolder() {
     return {};
 }
 
-void AddUserFiles(Catalogue& catalogue, const fs::path& folder) {
+void AddUserFiles(Catalogue& catalogue, const fs::path& folder, Parts parts) {
     if (folder.empty()) {
         return;
     }
-    AddFile(catalogue.cores, folder / kCoresFile, catalogue.messages, ReadCores);
-    AddFile(catalogue.materials, folder / kMaterialsFile, catalogue.messages, ReadMaterials);
-    AddFile(catalogue.wires, folder / kWiresFile, catalogue.messages, ReadWires);
+    if (parts.cores) {
+        AddFile(catalogue.cores, folder / kCoresFile, catalogue.messages, ReadCores);
+    }
+    if (parts.materials) {
+        AddFile(catalogue.materials, folder / kMaterialsFile, catalogue.messages, ReadMaterials);
+    }
+    if (parts.wires) {
+        AddFile(catalogue.wires, folder / kWiresFile, catalogue.messages, ReadWires);
+    }
 }
 
 }  // namespace transcalc::catalogue

@@ -23,6 +23,7 @@ std::filesystem::path UserDataFolder();
 // Reads the user files of the folder that exist into the catalogue: an entry
 // with the name of one already there replaces it in its place, any other is
 // added at the end. Every problem becomes a message; nothing is printed.
-void AddUserFiles(Catalogue& catalogue, const std::filesystem::path& folder);
+// Only the files of the chosen parts are read.
+void AddUserFiles(Catalogue& catalogue, const std::filesystem::path& folder, Parts parts = {});
 
 }  // namespace transcalc::catalogue

@@ -5,6 +5,8 @@
 // How the pieces fit:
 //   CliOptions  the command line -> the window's inputs (field texts, core
 //               pictures, mode, decimal separator, output form)
+//   CatalogueOptions  --core-name, --material and --list: the catalogue's
+//               cores and materials -> field texts, and its listing
 //   CliReport   the results list, its colour, the error and the design state
 //               -> plain lines or one JSON object, and the exit status
 //   main        Calculate, then one results pass, through design/
@@ -14,6 +16,7 @@
 #include <string>
 
 #include "Calculate.h"
+#include "CatalogueOptions.h"
 
 namespace transcalc::cli {
 
@@ -22,6 +25,7 @@ struct CliOptions {
     CorePictures cores;
     std::string mode;
     std::string separator;
+    CatalogueChoice catalogue;
     bool json = false;
     bool help = false;
 };
