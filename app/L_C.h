@@ -21,6 +21,9 @@ class QTimer;
 namespace Ui {
 class TForm1;
 }
+namespace transcalc::catalogue {
+struct Catalogue;
+}
 
 // The main window: every control in its design state (L_C.ui), the commands
 // that choose core kind and work mode, Calculate and the results pass through
@@ -55,10 +58,18 @@ public:
     void Timer2Timer();   // results pass
     void CopyResults();   // "Копировать" on the results list
 
+    // "Из каталога…" and "Материал…": a core or a material of the catalogue
+    // fills the fields as the user would type them.
+    void N1CatalogueClick();
+    void N13MaterialClick();
+
     const transcalc::DesignState& designState() const { return state_; }
     const std::string& decimalSeparator() const { return separator_; }
     void setDecimalSeparator(const QString& separator);
     void setErrorReporter(ErrorReporter reporter);
+    // The catalogue names last taken with OK; empty before.
+    const std::string& chosenCoreName() const { return chosenCore_; }
+    const std::string& chosenMaterialName() const { return chosenMaterial_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -80,6 +91,9 @@ private:
     void ShowTransformerMode(std::string_view mode, const QString& pulseCaption);
     transcalc::CorePictures VisiblePictures() const;
     QLineEdit* FieldEdit(transcalc::Field field) const;
+    // The catalogue, read when a dialog first needs it; the problems of the
+    // user's files reach the error reporter then, once.
+    const transcalc::catalogue::Catalogue& Catalogue();
 
     std::unique_ptr<Ui::TForm1> ui_;
     QTimer* Timer1;
@@ -89,4 +103,7 @@ private:
     transcalc::DesignState state_;
     std::string separator_;
     ErrorReporter reportError_;
+    std::unique_ptr<transcalc::catalogue::Catalogue> catalogue_;
+    std::string chosenCore_;
+    std::string chosenMaterial_;
 };
