@@ -42,6 +42,11 @@ CatalogueDialog::CatalogueDialog(const QString& prefix, const QString& title,
     list_->setUniformRowHeights(true);
     list_->setAlternatingRowColors(true);
     list_->setAllColumnsShowFocus(true);
+    // Numbers stay beside their right-aligned headings, not at the far edge.
+    list_->header()->setStretchLastSection(false);
+    for (int column = firstNumberColumn_; column < headers.size(); ++column) {
+        list_->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(prefix + QStringLiteral("Buttons"));

@@ -3,6 +3,26 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace {
+
+// The data's composition words in the window's language; others as they are.
+QString CompositionText(const std::string& composition) {
+    const std::pair<const char*, const char*> known[] = {
+        {"ferrite", "феррит"},
+        {"powder", "порошковый"},
+        {"nanocrystalline", "нанокристаллический"},
+        {"amorphous", "аморфный"},
+    };
+    for (const auto& [word, text] : known) {
+        if (composition == word) {
+            return QString::fromUtf8(text);
+        }
+    }
+    return QString::fromStdString(composition);
+}
+
+}  // namespace
+
 MaterialDialog::MaterialDialog(const transcalc::catalogue::Catalogue& catalogue,
                                std::string_view separator, QWidget* parent)
     : CatalogueDialog(
@@ -18,7 +38,7 @@ MaterialDialog::MaterialDialog(const transcalc::catalogue::Catalogue& catalogue,
     for (std::size_t i = 0; i < catalogue.materials.size(); ++i) {
         const transcalc::Material& material = catalogue.materials[i];
         AddRow({QString::fromStdString(material.name), QString::fromStdString(material.maker),
-                QString::fromStdString(material.composition),
+                CompositionText(material.composition),
                 QString::fromStdString(transcalc::catalogue::PermeabilityText(material)),
                 QString::fromStdString(transcalc::catalogue::SaturationText(material, separator))},
                static_cast<int>(i), material.name + '\t' + material.maker);
