@@ -14,6 +14,7 @@
 
 #include "ApplicationTitle.h"
 #include "Calculate.h"
+#include "Catalogue.h"
 #include "Errors.h"
 #include "ResultsPass.h"
 #include "StateFile.h"
@@ -123,6 +124,8 @@ void TForm1::ConnectHandlers() {
     connect(ui.N6, &QAction::triggered, this, &TForm1::N6Click);
     connect(ui.N7, &QAction::triggered, this, &TForm1::N7Click);
     connect(ui.N13, &QAction::triggered, this, &TForm1::N13Click);
+    connect(ui.N1Catalogue, &QAction::triggered, this, &TForm1::N1CatalogueClick);
+    connect(ui.N13Material, &QAction::triggered, this, &TForm1::N13MaterialClick);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(copyResults_, &QAction::triggered, this, &TForm1::CopyResults);

@@ -29,6 +29,9 @@ struct ReportContent;
 namespace Ui {
 class TForm1;
 }
+namespace transcalc::catalogue {
+struct Catalogue;
+}
 
 // The main window: every control in its design state (L_C.ui), the commands
 // that choose core kind and work mode, Calculate and the results pass through
@@ -86,6 +89,11 @@ public:
     const std::string& chosenCoreName() const { return chosenCore_; }
     const std::string& chosenMaterialName() const { return chosenMaterial_; }
 
+    // "Из каталога…" and "Материал…": a core or a material of the catalogue
+    // fills the fields as the user would type them.
+    void N1CatalogueClick();
+    void N13MaterialClick();
+
     const transcalc::DesignState& designState() const { return state_; }
     const std::string& decimalSeparator() const { return separator_; }
     void setDecimalSeparator(const QString& separator);
@@ -124,6 +132,9 @@ private:
     QString DesignName() const;
     transcalc::CorePictures VisiblePictures() const;
     QLineEdit* FieldEdit(transcalc::Field field) const;
+    // The catalogue, read when a dialog first needs it; the problems of the
+    // user's files reach the error reporter then, once.
+    const transcalc::catalogue::Catalogue& Catalogue();
 
     std::unique_ptr<Ui::TForm1> ui_;
     QTimer* Timer1;
@@ -138,6 +149,7 @@ private:
     PrinterSetup setUpPrinter_;
     QString classicTitle_;
     QString designPath_;
+    std::unique_ptr<transcalc::catalogue::Catalogue> catalogue_;
     std::string chosenCore_;
     std::string chosenMaterial_;
     // The design check's inputs, kept for the design file.

@@ -32,6 +32,15 @@ forward converter: one Calculate and its results, as the window shows them.
   --mu TEXT                    Edit10
   --turns TEXT                 Edit11
   --overshoot TEXT             Edit12
+  catalogue options (field options given as well win, wherever they stand):
+  --core-name NAME  a core of the catalogue by its exact name, e.g. "E 25/13/7": makes its
+                    picture visible as --core does and fills the dimension fields
+  --material NAME   a material of the catalogue, e.g. "N87": fills Edit10 with its initial
+                    permeability and Edit9 with its saturation induction at 100 °C
+  --list WHAT       cores | materials | wires: prints the catalogue, one entry a line,
+                    tab-separated, a header line first; with --core only cores of that kind.
+                    Your own entries in $XDG_DATA_HOME/transcalc/ (default
+                    ~/.local/share/transcalc/) are part of the catalogue
   --separator C     the decimal separator, "," or "." (default: the user's locale, as the
                     window takes it)
   --json            print one JSON object instead of plain lines
@@ -129,6 +138,7 @@ namespace {
 // The options over the inputs that they start from.
 CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) {
     std::string separator;  // empty: the user's locale decides
+    TypedFields typed{};    // fields the catalogue must leave alone
 
     for (int i = 1; i < argc; ++i) {
         std::string_view argument = argv[i];
@@ -170,11 +180,13 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
             if (separator != "," && separator != ".") {
                 throw UsageError("--separator takes \",\" or \".\", not '" + separator + "'");
             }
+        } else if (TakeCatalogueOption(name, value, options.catalogue)) {
         } else if (!TakeDesignOption(name, value, options.design)) {
             bool known = false;
             for (const FieldOption& field : kFieldOptions) {
                 if (name == field.name) {
                     options.fields[field.field] = value();
+                    typed[FieldIndex(field.field)] = true;
                     known = true;
                     break;
                 }
@@ -185,6 +197,7 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
         }
     }
     options.separator = separator.empty() ? SystemDecimalSeparator() : separator;
+    ApplyCatalogue(options.catalogue, typed, options.fields, options.cores, options.separator);
     return options;
 }
 

@@ -5,6 +5,8 @@
 // How the pieces fit:
 //   CliOptions  the command line -> the window's inputs (field texts, core
 //               pictures, mode, decimal separator, output form)
+//   CatalogueOptions  --core-name, --material and --list: the catalogue's
+//               cores and materials -> field texts, and its listing
 //   CliDesign   --design, --save-design and --report: a design file as the
 //               starting inputs, the inputs saved as one, and the PDF report
 //               through the transcalc-report program (which holds the Qt)
@@ -17,6 +19,7 @@
 #include <string>
 
 #include "Calculate.h"
+#include "CatalogueOptions.h"
 #include "CliDesign.h"
 
 namespace transcalc::cli {
@@ -26,6 +29,7 @@ struct CliOptions {
     CorePictures cores;
     std::string mode;
     std::string separator;
+    CatalogueChoice catalogue;
     bool json = false;
     bool help = false;
     DesignFileOptions design;

@@ -37,6 +37,10 @@ int main(int argc, char* argv[]) {
         std::fputs(cli::kUsageEnd, stdout);
         return cli::kExitNormal;
     }
+    if (options.catalogue.list) {
+        std::fputs(cli::CatalogueListing(options.catalogue, options.cores).c_str(), stdout);
+        return cli::kExitNormal;
+    }
 
     const cli::RunReport report = Run(options);
     if (options.json) {

@@ -7,7 +7,7 @@ set -euo pipefail
 
 run_packages=(cmake g++ make qt6-base-dev qt6-svg-dev libxkbcommon-dev fonts-liberation)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core clang libclang-rt-14-dev poppler-utils
-               dpkg-dev desktop-file-utils appstream help2man)
+               dpkg-dev desktop-file-utils appstream help2man python3 clang-format)
 
 wanted=("${run_packages[@]}")
 case "${1:-run}" in

@@ -1,14 +1,18 @@
 // Drives the real main window through a ring choke design and saves what it
 // shows at each step: transcalc_screenshots OUTPUT_FOLDER
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <iostream>
 
+#include "CoreCatalogueDialog.h"
 #include "L_C.h"
+#include "MaterialDialog.h"
 #include "WindowFonts.h"
 
 namespace {
@@ -20,10 +24,10 @@ void Fill(TForm1& form, const std::vector<std::pair<int, const char*>>& texts) {
     }
 }
 
-bool Save(TForm1& form, const QDir& folder, const QString& name) {
+bool Save(QWidget& widget, const QDir& folder, const QString& name) {
     QTest::qWait(100);  // a few status ticks
     const QString path = folder.filePath(name);
-    if (!form.grab().save(path)) {
+    if (!widget.grab().save(path)) {
         std::cerr << "cannot write " << path.toStdString() << '\n';
         return false;
     }
@@ -37,6 +41,24 @@ bool WaitForResults(const QTimer& resultsTimer) {
         return false;
     }
     return true;
+}
+
+// Opens a catalogue dialog from its menu item, narrows it as a user would
+// and saves it.
+template <typename Dialog>
+bool SaveDialog(TForm1& form, const char* action, const QString& filter, const QString& row,
+                const QDir& folder, const QString& name) {
+    form.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    auto* dialog = form.findChild<Dialog*>();
+    if (dialog == nullptr) {
+        std::cerr << "no dialog from " << action << '\n';
+        return false;
+    }
+    dialog->filter()->setText(filter);
+    dialog->list()->setCurrentItem(dialog->list()->findItems(row, Qt::MatchExactly).value(0));
+    const bool saved = Save(*dialog, folder, name);
+    dialog->reject();
+    return saved;
 }
 
 }  // namespace
@@ -83,5 +105,13 @@ int main(int argc, char* argv[]) {
     saved = Save(form, folder, "push-pull-input.png") && saved;
     form.BitBtn5Click();
     saved = WaitForResults(*resultsTimer) && Save(form, folder, "push-pull-results.png") && saved;
+
+    form.N2Click();
+    saved = SaveDialog<CoreCatalogueDialog>(form, "N1Catalogue", "25", "E 25/13/7", folder,
+                                            "core-catalogue.png") &&
+            saved;
+    saved = SaveDialog<MaterialDialog>(form, "N13Material", "N8", "N87", folder,
+                                       "material-catalogue.png") &&
+            saved;
     return saved ? 0 : 1;
 }

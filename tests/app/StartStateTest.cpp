@@ -183,13 +183,14 @@ QStringList ActionNames(const QWidget* holder) {
 TEST_F(WindowTest, HasTheDesignMenuTree) {
     EXPECT_EQ(ActionNames(form->menuBar()),
               QStringList({"N111:Вид сердечника", "H1:Режим", "N12:Параметры"}));
-    EXPECT_EQ(ActionNames(Find<QMenu>("N111")),
-              QStringList({"N1:Кольцо", "N2:Ш Образный", "N11:П Образный"}));
+    EXPECT_EQ(
+        ActionNames(Find<QMenu>("N111")),
+        QStringList({"N1:Кольцо", "N2:Ш Образный", "N11:П Образный", "N1Catalogue:Из каталога…"}));
     EXPECT_EQ(ActionNames(Find<QMenu>("H1")),
               QStringList({"N3:Дроссель", "N4:Обратноходовой", "N5:Прямоходовой"}));
     EXPECT_EQ(ActionNames(Find<QMenu>("N5")), QStringList({"N6:Однотактный", "N7:Двухтактный"}));
     EXPECT_EQ(ActionNames(Find<QMenu>("N12")),
-              QStringList({"N13:Ввести", ":", "N13Open:Открыть расчет…",
+              QStringList({"N13:Ввести", "N13Material:Материал…", ":", "N13Open:Открыть расчет…",
                            "N13Save:Сохранить расчет…", "N13Report:Отчет…", "N13Print:Печать…"}));
     // Only the design file commands have shortcuts.
     const QStringList shortcuts = {"N13Open:Ctrl+O", "N13Save:Ctrl+S", "N13Print:Ctrl+P"};

@@ -3,6 +3,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -27,8 +29,9 @@ std::string ReadAll(int fd) {
     return text;
 }
 
-// Runs the program with the arguments exactly as given, in the C locale.
-CliRun RunCli(std::vector<std::string> arguments) {
+// Runs the program with the arguments exactly as given, in the C locale, with
+// any further environment variables.
+CliRun RunCli(std::vector<std::string> arguments, std::vector<std::string> environment = {}) {
     int out[2];
     int err[2];
     if (pipe(out) != 0 || pipe(err) != 0) {
@@ -45,9 +48,13 @@ CliRun RunCli(std::vector<std::string> arguments) {
             argv.push_back(argument.data());
         }
         argv.push_back(nullptr);
-        char lcAll[] = "LC_ALL=C";
-        char* environment[] = {lcAll, nullptr};
-        execve(TRANSCALC_CLI, argv.data(), environment);
+        environment.push_back("LC_ALL=C");
+        std::vector<char*> envp;
+        for (std::string& variable : environment) {
+            envp.push_back(variable.data());
+        }
+        envp.push_back(nullptr);
+        execve(TRANSCALC_CLI, argv.data(), envp.data());
         _exit(127);
     }
     close(out[1]);
@@ -271,6 +278,24 @@ INSTANTIATE_TEST_SUITE_P(
                 {"ring"},
                 "",
                 "transcalc-cli: unexpected argument 'ring'\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"UnknownCoreName",
+                {"--core-name", "E 25/13/8"},
+                "",
+                "transcalc-cli: no core 'E 25/13/8' in the catalogue; closest: 'E 25/13/7', "
+                "'E 25/13/11', 'E 20/10/5'\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"UnknownMaterial",
+                {"--material=n87"},
+                "",
+                "transcalc-cli: no material 'n87' in the catalogue; closest: 'N87', 'N27', "
+                "'N88'\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"BadList",
+                {"--list", "shapes"},
+                "",
+                "transcalc-cli: --list takes cores, materials or wires, not 'shapes'\nTry "
+                "'transcalc-cli --help'.\n",
                 64}),
     [](const auto& info) { return info.param.name; });
 
@@ -403,11 +428,110 @@ TEST_F(CliDesignTest, ADesignHoldsOneCoreKind) {
     EXPECT_FALSE(std::filesystem::exists(Path("d.transcalc")));
 }
 
+// The catalogue's core and material give the field texts that a user would
+// type: E 25/13/7 is H1 12,55, H2 25,05, L1 7,25, L2 7,2; N87 is 2309 and
+// 0,39 T at 100 °C.
+TEST(CliCatalogueTest, CoreAndMaterialRunAsTypedByHand) {
+    const CliRun catalogue = RunCli({"--separator", ",", "--core-name", "E 25/13/7", "--material",
+                                     "N87", "--mode", "choke", "--turns", "20", "--gap", "0.2"});
+    const CliRun typed =
+        RunCli({"--separator", ",",     "--core",  "e",   "--h1",  "12,55", "--h2", "25,05",
+                "--l1",        "7,25",  "--l2",    "7,2", "--mu",  "2309",  "--db", "0,39",
+                "--mode",      "choke", "--turns", "20",  "--gap", "0.2"});
+    EXPECT_EQ(catalogue.status, 0);
+    EXPECT_EQ(catalogue.err, "");
+    EXPECT_EQ(catalogue.out, typed.out);
+    EXPECT_EQ(catalogue.out.substr(0, catalogue.out.find("\n\n")),
+              "Зазор=0,2 мм\n"
+              "Сечение=0,522 см2\n"
+              "Длина магнитной линии=5,35 см\n"
+              "Проницаемость=2309\n"
+              "dB инд. нассыщения=0,39");
+}
+
+TEST(CliCatalogueTest, TypedFieldsWinWhereverTheyStand) {
+    const std::vector<std::vector<std::string>> lines = {
+        {"--mu", "3000", "--material", "N87", "--core-name", "T 25/15/10", "--d1", "30"},
+        {"--d1=30", "--material", "N87", "--mu", "3000", "--core-name", "T 25/15/10"},
+    };
+    for (std::vector<std::string> arguments : lines) {
+        arguments.insert(arguments.end(), {"--separator", ".", "--mode", "choke"});
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(
+            run.out.substr(0, run.out.find("\n\n")),
+            "Зазор=0 мм\n"
+            "Сечение=0.75 см2\n"  // (30 - 15) / 2 * 10 mm²: D1 typed, D2 and H from T 25/15/10
+            "Длина магнитной линии=7.07 см\n"
+            "Проницаемость=3000\n"
+            "dB инд. нассыщения=0.39")
+            << arguments[0];
+    }
+}
+
+TEST(CliCatalogueTest, ListsTheCatalogue) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::size_t lines;
+        const char* firstTwo;
+    };
+    const Case cases[] = {
+        {{"--list", "cores", "--core", "u"},
+         36,
+         "# name\tkind\tdimensions in mm, LETTER=value\n"
+         "U 10/8/3\tu\tA=9.9\tB=8.2\tC=2.85\tD=5\tE=4.15\n"},
+        {{"--list=cores"},
+         563,
+         "# name\tkind\tdimensions in mm, LETTER=value\nT 1.78/0.89/0.76\tring\tA=1.78\tB=0."
+         "89\tC=0.76\n"},
+        {{"--list", "materials"},
+         310,
+         "# name\tmaker\tcomposition\tinitial permeability at 25 C\tsaturation, C:T ...\t"
+         "Steinmetz ranges, f_min,f_max,k,alpha,beta[,ct0,ct1,ct2] ...\n"
+         "3C90\tFerroxcube\tferrite\t2364\t25:0.47 100:0.38\t1,200001,3.2,1.46,2.75,2.45,0.031,"
+         "0.000165\n"},
+        {{"--list", "wires"},
+         550,
+         "# name\tgrade\tconductor diameter, mm\touter diameter, mm\n"
+         "Round 0.01 - Grade 1\t1\t0.01\t0.0125\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(static_cast<std::size_t>(std::count(run.out.begin(), run.out.end(), '\n')),
+                  c.lines)
+            << c.arguments[1];
+        const std::size_t second = run.out.find('\n', run.out.find('\n') + 1);
+        EXPECT_EQ(run.out.substr(0, second + 1), c.firstTwo);
+    }
+}
+
+TEST(CliCatalogueTest, UserFileAddsAndReportsItsBadLines) {
+    const std::string home = testing::TempDir() + "cli-catalogue-" + std::to_string(getpid());
+    const std::string folder = home + "/transcalc";
+    ASSERT_EQ(system(("mkdir -p '" + folder + "'").c_str()), 0);
+    {
+        std::ofstream file(folder + "/materials.tsv");
+        file << "# my materials\n2000НМ\tАкме\tferrite\t2000\t25:0.39 100:0.32\nbad\n";
+    }
+    const CliRun run = RunCli({"--separator", ",", "--material", "2000НМ", "--mode", "choke"},
+                              {"XDG_DATA_HOME=" + home});
+    EXPECT_EQ(run.err, "transcalc-cli: " + folder +
+                           "/materials.tsv:3: expected a name, maker, composition, initial "
+                           "permeability and optionally saturation and Steinmetz ranges, "
+                           "separated by tabs\n");
+    EXPECT_NE(run.out.find("Проницаемость=2000\ndB инд. нассыщения=0,32\n"), std::string::npos)
+        << run.out;
+    std::filesystem::remove_all(home);
+}
+
 TEST(CliHelpTest, PrintsTheUsage) {
     const CliRun run = RunCli({"--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("Usage: transcalc-cli [options]\n", 0), 0u);
     EXPECT_NE(run.out.find("--overshoot TEXT             Edit12"), std::string::npos);
+    EXPECT_NE(run.out.find("  --core-name NAME  a core of the catalogue by its exact name"),
+              std::string::npos);
 }
 
 }  // namespace

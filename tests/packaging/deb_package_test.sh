@@ -38,7 +38,8 @@ for path in usr/bin/transcalc usr/bin/transcalc-cli \
             usr/share/icons/hicolor/scalable/mimetypes/application-x-transcalc-design.svg \
             usr/share/applications/$id.desktop usr/share/icons/hicolor/scalable/apps/$id.svg \
             usr/share/metainfo/$id.metainfo.xml usr/share/man/man1/transcalc-cli.1.gz \
-            usr/share/doc/transcalc/copyright; do
+            usr/share/doc/transcalc/copyright usr/share/doc/transcalc/catalogue/LICENSE \
+            usr/share/doc/transcalc/catalogue/NOTICE; do
     grep -q " \./$path\$" <<<"$contents" || fail "the package lacks /$path"
 done
 awk '$2 != "root/root" { exit 1 }' <<<"$contents" || fail "files not owned by root"

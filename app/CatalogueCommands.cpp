@@ -1,0 +1,86 @@
+// The two catalogue items of the main window's menus: "Из каталога…" under
+// "Вид сердечника" and "Материал…" under "Параметры".
+
+#include <QLineEdit>
+
+#include "Catalogue.h"
+#include "CoreCatalogueDialog.h"
+#include "L_C.h"
+#include "MaterialDialog.h"
+
+namespace {
+
+// A dialog that lives while it is open and acts on OK only.
+template <typename Dialog, typename Accepted>
+void OpenDialog(Dialog* dialog, Accepted accepted) {
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, dialog, [dialog, accepted] { accepted(*dialog); });
+    dialog->open();
+}
+
+}  // namespace
+
+const transcalc::catalogue::Catalogue& TForm1::Catalogue() {
+    if (!catalogue_) {
+        catalogue_ = std::make_unique<transcalc::catalogue::Catalogue>(
+            transcalc::catalogue::LoadCatalogue(transcalc::catalogue::UserDataFolder()));
+        if (!catalogue_->messages.empty()) {
+            QStringList lines;
+            for (const std::string& message : catalogue_->messages) {
+                lines << QString::fromStdString(message);
+            }
+            reportError_(lines.join(QLatin1Char('\n')));
+        }
+    }
+    return *catalogue_;
+}
+
+void TForm1::N1CatalogueClick() {
+    const transcalc::CorePictures shown = VisiblePictures();
+    transcalc::CoreKind first = transcalc::CoreKind::Ring;
+    for (const transcalc::CoreKindInfo& info : transcalc::kCoreKinds) {
+        if (shown.Shows(info.kind)) {
+            first = info.kind;
+            break;
+        }
+    }
+    OpenDialog(
+        new CoreCatalogueDialog(Catalogue(), first, separator_, this),
+        [this](const CoreCatalogueDialog& dialog) {
+            const transcalc::catalogue::Core* core = dialog.chosenCore();
+            if (core == nullptr) {
+                return;
+            }
+            // Exactly what the core's menu item does, then its dimensions.
+            switch (core->kind) {
+                case transcalc::CoreKind::Ring:
+                    N1Click();
+                    break;
+                case transcalc::CoreKind::ShapedE:
+                    N2Click();
+                    break;
+                case transcalc::CoreKind::ShapedU:
+                    N11Click();
+                    break;
+            }
+            for (const auto& field : transcalc::catalogue::CoreFieldTexts(*core, separator_)) {
+                FieldEdit(field.field)->setText(QString::fromStdString(field.text));
+            }
+            chosenCore_ = core->name;
+        });
+}
+
+void TForm1::N13MaterialClick() {
+    OpenDialog(new MaterialDialog(Catalogue(), separator_, this),
+               [this](const MaterialDialog& dialog) {
+                   const transcalc::Material* material = dialog.chosenMaterial();
+                   if (material == nullptr) {
+                       return;
+                   }
+                   for (const auto& field :
+                        transcalc::catalogue::MaterialFieldTexts(*material, separator_)) {
+                       FieldEdit(field.field)->setText(QString::fromStdString(field.text));
+                   }
+                   chosenMaterial_ = material->name;
+               });
+}

@@ -1,0 +1,116 @@
+#include "CatalogueDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "Search.h"
+
+namespace {
+
+constexpr int kIndexRole = Qt::UserRole;
+
+}  // namespace
+
+CatalogueDialog::CatalogueDialog(const QString& prefix, const QString& title,
+                                 const QStringList& headers, int firstNumberColumn, QWidget* parent)
+    : QDialog(parent),
+      firstNumberColumn_(firstNumberColumn),
+      filter_(new QLineEdit(this)),
+      list_(new QTreeWidget(this)),
+      extra_(new QVBoxLayout),
+      ok_(nullptr) {
+    setObjectName(prefix + QStringLiteral("Dialog"));
+    setWindowTitle(title);
+    resize(720, 480);
+
+    auto* filterLabel = new QLabel(QStringLiteral("Поиск:"), this);
+    filterLabel->setObjectName(prefix + QStringLiteral("FilterLabel"));
+    filterLabel->setBuddy(filter_);
+    filter_->setObjectName(prefix + QStringLiteral("Filter"));
+    filter_->setClearButtonEnabled(true);
+    filter_->setPlaceholderText(QStringLiteral("часть названия"));
+
+    list_->setObjectName(prefix + QStringLiteral("List"));
+    list_->setHeaderLabels(headers);
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setAlternatingRowColors(true);
+    list_->setAllColumnsShowFocus(true);
+    // Numbers stay beside their right-aligned headings, not at the far edge.
+    list_->header()->setStretchLastSection(false);
+    for (int column = firstNumberColumn_; column < headers.size(); ++column) {
+        list_->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(prefix + QStringLiteral("Buttons"));
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setObjectName(prefix + QStringLiteral("Ok"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(prefix + QStringLiteral("Cancel"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(filter_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filterRow);
+    layout->addWidget(list_);
+    layout->addLayout(extra_);
+    layout->addWidget(buttons);
+
+    connect(filter_, &QLineEdit::textChanged, this, &CatalogueDialog::ApplyFilter);
+    connect(list_, &QTreeWidget::currentItemChanged, this, &CatalogueDialog::UpdateChoice);
+    connect(list_, &QTreeWidget::itemActivated, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+int CatalogueDialog::chosenIndex() const {
+    const QTreeWidgetItem* item = list_->currentItem();
+    return item == nullptr || item->isHidden() ? -1 : item->data(0, kIndexRole).toInt();
+}
+
+void CatalogueDialog::AddRow(const QStringList& columns, int index, std::string filterText) {
+    auto* item = new QTreeWidgetItem(list_, columns);
+    item->setData(0, kIndexRole, index);
+    for (int column = firstNumberColumn_; column < columns.size(); ++column) {
+        item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    filterTexts_.push_back(std::move(filterText));
+}
+
+void CatalogueDialog::FinishRows() {
+    for (int column = 0; column < list_->columnCount(); ++column) {
+        list_->resizeColumnToContents(column);
+    }
+    list_->setCurrentItem(list_->topLevelItem(0));
+    UpdateChoice();
+}
+
+void CatalogueDialog::ApplyFilter(const QString& text) {
+    const std::string part = text.toStdString();
+    QTreeWidgetItem* firstShown = nullptr;
+    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = list_->topLevelItem(row);
+        const bool shown = transcalc::catalogue::ContainsIgnoringCase(filterTexts_[row], part);
+        item->setHidden(!shown);
+        if (shown && firstShown == nullptr) {
+            firstShown = item;
+        }
+    }
+    if (list_->currentItem() == nullptr || list_->currentItem()->isHidden()) {
+        list_->setCurrentItem(firstShown);
+    }
+    UpdateChoice();
+}
+
+void CatalogueDialog::UpdateChoice() {
+    ok_->setEnabled(chosenIndex() >= 0);
+    ChosenChanged();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string_view>
+
+#include "Catalogue.h"
+#include "CatalogueDialog.h"
+
+// The standard cores of the catalogue with the texts their dimension fields
+// take; the kind chosen in the window comes first.
+class CoreCatalogueDialog : public CatalogueDialog {
+    Q_OBJECT
+
+public:
+    CoreCatalogueDialog(const transcalc::catalogue::Catalogue& catalogue,
+                        transcalc::CoreKind firstKind, std::string_view separator, QWidget* parent);
+
+    // The chosen core; nullptr when none is.
+    const transcalc::catalogue::Core* chosenCore() const;
+
+private:
+    const transcalc::catalogue::Catalogue& catalogue_;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Catalogue.h"
+#include "CatalogueDialog.h"
+
+// The materials of the catalogue; under the list, what OK sets in the
+// "Проницаемость" and "dB - Индукция насыщения" fields (at 100 °C).
+class MaterialDialog : public CatalogueDialog {
+    Q_OBJECT
+
+public:
+    MaterialDialog(const transcalc::catalogue::Catalogue& catalogue, std::string_view separator,
+                   QWidget* parent);
+
+    // The chosen material; nullptr when none is.
+    const transcalc::Material* chosenMaterial() const;
+    QLabel* preview() const { return preview_; }
+
+private:
+    void ChosenChanged() override;
+
+    const transcalc::catalogue::Catalogue& catalogue_;
+    std::string separator_;
+    QLabel* preview_;
+};

@@ -1,0 +1,57 @@
+#include "Catalogue.h"
+
+#include <algorithm>
+
+#include "BuiltinText.h"
+
+namespace transcalc::catalogue {
+namespace {
+
+template <typename Entry>
+const Entry* FindByName(const std::vector<Entry>& entries, std::string_view name) {
+    const auto found = std::find_if(entries.begin(), entries.end(),
+                                    [&](const Entry& entry) { return entry.name == name; });
+    return found == entries.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+Catalogue BuiltinCatalogue(Parts parts) {
+    Catalogue catalogue;
+    if (parts.cores) {
+        catalogue.cores = ReadCores(BuiltinCoresText(), kCoresFile, catalogue.messages);
+    }
+    if (parts.materials) {
+        catalogue.materials =
+            ReadMaterials(BuiltinMaterialsText(), kMaterialsFile, catalogue.messages);
+    }
+    if (parts.wires) {
+        catalogue.wires = ReadWires(BuiltinWiresText(), kWiresFile, catalogue.messages);
+    }
+    return catalogue;
+}
+
+Catalogue LoadCatalogue(const std::filesystem::path& userFolder, Parts parts) {
+    Catalogue catalogue = BuiltinCatalogue(parts);
+    AddUserFiles(catalogue, userFolder, parts);
+    return catalogue;
+}
+
+const Catalogue& SharedCatalogue() {
+    static const Catalogue catalogue = LoadCatalogue(UserDataFolder());
+    return catalogue;
+}
+
+const Core* FindCore(const Catalogue& catalogue, std::string_view name) {
+    return FindByName(catalogue.cores, name);
+}
+
+const Material* FindMaterial(const Catalogue& catalogue, std::string_view name) {
+    return FindByName(catalogue.materials, name);
+}
+
+const Wire* FindWire(const Catalogue& catalogue, std::string_view name) {
+    return FindByName(catalogue.wires, name);
+}
+
+}  // namespace transcalc::catalogue

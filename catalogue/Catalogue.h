@@ -1,0 +1,46 @@
+#pragma once
+
+// The catalogue of standard cores, core materials and round wires, free of
+// any window toolkit.
+//
+// How the pieces fit:
+//   Entries      a core (kind and every letter in mm), a wire, the whole
+//                Catalogue and the Parts of it to load; materials are
+//                design/Material.
+//   EntryLines   the tab-separated file format: lines -> entries with a
+//                message per malformed line, entries -> lines.
+//   BuiltinText  the three catalogue files of resources/catalogue, compiled
+//                into the program, so no install path is looked up.
+//   UserFiles    the user's own files in $XDG_DATA_HOME/transcalc, merged over
+//                the built-in entries by name.
+//   FieldTexts   what the input fields take from a core or a material.
+//   Search       the filter of the lists and the names closest to an unknown one.
+//   Catalogue    (this file) loading once on first use, and lookup by name.
+
+#include <filesystem>
+#include <string_view>
+
+#include "Entries.h"
+#include "EntryLines.h"
+#include "FieldTexts.h"
+#include "Search.h"
+#include "UserFiles.h"
+
+namespace transcalc::catalogue {
+
+// The built-in entries alone, of the chosen parts.
+Catalogue BuiltinCatalogue(Parts parts = {});
+
+// The built-in entries with the user files of `userFolder` merged in.
+Catalogue LoadCatalogue(const std::filesystem::path& userFolder, Parts parts = {});
+
+// The catalogue of this run: loaded from UserDataFolder() on the first call,
+// the same object afterwards.
+const Catalogue& SharedCatalogue();
+
+// Exact lookup by name; nullptr when there is no such entry.
+const Core* FindCore(const Catalogue& catalogue, std::string_view name);
+const Material* FindMaterial(const Catalogue& catalogue, std::string_view name);
+const Wire* FindWire(const Catalogue& catalogue, std::string_view name);
+
+}  // namespace transcalc::catalogue

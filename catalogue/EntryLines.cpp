@@ -1,0 +1,323 @@
+#include "EntryLines.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <span>
+#include <utility>
+
+namespace transcalc::catalogue {
+
+const std::string_view kCoresHeader = "# name\tkind\tdimensions in mm, LETTER=value";
+const std::string_view kMaterialsHeader =
+    "# name\tmaker\tcomposition\tinitial permeability at 25 C\tsaturation, C:T ...\t"
+    "Steinmetz ranges, f_min,f_max,k,alpha,beta[,ct0,ct1,ct2] ...";
+const std::string_view kWiresHeader = "# name\tgrade\tconductor diameter, mm\touter diameter, mm";
+
+namespace {
+
+// Why a line was left out.
+struct BadLine {
+    std::string what;
+};
+
+using Columns = std::vector<std::string_view>;
+
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The blank-separated words of a column.
+std::vector<std::string_view> Words(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t start = 0;
+    while ((start = text.find_first_not_of(' ', start)) != std::string_view::npos) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        words.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return words;
+}
+
+std::optional<double> Number(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+double PositiveNumber(std::string_view text, std::string_view what) {
+    const std::optional<double> value = Number(text);
+    if (!value || *value <= 0) {
+        throw BadLine{std::string(what) + " '" + std::string(text) + "' is not a positive number"};
+    }
+    return *value;
+}
+
+// The shortest digits that read back as the value, in fixed notation for
+// magnitudes from 1e-4 to below 1e16 and scientific outside them, as the
+// import script writes them.
+std::string NumberText(double value) {
+    char text[400];
+    const auto scientific =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+    const std::string_view written(text, scientific.ptr);
+    std::size_t digits = written.find('e') + 1;
+    digits += written[digits] == '+' ? 1 : 0;
+    int exponent = 0;
+    std::from_chars(written.data() + digits, written.data() + written.size(), exponent);
+    if (exponent < -4 || exponent >= 16) {
+        return std::string(written);
+    }
+    const auto fixed = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return std::string(text, fixed.ptr);
+}
+
+// Calls visit(part) for each part of `text` between separators.
+template <typename Visit>
+void ForEachPart(std::string_view text, char separator, Visit visit) {
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(separator, start)) != std::string_view::npos;
+         start = end + 1) {
+        visit(text.substr(start, end - start));
+    }
+    visit(text.substr(start));
+}
+
+template <typename Entry, typename ReadLine>
+std::vector<Entry> ReadLines(std::string_view text, std::string_view source, Messages& messages,
+                             ReadLine readLine) {
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
+    std::vector<Entry> entries;
+    entries.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    Columns columns;  // reused, so that a line costs no allocation of its own
+    int number = 0;
+    ForEachPart(text, '\n', [&](std::string_view line) {
+        ++number;
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        if (Trimmed(line).empty() || line.starts_with('#')) {
+            return;
+        }
+        columns.clear();
+        ForEachPart(line, '\t',
+                    [&](std::string_view column) { columns.push_back(Trimmed(column)); });
+        try {
+            if (columns[0].empty()) {
+                throw BadLine{"the name is empty"};
+            }
+            entries.push_back(readLine(columns));
+        } catch (const BadLine& bad) {
+            messages.push_back(std::string(source) + ":" + std::to_string(number) + ": " +
+                               bad.what);
+        }
+    });
+    return entries;
+}
+
+CoreKind KindOf(std::string_view name) {
+    for (const CoreKindInfo& info : kCoreKinds) {
+        if (name == info.cliName) {
+            return info.kind;
+        }
+    }
+    throw BadLine{"unknown kind '" + std::string(name) + "' (ring, e or u)"};
+}
+
+std::string Listed(std::span<const std::string_view> letters) {
+    std::string text;
+    for (std::string_view letter : letters) {
+        text += (text.empty() ? "" : ", ") + std::string(letter);
+    }
+    return text;
+}
+
+Core ReadCore(const Columns& columns) {
+    if (columns.size() < 3) {
+        throw BadLine{"expected a name, a kind and dimensions, separated by tabs"};
+    }
+    Core core{std::string(columns[0]), KindOf(columns[1]), {}};
+    core.dimensions.reserve(columns.size() - 2);
+    for (std::size_t i = 2; i < columns.size(); ++i) {
+        const std::size_t equals = columns[i].find('=');
+        const std::optional<double> value =
+            equals == std::string_view::npos ? std::nullopt : Number(columns[i].substr(equals + 1));
+        if (equals == 0 || !value || *value < 0) {
+            throw BadLine{"'" + std::string(columns[i]) + "' is not LETTER=millimetres"};
+        }
+        const std::string letter(columns[i].substr(0, equals));
+        if (core.Millimetres(letter)) {
+            throw BadLine{"the dimension " + letter + " is given twice"};
+        }
+        core.dimensions.push_back({letter, *value});
+    }
+    const std::span<const std::string_view> required = RequiredLetters(core.kind);
+    for (std::string_view letter : required) {
+        const std::optional<double> value = core.Millimetres(letter);
+        if (!value) {
+            throw BadLine{"the dimension " + std::string(letter) + " is missing (a core of kind " +
+                          std::string(columns[1]) + " needs " + Listed(required) + ")"};
+        }
+        if (*value == 0) {
+            throw BadLine{"the dimension " + std::string(letter) + " must not be 0"};
+        }
+    }
+    if (core.kind == CoreKind::ShapedU && *core.Millimetres("E") >= *core.Millimetres("A")) {
+        throw BadLine{"the window width E must be smaller than the overall width A"};
+    }
+    return core;
+}
+
+std::vector<SaturationPoint> ReadSaturation(std::string_view column) {
+    std::vector<SaturationPoint> points;
+    for (std::string_view word : Words(column)) {
+        const std::size_t colon = word.find(':');
+        const std::optional<double> temperature =
+            colon == std::string_view::npos ? std::nullopt : Number(word.substr(0, colon));
+        const std::optional<double> flux =
+            colon == std::string_view::npos ? std::nullopt : Number(word.substr(colon + 1));
+        if (!temperature || !flux || *flux <= 0) {
+            throw BadLine{"'" + std::string(word) + "' is not CELSIUS:TESLA"};
+        }
+        for (const SaturationPoint& point : points) {
+            if (point.temperature == *temperature) {
+                throw BadLine{"the saturation at " + NumberText(*temperature) +
+                              " C is given twice"};
+            }
+        }
+        points.push_back({*temperature, *flux});
+    }
+    std::sort(points.begin(), points.end(), [](const SaturationPoint& a, const SaturationPoint& b) {
+        return a.temperature < b.temperature;
+    });
+    return points;
+}
+
+std::vector<SteinmetzRange> ReadSteinmetz(std::string_view column) {
+    std::vector<SteinmetzRange> ranges;
+    for (std::string_view word : Words(column)) {
+        std::vector<double> values;
+        std::size_t parts = 0;
+        ForEachPart(word, ',', [&](std::string_view part) {
+            ++parts;
+            if (const std::optional<double> value = Number(part)) {
+                values.push_back(*value);
+            }
+        });
+        if (values.size() != parts || (parts != 5 && parts != 8)) {
+            throw BadLine{"'" + std::string(word) +
+                          "' is not f_min,f_max,k,alpha,beta or f_min,f_max,k,alpha,beta,ct0,ct1,"
+                          "ct2"};
+        }
+        SteinmetzRange range{values[0], values[1], values[2], values[3], values[4]};
+        if (parts == 8) {
+            range.hasTemperatureFactor = true;
+            range.ct0 = values[5];
+            range.ct1 = values[6];
+            range.ct2 = values[7];
+        }
+        ranges.push_back(range);
+    }
+    std::sort(ranges.begin(), ranges.end(), [](const SteinmetzRange& a, const SteinmetzRange& b) {
+        return a.minimumFrequency < b.minimumFrequency;
+    });
+    return ranges;
+}
+
+Material ReadMaterial(const Columns& columns) {
+    if (columns.size() < 4 || columns.size() > 6) {
+        throw BadLine{
+            "expected a name, maker, composition, initial permeability and optionally "
+            "saturation and Steinmetz ranges, separated by tabs"};
+    }
+    Material material;
+    material.name = columns[0];
+    material.maker = columns[1];
+    material.composition = columns[2];
+    material.initialPermeability = PositiveNumber(columns[3], "the initial permeability");
+    if (columns.size() > 4) {
+        material.saturation = ReadSaturation(columns[4]);
+    }
+    if (columns.size() > 5) {
+        material.steinmetz = ReadSteinmetz(columns[5]);
+    }
+    return material;
+}
+
+Wire ReadWire(const Columns& columns) {
+    if (columns.size() != 4) {
+        throw BadLine{"expected a name, grade, conductor and outer diameter, separated by tabs"};
+    }
+    int grade = -1;
+    const auto [end, error] =
+        std::from_chars(columns[1].data(), columns[1].data() + columns[1].size(), grade);
+    if (error != std::errc() || end != columns[1].data() + columns[1].size() || grade < 0) {
+        throw BadLine{"the grade '" + std::string(columns[1]) + "' is not a whole number"};
+    }
+    return Wire{std::string(columns[0]), grade,
+                PositiveNumber(columns[2], "the conductor diameter"),
+                PositiveNumber(columns[3], "the outer diameter")};
+}
+
+}  // namespace
+
+std::vector<Core> ReadCores(std::string_view text, std::string_view source, Messages& messages) {
+    return ReadLines<Core>(text, source, messages, ReadCore);
+}
+
+std::vector<Material> ReadMaterials(std::string_view text, std::string_view source,
+                                    Messages& messages) {
+    return ReadLines<Material>(text, source, messages, ReadMaterial);
+}
+
+std::vector<Wire> ReadWires(std::string_view text, std::string_view source, Messages& messages) {
+    return ReadLines<Wire>(text, source, messages, ReadWire);
+}
+
+std::string CoreLine(const Core& core) {
+    std::string line = core.name + "\t" + std::string(InfoOf(core.kind).cliName);
+    for (const Dimension& dimension : core.dimensions) {
+        line += "\t" + dimension.letter + "=" + NumberText(dimension.millimetres);
+    }
+    return line;
+}
+
+std::string MaterialLine(const Material& material) {
+    std::string line = material.name + "\t" + material.maker + "\t" + material.composition + "\t" +
+                       NumberText(material.initialPermeability) + "\t";
+    for (const SaturationPoint& point : material.saturation) {
+        line += (&point == &material.saturation.front() ? "" : " ") +
+                NumberText(point.temperature) + ":" + NumberText(point.fluxDensity);
+    }
+    line += "\t";
+    for (const SteinmetzRange& range : material.steinmetz) {
+        std::vector<double> values = {range.minimumFrequency, range.maximumFrequency, range.k,
+                                      range.alpha, range.beta};
+        if (range.hasTemperatureFactor) {
+            values.insert(values.end(), {range.ct0, range.ct1, range.ct2});
+        }
+        line += &range == &material.steinmetz.front() ? "" : " ";
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            line += (i == 0 ? "" : ",") + NumberText(values[i]);
+        }
+    }
+    return line;
+}
+
+std::string WireLine(const Wire& wire) {
+    return wire.name + "\t" + std::to_string(wire.grade) + "\t" +
+           NumberText(wire.conductorDiameter) + "\t" + NumberText(wire.outerDiameter);
+}
+
+}  // namespace transcalc::catalogue

@@ -1,0 +1,83 @@
+#include "FieldTexts.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace transcalc::catalogue {
+
+std::string RoundedText(double value, int decimals, std::string_view separator) {
+    // Nine decimals first, so that a datum such as 12.545 rounds as the decimal
+    // number it was written as, not as its binary neighbour 12.54499...
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::fixed, 9);
+    const std::string_view fixed(buffer, result.ptr);
+    const std::size_t point = fixed.find('.');
+    std::string digits =
+        std::string(fixed.substr(0, point)) + std::string(fixed.substr(point + 1, decimals));
+    if (fixed[point + 1 + decimals] >= '5') {
+        std::size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9') {
+            digits[--i] = '0';
+        }
+        if (i == 0) {
+            digits.insert(digits.begin(), '1');
+        } else {
+            ++digits[i - 1];
+        }
+    }
+    std::string whole = digits.substr(0, digits.size() - decimals);
+    std::string fraction = digits.substr(digits.size() - decimals);
+    while (!fraction.empty() && fraction.back() == '0') {
+        fraction.pop_back();
+    }
+    const bool zero = whole.find_first_not_of('0') == std::string::npos && fraction.empty();
+    std::string text = value < 0 && !zero ? "-" + whole : whole;
+    if (!fraction.empty()) {
+        text += std::string(separator) + fraction;
+    }
+    return text;
+}
+
+std::vector<FieldText> CoreFieldTexts(const Core& core, std::string_view separator) {
+    auto mm = [&](std::string_view letter) { return core.Millimetres(letter).value_or(0); };
+    auto text = [&](double value) { return RoundedText(value, 2, separator); };
+    switch (core.kind) {
+        case CoreKind::Ring:
+            return {{Field::Dimension1, text(mm("A"))},
+                    {Field::Dimension2, text(mm("B"))},
+                    {Field::Dimension3, text(mm("C"))}};
+        case CoreKind::ShapedE:
+            return {{Field::Dimension1, text(mm("B"))},
+                    {Field::Dimension2, text(mm("A"))},
+                    {Field::Dimension3, text(mm("F"))},
+                    {Field::Dimension4, text(mm("C"))}};
+        case CoreKind::ShapedU:
+            return {{Field::Dimension1, text(mm("B"))},
+                    {Field::Dimension2, text(mm("A"))},
+                    {Field::Dimension3, text((mm("A") - mm("E")) / 2)},
+                    {Field::Dimension4, text(mm("C"))}};
+    }
+    return {};
+}
+
+std::string PermeabilityText(const Material& material) {
+    return RoundedText(material.initialPermeability, 0, ".");
+}
+
+std::string SaturationText(const Material& material, std::string_view separator) {
+    if (material.saturation.empty()) {
+        return {};
+    }
+    return RoundedText(SaturationAt(material, kFieldSaturationTemperature), 3, separator);
+}
+
+std::vector<FieldText> MaterialFieldTexts(const Material& material, std::string_view separator) {
+    std::vector<FieldText> texts = {{Field::Permeability, PermeabilityText(material)}};
+    if (!material.saturation.empty()) {
+        texts.push_back({Field::SatInduction, SaturationText(material, separator)});
+    }
+    return texts;
+}
+
+}  // namespace transcalc::catalogue

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+#include "Entries.h"
+
+namespace transcalc::catalogue {
+
+// The user's own catalogue files, in the format of the built-in ones.
+inline constexpr std::string_view kCoresFile = "cores.tsv";
+inline constexpr std::string_view kMaterialsFile = "materials.tsv";
+inline constexpr std::string_view kWiresFile = "wires.tsv";
+
+// A user file larger than this is not read.
+inline constexpr std::uintmax_t kUserFileLimit = 4 * 1024 * 1024;
+
+// The folder of the user's catalogue files: $XDG_DATA_HOME/transcalc, else
+// $HOME/.local/share/transcalc; empty when neither variable is set.
+std::filesystem::path UserDataFolder();
+
+// Reads the user files of the folder that exist into the catalogue: an entry
+// with the name of one already there replaces it in its place, any other is
+// added at the end. Every problem becomes a message; nothing is printed.
+// Only the files of the chosen parts are read.
+void AddUserFiles(Catalogue& catalogue, const std::filesystem::path& folder, Parts parts = {});
+
+}  // namespace transcalc::catalogue

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Calculate.h"
+#include "InputField.h"
+
+namespace transcalc::cli {
+
+// What the catalogue options of one command line ask for.
+struct CatalogueChoice {
+    std::optional<std::string> coreName;      // --core-name
+    std::optional<std::string> materialName;  // --material
+    std::optional<std::string> list;          // --list: "cores", "materials" or "wires"
+};
+
+// Which input fields the command line set by an option of their own.
+using TypedFields = std::array<bool, kFieldCount>;
+
+// Takes --core-name, --material or --list into `choice`, reading the option's
+// value through `value`; false for any other option. Throws UsageError.
+bool TakeCatalogueOption(std::string_view name, const std::function<std::string()>& value,
+                         CatalogueChoice& choice);
+
+// Shows the chosen core's picture and fills the fields that the core and the
+// material give, except the typed ones. An unknown name throws UsageError
+// naming the closest entries.
+void ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
+                    CorePictures& cores, std::string_view separator);
+
+// The --list output: the header line and one entry a line in the catalogue
+// file format; cores only of the shown kinds when any is shown.
+std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores);
+
+}  // namespace transcalc::cli

@@ -1,0 +1,85 @@
+#include "Catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace transcalc::catalogue {
+namespace {
+
+// The data holds 434 "t", 94 "e" and 35 "u" shapes; one ring name appears
+// twice (T 76/38/13.6), so 433 distinct rings. 311 materials, two names twice
+// (XFlux 125, DMR95), so 309. 549 round wires.
+TEST(CatalogueTest, HoldsEveryStandardCoreMaterialAndWire) {
+    const Catalogue catalogue = BuiltinCatalogue();
+    EXPECT_TRUE(catalogue.messages.empty());
+    std::map<CoreKind, int> kinds;
+    for (const Core& core : catalogue.cores) {
+        ++kinds[core.kind];
+    }
+    EXPECT_EQ(kinds[CoreKind::Ring], 433);
+    EXPECT_EQ(kinds[CoreKind::ShapedE], 94);
+    EXPECT_EQ(kinds[CoreKind::ShapedU], 35);
+    EXPECT_EQ(catalogue.materials.size(), 309u);
+    EXPECT_EQ(catalogue.wires.size(), 549u);
+
+    std::map<std::string, int> compositions;
+    for (const Material& material : catalogue.materials) {
+        ++compositions[material.composition];
+    }
+    EXPECT_EQ(compositions,
+              (std::map<std::string, int>{
+                  {"amorphous", 2}, {"ferrite", 139}, {"nanocrystalline", 9}, {"powder", 159}}));
+}
+
+TEST(CatalogueTest, FindsByExactName) {
+    const Catalogue catalogue = BuiltinCatalogue();
+    const Core* e25 = FindCore(catalogue, "E 25/13/7");
+    ASSERT_NE(e25, nullptr);
+    EXPECT_EQ(CoreLine(*e25), "E 25/13/7\te\tA=25.05\tB=12.55\tC=7.2\tD=8.95\tE=17.9\tF=7.25");
+    EXPECT_EQ(FindCore(catalogue, "e 25/13/7"), nullptr);
+    EXPECT_EQ(FindCore(catalogue, "E 25/13"), nullptr);
+
+    const Material* n87 = FindMaterial(catalogue, "N87");
+    ASSERT_NE(n87, nullptr);
+    EXPECT_EQ(n87->maker, "TDK");
+    EXPECT_EQ(n87->initialPermeability, 2309);
+    ASSERT_EQ(n87->steinmetz.size(), 3u);
+    EXPECT_EQ(n87->steinmetz[2].minimumFrequency, 300000);
+    EXPECT_EQ(n87->steinmetz[2].maximumFrequency, 10000000);
+
+    const Wire* wire = FindWire(catalogue, "Round 0.5 - Grade 2");
+    ASSERT_NE(wire, nullptr);
+    EXPECT_EQ(WireLine(*wire), "Round 0.5 - Grade 2\t2\t0.5\t0.5555");
+    EXPECT_EQ(FindWire(catalogue, "Round 0.5"), nullptr);
+}
+
+// The rules for the permeability at 25 °C on the awkward curves of the data.
+TEST(CatalogueTest, InitialPermeabilityFromAwkwardCurves) {
+    struct Case {
+        const char* material;
+        double permeability;
+    };
+    const Case cases[] = {
+        {"SMP44", 2313},            // four unlabelled curves: the first one
+        {"Nanoperm 80000", 80036},  // the zero-bias points, at their lowest frequency
+        {"Metglas", 10842},         // the lowest peak flux density, then frequency
+        {"DN15P", 158},             // the curve starts at 27.2 °C: its first value
+        {"DMR95", 3467},            // given twice: the first entry
+        {"XFlux 125", 125},         // a single value
+    };
+    const Catalogue catalogue = BuiltinCatalogue();
+    for (const Case& c : cases) {
+        const Material* material = FindMaterial(catalogue, c.material);
+        ASSERT_NE(material, nullptr) << c.material;
+        EXPECT_EQ(material->initialPermeability, c.permeability) << c.material;
+    }
+}
+
+TEST(CatalogueTest, SharedCatalogueIsLoadedOnce) {
+    EXPECT_EQ(&SharedCatalogue(), &SharedCatalogue());
+    EXPECT_GE(SharedCatalogue().cores.size(), 562u);
+}
+
+}  // namespace
+}  // namespace transcalc::catalogue
