@@ -52,17 +52,7 @@ void TForm1::N1CatalogueClick() {
                 return;
             }
             // Exactly what the core's menu item does, then its dimensions.
-            switch (core->kind) {
-                case transcalc::CoreKind::Ring:
-                    N1Click();
-                    break;
-                case transcalc::CoreKind::ShapedE:
-                    N2Click();
-                    break;
-                case transcalc::CoreKind::ShapedU:
-                    N11Click();
-                    break;
-            }
+            RunCoreCommand(core->kind);
             for (const auto& field : transcalc::catalogue::CoreFieldTexts(*core, separator_)) {
                 FieldEdit(field.field)->setText(QString::fromStdString(field.text));
             }

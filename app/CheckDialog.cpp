@@ -203,3 +203,21 @@ QString CheckDialog::ResultsHtml() const {
     }
     return html + QStringLiteral("</table>");
 }
+
+void CheckDialog::setInputs(const transcalc::CheckInputs& inputs) {
+    temperature_->setValue(inputs.temperature);
+    const auto put = [](QDoubleSpinBox* box, const std::optional<double>& value) {
+        if (box != nullptr) {
+            box->setValue(value.value_or(0));
+        }
+    };
+    put(current_, inputs.dcCurrent);
+    put(ripple_, inputs.ripple);
+    put(frequency_, inputs.frequencyKhz);
+    Recompute();
+}
+
+std::string CheckDialog::materialName() const {
+    const transcalc::Material* material = ChosenMaterial();
+    return material == nullptr ? std::string() : material->name;
+}

@@ -17,6 +17,8 @@ class QLabel;
 // means, and the plot of loss and rise against frequency. Recomputes as its
 // inputs change.
 class CheckDialog : public QDialog {
+    Q_OBJECT
+
 public:
     // materials: the catalogue to choose from; preselected: the name chosen
     // at the start ("без материала" when no material has it).
@@ -25,6 +27,11 @@ public:
                 QWidget* parent = nullptr);
 
     const transcalc::DesignCheck& check() const { return check_; }
+    // The inputs as the dialog holds them now, and puts others in place.
+    transcalc::CheckInputs inputs() const { return Inputs(); }
+    void setInputs(const transcalc::CheckInputs& inputs);
+    // The material chosen; empty for none.
+    std::string materialName() const;
 
 private:
     QWidget* BuildInputs(const QString& preselected);

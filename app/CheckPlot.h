@@ -21,6 +21,8 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
 
 // The plot as a widget of the check dialog.
 class CheckPlot : public QWidget {
+    Q_OBJECT
+
 public:
     explicit CheckPlot(QWidget* parent = nullptr);
 

@@ -96,37 +96,14 @@ void TForm1::OpenDesign(const QString& path) {
 // As the menus would: the core command, the mode command, then the texts.
 void TForm1::ApplyDesign(const transcalc::DesignDocument& design) {
     if (design.core) {
-        switch (*design.core) {
-            case transcalc::CoreKind::Ring:
-                N1Click();
-                break;
-            case transcalc::CoreKind::ShapedE:
-                N2Click();
-                break;
-            case transcalc::CoreKind::ShapedU:
-                N11Click();
-                break;
-        }
+        RunCoreCommand(*design.core);
     } else {
         ShowInputState();
         ShowCorePicture(nullptr);
         ShowDimensions({});
     }
     if (const auto mode = transcalc::ModeOfText(design.mode)) {
-        switch (*mode) {
-            case transcalc::WorkMode::Choke:
-                N3Click();
-                break;
-            case transcalc::WorkMode::Flyback:
-                N4Click();
-                break;
-            case transcalc::WorkMode::SingleEnded:
-                N6Click();
-                break;
-            case transcalc::WorkMode::PushPull:
-                N7Click();
-                break;
-        }
+        RunModeCommand(*mode);
     } else {
         ShowInputState();
         state_.Mode = design.mode;
@@ -136,10 +113,14 @@ void TForm1::ApplyDesign(const transcalc::DesignDocument& design) {
     }
     chosenCore_ = design.catalogueCore;
     chosenMaterial_ = design.material;
-    checkTemperature_ = design.temperature;
-    checkCurrent_ = design.dcCurrent;
-    checkRipple_ = design.ripple;
-    checkFrequency_ = design.checkFrequency;
+    checkInputs_.reset();
+    if (design.temperature || design.dcCurrent || design.ripple || design.checkFrequency) {
+        checkInputs_ = transcalc::CheckInputs{};
+        checkInputs_->temperature = design.temperature.value_or(checkInputs_->temperature);
+        checkInputs_->dcCurrent = design.dcCurrent;
+        checkInputs_->ripple = design.ripple;
+        checkInputs_->frequencyKhz = design.checkFrequency;
+    }
 }
 
 transcalc::DesignDocument TForm1::CurrentDesign() const {
@@ -156,10 +137,12 @@ transcalc::DesignDocument TForm1::CurrentDesign() const {
     design.mode = state_.Mode;
     design.catalogueCore = chosenCore_;
     design.material = chosenMaterial_;
-    design.temperature = checkTemperature_;
-    design.dcCurrent = checkCurrent_;
-    design.ripple = checkRipple_;
-    design.checkFrequency = checkFrequency_;
+    if (checkInputs_) {
+        design.temperature = checkInputs_->temperature;
+        design.dcCurrent = checkInputs_->dcCurrent;
+        design.ripple = checkInputs_->ripple;
+        design.checkFrequency = checkInputs_->frequencyKhz;
+    }
     return design;
 }
 
@@ -189,6 +172,7 @@ transcalc::ReportContent TForm1::CurrentReport() const {
         report.results.push_back(line.toStdString());
     }
     report.resultsRed = results_->Colour() == transcalc::ListColour::Red;
+    AddCheckToReport(report);
     return report;
 }
 

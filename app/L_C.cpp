@@ -129,6 +129,7 @@ void TForm1::ConnectHandlers() {
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(copyResults_, &QAction::triggered, this, &TForm1::CopyResults);
+    connect(ui.BitBtnCheck, &QPushButton::clicked, this, &TForm1::BitBtnCheckClick);
     connect(ui.N13Open, &QAction::triggered, this, &TForm1::N13OpenClick);
     connect(ui.N13Save, &QAction::triggered, this, &TForm1::N13SaveClick);
     connect(ui.N13Report, &QAction::triggered, this, &TForm1::N13ReportClick);
@@ -296,10 +297,14 @@ void TForm1::BitBtn5Click() {
         for (const transcalc::FieldInfo& info : transcalc::kFields) {
             fields[info.field] = FieldEdit(info.field)->text().toStdString();
         }
+        commandRan_ = true;
+        lastCommand_.error.reset();
         transcalc::Calculate(fields, VisiblePictures(), state_, *results_, separator_);
+        lastCommand_.asRead = state_;
         ui_->GroupBox1->show();
         Timer2->start();
     } catch (const std::exception& error) {
+        lastCommand_.error = transcalc::ErrorBoxText(error.what());
         ReportError(error);
     }
 }
@@ -310,6 +315,7 @@ void TForm1::Timer2Timer() {
     } catch (const std::exception& error) {
         // The error box runs an event loop of its own, in which the pass would tick again.
         Timer2->stop();
+        lastCommand_.error = transcalc::ErrorBoxText(error.what());
         ReportError(error);
     }
 }
@@ -391,6 +397,37 @@ void TForm1::N11Click() {
     ShowInputState();
     ShowCorePicture(ui_->BitBtn4);
     ShowShapedDimensions();
+}
+
+void TForm1::RunCoreCommand(transcalc::CoreKind kind) {
+    switch (kind) {
+        case transcalc::CoreKind::Ring:
+            N1Click();
+            return;
+        case transcalc::CoreKind::ShapedE:
+            N2Click();
+            return;
+        case transcalc::CoreKind::ShapedU:
+            N11Click();
+            return;
+    }
+}
+
+void TForm1::RunModeCommand(transcalc::WorkMode mode) {
+    switch (mode) {
+        case transcalc::WorkMode::Choke:
+            N3Click();
+            return;
+        case transcalc::WorkMode::Flyback:
+            N4Click();
+            return;
+        case transcalc::WorkMode::SingleEnded:
+            N6Click();
+            return;
+        case transcalc::WorkMode::PushPull:
+            N7Click();
+            return;
+    }
 }
 
 void TForm1::BitBtn7Click() {

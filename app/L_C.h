@@ -11,6 +11,8 @@
 #include <string_view>
 
 #include "Calculate.h"
+#include "Command.h"
+#include "DesignCheck.h"
 #include "DesignDocument.h"
 #include "DesignState.h"
 #include "ListBoxResults.h"
@@ -93,6 +95,11 @@ public:
     // fills the fields as the user would type them.
     void N1CatalogueClick();
     void N13MaterialClick();
+    // "Проверка": the design check of the results shown.
+    void BitBtnCheckClick();
+    // The design that the check sees: the last "Расчет" once its results
+    // pass has run.
+    transcalc::CheckedDesign CurrentCheckedDesign() const;
 
     const transcalc::DesignState& designState() const { return state_; }
     const std::string& decimalSeparator() const { return separator_; }
@@ -125,8 +132,11 @@ private:
     void ShowVoltageFields(const std::optional<QString>& pulseCaption);
     void ShowTransformerMode(std::string_view mode, const QString& pulseCaption);
     void ShowStoredCoreLayout();
+    void RunCoreCommand(transcalc::CoreKind kind);
+    void RunModeCommand(transcalc::WorkMode mode);
     QLabel* LabelNumber(int number) const;
     void InstallFileDialogs();
+    void AddCheckToReport(transcalc::ReportContent& report) const;
     void ApplyDesign(const transcalc::DesignDocument& design);
     void SetDesignPath(const QString& path);
     QString DesignName() const;
@@ -152,9 +162,11 @@ private:
     std::unique_ptr<transcalc::catalogue::Catalogue> catalogue_;
     std::string chosenCore_;
     std::string chosenMaterial_;
-    // The design check's inputs, kept for the design file.
-    std::optional<double> checkTemperature_;
-    std::optional<double> checkCurrent_;
-    std::optional<double> checkRipple_;
-    std::optional<double> checkFrequency_;
+    // The last "Расчет": the inputs as it read them and its error, for the
+    // design check.
+    transcalc::CommandOutcome lastCommand_;
+    bool commandRan_ = false;
+    // The design check's inputs, once the check has run or a design file
+    // brought them.
+    std::optional<transcalc::CheckInputs> checkInputs_;
 };

@@ -1,0 +1,63 @@
+// "Проверка" on the results panel: the design check of the results shown,
+// and its part of the report.
+
+#include <QPainter>
+
+#include "Catalogue.h"
+#include "CheckDialog.h"
+#include "CheckPlot.h"
+#include "CheckText.h"
+#include "L_C.h"
+#include "ReportContent.h"
+#include "ui_L_C.h"
+
+transcalc::CheckedDesign TForm1::CurrentCheckedDesign() const {
+    // Until its results pass has run, a "Расчет" has left nothing to check.
+    const bool passed = commandRan_ && !state_.ResultsPending && !ui_->GroupBox1->isHidden();
+    const transcalc::ListColour colour =
+        passed ? results_->Colour() : transcalc::ListColour::Default;
+    return transcalc::CheckedDesignOf(lastCommand_, colour, state_, VisiblePictures());
+}
+
+// The dialog keeps the window modal while open; its inputs and material stay
+// with the design when it closes.
+void TForm1::BitBtnCheckClick() {
+    const transcalc::catalogue::Catalogue& catalogue = Catalogue();
+    auto* dialog = new CheckDialog(CurrentCheckedDesign(), catalogue.materials,
+                                   QString::fromStdString(chosenMaterial_),
+                                   QString::fromStdString(separator_), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (checkInputs_) {
+        dialog->setInputs(*checkInputs_);
+    }
+    connect(dialog, &QDialog::finished, this, [this, dialog] {
+        checkInputs_ = dialog->inputs();
+        chosenMaterial_ = dialog->materialName();
+    });
+    dialog->open();
+}
+
+// Once the check has run, the report shows it for the results it prints.
+void TForm1::AddCheckToReport(transcalc::ReportContent& report) const {
+    if (!checkInputs_) {
+        return;
+    }
+    const transcalc::CheckedDesign design = CurrentCheckedDesign();
+    const transcalc::Material* material =
+        chosenMaterial_.empty() ? nullptr
+                                : transcalc::catalogue::FindMaterial(
+                                      transcalc::catalogue::SharedCatalogue(), chosenMaterial_);
+    const transcalc::DesignCheck check = transcalc::RunDesignCheck(design, material, *checkInputs_);
+    report.checkLines = transcalc::CheckTextLines(check, separator_);
+    if (check.nothingToCheck) {
+        return;
+    }
+    CheckPlotData plot;
+    plot.curve = transcalc::SweepCheck(design, material, *checkInputs_);
+    plot.decimalSeparator = separator_;
+    if (!plot.curve.points.empty()) {
+        report.checkPlot = [plot](QPainter& painter, const QRectF& area) {
+            PaintCheckPlot(painter, area, plot);
+        };
+    }
+}

@@ -1,0 +1,132 @@
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <cstdlib>
+
+#include "CheckDialog.h"
+#include "CoreCatalogueDialog.h"
+#include "MaterialDialog.h"
+#include "ReportContent.h"
+#include "WindowFixture.h"
+
+namespace {
+
+// The window with an empty user catalogue, so that only the built-in one counts.
+class CheckWindowTest : public WindowTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dataHome_.isValid());
+        setenv("XDG_DATA_HOME", QFile::encodeName(dataHome_.path()).constData(), 1);
+        WindowTest::SetUp();
+    }
+    void TearDown() override {
+        form.reset();
+        unsetenv("XDG_DATA_HOME");
+    }
+
+    template <typename Dialog>
+    void Pick(const char* item, const QString& name) {
+        Find<QAction>(QString::fromLatin1(item))->trigger();
+        auto* dialog = form->findChild<Dialog*>();
+        ASSERT_NE(dialog, nullptr);
+        dialog->filter()->setText(name);
+        const QList<QTreeWidgetItem*> rows = dialog->list()->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(rows.size(), 1);
+        dialog->list()->setCurrentItem(rows.first());
+        dialog->okButton()->click();
+    }
+
+    // A push-pull forward transformer on E 25/13/7 in N87 at 50 kHz.
+    void DesignPushPull(const char* db) {
+        form->N7Click();
+        Pick<CoreCatalogueDialog>("N1Catalogue", QStringLiteral("E 25/13/7"));
+        Pick<MaterialDialog>("N13Material", QStringLiteral("N87"));
+        Edit(6)->setText(QStringLiteral("50"));
+        Edit(7)->setText(QStringLiteral("300"));
+        Edit(8)->setText(QStringLiteral("12"));
+        Edit(9)->setText(QString::fromLatin1(db));
+        form->BitBtn5Click();
+        form->Timer2Timer();
+    }
+
+    // "Проверка", as the user presses it; the dialog stays open.
+    CheckDialog* OpenCheck() {
+        Find<QPushButton>(QStringLiteral("BitBtnCheck"))->click();
+        return form->findChild<CheckDialog*>();
+    }
+
+    // Closes the dialog and lets it go, as the event loop would.
+    static void Close(CheckDialog* dialog) {
+        dialog->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private:
+    QTemporaryDir dataHome_;
+};
+
+TEST_F(CheckWindowTest, LoweringTheInductionTurnsANegativeMarginPositive) {
+    DesignPushPull("0,45");
+    CheckDialog* hot = OpenCheck();
+    ASSERT_NE(hot, nullptr);
+    ASSERT_FALSE(hot->check().nothingToCheck.has_value());
+    EXPECT_EQ(hot->check().material, "N87");
+    EXPECT_EQ(hot->check().temperature, 100);
+    ASSERT_TRUE(hot->check().margin && hot->check().coreLoss && hot->check().temperatureRise);
+    EXPECT_LT(*hot->check().margin, 0);
+    const double hotLoss = *hot->check().coreLoss;
+    Close(hot);
+
+    DesignPushPull("0,3");
+    CheckDialog* cool = OpenCheck();
+    ASSERT_NE(cool, nullptr);
+    ASSERT_TRUE(cool->check().margin && cool->check().coreLoss);
+    EXPECT_GT(*cool->check().margin, 0);
+    EXPECT_LT(*cool->check().coreLoss, hotLoss);
+    Close(cool);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(CheckWindowTest, TheButtonSitsOnTheResultsPanelBelowInput) {
+    const QWidget* check = Widget(QStringLiteral("BitBtnCheck"));
+    const QWidget* input = Widget(QStringLiteral("BitBtn7"));
+    EXPECT_EQ(check->parentWidget(), Widget(QStringLiteral("GroupBox1")));
+    EXPECT_EQ(check->x(), input->x());
+    EXPECT_GT(check->y(), input->y() + input->height());
+}
+
+TEST_F(CheckWindowTest, ResultsStillPendingLeaveNothingToCheck) {
+    FillRingChoke();
+    form->BitBtn5Click();  // the results pass has not ticked yet
+    CheckDialog* dialog = OpenCheck();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->check().nothingToCheck, transcalc::kNoDesignYet);
+    Close(dialog);
+}
+
+TEST_F(CheckWindowTest, TheCheckStaysWithTheDesignAndItsReport) {
+    DesignPushPull("0,3");
+    CheckDialog* dialog = OpenCheck();
+    ASSERT_NE(dialog, nullptr);
+    transcalc::CheckInputs inputs;
+    inputs.temperature = 80;
+    dialog->setInputs(inputs);
+    Close(dialog);
+
+    const transcalc::DesignDocument design = form->CurrentDesign();
+    EXPECT_EQ(design.material, "N87");
+    EXPECT_EQ(design.catalogueCore, "E 25/13/7");
+    EXPECT_EQ(design.temperature, 80);
+
+    const transcalc::ReportContent report = form->CurrentReport();
+    ASSERT_FALSE(report.checkLines.empty());
+    EXPECT_TRUE(static_cast<bool>(report.checkPlot));
+    // The next check starts from what the last one was given.
+    CheckDialog* again = OpenCheck();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->check().temperature, 80);
+    Close(again);
+}
+
+}  // namespace
