@@ -20,7 +20,7 @@ void OpenDialog(Dialog* dialog, Accepted accepted) {
 
 }  // namespace
 
-const transcalc::catalogue::Catalogue& TForm1::Catalogue() {
+const transcalc::catalogue::Catalogue& TForm1::Catalogue() const {
     if (!catalogue_) {
         catalogue_ = std::make_unique<transcalc::catalogue::Catalogue>(
             transcalc::catalogue::LoadCatalogue(transcalc::catalogue::UserDataFolder()));

@@ -1,12 +1,9 @@
 // "Проверка" on the results panel: the design check of the results shown,
 // and its part of the report.
 
-#include <QPainter>
-
 #include "Catalogue.h"
 #include "CheckDialog.h"
-#include "CheckPlot.h"
-#include "CheckText.h"
+#include "CheckReport.h"
 #include "L_C.h"
 #include "ReportContent.h"
 #include "ui_L_C.h"
@@ -42,22 +39,9 @@ void TForm1::AddCheckToReport(transcalc::ReportContent& report) const {
     if (!checkInputs_) {
         return;
     }
-    const transcalc::CheckedDesign design = CurrentCheckedDesign();
     const transcalc::Material* material =
         chosenMaterial_.empty() ? nullptr
-                                : transcalc::catalogue::FindMaterial(
-                                      transcalc::catalogue::SharedCatalogue(), chosenMaterial_);
-    const transcalc::DesignCheck check = transcalc::RunDesignCheck(design, material, *checkInputs_);
-    report.checkLines = transcalc::CheckTextLines(check, separator_);
-    if (check.nothingToCheck) {
-        return;
-    }
-    CheckPlotData plot;
-    plot.curve = transcalc::SweepCheck(design, material, *checkInputs_);
-    plot.decimalSeparator = separator_;
-    if (!plot.curve.points.empty()) {
-        report.checkPlot = [plot](QPainter& painter, const QRectF& area) {
-            PaintCheckPlot(painter, area, plot);
-        };
-    }
+                                : transcalc::catalogue::FindMaterial(Catalogue(), chosenMaterial_);
+    transcalc::AddCheckToReport(report, CurrentCheckedDesign(), material, *checkInputs_,
+                                separator_);
 }

@@ -144,7 +144,7 @@ private:
     QLineEdit* FieldEdit(transcalc::Field field) const;
     // The catalogue, read when a dialog first needs it; the problems of the
     // user's files reach the error reporter then, once.
-    const transcalc::catalogue::Catalogue& Catalogue();
+    const transcalc::catalogue::Catalogue& Catalogue() const;
 
     std::unique_ptr<Ui::TForm1> ui_;
     QTimer* Timer1;
@@ -159,7 +159,7 @@ private:
     PrinterSetup setUpPrinter_;
     QString classicTitle_;
     QString designPath_;
-    std::unique_ptr<transcalc::catalogue::Catalogue> catalogue_;
+    mutable std::unique_ptr<transcalc::catalogue::Catalogue> catalogue_;
     std::string chosenCore_;
     std::string chosenMaterial_;
     // The last "Расчет": the inputs as it read them and its error, for the

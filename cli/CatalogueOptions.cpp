@@ -15,7 +15,8 @@ const catalogue::Catalogue& RunCatalogue(const CatalogueChoice& choice) {
         catalogue::Catalogue catalogue = catalogue::LoadCatalogue(
             catalogue::UserDataFolder(),
             {choice.coreName || choice.list == "cores",
-             choice.materialName || choice.list == "materials", choice.list == "wires"});
+             choice.materialName || choice.list == "materials" || choice.forCheck,
+             choice.list == "wires"});
         for (const std::string& message : catalogue.messages) {
             std::fprintf(stderr, "transcalc-cli: %s\n", message.c_str());
         }
@@ -81,6 +82,15 @@ void ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
         }
         SetUntyped(catalogue::MaterialFieldTexts(*material, separator), typed, fields);
     }
+}
+
+const Material& CheckMaterial(const CatalogueChoice& choice, const std::string& name) {
+    const catalogue::Catalogue& known = RunCatalogue(choice);
+    const Material* material = catalogue::FindMaterial(known, name);
+    if (material == nullptr) {
+        throw UsageError(Unknown("material", name, known.materials));
+    }
+    return *material;
 }
 
 std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores) {

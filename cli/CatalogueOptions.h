@@ -8,6 +8,7 @@
 
 #include "Calculate.h"
 #include "InputField.h"
+#include "Material.h"
 
 namespace transcalc::cli {
 
@@ -16,6 +17,7 @@ struct CatalogueChoice {
     std::optional<std::string> coreName;      // --core-name
     std::optional<std::string> materialName;  // --material
     std::optional<std::string> list;          // --list: "cores", "materials" or "wires"
+    bool forCheck = false;                    // the design check wants a material
 };
 
 // Which input fields the command line set by an option of their own.
@@ -31,6 +33,10 @@ bool TakeCatalogueOption(std::string_view name, const std::function<std::string(
 // naming the closest entries.
 void ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
                     CorePictures& cores, std::string_view separator);
+
+// The material of the design check by its exact name. An unknown name throws
+// UsageError naming the closest entries.
+const Material& CheckMaterial(const CatalogueChoice& choice, const std::string& name);
 
 // The --list output: the header line and one entry a line in the catalogue
 // file format; cores only of the shown kinds when any is shown.

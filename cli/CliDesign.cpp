@@ -91,9 +91,15 @@ bool WriteReport(const CliOptions& options, const std::string& designText) {
                      options.design.report.c_str(), kReportProgram);
         return false;
     }
-    std::vector<std::string> arguments = {
-        program,    "--separator",        options.separator, "--name", DesignName(options.design),
-        "--output", options.design.report};
+    std::vector<std::string> arguments = {program,
+                                          "--separator",
+                                          options.separator,
+                                          "--name",
+                                          DesignName(options.design),
+                                          "--output",
+                                          options.design.report,
+                                          "--check",
+                                          options.check.run ? "yes" : "no"};
     std::vector<std::string> environment = ReportEnvironment();
     const auto pointers = [](std::vector<std::string>& texts) {
         std::vector<char*> list;
@@ -172,6 +178,10 @@ CliOptions StartFrom(const std::string& designPath) {
         options.design.coreFromFile = true;
     }
     options.mode = document.mode;
+    options.check.temperature = document.temperature;
+    options.check.current = document.dcCurrent;
+    options.check.ripple = document.ripple;
+    options.check.frequencyKhz = document.checkFrequency;
     return options;
 }
 
@@ -179,6 +189,16 @@ DesignDocument DocumentOf(const CliOptions& options) {
     DesignDocument document = options.design.document;
     document.fields = options.fields;
     document.mode = options.mode;
+    if (options.catalogue.coreName) {
+        document.catalogueCore = *options.catalogue.coreName;
+    }
+    if (options.catalogue.materialName) {
+        document.material = *options.catalogue.materialName;
+    }
+    document.temperature = options.check.temperature;
+    document.dcCurrent = options.check.current;
+    document.ripple = options.check.ripple;
+    document.checkFrequency = options.check.frequencyKhz;
     document.core.reset();
     for (const CoreKindInfo& info : kCoreKinds) {
         if (!options.cores.Shows(info.kind)) {

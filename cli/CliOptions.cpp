@@ -151,11 +151,13 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
             inlineValue = std::string(name.substr(equals + 1));
             name = name.substr(0, equals);
         }
-        if (name == "json" || name == "help") {
+        if (name == "json" || name == "help" || name == "check") {
             if (inlineValue) {
                 throw UsageError("--" + std::string(name) + " takes no value");
             }
-            (name == "json" ? options.json : options.help) = true;
+            (name == "json"   ? options.json
+             : name == "help" ? options.help
+                              : options.check.run) = true;
             continue;
         }
         auto value = [&]() -> std::string {
@@ -181,6 +183,7 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
                 throw UsageError("--separator takes \",\" or \".\", not '" + separator + "'");
             }
         } else if (TakeCatalogueOption(name, value, options.catalogue)) {
+        } else if (TakeCheckOption(name, value, options.check)) {
         } else if (!TakeDesignOption(name, value, options.design)) {
             bool known = false;
             for (const FieldOption& field : kFieldOptions) {
@@ -197,6 +200,7 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
         }
     }
     options.separator = separator.empty() ? SystemDecimalSeparator() : separator;
+    options.catalogue.forCheck = options.check.run;
     ApplyCatalogue(options.catalogue, typed, options.fields, options.cores, options.separator);
     return options;
 }
@@ -214,6 +218,9 @@ CliOptions ParseCommandLine(int argc, const char* const argv[]) {
     }
     if (!options.design.save.empty() || !options.design.report.empty()) {
         DocumentOf(options);  // refuses what a design cannot hold
+    }
+    if (options.check.run) {
+        InputsOf(options.check);  // refuses inputs the check cannot use
     }
     return options;
 }

@@ -10,6 +10,8 @@
 //   CliDesign   --design, --save-design and --report: a design file as the
 //               starting inputs, the inputs saved as one, and the PDF report
 //               through the transcalc-report program (which holds the Qt)
+//   CliCheck    --check and its inputs: the design check after the results,
+//               as lines or as the "check" object of the JSON
 //   CliReport   the results list, its colour, the error and the design state
 //               -> plain lines or one JSON object, and the exit status
 //   main        Calculate, then one results pass, through design/
@@ -20,6 +22,7 @@
 
 #include "Calculate.h"
 #include "CatalogueOptions.h"
+#include "CliCheck.h"
 #include "CliDesign.h"
 
 namespace transcalc::cli {
@@ -33,6 +36,7 @@ struct CliOptions {
     bool json = false;
     bool help = false;
     DesignFileOptions design;
+    CheckOptions check;
 };
 
 // A command line that cannot be run; what() names the bad option.
@@ -48,7 +52,8 @@ CliOptions ParseCommandLine(int argc, const char* const argv[]);
 // The decimal separator of the user's regional settings, "," or ".".
 std::string SystemDecimalSeparator();
 
-// The usage: kUsage, kDesignUsage (CliDesign.h), then kUsageEnd.
+// The usage: kUsage, kCheckUsage (CliCheck.h), kDesignUsage (CliDesign.h),
+// then kUsageEnd.
 extern const char* const kUsage;
 extern const char* const kUsageEnd;
 

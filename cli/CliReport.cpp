@@ -58,7 +58,7 @@ int ExitStatus(const RunReport& report) {
     return report.list.colour == ListColour::Red ? kExitRed : kExitNormal;
 }
 
-std::string ToJson(const RunReport& report) {
+std::string ToJson(const RunReport& report, const std::optional<std::string>& checkJson) {
     std::string out = "{\"lines\": [";
     for (std::size_t i = 0; i < report.list.lines.size(); ++i) {
         if (i > 0) {
@@ -88,7 +88,12 @@ std::string ToJson(const RunReport& report) {
     out += s.ResultsPending ? "true" : "false";
     out += ", \"Mode\": ";
     AppendJsonString(out, s.Mode);
-    out += "}}\n";
+    out += '}';
+    if (checkJson) {
+        out += ", \"check\": ";
+        out += *checkJson;
+    }
+    out += "}\n";
     return out;
 }
 

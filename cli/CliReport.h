@@ -25,6 +25,7 @@ inline constexpr int kExitUsage = 64;
 int ExitStatus(const RunReport& report);
 
 // One JSON object: lines, colour, error and every design value.
-std::string ToJson(const RunReport& report);
+// With the design check, its object "check" follows the state.
+std::string ToJson(const RunReport& report, const std::optional<std::string>& checkJson = {});
 
 }  // namespace transcalc::cli

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "CheckText.h"
 #include "CliOptions.h"
 #include "CliReport.h"
 #include "Design.h"
@@ -15,6 +16,14 @@ cli::RunReport Run(const cli::CliOptions& options) {
     report.outcome =
         RunCommand(options.fields, options.cores, report.state, report.list, options.separator);
     return report;
+}
+
+// The material of the check: the one named on the command line, else the
+// one the design file names.
+const Material* CheckMaterialOf(const cli::CliOptions& options) {
+    const std::string name =
+        options.catalogue.materialName.value_or(options.design.document.material);
+    return name.empty() ? nullptr : &cli::CheckMaterial(options.catalogue, name);
 }
 
 }  // namespace
@@ -33,6 +42,7 @@ int main(int argc, char* argv[]) {
     }
     if (options.help) {
         std::fputs(cli::kUsage, stdout);
+        std::fputs(cli::kCheckUsage, stdout);
         std::fputs(cli::kDesignUsage, stdout);
         std::fputs(cli::kUsageEnd, stdout);
         return cli::kExitNormal;
@@ -43,12 +53,33 @@ int main(int argc, char* argv[]) {
     }
 
     const cli::RunReport report = Run(options);
+    std::optional<DesignCheck> check;
+    if (options.check.run) {
+        try {
+            check = cli::RunCheck(report, options.cores, CheckMaterialOf(options),
+                                  cli::InputsOf(options.check));
+        } catch (const cli::UsageError& error) {
+            std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
+            return cli::kExitUsage;
+        }
+    }
     if (options.json) {
-        std::fputs(cli::ToJson(report).c_str(), stdout);
+        std::optional<std::string> checkJson;
+        if (check) {
+            checkJson = cli::CheckJson(*check);
+        }
+        std::fputs(cli::ToJson(report, checkJson).c_str(), stdout);
     } else {
         for (const std::string& line : report.list.lines) {
             std::fputs(line.c_str(), stdout);
             std::fputc('\n', stdout);
+        }
+        if (check) {
+            std::fputc('\n', stdout);
+            for (const std::string& line : CheckTextLines(*check, options.separator)) {
+                std::fputs(line.c_str(), stdout);
+                std::fputc('\n', stdout);
+            }
         }
         if (report.outcome.error) {
             std::fflush(stdout);

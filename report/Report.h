@@ -8,6 +8,8 @@
 //   ReportContent  what a page shows, as plain texts (no Qt): built from a
 //                  design file and one run of the core, or by the window from
 //                  what it shows.
+//   CheckReport    the design check's lines and plot on the page
+//                  (CheckPlotPainting draws the plot, for the dialog too).
 //   Report         paints a ReportContent on a PDF or a printer page, in the
 //                  Liberation fonts, the texts selectable and searchable.
 //   main           transcalc-report: the design on standard input, the PDF

@@ -78,7 +78,7 @@ ReportContent ReportInputsOf(const DesignDocument& document, std::string name, s
 }
 
 ReportContent ReportOf(const DesignDocument& document, std::string name, std::string date,
-                       DecimalSeparator separator) {
+                       DecimalSeparator separator, CheckedDesign* checked) {
     ReportContent content = ReportInputsOf(document, std::move(name), std::move(date), separator);
     RecordedList list;
     DesignState state;
@@ -88,6 +88,9 @@ ReportContent ReportOf(const DesignDocument& document, std::string name, std::st
     content.results = std::move(list.lines);
     content.resultsRed = list.colour == ListColour::Red;
     content.error = outcome.error.value_or("");
+    if (checked != nullptr) {
+        *checked = CheckedDesignOf(outcome, list.colour, state, cores);
+    }
     return content;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "DesignCheck.h"
 #include "DesignDocument.h"
 #include "NumberText.h"
 
@@ -44,7 +45,8 @@ ReportContent ReportInputsOf(const DesignDocument& document, std::string name, s
 
 // The same with the results of one "Расчет" on a freshly started window:
 // the list's lines, red or not, and the error box text if there was one.
+// checked, when given, receives the design that the design check sees.
 ReportContent ReportOf(const DesignDocument& document, std::string name, std::string date,
-                       DecimalSeparator separator);
+                       DecimalSeparator separator, CheckedDesign* checked = nullptr);
 
 }  // namespace transcalc

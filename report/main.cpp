@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "Catalogue.h"
+#include "CheckReport.h"
 #include "DesignDocument.h"
 #include "Report.h"
 
@@ -23,6 +25,7 @@ struct Arguments {
     std::string separator;
     std::string name;
     std::string output;
+    std::string check = "no";  // "yes": the page shows the design check
 };
 
 bool ParseArguments(int argc, char* argv[], Arguments& arguments) {
@@ -31,6 +34,7 @@ bool ParseArguments(int argc, char* argv[], Arguments& arguments) {
         std::string* value = option == "--separator" ? &arguments.separator
                              : option == "--name"    ? &arguments.name
                              : option == "--output"  ? &arguments.output
+                             : option == "--check"   ? &arguments.check
                                                      : nullptr;
         if (value == nullptr) {
             return false;
@@ -38,7 +42,22 @@ bool ParseArguments(int argc, char* argv[], Arguments& arguments) {
         *value = argv[i + 1];
     }
     return argc % 2 == 1 && (arguments.separator == "," || arguments.separator == ".") &&
-           !arguments.output.empty();
+           !arguments.output.empty() && (arguments.check == "yes" || arguments.check == "no");
+}
+
+// The check's inputs and material as the design keeps them.
+void AddCheck(const transcalc::DesignDocument& document, const transcalc::CheckedDesign& design,
+              const std::string& separator, transcalc::ReportContent& content) {
+    transcalc::CheckInputs inputs;
+    inputs.temperature = document.temperature.value_or(inputs.temperature);
+    inputs.dcCurrent = document.dcCurrent;
+    inputs.ripple = document.ripple;
+    inputs.frequencyKhz = document.checkFrequency;
+    const transcalc::Material* material =
+        document.material.empty() ? nullptr
+                                  : transcalc::catalogue::FindMaterial(
+                                        transcalc::catalogue::SharedCatalogue(), document.material);
+    transcalc::AddCheckToReport(content, design, material, inputs, separator);
 }
 
 }  // namespace
@@ -46,8 +65,10 @@ bool ParseArguments(int argc, char* argv[], Arguments& arguments) {
 int main(int argc, char* argv[]) {
     Arguments arguments;
     if (!ParseArguments(argc, argv, arguments)) {
-        std::fputs("Usage: transcalc-report --separator , --name NAME --output FILE.pdf < design\n",
-                   stderr);
+        std::fputs(
+            "Usage: transcalc-report --separator , --name NAME --output FILE.pdf "
+            "[--check yes] < design\n",
+            stderr);
         return kExitUsage;
     }
     const std::string text{std::istreambuf_iterator<char>(std::cin),
@@ -58,9 +79,13 @@ int main(int argc, char* argv[]) {
             transcalc::ParseDesignText(text, "standard input");
         const std::string date =
             QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
-        transcalc::WriteReportPdf(
-            transcalc::ReportOf(document, arguments.name, date, arguments.separator),
-            QString::fromStdString(arguments.output));
+        transcalc::CheckedDesign checked;
+        transcalc::ReportContent content =
+            transcalc::ReportOf(document, arguments.name, date, arguments.separator, &checked);
+        if (arguments.check == "yes") {
+            AddCheck(document, checked, arguments.separator, content);
+        }
+        transcalc::WriteReportPdf(content, QString::fromStdString(arguments.output));
     } catch (const std::runtime_error& error) {
         std::fprintf(stderr, "transcalc-report: %s\n", error.what());
         return kExitError;

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -532,6 +533,139 @@ TEST(CliHelpTest, PrintsTheUsage) {
     EXPECT_NE(run.out.find("--overshoot TEXT             Edit12"), std::string::npos);
     EXPECT_NE(run.out.find("  --core-name NAME  a core of the catalogue by its exact name"),
               std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The number after "key": in one JSON object of the command line; NaN for null.
+double JsonNumber(const std::string& json, const std::string& key) {
+    const std::size_t at = json.find("\"" + key + "\": ");
+    if (at == std::string::npos) {
+        ADD_FAILURE() << "no key " << key;
+        return 0;
+    }
+    const char* start = json.c_str() + at + key.size() + 4;
+    return std::string_view(start, 4) == "null" ? std::nan("") : std::strtod(start, nullptr);
+}
+
+// A push-pull transformer on E 25/13/7 in N87 at 50 kHz, dB 0.3 T.
+const std::vector<std::string> kPushPull = {
+    "--separator", ",",         "--core-name", "E 25/13/7", "--material", "N87",
+    "--mode",      "push-pull", "--freq",      "50",        "--vin",      "300",
+    "--vout",      "12",        "--db",        "0.3",       "--check"};
+
+std::vector<std::string> With(std::vector<std::string> arguments,
+                              std::initializer_list<std::string> more) {
+    arguments.insert(arguments.end(), more);
+    return arguments;
+}
+
+TEST(CliCheckTest, PrintsTheCheckAfterTheResults) {
+    const CliRun run = RunCli(kPushPull);
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::size_t results = run.out.find("Минимально-возиожная частота =");
+    const std::size_t check = run.out.find("\nМатериал=N87\n");
+    ASSERT_NE(results, std::string::npos);
+    ASSERT_NE(check, std::string::npos);
+    EXPECT_LT(results, check);
+    EXPECT_NE(run.out.find("Индукция насыщения при 100 °C=0,390 Тл\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("Запас до насыщения="), std::string::npos);
+}
+
+// The object holds the formulas' values: the swing of half a period at the
+// whole turns, the peak half of it, the loss over the core's volume, the rise
+// by the makers' law and the skin depth of copper at 100 °C.
+TEST(CliCheckTest, TheCheckObjectFollowsTheFormulas) {
+    const CliRun run = RunCli(With(kPushPull, {"--json"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string& json = run.out;
+    const double area = JsonNumber(json, "CoreArea") * 1e-4;
+    const double path = JsonNumber(json, "PathLength") * 1e-2;
+    const double turns = JsonNumber(json, "TurnsPrimary");
+    const double frequency = 50e3;
+    const double swing = 300 * (0.5 / frequency) / (turns * area);
+    const double loss = JsonNumber(json, "loss_density") * area * path;
+    const double surfaceCm2 = JsonNumber(json, "surface") * 1e4;
+    const double resistivity = 1.724e-8 * (1 + 0.00393 * (100 - 20));
+    const double mu0 = 4e-7 * 3.14159265358979323846;
+    const struct {
+        const char* key;
+        double expected;
+    } cases[] = {
+        {"frequency", frequency},
+        {"flux_swing", swing},
+        {"flux_peak", swing / 2},
+        {"margin", 1 - (swing / 2) / JsonNumber(json, "bsat")},
+        {"core_loss", loss},
+        {"temperature_rise", std::pow(loss * 1000 / surfaceCm2, 0.833)},
+        {"skin_depth", std::sqrt(resistivity / (3.14159265358979323846 * frequency * mu0))},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(JsonNumber(json, c.key), c.expected, 1e-9 * std::fabs(c.expected)) << c.key;
+    }
+    // Ш-shaped pair: the box of height 2·H1, width H2 and depth L2.
+    const double h1 = 1.255, h2 = 2.505, l2 = 0.72;  // cm, as the catalogue gives E 25/13/7
+    EXPECT_NEAR(surfaceCm2, 2 * (2 * h1 * h2 + 2 * h1 * l2 + h2 * l2), 1e-9 * surfaceCm2);
+    EXPECT_TRUE(std::isnan(JsonNumber(json, "strands")));
+}
+
+TEST(CliCheckTest, BadCheckInputsAreUsageErrors) {
+    const struct {
+        std::vector<std::string> more;
+        const char* message;
+    } cases[] = {
+        {{"--current", "-1"}, "current"},
+        {{"--ripple", "1"}, "ripple"},
+        {{"--check-freq", "-5"}, "frequency"},
+        {{"--temperature", "hot"}, "--temperature takes a number, not 'hot'"},
+        {{"--material", "N87x"}, "no material 'N87x' in the catalogue; closest:"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = kPushPull;
+        arguments.insert(arguments.end(), c.more.begin(), c.more.end());
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.status, 64) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "") << c.message;
+    }
+}
+
+TEST(CliCheckTest, ARedListHasNothingToCheck) {
+    const CliRun run =
+        RunCli({"--core", "ring", "--mode", "choke", "--d1", "20", "--check", "--json"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(run.out.find("\"check\": {\"frequency\": null, \"flux_swing\": null"),
+              std::string::npos)
+        << run.out;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CliCheckTest, TheReportShowsTheCheckThatRan) {
+    char folder[] = "/tmp/cli-check-report-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string pdf = std::string(folder) + "/check.pdf";
+    const CliRun run = RunCli(With(kPushPull, {"--report", pdf}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    const CliRun text = [&] {
+        FILE* pipe = popen(("pdftotext '" + pdf + "' -").c_str(), "r");
+        CliRun result;
+        char buffer[4096];
+        for (std::size_t n; pipe != nullptr && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            result.out.append(buffer, n);
+        }
+        result.status = pipe == nullptr ? -1 : pclose(pipe);
+        return result;
+    }();
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("Проверка расчета"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Запас до насыщения=23,2 %"), std::string::npos) << text.out;
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

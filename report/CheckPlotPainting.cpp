@@ -1,0 +1,215 @@
+#include "CheckPlotPainting.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "NumberText.h"
+
+namespace {
+
+const QColor kLossColour{0x1f, 0x4e, 0xa8};
+const QColor kRiseColour{0xc0, 0x39, 0x2b};
+const QColor kGridColour{0xdd, 0xdd, 0xdd};
+
+// A logarithmic axis from low to high (both positive) onto pixels.
+struct LogAxis {
+    double low, high;
+    double from, to;  // pixel positions of low and high
+
+    double operator()(double value) const {
+        const double share = std::log10(value / low) / std::log10(high / low);
+        return from + share * (to - from);
+    }
+};
+
+// Tick values 1, 2 and 5 times the powers of ten inside [low, high]; only
+// the powers of ten when those alone are enough.
+std::vector<double> LogTicks(double low, double high) {
+    std::vector<double> all, decades;
+    for (int power = static_cast<int>(std::floor(std::log10(low)));
+         power <= static_cast<int>(std::ceil(std::log10(high))); ++power) {
+        for (const double step : {1.0, 2.0, 5.0}) {
+            const double tick = step * std::pow(10.0, power);
+            if (tick >= low * (1 - 1e-9) && tick <= high * (1 + 1e-9)) {
+                all.push_back(tick);
+                if (step == 1) {
+                    decades.push_back(tick);
+                }
+            }
+        }
+    }
+    return decades.size() >= 3 ? decades : all;
+}
+
+QString TickText(double value, const std::string& separator) {
+    // Three significant digits at most: 1.5e-3 W reads 0,0015.
+    const double rounded = QString::number(value, 'g', 3).toDouble();
+    return QString::fromStdString(transcalc::FormatNumber(rounded, separator));
+}
+
+// The range of a positive quantity, widened to whole decades' fractions so
+// that flat curves still get an axis.
+std::pair<double, double> PositiveRange(const std::vector<double>& values) {
+    double low = INFINITY, high = 0;
+    for (const double v : values) {
+        if (v > 0 && std::isfinite(v)) {
+            low = std::min(low, v);
+            high = std::max(high, v);
+        }
+    }
+    if (high <= 0) {
+        return {0, 0};
+    }
+    if (high / low < 10) {
+        const double middle = std::sqrt(high * low);
+        low = std::min(low, middle / std::sqrt(10.0));
+        high = std::max(high, middle * std::sqrt(10.0));
+    }
+    return {low / 1.2, high * 1.2};
+}
+
+// One quantity against frequency in its own panel, over the shared
+// frequency axis.
+struct Panel {
+    QRectF rect;
+    QString title;
+    QString unit;
+    QColor colour;
+    std::vector<std::pair<double, double>> points;  // frequency, value > 0
+    double operating = 0;                           // the value at the operating point
+};
+
+struct Style {
+    QFontMetricsF metrics;
+    double line;   // text line height
+    double width;  // thin pen width
+    const std::string& separator;
+};
+
+void DrawPanel(QPainter& painter, const Panel& panel, const LogAxis& x, double operatingFrequency,
+               const Style& style) {
+    std::vector<double> values;
+    for (const auto& point : panel.points) {
+        values.push_back(point.second);
+    }
+    const auto [low, high] = PositiveRange(values);
+    const LogAxis y{low, high, panel.rect.bottom(), panel.rect.top()};
+    const double line = style.line;
+
+    for (const double tick : LogTicks(x.low, x.high)) {
+        painter.setPen(QPen(kGridColour, style.width));
+        painter.drawLine(QPointF(x(tick), panel.rect.top()), QPointF(x(tick), panel.rect.bottom()));
+    }
+    for (const double tick : LogTicks(low, high)) {
+        painter.setPen(QPen(kGridColour, style.width));
+        painter.drawLine(QPointF(panel.rect.left(), y(tick)), QPointF(panel.rect.right(), y(tick)));
+        painter.setPen(panel.colour);
+        painter.drawText(QRectF(panel.rect.left() - 6 * line, y(tick) - line / 2, 5.7 * line, line),
+                         Qt::AlignRight | Qt::AlignVCenter, TickText(tick, style.separator));
+    }
+    painter.setPen(QPen(Qt::black, style.width));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(panel.rect);
+
+    painter.save();
+    painter.setClipRect(panel.rect);
+    QPainterPath path;
+    for (const auto& [frequency, value] : panel.points) {
+        const QPointF at(x(frequency), y(value));
+        if (path.elementCount() == 0) {
+            path.moveTo(at);
+        } else {
+            path.lineTo(at);
+        }
+    }
+    painter.setPen(QPen(panel.colour, 2 * style.width));
+    painter.drawPath(path);
+
+    // The operating point: a dotted line through its frequency, a dot on the curve.
+    const double operatingX = x(operatingFrequency);
+    painter.setPen(QPen(Qt::darkGray, style.width, Qt::DotLine));
+    painter.drawLine(QPointF(operatingX, panel.rect.top()),
+                     QPointF(operatingX, panel.rect.bottom()));
+    if (panel.operating > 0) {
+        const QPointF dot(operatingX, y(panel.operating));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(panel.colour);
+        painter.drawEllipse(dot, 3.5 * style.width, 3.5 * style.width);
+        painter.setPen(panel.colour);
+        painter.drawText(QRectF(dot.x() + 0.5 * line, dot.y() - 1.2 * line, 8 * line, line),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         TickText(panel.operating, style.separator) + panel.unit);
+    }
+    painter.restore();
+
+    painter.setPen(panel.colour);
+    const QString title = panel.title;
+    const QRectF titleBox(panel.rect.right() - style.metrics.horizontalAdvance(title) - line,
+                          panel.rect.top() + 0.3 * line, style.metrics.horizontalAdvance(title) + 2,
+                          line);
+    painter.fillRect(titleBox.adjusted(-2, 0, 2, 0), Qt::white);
+    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter, title);
+}
+
+}  // namespace
+
+void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& data) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(area, Qt::white);
+    const Style style{QFontMetricsF(painter.font()), QFontMetricsF(painter.font()).height(),
+                      std::max(1.0, area.height() / 300), data.decimalSeparator};
+    const double line = style.line;
+
+    const transcalc::CheckCurve& curve = data.curve;
+    Panel loss{{},
+               QStringLiteral("потери в сердечнике, Вт (оценка)"),
+               QStringLiteral(" Вт"),
+               kLossColour,
+               {},
+               curve.operating.coreLoss};
+    Panel rise{{}, QStringLiteral("перегрев сердечника, К"),   QStringLiteral(" К"), kRiseColour,
+               {}, curve.operating.temperatureRise.value_or(0)};
+    for (const transcalc::CheckCurvePoint& p : curve.points) {
+        if (p.coreLoss > 0 && std::isfinite(p.coreLoss)) {
+            loss.points.emplace_back(p.frequency, p.coreLoss);
+        }
+        if (p.temperatureRise.value_or(0) > 0 && std::isfinite(*p.temperatureRise)) {
+            rise.points.emplace_back(p.frequency, *p.temperatureRise);
+        }
+    }
+    if (loss.points.size() < 2) {
+        painter.setPen(Qt::darkGray);
+        painter.drawText(area, Qt::AlignCenter, QStringLiteral("Нет потерь для графика"));
+        painter.restore();
+        return;
+    }
+
+    const QRectF plots = area.adjusted(6.5 * line, 0.5 * line, -1.5 * line, -2.6 * line);
+    const LogAxis x{curve.points.front().frequency, curve.points.back().frequency, plots.left(),
+                    plots.right()};
+    const bool twoPanels = rise.points.size() >= 2;
+    const double gap = 0.6 * line;
+    const double panelHeight = twoPanels ? (plots.height() - gap) / 2 : plots.height();
+    loss.rect = QRectF(plots.left(), plots.top(), plots.width(), panelHeight);
+    DrawPanel(painter, loss, x, curve.operating.frequency, style);
+    if (twoPanels) {
+        rise.rect =
+            QRectF(plots.left(), plots.top() + panelHeight + gap, plots.width(), panelHeight);
+        DrawPanel(painter, rise, x, curve.operating.frequency, style);
+    }
+
+    painter.setPen(Qt::black);
+    for (const double tick : LogTicks(x.low, x.high)) {
+        painter.drawText(QRectF(x(tick) - 3 * line, plots.bottom() + 0.2 * line, 6 * line, line),
+                         Qt::AlignHCenter | Qt::AlignTop,
+                         TickText(tick / 1000, data.decimalSeparator));
+    }
+    painter.drawText(QRectF(plots.left(), plots.bottom() + 1.3 * line, plots.width(), line),
+                     Qt::AlignHCenter | Qt::AlignTop,
+                     QStringLiteral("частота, кГц (точка — рабочая частота)"));
+    painter.restore();
+}

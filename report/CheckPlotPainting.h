@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "CheckCurve.h"
+
+class QPainter;
+class QRectF;
+
+// What the plot of the design check draws.
+struct CheckPlotData {
+    transcalc::CheckCurve curve;
+    std::string decimalSeparator = ",";
+};
+
+// Core loss (W) and temperature rise (K) against the frequency on log scales,
+// in two panels over one frequency axis, with the operating point marked. The
+// check dialog and a printed report draw the same plot through it.
+void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& data);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "DesignCheck.h"
+#include "NumberText.h"
+#include "ReportContent.h"
+
+namespace transcalc {
+
+// The design check's part of a report: its lines, and its plot when it has a
+// core loss to sweep.
+void AddCheckToReport(ReportContent& content, const CheckedDesign& design, const Material* material,
+                      const CheckInputs& inputs, DecimalSeparator separator);
+
+}  // namespace transcalc
