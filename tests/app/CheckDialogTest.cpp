@@ -9,55 +9,14 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "CheckFixture.h"
 #include "CheckPlot.h"
-#include "Command.h"
 
 namespace {
 
 using namespace transcalc;
-
-struct FieldText {
-    Field field;
-    const char* text;
-};
-
-CheckedDesign DesignOf(WorkMode mode, CoreKind core, std::initializer_list<FieldText> texts) {
-    InputFields fields = InputFields::DesignTexts();
-    for (const FieldText& t : texts) {
-        fields[t.field] = t.text;
-    }
-    DesignState state;
-    state.Mode = ModeText(mode);
-    RecordedList list;
-    const CorePictures cores = CorePictures::Of(core);
-    const CommandOutcome outcome = RunCommand(fields, cores, state, list, ",");
-    return CheckedDesignOf(outcome, list.colour, state, cores);
-}
-
-// Push-pull on an E 25/13/7 core at 50 kHz, 300 V, dB 0.45 T: 60 turns.
-CheckedDesign E25PushPull() {
-    return DesignOf(WorkMode::PushPull, CoreKind::ShapedE,
-                    {{Field::Dimension1, "12,8"},
-                     {Field::Dimension2, "25,4"},
-                     {Field::Dimension3, "7,5"},
-                     {Field::Dimension4, "7,5"},
-                     {Field::FrequencyOrPulse, "50"},
-                     {Field::VoltageIn, "300"},
-                     {Field::VoltageOut, "12"},
-                     {Field::SatInduction, "0,45"},
-                     {Field::Permeability, "2200"}});
-}
-
-CheckedDesign RingChoke() {
-    return DesignOf(WorkMode::Choke, CoreKind::Ring,
-                    {{Field::Dimension1, "20"},
-                     {Field::Dimension2, "10"},
-                     {Field::Dimension3, "10"},
-                     {Field::Gap, "0,5"},
-                     {Field::SatInduction, "0,3"},
-                     {Field::Permeability, "2000"},
-                     {Field::ChokeTurns, "20"}});
-}
+using testing_support::E25PushPull;
+using testing_support::RingChoke;
 
 // A ferrite with one loss range, close to N87 below 100 kHz.
 std::vector<Material> Catalogue() {

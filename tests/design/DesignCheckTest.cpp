@@ -7,31 +7,17 @@
 #include <utility>
 
 #include "CheckCurve.h"
+#include "CheckFixture.h"
 #include "CheckText.h"
 
 namespace transcalc {
 namespace {
 
 using std::numbers::pi;
-
-struct FieldText {
-    Field field;
-    const char* text;
-};
-
-// One click on "Расчет" in a fresh window, then what the check takes of it.
-CheckedDesign DesignOf(const char* mode, CoreKind core, std::initializer_list<FieldText> texts) {
-    InputFields fields = InputFields::DesignTexts();
-    for (const FieldText& t : texts) {
-        fields[t.field] = t.text;
-    }
-    DesignState state;
-    state.Mode = mode;
-    RecordedList list;
-    const CorePictures cores = CorePictures::Of(core);
-    const CommandOutcome outcome = RunCommand(fields, cores, state, list, ",");
-    return CheckedDesignOf(outcome, list.colour, state, cores);
-}
+using testing_support::DesignOf;
+using testing_support::E25PushPull;
+using testing_support::N87;
+using testing_support::RingChoke;
 
 // Ш-shaped core with a 1 cm² leg, a 10 cm path and 58 cm² of surface: at
 // 50 kHz, 300 V and dB 0.3 T the push-pull turns come out whole (50).
@@ -47,18 +33,6 @@ CheckedDesign SquareCore(const char* mode, const char* frequency, const char* db
                      {Field::SatInduction, db},
                      {Field::Permeability, "2000"},
                      {Field::Overshoot, "500"}});
-}
-
-// The ring choke of the guide: 20 turns, gap 0.5 mm, dB 0.3 T.
-CheckedDesign RingChoke(const char* turns = "20") {
-    return DesignOf("Дроссель", CoreKind::Ring,
-                    {{Field::Dimension1, "20"},
-                     {Field::Dimension2, "10"},
-                     {Field::Dimension3, "10"},
-                     {Field::Gap, "0,5"},
-                     {Field::SatInduction, "0,3"},
-                     {Field::Permeability, "2000"},
-                     {Field::ChokeTurns, turns}});
 }
 
 Material LossOnly(double k, double alpha, double beta) {
@@ -338,39 +312,6 @@ TEST(DesignCheckTest, SweepRunsFromATenthToTenTimesThroughTheOperatingPoint) {
     EXPECT_DOUBLE_EQ(curve.operating.frequency, 50000);
     EXPECT_NEAR(curve.operating.coreLoss, 0.09, 1e-12);
     ExpectRelative(curve.operating.temperatureRise, 1.4419443236339, 1e-9, "rise");
-}
-
-// N87 from the public material data: saturation and the three Steinmetz
-// ranges with their temperature factors.
-Material N87() {
-    Material material;
-    material.name = "N87";
-    material.saturation = {{25, 0.49525}, {100, 0.3898}};
-    const double ranges[3][8] = {
-        {1, 100000, 13824.103826607978, 1.188950273156242, 2.6264456146939663, 0.009808497074635,
-         0.00014772943887100001, 7.149209522667017e-07},
-        {100000, 300000, 8.240839311387179, 1.783283908091697, 2.622642071669304, 0.012426550542241,
-         0.000174382452395, 9.580509181143946e-07},
-        {300000, 10000000, 0.0014727360841870001, 2.34731328681022, 2.417588220719945,
-         0.017476005637088, 0.000176510632716, 1.6384804575335691e-06},
-    };
-    for (const auto& r : ranges) {
-        material.steinmetz.push_back({r[0], r[1], r[2], r[3], r[4], true, r[5], r[6], r[7]});
-    }
-    return material;
-}
-
-CheckedDesign E25PushPull(const char* db) {
-    return DesignOf("Двухтактный", CoreKind::ShapedE,
-                    {{Field::Dimension1, "12,8"},
-                     {Field::Dimension2, "25,4"},
-                     {Field::Dimension3, "7,5"},
-                     {Field::Dimension4, "7,5"},
-                     {Field::FrequencyOrPulse, "50"},
-                     {Field::VoltageIn, "300"},
-                     {Field::VoltageOut, "12"},
-                     {Field::SatInduction, db},
-                     {Field::Permeability, "2200"}});
 }
 
 TEST(DesignCheckTest, PushPullOnE25WithN87) {

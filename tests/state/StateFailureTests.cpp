@@ -24,15 +24,6 @@ namespace {
 constexpr uid_t kNobody = 65534;
 const QByteArray kOldFile = "old state\r\n";
 
-std::string SaveFailure(const WindowState& state, const QString& path) {
-    try {
-        WriteStateFile(state, path);
-    } catch (const FileError& error) {
-        return error.what();
-    }
-    return "saved";
-}
-
 // Runs in a child process: once it has become user nobody it cannot gain
 // root back, so the parent stays root.
 void BecomeNobody() {

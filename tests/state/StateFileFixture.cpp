@@ -77,6 +77,15 @@ QStringList StateFileTest::FolderEntries(const QString& folder) const {
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
+std::string SaveFailure(const WindowState& state, const QString& path) {
+    try {
+        WriteStateFile(state, path);
+    } catch (const FileError& error) {
+        return error.what();
+    }
+    return "saved";
+}
+
 WindowState StateOf(const QByteArray& bytes) {
     WindowState state;
     StateFileParser parser(state);

@@ -42,6 +42,9 @@ WindowState StateOf(const Lines& lines);
 // The window in its design state: every line of DesignLines read.
 WindowState DesignState();
 
+// "saved", or the text of the FileError that saving the state gave.
+std::string SaveFailure(const WindowState& state, const QString& path);
+
 // The lines of a file's bytes, each checked to end in CR LF.
 Lines LinesOfBytes(const QByteArray& bytes);
 

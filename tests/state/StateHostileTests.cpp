@@ -30,15 +30,6 @@ std::string ReadFailure(WindowState& state, const QString& path) {
     return "read";
 }
 
-std::string SaveFailure(const WindowState& state, const QString& path) {
-    try {
-        WriteStateFile(state, path);
-    } catch (const FileError& error) {
-        return error.what();
-    }
-    return "saved";
-}
-
 class StateHostile : public StateFileTest {
 protected:
     void MakeFifo(const QString& path) const {

@@ -1,0 +1,76 @@
+#pragma once
+
+// Designs and a material that the design check's tests, its dialog's tests and
+// the screenshots share.
+
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+
+#include "Command.h"
+#include "DesignCheck.h"
+#include "Material.h"
+
+namespace transcalc::testing_support {
+
+using FieldTexts = std::initializer_list<std::pair<Field, const char*>>;
+
+// One click on "Расчет" in a fresh window, then what the check takes of it.
+inline CheckedDesign DesignOf(std::string_view mode, CoreKind core, FieldTexts texts) {
+    InputFields fields = InputFields::DesignTexts();
+    for (const auto& [field, text] : texts) {
+        fields[field] = text;
+    }
+    DesignState state;
+    state.Mode = mode;
+    RecordedList list;
+    const CorePictures cores = CorePictures::Of(core);
+    const CommandOutcome outcome = RunCommand(fields, cores, state, list, ",");
+    return CheckedDesignOf(outcome, list.colour, state, cores);
+}
+
+// Push-pull on an E 25/13/7 core at 50 kHz, 300 V in, 12 V out: 60 turns at
+// dB 0.45 T.
+inline CheckedDesign E25PushPull(const char* db = "0,45") {
+    return DesignOf(kModePushPull, CoreKind::ShapedE,
+                    {{Field::Dimension1, "12,8"},
+                     {Field::Dimension2, "25,4"},
+                     {Field::Dimension3, "7,5"},
+                     {Field::Dimension4, "7,5"},
+                     {Field::FrequencyOrPulse, "50"},
+                     {Field::VoltageIn, "300"},
+                     {Field::VoltageOut, "12"},
+                     {Field::SatInduction, db},
+                     {Field::Permeability, "2200"}});
+}
+
+// The ring choke of the guide: 20/10/10 mm, gap 0.5 mm, dB 0.3 T.
+inline CheckedDesign RingChoke(const char* turns = "20") {
+    return DesignOf(kModeChoke, CoreKind::Ring,
+                    {{Field::Dimension1, "20"},
+                     {Field::Dimension2, "10"},
+                     {Field::Dimension3, "10"},
+                     {Field::Gap, "0,5"},
+                     {Field::SatInduction, "0,3"},
+                     {Field::Permeability, "2000"},
+                     {Field::ChokeTurns, turns}});
+}
+
+// N87 from the public material data: saturation and the three Steinmetz
+// ranges with their temperature factors.
+inline Material N87() {
+    Material material;
+    material.name = "N87";
+    material.saturation = {{25, 0.49525}, {100, 0.3898}};
+    material.steinmetz = {
+        {1, 1e5, 13824.103826607978, 1.188950273156242, 2.6264456146939663, true, 0.009808497074635,
+         0.00014772943887100001, 7.149209522667017e-07},
+        {1e5, 3e5, 8.240839311387179, 1.783283908091697, 2.622642071669304, true, 0.012426550542241,
+         0.000174382452395, 9.580509181143946e-07},
+        {3e5, 1e7, 0.0014727360841870001, 2.34731328681022, 2.417588220719945, true,
+         0.017476005637088, 0.000176510632716, 1.6384804575335691e-06},
+    };
+    return material;
+}
+
+}  // namespace transcalc::testing_support
