@@ -13,8 +13,8 @@
 //   DesignFile      loading and the whole-or-nothing save, with the file's
 //                   name and the system's reason in every error.
 //
-// The state file of the window (state/) is another thing: it keeps the last
-// session in the working folder and never meets a design file.
+// The state file of the window (state/) is another thing: it keeps the window
+// as it was last closed, in the working folder, and never meets a design file.
 
 #include "DesignDocument.h"
 #include "DesignFile.h"
