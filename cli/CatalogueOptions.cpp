@@ -94,7 +94,7 @@ const Material& CheckMaterial(const CatalogueChoice& choice, const std::string& 
 }
 
 std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores) {
-    const std::string_view what = choice.list.value_or("");
+    const std::string what = choice.list.value_or("");
     const catalogue::Catalogue& known = RunCatalogue(choice);
     std::string text;
     auto add = [&text](std::string_view line) {

@@ -132,13 +132,13 @@ std::string_view FieldKey(Field field) {
 std::string DesignText(const DesignDocument& document, std::string_view fileName) {
     json::Object fields;
     for (const auto& [field, key] : kFieldKeys) {
-        fields.emplace_back(std::string(key), json::Value{document.fields[field]});
+        fields.push_back({std::string(key), json::Value{document.fields[field]}});
     }
     json::Object check;
     for (const CheckValue& entry : kCheckValues) {
         const std::optional<double>& value = document.*entry.value;
-        check.emplace_back(std::string(entry.key),
-                           value ? json::Value{*value} : json::Value{nullptr});
+        check.push_back(
+            {std::string(entry.key), value ? json::Value{*value} : json::Value{nullptr}});
     }
     json::Value core{nullptr};
     if (document.core) {

@@ -171,7 +171,7 @@ private:
             SkipSpace();
             Expect(':');
             SkipSpace();
-            object.emplace_back(std::move(key), ParseValue(depth + 1));
+            object.push_back(Member{std::move(key), ParseValue(depth + 1)});
             SkipSpace();
             if (Peek() == ',') {
                 ++pos_;
@@ -420,9 +420,9 @@ void WriteValue(std::string& out, const Value& value, int indent) {
         for (std::size_t i = 0; i < object.size(); ++i) {
             out += i == 0 ? "" : ",";
             newLine(indent + 1);
-            WriteString(out, object[i].first);
+            WriteString(out, object[i].key);
             out += ": ";
-            WriteValue(out, object[i].second, indent + 1);
+            WriteValue(out, object[i].value, indent + 1);
         }
         if (!object.empty()) {
             newLine(indent);
@@ -439,8 +439,8 @@ const Value* Value::Find(std::string_view key) const {
         return nullptr;
     }
     for (auto member = object->rbegin(); member != object->rend(); ++member) {
-        if (member->first == key) {
-            return &member->second;
+        if (member->key == key) {
+            return &member->value;
         }
     }
     return nullptr;

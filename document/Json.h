@@ -11,9 +11,12 @@
 namespace transcalc::json {
 
 struct Value;
+struct Member;
 using Array = std::vector<Value>;
-// Members in the order written; a key given twice means its last value.
-using Object = std::vector<std::pair<std::string, Value>>;
+// Members in the order written; a key given twice means its last value. A
+// class of its own rather than a pair: a vector may hold a class that is not
+// yet complete, a pair of one may not be formed.
+using Object = std::vector<Member>;
 
 struct Value {
     std::variant<std::nullptr_t, bool, double, std::string, Array, Object> data;
@@ -21,6 +24,11 @@ struct Value {
     bool IsNull() const { return std::holds_alternative<std::nullptr_t>(data); }
     // The member named key, or nullptr when there is none (or this is no object).
     const Value* Find(std::string_view key) const;
+};
+
+struct Member {
+    std::string key;
+    Value value;
 };
 
 // A text that is not JSON; what() tells where, by line and column (from 1,
