@@ -5,5 +5,5 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "$top/scripts/setup.sh" run
 cmake -S "$top" -B "$top/build" >/dev/null
-cmake --build "$top/build" --target transcalc transcalc-cli -j"$(nproc)"
+cmake --build "$top/build" --target transcalc transcalc-cli transcalc-report -j"$(nproc)"
 exec "$top/build/app/transcalc" "$@"
