@@ -9,8 +9,9 @@
 #include "ui_L_C.h"
 
 transcalc::CheckedDesign TForm1::CurrentCheckedDesign() const {
-    // Until its results pass has run, a "Расчет" has left nothing to check.
-    const bool passed = commandRan_ && !state_.ResultsPending && !ui_->GroupBox1->isHidden();
+    // Until its results pass has run, a "Расчет" has left nothing to check;
+    // before the first one the list keeps its designed colour, which says so.
+    const bool passed = !state_.ResultsPending && !ui_->GroupBox1->isHidden();
     const transcalc::ListColour colour =
         passed ? results_->Colour() : transcalc::ListColour::Default;
     return transcalc::CheckedDesignOf(lastCommand_, colour, state_, VisiblePictures());

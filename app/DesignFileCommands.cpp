@@ -113,21 +113,12 @@ void TForm1::ApplyDesign(const transcalc::DesignDocument& design) {
     }
     chosenCore_ = design.catalogueCore;
     chosenMaterial_ = design.material;
-    checkInputs_.reset();
-    if (design.temperature || design.dcCurrent || design.ripple || design.checkFrequency) {
-        checkInputs_ = transcalc::CheckInputs{};
-        checkInputs_->temperature = design.temperature.value_or(checkInputs_->temperature);
-        checkInputs_->dcCurrent = design.dcCurrent;
-        checkInputs_->ripple = design.ripple;
-        checkInputs_->frequencyKhz = design.checkFrequency;
-    }
+    checkInputs_ = transcalc::CheckInputsOf(design);
 }
 
 transcalc::DesignDocument TForm1::CurrentDesign() const {
     transcalc::DesignDocument design;
-    for (const transcalc::FieldInfo& info : transcalc::kFields) {
-        design.fields[info.field] = FieldEdit(info.field)->text().toStdString();
-    }
+    design.fields = FieldTexts();
     const transcalc::CorePictures pictures = VisiblePictures();
     for (const transcalc::CoreKindInfo& info : transcalc::kCoreKinds) {
         if (!design.core && pictures.Shows(info.kind)) {
@@ -138,10 +129,7 @@ transcalc::DesignDocument TForm1::CurrentDesign() const {
     design.catalogueCore = chosenCore_;
     design.material = chosenMaterial_;
     if (checkInputs_) {
-        design.temperature = checkInputs_->temperature;
-        design.dcCurrent = checkInputs_->dcCurrent;
-        design.ripple = checkInputs_->ripple;
-        design.checkFrequency = checkInputs_->frequencyKhz;
+        transcalc::KeepCheckInputs(design, *checkInputs_);
     }
     return design;
 }

@@ -232,17 +232,14 @@ void TForm1::ApplyState(const transcalc::WindowState& state) {
     }
     for (int i = 0; i < 4; ++i) {
         LabelNumber(i + 1)->setVisible(state.dimensionCaptionsShown[i]);
-        LabelNumber(i + 1)->setText(state.dimensionCaptions[i]);
-        LabelNumber(i + 1)->adjustSize();
+        SetCaption(LabelNumber(i + 1), state.dimensionCaptions[i]);
     }
     state_.Mode = state.mode;
     for (int i = 0; i < 10; ++i) {
         LabelNumber(i + 5)->setVisible(state.captionsShown[i]);
     }
     for (std::size_t i = 0; i < transcalc::kCaptionLabelNumbers.size(); ++i) {
-        QLabel* label = LabelNumber(transcalc::kCaptionLabelNumbers[i]);
-        label->setText(state.captions[i]);
-        label->adjustSize();
+        SetCaption(LabelNumber(transcalc::kCaptionLabelNumbers[i]), state.captions[i]);
     }
     ui_->GroupBox1->setVisible(state.resultsShown);
 }
@@ -293,13 +290,8 @@ void TForm1::BitBtn5Click() {
     try {
         ui_->GroupBox1->hide();
         ui_->BitBtn9->hide();
-        transcalc::InputFields fields;
-        for (const transcalc::FieldInfo& info : transcalc::kFields) {
-            fields[info.field] = FieldEdit(info.field)->text().toStdString();
-        }
-        commandRan_ = true;
         lastCommand_.error.reset();
-        transcalc::Calculate(fields, VisiblePictures(), state_, *results_, separator_);
+        transcalc::Calculate(FieldTexts(), VisiblePictures(), state_, *results_, separator_);
         lastCommand_.asRead = state_;
         ui_->GroupBox1->show();
         Timer2->start();
@@ -501,6 +493,14 @@ void TForm1::BitBtn9Click() {
     for (const transcalc::FieldInfo& info : transcalc::kFields) {
         FieldEdit(info.field)->setText(QString::fromUtf8(info.designText));
     }
+}
+
+transcalc::InputFields TForm1::FieldTexts() const {
+    transcalc::InputFields fields;
+    for (const transcalc::FieldInfo& info : transcalc::kFields) {
+        fields[info.field] = FieldEdit(info.field)->text().toStdString();
+    }
+    return fields;
 }
 
 QLineEdit* TForm1::FieldEdit(transcalc::Field field) const {

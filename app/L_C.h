@@ -142,6 +142,8 @@ private:
     QString DesignName() const;
     transcalc::CorePictures VisiblePictures() const;
     QLineEdit* FieldEdit(transcalc::Field field) const;
+    // The twelve field texts as typed.
+    transcalc::InputFields FieldTexts() const;
     // The catalogue, read when a dialog first needs it; the problems of the
     // user's files reach the error reporter then, once.
     const transcalc::catalogue::Catalogue& Catalogue() const;
@@ -165,7 +167,6 @@ private:
     // The last "Расчет": the inputs as it read them and its error, for the
     // design check.
     transcalc::CommandOutcome lastCommand_;
-    bool commandRan_ = false;
     // The design check's inputs, once the check has run or a design file
     // brought them.
     std::optional<transcalc::CheckInputs> checkInputs_;

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "CliOptions.h"
 #include "CliReport.h"
@@ -34,13 +33,11 @@ double NumberOption(std::string_view name, const std::string& text) {
 }
 
 void AppendNumber(std::string& out, const std::optional<double>& value) {
-    if (!value) {
+    if (value) {
+        AppendJsonNumber(out, *value);
+    } else {
         out += "null";
-        return;
     }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", *value);
-    out += text;
 }
 
 }  // namespace

@@ -29,14 +29,6 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-// 17 significant digits read back to the same double. The C library formats
-// in the "C" locale here: the program never sets LC_NUMERIC for long.
-void AppendJsonNumber(std::string& out, double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    out += text;
-}
-
 const char* ColourName(ListColour colour) {
     switch (colour) {
         case ListColour::Desktop:
@@ -50,6 +42,14 @@ const char* ColourName(ListColour colour) {
 }
 
 }  // namespace
+
+// The C library formats in the "C" locale here: the program never sets
+// LC_NUMERIC for long.
+void AppendJsonNumber(std::string& out, double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    out += text;
+}
 
 int ExitStatus(const RunReport& report) {
     if (report.outcome.error) {

@@ -25,6 +25,9 @@ inline constexpr int kExitUsage = 64;
 int ExitStatus(const RunReport& report);
 
 // One JSON object: lines, colour, error and every design value.
+// A number with 17 significant digits, which read back to the same double.
+void AppendJsonNumber(std::string& out, double value);
+
 // With the design check, its object "check" follows the state.
 std::string ToJson(const RunReport& report, const std::optional<std::string>& checkJson = {});
 

@@ -125,6 +125,26 @@ private:
 
 }  // namespace
 
+std::optional<CheckInputs> CheckInputsOf(const DesignDocument& document) {
+    if (!document.temperature && !document.dcCurrent && !document.ripple &&
+        !document.checkFrequency) {
+        return std::nullopt;
+    }
+    CheckInputs inputs;
+    inputs.temperature = document.temperature.value_or(inputs.temperature);
+    inputs.dcCurrent = document.dcCurrent;
+    inputs.ripple = document.ripple;
+    inputs.frequencyKhz = document.checkFrequency;
+    return inputs;
+}
+
+void KeepCheckInputs(DesignDocument& document, const CheckInputs& inputs) {
+    document.temperature = inputs.temperature;
+    document.dcCurrent = inputs.dcCurrent;
+    document.ripple = inputs.ripple;
+    document.checkFrequency = inputs.frequencyKhz;
+}
+
 std::string_view FieldKey(Field field) {
     return kFieldKeys[FieldIndex(field)].second;
 }

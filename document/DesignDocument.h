@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "DesignCheck.h"
 #include "InputField.h"
 #include "WorkMode.h"
 
@@ -41,6 +42,13 @@ class DocumentError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The design check's inputs that a design keeps; none when it keeps no value
+// of them. A value it lacks takes the check's default.
+std::optional<CheckInputs> CheckInputsOf(const DesignDocument& document);
+
+// Keeps every one of the check's inputs in the design.
+void KeepCheckInputs(DesignDocument& document, const CheckInputs& inputs);
 
 // The key of a field in the file: its role, never its place on the window.
 std::string_view FieldKey(Field field);

@@ -48,11 +48,8 @@ bool ParseArguments(int argc, char* argv[], Arguments& arguments) {
 // The check's inputs and material as the design keeps them.
 void AddCheck(const transcalc::DesignDocument& document, const transcalc::CheckedDesign& design,
               const std::string& separator, transcalc::ReportContent& content) {
-    transcalc::CheckInputs inputs;
-    inputs.temperature = document.temperature.value_or(inputs.temperature);
-    inputs.dcCurrent = document.dcCurrent;
-    inputs.ripple = document.ripple;
-    inputs.frequencyKhz = document.checkFrequency;
+    const transcalc::CheckInputs inputs =
+        transcalc::CheckInputsOf(document).value_or(transcalc::CheckInputs{});
     const transcalc::Material* material =
         document.material.empty() ? nullptr
                                   : transcalc::catalogue::FindMaterial(
