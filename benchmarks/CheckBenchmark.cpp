@@ -33,12 +33,11 @@ CheckedDesign PushPullDesign() {
     for (const auto& [field, text] : texts) {
         fields[field] = text;
     }
-    DesignState state;
-    state.Mode = ModeText(WorkMode::PushPull);
-    RecordedList list;
-    const CorePictures cores = CorePictures::Of(CoreKind::ShapedE);
-    const CommandOutcome outcome = RunCommand(fields, cores, state, list, ",");
-    return CheckedDesignOf(outcome, list.colour, state, cores);
+    Design design;
+    design.mode = ModeText(WorkMode::PushPull);
+    design.ShowCore(CoreKind::ShapedE);
+    design.fields = fields;
+    return RunDesign(design, ",").checked;
 }
 
 void BM_DesignCheck(benchmark::State& state) {

@@ -26,40 +26,35 @@ void BM_FormatNumber(benchmark::State& state) {
 }
 BENCHMARK(BM_FormatNumber);
 
-struct Design {
-    const char* mode;
-    CorePictures cores;
-    std::array<const char*, 12> fields;
-};
+transcalc::Design DesignOf(WorkMode mode, CoreKind core, std::array<const char*, 12> texts) {
+    transcalc::Design design;
+    design.mode = ModeText(mode);
+    design.ShowCore(core);
+    std::copy(texts.begin(), texts.end(), design.fields.texts.begin());
+    return design;
+}
 
 // One click on "Расчет": Calculate and the results pass it arms.
-void RunDesign(benchmark::State& state, const Design& design) {
-    InputFields fields;
-    std::copy(design.fields.begin(), design.fields.end(), fields.texts.begin());
-    DesignState designState;
-    designState.Mode = design.mode;
-    RecordedList list;
+void BM_RunDesign(benchmark::State& state, const transcalc::Design& design) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(RunCommand(fields, design.cores, designState, list, ","));
+        benchmark::DoNotOptimize(RunDesign(design, ","));
     }
 }
 
-BENCHMARK_CAPTURE(RunDesign, Choke,
-                  Design{"Дроссель",
-                         {.ring = true},
-                         {"20", "10", "10", "", "0,5", "", "", "", "0,3", "2000", "20", ""}});
-BENCHMARK_CAPTURE(RunDesign, Flyback,
-                  Design{
-                      "Обратноходовой",
-                      {.shapedE = true},
-                      {"15", "20", "10", "5", "0,5", "10", "300", "12", "0,3", "2000", "", "400"}});
-BENCHMARK_CAPTURE(RunDesign, SingleEnded,
-                  Design{"Однотактный",
-                         {.shapedE = true},
-                         {"20", "50", "10", "10", "0", "50", "300", "12", "0,2", "2000", "", ""}});
-BENCHMARK_CAPTURE(RunDesign, PushPull,
-                  Design{"Двухтактный",
-                         {.shapedU = true},
-                         {"20", "30", "10", "10", "0", "50", "300", "12", "0,2", "2000", "", ""}});
+BENCHMARK_CAPTURE(BM_RunDesign, Choke,
+                  DesignOf(WorkMode::Choke, CoreKind::Ring,
+                           {"20", "10", "10", "", "0,5", "", "", "", "0,3", "2000", "20", ""}));
+BENCHMARK_CAPTURE(BM_RunDesign, Flyback,
+                  DesignOf(WorkMode::Flyback, CoreKind::ShapedE,
+                           {"15", "20", "10", "5", "0,5", "10", "300", "12", "0,3", "2000", "",
+                            "400"}));
+BENCHMARK_CAPTURE(BM_RunDesign, SingleEnded,
+                  DesignOf(WorkMode::SingleEnded, CoreKind::ShapedE,
+                           {"20", "50", "10", "10", "0", "50", "300", "12", "0,2", "2000", "",
+                            ""}));
+BENCHMARK_CAPTURE(BM_RunDesign, PushPull,
+                  DesignOf(WorkMode::PushPull, CoreKind::ShapedU,
+                           {"20", "30", "10", "10", "0", "50", "300", "12", "0,2", "2000", "",
+                            ""}));
 
 }  // namespace

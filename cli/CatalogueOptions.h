@@ -18,6 +18,7 @@ struct CatalogueChoice {
     std::optional<std::string> materialName;  // --material
     std::optional<std::string> list;          // --list: "cores", "materials" or "wires"
     bool forCheck = false;                    // the design check wants a material
+    bool dimensionTyped = false;              // a dimension option overrides the core's
 };
 
 // Which input fields the command line set by an option of their own.

@@ -70,12 +70,6 @@ CheckInputs InputsOf(const CheckOptions& check) {
     return inputs;
 }
 
-DesignCheck RunCheck(const RunReport& report, const CorePictures& cores, const Material* material,
-                     const CheckInputs& inputs) {
-    return RunDesignCheck(CheckedDesignOf(report.outcome, report.list.colour, report.state, cores),
-                          material, inputs);
-}
-
 std::string CheckJson(const DesignCheck& check) {
     const std::pair<const char*, const std::optional<double>&> values[] = {
         {"frequency", check.frequency},

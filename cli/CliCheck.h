@@ -10,8 +10,6 @@
 
 namespace transcalc::cli {
 
-struct RunReport;
-
 // The design check options: --check and its inputs.
 struct CheckOptions {
     bool run = false;                    // --check
@@ -30,10 +28,6 @@ bool TakeCheckOption(std::string_view name, const std::function<std::string()>& 
 
 // The check's inputs. Throws UsageError for inputs the check cannot use.
 CheckInputs InputsOf(const CheckOptions& check);
-
-// The check of what one run left.
-DesignCheck RunCheck(const RunReport& report, const CorePictures& cores, const Material* material,
-                     const CheckInputs& inputs);
 
 // The "check" object of the JSON output: every key a number in SI units, or
 // null where it does not apply.

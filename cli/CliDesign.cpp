@@ -171,45 +171,54 @@ bool TakeDesignOption(std::string_view name, const std::function<std::string()>&
 CliOptions StartFrom(const std::string& designPath) {
     CliOptions options;
     options.design.document = LoadDesign(designPath);
-    const DesignDocument& document = options.design.document;
+    const Design& document = options.design.document;
     options.fields = document.fields;
-    if (document.core) {
-        options.cores = CorePictures::Of(*document.core);
-        options.design.coreFromFile = true;
-    }
+    options.cores = document.cores;
+    options.design.coreFromFile = document.CoresShown() > 0;
     options.mode = document.mode;
-    options.check.temperature = document.temperature;
-    options.check.current = document.dcCurrent;
-    options.check.ripple = document.ripple;
-    options.check.frequencyKhz = document.checkFrequency;
+    if (document.check) {
+        options.check.temperature = document.check->temperature;
+        options.check.current = document.check->dcCurrent;
+        options.check.ripple = document.check->ripple;
+        options.check.frequencyKhz = document.check->frequencyKhz;
+    }
     return options;
 }
 
-DesignDocument DocumentOf(const CliOptions& options) {
-    DesignDocument document = options.design.document;
-    document.fields = options.fields;
-    document.mode = options.mode;
-    if (options.catalogue.coreName) {
-        document.catalogueCore = *options.catalogue.coreName;
+Design DesignOf(const CliOptions& options) {
+    Design design = options.design.document;
+    if (design.cores != options.cores) {
+        design.catalogueCore.clear();
+        design.cores = options.cores;
+    }
+    for (const FieldInfo& info : kFields) {
+        design.SetField(info.field, options.fields[info.field]);
+    }
+    design.mode = options.mode;
+    if (options.catalogue.coreName && !options.catalogue.dimensionTyped) {
+        design.catalogueCore = *options.catalogue.coreName;
     }
     if (options.catalogue.materialName) {
-        document.material = *options.catalogue.materialName;
+        design.material = *options.catalogue.materialName;
     }
-    document.temperature = options.check.temperature;
-    document.dcCurrent = options.check.current;
-    document.ripple = options.check.ripple;
-    document.checkFrequency = options.check.frequencyKhz;
-    document.core.reset();
-    for (const CoreKindInfo& info : kCoreKinds) {
-        if (!options.cores.Shows(info.kind)) {
-            continue;
-        }
-        if (document.core) {
-            throw UsageError("a design holds one core kind: give --core once");
-        }
-        document.core = info.kind;
+    const CheckOptions& check = options.check;
+    if (check.temperature || check.current || check.ripple || check.frequencyKhz) {
+        design.check = CheckInputs{.temperature = check.temperature.value_or(100),
+                                   .dcCurrent = check.current,
+                                   .ripple = check.ripple,
+                                   .frequencyKhz = check.frequencyKhz};
+    } else {
+        design.check.reset();
     }
-    return document;
+    return design;
+}
+
+Design DocumentOf(const CliOptions& options) {
+    const Design design = DesignOf(options);
+    if (design.CoresShown() > 1) {
+        throw UsageError("a design holds one core kind: give --core once");
+    }
+    return design;
 }
 
 bool WriteDesignFiles(const CliOptions& options) {
@@ -217,7 +226,7 @@ bool WriteDesignFiles(const CliOptions& options) {
     if (files.save.empty() && files.report.empty()) {
         return true;
     }
-    const DesignDocument document = DocumentOf(options);
+    const Design document = DocumentOf(options);
     bool written = true;
     if (!files.save.empty()) {
         try {

@@ -33,9 +33,14 @@ bool TakeDesignOption(std::string_view name, const std::function<std::string()>&
 // with the rest kept for saving. Throws DocumentError.
 CliOptions StartFrom(const std::string& designPath);
 
-// The design that the options describe. Throws UsageError when they make more
-// than one core picture visible, which a design cannot hold.
-DesignDocument DocumentOf(const CliOptions& options);
+// The design that the options describe: the --design file's, with every
+// option given over it. A catalogue core's name stays only while its kind
+// and dimensions do.
+Design DesignOf(const CliOptions& options);
+
+// The design as a file keeps it. Throws UsageError when the options make more
+// than one core picture visible, which a design file cannot hold.
+Design DocumentOf(const CliOptions& options);
 
 // Saves the design and writes the report, as the options ask. Reports a
 // failure on stderr and returns false.

@@ -201,6 +201,11 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
     }
     options.separator = separator.empty() ? SystemDecimalSeparator() : separator;
     options.catalogue.forCheck = options.check.run;
+    for (const FieldInfo& info : kFields) {
+        options.catalogue.dimensionTyped =
+            options.catalogue.dimensionTyped ||
+            (IsDimension(info.field) && typed[FieldIndex(info.field)]);
+    }
     ApplyCatalogue(options.catalogue, typed, options.fields, options.cores, options.separator);
     return options;
 }

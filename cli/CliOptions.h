@@ -24,6 +24,7 @@
 #include "CatalogueOptions.h"
 #include "CliCheck.h"
 #include "CliDesign.h"
+#include "DesignModel.h"
 
 namespace transcalc::cli {
 

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "CliCheck.h"
+
 namespace transcalc::cli {
 namespace {
 
@@ -51,14 +53,14 @@ void AppendJsonNumber(std::string& out, double value) {
     out += text;
 }
 
-int ExitStatus(const RunReport& report) {
-    if (report.outcome.error) {
+int ExitStatus(const DesignRun& run) {
+    if (run.error) {
         return kExitError;
     }
-    return report.list.colour == ListColour::Red ? kExitRed : kExitNormal;
+    return run.list.colour == ListColour::Red ? kExitRed : kExitNormal;
 }
 
-std::string ToJson(const RunReport& report, const std::optional<std::string>& checkJson) {
+std::string ToJson(const DesignRun& report, const std::optional<DesignCheck>& check) {
     std::string out = "{\"lines\": [";
     for (std::size_t i = 0; i < report.list.lines.size(); ++i) {
         if (i > 0) {
@@ -69,13 +71,13 @@ std::string ToJson(const RunReport& report, const std::optional<std::string>& ch
     out += "], \"colour\": \"";
     out += ColourName(report.list.colour);
     out += "\", \"error\": ";
-    if (report.outcome.error) {
-        AppendJsonString(out, *report.outcome.error);
+    if (report.error) {
+        AppendJsonString(out, *report.error);
     } else {
         out += "null";
     }
 
-    const DesignState& s = report.state;
+    const DesignState& s = report.after;
     out += ", \"state\": {";
     VisitDesignValues(s, [&out](const char* name, double value) {
         out += '"';
@@ -89,9 +91,12 @@ std::string ToJson(const RunReport& report, const std::optional<std::string>& ch
     out += ", \"Mode\": ";
     AppendJsonString(out, s.Mode);
     out += '}';
-    if (checkJson) {
+    if (check && CheckRefused(*check)) {
+        out += ", \"check\": null, \"check_error\": ";
+        AppendJsonString(out, *check->nothingToCheck);
+    } else if (check) {
         out += ", \"check\": ";
-        out += *checkJson;
+        out += CheckJson(*check);
     }
     out += "}\n";
     return out;

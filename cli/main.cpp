@@ -9,15 +9,6 @@ using namespace transcalc;
 
 namespace {
 
-// One click on "Расчет" in a freshly started window.
-cli::RunReport Run(const cli::CliOptions& options) {
-    cli::RunReport report;
-    report.state.Mode = options.mode;
-    report.outcome =
-        RunCommand(options.fields, options.cores, report.state, report.list, options.separator);
-    return report;
-}
-
 // The material of the check: the one named on the command line, else the
 // one the design file names.
 const Material* CheckMaterialOf(const cli::CliOptions& options) {
@@ -52,23 +43,19 @@ int main(int argc, char* argv[]) {
         return cli::kExitNormal;
     }
 
-    const cli::RunReport report = Run(options);
+    const DesignRun report = RunDesign(cli::DesignOf(options), options.separator);
     std::optional<DesignCheck> check;
     if (options.check.run) {
         try {
-            check = cli::RunCheck(report, options.cores, CheckMaterialOf(options),
-                                  cli::InputsOf(options.check));
+            check = RunDesignCheck(report.checked, CheckMaterialOf(options),
+                                   cli::InputsOf(options.check));
         } catch (const cli::UsageError& error) {
             std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
             return cli::kExitUsage;
         }
     }
     if (options.json) {
-        std::optional<std::string> checkJson;
-        if (check) {
-            checkJson = cli::CheckJson(*check);
-        }
-        std::fputs(cli::ToJson(report, checkJson).c_str(), stdout);
+        std::fputs(cli::ToJson(report, check).c_str(), stdout);
     } else {
         for (const std::string& line : report.list.lines) {
             std::fputs(line.c_str(), stdout);
@@ -81,9 +68,9 @@ int main(int argc, char* argv[]) {
                 std::fputc('\n', stdout);
             }
         }
-        if (report.outcome.error) {
+        if (report.error) {
             std::fflush(stdout);
-            std::fprintf(stderr, "%s\n", report.outcome.error->c_str());
+            std::fprintf(stderr, "%s\n", report.error->c_str());
         }
     }
     std::fflush(stdout);

@@ -129,6 +129,7 @@ void AppendEcho(const DesignState& s, ResultWriter& out) {
 void Calculate(const InputFields& fields, const CorePictures& cores, DesignState& state,
                ResultsList& list, DecimalSeparator separator) {
     list.Clear();
+    state.Findings = {};
     ReadInputs(FieldReader(fields, separator), cores, state);
 
     ResultWriter out(list, separator);

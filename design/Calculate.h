@@ -26,6 +26,7 @@ struct CorePictures {
     constexpr bool Shows(CoreKind kind) const {
         return kind == CoreKind::Ring ? ring : kind == CoreKind::ShapedE ? shapedE : shapedU;
     }
+    constexpr bool operator==(const CorePictures& other) const = default;
 };
 
 // The work of the Calculate command: empties the list, reads every field into

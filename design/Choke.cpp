@@ -24,6 +24,8 @@ BranchOutcome DesignChoke(DesignState& s, ResultWriter& out) {
     const double crossSection = Store(Extended(maxCurrent) / 7);
     const double diameter = Store(Sqrt(Extended(crossSection) * 4 / kPi));
     out.Number("Рекомендуемый диаметр проводане не менее=", RoundedDiv(diameter, 3), " мм");
+    s.Findings.ChokeMaxCurrent = maxCurrent;
+    s.Findings.ChokeWireMm = diameter;
     return BranchOutcome::Completed;
 }
 

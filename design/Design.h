@@ -20,12 +20,18 @@
 //   InputField   the twelve input fields by role, with their design texts.
 //   WorkMode     the four work modes and three core kinds: texts, command-line
 //                names, menu items.
-//   Command      one click on "Расчет": Calculate followed by one
-//                RunResultsPass, with the error box text if either failed.
+//   DesignModel  one design as the user states it (field texts, core
+//                pictures, mode, catalogue core and material names, check
+//                inputs): what the window shows and a design file keeps.
+//   DesignRun    RunDesign: one click on "Расчет" of a Design, Calculate and
+//                one results pass, with the error box text, the state as
+//                read and after, and the design that the check reads. The
+//                only way from a design to its results.
 //   Material     a core material as the catalogue and the design check see it.
-//   DesignCheck  after a whole command: flux against the material's saturation
+//   DesignCheck  after a whole run: flux against the material's saturation
 //                at temperature, core loss, temperature rise and skin depth
 //                (CheckedDesignOf -> RunDesignCheck), at another frequency too.
+//                A core that leaves no window for the winding is refused.
 //   CheckCurve   the check swept over frequency, for the plot.
 //   CheckText    the check's lines as the dialog, command line and report show them.
 //
@@ -36,8 +42,9 @@
 #include "CheckCurve.h"
 #include "CheckText.h"
 #include "Choke.h"
-#include "Command.h"
 #include "DesignCheck.h"
+#include "DesignModel.h"
+#include "DesignRun.h"
 #include "DesignState.h"
 #include "Errors.h"
 #include "Extended.h"

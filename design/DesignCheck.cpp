@@ -28,27 +28,10 @@ double SurfaceCm2(const CorePictures& cores, const DesignState& s) {
     return 0;
 }
 
-// The choke's current at dB and its wire for 7 A/mm², as its design gives
-// them, in double.
-void ReadChokeWire(const DesignState& s, CheckedDesign& design) {
-    const double flux = 0.000001 * (s.CoreArea * s.SatInduction * 100 * s.ChokeTurns / 100);
-    design.chokeMaxCurrent = 100 * flux / s.Inductance;
-    const double diameterMm = std::sqrt(design.chokeMaxCurrent / 7 * 4 / pi);
-    design.chokeWireDiameter = PositiveFinite(diameterMm) ? diameterMm / 1000 : 0;
-}
-
-// Period and pulse of a transformer mode from the inputs as read.
-void ReadTiming(const DesignState& in, CheckedDesign& design) {
-    if (design.mode == WorkMode::Flyback) {
-        // The overshoot above the input voltage is what the secondary reflects.
-        const double reflected =
-            in.OvershootVolt > in.VoltIn ? in.OvershootVolt - in.VoltIn : in.OvershootVolt;
-        design.pulse = in.PulseUs * 1e-6;
-        design.period = design.pulse + design.pulse * in.VoltIn / reflected;
-        return;
-    }
-    design.period = 1 / in.FreqHz;
-    design.pulse = (design.mode == WorkMode::PushPull ? 0.5 : 0.45) * design.period;
+// Period and pulse of a transformer mode as its design found them.
+void ReadTiming(const DesignFindings& found, CheckedDesign& design) {
+    design.period = found.PeriodUs * 1e-6;
+    design.pulse = found.PulseUs * 1e-6;
 }
 
 bool Usable(const CheckedDesign& d) {
@@ -227,11 +210,11 @@ std::optional<double> OperatingFrequency(const CheckedDesign& d, const CheckInpu
 
 }  // namespace
 
-CheckedDesign CheckedDesignOf(const CommandOutcome& outcome, ListColour colour,
-                              const DesignState& after, const CorePictures& cores) {
+CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColour colour,
+                              const DesignState& in, const DesignState& after,
+                              const CorePictures& cores) {
     CheckedDesign d;
-    const DesignState& in = outcome.asRead;
-    if (outcome.error) {
+    if (error) {
         d.nothingToCheck = kNoDesignError;
         return d;
     }
@@ -248,6 +231,10 @@ CheckedDesign CheckedDesignOf(const CommandOutcome& outcome, ListColour colour,
         d.nothingToCheck = kNoDesignMode;
         return d;
     }
+    if (!LeavesWindow(cores, in)) {
+        d.nothingToCheck = kNoWindow;
+        return d;
+    }
     d.mode = *mode;
     d.coreArea = in.CoreArea * 1e-4;
     d.pathLength = in.PathLength * 1e-2;
@@ -257,15 +244,30 @@ CheckedDesign CheckedDesignOf(const CommandOutcome& outcome, ListColour colour,
     d.permWithGap = after.PermWithGap;
     if (d.mode == WorkMode::Choke) {
         d.turns = after.ChokeTurns;
-        ReadChokeWire(after, d);
+        d.chokeMaxCurrent = after.Findings.ChokeMaxCurrent;
+        d.chokeWireDiameter = after.Findings.ChokeWireMm / 1000;
     } else {
         d.turns = after.TurnsPrimary;
-        ReadTiming(in, d);
+        ReadTiming(after.Findings, d);
     }
     if (!Usable(d)) {
         d.nothingToCheck = kNoDesignValues;
     }
     return d;
+}
+
+bool LeavesWindow(const CorePictures& cores, const DesignState& s) {
+    // The geometry that Calculate read: a shaped core wins over a ring.
+    if (cores.shapedE) {
+        return s.DimHL1 < s.DimH2 / 2 && s.DimHL1 < 2 * s.DimH1;
+    }
+    if (cores.shapedU) {
+        return 2 * s.DimHL1 < s.DimH2 && s.DimHL1 < s.DimH1;
+    }
+    if (cores.ring) {
+        return s.RingD2 < s.RingD1;
+    }
+    return true;
 }
 
 void ValidateCheckInputs(const CheckInputs& in) {
@@ -284,6 +286,10 @@ void ValidateCheckInputs(const CheckInputs& in) {
     if (in.ripple && !in.frequencyKhz) {
         throw CheckInputError("the ripple needs the switching frequency");
     }
+}
+
+bool CheckRefused(const DesignCheck& check) {
+    return check.nothingToCheck == kNoWindow;
 }
 
 DesignCheck RunDesignCheck(const CheckedDesign& design, const Material* material,

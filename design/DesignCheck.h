@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "Calculate.h"
-#include "Command.h"
 #include "DesignState.h"
 #include "Material.h"
 #include "ResultsList.h"
@@ -27,6 +26,8 @@ inline constexpr std::string_view kNoDesignIncomplete =
     "Нет расчета для проверки: введены не все данные";
 inline constexpr std::string_view kNoDesignMode =
     "Нет расчета для проверки: режим работы не выбран";
+inline constexpr std::string_view kNoWindow =
+    "У сердечника не остается окна для обмотки: проверьте размеры.";
 inline constexpr std::string_view kNoDesignValues =
     "Нет расчета для проверки: сечение, длина магнитной линии, число витков и частота "
     "должны быть положительными";
@@ -49,10 +50,19 @@ struct CheckedDesign {
     double chokeWireDiameter = 0;  // m: the recommended wire of the choke
 };
 
-// The design a command left: the outcome and the list colour after it, the
-// state after the results pass and the core pictures it ran with.
-CheckedDesign CheckedDesignOf(const CommandOutcome& outcome, ListColour colour,
-                              const DesignState& after, const CorePictures& cores);
+// The design a run left: its error box text, the list colour after it, the
+// state as Calculate read it and after the results pass, and the core
+// pictures it ran with.
+CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColour colour,
+                              const DesignState& asRead, const DesignState& after,
+                              const CorePictures& cores);
+
+// Whether the core's dimensions leave a window for the winding: a ring's
+// bore below its outer diameter, a Ш core's centre leg narrower than half its
+// width and twice its height, a П core's legs narrower than half its width
+// and its height. The classic list designs such a core all the same, with
+// negative inductances; whatever reads a design beyond it refuses it.
+bool LeavesWindow(const CorePictures& cores, const DesignState& read);
 
 // What the user adds for the check. The choke's values are optional; the
 // transformer modes ignore them.
@@ -61,6 +71,8 @@ struct CheckInputs {
     std::optional<double> dcCurrent;     // A
     std::optional<double> ripple;        // A, peak to peak
     std::optional<double> frequencyKhz;  // kHz, switching frequency
+
+    bool operator==(const CheckInputs& other) const = default;
 };
 
 // Check inputs that cannot be used; what() says which and why.
@@ -103,6 +115,10 @@ struct DesignCheck {
     std::optional<double> wireDiameter;     // m, choke
     std::optional<double> strands;          // choke wire thicker than 2δ
 };
+
+// Whether the check refuses the design outright, rather than having nothing
+// to check yet: its text then stands in place of every result.
+bool CheckRefused(const DesignCheck& check);
 
 // The check at the design's own operating point.
 DesignCheck RunDesignCheck(const CheckedDesign& design, const Material* material,

@@ -8,6 +8,17 @@
 
 namespace transcalc {
 
+// What the mode designs found besides their lines, for the checks that read
+// a design: the classic's own numbers, never derived a second time. Calculate
+// clears them; a design that completes leaves its own.
+struct DesignFindings {
+    double ChokeMaxCurrent = 0;  // A: the choke's current at dB
+    double ChokeWireMm = 0;      // mm: the recommended wire, 7 A per mm² of that current
+    double PulseUs = 0;          // µs: the part of the period the primary drives the core
+    double PeriodUs = 0;         // µs: transformer modes, pulse and pause
+    double ReflectedVolt = 0;    // V: what the flyback's secondary reflects
+};
+
 // The design values shared by Calculate, the results pass and the mode designs.
 // One instance lives as long as the window. Calculate resets and reads the
 // inputs; what it does not set keeps the value that its last writer left.
@@ -35,6 +46,7 @@ struct DesignState {
     double OvershootVolt = 0;     // V: allowed flyback overshoot; kept when its field is empty
     bool ResultsPending = false;  // a results pass is due
     std::string Mode;             // one of the four mode texts, or empty
+    DesignFindings Findings;
 };
 
 // Calls visit(name, value) for every number of the state, in declaration

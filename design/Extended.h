@@ -2,9 +2,15 @@
 
 #include <compare>
 #include <cstdint>
+#include <limits>
 #include <stdexcept>
 
 namespace transcalc {
+
+// The classic's digits come from the x87 extended type: a long double of any
+// other width would change the last digits of the results.
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "long double must be the 80-bit extended type");
 
 // The three arithmetic faults of a calculation. Each ends the running command.
 enum class Fault { DivisionByZero, InvalidOperation, Overflow };

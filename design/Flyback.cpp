@@ -57,6 +57,9 @@ BranchOutcome DesignFlyback(DesignState& s, ResultWriter& out) {
     double frequency = Store(Extended(1) / (Extended(0.000001L) * periodUs));
     frequency = Store(Round(frequency));
     out.Number("Рекомендуемая частота=", Extended(frequency) / 1000, " КГц");
+    s.Findings.PulseUs = s.PulseUs;
+    s.Findings.PeriodUs = periodUs;
+    s.Findings.ReflectedVolt = s.OvershootVolt;
     return BranchOutcome::Completed;
 }
 

@@ -47,6 +47,8 @@ BranchOutcome DesignForward(DesignState& s, ResultWriter& out, const ForwardKind
         out.Text(kNoInputVoltage);
         return BranchOutcome::Refused;
     }
+    // The minimal pulse below takes the place of the working one.
+    const double workingPulseUs = s.PulseUs;
     s.TurnsPrimary = Store(Round(Extended(s.TurnsPrimary) + 0.5L));
     out.Number("Число витков первички=", s.TurnsPrimary);
 
@@ -99,6 +101,8 @@ BranchOutcome DesignForward(DesignState& s, ResultWriter& out, const ForwardKind
     out.Number("Минимально-возиожная частота =",
                Extended(Round(Extended(1000000) / (Extended(s.PulseUs) + pauseUs))) * 0.001L,
                " КГц");
+    s.Findings.PulseUs = workingPulseUs;
+    s.Findings.PeriodUs = Store(Extended(1000000) / s.FreqHz);
     return BranchOutcome::Completed;
 }
 

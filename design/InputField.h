@@ -31,22 +31,25 @@ struct FieldInfo {
     std::string_view editName;    // the control's design name
     std::string_view designText;  // the text the field is built with
     std::string_view role;        // what it holds, with its unit
+    // The caption beside it; the dimensions take theirs from the core kind,
+    // the frequency or pulse field from the mode.
+    std::string_view caption;
 };
 
 // clang-format off
 inline constexpr std::array<FieldInfo, kFieldCount> kFields = {{
-    {Field::Dimension1, "Edit1", "", "ring D1 / shaped H1, mm"},
-    {Field::Dimension2, "Edit2", "", "ring D2 / shaped H2, mm"},
-    {Field::Dimension3, "Edit3", "", "ring H / shaped L1, mm"},
-    {Field::Dimension4, "Edit4", "", "shaped L2, mm"},
-    {Field::Gap, "Edit5", "0", "gap, mm"},
-    {Field::FrequencyOrPulse, "Edit6", "", "frequency, kHz / flyback pulse, µs"},
-    {Field::VoltageIn, "Edit7", "", "input voltage, V"},
-    {Field::VoltageOut, "Edit8", "", "output voltage, V"},
-    {Field::SatInduction, "Edit9", "", "saturation induction dB, T"},
-    {Field::Permeability, "Edit10", "", "initial permeability"},
-    {Field::ChokeTurns, "Edit11", "", "choke turns"},
-    {Field::Overshoot, "Edit12", "", "allowed flyback overshoot, V"},
+    {Field::Dimension1, "Edit1", "", "ring D1 / shaped H1, mm", ""},
+    {Field::Dimension2, "Edit2", "", "ring D2 / shaped H2, mm", ""},
+    {Field::Dimension3, "Edit3", "", "ring H / shaped L1, mm", ""},
+    {Field::Dimension4, "Edit4", "", "shaped L2, mm", ""},
+    {Field::Gap, "Edit5", "0", "gap, mm", "Зазор сердечника"},
+    {Field::FrequencyOrPulse, "Edit6", "", "frequency, kHz / flyback pulse, µs", ""},
+    {Field::VoltageIn, "Edit7", "", "input voltage, V", "Вход напряжение"},
+    {Field::VoltageOut, "Edit8", "", "output voltage, V", "Выход напряжение"},
+    {Field::SatInduction, "Edit9", "", "saturation induction dB, T", "dB - Индукция насыщения"},
+    {Field::Permeability, "Edit10", "", "initial permeability", "Проницаемость"},
+    {Field::ChokeTurns, "Edit11", "", "choke turns", "Количество витков дросселя"},
+    {Field::Overshoot, "Edit12", "", "allowed flyback overshoot, V", "U выброса допустимое"},
 }};
 // clang-format on
 
@@ -63,6 +66,7 @@ struct InputFields {
 
     std::string& operator[](Field field) { return texts[FieldIndex(field)]; }
     const std::string& operator[](Field field) const { return texts[FieldIndex(field)]; }
+    bool operator==(const InputFields& other) const = default;
 
     // Every field with the text the window is built with: empty, the gap "0".
     static InputFields DesignTexts() {

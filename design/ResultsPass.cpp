@@ -37,14 +37,10 @@ BranchOutcome Design(DesignState& s, ResultWriter& out) {
 }
 
 void AppendResults(const CorePictures& cores, DesignState& s, ResultWriter& out) {
-    if (cores.ring) {
-        out.Text("Магнитопровод кольцо");
-    }
-    if (cores.shapedE) {
-        out.Text("Магнитопровод Ш образный");
-    }
-    if (cores.shapedU) {
-        out.Text("Магнитопровод П образный");
+    for (const CoreKindInfo& info : kCoreKinds) {
+        if (cores.Shows(info.kind)) {
+            out.Text(info.heading);
+        }
     }
     if (Design(s, out) == BranchOutcome::Refused) {
         out.Text("Введены не все данные, расчет не возможен");

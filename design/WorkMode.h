@@ -15,13 +15,15 @@ struct ModeInfo {
     std::string_view text;      // the mode text shown and compared
     std::string_view cliName;   // transcalc-cli --mode
     std::string_view menuItem;  // the item of the "Режим" menu
+    // The caption of the frequency or pulse field; the choke has none.
+    std::string_view timingCaption;
 };
 
 inline constexpr std::array<ModeInfo, 4> kModes = {{
-    {WorkMode::Choke, "Дроссель", "choke", "N3"},
-    {WorkMode::Flyback, "Обратноходовой", "flyback", "N4"},
-    {WorkMode::SingleEnded, "Однотактный", "single-ended", "N6"},
-    {WorkMode::PushPull, "Двухтактный", "push-pull", "N7"},
+    {WorkMode::Choke, "Дроссель", "choke", "N3", ""},
+    {WorkMode::Flyback, "Обратноходовой", "flyback", "N4", "Длительность импульса МкСек"},
+    {WorkMode::SingleEnded, "Однотактный", "single-ended", "N6", "Частота КГц"},
+    {WorkMode::PushPull, "Двухтактный", "push-pull", "N7", "Частота КГц"},
 }};
 
 constexpr const ModeInfo& InfoOf(WorkMode mode) {
@@ -54,12 +56,28 @@ struct CoreKindInfo {
     std::string_view cliName;   // transcalc-cli --core
     std::string_view menuItem;  // the item of the "Вид сердечника" menu
     std::string_view picture;   // the picture button that shows the core
+    std::string_view heading;   // the core's line in the results list
+    // The captions of the dimension fields, Edit1 on; a ring has three.
+    std::array<std::string_view, 4> dimensions;
+    int dimensionCount;
 };
 
 inline constexpr std::array<CoreKindInfo, 3> kCoreKinds = {{
-    {CoreKind::Ring, "ring", "N1", "BitBtn2"},
-    {CoreKind::ShapedE, "e", "N2", "BitBtn3"},
-    {CoreKind::ShapedU, "u", "N11", "BitBtn4"},
+    {CoreKind::Ring, "ring", "N1", "BitBtn2", "Магнитопровод кольцо", {"D1", "D2", "H", ""}, 3},
+    {CoreKind::ShapedE,
+     "e",
+     "N2",
+     "BitBtn3",
+     "Магнитопровод Ш образный",
+     {"H1", "H2", "L1", "L2"},
+     4},
+    {CoreKind::ShapedU,
+     "u",
+     "N11",
+     "BitBtn4",
+     "Магнитопровод П образный",
+     {"H1", "H2", "L1", "L2"},
+     4},
 }};
 
 constexpr const CoreKindInfo& InfoOf(CoreKind kind) {

@@ -25,17 +25,13 @@ constexpr std::array<std::pair<Field, std::string_view>, kFieldCount> kFieldKeys
     {Field::Overshoot, "overshoot"},
 }};
 
-struct CheckValue {
-    std::string_view key;
-    std::optional<double> DesignDocument::*value;
-};
-
-constexpr CheckValue kCheckValues[] = {
-    {"temperatureC", &DesignDocument::temperature},
-    {"dcCurrentA", &DesignDocument::dcCurrent},
-    {"rippleA", &DesignDocument::ripple},
-    {"frequencyKHz", &DesignDocument::checkFrequency},
-};
+// The check's inputs as the file keeps them: each a number or null. A file
+// that gives any of them has run the check; the temperature it lacks is the
+// check's default.
+constexpr std::string_view kTemperatureKey = "temperatureC";
+constexpr std::string_view kCurrentKey = "dcCurrentA";
+constexpr std::string_view kRippleKey = "rippleA";
+constexpr std::string_view kFrequencyKey = "frequencyKHz";
 
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
@@ -125,26 +121,6 @@ private:
 
 }  // namespace
 
-std::optional<CheckInputs> CheckInputsOf(const DesignDocument& document) {
-    if (!document.temperature && !document.dcCurrent && !document.ripple &&
-        !document.checkFrequency) {
-        return std::nullopt;
-    }
-    CheckInputs inputs;
-    inputs.temperature = document.temperature.value_or(inputs.temperature);
-    inputs.dcCurrent = document.dcCurrent;
-    inputs.ripple = document.ripple;
-    inputs.frequencyKhz = document.checkFrequency;
-    return inputs;
-}
-
-void KeepCheckInputs(DesignDocument& document, const CheckInputs& inputs) {
-    document.temperature = inputs.temperature;
-    document.dcCurrent = inputs.dcCurrent;
-    document.ripple = inputs.ripple;
-    document.checkFrequency = inputs.frequencyKhz;
-}
-
 std::string_view FieldKey(Field field) {
     return kFieldKeys[FieldIndex(field)].second;
 }
@@ -154,15 +130,20 @@ std::string DesignText(const DesignDocument& document, std::string_view fileName
     for (const auto& [field, key] : kFieldKeys) {
         fields.push_back({std::string(key), json::Value{document.fields[field]}});
     }
-    json::Object check;
-    for (const CheckValue& entry : kCheckValues) {
-        const std::optional<double>& value = document.*entry.value;
-        check.push_back(
-            {std::string(entry.key), value ? json::Value{*value} : json::Value{nullptr}});
-    }
+    const auto number = [](const std::optional<double>& value) {
+        return value ? json::Value{*value} : json::Value{nullptr};
+    };
+    const std::optional<CheckInputs>& inputs = document.check;
+    json::Object check{
+        {std::string(kTemperatureKey),
+         inputs ? json::Value{inputs->temperature} : json::Value{nullptr}},
+        {std::string(kCurrentKey), number(inputs ? inputs->dcCurrent : std::nullopt)},
+        {std::string(kRippleKey), number(inputs ? inputs->ripple : std::nullopt)},
+        {std::string(kFrequencyKey), number(inputs ? inputs->frequencyKhz : std::nullopt)},
+    };
     json::Value core{nullptr};
-    if (document.core) {
-        core = json::Value{std::string(InfoOf(*document.core).cliName)};
+    if (const std::optional<CoreKind> kind = document.FirstCore()) {
+        core = json::Value{std::string(InfoOf(*kind).cliName)};
     }
     const json::Value root{json::Object{
         {"format", {std::string(kDesignFormat)}},
@@ -200,7 +181,9 @@ DesignDocument ParseDesignText(std::string_view text, std::string_view fileName)
         document.fields[field] =
             reader.Text(reader.Required(fields, "\"fields\"", key), "\"fields\"." + Quoted(key));
     }
-    document.core = reader.Core(root);
+    if (const std::optional<CoreKind> core = reader.Core(root)) {
+        document.cores = CorePictures::Of(*core);
+    }
     document.mode = reader.Text(reader.Required(root, "", "mode"), "\"mode\"");
     document.catalogueCore = reader.OptionalText(root, "catalogueCore");
     document.material = reader.OptionalText(root, "material");
@@ -208,9 +191,16 @@ DesignDocument ParseDesignText(std::string_view text, std::string_view fileName)
         if (!std::holds_alternative<json::Object>(check->data)) {
             reader.Refuse("\"check\" is not an object");
         }
-        for (const CheckValue& entry : kCheckValues) {
-            document.*entry.value =
-                reader.OptionalNumber(check->Find(entry.key), "\"check\"." + Quoted(entry.key));
+        const auto value = [&](std::string_view key) {
+            return reader.OptionalNumber(check->Find(key), "\"check\"." + Quoted(key));
+        };
+        const std::optional<double> temperature = value(kTemperatureKey);
+        CheckInputs inputs{.dcCurrent = value(kCurrentKey),
+                           .ripple = value(kRippleKey),
+                           .frequencyKhz = value(kFrequencyKey)};
+        if (temperature || inputs.dcCurrent || inputs.ripple || inputs.frequencyKhz) {
+            inputs.temperature = temperature.value_or(inputs.temperature);
+            document.check = inputs;
         }
     }
     return document;

@@ -5,32 +5,16 @@
 #include <string>
 #include <string_view>
 
-#include "DesignCheck.h"
+#include "DesignModel.h"
 #include "InputField.h"
 #include "WorkMode.h"
 
 namespace transcalc {
 
-// What a design file keeps: the inputs of one design, as the user left them.
-struct DesignDocument {
-    InputFields fields = InputFields::DesignTexts();  // exactly as typed
-    std::optional<CoreKind> core;                     // none: no core picture chosen
-    std::string mode;                                 // the mode text, any text
-    std::string catalogueCore;                        // empty: none chosen
-    std::string material;                             // empty: none chosen
-    // The design check's inputs, each when given.
-    std::optional<double> temperature;     // °C
-    std::optional<double> dcCurrent;       // A, choke
-    std::optional<double> ripple;          // A peak to peak, choke
-    std::optional<double> checkFrequency;  // kHz, choke
-
-    bool operator==(const DesignDocument& other) const {
-        return fields.texts == other.fields.texts && core == other.core && mode == other.mode &&
-               catalogueCore == other.catalogueCore && material == other.material &&
-               temperature == other.temperature && dcCurrent == other.dcCurrent &&
-               ripple == other.ripple && checkFrequency == other.checkFrequency;
-    }
-};
+// A design file keeps one Design: the field texts as typed, the first core
+// picture shown, the mode text, the catalogue core and material names and the
+// check's inputs.
+using DesignDocument = Design;
 
 inline constexpr std::string_view kDesignFormat = "transcalc-design";
 inline constexpr int kDesignVersion = 1;
@@ -42,13 +26,6 @@ class DocumentError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// The design check's inputs that a design keeps; none when it keeps no value
-// of them. A value it lacks takes the check's default.
-std::optional<CheckInputs> CheckInputsOf(const DesignDocument& document);
-
-// Keeps every one of the check's inputs in the design.
-void KeepCheckInputs(DesignDocument& document, const CheckInputs& inputs);
 
 // The key of a field in the file: its role, never its place on the window.
 std::string_view FieldKey(Field field);

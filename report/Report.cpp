@@ -47,15 +47,7 @@ QString PictureOf(CoreKind kind) {
 
 // The core as the results list names it.
 QString CoreName(CoreKind kind) {
-    switch (kind) {
-        case CoreKind::Ring:
-            return QStringLiteral("Магнитопровод кольцо");
-        case CoreKind::ShapedE:
-            return QStringLiteral("Магнитопровод Ш образный");
-        case CoreKind::ShapedU:
-            break;
-    }
-    return QStringLiteral("Магнитопровод П образный");
+    return QString::fromUtf8(InfoOf(kind).heading);
 }
 
 // Lays out text top-down in millimetres on the device's pixels.

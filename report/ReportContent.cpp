@@ -3,14 +3,10 @@
 #include <charconv>
 #include <utility>
 
-#include "Command.h"
+#include "DesignRun.h"
 
 namespace transcalc {
 namespace {
-
-// The window's captions (L_C.ui and the menu commands).
-constexpr const char* kRingCaptions[] = {"D1", "D2", "H"};
-constexpr const char* kShapedCaptions[] = {"H1", "H2", "L1", "L2"};
 
 std::string CheckNumber(double value, DecimalSeparator separator) {
     char text[32];
@@ -29,49 +25,52 @@ ReportContent ReportInputsOf(const DesignDocument& document, std::string name, s
     ReportContent content;
     content.name = std::move(name);
     content.date = std::move(date);
-    content.core = document.core;
+    content.core = document.FirstCore();
     content.mode = document.mode;
     content.catalogueCore = document.catalogueCore;
     content.material = document.material;
 
     const InputFields& fields = document.fields;
-    if (document.core) {
-        const bool ring = *document.core == CoreKind::Ring;
-        const int count = ring ? 3 : 4;
-        for (int i = 0; i < count; ++i) {
-            content.dimensions.push_back(
-                {ring ? kRingCaptions[i] : kShapedCaptions[i], fields.texts[i]});
+    if (content.core) {
+        const CoreKindInfo& core = InfoOf(*content.core);
+        for (int i = 0; i < core.dimensionCount; ++i) {
+            content.dimensions.push_back({std::string(core.dimensions[i]), fields.texts[i]});
         }
     }
 
-    // Top to bottom as the window places them.
+    // Top to bottom as the window places them, with its captions.
     std::vector<ReportInput>& inputs = content.inputs;
-    inputs.push_back({"Зазор сердечника", fields[Field::Gap]});
+    const auto add = [&](Field field, std::string_view caption = {}) {
+        inputs.push_back(
+            {std::string(caption.empty() ? InfoOf(field).caption : caption), fields[field]});
+    };
+    add(Field::Gap);
     const std::optional<WorkMode> mode = ModeOfText(document.mode);
     if (mode == WorkMode::Choke) {
-        inputs.push_back({"Количество витков дросселя", fields[Field::ChokeTurns]});
+        add(Field::ChokeTurns);
     }
     if (mode == WorkMode::Flyback) {
-        inputs.push_back({"U выброса допустимое", fields[Field::Overshoot]});
+        add(Field::Overshoot);
     }
-    inputs.push_back({"Проницаемость", fields[Field::Permeability]});
-    inputs.push_back({"dB - Индукция насыщения", fields[Field::SatInduction]});
+    add(Field::Permeability);
+    add(Field::SatInduction);
     if (mode && mode != WorkMode::Choke) {
-        inputs.push_back({mode == WorkMode::Flyback ? "Длительность импульса МкСек" : "Частота КГц",
-                          fields[Field::FrequencyOrPulse]});
-        inputs.push_back({"Вход напряжение", fields[Field::VoltageIn]});
-        inputs.push_back({"Выход напряжение", fields[Field::VoltageOut]});
+        add(Field::FrequencyOrPulse, InfoOf(*mode).timingCaption);
+        add(Field::VoltageIn);
+        add(Field::VoltageOut);
     }
 
-    const std::pair<const char*, std::optional<double>> check[] = {
-        {"Температура сердечника, °C", document.temperature},
-        {"Постоянный ток дросселя, А", document.dcCurrent},
-        {"Размах пульсаций тока, А", document.ripple},
-        {"Частота пульсаций, КГц", document.checkFrequency},
-    };
-    for (const auto& [caption, value] : check) {
-        if (value) {
-            inputs.push_back({caption, CheckNumber(*value, separator)});
+    if (const std::optional<CheckInputs>& check = document.check) {
+        const std::pair<const char*, std::optional<double>> values[] = {
+            {"Температура сердечника, °C", check->temperature},
+            {"Постоянный ток дросселя, А", check->dcCurrent},
+            {"Размах пульсаций тока, А", check->ripple},
+            {"Частота пульсаций, КГц", check->frequencyKhz},
+        };
+        for (const auto& [caption, value] : values) {
+            if (value) {
+                inputs.push_back({caption, CheckNumber(*value, separator)});
+            }
         }
     }
     return content;
@@ -80,16 +79,12 @@ ReportContent ReportInputsOf(const DesignDocument& document, std::string name, s
 ReportContent ReportOf(const DesignDocument& document, std::string name, std::string date,
                        DecimalSeparator separator, CheckedDesign* checked) {
     ReportContent content = ReportInputsOf(document, std::move(name), std::move(date), separator);
-    RecordedList list;
-    DesignState state;
-    state.Mode = document.mode;
-    const CorePictures cores = document.core ? CorePictures::Of(*document.core) : CorePictures{};
-    const CommandOutcome outcome = RunCommand(document.fields, cores, state, list, separator);
-    content.results = std::move(list.lines);
-    content.resultsRed = list.colour == ListColour::Red;
-    content.error = outcome.error.value_or("");
+    DesignRun run = RunDesign(document, separator);
+    content.results = std::move(run.list.lines);
+    content.resultsRed = run.list.colour == ListColour::Red;
+    content.error = run.error.value_or("");
     if (checked != nullptr) {
-        *checked = CheckedDesignOf(outcome, list.colour, state, cores);
+        *checked = std::move(run.checked);
     }
     return content;
 }

@@ -48,8 +48,7 @@ bool ParseArguments(int argc, char* argv[], Arguments& arguments) {
 // The check's inputs and material as the design keeps them.
 void AddCheck(const transcalc::DesignDocument& document, const transcalc::CheckedDesign& design,
               const std::string& separator, transcalc::ReportContent& content) {
-    const transcalc::CheckInputs inputs =
-        transcalc::CheckInputsOf(document).value_or(transcalc::CheckInputs{});
+    const transcalc::CheckInputs inputs = document.check.value_or(transcalc::CheckInputs{});
     const transcalc::Material* material =
         document.material.empty() ? nullptr
                                   : transcalc::catalogue::FindMaterial(

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include "InputField.h"
+#include "WorkMode.h"
+
 namespace transcalc {
 
 // What the state file keeps of the main window, as a plain value: the window
@@ -23,6 +26,12 @@ struct WindowState {
 
     friend bool operator==(const WindowState&, const WindowState&) = default;
 };
+
+// The file keeps one text and one visibility per input field and one
+// picture per core kind: a new field or kind must not shift its lines.
+static_assert(std::tuple_size_v<decltype(WindowState::fieldTexts)> == kFieldCount);
+static_assert(std::tuple_size_v<decltype(WindowState::fieldsShown)> == kFieldCount);
+static_assert(std::tuple_size_v<decltype(WindowState::picturesShown)> == kCoreKinds.size());
 
 // The labels whose texts the file keeps, beyond the dimension captions.
 inline constexpr std::array<int, 6> kCaptionLabelNumbers = {6, 7, 8, 12, 13, 14};

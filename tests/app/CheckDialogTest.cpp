@@ -96,7 +96,7 @@ TEST_F(CheckDialogTest, ChokeInputsOnlyForTheChoke) {
 }
 
 TEST_F(CheckDialogTest, NothingToCheckSaysWhy) {
-    Open(CheckedDesignOf({}, ListColour::Red, {}, {}));
+    Open(CheckedDesignOf({}, ListColour::Red, {}, {}, {}));
     EXPECT_TRUE(Results().contains("Нет расчета для проверки: введены не все данные"));
     EXPECT_TRUE(dialog->findChild<CheckPlot*>("CheckPlot")->data().curve.points.empty());
 }

@@ -429,6 +429,26 @@ TEST_F(CliDesignTest, ADesignHoldsOneCoreKind) {
     EXPECT_FALSE(std::filesystem::exists(Path("d.transcalc")));
 }
 
+// The catalogue core's name is saved only while the design still has that core.
+TEST_F(CliDesignTest, TheCatalogueNameStaysOnlyWithItsCore) {
+    RunCli({"--core-name", "E 25/13/7", "--save-design", Path("a.transcalc")});
+    const auto saved = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.end(), {"--save-design", Path("b.transcalc")});
+        RunCli(arguments);
+        const std::string text = Read(Path("b.transcalc"));
+        const std::string key = "\"catalogueCore\": \"";
+        const std::size_t start = text.find(key) + key.size();
+        return text.substr(start, text.find('"', start) - start);
+    };
+    EXPECT_EQ(saved({"--design", Path("a.transcalc")}), "E 25/13/7");
+    EXPECT_EQ(saved({"--design", Path("a.transcalc"), "--gap", "0.2", "--mode", "choke"}),
+              "E 25/13/7");
+    EXPECT_EQ(saved({"--design", Path("a.transcalc"), "--h1", "13"}), "");
+    EXPECT_EQ(saved({"--design", Path("a.transcalc"), "--core", "ring"}), "");
+    EXPECT_EQ(saved({"--core-name", "E 25/13/7", "--l2", "9"}), "");
+    EXPECT_EQ(saved({"--core-name", "E 25/13/7", "--mu", "2000"}), "E 25/13/7");
+}
+
 // The catalogue's core and material give the field texts that a user would
 // type: E 25/13/7 is H1 12,55, H2 25,05, L1 7,25, L2 7,2; N87 is 2309 and
 // 0,39 T at 100 °C.
@@ -645,6 +665,27 @@ TEST(CliCheckTest, ARedListHasNothingToCheck) {
 }  // namespace
 
 namespace {
+
+// The classic list designs a core without a window; the check names it instead.
+TEST(CliCheckTest, ACoreWithoutAWindowIsRefusedByTheCheck) {
+    const std::vector<std::string> ring = {
+        "--separator", ",", "--core", "ring", "--mode", "choke", "--d1",    "10", "--d2",   "12",
+        "--h",         "5", "--db",   "0,3",  "--mu",   "2000",  "--turns", "10", "--check"};
+    const CliRun lines = RunCli(ring);
+    EXPECT_EQ(lines.status, 0);
+    EXPECT_NE(lines.out.find("Индуктивность=-"), std::string::npos) << lines.out;
+    EXPECT_TRUE(
+        lines.out.ends_with("\n\nУ сердечника не остается окна для обмотки: проверьте размеры.\n"))
+        << lines.out;
+
+    std::vector<std::string> json = ring;
+    json.push_back("--json");
+    const CliRun object = RunCli(json);
+    EXPECT_TRUE(object.out.ends_with(
+        ", \"check\": null, \"check_error\": \"У сердечника не остается окна для обмотки: "
+        "проверьте размеры.\"}\n"))
+        << object.out;
+}
 
 TEST(CliCheckTest, TheReportShowsTheCheckThatRan) {
     char folder[] = "/tmp/cli-check-report-XXXXXX";

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <utility>
 
-#include "Command.h"
 #include "DesignCheck.h"
+#include "DesignRun.h"
 #include "Material.h"
 
 namespace transcalc::testing_support {
@@ -17,16 +17,13 @@ using FieldTexts = std::initializer_list<std::pair<Field, const char*>>;
 
 // One click on "Расчет" in a fresh window, then what the check takes of it.
 inline CheckedDesign DesignOf(std::string_view mode, CoreKind core, FieldTexts texts) {
-    InputFields fields = InputFields::DesignTexts();
+    Design design;
     for (const auto& [field, text] : texts) {
-        fields[field] = text;
+        design.fields[field] = text;
     }
-    DesignState state;
-    state.Mode = mode;
-    RecordedList list;
-    const CorePictures cores = CorePictures::Of(core);
-    const CommandOutcome outcome = RunCommand(fields, cores, state, list, ",");
-    return CheckedDesignOf(outcome, list.colour, state, cores);
+    design.mode = mode;
+    design.ShowCore(core);
+    return RunDesign(design, ",").checked;
 }
 
 // Push-pull on an E 25/13/7 core at 50 kHz, 300 V in, 12 V out: 60 turns at

@@ -172,6 +172,25 @@ TEST(DesignCheckTest, WithoutMaterialOnlyTheFluxAgainstTheEnteredDb) {
     EXPECT_FALSE(check.strands);  // no recommended wire in the transformer modes
 }
 
+// A push-pull transformer on a shaped core of the given H1, H2 and L1 (mm).
+CheckedDesign ShapedPushPull(CoreKind core, const char* h1, const char* h2, const char* l1) {
+    return DesignOf(kModePushPull, core,
+                    {{Field::Dimension1, h1},
+                     {Field::Dimension2, h2},
+                     {Field::Dimension3, l1},
+                     {Field::Dimension4, "10"},
+                     {Field::FrequencyOrPulse, "50"},
+                     {Field::VoltageIn, "300"},
+                     {Field::VoltageOut, "12"},
+                     {Field::SatInduction, "0,3"},
+                     {Field::Permeability, "2000"}});
+}
+
+TEST(DesignCheckTest, ShapedCoresJustInsideTheirLimitsAreChecked) {
+    EXPECT_FALSE(ShapedPushPull(CoreKind::ShapedE, "20", "40", "19,9").nothingToCheck);
+    EXPECT_FALSE(ShapedPushPull(CoreKind::ShapedU, "20", "40", "19,9").nothingToCheck);
+}
+
 TEST(DesignCheckTest, NothingToCheck) {
     struct Case {
         const char* name;
@@ -179,7 +198,7 @@ TEST(DesignCheckTest, NothingToCheck) {
         std::string_view reason;
     };
     const Case cases[] = {
-        {"never calculated", CheckedDesignOf({}, ListColour::Default, {}, {}), kNoDesignYet},
+        {"never calculated", CheckedDesignOf({}, ListColour::Default, {}, {}, {}), kNoDesignYet},
         {"error box",
          DesignOf("Двухтактный", CoreKind::ShapedE,
                   {{Field::Dimension1, "2O"}, {Field::SatInduction, "0,3"}}),
@@ -205,6 +224,23 @@ TEST(DesignCheckTest, NothingToCheck) {
                    {Field::Dimension3, "10"},
                    {Field::SatInduction, "0,3"}}),
          kNoDesignMode},
+        // The classic list designs these with negative inductances; the check names them.
+        {"ring bore wider than the ring",
+         DesignOf(kModeChoke, CoreKind::Ring,
+                  {{Field::Dimension1, "20"},
+                   {Field::Dimension2, "25"},
+                   {Field::Dimension3, "10"},
+                   {Field::SatInduction, "0,3"},
+                   {Field::Permeability, "2000"},
+                   {Field::ChokeTurns, "20"}}),
+         kNoWindow},
+        {"Ш centre leg half the width", ShapedPushPull(CoreKind::ShapedE, "20", "40", "20"),
+         kNoWindow},
+        {"Ш centre leg twice the height", ShapedPushPull(CoreKind::ShapedE, "5", "40", "10"),
+         kNoWindow},
+        {"П legs half the width", ShapedPushPull(CoreKind::ShapedU, "20", "40", "20"), kNoWindow},
+        {"П legs as high as the core", ShapedPushPull(CoreKind::ShapedU, "10", "40", "10"),
+         kNoWindow},
     };
     const Material material = LossOnly(2, 1, 2);
     for (const Case& c : cases) {

@@ -49,8 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const DecimalSeparator separator = (flags & 8) != 0 ? "." : ",";
 
     std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-    InputFields fields;
-    DesignState state;
+    Design design;
+    design.cores = cores;
+    InputFields& fields = design.fields;
+    fields = InputFields{};
+    std::string& mode = design.mode;
     for (int piece = 1; piece <= 13 && !rest.empty(); ++piece) {
         const std::size_t end = std::min(rest.find('\n'), rest.size());
         const std::string_view text = rest.substr(0, end);
@@ -60,25 +63,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             field = text;
             std::replace(field.begin(), field.end(), '\0', '\x01');
         } else if (text.size() == 1 && text[0] >= '0' && text[0] <= '4') {
-            state.Mode = text[0] == '0' ? std::string_view() : kModes[text[0] - '1'].text;
+            mode = text[0] == '0' ? std::string_view() : kModes[text[0] - '1'].text;
         } else {
-            state.Mode = text;
+            mode = text;
         }
         rest.remove_prefix(std::min(end + 1, rest.size()));
     }
 
-    RecordedList list;
-    const CommandOutcome outcome = RunCommand(fields, cores, state, list, separator);
-    if (outcome.error && !IsDefinedError(*outcome.error)) {
+    const DesignRun run = RunDesign(design, separator);
+    if (run.error && !IsDefinedError(*run.error)) {
         std::abort();
     }
-    const std::string modeLine = "         Режим работы: " + state.Mode;
-    for (const std::string& line : list.lines) {
+    const std::string modeLine = "         Режим работы: " + mode;
+    for (const std::string& line : run.list.lines) {
         if (line != modeLine && !ShowsNoNumber(line)) {
             std::abort();
         }
     }
-    if (state.ResultsPending) {
+    if (run.after.ResultsPending) {
         std::abort();  // a finished or faulted pass is never due again
     }
     return 0;

@@ -15,11 +15,10 @@ TEST(DesignTextTest, WritesEveryKeyInItsPlace) {
     DesignDocument document;
     document.fields[Field::Dimension1] = "20";
     document.fields[Field::Permeability] = "2000";
-    document.core = CoreKind::ShapedU;
+    document.ShowCore(CoreKind::ShapedU);
     document.mode = "Дроссель";
     document.material = "N87";
-    document.temperature = 100;
-    document.ripple = 0.25;
+    document.check.emplace().ripple = 0.25;
     EXPECT_EQ(DesignText(document, "a.transcalc"),
               R"({
   "format": "transcalc-design",
@@ -83,10 +82,13 @@ TEST(DesignTextTest, KeepsEveryCoreKindAndMode) {
     for (const auto& core : cores) {
         for (const std::string& mode : modes) {
             DesignDocument document;
-            document.core = core;
+            if (core) {
+                document.ShowCore(*core);
+            }
             document.mode = mode;
             const DesignDocument read = RoundTrip(document);
-            EXPECT_EQ(read.core, core);
+            EXPECT_EQ(read.FirstCore(), core);
+            EXPECT_EQ(read.cores, document.cores);
             EXPECT_EQ(read.mode, mode);
         }
     }
@@ -96,24 +98,32 @@ TEST(DesignTextTest, KeepsNamesAndCheckValuesOrTheirAbsence) {
     DesignDocument given;
     given.catalogueCore = "E 20/10/6 \"Epcos\"";
     given.material = "3C90";
-    given.temperature = -40.5;
-    given.dcCurrent = 0.1;
-    given.ripple = 1e-9;
-    given.checkFrequency = 0;
+    given.check =
+        CheckInputs{.temperature = -40.5, .dcCurrent = 0.1, .ripple = 1e-9, .frequencyKhz = 0};
     EXPECT_EQ(RoundTrip(given), given);
 
     const DesignDocument none;
     const DesignDocument read = RoundTrip(none);
     EXPECT_EQ(read, none);
-    EXPECT_FALSE(read.temperature.has_value());
-    EXPECT_FALSE(read.checkFrequency.has_value());
+    EXPECT_FALSE(read.check.has_value());
+}
+
+TEST(DesignTextTest, ACheckValueWithoutATemperatureTakesTheDefault) {
+    std::string text = DesignText(DesignDocument(), "a.transcalc");
+    const std::string none = R"("dcCurrentA": null)";
+    text.replace(text.find(none), none.size(), R"("dcCurrentA": 2.5)");
+    const std::optional<CheckInputs> check = ParseDesignText(text, "a.transcalc").check;
+    ASSERT_TRUE(check.has_value());
+    EXPECT_EQ(check->temperature, 100);
+    EXPECT_EQ(check->dcCurrent, 2.5);
+    EXPECT_FALSE(check->ripple.has_value());
 }
 
 TEST(DesignTextTest, RefusesToWriteWhatWouldNotReadBack) {
     DesignDocument notUtf8;
     notUtf8.fields[Field::Gap] = "\xE9";
     DesignDocument infinite;
-    infinite.dcCurrent = std::numeric_limits<double>::infinity();
+    infinite.check.emplace().dcCurrent = std::numeric_limits<double>::infinity();
     const std::pair<DesignDocument, std::string> cases[] = {
         {notUtf8, "Design file \"b.transcalc\" not written: a text is not UTF-8"},
         {infinite, "Design file \"b.transcalc\" not written: a number is not finite"},
@@ -202,9 +212,9 @@ TEST(ParseDesignTextTest, IgnoresWhatANewerFileAdds) {
     expected.fields[Field::SatInduction] = "0.3";
     expected.fields[Field::Permeability] = "2000";
     expected.fields[Field::ChokeTurns] = "20";
-    expected.core = CoreKind::Ring;
+    expected.ShowCore(CoreKind::Ring);
     expected.mode = "Дроссель";
-    expected.temperature = 85;
+    expected.check.emplace().temperature = 85;
     EXPECT_EQ(ParseDesignText(text, "n.transcalc"), expected);
 }
 

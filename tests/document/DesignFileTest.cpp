@@ -62,9 +62,9 @@ DesignDocument AChoke() {
     DesignDocument document;
     document.fields[Field::Dimension1] = "20";
     document.fields[Field::ChokeTurns] = "20";
-    document.core = CoreKind::Ring;
+    document.ShowCore(CoreKind::Ring);
     document.mode = "Дроссель";
-    document.temperature = 100;
+    document.check = CheckInputs{};
     return document;
 }
 

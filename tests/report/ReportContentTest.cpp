@@ -14,7 +14,9 @@ DesignDocument Filled(std::optional<CoreKind> core, std::string mode) {
     for (int i = 0; i < kFieldCount; ++i) {
         document.fields.texts[i] = texts[i];
     }
-    document.core = core;
+    if (core) {
+        document.ShowCore(*core);
+    }
     document.mode = std::move(mode);
     return document;
 }
@@ -88,8 +90,9 @@ TEST(ReportInputsTest, ShowsTheFieldsTheWindowShowsForCoreAndMode) {
 
 TEST(ReportInputsTest, AddsTheCheckInputsGivenWithTheSeparator) {
     DesignDocument document = Filled(CoreKind::Ring, "");
-    document.temperature = 85.5;
-    document.checkFrequency = 100;
+    CheckInputs& check = document.check.emplace();
+    check.temperature = 85.5;
+    check.frequencyKhz = 100;
     document.material = "N87";
     const ReportContent content = ReportInputsOf(document, "n", "d", ",");
     const Rows expected = {{"Зазор сердечника", "0,5"},
@@ -103,7 +106,7 @@ TEST(ReportInputsTest, AddsTheCheckInputsGivenWithTheSeparator) {
 
 TEST(ReportOfTest, TakesTheResultsOfOneCalculate) {
     DesignDocument choke;
-    choke.core = CoreKind::Ring;
+    choke.ShowCore(CoreKind::Ring);
     choke.mode = "Дроссель";
     choke.fields[Field::Dimension1] = "20";
     choke.fields[Field::Dimension2] = "10";

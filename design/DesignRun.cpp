@@ -1,0 +1,25 @@
+#include "DesignRun.h"
+
+#include <exception>
+
+#include "Calculate.h"
+#include "Errors.h"
+#include "ResultsPass.h"
+
+namespace transcalc {
+
+DesignRun RunDesign(const Design& design, DecimalSeparator separator) {
+    DesignRun run;
+    run.after.Mode = design.mode;
+    try {
+        Calculate(design.fields, design.cores, run.after, run.list, separator);
+        run.asRead = run.after;
+        RunResultsPass(design.cores, run.after, run.list, separator);
+    } catch (const std::exception& error) {
+        run.error = ErrorBoxText(error.what());
+    }
+    run.checked = CheckedDesignOf(run.error, run.list.colour, run.asRead, run.after, design.cores);
+    return run;
+}
+
+}  // namespace transcalc

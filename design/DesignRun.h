@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "DesignCheck.h"
+#include "DesignModel.h"
+#include "DesignState.h"
+#include "NumberText.h"
+#include "ResultsList.h"
+
+namespace transcalc {
+
+// What one run of a design left.
+struct DesignRun {
+    RecordedList list;                 // the results list and its colour
+    std::optional<std::string> error;  // the error box text, when the run ended on one
+    // The state as Calculate read the fields, before the designs overwrote
+    // some of them (the forward designs reuse PulseUs), and after the pass.
+    DesignState asRead;
+    DesignState after;
+    CheckedDesign checked;  // what the design check and the windings read
+};
+
+// One click on "Расчет" in a freshly started window: Calculate, and when it
+// succeeds the one results pass that it arms. An error ends the run where it
+// arose, as in the window. Every program runs a design through this.
+DesignRun RunDesign(const Design& design, DecimalSeparator separator);
+
+}  // namespace transcalc
