@@ -1,8 +1,6 @@
 // The two catalogue items of the main window's menus: "Из каталога…" under
 // "Вид сердечника" and "Материал…" under "Параметры".
 
-#include <QLineEdit>
-
 #include "Catalogue.h"
 #include "CoreCatalogueDialog.h"
 #include "L_C.h"
@@ -36,14 +34,7 @@ const transcalc::catalogue::Catalogue& TForm1::Catalogue() const {
 }
 
 void TForm1::N1CatalogueClick() {
-    const transcalc::CorePictures shown = VisiblePictures();
-    transcalc::CoreKind first = transcalc::CoreKind::Ring;
-    for (const transcalc::CoreKindInfo& info : transcalc::kCoreKinds) {
-        if (shown.Shows(info.kind)) {
-            first = info.kind;
-            break;
-        }
-    }
+    const transcalc::CoreKind first = design_.FirstCore().value_or(transcalc::CoreKind::Ring);
     OpenDialog(
         new CoreCatalogueDialog(Catalogue(), first, separator_, this),
         [this](const CoreCatalogueDialog& dialog) {
@@ -54,9 +45,9 @@ void TForm1::N1CatalogueClick() {
             // Exactly what the core's menu item does, then its dimensions.
             RunCoreCommand(core->kind);
             for (const auto& field : transcalc::catalogue::CoreFieldTexts(*core, separator_)) {
-                FieldEdit(field.field)->setText(QString::fromStdString(field.text));
+                SetFieldText(field.field, field.text);
             }
-            chosenCore_ = core->name;
+            design_.catalogueCore = core->name;
         });
 }
 
@@ -69,8 +60,8 @@ void TForm1::N13MaterialClick() {
                    }
                    for (const auto& field :
                         transcalc::catalogue::MaterialFieldTexts(*material, separator_)) {
-                       FieldEdit(field.field)->setText(QString::fromStdString(field.text));
+                       SetFieldText(field.field, field.text);
                    }
-                   chosenMaterial_ = material->name;
+                   design_.material = material->name;
                });
 }

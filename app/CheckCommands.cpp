@@ -14,7 +14,8 @@ transcalc::CheckedDesign TForm1::CurrentCheckedDesign() const {
     const bool passed = !state_.ResultsPending && !ui_->GroupBox1->isHidden();
     const transcalc::ListColour colour =
         passed ? results_->Colour() : transcalc::ListColour::Default;
-    return transcalc::CheckedDesignOf(lastCommand_, colour, state_, VisiblePictures());
+    return transcalc::CheckedDesignOf(lastCalculate_.error, colour, lastCalculate_.asRead, state_,
+                                      design_.cores);
 }
 
 // The dialog keeps the window modal while open; its inputs and material stay
@@ -22,27 +23,28 @@ transcalc::CheckedDesign TForm1::CurrentCheckedDesign() const {
 void TForm1::BitBtnCheckClick() {
     const transcalc::catalogue::Catalogue& catalogue = Catalogue();
     auto* dialog = new CheckDialog(CurrentCheckedDesign(), catalogue.materials,
-                                   QString::fromStdString(chosenMaterial_),
+                                   QString::fromStdString(design_.material),
                                    QString::fromStdString(separator_), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    if (checkInputs_) {
-        dialog->setInputs(*checkInputs_);
+    if (design_.check) {
+        dialog->setInputs(*design_.check);
     }
     connect(dialog, &QDialog::finished, this, [this, dialog] {
-        checkInputs_ = dialog->inputs();
-        chosenMaterial_ = dialog->materialName();
+        design_.check = dialog->inputs();
+        design_.material = dialog->materialName();
     });
     dialog->open();
 }
 
 // Once the check has run, the report shows it for the results it prints.
 void TForm1::AddCheckToReport(transcalc::ReportContent& report) const {
-    if (!checkInputs_) {
+    if (!design_.check) {
         return;
     }
     const transcalc::Material* material =
-        chosenMaterial_.empty() ? nullptr
-                                : transcalc::catalogue::FindMaterial(Catalogue(), chosenMaterial_);
-    transcalc::AddCheckToReport(report, CurrentCheckedDesign(), material, *checkInputs_,
+        design_.material.empty()
+            ? nullptr
+            : transcalc::catalogue::FindMaterial(Catalogue(), design_.material);
+    transcalc::AddCheckToReport(report, CurrentCheckedDesign(), material, *design_.check,
                                 separator_);
 }

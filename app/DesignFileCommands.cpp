@@ -93,45 +93,25 @@ void TForm1::OpenDesign(const QString& path) {
     }
 }
 
-// As the menus would: the core command, the mode command, then the texts.
-void TForm1::ApplyDesign(const transcalc::DesignDocument& design) {
-    if (design.core) {
-        RunCoreCommand(*design.core);
+// As the menus would: the core command, the mode command, then the texts,
+// the names and the check's inputs as the file keeps them.
+void TForm1::ApplyDesign(const transcalc::Design& design) {
+    if (const std::optional<transcalc::CoreKind> core = design.FirstCore()) {
+        RunCoreCommand(*core);
     } else {
         ShowInputState();
-        ShowCorePicture(nullptr);
+        design_.ShowNoCore();
+        ShowPictures();
         ShowDimensions({});
     }
     if (const auto mode = transcalc::ModeOfText(design.mode)) {
         RunModeCommand(*mode);
     } else {
         ShowInputState();
-        state_.Mode = design.mode;
+        design_.mode = design.mode;
     }
-    for (const transcalc::FieldInfo& info : transcalc::kFields) {
-        FieldEdit(info.field)->setText(QString::fromStdString(design.fields[info.field]));
-    }
-    chosenCore_ = design.catalogueCore;
-    chosenMaterial_ = design.material;
-    checkInputs_ = transcalc::CheckInputsOf(design);
-}
-
-transcalc::DesignDocument TForm1::CurrentDesign() const {
-    transcalc::DesignDocument design;
-    design.fields = FieldTexts();
-    const transcalc::CorePictures pictures = VisiblePictures();
-    for (const transcalc::CoreKindInfo& info : transcalc::kCoreKinds) {
-        if (!design.core && pictures.Shows(info.kind)) {
-            design.core = info.kind;
-        }
-    }
-    design.mode = state_.Mode;
-    design.catalogueCore = chosenCore_;
-    design.material = chosenMaterial_;
-    if (checkInputs_) {
-        transcalc::KeepCheckInputs(design, *checkInputs_);
-    }
-    return design;
+    design_ = design;
+    ShowFieldTexts();
 }
 
 void TForm1::N13SaveClick() {
@@ -142,7 +122,7 @@ void TForm1::N13SaveClick() {
         return;
     }
     try {
-        transcalc::SaveDesign(CurrentDesign(), QFile::encodeName(path).toStdString());
+        transcalc::SaveDesign(design_, QFile::encodeName(path).toStdString());
         SetDesignPath(path);
     } catch (const std::exception& error) {
         ReportError(error);

@@ -39,6 +39,10 @@ void SetCaption(QLabel* label, const QString& caption) {
     label->adjustSize();
 }
 
+QString Caption(transcalc::Field field) {
+    return QString::fromUtf8(transcalc::InfoOf(field).caption);
+}
+
 }  // namespace
 
 // Outside any namespace, as the resource initialiser lives in the global one.
@@ -134,6 +138,10 @@ void TForm1::ConnectHandlers() {
     connect(ui.N13Save, &QAction::triggered, this, &TForm1::N13SaveClick);
     connect(ui.N13Report, &QAction::triggered, this, &TForm1::N13ReportClick);
     connect(ui.N13Print, &QAction::triggered, this, &TForm1::N13PrintClick);
+    for (const transcalc::FieldInfo& info : transcalc::kFields) {
+        connect(FieldEdit(info.field), &QLineEdit::textChanged, this,
+                [this, field = info.field](const QString& text) { FieldTextChanged(field, text); });
+    }
 }
 
 void TForm1::setDecimalSeparator(const QString& separator) {
@@ -163,10 +171,24 @@ void TForm1::ReportError(const std::exception& error) {
     reportError_(QString::fromStdString(transcalc::ErrorBoxText(error.what())));
 }
 
-transcalc::CorePictures TForm1::VisiblePictures() const {
-    return {.ring = !ui_->BitBtn2->isHidden(),
-            .shapedE = !ui_->BitBtn3->isHidden(),
-            .shapedU = !ui_->BitBtn4->isHidden()};
+void TForm1::FieldTextChanged(transcalc::Field field, const QString& text) {
+    design_.SetField(field, text.toStdString());
+}
+
+void TForm1::SetFieldText(transcalc::Field field, const std::string& text) {
+    FieldEdit(field)->setText(QString::fromStdString(text));
+}
+
+void TForm1::ShowFieldTexts() {
+    for (const transcalc::FieldInfo& info : transcalc::kFields) {
+        SetFieldText(info.field, design_.fields[info.field]);
+    }
+}
+
+void TForm1::ShowPictures() {
+    ui_->BitBtn2->setVisible(design_.cores.ring);
+    ui_->BitBtn3->setVisible(design_.cores.shapedE);
+    ui_->BitBtn4->setVisible(design_.cores.shapedU);
 }
 
 // A read error is reported and the window opens all the same, with the lines
@@ -201,15 +223,14 @@ transcalc::WindowState TForm1::CaptureState() const {
         state.fieldTexts[transcalc::FieldIndex(info.field)] = edit->text();
         state.fieldsShown[transcalc::FieldIndex(info.field)] = !edit->isHidden();
     }
-    const QWidget* const pictures[] = {ui_->BitBtn2, ui_->BitBtn3, ui_->BitBtn4};
     for (int i = 0; i < 3; ++i) {
-        state.picturesShown[i] = !pictures[i]->isHidden();
+        state.picturesShown[i] = design_.cores.Shows(transcalc::kCoreKinds[i].kind);
     }
     for (int i = 0; i < 4; ++i) {
         state.dimensionCaptionsShown[i] = !LabelNumber(i + 1)->isHidden();
         state.dimensionCaptions[i] = LabelNumber(i + 1)->text();
     }
-    state.mode = state_.Mode;
+    state.mode = design_.mode;
     for (int i = 0; i < 10; ++i) {
         state.captionsShown[i] = !LabelNumber(i + 5)->isHidden();
     }
@@ -226,15 +247,15 @@ void TForm1::ApplyState(const transcalc::WindowState& state) {
         edit->setText(state.fieldTexts[transcalc::FieldIndex(info.field)]);
         edit->setVisible(state.fieldsShown[transcalc::FieldIndex(info.field)]);
     }
-    QWidget* const pictures[] = {ui_->BitBtn2, ui_->BitBtn3, ui_->BitBtn4};
     for (int i = 0; i < 3; ++i) {
-        pictures[i]->setVisible(state.picturesShown[i]);
+        design_.cores.Shows(transcalc::kCoreKinds[i].kind) = state.picturesShown[i];
     }
+    ShowPictures();
     for (int i = 0; i < 4; ++i) {
         LabelNumber(i + 1)->setVisible(state.dimensionCaptionsShown[i]);
         SetCaption(LabelNumber(i + 1), state.dimensionCaptions[i]);
     }
-    state_.Mode = state.mode;
+    design_.mode = state.mode;
     for (int i = 0; i < 10; ++i) {
         LabelNumber(i + 5)->setVisible(state.captionsShown[i]);
     }
@@ -247,15 +268,16 @@ void TForm1::ApplyState(const transcalc::WindowState& state) {
 // The stored pictures decide the core layout, whatever the file said about
 // the dimension fields and their captions.
 void TForm1::ShowStoredCoreLayout() {
-    if (!ui_->BitBtn2->isHidden()) {
-        ui_->BitBtn3->hide();
-        ui_->BitBtn4->hide();
+    transcalc::CorePictures& cores = design_.cores;
+    if (cores.ring) {
+        cores.shapedE = cores.shapedU = false;
         ShowRingDimensions();
     }
-    if (!ui_->BitBtn3->isHidden() || !ui_->BitBtn4->isHidden()) {
-        ui_->BitBtn2->hide();
+    if (cores.shapedE || cores.shapedU) {
+        cores.ring = false;
         ShowShapedDimensions();
     }
+    ShowPictures();
 }
 
 // The state is written by the close request that this raises.
@@ -290,40 +312,41 @@ void TForm1::BitBtn5Click() {
     try {
         ui_->GroupBox1->hide();
         ui_->BitBtn9->hide();
-        lastCommand_.error.reset();
-        transcalc::Calculate(FieldTexts(), VisiblePictures(), state_, *results_, separator_);
-        lastCommand_.asRead = state_;
+        lastCalculate_.error.reset();
+        state_.Mode = design_.mode;
+        transcalc::Calculate(design_.fields, design_.cores, state_, *results_, separator_);
+        lastCalculate_.asRead = state_;
         ui_->GroupBox1->show();
         Timer2->start();
     } catch (const std::exception& error) {
-        lastCommand_.error = transcalc::ErrorBoxText(error.what());
+        lastCalculate_.error = transcalc::ErrorBoxText(error.what());
         ReportError(error);
     }
 }
 
 void TForm1::Timer2Timer() {
     try {
-        transcalc::RunResultsPass(VisiblePictures(), state_, *results_, separator_);
+        transcalc::RunResultsPass(design_.cores, state_, *results_, separator_);
     } catch (const std::exception& error) {
         // The error box runs an event loop of its own, in which the pass would tick again.
         Timer2->stop();
-        lastCommand_.error = transcalc::ErrorBoxText(error.what());
+        lastCalculate_.error = transcalc::ErrorBoxText(error.what());
         ReportError(error);
     }
 }
 
 void TForm1::Timer1Timer() {
     const bool panelShown = !ui_->GroupBox1->isHidden();
-    SetCaption(ui_->Label13, state_.Mode.empty()
+    SetCaption(ui_->Label13, design_.mode.empty()
                                  ? QStringLiteral("Введите режим")
-                                 : QStringLiteral("Режим ") + QString::fromStdString(state_.Mode));
-    if (state_.Mode != transcalc::kModeFlyback) {
+                                 : QStringLiteral("Режим ") + QString::fromStdString(design_.mode));
+    if (design_.mode != transcalc::kModeFlyback) {
         ui_->Edit12->hide();
         ui_->Label14->hide();
     } else {
         ui_->Edit12->setVisible(!panelShown);
         ui_->Label14->show();
-        SetCaption(ui_->Label14, QStringLiteral("U выброса допустимое"));
+        SetCaption(ui_->Label14, Caption(transcalc::Field::Overshoot));
     }
     if (panelShown && !state_.ResultsPending) {
         Timer2->stop();
@@ -339,13 +362,6 @@ void TForm1::ShowInputState() {
     ui_->GroupBox1->hide();
     ui_->BitBtn9->show();
     results_->Clear();
-}
-
-void TForm1::ShowCorePicture(QWidget* picture) {
-    for (QWidget* each : {static_cast<QWidget*>(ui_->BitBtn2), static_cast<QWidget*>(ui_->BitBtn3),
-                          static_cast<QWidget*>(ui_->BitBtn4)}) {
-        each->setVisible(each == picture);
-    }
 }
 
 // The dimension fields with their captions: three for a ring, whose depth
@@ -364,31 +380,41 @@ void TForm1::ShowDimensions(const QStringList& captions) {
     }
 }
 
+QStringList TForm1::DimensionCaptions(transcalc::CoreKind kind) {
+    const transcalc::CoreKindInfo& info = transcalc::InfoOf(kind);
+    QStringList captions;
+    for (int i = 0; i < info.dimensionCount; ++i) {
+        captions << QString::fromUtf8(info.dimensions[i]);
+    }
+    return captions;
+}
+
 void TForm1::ShowRingDimensions() {
-    ShowDimensions({QStringLiteral("D1"), QStringLiteral("D2"), QStringLiteral("H")});
+    ShowDimensions(DimensionCaptions(transcalc::CoreKind::Ring));
 }
 
 void TForm1::ShowShapedDimensions() {
-    ShowDimensions(
-        {QStringLiteral("H1"), QStringLiteral("H2"), QStringLiteral("L1"), QStringLiteral("L2")});
+    ShowDimensions(DimensionCaptions(transcalc::CoreKind::ShapedE));
+}
+
+// A core command: its picture alone, the input state and its dimensions.
+void TForm1::ShowCore(transcalc::CoreKind kind) {
+    ShowInputState();
+    design_.ShowCore(kind);
+    ShowPictures();
+    ShowDimensions(DimensionCaptions(kind));
 }
 
 void TForm1::N1Click() {
-    ShowInputState();
-    ShowCorePicture(ui_->BitBtn2);
-    ShowRingDimensions();
+    ShowCore(transcalc::CoreKind::Ring);
 }
 
 void TForm1::N2Click() {
-    ShowInputState();
-    ShowCorePicture(ui_->BitBtn3);
-    ShowShapedDimensions();
+    ShowCore(transcalc::CoreKind::ShapedE);
 }
 
 void TForm1::N11Click() {
-    ShowInputState();
-    ShowCorePicture(ui_->BitBtn4);
-    ShowShapedDimensions();
+    ShowCore(transcalc::CoreKind::ShapedU);
 }
 
 void TForm1::RunCoreCommand(transcalc::CoreKind kind) {
@@ -424,17 +450,17 @@ void TForm1::RunModeCommand(transcalc::WorkMode mode) {
 
 void TForm1::BitBtn7Click() {
     ShowInputState();
-    if (!ui_->BitBtn2->isHidden()) {
+    if (design_.cores.ring) {
         ShowRingDimensions();
     }
-    if (!ui_->BitBtn3->isHidden() || !ui_->BitBtn4->isHidden()) {
+    if (design_.cores.shapedE || design_.cores.shapedU) {
         ShowShapedDimensions();
     }
 }
 
 void TForm1::N3Click() {
     ShowInputState();
-    state_.Mode = transcalc::kModeChoke;
+    design_.mode = transcalc::kModeChoke;
     ui_->Label6->hide();
     ui_->Label7->hide();
     ui_->Label8->hide();
@@ -443,7 +469,7 @@ void TForm1::N3Click() {
     ui_->Edit8->hide();
     ui_->Edit11->show();
     ui_->Label12->show();
-    SetCaption(ui_->Label12, QStringLiteral("Количество витков дросселя"));
+    SetCaption(ui_->Label12, Caption(transcalc::Field::ChokeTurns));
 }
 
 // The voltage fields with their captions; "Ввести" leaves the caption of the
@@ -454,33 +480,33 @@ void TForm1::ShowVoltageFields(const std::optional<QString>& pulseCaption) {
         SetCaption(ui_->Label6, *pulseCaption);
     }
     ui_->Label7->show();
-    SetCaption(ui_->Label7, QStringLiteral("Вход напряжение"));
+    SetCaption(ui_->Label7, Caption(transcalc::Field::VoltageIn));
     ui_->Label8->show();
-    SetCaption(ui_->Label8, QStringLiteral("Выход напряжение"));
+    SetCaption(ui_->Label8, Caption(transcalc::Field::VoltageOut));
     ui_->Edit6->show();
     ui_->Edit7->show();
     ui_->Edit8->show();
 }
 
 // Flyback and forward modes: the choke turns give way to the voltage fields.
-void TForm1::ShowTransformerMode(std::string_view mode, const QString& pulseCaption) {
+void TForm1::ShowTransformerMode(transcalc::WorkMode mode) {
     ShowInputState();
-    state_.Mode = mode;
+    design_.mode = transcalc::ModeText(mode);
     ui_->Label12->hide();
     ui_->Edit11->hide();
-    ShowVoltageFields(pulseCaption);
+    ShowVoltageFields(QString::fromUtf8(transcalc::InfoOf(mode).timingCaption));
 }
 
 void TForm1::N4Click() {
-    ShowTransformerMode(transcalc::kModeFlyback, QStringLiteral("Длительность импульса МкСек"));
+    ShowTransformerMode(transcalc::WorkMode::Flyback);
 }
 
 void TForm1::N6Click() {
-    ShowTransformerMode(transcalc::kModeSingleEnded, QStringLiteral("Частота КГц"));
+    ShowTransformerMode(transcalc::WorkMode::SingleEnded);
 }
 
 void TForm1::N7Click() {
-    ShowTransformerMode(transcalc::kModePushPull, QStringLiteral("Частота КГц"));
+    ShowTransformerMode(transcalc::WorkMode::PushPull);
 }
 
 void TForm1::N13Click() {
@@ -490,17 +516,8 @@ void TForm1::N13Click() {
 
 // Every field back to the text it was built with.
 void TForm1::BitBtn9Click() {
-    for (const transcalc::FieldInfo& info : transcalc::kFields) {
-        FieldEdit(info.field)->setText(QString::fromUtf8(info.designText));
-    }
-}
-
-transcalc::InputFields TForm1::FieldTexts() const {
-    transcalc::InputFields fields;
-    for (const transcalc::FieldInfo& info : transcalc::kFields) {
-        fields[info.field] = FieldEdit(info.field)->text().toStdString();
-    }
-    return fields;
+    design_.ClearFields();
+    ShowFieldTexts();
 }
 
 QLineEdit* TForm1::FieldEdit(transcalc::Field field) const {

@@ -11,9 +11,8 @@
 #include <string_view>
 
 #include "Calculate.h"
-#include "Command.h"
 #include "DesignCheck.h"
-#include "DesignDocument.h"
+#include "DesignModel.h"
 #include "DesignState.h"
 #include "ListBoxResults.h"
 #include "WindowState.h"
@@ -83,13 +82,11 @@ public:
     // A file that cannot be read is reported and changes nothing.
     void OpenDesign(const QString& path);
     // The design the window holds, as a design file keeps it.
-    transcalc::DesignDocument CurrentDesign() const;
+    const transcalc::Design& CurrentDesign() const { return design_; }
     // The report page of the window's design: its results as the list shows
     // them, or those of a fresh "Расчет" when the results panel is closed.
     transcalc::ReportContent CurrentReport() const;
     const QString& designPath() const { return designPath_; }
-    const std::string& chosenCoreName() const { return chosenCore_; }
-    const std::string& chosenMaterialName() const { return chosenMaterial_; }
 
     // "Из каталога…" and "Материал…": a core or a material of the catalogue
     // fills the fields as the user would type them.
@@ -125,25 +122,30 @@ private:
     void ReadSystemDecimalSeparator();
     void ReportError(const std::exception& error);
     void ShowInputState();
-    void ShowCorePicture(QWidget* picture);
     void ShowDimensions(const QStringList& captions);
     void ShowRingDimensions();
     void ShowShapedDimensions();
     void ShowVoltageFields(const std::optional<QString>& pulseCaption);
-    void ShowTransformerMode(std::string_view mode, const QString& pulseCaption);
+    void ShowTransformerMode(transcalc::WorkMode mode);
+    void ShowCore(transcalc::CoreKind kind);
+    static QStringList DimensionCaptions(transcalc::CoreKind kind);
     void ShowStoredCoreLayout();
     void RunCoreCommand(transcalc::CoreKind kind);
     void RunModeCommand(transcalc::WorkMode mode);
     QLabel* LabelNumber(int number) const;
     void InstallFileDialogs();
     void AddCheckToReport(transcalc::ReportContent& report) const;
-    void ApplyDesign(const transcalc::DesignDocument& design);
+    void ApplyDesign(const transcalc::Design& design);
     void SetDesignPath(const QString& path);
     QString DesignName() const;
-    transcalc::CorePictures VisiblePictures() const;
+    // The core pictures as the design holds them.
+    void ShowPictures();
+    // The field texts as the design holds them.
+    void ShowFieldTexts();
+    // Every change of a field's text reaches the design.
+    void FieldTextChanged(transcalc::Field field, const QString& text);
+    void SetFieldText(transcalc::Field field, const std::string& text);
     QLineEdit* FieldEdit(transcalc::Field field) const;
-    // The twelve field texts as typed.
-    transcalc::InputFields FieldTexts() const;
     // The catalogue, read when a dialog first needs it; the problems of the
     // user's files reach the error reporter then, once.
     const transcalc::catalogue::Catalogue& Catalogue() const;
@@ -153,6 +155,9 @@ private:
     QTimer* Timer2;
     QAction* copyResults_;
     std::unique_ptr<ListBoxResults> results_;
+    // The design the window shows: the menu commands change it, then the
+    // widgets follow. The classic state below is what "Расчет" made of it.
+    transcalc::Design design_;
     transcalc::DesignState state_;
     std::string separator_;
     ErrorReporter reportError_;
@@ -162,12 +167,10 @@ private:
     QString classicTitle_;
     QString designPath_;
     mutable std::unique_ptr<transcalc::catalogue::Catalogue> catalogue_;
-    std::string chosenCore_;
-    std::string chosenMaterial_;
-    // The last "Расчет": the inputs as it read them and its error, for the
+    // The last "Расчет": its error and the inputs as it read them, for the
     // design check.
-    transcalc::CommandOutcome lastCommand_;
-    // The design check's inputs, once the check has run or a design file
-    // brought them.
-    std::optional<transcalc::CheckInputs> checkInputs_;
+    struct LastCalculate {
+        std::optional<std::string> error;
+        transcalc::DesignState asRead;
+    } lastCalculate_;
 };

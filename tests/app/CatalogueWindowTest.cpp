@@ -8,9 +8,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "CoreCatalogueDialog.h"
+#include "DesignFile.h"
 #include "MaterialDialog.h"
+#include "ReportContent.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -113,8 +116,8 @@ TEST_F(CatalogueWindowTest, OkOnACoreRunsItsMenuItemAndFillsTheDimensions) {
     EXPECT_FALSE(Shown("BitBtn2"));
     EXPECT_TRUE(Shown("Edit4"));
     EXPECT_EQ(Fields().mid(0, 4), (QStringList{"8,2", "9,9", "2,88", "2,85"}));
-    EXPECT_EQ(form->chosenCoreName(), "U 10/8/3");
-    EXPECT_EQ(form->designState().Mode, "Дроссель");
+    EXPECT_EQ(form->CurrentDesign().catalogueCore, "U 10/8/3");
+    EXPECT_EQ(form->CurrentDesign().mode, "Дроссель");
 }
 
 TEST_F(CatalogueWindowTest, OkOnAMaterialSetsPermeabilityAndSaturation) {
@@ -129,7 +132,7 @@ TEST_F(CatalogueWindowTest, OkOnAMaterialSetsPermeabilityAndSaturation) {
     dialog->okButton()->click();
     EXPECT_EQ(Edit(10)->text(), "2309");
     EXPECT_EQ(Edit(9)->text(), "0,39");
-    EXPECT_EQ(form->chosenMaterialName(), "N87");
+    EXPECT_EQ(form->CurrentDesign().material, "N87");
 }
 
 TEST_F(CatalogueWindowTest, CancelChangesNothing) {
@@ -143,8 +146,8 @@ TEST_F(CatalogueWindowTest, CancelChangesNothing) {
     material->reject();
     EXPECT_EQ(Fields(), before);
     EXPECT_TRUE(Shown("BitBtn2"));
-    EXPECT_EQ(form->chosenCoreName(), "");
-    EXPECT_EQ(form->chosenMaterialName(), "");
+    EXPECT_EQ(form->CurrentDesign().catalogueCore, "");
+    EXPECT_EQ(form->CurrentDesign().material, "");
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -200,3 +203,36 @@ TEST_F(CatalogueWindowTest, CatalogueChoicesCalculateLikeTypedNumbers) {
 }
 
 }  // namespace
+
+// A catalogue core's name goes with the core: another kind, "Очистить" or a
+// typed dimension leave the user's own core, and the saved design, its
+// reloaded copy and the report no longer name it.
+TEST_F(CatalogueWindowTest, TheCatalogueNameLeavesWithItsCore) {
+    const fs::path path = dataHome / "design.transcalc";
+    form->setFileChooser(
+        [&](TForm1::FileKind, const QString&) { return QString::fromStdString(path.string()); });
+    struct Case {
+        const char* change;
+        std::function<void()> act;
+    };
+    const Case cases[] = {
+        {"the ring", [&] { form->N1Click(); }},
+        {"Очистить", [&] { form->BitBtn9Click(); }},
+        {"a typed dimension", [&] { QTest::keyClicks(Edit(3), "1"); }},
+    };
+    for (const Case& c : cases) {
+        CoreCatalogueDialog* dialog = Open<CoreCatalogueDialog>("N1Catalogue");
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_NO_FATAL_FAILURE(Choose(*dialog, "E 25/13/7"));
+        dialog->okButton()->click();
+        form->N2Click();  // the same kind and a mode keep the core
+        form->N7Click();
+        ASSERT_EQ(form->CurrentDesign().catalogueCore, "E 25/13/7") << c.change;
+
+        c.act();
+        form->N13SaveClick();
+        EXPECT_EQ(transcalc::LoadDesign(path).catalogueCore, "") << c.change;
+        EXPECT_EQ(form->CurrentReport().catalogueCore, "") << c.change;
+    }
+    EXPECT_TRUE(errors.isEmpty());
+}

@@ -117,7 +117,8 @@ TEST_F(CheckWindowTest, TheCheckStaysWithTheDesignAndItsReport) {
     const transcalc::DesignDocument design = form->CurrentDesign();
     EXPECT_EQ(design.material, "N87");
     EXPECT_EQ(design.catalogueCore, "E 25/13/7");
-    EXPECT_EQ(design.temperature, 80);
+    ASSERT_TRUE(design.check.has_value());
+    EXPECT_EQ(design.check->temperature, 80);
 
     const transcalc::ReportContent report = form->CurrentReport();
     ASSERT_FALSE(report.checkLines.empty());

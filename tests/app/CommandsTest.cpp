@@ -38,7 +38,7 @@ TEST_P(CommandTableTest, SetsVisibilityAndCaptions) {
     for (const auto& [number, caption] : expected.captions) {
         EXPECT_EQ(Label(number)->text(), QString::fromUtf8(caption)) << "Label" << number;
     }
-    EXPECT_EQ(form->designState().Mode, expected.mode);
+    EXPECT_EQ(form->CurrentDesign().mode, expected.mode);
     // The preamble of every command: back to the input state with an empty list.
     EXPECT_FALSE(Shown("GroupBox1"));
     EXPECT_TRUE(Shown("BitBtn9"));
@@ -167,7 +167,7 @@ TEST_F(WindowTest, ClearEmptiesEveryFieldButTheGap) {
     EXPECT_TRUE(Shown("Edit4"));
     EXPECT_TRUE(Shown("GroupBox1"));
     EXPECT_EQ(Lines(), QStringList({"result"}));
-    EXPECT_EQ(form->designState().Mode, "Обратноходовой");
+    EXPECT_EQ(form->CurrentDesign().mode, "Обратноходовой");
 }
 
 }  // namespace

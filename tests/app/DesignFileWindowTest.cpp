@@ -53,14 +53,14 @@ TEST_F(DesignFileWindowTest, SaveThenOpenGivesTheSameDesign) {
     next->OpenDesign(answer);
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_EQ(LinesOf(next->CaptureState()), LinesOf(form->CaptureState()));
-    EXPECT_EQ(next->designState().Mode, "Дроссель");
+    EXPECT_EQ(next->CurrentDesign().mode, "Дроссель");
     EXPECT_EQ(next->windowTitle(), form->windowTitle());
     EXPECT_EQ(next->CurrentDesign(), form->CurrentDesign());
 }
 
 TEST_F(DesignFileWindowTest, OpeningRunsTheCoreAndModeCommands) {
     transcalc::DesignDocument design;
-    design.core = transcalc::CoreKind::ShapedU;
+    design.ShowCore(transcalc::CoreKind::ShapedU);
     design.mode = "Обратноходовой";
     design.fields[transcalc::Field::Overshoot] = "400";
     const QString path = PathOf(QStringLiteral("flyback.transcalc"));

@@ -30,7 +30,7 @@ TEST_F(WindowTest, StartsWithTheInputFieldsOfNoCoreAndNoMode) {
         EXPECT_TRUE(Edit(number)->text().isEmpty()) << number;
     }
     EXPECT_EQ(Lines(), QStringList({"Для  начала  работы", "Нажмите ввод. "}));
-    EXPECT_EQ(form->designState().Mode, "");
+    EXPECT_EQ(form->CurrentDesign().mode, "");
 }
 
 TEST_F(WindowTest, CarriesTheDesignCaptions) {
@@ -221,7 +221,7 @@ TEST_F(WindowTest, AMenuClickRunsItsCommand) {
     Find<QAction>("N11")->trigger();
     EXPECT_TRUE(Shown("BitBtn4"));
     Find<QAction>("N7")->trigger();
-    EXPECT_EQ(form->designState().Mode, "Двухтактный");
+    EXPECT_EQ(form->CurrentDesign().mode, "Двухтактный");
     QTest::mouseClick(Find<QPushButton>("BitBtn9"), Qt::LeftButton);
     EXPECT_EQ(Edit(5)->text(), "0");
 }

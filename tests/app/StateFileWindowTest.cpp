@@ -90,7 +90,7 @@ TEST_F(StateFileWindowTest, ExitThenStartRestoresTheWindow) {
                   texts[number - 1])
             << number;
     }
-    EXPECT_EQ(next->designState().Mode, "Обратноходовой");
+    EXPECT_EQ(next->CurrentDesign().mode, "Обратноходовой");
     EXPECT_FALSE(next->findChild<QWidget*>(QStringLiteral("BitBtn2"))->isVisibleTo(next.get()));
     EXPECT_TRUE(next->findChild<QWidget*>(QStringLiteral("BitBtn3"))->isVisibleTo(next.get()));
     for (const char* shown : {"Edit4", "Label4", "Edit6", "Edit7", "Edit8", "Label8"}) {
