@@ -60,6 +60,7 @@ TForm1::TForm1(QWidget* parent)
       Timer1(new QTimer(this)),
       Timer2(new QTimer(this)) {
     RegisterPictures();
+    ApplyFormFont(*this);
     ui_->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     ApplyPixelHeights(*this);

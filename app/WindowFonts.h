@@ -8,5 +8,10 @@ class QWidget;
 void InstallFontSubstitutes();
 
 // Character heights of the window are pixel heights, which a Designer form
-// cannot express (it knows point sizes only): they are set here by control name.
+// cannot express (it knows point sizes only). Where a designed family is
+// missing, the fonts name its stand-in, so that each is found once.
+//
+// The form's font, which its controls inherit: call before they are built.
+void ApplyFormFont(QWidget& form);
+// The controls with fonts of their own, by control name: call once they are built.
 void ApplyPixelHeights(QWidget& form);
