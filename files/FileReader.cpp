@@ -53,6 +53,19 @@ std::size_t ReadSome(int descriptor, char* buffer, std::size_t size) {
 
 ReadEnd ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes,
                         const std::function<bool(std::string_view)>& take) {
+    // A device is refused before it is opened: opening one may act on the
+    // hardware. The type is checked again on the open descriptor, in case the
+    // name changed hands between the two looks.
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        if (errno == ENOENT) {
+            return ReadEnd::Missing;
+        }
+        throw FileFailure::FromErrno(errno);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        throw FileFailure::NotRegularFile(S_ISDIR(status.st_mode));
+    }
     OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) {
         if (errno == ENOENT) {
@@ -60,7 +73,6 @@ ReadEnd ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes,
         }
         throw FileFailure::FromErrno(errno);
     }
-    struct stat status {};
     if (::fstat(file.get(), &status) != 0) {
         throw FileFailure::FromErrno(errno);
     }

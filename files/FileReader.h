@@ -20,10 +20,10 @@ enum class ReadEnd {
 
 // Reads the file at path, handing its bytes in order to take, at most
 // maxBytes in all; take returns false to stop. Only a regular file, or the
-// one a symbolic link points to, is read: the file is opened without
-// blocking (a FIFO has no writer to wait for) and its type checked on the
-// open descriptor. Throws FileFailure for anything else in the way and for
-// every failing call; the file is closed on every path out.
+// one a symbolic link points to, is read: anything else is refused before it
+// is opened, and the file is opened without blocking (a FIFO slipped in has
+// no writer to wait for) and its type checked again on the descriptor. Throws FileFailure for
+// anything else in the way and for every failing call; the file is closed on every path out.
 ReadEnd ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes,
                         const std::function<bool(std::string_view)>& take);
 
