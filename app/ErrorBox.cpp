@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStyle>
+#include <QTextOption>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
@@ -31,6 +32,8 @@ void ShowScrollableBox(QWidget* parent, const QString& title, const QString& tex
     lines->setObjectName(QStringLiteral("LongErrorText"));
     lines->setReadOnly(true);
     lines->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    lines->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
 
@@ -47,7 +50,7 @@ void ShowScrollableBox(QWidget* parent, const QString& title, const QString& tex
     const QFontMetrics metrics(lines->font());
     const int wanted =
         metrics.lineSpacing() * (static_cast<int>(text.count(QLatin1Char('\n'))) + 3);
-    box.resize(std::min(metrics.averageCharWidth() * 100, available.width() * 9 / 10),
+    box.resize(std::min(metrics.averageCharWidth() * 120, available.width() * 9 / 10),
                std::min(wanted + buttons->sizeHint().height() + 40, available.height() * 3 / 4));
     box.exec();
 }
