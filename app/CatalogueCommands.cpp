@@ -23,11 +23,8 @@ const transcalc::catalogue::Catalogue& TForm1::Catalogue() const {
         catalogue_ = std::make_unique<transcalc::catalogue::Catalogue>(
             transcalc::catalogue::LoadCatalogue(transcalc::catalogue::UserDataFolder()));
         if (!catalogue_->messages.empty()) {
-            QStringList lines;
-            for (const std::string& message : catalogue_->messages) {
-                lines << QString::fromStdString(message);
-            }
-            reportError_(lines.join(QLatin1Char('\n')));
+            reportError_(
+                QString::fromStdString(transcalc::catalogue::ProblemsText(catalogue_->messages)));
         }
     }
     return *catalogue_;

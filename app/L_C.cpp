@@ -15,6 +15,7 @@
 #include "ApplicationTitle.h"
 #include "Calculate.h"
 #include "Catalogue.h"
+#include "ErrorBox.h"
 #include "Errors.h"
 #include "ResultsPass.h"
 #include "StateFile.h"
@@ -80,8 +81,7 @@ TForm1::TForm1(QWidget* parent)
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(kResultsPassMs);
     reportError_ = [this](const QString& text) {
-        QMessageBox::critical(this, ApplicationTitle(QCoreApplication::applicationFilePath()),
-                              text);
+        ShowErrorBox(this, ApplicationTitle(QCoreApplication::applicationFilePath()), text);
     };
     askDiscard_ = [this](const QString& text) {
         QMessageBox box(QMessageBox::Warning,

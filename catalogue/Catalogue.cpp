@@ -42,6 +42,17 @@ const Catalogue& SharedCatalogue() {
     return catalogue;
 }
 
+std::string ProblemsText(const Messages& messages, std::size_t listed) {
+    std::string text;
+    for (std::size_t i = 0; i < messages.size() && i < listed; ++i) {
+        text += (i == 0 ? "" : "\n") + messages[i];
+    }
+    if (messages.size() > listed) {
+        text += "\n\u2026 and " + std::to_string(messages.size() - listed) + " more";
+    }
+    return text;
+}
+
 const Core* FindCore(const Catalogue& catalogue, std::string_view name) {
     return FindByName(catalogue.cores, name);
 }

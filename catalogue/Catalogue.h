@@ -15,9 +15,12 @@
 //                the built-in entries by name.
 //   FieldTexts   what the input fields take from a core or a material.
 //   Search       the filter of the lists and the names closest to an unknown one.
-//   Catalogue    (this file) loading once on first use, and lookup by name.
+//   Catalogue    (this file) loading once on first use, lookup by name, and
+//                the problems as the window lists them.
 
+#include <cstddef>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "Entries.h"
@@ -37,6 +40,13 @@ Catalogue LoadCatalogue(const std::filesystem::path& userFolder, Parts parts = {
 // The catalogue of this run: loaded from UserDataFolder() on the first call,
 // the same object afterwards.
 const Catalogue& SharedCatalogue();
+
+// How many problems of the user's files the window's error box lists.
+inline constexpr std::size_t kListedProblems = 20;
+
+// The problems one a line, at most `listed` of them, then "… and N more"
+// for the rest: a file of thousands of bad lines still fits a box.
+std::string ProblemsText(const Messages& messages, std::size_t listed = kListedProblems);
 
 // Exact lookup by name; nullptr when there is no such entry.
 const Core* FindCore(const Catalogue& catalogue, std::string_view name);

@@ -17,6 +17,13 @@ const std::string_view kWiresHeader = "# name\tgrade\tconductor diameter, mm\tou
 
 namespace {
 
+// The bounds of the material data.
+constexpr double kMaxSaturation = 3;  // T, beyond any magnetic material
+constexpr double kMinAlpha = 0.5;
+constexpr double kMaxAlpha = 4.5;
+constexpr double kMinBeta = 0.1;
+constexpr double kMaxBeta = 5;
+
 // Why a line was left out.
 struct BadLine {
     std::string what;
@@ -30,6 +37,89 @@ std::string_view Trimmed(std::string_view text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The length of the UTF-8 sequence at the start of text, or 0 where it is
+// malformed (a stray byte, an overlong form, a surrogate, beyond U+10FFFF).
+std::size_t Utf8Length(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char first = byte(0);
+    std::size_t length = 0;
+    char32_t code = 0;
+    if (first < 0x80) {
+        return 1;
+    } else if (first >= 0xC2 && first <= 0xDF) {
+        length = 2;
+        code = first & 0x1F;
+    } else if (first >= 0xE0 && first <= 0xEF) {
+        length = 3;
+        code = first & 0x0F;
+    } else if (first >= 0xF0 && first <= 0xF4) {
+        length = 4;
+        code = first & 0x07;
+    } else {
+        return 0;
+    }
+    if (text.size() < length) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
+            return 0;
+        }
+        code = (code << 6) | (byte(i) & 0x3F);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    return overlong || surrogate || code > 0x10FFFF ? 0 : length;
+}
+
+// C0, DEL and C1 control characters, in UTF-8.
+bool IsControl(std::string_view character) {
+    const auto first = static_cast<unsigned char>(character[0]);
+    return first < 0x20 || first == 0x7F ||
+           (first == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0);
+}
+
+// Why a text cannot name or describe an entry; empty when it can.
+std::string TextProblem(std::string_view text, std::string_view what) {
+    while (!text.empty()) {
+        const std::size_t length = Utf8Length(text);
+        if (length == 0) {
+            return std::string(what) + " is not valid UTF-8";
+        }
+        if (IsControl(text.substr(0, length))) {
+            return std::string(what) + " holds a control character";
+        }
+        text.remove_prefix(length);
+    }
+    return {};
+}
+
+void CheckText(std::string_view text, std::string_view what) {
+    if (std::string problem = TextProblem(text, what); !problem.empty()) {
+        throw BadLine{std::move(problem)};
+    }
+}
+
+// A text of the line as a message quotes it: at most 40 characters, what is
+// no printable UTF-8 shown as '?', so that a message stays one short line.
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t kMaxCharacters = 40;
+    std::string quoted = "'";
+    std::size_t characters = 0;
+    while (!text.empty() && characters < kMaxCharacters) {
+        const std::size_t length = Utf8Length(text);
+        if (length == 0 || IsControl(text.substr(0, length))) {
+            quoted += '?';
+            text.remove_prefix(length == 0 ? 1 : length);
+        } else {
+            quoted += text.substr(0, length);
+            text.remove_prefix(length);
+        }
+        ++characters;
+    }
+    return quoted + (text.empty() ? "'" : "...'");
 }
 
 // The blank-separated words of a column.
@@ -57,7 +147,7 @@ std::optional<double> Number(std::string_view text) {
 double PositiveNumber(std::string_view text, std::string_view what) {
     const std::optional<double> value = Number(text);
     if (!value || *value <= 0) {
-        throw BadLine{std::string(what) + " '" + std::string(text) + "' is not a positive number"};
+        throw BadLine{std::string(what) + " " + Quoted(text) + " is not a positive number"};
     }
     return *value;
 }
@@ -117,6 +207,7 @@ std::vector<Entry> ReadLines(std::string_view text, std::string_view source, Mes
             if (columns[0].empty()) {
                 throw BadLine{"the name is empty"};
             }
+            CheckText(columns[0], "the name");
             entries.push_back(readLine(columns));
         } catch (const BadLine& bad) {
             messages.push_back(std::string(source) + ":" + std::to_string(number) + ": " +
@@ -132,7 +223,7 @@ CoreKind KindOf(std::string_view name) {
             return info.kind;
         }
     }
-    throw BadLine{"unknown kind '" + std::string(name) + "' (ring, e or u)"};
+    throw BadLine{"unknown kind " + Quoted(name) + " (ring, e or u)"};
 }
 
 std::string Listed(std::span<const std::string_view> letters) {
@@ -143,6 +234,47 @@ std::string Listed(std::span<const std::string_view> letters) {
     return text;
 }
 
+// A dimension's letter: an ASCII letter, then at most two letters or digits
+// (A, F, R1).
+bool IsLetter(std::string_view letter) {
+    const auto alphanumeric = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    };
+    return !letter.empty() && letter.size() <= 3 && !(letter[0] >= '0' && letter[0] <= '9') &&
+           std::all_of(letter.begin(), letter.end(), alphanumeric);
+}
+
+// A core must leave room for its winding, judged on the dimensions its fields
+// take (FieldTexts.h): a ring's bore B inside its outer diameter A; an E
+// core's centre leg L1 = F below half the width H2 = A and below twice the
+// height H1 = B; a U core's legs L1 = (A - E) / 2 below the height H1 = B.
+void CheckWindow(const Core& core) {
+    const auto mm = [&](std::string_view letter) { return *core.Millimetres(letter); };
+    switch (core.kind) {
+        case CoreKind::Ring:
+            if (mm("B") >= mm("A")) {
+                throw BadLine{"the inner diameter B must be smaller than the outer diameter A"};
+            }
+            break;
+        case CoreKind::ShapedE:
+            if (mm("F") >= mm("A") / 2 || mm("F") >= 2 * mm("B")) {
+                throw BadLine{
+                    "the centre leg F leaves no window for the winding (F must be below A/2 and "
+                    "below 2*B)"};
+            }
+            break;
+        case CoreKind::ShapedU:
+            if (mm("E") >= mm("A")) {
+                throw BadLine{"the window width E must be smaller than the overall width A"};
+            }
+            if ((mm("A") - mm("E")) / 2 >= mm("B")) {
+                throw BadLine{
+                    "the legs (A-E)/2 leave no window for the winding (they must be below B)"};
+            }
+            break;
+    }
+}
+
 Core ReadCore(const Columns& columns) {
     if (columns.size() < 3) {
         throw BadLine{"expected a name, a kind and dimensions, separated by tabs"};
@@ -151,16 +283,17 @@ Core ReadCore(const Columns& columns) {
     core.dimensions.reserve(columns.size() - 2);
     for (std::size_t i = 2; i < columns.size(); ++i) {
         const std::size_t equals = columns[i].find('=');
-        const std::optional<double> value =
-            equals == std::string_view::npos ? std::nullopt : Number(columns[i].substr(equals + 1));
-        if (equals == 0 || !value || *value < 0) {
-            throw BadLine{"'" + std::string(columns[i]) + "' is not LETTER=millimetres"};
+        const std::string_view letter = columns[i].substr(0, std::min(equals, columns[i].size()));
+        const double value = equals == std::string_view::npos
+                                 ? -1
+                                 : Number(columns[i].substr(equals + 1)).value_or(-1);
+        if (!IsLetter(letter) || value < 0) {
+            throw BadLine{Quoted(columns[i]) + " is not LETTER=millimetres"};
         }
-        const std::string letter(columns[i].substr(0, equals));
         if (core.Millimetres(letter)) {
-            throw BadLine{"the dimension " + letter + " is given twice"};
+            throw BadLine{"the dimension " + std::string(letter) + " is given twice"};
         }
-        core.dimensions.push_back({letter, *value});
+        core.dimensions.push_back({std::string(letter), value});
     }
     const std::span<const std::string_view> required = RequiredLetters(core.kind);
     for (std::string_view letter : required) {
@@ -173,9 +306,7 @@ Core ReadCore(const Columns& columns) {
             throw BadLine{"the dimension " + std::string(letter) + " must not be 0"};
         }
     }
-    if (core.kind == CoreKind::ShapedU && *core.Millimetres("E") >= *core.Millimetres("A")) {
-        throw BadLine{"the window width E must be smaller than the overall width A"};
-    }
+    CheckWindow(core);
     return core;
 }
 
@@ -188,7 +319,10 @@ std::vector<SaturationPoint> ReadSaturation(std::string_view column) {
         const std::optional<double> flux =
             colon == std::string_view::npos ? std::nullopt : Number(word.substr(colon + 1));
         if (!temperature || !flux || *flux <= 0) {
-            throw BadLine{"'" + std::string(word) + "' is not CELSIUS:TESLA"};
+            throw BadLine{Quoted(word) + " is not CELSIUS:TESLA"};
+        }
+        if (*flux > kMaxSaturation) {
+            throw BadLine{"the saturation " + Quoted(word) + " is above 3 T"};
         }
         for (const SaturationPoint& point : points) {
             if (point.temperature == *temperature) {
@@ -204,6 +338,21 @@ std::vector<SaturationPoint> ReadSaturation(std::string_view column) {
     return points;
 }
 
+// The factors of real materials: a positive k, alpha and beta within what
+// measured ferrites and powders reach (alpha up to 4.05, beta down to 0.12
+// among the built-in materials).
+void CheckSteinmetz(const SteinmetzRange& range, std::string_view word) {
+    if (range.k <= 0) {
+        throw BadLine{"the Steinmetz k in " + Quoted(word) + " is not above 0"};
+    }
+    if (range.alpha < kMinAlpha || range.alpha > kMaxAlpha) {
+        throw BadLine{"the Steinmetz alpha in " + Quoted(word) + " is not within 0.5 to 4.5"};
+    }
+    if (range.beta < kMinBeta || range.beta > kMaxBeta) {
+        throw BadLine{"the Steinmetz beta in " + Quoted(word) + " is not within 0.1 to 5"};
+    }
+}
+
 std::vector<SteinmetzRange> ReadSteinmetz(std::string_view column) {
     std::vector<SteinmetzRange> ranges;
     for (std::string_view word : Words(column)) {
@@ -216,11 +365,12 @@ std::vector<SteinmetzRange> ReadSteinmetz(std::string_view column) {
             }
         });
         if (values.size() != parts || (parts != 5 && parts != 8)) {
-            throw BadLine{"'" + std::string(word) +
-                          "' is not f_min,f_max,k,alpha,beta or f_min,f_max,k,alpha,beta,ct0,ct1,"
+            throw BadLine{Quoted(word) +
+                          " is not f_min,f_max,k,alpha,beta or f_min,f_max,k,alpha,beta,ct0,ct1,"
                           "ct2"};
         }
         SteinmetzRange range{values[0], values[1], values[2], values[3], values[4]};
+        CheckSteinmetz(range, word);
         if (parts == 8) {
             range.hasTemperatureFactor = true;
             range.ct0 = values[5];
@@ -241,6 +391,8 @@ Material ReadMaterial(const Columns& columns) {
             "expected a name, maker, composition, initial permeability and optionally "
             "saturation and Steinmetz ranges, separated by tabs"};
     }
+    CheckText(columns[1], "the maker");
+    CheckText(columns[2], "the composition");
     Material material;
     material.name = columns[0];
     material.maker = columns[1];
@@ -263,11 +415,15 @@ Wire ReadWire(const Columns& columns) {
     const auto [end, error] =
         std::from_chars(columns[1].data(), columns[1].data() + columns[1].size(), grade);
     if (error != std::errc() || end != columns[1].data() + columns[1].size() || grade < 0) {
-        throw BadLine{"the grade '" + std::string(columns[1]) + "' is not a whole number"};
+        throw BadLine{"the grade " + Quoted(columns[1]) + " is not a whole number"};
     }
-    return Wire{std::string(columns[0]), grade,
-                PositiveNumber(columns[2], "the conductor diameter"),
-                PositiveNumber(columns[3], "the outer diameter")};
+    const Wire wire{std::string(columns[0]), grade,
+                    PositiveNumber(columns[2], "the conductor diameter"),
+                    PositiveNumber(columns[3], "the outer diameter")};
+    if (wire.conductorDiameter >= wire.outerDiameter) {
+        throw BadLine{"the conductor diameter must be smaller than the outer diameter"};
+    }
+    return wire;
 }
 
 }  // namespace

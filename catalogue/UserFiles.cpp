@@ -1,14 +1,14 @@
 #include "UserFiles.h"
 
-#include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
-#include <system_error>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 
 #include "EntryLines.h"
+#include "FileReader.h"
 
 namespace transcalc::catalogue {
 namespace {
@@ -16,41 +16,46 @@ namespace {
 namespace fs = std::filesystem;
 
 // The text of a file; nothing when it is absent, or with a message when it
-// cannot serve as a catalogue file. The type is checked first so that a FIFO
-// or a device never blocks or floods the start.
+// cannot serve as a catalogue file. A FIFO or a device never blocks or floods
+// the start: only a regular file is read, and only up to the limit.
 std::optional<std::string> ReadUserFile(const fs::path& path, Messages& messages) {
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (status.type() == fs::file_type::not_found) {
-        return std::nullopt;
-    }
     const std::string name = path.string();
-    if (!fs::is_regular_file(status)) {
-        messages.push_back(name + ": not a regular file, not read");
+    files::FileText file;
+    try {
+        file = files::ReadFileText(path, kUserFileLimit);
+    } catch (const files::FileFailure& failure) {
+        messages.push_back(name + ": " +
+                           (failure.NotRegular() ? "not a regular file" : failure.what()) +
+                           ", not read");
         return std::nullopt;
     }
-    if (fs::file_size(path, error) > kUserFileLimit) {
-        messages.push_back(name + ": larger than 4 MiB, not read");
+    if (file.cut) {
+        messages.push_back(name + ": larger than " + std::to_string(kUserFileLimit >> 20) +
+                           " MiB, not read");
         return std::nullopt;
     }
-    std::ifstream file(path, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (!file && !file.eof()) {
-        messages.push_back(name + ": cannot be read");
+    if (!file.found) {
         return std::nullopt;
     }
-    return text;
+    return std::move(file.bytes);
 }
 
+// Linear in both lists: the entries are indexed by name once, and each added
+// entry either replaces the one of its name in place or joins at the end.
 template <typename Entry>
 void MergeByName(std::vector<Entry>& entries, std::vector<Entry> added) {
+    std::unordered_map<std::string, std::size_t> index;
+    index.reserve(entries.size() + added.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        index.try_emplace(entries[i].name, i);
+    }
+    entries.reserve(entries.size() + added.size());
     for (Entry& entry : added) {
-        auto same = [&](const Entry& known) { return known.name == entry.name; };
-        if (auto known = std::find_if(entries.begin(), entries.end(), same);
-            known != entries.end()) {
-            *known = std::move(entry);
-        } else {
+        const auto [known, inserted] = index.try_emplace(entry.name, entries.size());
+        if (inserted) {
             entries.push_back(std::move(entry));
+        } else {
+            entries[known->second] = std::move(entry);
         }
     }
 }

@@ -13,8 +13,9 @@ inline constexpr std::string_view kCoresFile = "cores.tsv";
 inline constexpr std::string_view kMaterialsFile = "materials.tsv";
 inline constexpr std::string_view kWiresFile = "wires.tsv";
 
-// A user file larger than this is not read.
-inline constexpr std::uintmax_t kUserFileLimit = 4 * 1024 * 1024;
+// A user file larger than this is not read: room for 150 000 lines of cores
+// with every letter, and a bound for what a FIFO or a huge file costs.
+inline constexpr std::uintmax_t kUserFileLimit = 16 * 1024 * 1024;
 
 // The folder of the user's catalogue files: $XDG_DATA_HOME/transcalc, else
 // $HOME/.local/share/transcalc; empty when neither variable is set.

@@ -11,11 +11,10 @@ namespace transcalc {
 // system's reason, and for every refusal of ParseDesignText.
 DesignDocument LoadDesign(const std::filesystem::path& path);
 
-// Writes the whole design file or nothing: a temporary file beside the target
-// is written, synced and renamed over it. On failure the temporary file is
-// removed, an old file at path stays as it was, and DocumentError names the
-// file with the system's reason. A symbolic link is followed, so that the file
-// it names is replaced and the link stays.
+// Writes the whole design file or nothing, through files::ReplaceRegularFile:
+// only a regular file (or the one a link points to) is replaced, anything
+// else is refused untouched. On failure an old file at path stays as it was,
+// and DocumentError names the file with the system's reason.
 void SaveDesign(const DesignDocument& document, const std::filesystem::path& path);
 
 }  // namespace transcalc

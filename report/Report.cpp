@@ -1,6 +1,7 @@
 #include "Report.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -8,9 +9,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <string_view>
+
+#include "FileWriter.h"
 
 // Outside any namespace, as the resource initialiser lives in the global one.
 static void RegisterReportPictures() {
@@ -230,11 +233,7 @@ void PaintReport(const ReportContent& content, QPagedPaintDevice& device) {
     painter.end();
 }
 
-void WriteReportPdf(const ReportContent& content, const QString& path) {
-    const auto fail = [&](const QString& reason) {
-        throw ReportError(
-            QStringLiteral("Report \"%1\" not written: %2").arg(path, reason).toStdString());
-    };
+void WriteReportPdf(const ReportContent& content, const std::filesystem::path& path) {
     // The PDF is made in memory first, so that a failed write can leave the
     // old file as it was.
     QBuffer pdf;
@@ -246,18 +245,16 @@ void WriteReportPdf(const ReportContent& content, const QString& path) {
         writer.setCreator(QStringLiteral("Transcalc"));
         PaintReport(content, writer);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        fail(file.errorString());
+    try {
+        files::ReplaceRegularFile(
+            path, std::string_view(pdf.data().constData(), static_cast<std::size_t>(pdf.size())));
+    } catch (const files::FileFailure& failure) {
+        throw ReportError("Report \"" + path.string() + "\" not written: " + failure.what());
     }
-    if (file.write(pdf.data()) != pdf.data().size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        fail(reason);
-    }
-    if (!file.commit()) {
-        fail(file.errorString());
-    }
+}
+
+void WriteReportPdf(const ReportContent& content, const QString& path) {
+    WriteReportPdf(content, std::filesystem::path(QFile::encodeName(path).toStdString()));
 }
 
 void PrintReport(const ReportContent& content, QPrinter& printer) {

@@ -15,6 +15,7 @@
 //   main           transcalc-report: the design on standard input, the PDF
 //                  out; transcalc-cli runs it for --report.
 
+#include <filesystem>
 #include <stdexcept>
 
 #include <QString>
@@ -36,7 +37,11 @@ public:
 // QGuiApplication. Throws ReportError when the device refuses to paint.
 void PaintReport(const ReportContent& content, QPagedPaintDevice& device);
 
-// Writes the page as a PDF file, whole or not at all. Throws ReportError.
+// Writes the page as a PDF file, whole or not at all, replacing only a
+// regular file (files::ReplaceRegularFile). Throws ReportError naming the
+// file and the system's reason. The path's bytes are the file's name as
+// given, whatever their encoding.
+void WriteReportPdf(const ReportContent& content, const std::filesystem::path& path);
 void WriteReportPdf(const ReportContent& content, const QString& path);
 
 // Prints the page on a printer that the caller has set up (for instance

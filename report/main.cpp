@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QGuiApplication>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <string>
@@ -81,7 +82,8 @@ int main(int argc, char* argv[]) {
         if (arguments.check == "yes") {
             AddCheck(document, checked, arguments.separator, content);
         }
-        transcalc::WriteReportPdf(content, QString::fromStdString(arguments.output));
+        // The name's bytes as given: not every name is UTF-8.
+        transcalc::WriteReportPdf(content, std::filesystem::path(arguments.output));
     } catch (const std::runtime_error& error) {
         std::fprintf(stderr, "transcalc-report: %s\n", error.what());
         return kExitError;

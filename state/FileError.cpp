@@ -1,6 +1,7 @@
 #include <cerrno>
 #include <string>
 
+#include "FileFailure.h"
 #include "StateFile.h"
 
 namespace transcalc {
@@ -80,6 +81,10 @@ FileError FileError::FromErrno(int errnoValue) {
         return FileError(errnoValue, "I/O error " + std::to_string(errnoValue));
     }
     return FileError(code);
+}
+
+FileError FileError::FromFailure(const files::FileFailure& failure) {
+    return FromErrno(failure.NotRegular() ? EACCES : failure.Error());
 }
 
 }  // namespace transcalc

@@ -10,10 +10,10 @@
 //   StateLines   the 53 lines of the file as data: which entry of WindowState
 //                each line holds and how reading treats it.
 //   Cp1251       windows-1251 bytes to and from the texts.
-//   StateWriter  builds the bytes from a WindowState and saves them, replacing
-//                only a regular file.
-//   StateReader  reads a regular file line by line into a WindowState, bounded
-//                in lines, line length and size.
+//   StateWriter  builds the bytes from a WindowState and saves them through
+//                files/, replacing only a regular file.
+//   StateReader  reads a regular file through files/ line by line into a
+//                WindowState, bounded in lines, line length and size.
 //   FileError    the file-access errors, mapped from the system's error codes.
 
 #include <cstddef>
@@ -29,6 +29,10 @@
 
 namespace transcalc {
 
+namespace files {
+class FileFailure;
+}
+
 // Relative on purpose: the file lies in the current working directory.
 inline constexpr char kStateFileName[] = "zentu.pallomir";
 
@@ -42,6 +46,9 @@ public:
 
     // The error for a system error number (errno); see the table in FileError.cpp.
     static FileError FromErrno(int errnoValue);
+    // The error for a failed read or save: anything but a regular file in the
+    // way is a denied access.
+    static FileError FromFailure(const files::FileFailure& failure);
 
     int Code() const noexcept { return code_; }
 

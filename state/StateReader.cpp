@@ -1,7 +1,3 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <string>
 
@@ -9,55 +5,11 @@
 #include <QStringDecoder>
 
 #include "Cp1251.h"
+#include "FileReader.h"
 #include "StateFile.h"
 #include "StateLines.h"
 
 namespace transcalc {
-
-namespace {
-
-// The state file opened for reading; released on every path out, so that a
-// later save can replace it.
-class InputFile {
-public:
-    explicit InputFile(int descriptor) : descriptor_(descriptor) {}
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-    ~InputFile() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-
-    int Descriptor() const { return descriptor_; }
-
-    // The next bytes, or none at the end of the file.
-    std::string_view Read() {
-        for (;;) {
-            const ssize_t count = ::read(descriptor_, buffer_, sizeof buffer_);
-            if (count >= 0) {
-                return {buffer_, static_cast<std::size_t>(count)};
-            }
-            if (errno != EINTR) {
-                throw FileError::FromErrno(errno);
-            }
-        }
-    }
-
-    void Close() {
-        const int descriptor = descriptor_;
-        descriptor_ = -1;
-        if (::close(descriptor) != 0) {
-            throw FileError::FromErrno(errno);
-        }
-    }
-
-private:
-    int descriptor_;
-    char buffer_[4096];
-};
-
-}  // namespace
 
 struct StateFileParser::Decoder {
     QStringDecoder decoder = Cp1251Decoder();
@@ -119,33 +71,21 @@ void StateFileParser::Finish() {
 }
 
 bool ReadStateFile(WindowState& state, const QString& path) {
-    // Non-blocking, so that a FIFO by the file's name cannot stall the start.
-    const int descriptor =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {
-            return false;  // no saved state: the window keeps its design state
-        }
-        throw FileError::FromErrno(errno);
-    }
-    InputFile file(descriptor);
-    struct stat status {};
-    if (::fstat(file.Descriptor(), &status) != 0) {
-        throw FileError::FromErrno(errno);
-    }
-    if (!S_ISREG(status.st_mode)) {
-        throw FileError::FromErrno(EACCES);  // a folder, FIFO, device or socket
-    }
-
     StateFileParser parser(state);
-    for (;;) {
-        const std::string_view bytes = file.Read();
-        if (bytes.empty() || !parser.Feed(bytes)) {
-            break;
+    files::ReadEnd end = files::ReadEnd::Missing;
+    try {
+        end = files::ReadRegularFile(QFile::encodeName(path).toStdString(), kMaxStateFileBytes,
+                                     [&](std::string_view bytes) { return parser.Feed(bytes); });
+    } catch (const files::FileFailure& failure) {
+        if (failure.Error() == ENOTDIR) {
+            return false;  // no folder, no saved state
         }
+        throw FileError::FromFailure(failure);
+    }
+    if (end == files::ReadEnd::Missing) {
+        return false;  // no saved state: the window keeps its design state
     }
     parser.Finish();
-    file.Close();
     return true;
 }
 

@@ -1,7 +1,11 @@
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -165,6 +169,47 @@ TEST_F(CatalogueWindowTest, UserFileProblemsAreReportedOnceWhenFirstRead) {
     dialog->okButton()->click();
     EXPECT_EQ(Fields().mid(0, 4), (QStringList{"15", "30", "8", "10"}));
     EXPECT_EQ(errors.size(), 1);
+}
+
+// A file of many bad lines lists the first twenty and counts the rest, in a
+// box that scrolls and fits the screen.
+TEST_F(CatalogueWindowTest, ManyProblemsAreListedTwentyAtMostInABoxThatFits) {
+    {
+        std::ofstream cores(dataHome / "transcalc" / "cores.tsv");
+        for (int i = 0; i < 150; ++i) {
+            cores << "R " << i << "\tring\tA=10\tB=20\tC=5\n";
+        }
+    }
+    const std::string file = (dataHome / "transcalc" / "cores.tsv").string();
+    Open<CoreCatalogueDialog>("N1Catalogue")->reject();
+    ASSERT_EQ(errors.size(), 1);
+    const QStringList lines = errors[0].split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 21);
+    EXPECT_EQ(lines[0].toStdString(),
+              file + ":1: the inner diameter B must be smaller than the outer diameter A");
+    EXPECT_EQ(lines[19].toStdString(),
+              file + ":20: the inner diameter B must be smaller than the outer diameter A");
+    EXPECT_EQ(lines[20], QStringLiteral("… and 130 more"));
+
+    // The window's own box, not the record of the fixture.
+    form = std::make_unique<TForm1>();
+    QRect box;
+    QRect screen;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        box = dialog->frameGeometry();
+        screen = dialog->screen()->availableGeometry();
+        if (auto* text = dialog->findChild<QPlainTextEdit*>(QStringLiteral("LongErrorText"))) {
+            shown = text->toPlainText();
+        }
+        dialog->accept();
+    });
+    Open<CoreCatalogueDialog>("N1Catalogue")->reject();
+    EXPECT_EQ(shown, errors[0]);
+    EXPECT_LE(box.height(), screen.height());
+    EXPECT_LE(box.width(), screen.width());
 }
 
 // A user picks E 25/13/7 and N87, types the rest and presses "Расчет": the

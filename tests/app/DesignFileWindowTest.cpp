@@ -1,5 +1,8 @@
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -157,6 +160,26 @@ TEST_F(DesignFileWindowTest, PrintingGoesToThePrinterThatWasSetUp) {
     form->N13PrintClick();
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_TRUE(QFile::exists(path));
+}
+
+// Saving or reporting onto what is no regular file names it in the error box
+// and leaves it as it was.
+TEST_F(DesignFileWindowTest, WhatIsNoRegularFileIsRefusedInTheErrorBox) {
+    FillRingChoke();
+    const QString title = form->windowTitle();
+    answer = PathOf(QStringLiteral("fifo"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(answer).constData(), 0644), 0);
+    form->N13SaveClick();
+    form->N13ReportClick();
+    EXPECT_EQ(errors,
+              (QStringList{
+                  QStringLiteral("Design file \"%1\" not saved: not a regular file.").arg(answer),
+                  QStringLiteral("Report \"%1\" not written: not a regular file.").arg(answer)}));
+    EXPECT_EQ(QFileInfo(answer).isFile(), false);
+    EXPECT_EQ(QDir(PathOf({}))
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("fifo")});
+    EXPECT_EQ(form->windowTitle(), title);
 }
 
 }  // namespace

@@ -81,5 +81,18 @@ TEST(CatalogueTest, SharedCatalogueIsLoadedOnce) {
     EXPECT_GE(SharedCatalogue().cores.size(), 562u);
 }
 
+TEST(CatalogueTest, ProblemsListTheFirstTwentyAndCountTheRest) {
+    Messages messages;
+    for (int i = 1; i <= 23; ++i) {
+        messages.push_back("u.tsv:" + std::to_string(i) + ": why");
+    }
+    const std::string text = ProblemsText(messages);
+    EXPECT_EQ(text.substr(0, 25), "u.tsv:1: why\nu.tsv:2: why");
+    EXPECT_EQ(text.substr(text.rfind("u.tsv")), "u.tsv:20: why\n… and 3 more");
+    EXPECT_EQ(ProblemsText({"a", "b"}, 2), "a\nb");
+    EXPECT_EQ(ProblemsText({"a", "b", "c"}, 2), "a\nb\n… and 1 more");
+    EXPECT_EQ(ProblemsText({}), "");
+}
+
 }  // namespace
 }  // namespace transcalc::catalogue

@@ -9,6 +9,8 @@
 namespace transcalc::catalogue {
 namespace {
 
+using namespace std::string_literals;
+
 TEST(EntryLinesTest, ReadsACoreWithEveryLetter) {
     Messages messages;
     const std::vector<Core> cores = ReadCores(
@@ -126,6 +128,103 @@ TEST(EntryLinesTest, MalformedMaterialAndWireLines) {
         ASSERT_EQ(messages.size(), 1u) << c.line;
         EXPECT_EQ(messages[0], c.message);
     }
+}
+
+// Every rule a line must pass to describe a real part, and the text that
+// names the line that breaks it.
+TEST(EntryLinesTest, LinesNoRealPartCouldHaveAreNamedAndLeftOut) {
+    enum Kind { kCore, kMaterial, kWire };
+    struct Case {
+        Kind kind;
+        std::string line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {kCore, "N\0L\tring\tA=2\tB=1\tC=1"s, "u.tsv:2: the name holds a control character"},
+        {kCore, "N\x1B[31m\tring\tA=2\tB=1\tC=1", "u.tsv:2: the name holds a control character"},
+        {kCore, "N\xC2\x85\tring\tA=2\tB=1\tC=1", "u.tsv:2: the name holds a control character"},
+        {kCore, "N\xFF\tring\tA=2\tB=1\tC=1", "u.tsv:2: the name is not valid UTF-8"},
+        {kCore, "N\xC0\xAF\tring\tA=2\tB=1\tC=1", "u.tsv:2: the name is not valid UTF-8"},
+        {kCore, "N\xED\xA0\x80\tring\tA=2\tB=1\tC=1", "u.tsv:2: the name is not valid UTF-8"},
+        {kCore, "N\xD0\tring\tA=2\tB=1\tC=1", "u.tsv:2: the name is not valid UTF-8"},
+        {kCore, "R\tring\tA=10\tB=10\tC=5",
+         "u.tsv:2: the inner diameter B must be smaller than the outer diameter A"},
+        {kCore, "R\tring\tA=10\tB=12\tC=5",
+         "u.tsv:2: the inner diameter B must be smaller than the outer diameter A"},
+        {kCore, "R\tring\tA=1e999\tB=1\tC=5", "u.tsv:2: 'A=1e999' is not LETTER=millimetres"},
+        {kCore, "R\tring\tA=nan\tB=1\tC=5", "u.tsv:2: 'A=nan' is not LETTER=millimetres"},
+        {kCore, "R\tring\tA=2\tB=1\tC=1\tLong=1", "u.tsv:2: 'Long=1' is not LETTER=millimetres"},
+        {kCore, "R\tring\tA=2\tB=1\tC=1\t" + std::string(100, 'x'),
+         "u.tsv:2: 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...' is not LETTER=millimetres"},
+        {kCore, "R\tpot\x01\tA=2", "u.tsv:2: unknown kind 'pot?' (ring, e or u)"},
+        // Ш: the centre leg L1 = F against H2/2 = A/2 and 2*H1 = 2*B.
+        {kCore, "E\te\tA=20\tB=10\tC=5\tF=10",
+         "u.tsv:2: the centre leg F leaves no window for the winding (F must be below A/2 and "
+         "below 2*B)"},
+        {kCore, "E\te\tA=40\tB=4\tC=5\tF=8",
+         "u.tsv:2: the centre leg F leaves no window for the winding (F must be below A/2 and "
+         "below 2*B)"},
+        // П: one leg L1 = (A - E)/2 against H1 = B.
+        {kCore, "U\tu\tA=40\tB=5\tC=5\tE=30",
+         "u.tsv:2: the legs (A-E)/2 leave no window for the winding (they must be below B)"},
+        {kMaterial, "M\tAc\x7Fme\tferrite\t2000", "u.tsv:2: the maker holds a control character"},
+        {kMaterial, "M\tAcme\tfer\xE2\x82rite\t2000",
+         "u.tsv:2: the composition is not valid UTF-8"},
+        {kMaterial, "M\tAcme\tferrite\t-2000",
+         "u.tsv:2: the initial permeability '-2000' is not a positive number"},
+        {kMaterial, "M\tAcme\tferrite\tinf",
+         "u.tsv:2: the initial permeability 'inf' is not a positive number"},
+        {kMaterial, "M\tAcme\tferrite\t2000\t25:0", "u.tsv:2: '25:0' is not CELSIUS:TESLA"},
+        {kMaterial, "M\tAcme\tferrite\t2000\t25:3.01",
+         "u.tsv:2: the saturation '25:3.01' is above 3 T"},
+        {kMaterial, "M\tAcme\tferrite\t2000\t\t1,2,0,1.5,2.5",
+         "u.tsv:2: the Steinmetz k in '1,2,0,1.5,2.5' is not above 0"},
+        {kMaterial, "M\tAcme\tferrite\t2000\t\t1,2,-3,1.5,2.5",
+         "u.tsv:2: the Steinmetz k in '1,2,-3,1.5,2.5' is not above 0"},
+        {kMaterial, "M\tAcme\tferrite\t2000\t\t1,2,3,0.4,2.5",
+         "u.tsv:2: the Steinmetz alpha in '1,2,3,0.4,2.5' is not within 0.5 to 4.5"},
+        {kMaterial, "M\tAcme\tferrite\t2000\t\t1,2,3,4.6,2.5",
+         "u.tsv:2: the Steinmetz alpha in '1,2,3,4.6,2.5' is not within 0.5 to 4.5"},
+        {kMaterial, "M\tAcme\tferrite\t2000\t\t1,2,3,1.5,0.09",
+         "u.tsv:2: the Steinmetz beta in '1,2,3,1.5,0.09' is not within 0.1 to 5"},
+        {kMaterial, "M\tAcme\tferrite\t2000\t\t1,2,3,1.5,5.1",
+         "u.tsv:2: the Steinmetz beta in '1,2,3,1.5,5.1' is not within 0.1 to 5"},
+        {kMaterial, "M\tAcme\tferrite\t2000\t\t1,2,3,1.5,2.5,1,1e400,1",
+         "u.tsv:2: '1,2,3,1.5,2.5,1,1e400,1' is not f_min,f_max,k,alpha,beta or "
+         "f_min,f_max,k,alpha,beta,ct0,ct1,ct2"},
+        {kWire, "W\t1\t0.5\t0.5",
+         "u.tsv:2: the conductor diameter must be smaller than the outer diameter"},
+        {kWire, "W\t1\t0.6\t0.5",
+         "u.tsv:2: the conductor diameter must be smaller than the outer diameter"},
+    };
+    for (const Case& c : cases) {
+        Messages messages;
+        const std::string text = "# header\n" + c.line + "\n";
+        const std::size_t read = c.kind == kCore ? ReadCores(text, "u.tsv", messages).size()
+                                 : c.kind == kMaterial
+                                     ? ReadMaterials(text, "u.tsv", messages).size()
+                                     : ReadWires(text, "u.tsv", messages).size();
+        EXPECT_EQ(read, 0u) << c.message;
+        ASSERT_EQ(messages.size(), 1u) << c.message;
+        EXPECT_EQ(messages[0], c.message);
+    }
+}
+
+// The edges that real parts reach are still read.
+TEST(EntryLinesTest, PartsAtTheEdgesOfTheRulesAreRead) {
+    Messages messages;
+    EXPECT_EQ(ReadCores("E\te\tA=20\tB=10\tC=5\tF=9.99\n"
+                        "U\tu\tA=40\tB=5\tC=5\tE=30.01\tR2=0\n"
+                        "Кольцо\tring\tA=10\tB=9.99\tC=5\n",
+                        "u.tsv", messages)
+                  .size(),
+              3u);
+    EXPECT_EQ(ReadMaterials("M\tAcme\tferrite\t1\t-40:3\t1,2,1e-14,0.5,0.1 2,3,1e7,4.5,5\n",
+                            "u.tsv", messages)
+                  .size(),
+              1u);
+    EXPECT_EQ(ReadWires("W\t0\t0.01\t0.0125\n", "u.tsv", messages).size(), 1u);
+    EXPECT_EQ(messages, Messages{});
 }
 
 TEST(EntryLinesTest, WritesLinesThatReadBack) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -417,6 +419,68 @@ TEST_F(CliDesignTest, ReportsADesignThatCannotBeSaved) {
     EXPECT_EQ(run.err, "transcalc-cli: Design file \"" + Path("no/d.transcalc") +
                            "\" not saved: No such file or directory\n");
     EXPECT_EQ(run.status, 2);
+}
+
+// --save-design and --report replace a regular file, or the one a link
+// points to, and nothing else: a FIFO, folder or device is named, left as it
+// was, and the run exits 2.
+TEST_F(CliDesignTest, OnlyARegularFileIsReplaced) {
+    ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0644), 0);
+    std::filesystem::create_directory(Path("folder"));
+    const bool device = geteuid() == 0 && mknod(Path("null").c_str(), S_IFCHR | 0666,
+                                                makedev(1, 3)) == 0;  // a /dev/null of our own
+    std::ofstream(Path("old"), std::ios::binary) << "old";
+    std::filesystem::create_symlink("old", Path("link"));
+    // Qt's own note about a missing runtime folder stays out of stderr.
+    ASSERT_EQ(mkdir(Path("runtime").c_str(), 0700), 0);
+    const std::vector<std::string> environment = {"XDG_RUNTIME_DIR=" + Path("runtime")};
+    struct Case {
+        const char* name;
+        std::string reason;  // empty: written
+    };
+    std::vector<Case> cases = {
+        {"fifo", "not a regular file"}, {"folder", "Is a directory"}, {"link", ""}};
+    if (device) {
+        cases.push_back({"null", "not a regular file"});
+    }
+    const std::vector<std::string> design = {"--core", "ring", "--mode", "choke", "--d1", "20"};
+    for (const Case& c : cases) {
+        for (const char* option : {"--save-design", "--report"}) {
+            std::vector<std::string> arguments = design;
+            arguments.insert(arguments.end(), {option, Path(c.name)});
+            const CliRun run = RunCli(arguments, environment);
+            const bool report = std::string_view(option) == "--report";
+            const std::string expected = c.reason.empty() ? ""
+                                         : report ? "transcalc-report: Report \"" + Path(c.name) +
+                                                        "\" not written: " + c.reason + "\n"
+                                                  : "transcalc-cli: Design file \"" + Path(c.name) +
+                                                        "\" not saved: " + c.reason + "\n";
+            EXPECT_EQ(run.err, expected) << option << " " << c.name;
+            EXPECT_EQ(run.status, c.reason.empty() ? 3 : 2) << option << " " << c.name;
+        }
+    }
+    struct stat status {};
+    EXPECT_TRUE(stat(Path("fifo").c_str(), &status) == 0 && S_ISFIFO(status.st_mode));
+    EXPECT_TRUE(std::filesystem::is_empty(Path("folder")));
+    EXPECT_TRUE(!device || (stat(Path("null").c_str(), &status) == 0 && S_ISCHR(status.st_mode)));
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("link")));
+    EXPECT_EQ(Read(Path("old")).substr(0, 5), "%PDF-");  // the report came last
+}
+
+// A file name is bytes: one that is no UTF-8, or as long as a name may be,
+// is written under exactly that name.
+TEST_F(CliDesignTest, FileNamesAreKeptByteForByte) {
+    const std::string longName(255, 'd');
+    const CliRun saved = RunCli({"--core", "ring", "--save-design", Path(longName.c_str())});
+    EXPECT_EQ(saved.status, 3) << saved.err;
+    const CliRun reported = RunCli({"--core", "ring", "--report", Path("r\xFF\xE9.pdf")});
+    EXPECT_EQ(reported.status, 3) << reported.err;
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{longName, "r\xFF\xE9.pdf"}));
 }
 
 TEST_F(CliDesignTest, ADesignHoldsOneCoreKind) {

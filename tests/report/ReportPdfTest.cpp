@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QImage>
@@ -144,6 +146,29 @@ TEST_F(ReportPdfTest, AFailedWriteKeepsTheOldFile) {
     EXPECT_THROW(
         WriteReportPdf(AFlyback(), QString::fromStdString((folder_ / "taken.pdf").string())),
         ReportError);
+    EXPECT_EQ(Output("cat '" + Pdf() + "'"), "old");
+}
+
+// A disk that fills while the report is written names the cause and leaves
+// the old file whole.
+TEST_F(ReportPdfTest, AFullDiskSaysSoAndKeepsTheOldFile) {
+    std::ofstream(Pdf()) << "old";
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit limited = saved;
+    limited.rlim_cur = 1024;  // less than any page
+    const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    std::string failure = "written";
+    try {
+        WriteReportPdf(AFlyback(), fs::path(Pdf()));
+    } catch (const ReportError& error) {
+        failure = error.what();
+    }
+    // Restored before anything else writes, the test report included.
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, previous);
+    EXPECT_EQ(failure, "Report \"" + Pdf() + "\" not written: File too large");
     EXPECT_EQ(Output("cat '" + Pdf() + "'"), "old");
 }
 
