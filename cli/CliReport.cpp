@@ -1,33 +1,13 @@
 #include "CliReport.h"
 
-#include <cstdio>
-#include <string_view>
+#include <charconv>
+#include <cmath>
+#include <utility>
 
 namespace transcalc::cli {
 namespace {
 
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                    out += escaped;
-                } else {
-                    out += c;
-                }
-        }
-    }
-    out += '"';
-}
+using Json = nlohmann::ordered_json;
 
 const char* ColourName(ListColour colour) {
     switch (colour) {
@@ -41,15 +21,54 @@ const char* ColourName(ListColour colour) {
     return "default";
 }
 
-}  // namespace
-
-// The C library formats in the "C" locale here: the program never sets
-// LC_NUMERIC for long.
-void AppendJsonNumber(std::string& out, double value) {
+void AppendNumber(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        out += "null";
+        return;
+    }
     char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    out += text;
+    const auto result =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
+    out.append(text, result.ptr);
 }
+
+void AppendText(std::string& out, const std::string& text) {
+    out += Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+void AppendValue(std::string& out, const Json& value) {
+    const char* separator = "";
+    switch (value.type()) {
+        case Json::value_t::object:
+            out += '{';
+            for (auto member = value.begin(); member != value.end(); ++member) {
+                out += std::exchange(separator, ", ");
+                AppendText(out, member.key());
+                out += ": ";
+                AppendValue(out, member.value());
+            }
+            out += '}';
+            break;
+        case Json::value_t::array:
+            out += '[';
+            for (const Json& element : value) {
+                out += std::exchange(separator, ", ");
+                AppendValue(out, element);
+            }
+            out += ']';
+            break;
+        case Json::value_t::number_float:
+            AppendNumber(out, value.get<double>());
+            break;
+        case Json::value_t::string:
+            AppendText(out, value.get_ref<const std::string&>());
+            break;
+        default:
+            out += value.dump();
+    }
+}
+
+}  // namespace
 
 int ExitStatus(const RunReport& report) {
     if (report.outcome.error) {
@@ -58,43 +77,29 @@ int ExitStatus(const RunReport& report) {
     return report.list.colour == ListColour::Red ? kExitRed : kExitNormal;
 }
 
-std::string ToJson(const RunReport& report, const std::optional<std::string>& checkJson) {
-    std::string out = "{\"lines\": [";
-    for (std::size_t i = 0; i < report.list.lines.size(); ++i) {
-        if (i > 0) {
-            out += ", ";
-        }
-        AppendJsonString(out, report.list.lines[i]);
-    }
-    out += "], \"colour\": \"";
-    out += ColourName(report.list.colour);
-    out += "\", \"error\": ";
-    if (report.outcome.error) {
-        AppendJsonString(out, *report.outcome.error);
-    } else {
-        out += "null";
-    }
-
-    const DesignState& s = report.state;
-    out += ", \"state\": {";
-    VisitDesignValues(s, [&out](const char* name, double value) {
-        out += '"';
-        out += name;
-        out += "\": ";
-        AppendJsonNumber(out, value);
-        out += ", ";
-    });
-    out += "\"ResultsPending\": ";
-    out += s.ResultsPending ? "true" : "false";
-    out += ", \"Mode\": ";
-    AppendJsonString(out, s.Mode);
-    out += '}';
-    if (checkJson) {
-        out += ", \"check\": ";
-        out += *checkJson;
-    }
-    out += "}\n";
+std::string JsonLine(const Json& value) {
+    std::string out;
+    AppendValue(out, value);
+    out += '\n';
     return out;
+}
+
+Json ReportJson(const RunReport& report, const std::optional<Json>& check) {
+    Json state = Json::object();
+    VisitDesignValues(report.state,
+                      [&state](const char* name, double value) { state[name] = value; });
+    state["ResultsPending"] = report.state.ResultsPending;
+    state["Mode"] = report.state.Mode;
+
+    Json json = Json::object();
+    json["lines"] = report.list.lines;
+    json["colour"] = ColourName(report.list.colour);
+    json["error"] = report.outcome.error ? Json(*report.outcome.error) : Json();
+    json["state"] = std::move(state);
+    if (check) {
+        json["check"] = *check;
+    }
+    return json;
 }
 
 }  // namespace transcalc::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 
@@ -24,11 +25,15 @@ inline constexpr int kExitUsage = 64;
 
 int ExitStatus(const RunReport& report);
 
-// One JSON object: lines, colour, error and every design value.
-// A number with 17 significant digits, which read back to the same double.
-void AppendJsonNumber(std::string& out, double value);
+// The JSON value on one line, ", " and ": " between its parts, ending in a
+// line break. Numbers have 17 significant digits, which read back to the same
+// double, and a number that is not finite is null; a text that is not UTF-8
+// keeps its valid characters, each invalid byte becoming U+FFFD.
+std::string JsonLine(const nlohmann::ordered_json& value);
 
-// With the design check, its object "check" follows the state.
-std::string ToJson(const RunReport& report, const std::optional<std::string>& checkJson = {});
+// One JSON object: lines, colour, error and every design value. With the
+// design check, its object "check" follows the state.
+nlohmann::ordered_json ReportJson(const RunReport& report,
+                                  const std::optional<nlohmann::ordered_json>& check = {});
 
 }  // namespace transcalc::cli

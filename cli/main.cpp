@@ -64,11 +64,11 @@ int main(int argc, char* argv[]) {
         }
     }
     if (options.json) {
-        std::optional<std::string> checkJson;
+        std::optional<nlohmann::ordered_json> checkJson;
         if (check) {
             checkJson = cli::CheckJson(*check);
         }
-        std::fputs(cli::ToJson(report, checkJson).c_str(), stdout);
+        std::fputs(cli::JsonLine(cli::ReportJson(report, checkJson)).c_str(), stdout);
     } else {
         for (const std::string& line : report.list.lines) {
             std::fputs(line.c_str(), stdout);
