@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <charconv>
 #include <cmath>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "CliOptions.h"
