@@ -1,5 +1,6 @@
 #include "CatalogueOptions.h"
 
+#include <CLI/CLI.hpp>
 #include <cstdio>
 
 #include "Catalogue.h"
@@ -46,21 +47,17 @@ void SetUntyped(const std::vector<catalogue::FieldText>& texts, const TypedField
 
 }  // namespace
 
-bool TakeCatalogueOption(std::string_view name, const std::function<std::string()>& value,
-                         CatalogueChoice& choice) {
-    if (name == "core-name") {
-        choice.coreName = value();
-    } else if (name == "material") {
-        choice.materialName = value();
-    } else if (name == "list") {
-        choice.list = value();
-        if (*choice.list != "cores" && *choice.list != "materials" && *choice.list != "wires") {
-            throw UsageError("--list takes cores, materials or wires, not '" + *choice.list + "'");
+void AddCatalogueOptions(CLI::App& app, CatalogueChoice& choice) {
+    app.add_option_function<std::string>(
+        "--core-name", [&choice](const std::string& name) { choice.coreName = name; });
+    app.add_option_function<std::string>(
+        "--material", [&choice](const std::string& name) { choice.materialName = name; });
+    app.add_option_function<std::string>("--list", [&choice](const std::string& what) {
+        if (what != "cores" && what != "materials" && what != "wires") {
+            throw UsageError("--list takes cores, materials or wires, not '" + what + "'");
         }
-    } else {
-        return false;
-    }
-    return true;
+        choice.list = what;
+    });
 }
 
 void ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,

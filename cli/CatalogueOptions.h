@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +8,10 @@
 #include "Calculate.h"
 #include "InputField.h"
 #include "Material.h"
+
+namespace CLI {
+class App;
+}
 
 namespace transcalc::cli {
 
@@ -24,10 +27,9 @@ struct CatalogueChoice {
 // Which input fields the command line set by an option of their own.
 using TypedFields = std::array<bool, kFieldCount>;
 
-// Takes --core-name, --material or --list into `choice`, reading the option's
-// value through `value`; false for any other option. Throws UsageError.
-bool TakeCatalogueOption(std::string_view name, const std::function<std::string()>& value,
-                         CatalogueChoice& choice);
+// Adds --core-name, --material and --list to app, each filling choice. A
+// --list of nothing it can list throws UsageError from the parse.
+void AddCatalogueOptions(CLI::App& app, CatalogueChoice& choice);
 
 // Shows the chosen core's picture and fills the fields that the core and the
 // material give, except the typed ones. An unknown name throws UsageError

@@ -1,7 +1,11 @@
 #include "CliCheck.h"
 
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <cmath>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "CliOptions.h"
 #include "CliReport.h"
@@ -32,28 +36,21 @@ double NumberOption(std::string_view name, const std::string& text) {
     return number;
 }
 
-void AppendNumber(std::string& out, const std::optional<double>& value) {
-    if (value) {
-        AppendJsonNumber(out, *value);
-    } else {
-        out += "null";
-    }
-}
-
 }  // namespace
 
-bool TakeCheckOption(std::string_view name, const std::function<std::string()>& value,
-                     CheckOptions& check) {
-    std::optional<double>* target = name == "temperature"  ? &check.temperature
-                                    : name == "current"    ? &check.current
-                                    : name == "ripple"     ? &check.ripple
-                                    : name == "check-freq" ? &check.frequencyKhz
-                                                           : nullptr;
-    if (target != nullptr) {
-        *target = NumberOption(name, value());
-        return true;
+void AddCheckOptions(CLI::App& app, CheckOptions& check) {
+    app.add_flag("--check", check.run)->disable_flag_override();
+    const std::pair<const char*, std::optional<double>*> numbers[] = {
+        {"temperature", &check.temperature},
+        {"current", &check.current},
+        {"ripple", &check.ripple},
+        {"check-freq", &check.frequencyKhz},
+    };
+    for (const auto& [name, target] : numbers) {
+        app.add_option_function<std::string>(
+            std::string("--") + name,
+            [name, target](const std::string& text) { *target = NumberOption(name, text); });
     }
-    return false;
 }
 
 CheckInputs InputsOf(const CheckOptions& check) {
@@ -70,7 +67,7 @@ CheckInputs InputsOf(const CheckOptions& check) {
     return inputs;
 }
 
-std::string CheckJson(const DesignCheck& check) {
+nlohmann::ordered_json CheckJson(const DesignCheck& check) {
     const std::pair<const char*, const std::optional<double>&> values[] = {
         {"frequency", check.frequency},
         {"flux_swing", check.fluxSwing},
@@ -84,17 +81,11 @@ std::string CheckJson(const DesignCheck& check) {
         {"skin_depth", check.skinDepth},
         {"strands", check.strands},
     };
-    std::string out = "{";
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
     for (const auto& [key, value] : values) {
-        if (out.size() > 1) {
-            out += ", ";
-        }
-        out += '"';
-        out += key;
-        out += "\": ";
-        AppendNumber(out, value);
+        json[key] = value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json();
     }
-    return out + "}";
+    return json;
 }
 
 }  // namespace transcalc::cli

@@ -1,12 +1,14 @@
 #pragma once
 
-#include <functional>
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "DesignCheck.h"
+
+namespace CLI {
+class App;
+}
 
 namespace transcalc::cli {
 
@@ -21,16 +23,15 @@ struct CheckOptions {
 
 extern const char* const kCheckUsage;
 
-// Takes one check option; false when name is none of them. A value that is
-// no number throws UsageError.
-bool TakeCheckOption(std::string_view name, const std::function<std::string()>& value,
-                     CheckOptions& check);
+// Adds --check and its inputs to app, each filling check. A value that is no
+// number throws UsageError from the parse.
+void AddCheckOptions(CLI::App& app, CheckOptions& check);
 
 // The check's inputs. Throws UsageError for inputs the check cannot use.
 CheckInputs InputsOf(const CheckOptions& check);
 
 // The "check" object of the JSON output: every key a number in SI units, or
 // null where it does not apply.
-std::string CheckJson(const DesignCheck& check);
+nlohmann::ordered_json CheckJson(const DesignCheck& check);
 
 }  // namespace transcalc::cli

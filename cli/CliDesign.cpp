@@ -5,11 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "CliOptions.h"
@@ -154,18 +156,22 @@ bool WriteReport(const CliOptions& options, const std::string& designText) {
 
 }  // namespace
 
-bool TakeDesignOption(std::string_view name, const std::function<std::string()>& value,
-                      DesignFileOptions& files) {
-    if (name == "design") {
-        files.load = value();
-    } else if (name == "save-design") {
-        files.save = value();
-    } else if (name == "report") {
-        files.report = value();
-    } else {
-        return false;
+void AddDesignOptions(CLI::App& app, DesignFileOptions& files) {
+    const std::pair<const char*, std::string*> paths[] = {
+        {"design", &files.load},
+        {"save-design", &files.save},
+        {"report", &files.report},
+    };
+    for (const auto& [name, target] : paths) {
+        app.add_option_function<std::string>(
+            std::string("--") + name, [name, target](const std::string& path) {
+                if (path.empty()) {
+                    throw UsageError("--" + std::string(name) +
+                                     " takes a file name, not an empty text");
+                }
+                *target = path;
+            });
     }
-    return true;
 }
 
 CliOptions StartFrom(const std::string& designPath) {

@@ -1,10 +1,12 @@
 #pragma once
 
-#include <functional>
 #include <string>
-#include <string_view>
 
 #include "DesignDocument.h"
+
+namespace CLI {
+class App;
+}
 
 namespace transcalc::cli {
 
@@ -25,9 +27,9 @@ struct DesignFileOptions {
 
 extern const char* const kDesignUsage;
 
-// Takes one design-file option; false when name is none of them.
-bool TakeDesignOption(std::string_view name, const std::function<std::string()>& value,
-                      DesignFileOptions& files);
+// Adds --design, --save-design and --report to app, each filling files. An
+// empty file name throws UsageError from the parse.
+void AddDesignOptions(CLI::App& app, DesignFileOptions& files);
 
 // The options that a design file starts from: its fields, core and mode,
 // with the rest kept for saving. Throws DocumentError.

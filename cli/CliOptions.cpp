@@ -1,9 +1,11 @@
 #include "CliOptions.h"
 
+#include <CLI/CLI.hpp>
 #include <clocale>
 #include <cstdlib>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace transcalc::cli {
 
@@ -56,20 +58,26 @@ written, 64 bad usage or a design file that cannot be read.
 
 namespace {
 
+// Names that set the same field are one option: given more than once, the
+// last on the command line counts, whichever name it used.
 struct FieldOption {
-    std::string_view name;
+    const char* names;
     Field field;
 };
 
 constexpr FieldOption kFieldOptions[] = {
-    {"d1", Field::Dimension1},         {"h1", Field::Dimension1},
-    {"d2", Field::Dimension2},         {"h2", Field::Dimension2},
-    {"h", Field::Dimension3},          {"l1", Field::Dimension3},
-    {"l2", Field::Dimension4},         {"gap", Field::Gap},
-    {"freq", Field::FrequencyOrPulse}, {"pulse", Field::FrequencyOrPulse},
-    {"vin", Field::VoltageIn},         {"vout", Field::VoltageOut},
-    {"db", Field::SatInduction},       {"mu", Field::Permeability},
-    {"turns", Field::ChokeTurns},      {"overshoot", Field::Overshoot},
+    {"--d1,--h1", Field::Dimension1},
+    {"--d2,--h2", Field::Dimension2},
+    {"--h,--l1", Field::Dimension3},
+    {"--l2", Field::Dimension4},
+    {"--gap", Field::Gap},
+    {"--freq,--pulse", Field::FrequencyOrPulse},
+    {"--vin", Field::VoltageIn},
+    {"--vout", Field::VoltageOut},
+    {"--db", Field::SatInduction},
+    {"--mu", Field::Permeability},
+    {"--turns", Field::ChokeTurns},
+    {"--overshoot", Field::Overshoot},
 };
 
 void SetCore(CorePictures& cores, std::string_view name) {
@@ -135,69 +143,90 @@ std::string SystemDecimalSeparator() {
 
 namespace {
 
+// The two usage errors that the parser finds itself, in this program's
+// words: "--gap: 1 required TEXT missing" (only the last argument can lack
+// its value, as any next argument is taken) and "json was given a disallowed
+// flag override" (a flag given a value).
+std::string UsageText(const CLI::ParseError& error) {
+    const std::string text = error.what();
+    if (const auto at = text.find(": 1 required "); at != std::string::npos) {
+        return text.substr(0, at) + " needs a value";
+    }
+    if (const auto at = text.find(" was given a disallowed flag override");
+        at != std::string::npos) {
+        return "--" + text.substr(0, at) + " takes no value";
+    }
+    return text;
+}
+
+// The arguments as the parser takes them, last first. "--gap=" gives its
+// option an empty text here, which the parser would take from the next
+// argument instead.
+std::vector<std::string> ParserArguments(int argc, const char* const argv[]) {
+    std::vector<std::string> arguments;
+    for (int i = argc - 1; i >= 1; --i) {
+        const std::string_view argument = argv[i];
+        if (argument.starts_with("--") && argument.find('=') == argument.size() - 1) {
+            arguments.emplace_back();
+            arguments.emplace_back(argument.substr(0, argument.size() - 1));
+        } else {
+            arguments.emplace_back(argument);
+        }
+    }
+    return arguments;
+}
+
 // The options over the inputs that they start from.
 CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) {
-    std::string separator;  // empty: the user's locale decides
+    std::string separator;  // not given: the user's locale decides
     TypedFields typed{};    // fields the catalogue must leave alone
+    std::vector<std::string> cores;
 
-    for (int i = 1; i < argc; ++i) {
-        std::string_view argument = argv[i];
-        if (!argument.starts_with("--")) {
-            throw UsageError("unexpected argument '" + std::string(argument) + "'");
+    CLI::App app;
+    app.set_help_flag();  // main prints the usage
+    app.allow_extras();   // reported below, in this program's words
+    // An option takes the next argument as its value whatever it looks like
+    // (a field text may start with '-'); given twice, the last one counts.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_flag("--json", options.json)->disable_flag_override();
+    app.add_flag("--help", options.help)->disable_flag_override();
+    app.add_option("--core", cores)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_option_function<std::string>(
+        "--mode", [&options](const std::string& mode) { options.mode = ModeText(mode); });
+    const CLI::Option* separatorOption = app.add_option("--separator", separator);
+    for (const FieldOption& option : kFieldOptions) {
+        app.add_option_function<std::string>(
+            option.names, [&options, &typed, field = option.field](const std::string& text) {
+                options.fields[field] = text;
+                typed[FieldIndex(field)] = true;
+            });
+    }
+    AddCatalogueOptions(app, options.catalogue);
+    AddCheckOptions(app, options.check);
+    AddDesignOptions(app, options.design);
+    try {
+        app.parse(ParserArguments(argc, argv));
+    } catch (const CLI::ParseError& error) {
+        throw UsageError(UsageText(error));
+    }
+    if (const std::vector<std::string> extra = app.remaining(); !extra.empty()) {
+        if (extra.front().starts_with("--")) {
+            throw UsageError("unknown option '" + extra.front().substr(0, extra.front().find('=')) +
+                             "'");
         }
-        std::string_view name = argument.substr(2);
-        std::optional<std::string> inlineValue;
-        if (const auto equals = name.find('='); equals != std::string_view::npos) {
-            inlineValue = std::string(name.substr(equals + 1));
-            name = name.substr(0, equals);
-        }
-        if (name == "json" || name == "help" || name == "check") {
-            if (inlineValue) {
-                throw UsageError("--" + std::string(name) + " takes no value");
-            }
-            (name == "json"   ? options.json
-             : name == "help" ? options.help
-                              : options.check.run) = true;
-            continue;
-        }
-        auto value = [&]() -> std::string {
-            if (inlineValue) {
-                return *inlineValue;
-            }
-            if (i + 1 >= argc) {
-                throw UsageError("--" + std::string(name) + " needs a value");
-            }
-            return argv[++i];
-        };
+        throw UsageError("unexpected argument '" + extra.front() + "'");
+    }
 
-        if (name == "core") {
-            if (std::exchange(options.design.coreFromFile, false)) {
-                options.cores = {};
-            }
-            SetCore(options.cores, value());
-        } else if (name == "mode") {
-            options.mode = ModeText(value());
-        } else if (name == "separator") {
-            separator = value();
-            if (separator != "," && separator != ".") {
-                throw UsageError("--separator takes \",\" or \".\", not '" + separator + "'");
-            }
-        } else if (TakeCatalogueOption(name, value, options.catalogue)) {
-        } else if (TakeCheckOption(name, value, options.check)) {
-        } else if (!TakeDesignOption(name, value, options.design)) {
-            bool known = false;
-            for (const FieldOption& field : kFieldOptions) {
-                if (name == field.name) {
-                    options.fields[field.field] = value();
-                    typed[FieldIndex(field.field)] = true;
-                    known = true;
-                    break;
-                }
-            }
-            if (!known) {
-                throw UsageError("unknown option '--" + std::string(name) + "'");
-            }
-        }
+    if (!cores.empty() && std::exchange(options.design.coreFromFile, false)) {
+        options.cores = {};  // the command line's cores replace the file's
+    }
+    for (const std::string& core : cores) {
+        SetCore(options.cores, core);
+    }
+    if (separatorOption->count() > 0 && separator != "," && separator != ".") {
+        throw UsageError("--separator takes \",\" or \".\", not '" + separator + "'");
     }
     options.separator = separator.empty() ? SystemDecimalSeparator() : separator;
     options.catalogue.forCheck = options.check.run;

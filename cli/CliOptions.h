@@ -4,7 +4,8 @@
 //
 // How the pieces fit:
 //   CliOptions  the command line -> the window's inputs (field texts, core
-//               pictures, mode, decimal separator, output form)
+//               pictures, mode, decimal separator, output form), parsed by
+//               CLI11 with the options that each piece below adds
 //   CatalogueOptions  --core-name, --material and --list: the catalogue's
 //               cores and materials -> field texts, and its listing
 //   CliDesign   --design, --save-design and --report: a design file as the
@@ -13,7 +14,8 @@
 //   CliCheck    --check and its inputs: the design check after the results,
 //               as lines or as the "check" object of the JSON
 //   CliReport   the results list, its colour, the error and the design state
-//               -> plain lines or one JSON object, and the exit status
+//               -> plain lines or one JSON object (nlohmann-json, written on
+//               one line), and the exit status
 //   main        Calculate, then one results pass, through design/
 
 #include <optional>

@@ -1,35 +1,15 @@
 #include "CliReport.h"
 
-#include <cstdio>
-#include <string_view>
+#include <charconv>
+#include <cmath>
+#include <utility>
 
 #include "CliCheck.h"
 
 namespace transcalc::cli {
 namespace {
 
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                    out += escaped;
-                } else {
-                    out += c;
-                }
-        }
-    }
-    out += '"';
-}
+using Json = nlohmann::ordered_json;
 
 const char* ColourName(ListColour colour) {
     switch (colour) {
@@ -43,15 +23,54 @@ const char* ColourName(ListColour colour) {
     return "default";
 }
 
-}  // namespace
-
-// The C library formats in the "C" locale here: the program never sets
-// LC_NUMERIC for long.
-void AppendJsonNumber(std::string& out, double value) {
+void AppendNumber(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        out += "null";
+        return;
+    }
     char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    out += text;
+    const auto result =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
+    out.append(text, result.ptr);
 }
+
+void AppendText(std::string& out, const std::string& text) {
+    out += Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+void AppendValue(std::string& out, const Json& value) {
+    const char* separator = "";
+    switch (value.type()) {
+        case Json::value_t::object:
+            out += '{';
+            for (auto member = value.begin(); member != value.end(); ++member) {
+                out += std::exchange(separator, ", ");
+                AppendText(out, member.key());
+                out += ": ";
+                AppendValue(out, member.value());
+            }
+            out += '}';
+            break;
+        case Json::value_t::array:
+            out += '[';
+            for (const Json& element : value) {
+                out += std::exchange(separator, ", ");
+                AppendValue(out, element);
+            }
+            out += ']';
+            break;
+        case Json::value_t::number_float:
+            AppendNumber(out, value.get<double>());
+            break;
+        case Json::value_t::string:
+            AppendText(out, value.get_ref<const std::string&>());
+            break;
+        default:
+            out += value.dump();
+    }
+}
+
+}  // namespace
 
 int ExitStatus(const DesignRun& run) {
     if (run.error) {
@@ -60,46 +79,31 @@ int ExitStatus(const DesignRun& run) {
     return run.list.colour == ListColour::Red ? kExitRed : kExitNormal;
 }
 
-std::string ToJson(const DesignRun& report, const std::optional<DesignCheck>& check) {
-    std::string out = "{\"lines\": [";
-    for (std::size_t i = 0; i < report.list.lines.size(); ++i) {
-        if (i > 0) {
-            out += ", ";
-        }
-        AppendJsonString(out, report.list.lines[i]);
-    }
-    out += "], \"colour\": \"";
-    out += ColourName(report.list.colour);
-    out += "\", \"error\": ";
-    if (report.error) {
-        AppendJsonString(out, *report.error);
-    } else {
-        out += "null";
-    }
-
-    const DesignState& s = report.after;
-    out += ", \"state\": {";
-    VisitDesignValues(s, [&out](const char* name, double value) {
-        out += '"';
-        out += name;
-        out += "\": ";
-        AppendJsonNumber(out, value);
-        out += ", ";
-    });
-    out += "\"ResultsPending\": ";
-    out += s.ResultsPending ? "true" : "false";
-    out += ", \"Mode\": ";
-    AppendJsonString(out, s.Mode);
-    out += '}';
-    if (check && CheckRefused(*check)) {
-        out += ", \"check\": null, \"check_error\": ";
-        AppendJsonString(out, *check->nothingToCheck);
-    } else if (check) {
-        out += ", \"check\": ";
-        out += CheckJson(*check);
-    }
-    out += "}\n";
+std::string JsonLine(const Json& value) {
+    std::string out;
+    AppendValue(out, value);
+    out += '\n';
     return out;
+}
+
+Json ReportJson(const DesignRun& run, const std::optional<DesignCheck>& check) {
+    Json state = Json::object();
+    VisitDesignValues(run.after, [&state](const char* name, double value) { state[name] = value; });
+    state["ResultsPending"] = run.after.ResultsPending;
+    state["Mode"] = run.after.Mode;
+
+    Json json = Json::object();
+    json["lines"] = run.list.lines;
+    json["colour"] = ColourName(run.list.colour);
+    json["error"] = run.error ? Json(*run.error) : Json();
+    json["state"] = std::move(state);
+    if (check && CheckRefused(*check)) {
+        json["check"] = Json();
+        json["check_error"] = *check->nothingToCheck;
+    } else if (check) {
+        json["check"] = CheckJson(*check);
+    }
+    return json;
 }
 
 }  // namespace transcalc::cli

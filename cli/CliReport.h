@@ -1,5 +1,6 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 
@@ -14,12 +15,16 @@ inline constexpr int kExitUsage = 64;
 
 int ExitStatus(const DesignRun& run);
 
-// One JSON object: lines, colour, error and every design value.
-// A number with 17 significant digits, which read back to the same double.
-void AppendJsonNumber(std::string& out, double value);
+// The JSON value on one line, ", " and ": " between its parts, ending in a
+// line break. Numbers have 17 significant digits, which read back to the same
+// double, and a number that is not finite is null; a text that is not UTF-8
+// keeps its valid characters, each invalid byte becoming U+FFFD.
+std::string JsonLine(const nlohmann::ordered_json& value);
 
-// With the design check, its object "check" follows the state; a check that
-// refused the design is null, with its text as "check_error".
-std::string ToJson(const DesignRun& run, const std::optional<DesignCheck>& check = {});
+// One JSON object: lines, colour, error and every design value. With the
+// design check, its object "check" follows the state; a check that refused
+// the design is null, with its text as "check_error".
+nlohmann::ordered_json ReportJson(const DesignRun& run,
+                                  const std::optional<DesignCheck>& check = {});
 
 }  // namespace transcalc::cli

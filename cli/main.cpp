@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
         }
     }
     if (options.json) {
-        std::fputs(cli::ToJson(report, check).c_str(), stdout);
+        std::fputs(cli::JsonLine(cli::ReportJson(report, check)).c_str(), stdout);
     } else {
         for (const std::string& line : report.list.lines) {
             std::fputs(line.c_str(), stdout);

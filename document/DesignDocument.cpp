@@ -1,14 +1,20 @@
 #include "DesignDocument.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <utility>
-
-#include "Json.h"
 
 namespace transcalc {
 namespace {
+
+// Written in key order; read through a sorted map, so that a file of many
+// keys costs n log n to read, not n² as an ordered one would.
+using WriteJson = nlohmann::ordered_json;
+using ReadJson = nlohmann::json;
 
 constexpr std::array<std::pair<Field, std::string_view>, kFieldCount> kFieldKeys = {{
     {Field::Dimension1, "dimension1"},
@@ -37,6 +43,104 @@ std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
+std::string FieldPath(std::string_view key) {
+    return "\"fields\"." + Quoted(key);
+}
+
+// No field of the window can hold a line break or a control character; a
+// file that gives one is no design of this program.
+bool HoldsControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A whole number as one ("100", not "100.0"); any other number in the
+// shortest form that reads back to the same double.
+WriteJson NumberValue(double value) {
+    constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
+    const bool negativeZero = value == 0 && std::signbit(value);
+    if (value == std::trunc(value) && std::fabs(value) < kExactIntegers && !negativeZero) {
+        return static_cast<std::int64_t>(value);
+    }
+    return value;
+}
+
+// Listens to the parser only for where and why it stopped.
+class StopFinder final : public nlohmann::json_sax<ReadJson> {
+public:
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return true; }
+    bool key(string_t&) override { return true; }
+    bool end_object() override { return true; }
+    bool start_array(std::size_t) override { return true; }
+    bool end_array() override { return true; }
+    bool parse_error(std::size_t position, const std::string& lastToken,
+                     const ReadJson::exception& error) override {
+        constexpr int kNumberOverflow = 406;
+        numberOutOfRange_ = error.id == kNumberOverflow;
+        // The bytes read count the one that stopped the parser (or the end of
+        // the text); a number too big was read whole.
+        at_ = numberOutOfRange_ ? position - std::min(position, lastToken.size())
+                                : std::max<std::size_t>(position, 1) - 1;
+        return false;
+    }
+
+    std::size_t at_ = 0;
+    bool numberOutOfRange_ = false;
+};
+
+// Whether text[at] lies inside a string, the text before it being JSON.
+bool InString(std::string_view text, std::size_t at) {
+    bool inString = false;
+    for (std::size_t i = 0; i < at && i < text.size(); ++i) {
+        if (inString && text[i] == '\\') {
+            ++i;
+        } else if (text[i] == '"') {
+            inString = !inString;
+        }
+    }
+    return inString;
+}
+
+// Why text is no JSON, by line and column (from 1, columns in bytes).
+std::string SyntaxError(std::string_view text) {
+    StopFinder finder;
+    ReadJson::sax_parse(text, &finder);
+    const std::size_t at = std::min(finder.at_, text.size());
+    std::string what;
+    if (finder.numberOutOfRange_) {
+        what = "number out of range";
+    } else if (at == text.size()) {
+        what = InString(text, at) ? "unexpected end of the text in a string"
+                                  : "unexpected end of the text";
+    } else if (const auto byte = static_cast<unsigned char>(text[at]);
+               byte < 0x20 || byte >= 0x7F) {
+        what = "unexpected byte";
+    } else {
+        what = std::string("unexpected '") + text[at] + "'";
+    }
+    std::size_t line = 1;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < at; ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    }
+    return what + " at line " + std::to_string(line) + ", column " +
+           std::to_string(at - lineStart + 1);
+}
+
 // Reads the tree of a design file, naming the file in every refusal.
 class Reader {
 public:
@@ -46,69 +150,69 @@ public:
         throw DocumentError("Design file " + Quoted(fileName_) + ": " + why);
     }
 
-    const json::Value& Required(const json::Value& object, std::string_view path,
-                                std::string_view key) const {
-        const json::Value* value = object.Find(key);
-        if (value == nullptr) {
+    const ReadJson& Required(const ReadJson& object, std::string_view path,
+                             std::string_view key) const {
+        const auto value = object.find(key);
+        if (value == object.end()) {
             Refuse(std::string(path.empty() ? "the file" : path) + " has no " + Quoted(key));
         }
         return *value;
     }
 
-    std::string Text(const json::Value& value, const std::string& path) const {
-        const std::string* text = std::get_if<std::string>(&value.data);
-        if (text == nullptr) {
+    std::string Text(const ReadJson& value, const std::string& path) const {
+        if (!value.is_string()) {
             Refuse(path + " is not a text");
         }
-        return *text;
+        return value.get<std::string>();
     }
 
     // An optional text: absent or null reads as empty.
-    std::string OptionalText(const json::Value& object, std::string_view key) const {
-        const json::Value* value = object.Find(key);
-        return value == nullptr || value->IsNull() ? std::string() : Text(*value, Quoted(key));
+    std::string OptionalText(const ReadJson& object, std::string_view key) const {
+        const auto value = object.find(key);
+        return value == object.end() || value->is_null() ? std::string()
+                                                         : Text(*value, Quoted(key));
     }
 
-    std::optional<double> OptionalNumber(const json::Value* value, const std::string& path) const {
-        if (value == nullptr || value->IsNull()) {
+    std::optional<double> OptionalNumber(const ReadJson& object, std::string_view key,
+                                         const std::string& path) const {
+        const auto value = object.find(key);
+        if (value == object.end() || value->is_null()) {
             return std::nullopt;
         }
-        const double* number = std::get_if<double>(&value->data);
-        if (number == nullptr) {
+        if (!value->is_number()) {
             Refuse(path + " is not a number");
         }
-        return *number;
+        return value->get<double>();
     }
 
-    void CheckFormat(const json::Value& root) const {
-        const json::Value* format = root.Find("format");
-        const std::string* text =
-            format == nullptr ? nullptr : std::get_if<std::string>(&format->data);
-        if (text == nullptr || *text != kDesignFormat) {
+    void CheckFormat(const ReadJson& root) const {
+        const auto format = root.find("format");
+        if (format == root.end() || !format->is_string() ||
+            format->get_ref<const std::string&>() != kDesignFormat) {
             Refuse("not a Transcalc design (no \"format\": \"" + std::string(kDesignFormat) +
                    "\")");
         }
-        const double* version = std::get_if<double>(&Required(root, "", "version").data);
-        if (version == nullptr || *version < 1 || *version != std::floor(*version)) {
+        const ReadJson& versionValue = Required(root, "", "version");
+        const double version = versionValue.is_number() ? versionValue.get<double>() : 0;
+        if (version < 1 || version != std::floor(version)) {
             Refuse("\"version\" is not a whole number from 1 on");
         }
-        if (*version > kDesignVersion) {
+        if (version > kDesignVersion) {
             char shown[32];
-            std::snprintf(shown, sizeof shown, "%.0f", *version);
+            std::snprintf(shown, sizeof shown, "%.0f", version);
             Refuse("format version " + std::string(shown) +
                    " comes from a newer Transcalc; this one reads version " +
                    std::to_string(kDesignVersion) + " only");
         }
     }
 
-    std::optional<CoreKind> Core(const json::Value& root) const {
-        const json::Value& core = Required(root, "", "core");
-        if (core.IsNull()) {
+    std::optional<CoreKind> Core(const ReadJson& root) const {
+        const ReadJson& core = Required(root, "", "core");
+        if (core.is_null()) {
             return std::nullopt;
         }
-        const std::string* name = std::get_if<std::string>(&core.data);
         for (const CoreKindInfo& info : kCoreKinds) {
-            if (name != nullptr && *name == info.cliName) {
+            if (core.is_string() && core.get_ref<const std::string&>() == info.cliName) {
                 return info.kind;
             }
         }
@@ -126,60 +230,65 @@ std::string_view FieldKey(Field field) {
 }
 
 std::string DesignText(const DesignDocument& document, std::string_view fileName) {
-    json::Object fields;
+    const auto refuse = [&fileName](const std::string& why) {
+        return DocumentError("Design file " + Quoted(fileName) + " not written: " + why);
+    };
+    WriteJson fields = WriteJson::object();
     for (const auto& [field, key] : kFieldKeys) {
-        fields.push_back({std::string(key), json::Value{document.fields[field]}});
+        if (HoldsControlCharacter(document.fields[field])) {
+            throw refuse(FieldPath(key) + " holds a control character");
+        }
+        fields[std::string(key)] = document.fields[field];
     }
-    const auto number = [](const std::optional<double>& value) {
-        return value ? json::Value{*value} : json::Value{nullptr};
-    };
     const std::optional<CheckInputs>& inputs = document.check;
-    json::Object check{
-        {std::string(kTemperatureKey),
-         inputs ? json::Value{inputs->temperature} : json::Value{nullptr}},
-        {std::string(kCurrentKey), number(inputs ? inputs->dcCurrent : std::nullopt)},
-        {std::string(kRippleKey), number(inputs ? inputs->ripple : std::nullopt)},
-        {std::string(kFrequencyKey), number(inputs ? inputs->frequencyKhz : std::nullopt)},
+    const auto number = [&](const std::optional<double>& value) {
+        if (value && !std::isfinite(*value)) {
+            throw refuse("a number is not finite");
+        }
+        return value ? NumberValue(*value) : WriteJson();
     };
-    json::Value core{nullptr};
-    if (const std::optional<CoreKind> kind = document.FirstCore()) {
-        core = json::Value{std::string(InfoOf(*kind).cliName)};
-    }
-    const json::Value root{json::Object{
-        {"format", {std::string(kDesignFormat)}},
-        {"version", {static_cast<double>(kDesignVersion)}},
-        {"fields", {std::move(fields)}},
-        {"core", std::move(core)},
-        {"mode", {document.mode}},
-        {"catalogueCore", {document.catalogueCore}},
-        {"material", {document.material}},
-        {"check", {std::move(check)}},
-    }};
+    WriteJson check = WriteJson::object();
+    check[std::string(kTemperatureKey)] =
+        number(inputs ? std::optional(inputs->temperature) : std::nullopt);
+    check[std::string(kCurrentKey)] = number(inputs ? inputs->dcCurrent : std::nullopt);
+    check[std::string(kRippleKey)] = number(inputs ? inputs->ripple : std::nullopt);
+    check[std::string(kFrequencyKey)] = number(inputs ? inputs->frequencyKhz : std::nullopt);
+    WriteJson root = WriteJson::object();
+    root["format"] = std::string(kDesignFormat);
+    root["version"] = kDesignVersion;
+    root["fields"] = std::move(fields);
+    const std::optional<CoreKind> core = document.FirstCore();
+    root["core"] = core ? WriteJson(std::string(InfoOf(*core).cliName)) : WriteJson();
+    root["mode"] = document.mode;
+    root["catalogueCore"] = document.catalogueCore;
+    root["material"] = document.material;
+    root["check"] = std::move(check);
     try {
-        return json::Write(root);
-    } catch (const std::invalid_argument& error) {
-        throw DocumentError("Design file " + Quoted(fileName) + " not written: " + error.what());
+        return root.dump(2) + '\n';
+    } catch (const WriteJson::type_error&) {
+        throw refuse("a text is not UTF-8");
     }
 }
 
 DesignDocument ParseDesignText(std::string_view text, std::string_view fileName) {
     const Reader reader(fileName);
-    json::Value root;
-    try {
-        root = json::Parse(text);
-    } catch (const json::SyntaxError& error) {
-        reader.Refuse(std::string("not JSON: ") + error.what());
+    const ReadJson root = ReadJson::parse(text, nullptr, /*allow_exceptions=*/false);
+    if (root.is_discarded()) {
+        reader.Refuse("not JSON: " + SyntaxError(text));
     }
     reader.CheckFormat(root);
 
     DesignDocument document;
-    const json::Value& fields = reader.Required(root, "", "fields");
-    if (!std::holds_alternative<json::Object>(fields.data)) {
+    const ReadJson& fields = reader.Required(root, "", "fields");
+    if (!fields.is_object()) {
         reader.Refuse("\"fields\" is not an object");
     }
     for (const auto& [field, key] : kFieldKeys) {
-        document.fields[field] =
-            reader.Text(reader.Required(fields, "\"fields\"", key), "\"fields\"." + Quoted(key));
+        std::string value = reader.Text(reader.Required(fields, "\"fields\"", key), FieldPath(key));
+        if (HoldsControlCharacter(value)) {
+            reader.Refuse(FieldPath(key) + " holds a control character");
+        }
+        document.fields[field] = std::move(value);
     }
     if (const std::optional<CoreKind> core = reader.Core(root)) {
         document.cores = CorePictures::Of(*core);
@@ -187,12 +296,12 @@ DesignDocument ParseDesignText(std::string_view text, std::string_view fileName)
     document.mode = reader.Text(reader.Required(root, "", "mode"), "\"mode\"");
     document.catalogueCore = reader.OptionalText(root, "catalogueCore");
     document.material = reader.OptionalText(root, "material");
-    if (const json::Value* check = root.Find("check"); check != nullptr && !check->IsNull()) {
-        if (!std::holds_alternative<json::Object>(check->data)) {
+    if (const auto check = root.find("check"); check != root.end() && !check->is_null()) {
+        if (!check->is_object()) {
             reader.Refuse("\"check\" is not an object");
         }
         const auto value = [&](std::string_view key) {
-            return reader.OptionalNumber(check->Find(key), "\"check\"." + Quoted(key));
+            return reader.OptionalNumber(*check, key, "\"check\"." + Quoted(key));
         };
         const std::optional<double> temperature = value(kTemperatureKey);
         CheckInputs inputs{.dcCurrent = value(kCurrentKey),

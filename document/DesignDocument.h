@@ -31,12 +31,14 @@ public:
 std::string_view FieldKey(Field field);
 
 // The design as the text of a design file. Throws DocumentError (naming
-// fileName) for a text that is not UTF-8 or a check value that is not finite.
+// fileName) for a text that is not UTF-8, a field text that holds a control
+// character or a check value that is not finite.
 std::string DesignText(const DesignDocument& document, std::string_view fileName);
 
 // The design a file's text holds. Throws DocumentError naming fileName when
-// the text is not JSON, not a design, from a newer version, or lacks or
-// mistypes a value it needs; keys it does not know are ignored.
+// the text is not JSON, not a design, from a newer version, lacks or
+// mistypes a value it needs, or holds a field text with a control character
+// (below U+0020, or U+007F); keys it does not know are ignored.
 DesignDocument ParseDesignText(std::string_view text, std::string_view fileName);
 
 }  // namespace transcalc

@@ -3,13 +3,12 @@
 // Designs as documents: one design per file, to keep, send and reopen.
 //
 // How the pieces fit:
-//   Json            a small JSON reader and writer: strict syntax, UTF-8
-//                   strings with every escape, numbers that read back to the
-//                   same double.
 //   DesignDocument  what a design file keeps (field texts as typed, core kind,
 //                   mode text, catalogue core and material names, check
-//                   inputs) and its text: versioned, strict about what it
-//                   needs, silent about keys it does not know.
+//                   inputs) and its text: JSON through nlohmann-json, keys in
+//                   a fixed order, numbers that read back to the same double;
+//                   versioned, strict about what it needs, silent about keys
+//                   it does not know.
 //   DesignFile      loading and the whole-or-nothing save, with the file's
 //                   name and the system's reason in every error.
 //
@@ -18,4 +17,3 @@
 
 #include "DesignDocument.h"
 #include "DesignFile.h"
-#include "Json.h"

@@ -3,6 +3,7 @@
 // itself needs no Qt.
 //   transcalc-report --separator C --name NAME --output FILE.pdf < design
 
+#include <CLI/CLI.hpp>
 #include <QDate>
 #include <QGuiApplication>
 #include <cstdio>
@@ -10,7 +11,6 @@
 #include <iostream>
 #include <iterator>
 #include <string>
-#include <string_view>
 
 #include "Catalogue.h"
 #include "CheckReport.h"
@@ -29,21 +29,26 @@ struct Arguments {
     std::string check = "no";  // "yes": the page shows the design check
 };
 
+// The separator and the output file are needed; anything amiss is a usage
+// error. Given twice, an option's last value counts.
 bool ParseArguments(int argc, char* argv[], Arguments& arguments) {
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string_view option = argv[i];
-        std::string* value = option == "--separator" ? &arguments.separator
-                             : option == "--name"    ? &arguments.name
-                             : option == "--output"  ? &arguments.output
-                             : option == "--check"   ? &arguments.check
-                                                     : nullptr;
-        if (value == nullptr) {
-            return false;
-        }
-        *value = argv[i + 1];
+    CLI::App app;
+    app.set_help_flag();
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_option("--separator", arguments.separator)
+        ->required()
+        ->check(CLI::IsMember({",", "."}));
+    app.add_option("--name", arguments.name);
+    app.add_option("--output", arguments.output)->required()->check([](const std::string& path) {
+        return path.empty() ? std::string("no file name") : std::string();
+    });
+    app.add_option("--check", arguments.check)->check(CLI::IsMember({"yes", "no"}));
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError&) {
+        return false;
     }
-    return argc % 2 == 1 && (arguments.separator == "," || arguments.separator == ".") &&
-           !arguments.output.empty() && (arguments.check == "yes" || arguments.check == "no");
+    return true;
 }
 
 // The check's inputs and material as the design keeps them.

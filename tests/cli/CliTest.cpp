@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,9 +34,10 @@ std::string ReadAll(int fd) {
     return text;
 }
 
-// Runs the program with the arguments exactly as given, in the C locale, with
-// any further environment variables.
-CliRun RunCli(std::vector<std::string> arguments, std::vector<std::string> environment = {}) {
+// Runs a program with the arguments exactly as given, in the C locale, with
+// any further environment variables and nothing on its standard input.
+CliRun RunProgram(const char* program, std::vector<std::string> arguments,
+                  std::vector<std::string> environment = {}) {
     int out[2];
     int err[2];
     if (pipe(out) != 0 || pipe(err) != 0) {
@@ -42,11 +45,13 @@ CliRun RunCli(std::vector<std::string> arguments, std::vector<std::string> envir
     }
     const pid_t child = fork();
     if (child == 0) {
+        const int nothing = open("/dev/null", O_RDONLY);
+        dup2(nothing, 0);
         dup2(out[1], 1);
         dup2(err[1], 2);
         close(out[0]);
         close(err[0]);
-        std::vector<char*> argv = {const_cast<char*>(TRANSCALC_CLI)};
+        std::vector<char*> argv = {const_cast<char*>(program)};
         for (std::string& argument : arguments) {
             argv.push_back(argument.data());
         }
@@ -57,7 +62,7 @@ CliRun RunCli(std::vector<std::string> arguments, std::vector<std::string> envir
             envp.push_back(variable.data());
         }
         envp.push_back(nullptr);
-        execve(TRANSCALC_CLI, argv.data(), envp.data());
+        execve(program, argv.data(), envp.data());
         _exit(127);
     }
     close(out[1]);
@@ -69,6 +74,10 @@ CliRun RunCli(std::vector<std::string> arguments, std::vector<std::string> envir
     waitpid(child, &status, 0);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+CliRun RunCli(std::vector<std::string> arguments, std::vector<std::string> environment = {}) {
+    return RunProgram(TRANSCALC_CLI, std::move(arguments), std::move(environment));
 }
 
 struct CliCase {
@@ -299,6 +308,55 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "transcalc-cli: --list takes cores, materials or wires, not 'shapes'\nTry "
                 "'transcalc-cli --help'.\n",
+                64},
+        CliCase{"MissingValueAtTheEnd",
+                {"--mu", "2000", "--d1=20", "--vin"},
+                "",
+                "transcalc-cli: --vin needs a value\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"UnknownOptionWithValue",
+                {"--gap", "1", "--bogus=5", "x"},
+                "",
+                "transcalc-cli: unknown option '--bogus'\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"ShortOption",
+                {"-h"},
+                "",
+                "transcalc-cli: unexpected argument '-h'\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"CoreTakesOneValue",
+                {"--core", "ring", "e"},
+                "",
+                "transcalc-cli: unexpected argument 'e'\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"FlagWithValue",
+                {"--json=1"},
+                "",
+                "transcalc-cli: --json takes no value\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"EmptySeparator",
+                {"--separator="},
+                "",
+                "transcalc-cli: --separator takes \",\" or \".\", not ''\nTry 'transcalc-cli "
+                "--help'.\n",
+                64},
+        CliCase{"EmptyDesignName",
+                {"--design", ""},
+                "",
+                "transcalc-cli: --design takes a file name, not an empty text\nTry "
+                "'transcalc-cli --help'.\n",
+                64},
+        CliCase{"EmptySaveName",
+                {"--gap", "1", "--save-design="},
+                "",
+                "transcalc-cli: --save-design takes a file name, not an empty text\nTry "
+                "'transcalc-cli --help'.\n",
+                64},
+        CliCase{"EmptyReportName",
+                {"--report", "", "--gap", "1"},
+                "",
+                "transcalc-cli: --report takes a file name, not an empty text\nTry "
+                "'transcalc-cli --help'.\n",
                 64}),
     [](const auto& info) { return info.param.name; });
 
@@ -326,6 +384,20 @@ TEST(CliJsonTest, PutsTheErrorInTheObjectOnly) {
               std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("\"colour\": \"default\""), std::string::npos);
+}
+
+// A mode text that is no UTF-8 still prints, each bad byte as U+FFFD, and
+// the output stays JSON that reads back.
+TEST(CliJsonTest, PrintsTextsThatAreNotUtf8) {
+    const CliRun run = RunCli({"--json", "--separator", ",", "--mode", "a\xFF\xC3(\tb\x01"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find("\"         Режим работы: a\xEF\xBF\xBD\xEF\xBF\xBD(\\tb\\u0001\""),
+              std::string::npos)
+        << run.out;
+    const nlohmann::json json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["state"]["Mode"], "a\xEF\xBF\xBD\xEF\xBF\xBD(\tb\x01");
+    EXPECT_EQ(json["colour"], "red");
 }
 
 // A scratch folder for design files, removed with its contents.
@@ -395,8 +467,13 @@ TEST_F(CliDesignTest, RefusesADesignFileItCannotRead) {
     future.replace(future.find("\"version\": 1"), 12, "\"version\": 2");
     std::ofstream(Path("future.transcalc"), std::ios::binary) << future;
 
+    std::string tab = whole;
+    tab.replace(tab.find("\"gap\": \"0\""), 10, "\"gap\": \"0\\t\"");
+    std::ofstream(Path("tab.transcalc"), std::ios::binary) << tab;
+
     const std::pair<const char*, std::string> cases[] = {
         {"cut.transcalc", "not JSON: unexpected end of the text in a string at line 15, column 14"},
+        {"tab.transcalc", "\"fields\".\"gap\" holds a control character"},
         {"future.transcalc",
          "format version 2 comes from a newer Transcalc; this one reads version 1 only"},
         {"none.transcalc", "No such file or directory"},
@@ -407,6 +484,49 @@ TEST_F(CliDesignTest, RefusesADesignFileItCannotRead) {
         EXPECT_EQ(run.err, "transcalc-cli: Design file \"" + Path(name) + "\": " + reason + "\n");
         EXPECT_EQ(run.status, 64);
     }
+}
+
+// Whatever follows a field option is its text, even when it looks like an
+// option; of two names of one field the last given counts.
+TEST_F(CliDesignTest, SavesFieldTextsExactlyAsGiven) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {{"--vin", "-5", "--vout", "-.5", "--db", "-x", "--mu", "--turns", "--gap", " 1,5e-3 "},
+         {R"("voltageIn": "-5")", R"("voltageOut": "-.5")", R"("satInduction": "-x")",
+          R"("permeability": "--turns")", R"("gap": " 1,5e-3 ")", R"("chokeTurns": "")"}},
+        {{"--d1=-", "--overshoot", "[1,2]", "--freq", "--", "--l2=a=b", "--vin", "",
+          "--vout=", "--db", "--mu"},
+         {R"("dimension1": "-")", R"("overshoot": "[1,2]")", R"("frequencyOrPulse": "--")",
+          R"("dimension4": "a=b")", R"("voltageIn": "")", R"("voltageOut": "")",
+          R"("satInduction": "--mu")"}},
+        {{"--h1", "6", "--d1", "5", "--l1", "3", "--h", "4", "--pulse", "9", "--freq=8"},
+         {R"("dimension1": "5")", R"("dimension3": "4")", R"("frequencyOrPulse": "8")"}},
+        {{"--d1", "5", "--h1", "6", "--h", "4", "--l1", "3", "--freq", "8", "--pulse", "9"},
+         {R"("dimension1": "6")", R"("dimension3": "3")", R"("frequencyOrPulse": "9")"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.end(),
+                         {"--separator", ",", "--save-design", Path("d.transcalc")});
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.err.find("transcalc-cli:"), std::string::npos) << run.err;
+        const std::string saved = Read(Path("d.transcalc"));
+        for (const std::string& line : c.lines) {
+            EXPECT_NE(saved.find(line), std::string::npos) << line << "\n" << saved;
+        }
+    }
+}
+
+TEST_F(CliDesignTest, RefusesToSaveAFieldWithAControlCharacter) {
+    const CliRun run =
+        RunCli({"--separator", ",", "--gap", "1\t", "--save-design", Path("d.transcalc")});
+    EXPECT_EQ(run.err, "'1\t' is not a valid floating point value.\ntranscalc-cli: Design file \"" +
+                           Path("d.transcalc") +
+                           "\" not written: \"fields\".\"gap\" holds a control character\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_FALSE(std::filesystem::exists(Path("d.transcalc")));
 }
 
 TEST_F(CliDesignTest, ReportsADesignThatCannotBeSaved) {
@@ -608,6 +728,28 @@ TEST(CliCatalogueTest, UserFileAddsAndReportsItsBadLines) {
     EXPECT_NE(run.out.find("Проницаемость=2000\ndB инд. нассыщения=0,32\n"), std::string::npos)
         << run.out;
     std::filesystem::remove_all(home);
+}
+
+// The report program, run by the command line, refuses any other call.
+TEST(ReportProgramTest, RefusesBadArgumentsBeforeReadingTheDesign) {
+    const std::vector<std::vector<std::string>> calls = {
+        {},
+        {"--separator", ",", "--name", "d"},
+        {"--separator", ";", "--output", "r.pdf"},
+        {"--separator", ",", "--output", ""},
+        {"--separator", ",", "--output", "r.pdf", "--check", "maybe"},
+        {"--separator", ",", "--output", "r.pdf", "extra"},
+        {"--separator", ",", "--output", "r.pdf", "--bogus", "x"},
+        {"--separator", ",", "--output"},
+    };
+    for (const std::vector<std::string>& arguments : calls) {
+        const CliRun run = RunProgram(TRANSCALC_REPORT, arguments);
+        EXPECT_EQ(run.err,
+                  "Usage: transcalc-report --separator , --name NAME --output FILE.pdf "
+                  "[--check yes] < design\n");
+        EXPECT_EQ(run.status, 64);
+        EXPECT_EQ(run.out, "");
+    }
 }
 
 TEST(CliHelpTest, PrintsTheUsage) {

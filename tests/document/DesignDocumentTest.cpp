@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "DesignDocument.h"
@@ -17,6 +20,7 @@ TEST(DesignTextTest, WritesEveryKeyInItsPlace) {
     document.fields[Field::Permeability] = "2000";
     document.ShowCore(CoreKind::ShapedU);
     document.mode = "Дроссель";
+    document.catalogueCore = "U 20/16/7 \"ferrite\\\"";
     document.material = "N87";
     document.check.emplace().ripple = 0.25;
     EXPECT_EQ(DesignText(document, "a.transcalc"),
@@ -39,7 +43,7 @@ TEST(DesignTextTest, WritesEveryKeyInItsPlace) {
   },
   "core": "u",
   "mode": "Дроссель",
-  "catalogueCore": "",
+  "catalogueCore": "U 20/16/7 \"ferrite\\\"",
   "material": "N87",
   "check": {
     "temperatureC": 100,
@@ -58,8 +62,8 @@ TEST(DesignTextTest, KeepsEveryFieldTextAsTyped) {
         "",
         std::string(300, 'x'),
         "\"quoted\" and \\back\\slashes\\",
-        std::string("tab\tnew\nline\rnul\0bell\x07", 22),
-        "\x1f\x7f",
+        "1\u00a0000 \u2009µs",
+        "\xF0\x9D\x84\x9E \u0416 /\\/",
         "😀 µs Ш П",
         "1e-3",
         ",",
@@ -119,14 +123,61 @@ TEST(DesignTextTest, ACheckValueWithoutATemperatureTakesTheDefault) {
     EXPECT_FALSE(check->ripple.has_value());
 }
 
+TEST(DesignTextTest, NumbersReadBackToTheSameDouble) {
+    struct Case {
+        double value;
+        std::string text;
+    };
+    const Case cases[] = {
+        {100, "100"},
+        {-40, "-40"},
+        {0.1, "0.1"},
+        {0.30000000000000004, "0.30000000000000004"},
+        {-2.5e-300, "-2.5e-300"},
+        {1.7976931348623157e308, "1.7976931348623157e+308"},
+        {5e-324, "5e-324"},
+        {-0.0, "-0.0"},
+        {9007199254740991, "9007199254740991"},
+        {9007199254740992, "9.007199254740992e+15"},
+        {1e20, "1e+20"},
+    };
+    for (const Case& c : cases) {
+        DesignDocument document;
+        document.check.emplace().frequencyKhz = c.value;
+        const std::string text = DesignText(document, "n.transcalc");
+        EXPECT_NE(text.find("\"frequencyKHz\": " + c.text + "\n"), std::string::npos) << text;
+        const std::optional<double> read =
+            ParseDesignText(text, "n.transcalc").check.value_or(CheckInputs{}).frequencyKhz;
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(*read, c.value) << c.text;
+        EXPECT_EQ(std::signbit(*read), std::signbit(c.value)) << c.text;
+    }
+}
+
 TEST(DesignTextTest, RefusesToWriteWhatWouldNotReadBack) {
     DesignDocument notUtf8;
     notUtf8.fields[Field::Gap] = "\xE9";
+    DesignDocument notUtf8Mode;
+    notUtf8Mode.mode = "\xC0\xAF";
     DesignDocument infinite;
     infinite.check.emplace().dcCurrent = std::numeric_limits<double>::infinity();
+    DesignDocument notANumber;
+    notANumber.check.emplace().temperature = std::numeric_limits<double>::quiet_NaN();
+    DesignDocument tab;
+    tab.fields[Field::VoltageIn] = "1\t2";
+    DesignDocument del;
+    del.fields[Field::Overshoot] = "\x7f";
     const std::pair<DesignDocument, std::string> cases[] = {
         {notUtf8, "Design file \"b.transcalc\" not written: a text is not UTF-8"},
+        {notUtf8Mode, "Design file \"b.transcalc\" not written: a text is not UTF-8"},
         {infinite, "Design file \"b.transcalc\" not written: a number is not finite"},
+        {notANumber, "Design file \"b.transcalc\" not written: a number is not finite"},
+        {tab,
+         "Design file \"b.transcalc\" not written: \"fields\".\"voltageIn\" holds a control "
+         "character"},
+        {del,
+         "Design file \"b.transcalc\" not written: \"fields\".\"overshoot\" holds a control "
+         "character"},
     };
     for (const auto& [document, message] : cases) {
         try {
@@ -182,6 +233,16 @@ TEST(ParseDesignTextTest, RefusesWithTheFileNameAndTheReason) {
          "\"check\".\"rippleA\" is not a number"},
         {"CheckArray", Edited("\"check\": {", "\"check\": [], \"y\": {"),
          "\"check\" is not an object"},
+        {"FieldTab", Edited("\"gap\": \"0\"", "\"gap\": \"0\\t5\""),
+         "\"fields\".\"gap\" holds a control character"},
+        {"FieldNul", Edited("\"voltageIn\": \"\"", "\"voltageIn\": \"12\\u0000x\""),
+         "\"fields\".\"voltageIn\" holds a control character"},
+        {"FieldDelete", Edited("\"chokeTurns\": \"\"", "\"chokeTurns\": \"\x7f\""),
+         "\"fields\".\"chokeTurns\" holds a control character"},
+        {"FieldEscapeDelete", Edited("\"overshoot\": \"\"", "\"overshoot\": \"\\u007F\""),
+         "\"fields\".\"overshoot\" holds a control character"},
+        {"NestedDeep", std::string(100000, '[') + std::string(100000, ']'),
+         "not a Transcalc design (no \"format\": \"transcalc-design\")"},
     };
     for (const Case& c : cases) {
         try {
@@ -193,6 +254,63 @@ TEST(ParseDesignTextTest, RefusesWithTheFileNameAndTheReason) {
                 << c.name;
         }
     }
+}
+
+TEST(ParseDesignTextTest, SaysWhereTheTextStopsBeingJson) {
+    struct Case {
+        std::string text;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"{\"a\": 1,\n  \"b\": ", "unexpected end of the text at line 2, column 8"},
+        {"{\"a\": \"xyz", "unexpected end of the text in a string at line 1, column 11"},
+        {"hello", "unexpected 'h' at line 1, column 1"},
+        {"{\"a\": 1} x", "unexpected 'x' at line 1, column 10"},
+        {"[1,]", "unexpected ']' at line 1, column 4"},
+        {"[1 2]", "unexpected '2' at line 1, column 4"},
+        {"-", "unexpected end of the text at line 1, column 2"},
+        {"[nul]", "unexpected ']' at line 1, column 5"},
+        {"\"a\nb\"", "unexpected byte at line 1, column 3"},
+        {"\"\\x\"", "unexpected 'x' at line 1, column 3"},
+        {"\"\xFF\"", "unexpected byte at line 1, column 2"},
+        {"\"\xED\xA0\x80\"", "unexpected byte at line 1, column 3"},
+        {"{\"a\":\n\"\\ud800\"}", "unexpected '\"' at line 2, column 8"},
+        {"[1,\n 1e999]", "number out of range at line 2, column 2"},
+        {"[-1e-400, 2e308]", "number out of range at line 1, column 11"},
+        {std::string("{\0}", 3), "unexpected byte at line 1, column 2"},
+    };
+    for (const Case& c : cases) {
+        try {
+            ParseDesignText(c.text, "j.transcalc");
+            ADD_FAILURE() << "accepted: " << c.text;
+        } catch (const DocumentError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Design file \"j.transcalc\": not JSON: " + c.message)
+                << c.text;
+        }
+    }
+}
+
+TEST(ParseDesignTextTest, ReadsEveryEscapeAndTheLastOfTwoEqualKeys) {
+    std::string text = Edited(R"("gap": "0")", R"("gap": "1", "gap": "a\"b\\c\/d")");
+    const std::string mode = R"("mode": "\u0416\u00b5 \ud83d\ude00\uD834\uDD1E\t")";
+    text.replace(text.find(R"("mode": "")"), 10, mode);
+    const DesignDocument read = ParseDesignText(text, "e.transcalc");
+    EXPECT_EQ(read.fields[Field::Gap], "a\"b\\c/d");
+    EXPECT_EQ(read.mode, "Жµ \xF0\x9F\x98\x80\xF0\x9D\x84\x9E\t");
+}
+
+// A file of many keys, as big as a design file may be, reads at once: the
+// keys are looked up in a sorted map, not searched one by one.
+TEST(ParseDesignTextTest, ReadsAFileOfManyKeysAtOnce) {
+    std::string many;
+    for (int i = 0; many.size() < 4'000'000; ++i) {
+        many += "\"k" + std::to_string(i) + "\": 0, ";
+    }
+    const std::string text = Edited("\"fields\": {", "\"fields\": {" + many);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ParseDesignText(text, "m.transcalc"), DesignDocument());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 TEST(ParseDesignTextTest, IgnoresWhatANewerFileAdds) {
