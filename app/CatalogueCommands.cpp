@@ -35,6 +35,19 @@ const transcalc::catalogue::Catalogue& TForm1::Catalogue() const {
     return *catalogue_;
 }
 
+std::optional<transcalc::CoreLetters> TForm1::ChosenCoreLetters() const {
+    if (chosenCore_.empty()) {
+        return std::nullopt;
+    }
+    const transcalc::catalogue::Core* core =
+        transcalc::catalogue::FindCore(Catalogue(), chosenCore_);
+    if (core == nullptr) {
+        return std::nullopt;
+    }
+    return transcalc::catalogue::LettersWhileFilled(*core, VisiblePictures(), FieldTexts(),
+                                                    separator_);
+}
+
 void TForm1::N1CatalogueClick() {
     const transcalc::CorePictures shown = VisiblePictures();
     transcalc::CoreKind first = transcalc::CoreKind::Ring;

@@ -14,7 +14,8 @@ transcalc::CheckedDesign TForm1::CurrentCheckedDesign() const {
     const bool passed = !state_.ResultsPending && !ui_->GroupBox1->isHidden();
     const transcalc::ListColour colour =
         passed ? results_->Colour() : transcalc::ListColour::Default;
-    return transcalc::CheckedDesignOf(lastCommand_, colour, state_, VisiblePictures());
+    return transcalc::CheckedDesignOf(lastCommand_, colour, state_, VisiblePictures(),
+                                      ChosenCoreLetters());
 }
 
 // The dialog keeps the window modal while open; its inputs and material stay

@@ -14,7 +14,7 @@ const catalogue::Catalogue& RunCatalogue(const CatalogueChoice& choice) {
     static const catalogue::Catalogue loaded = [&choice] {
         catalogue::Catalogue catalogue = catalogue::LoadCatalogue(
             catalogue::UserDataFolder(),
-            {choice.coreName || choice.list == "cores",
+            {choice.coreName || choice.list == "cores" || choice.forCheck,
              choice.materialName || choice.list == "materials" || choice.forCheck,
              choice.list == "wires"});
         for (const std::string& message : catalogue.messages) {
@@ -91,6 +91,16 @@ const Material& CheckMaterial(const CatalogueChoice& choice, const std::string& 
         throw UsageError(Unknown("material", name, known.materials));
     }
     return *material;
+}
+
+std::optional<CoreLetters> CheckCoreLetters(const CatalogueChoice& choice, const std::string& name,
+                                            const CorePictures& cores, const InputFields& fields,
+                                            std::string_view separator) {
+    const catalogue::Core* core = catalogue::FindCore(RunCatalogue(choice), name);
+    if (core == nullptr) {
+        return std::nullopt;
+    }
+    return catalogue::LettersWhileFilled(*core, cores, fields, separator);
 }
 
 std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "Calculate.h"
+#include "EffectiveParameters.h"
 #include "InputField.h"
 #include "Material.h"
 
@@ -37,6 +38,12 @@ void ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
 // The material of the design check by its exact name. An unknown name throws
 // UsageError naming the closest entries.
 const Material& CheckMaterial(const CatalogueChoice& choice, const std::string& name);
+
+// The letters of the catalogue core `name` for the design check while the
+// fields still hold it; none for an unknown name or fields typed over.
+std::optional<CoreLetters> CheckCoreLetters(const CatalogueChoice& choice, const std::string& name,
+                                            const CorePictures& cores, const InputFields& fields,
+                                            std::string_view separator);
 
 // The --list output: the header line and one entry a line in the catalogue
 // file format; cores only of the shown kinds when any is shown.

@@ -40,6 +40,15 @@ void AppendNumber(std::string& out, const std::optional<double>& value) {
     }
 }
 
+void AppendKey(std::string& out, const char* key) {
+    if (out.size() > 1) {
+        out += ", ";
+    }
+    out += '"';
+    out += key;
+    out += "\": ";
+}
+
 }  // namespace
 
 bool TakeCheckOption(std::string_view name, const std::function<std::string()>& value,
@@ -71,9 +80,10 @@ CheckInputs InputsOf(const CheckOptions& check) {
 }
 
 DesignCheck RunCheck(const RunReport& report, const CorePictures& cores, const Material* material,
-                     const CheckInputs& inputs) {
-    return RunDesignCheck(CheckedDesignOf(report.outcome, report.list.colour, report.state, cores),
-                          material, inputs);
+                     const CheckInputs& inputs, const std::optional<CoreLetters>& letters) {
+    return RunDesignCheck(
+        CheckedDesignOf(report.outcome, report.list.colour, report.state, cores, letters), material,
+        inputs);
 }
 
 std::string CheckJson(const DesignCheck& check) {
@@ -89,17 +99,18 @@ std::string CheckJson(const DesignCheck& check) {
         {"temperature_rise", check.temperatureRise},
         {"skin_depth", check.skinDepth},
         {"strands", check.strands},
+        {"effective_area", check.effectiveArea},
+        {"effective_length", check.effectiveLength},
+        {"effective_volume", check.effectiveVolume},
     };
     std::string out = "{";
     for (const auto& [key, value] : values) {
-        if (out.size() > 1) {
-            out += ", ";
-        }
-        out += '"';
-        out += key;
-        out += "\": ";
+        AppendKey(out, key);
         AppendNumber(out, value);
     }
+    // Whether the loss lies outside the material's data; null without a loss.
+    AppendKey(out, "loss_extrapolated");
+    out += !check.lossDensity ? "null" : check.lossOutside ? "true" : "false";
     return out + "}";
 }
 

@@ -31,9 +31,10 @@ bool TakeCheckOption(std::string_view name, const std::function<std::string()>& 
 // The check's inputs. Throws UsageError for inputs the check cannot use.
 CheckInputs InputsOf(const CheckOptions& check);
 
-// The check of what one run left.
+// The check of what one run left; letters: those of the catalogue core while
+// the design holds it.
 DesignCheck RunCheck(const RunReport& report, const CorePictures& cores, const Material* material,
-                     const CheckInputs& inputs);
+                     const CheckInputs& inputs, const std::optional<CoreLetters>& letters);
 
 // The "check" object of the JSON output: every key a number in SI units, or
 // null where it does not apply.

@@ -36,7 +36,8 @@ forward converter: one Calculate and its results, as the window shows them.
   --core-name NAME  a core of the catalogue by its exact name, e.g. "E 25/13/7": makes its
                     picture visible as --core does and fills the dimension fields
   --material NAME   a material of the catalogue, e.g. "N87": fills Edit10 with its initial
-                    permeability and Edit9 with its saturation induction at 100 °C
+                    permeability and Edit9 with its working flux density, 0.8 of its
+                    saturation induction at 100 °C
   --list WHAT       cores | materials | wires: prints the catalogue, one entry a line,
                     tab-separated, a header line first; with --core only cores of that kind.
                     Your own entries in $XDG_DATA_HOME/transcalc/ (default

@@ -26,6 +26,18 @@ const Material* CheckMaterialOf(const cli::CliOptions& options) {
     return name.empty() ? nullptr : &cli::CheckMaterial(options.catalogue, name);
 }
 
+// The letters of the catalogue core that the design names, on the command
+// line or in its design file, while its fields still hold them.
+std::optional<CoreLetters> CheckLettersOf(const cli::CliOptions& options) {
+    const std::string name =
+        options.catalogue.coreName.value_or(options.design.document.catalogueCore);
+    if (name.empty()) {
+        return std::nullopt;
+    }
+    return cli::CheckCoreLetters(options.catalogue, name, options.cores, options.fields,
+                                 options.separator);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -57,7 +69,7 @@ int main(int argc, char* argv[]) {
     if (options.check.run) {
         try {
             check = cli::RunCheck(report, options.cores, CheckMaterialOf(options),
-                                  cli::InputsOf(options.check));
+                                  cli::InputsOf(options.check), CheckLettersOf(options));
         } catch (const cli::UsageError& error) {
             std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
             return cli::kExitUsage;

@@ -23,6 +23,10 @@
 //   Command      one click on "Расчет": Calculate followed by one
 //                RunResultsPass, with the error box text if either failed.
 //   Material     a core material as the catalogue and the design check see it.
+//   EffectiveParameters  a core's A_e, l_e, V_e by the standard method, and
+//                its outer surface, for the design check.
+//   CoreLoss     the loss density of a material over a flux waveform, its
+//                frequency ranges blended where they meet.
 //   DesignCheck  after a whole command: flux against the material's saturation
 //                at temperature, core loss, temperature rise and skin depth
 //                (CheckedDesignOf -> RunDesignCheck), at another frequency too.
@@ -37,8 +41,10 @@
 #include "CheckText.h"
 #include "Choke.h"
 #include "Command.h"
+#include "CoreLoss.h"
 #include "DesignCheck.h"
 #include "DesignState.h"
+#include "EffectiveParameters.h"
 #include "Errors.h"
 #include "Extended.h"
 #include "Flyback.h"

@@ -78,7 +78,8 @@ ReportContent ReportInputsOf(const DesignDocument& document, std::string name, s
 }
 
 ReportContent ReportOf(const DesignDocument& document, std::string name, std::string date,
-                       DecimalSeparator separator, CheckedDesign* checked) {
+                       DecimalSeparator separator, CheckedDesign* checked,
+                       const std::optional<CoreLetters>& letters) {
     ReportContent content = ReportInputsOf(document, std::move(name), std::move(date), separator);
     RecordedList list;
     DesignState state;
@@ -89,7 +90,7 @@ ReportContent ReportOf(const DesignDocument& document, std::string name, std::st
     content.resultsRed = list.colour == ListColour::Red;
     content.error = outcome.error.value_or("");
     if (checked != nullptr) {
-        *checked = CheckedDesignOf(outcome, list.colour, state, cores);
+        *checked = CheckedDesignOf(outcome, list.colour, state, cores, letters);
     }
     return content;
 }

@@ -65,7 +65,7 @@ TEST_F(CheckDialogTest, MaterialChoiceRecomputes) {
     auto* material = Find<QComboBox>("checkMaterial");
     ASSERT_EQ(material->count(), 3);
     EXPECT_EQ(material->itemText(2), "без материала");
-    EXPECT_EQ(dialog->findChild<CheckPlot*>("CheckPlot")->data().curve.points.size(), 61u);
+    EXPECT_EQ(dialog->findChild<CheckPlot*>("CheckPlot")->data().curve.points.size(), 241u);
 
     material->setCurrentIndex(2);
     EXPECT_TRUE(Results().contains("материал не задан"));
@@ -91,7 +91,8 @@ TEST_F(CheckDialogTest, ChokeInputsOnlyForTheChoke) {
     Find<QDoubleSpinBox>("checkFrequency")->setValue(100);
     Find<QDoubleSpinBox>("checkTemperature")->setValue(20);
     EXPECT_TRUE(Results().contains("<b>100,0 кГц</b>"));
-    EXPECT_TRUE(Results().contains("<b>0,120 Тл</b>"));  // 2 A + 1 A / 2
+    // 2 A + 1 A / 2 over the ring's l_e of 43.55 mm.
+    EXPECT_TRUE(Results().contains("<b>0,130 Тл</b>"));
     EXPECT_TRUE(Results().contains("Жил диаметром 2δ=</td><td><b>7</b>"));
 }
 
