@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QImage>
@@ -94,6 +95,22 @@ TEST_F(CheckDialogTest, ChokeInputsOnlyForTheChoke) {
     // 2 A + 1 A / 2 over the ring's l_e of 43.55 mm.
     EXPECT_TRUE(Results().contains("<b>0,130 Тл</b>"));
     EXPECT_TRUE(Results().contains("Жил диаметром 2δ=</td><td><b>7</b>"));
+}
+
+// More result lines as the choke's inputs come grow the dialog: none is cut
+// off or hidden under the note.
+TEST_F(CheckDialogTest, TheDialogGrowsWithItsLines) {
+    Open(RingChoke());
+    dialog->show();
+    QCoreApplication::processEvents();
+    Find<QDoubleSpinBox>("checkCurrent")->setValue(2);
+    Find<QDoubleSpinBox>("checkFrequency")->setValue(100);
+    Find<QDoubleSpinBox>("checkRipple")->setValue(1);
+    QCoreApplication::processEvents();
+    const QLabel* results = Find<QLabel>("checkResults");
+    ASSERT_TRUE(Results().contains("Жил диаметром 2δ="));
+    EXPECT_GE(results->height(), results->sizeHint().height());
+    EXPECT_LE(results->geometry().bottom(), Find<QLabel>("checkNote")->geometry().top());
 }
 
 TEST_F(CheckDialogTest, NothingToCheckSaysWhy) {
