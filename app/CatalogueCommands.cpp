@@ -30,6 +30,19 @@ const transcalc::catalogue::Catalogue& TForm1::Catalogue() const {
     return *catalogue_;
 }
 
+std::optional<transcalc::CoreLetters> TForm1::ChosenCoreLetters() const {
+    if (design_.catalogueCore.empty()) {
+        return std::nullopt;
+    }
+    const transcalc::catalogue::Core* core =
+        transcalc::catalogue::FindCore(Catalogue(), design_.catalogueCore);
+    if (core == nullptr) {
+        return std::nullopt;
+    }
+    return transcalc::catalogue::LettersWhileFilled(*core, design_.cores, design_.fields,
+                                                    separator_);
+}
+
 void TForm1::N1CatalogueClick() {
     const transcalc::CoreKind first = design_.FirstCore().value_or(transcalc::CoreKind::Ring);
     OpenDialog(

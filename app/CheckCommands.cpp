@@ -15,7 +15,7 @@ transcalc::CheckedDesign TForm1::CurrentCheckedDesign() const {
     const transcalc::ListColour colour =
         passed ? results_->Colour() : transcalc::ListColour::Default;
     return transcalc::CheckedDesignOf(lastCalculate_.error, colour, lastCalculate_.asRead, state_,
-                                      design_.cores);
+                                      design_.cores, ChosenCoreLetters());
 }
 
 // The dialog keeps the window modal while open; its inputs and material stay

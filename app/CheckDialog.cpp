@@ -185,13 +185,25 @@ void CheckDialog::Recompute() {
         check_ = transcalc::RunDesignCheck(design_, ChosenMaterial(), inputs);
         plot.curve = transcalc::SweepCheck(design_, ChosenMaterial(), inputs);
     }
-    results_->setText(ResultsHtml());
+    const std::vector<transcalc::CheckLine> lines = transcalc::CheckLines(check_, separator_);
+    results_->setText(ResultsHtml(lines));
+    if (static_cast<int>(lines.size()) != shownLines_) {
+        // Rich text's height for its width does not reach the dialog's
+        // minimum size: without this the last lines are cut off when more of
+        // them come. Measured only when their number changes: it is slow.
+        shownLines_ = static_cast<int>(lines.size());
+        results_->setMinimumHeight(results_->sizeHint().height());
+        const int needed = layout()->totalHeightForWidth(width());
+        if (height() < needed) {
+            resize(width(), needed);
+        }
+    }
     plot_->setData(std::move(plot));
 }
 
-QString CheckDialog::ResultsHtml() const {
+QString CheckDialog::ResultsHtml(const std::vector<transcalc::CheckLine>& lines) const {
     QString html = QStringLiteral("<table cellspacing='0' cellpadding='2'>");
-    for (const transcalc::CheckLine& line : transcalc::CheckLines(check_, separator_)) {
+    for (const transcalc::CheckLine& line : lines) {
         QString value = QStringLiteral("<b>%1</b>").arg(Escaped(line.value));
         if (line.alarm) {
             value = QStringLiteral("<span style='color:%1'>%2</span>").arg(kAlarmColour, value);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+#include "CheckText.h"
 #include "DesignCheck.h"
 #include "Material.h"
 
@@ -38,12 +39,13 @@ private:
     void Recompute();
     const transcalc::Material* ChosenMaterial() const;
     transcalc::CheckInputs Inputs() const;
-    QString ResultsHtml() const;
+    QString ResultsHtml(const std::vector<transcalc::CheckLine>& lines) const;
 
     transcalc::CheckedDesign design_;
     std::vector<transcalc::Material> materials_;
     std::string separator_;
     transcalc::DesignCheck check_;
+    int shownLines_ = -1;  // the number of result lines the dialog was fitted to
 
     QComboBox* material_ = nullptr;
     QDoubleSpinBox* temperature_ = nullptr;

@@ -149,6 +149,9 @@ private:
     // The catalogue, read when a dialog first needs it; the problems of the
     // user's files reach the error reporter then, once.
     const transcalc::catalogue::Catalogue& Catalogue() const;
+    // The letters of the catalogue core while the fields still hold it, for
+    // the design check's effective parameters.
+    std::optional<transcalc::CoreLetters> ChosenCoreLetters() const;
 
     std::unique_ptr<Ui::TForm1> ui_;
     QTimer* Timer1;

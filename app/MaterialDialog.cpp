@@ -28,7 +28,8 @@ MaterialDialog::MaterialDialog(const transcalc::catalogue::Catalogue& catalogue,
     : CatalogueDialog(
           QStringLiteral("Material"), QStringLiteral("Материал сердечника"),
           {QStringLiteral("Название"), QStringLiteral("Производитель"), QStringLiteral("Состав"),
-           QStringLiteral("Проницаемость"), QStringLiteral("dB при 100 °C, Тл")},
+           QStringLiteral("Проницаемость"), QStringLiteral("Bнас 25 °C, Тл"),
+           QStringLiteral("Bнас 100 °C, Тл"), QStringLiteral("dB, Тл")},
           3, parent),
       catalogue_(catalogue),
       separator_(separator),
@@ -37,11 +38,15 @@ MaterialDialog::MaterialDialog(const transcalc::catalogue::Catalogue& catalogue,
     extraArea()->addWidget(preview_);
     for (std::size_t i = 0; i < catalogue.materials.size(); ++i) {
         const transcalc::Material& material = catalogue.materials[i];
-        AddRow({QString::fromStdString(material.name), QString::fromStdString(material.maker),
-                CompositionText(material.composition),
-                QString::fromStdString(transcalc::catalogue::PermeabilityText(material)),
-                QString::fromStdString(transcalc::catalogue::SaturationText(material, separator))},
-               static_cast<int>(i), material.name + '\t' + material.maker);
+        AddRow(
+            {QString::fromStdString(material.name), QString::fromStdString(material.maker),
+             CompositionText(material.composition),
+             QString::fromStdString(transcalc::catalogue::PermeabilityText(material)),
+             QString::fromStdString(transcalc::catalogue::SaturationText(material, 25, separator)),
+             QString::fromStdString(transcalc::catalogue::SaturationText(
+                 material, transcalc::catalogue::kFieldSaturationTemperature, separator)),
+             QString::fromStdString(transcalc::catalogue::WorkingFluxText(material, separator))},
+            static_cast<int>(i), material.name + '\t' + material.maker);
     }
     FinishRows();
 }
@@ -57,11 +62,27 @@ void MaterialDialog::ChosenChanged() {
         preview_->setText(QString());
         return;
     }
-    const std::string saturation = transcalc::catalogue::SaturationText(*material, separator_);
-    preview_->setText(
-        QStringLiteral("Проницаемость: %1      dB - Индукция насыщения: %2")
-            .arg(QString::fromStdString(transcalc::catalogue::PermeabilityText(*material)),
-                 saturation.empty()
-                     ? QStringLiteral("нет данных, поле не меняется")
-                     : QString::fromStdString(saturation) + QStringLiteral(" Тл (при 100 °C)")));
+    const QString permeability =
+        QString::fromStdString(transcalc::catalogue::PermeabilityText(*material));
+    const std::string working = transcalc::catalogue::WorkingFluxText(*material, separator_);
+    if (working.empty()) {
+        preview_->setText(QStringLiteral("Проницаемость: %1      dB - Индукция насыщения: "
+                                         "нет данных, поле не меняется")
+                              .arg(permeability));
+        return;
+    }
+    const auto saturation = [&](double temperature) {
+        return QString::fromStdString(
+            transcalc::catalogue::SaturationText(*material, temperature, separator_));
+    };
+    // The field takes a working flux with a 20 % margin when warm, not the
+    // saturation itself.
+    preview_->setText(QStringLiteral("Проницаемость: %1      dB - Индукция насыщения: %2 Тл "
+                                     "(%3 · Bнас при 100 °C)\nBнас: %4 Тл при 25 °C, "
+                                     "%5 Тл при 100 °C")
+                          .arg(permeability, QString::fromStdString(working),
+                               QString::fromStdString(transcalc::catalogue::RoundedText(
+                                   transcalc::catalogue::kWorkingFluxShare, 1, separator_)),
+                               saturation(25),
+                               saturation(transcalc::catalogue::kFieldSaturationTemperature)));
 }

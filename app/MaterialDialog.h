@@ -6,8 +6,9 @@
 #include "Catalogue.h"
 #include "CatalogueDialog.h"
 
-// The materials of the catalogue; under the list, what OK sets in the
-// "Проницаемость" and "dB - Индукция насыщения" fields (at 100 °C).
+// The materials of the catalogue with their saturation at 25 °C and 100 °C;
+// under the list, what OK sets in the "Проницаемость" and "dB - Индукция
+// насыщения" fields (the working flux, 0.8 of the saturation at 100 °C).
 class MaterialDialog : public CatalogueDialog {
     Q_OBJECT
 

@@ -2,6 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <exception>
+
+#include "NumberText.h"
 
 namespace transcalc::catalogue {
 
@@ -61,21 +64,55 @@ std::vector<FieldText> CoreFieldTexts(const Core& core, std::string_view separat
     return {};
 }
 
+std::optional<CoreLetters> LettersWhileFilled(const Core& core, const CorePictures& cores,
+                                              const InputFields& fields,
+                                              std::string_view separator) {
+    if (core.kind == CoreKind::Ring || !cores.Shows(core.kind)) {
+        return std::nullopt;
+    }
+    const auto a = core.Millimetres("A"), b = core.Millimetres("B"), c = core.Millimetres("C"),
+               d = core.Millimetres("D"), e = core.Millimetres("E"), f = core.Millimetres("F");
+    if (!a || !b || !c || !d || !e || (core.kind == CoreKind::ShapedE && !f)) {
+        return std::nullopt;
+    }
+    try {
+        for (const FieldText& filled : CoreFieldTexts(core, ".")) {
+            const double value = ParseNumber(filled.text, ".");
+            const double typed = ParseNumber(fields[filled.field], separator);
+            if (std::abs(typed - value) > 1e-9 * std::abs(value)) {
+                return std::nullopt;
+            }
+        }
+    } catch (const std::exception&) {
+        return std::nullopt;  // a field that is no number is not the core's
+    }
+    return CoreLetters{core.kind, *a, *b, *c, *d, *e, f.value_or(0)};
+}
+
 std::string PermeabilityText(const Material& material) {
     return RoundedText(material.initialPermeability, 0, ".");
 }
 
-std::string SaturationText(const Material& material, std::string_view separator) {
+std::string SaturationText(const Material& material, double temperature,
+                           std::string_view separator) {
     if (material.saturation.empty()) {
         return {};
     }
-    return RoundedText(SaturationAt(material, kFieldSaturationTemperature), 3, separator);
+    return RoundedText(SaturationAt(material, temperature), 3, separator);
+}
+
+std::string WorkingFluxText(const Material& material, std::string_view separator) {
+    if (material.saturation.empty()) {
+        return {};
+    }
+    return RoundedText(kWorkingFluxShare * SaturationAt(material, kFieldSaturationTemperature), 3,
+                       separator);
 }
 
 std::vector<FieldText> MaterialFieldTexts(const Material& material, std::string_view separator) {
     std::vector<FieldText> texts = {{Field::Permeability, PermeabilityText(material)}};
     if (!material.saturation.empty()) {
-        texts.push_back({Field::SatInduction, SaturationText(material, separator)});
+        texts.push_back({Field::SatInduction, WorkingFluxText(material, separator)});
     }
     return texts;
 }

@@ -15,7 +15,7 @@ const catalogue::Catalogue& RunCatalogue(const CatalogueChoice& choice) {
     static const catalogue::Catalogue loaded = [&choice] {
         catalogue::Catalogue catalogue = catalogue::LoadCatalogue(
             catalogue::UserDataFolder(),
-            {choice.coreName || choice.list == "cores",
+            {choice.coreName || choice.list == "cores" || choice.forCheck,
              choice.materialName || choice.list == "materials" || choice.forCheck,
              choice.list == "wires"});
         for (const std::string& message : catalogue.messages) {
@@ -45,6 +45,16 @@ void SetUntyped(const std::vector<catalogue::FieldText>& texts, const TypedField
     }
 }
 
+// Whether a typed text gives the same number as the catalogue's: "11.95"
+// typed over the catalogue's "11,95" still is the catalogue core.
+bool SameNumber(const std::string& typed, const std::string& given, std::string_view separator) {
+    try {
+        return typed == given || ParseNumber(typed, separator) == ParseNumber(given, separator);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 void AddCatalogueOptions(CLI::App& app, CatalogueChoice& choice) {
@@ -60,8 +70,9 @@ void AddCatalogueOptions(CLI::App& app, CatalogueChoice& choice) {
     });
 }
 
-void ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
+bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
                     CorePictures& cores, std::string_view separator) {
+    bool coreHeld = false;
     if (choice.coreName) {
         const catalogue::Catalogue& known = RunCatalogue(choice);
         const catalogue::Core* core = catalogue::FindCore(known, *choice.coreName);
@@ -69,7 +80,12 @@ void ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
             throw UsageError(Unknown("core", *choice.coreName, known.cores));
         }
         cores.Shows(core->kind) = true;
-        SetUntyped(catalogue::CoreFieldTexts(*core, separator), typed, fields);
+        const std::vector<catalogue::FieldText> texts = catalogue::CoreFieldTexts(*core, separator);
+        SetUntyped(texts, typed, fields);
+        coreHeld = true;
+        for (const catalogue::FieldText& text : texts) {
+            coreHeld = coreHeld && SameNumber(fields[text.field], text.text, separator);
+        }
     }
     if (choice.materialName) {
         const catalogue::Catalogue& known = RunCatalogue(choice);
@@ -79,6 +95,7 @@ void ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
         }
         SetUntyped(catalogue::MaterialFieldTexts(*material, separator), typed, fields);
     }
+    return coreHeld;
 }
 
 const Material& CheckMaterial(const CatalogueChoice& choice, const std::string& name) {
@@ -88,6 +105,16 @@ const Material& CheckMaterial(const CatalogueChoice& choice, const std::string& 
         throw UsageError(Unknown("material", name, known.materials));
     }
     return *material;
+}
+
+std::optional<CoreLetters> CheckCoreLetters(const CatalogueChoice& choice, const std::string& name,
+                                            const CorePictures& cores, const InputFields& fields,
+                                            std::string_view separator) {
+    const catalogue::Core* core = catalogue::FindCore(RunCatalogue(choice), name);
+    if (core == nullptr) {
+        return std::nullopt;
+    }
+    return catalogue::LettersWhileFilled(*core, cores, fields, separator);
 }
 
 std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "Calculate.h"
+#include "EffectiveParameters.h"
 #include "InputField.h"
 #include "Material.h"
 
@@ -21,7 +22,7 @@ struct CatalogueChoice {
     std::optional<std::string> materialName;  // --material
     std::optional<std::string> list;          // --list: "cores", "materials" or "wires"
     bool forCheck = false;                    // the design check wants a material
-    bool dimensionTyped = false;              // a dimension option overrides the core's
+    bool coreHeld = false;                    // the chosen core's dimensions still stand
 };
 
 // Which input fields the command line set by an option of their own.
@@ -32,14 +33,21 @@ using TypedFields = std::array<bool, kFieldCount>;
 void AddCatalogueOptions(CLI::App& app, CatalogueChoice& choice);
 
 // Shows the chosen core's picture and fills the fields that the core and the
-// material give, except the typed ones. An unknown name throws UsageError
-// naming the closest entries.
-void ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
+// material give, except the typed ones; true when a core was chosen and its
+// dimensions still stand. An unknown name throws UsageError naming the
+// closest entries.
+bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
                     CorePictures& cores, std::string_view separator);
 
 // The material of the design check by its exact name. An unknown name throws
 // UsageError naming the closest entries.
 const Material& CheckMaterial(const CatalogueChoice& choice, const std::string& name);
+
+// The letters of the catalogue core `name` for the design check while the
+// fields still hold it; none for an unknown name or fields typed over.
+std::optional<CoreLetters> CheckCoreLetters(const CatalogueChoice& choice, const std::string& name,
+                                            const CorePictures& cores, const InputFields& fields,
+                                            std::string_view separator);
 
 // The --list output: the header line and one entry a line in the catalogue
 // file format; cores only of the shown kinds when any is shown.

@@ -80,11 +80,18 @@ nlohmann::ordered_json CheckJson(const DesignCheck& check) {
         {"temperature_rise", check.temperatureRise},
         {"skin_depth", check.skinDepth},
         {"strands", check.strands},
+        {"effective_area", check.effectiveArea},
+        {"effective_length", check.effectiveLength},
+        {"effective_volume", check.effectiveVolume},
     };
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
     for (const auto& [key, value] : values) {
         json[key] = value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json();
     }
+    // Whether the loss lies outside the material's data; null without a loss.
+    json["loss_extrapolated"] = check.lossDensity
+                                    ? nlohmann::ordered_json(check.lossOutside.has_value())
+                                    : nlohmann::ordered_json();
     return json;
 }
 

@@ -201,7 +201,7 @@ Design DesignOf(const CliOptions& options) {
         design.SetField(info.field, options.fields[info.field]);
     }
     design.mode = options.mode;
-    if (options.catalogue.coreName && !options.catalogue.dimensionTyped) {
+    if (options.catalogue.coreName && options.catalogue.coreHeld) {
         design.catalogueCore = *options.catalogue.coreName;
     }
     if (options.catalogue.materialName) {

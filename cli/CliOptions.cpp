@@ -38,7 +38,8 @@ forward converter: one Calculate and its results, as the window shows them.
   --core-name NAME  a core of the catalogue by its exact name, e.g. "E 25/13/7": makes its
                     picture visible as --core does and fills the dimension fields
   --material NAME   a material of the catalogue, e.g. "N87": fills Edit10 with its initial
-                    permeability and Edit9 with its saturation induction at 100 °C
+                    permeability and Edit9 with its working flux density, 0.8 of its
+                    saturation induction at 100 °C
   --list WHAT       cores | materials | wires: prints the catalogue, one entry a line,
                     tab-separated, a header line first; with --core only cores of that kind.
                     Your own entries in $XDG_DATA_HOME/transcalc/ (default
@@ -230,12 +231,8 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
     }
     options.separator = separator.empty() ? SystemDecimalSeparator() : separator;
     options.catalogue.forCheck = options.check.run;
-    for (const FieldInfo& info : kFields) {
-        options.catalogue.dimensionTyped =
-            options.catalogue.dimensionTyped ||
-            (IsDimension(info.field) && typed[FieldIndex(info.field)]);
-    }
-    ApplyCatalogue(options.catalogue, typed, options.fields, options.cores, options.separator);
+    options.catalogue.coreHeld =
+        ApplyCatalogue(options.catalogue, typed, options.fields, options.cores, options.separator);
     return options;
 }
 

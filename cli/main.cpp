@@ -17,6 +17,16 @@ const Material* CheckMaterialOf(const cli::CliOptions& options) {
     return name.empty() ? nullptr : &cli::CheckMaterial(options.catalogue, name);
 }
 
+// The letters of the catalogue core that the design names, on the command
+// line or in its design file, while its fields still hold them.
+std::optional<CoreLetters> CheckLettersOf(const cli::CliOptions& options, const Design& design) {
+    if (!options.check.run || design.catalogueCore.empty()) {
+        return std::nullopt;
+    }
+    return cli::CheckCoreLetters(options.catalogue, design.catalogueCore, design.cores,
+                                 design.fields, options.separator);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -43,7 +53,8 @@ int main(int argc, char* argv[]) {
         return cli::kExitNormal;
     }
 
-    const DesignRun report = RunDesign(cli::DesignOf(options), options.separator);
+    const Design design = cli::DesignOf(options);
+    const DesignRun report = RunDesign(design, options.separator, CheckLettersOf(options, design));
     std::optional<DesignCheck> check;
     if (options.check.run) {
         try {

@@ -12,12 +12,15 @@ CheckCurve SweepCheck(const CheckedDesign& design, const Material* material,
         return curve;
     }
     curve.operating = {*own.frequency, *own.coreLoss, own.temperatureRise};
+    curve.materialData = SteinmetzSpans(*material);
     curve.points.reserve(pointCount);
     for (int i = 0; i < pointCount; ++i) {
         const double decades = -1 + 2.0 * i / (pointCount - 1);
         const double frequency = *own.frequency * std::pow(10.0, decades);
         const DesignCheck at = RunDesignCheckAt(design, material, inputs, frequency);
-        curve.points.push_back({frequency, *at.coreLoss, at.temperatureRise});
+        if (at.coreLoss) {  // a fit may fail at the temperature in another range
+            curve.points.push_back({frequency, *at.coreLoss, at.temperatureRise});
+        }
     }
     return curve;
 }

@@ -17,12 +17,19 @@ struct CheckCurvePoint {
 // The check swept from a tenth to ten times the operating frequency with the
 // same turns and voltages, for the plot.
 struct CheckCurve {
-    std::vector<CheckCurvePoint> points;  // ascending, evenly spaced on a log scale
-    CheckCurvePoint operating;            // the design's own point
+    // Ascending, evenly spaced on a log scale; none where the loss fit fails
+    // at the temperature.
+    std::vector<CheckCurvePoint> points;
+    CheckCurvePoint operating;  // the design's own point
+    // The frequencies the material's loss data covers; beyond them the loss
+    // is extrapolated.
+    std::vector<FrequencySpan> materialData;
 };
 
-// Empty points when the operating point has no core loss to sweep.
+// Empty points when the operating point has no core loss to sweep. Dense
+// enough that the blend where two loss ranges meet (±10 % in frequency)
+// shows as a curve, not a step.
 CheckCurve SweepCheck(const CheckedDesign& design, const Material* material,
-                      const CheckInputs& inputs, int pointCount = 61);
+                      const CheckInputs& inputs, int pointCount = 241);
 
 }  // namespace transcalc

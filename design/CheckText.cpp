@@ -39,6 +39,18 @@ std::string Significant(double value, DecimalSeparator separator) {
     return Fixed(value, decimals, separator);
 }
 
+// Three significant digits without trailing zeros: 0,001, 200, 10000.
+std::string Plain(double value, DecimalSeparator separator) {
+    std::string text = Significant(value, separator);
+    if (text.find(separator) != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.ends_with(separator)) {
+            text.erase(text.size() - separator.size());
+        }
+    }
+    return text;
+}
+
 std::string Tesla(double value, DecimalSeparator separator) {
     return Fixed(value, 3, separator) + " Тл";
 }
@@ -49,15 +61,42 @@ std::string NoLossText(NoLoss reason) {
             return "материал не задан";
         case NoLoss::NoSteinmetz:
             return "у материала нет данных о потерях";
+        case NoLoss::NoFitAtTemperature:
+            return "данные о потерях материала не годятся при этой температуре";
         default:
             return "задайте ток, пульсации и частоту";
     }
+}
+
+// The core's effective parameters beside the results list's own.
+void AddCore(const DesignCheck& c, DecimalSeparator sep, std::vector<CheckLine>& lines) {
+    if (!c.effectiveArea) {
+        return;
+    }
+    // scale: from SI units to the unit shown.
+    const auto besideList = [&](double value, const std::optional<double>& list, double scale,
+                                const char* unit) {
+        std::string text = Significant(value * scale, sep) + unit;
+        if (list) {
+            text += " (в расчете " + Significant(*list * scale, sep) + unit + ")";
+        }
+        return text;
+    };
+    lines.push_back(
+        {"Эффективное сечение Ae=", besideList(*c.effectiveArea, c.listArea, 1e4, " см²"),
+         "по IEC 60205; по нему считается индукция"});
+    lines.push_back(
+        {"Эффективная длина le=", besideList(*c.effectiveLength, c.listLength, 100, " см"),
+         "по IEC 60205; в расчете — средняя линия"});
+    lines.push_back({"Эффективный объем Ve=", Significant(*c.effectiveVolume * 1e6, sep) + " см³",
+                     "объем, в котором теряется мощность"});
 }
 
 void AddFlux(const DesignCheck& c, DecimalSeparator sep, std::vector<CheckLine>& lines) {
     if (c.material) {
         lines.push_back({"Материал=", *c.material, "по его данным насыщения и потерь"});
     }
+    AddCore(c, sep, lines);
     if (c.frequency) {
         lines.push_back({"Частота=", Fixed(*c.frequency / 1000, 1, sep) + " кГц",
                          "частота перемагничивания сердечника"});
@@ -95,9 +134,15 @@ void AddHeat(const DesignCheck& c, DecimalSeparator sep, std::vector<CheckLine>&
         lines.push_back(
             {"Потери в сердечнике=", NoLossText(c.noLoss), "потери в сердечнике не оцениваются"});
     } else {
-        lines.push_back({std::string("Удельные потери") + kEstimate,
-                         Significant(*c.lossDensity * 1e-6, sep) + " Вт/см³",
-                         "мощность, которую теряет 1 см³ материала"});
+        std::string density = Significant(*c.lossDensity * 1e-6, sep) + " Вт/см³";
+        const char* meaning = "мощность, которую теряет 1 см³ материала";
+        if (c.lossOutside) {
+            density += " (за пределами данных материала: " + Plain(c.lossOutside->low / 1000, sep) +
+                       "–" + Plain(c.lossOutside->high / 1000, sep) + " кГц)";
+            meaning =
+                "данные материала на эту частоту не распространяются: потери экстраполированы";
+        }
+        lines.push_back({std::string("Удельные потери") + kEstimate, density, meaning});
         lines.push_back({std::string("Потери в сердечнике") + kEstimate,
                          Significant(*c.coreLoss, sep) + " Вт", "тепло, выделяемое сердечником"});
     }

@@ -28,6 +28,10 @@
 //                read and after, and the design that the check reads. The
 //                only way from a design to its results.
 //   Material     a core material as the catalogue and the design check see it.
+//   EffectiveParameters  a core's A_e, l_e, V_e by the standard method, and
+//                its outer surface, for the design check.
+//   CoreLoss     the loss density of a material over a flux waveform, its
+//                frequency ranges blended where they meet.
 //   DesignCheck  after a whole run: flux against the material's saturation
 //                at temperature, core loss, temperature rise and skin depth
 //                (CheckedDesignOf -> RunDesignCheck), at another frequency too.
@@ -42,10 +46,12 @@
 #include "CheckCurve.h"
 #include "CheckText.h"
 #include "Choke.h"
+#include "CoreLoss.h"
 #include "DesignCheck.h"
 #include "DesignModel.h"
 #include "DesignRun.h"
 #include "DesignState.h"
+#include "EffectiveParameters.h"
 #include "Errors.h"
 #include "Extended.h"
 #include "Flyback.h"

@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "Calculate.h"
+#include "CoreLoss.h"
 #include "DesignState.h"
+#include "EffectiveParameters.h"
 #include "Material.h"
 #include "ResultsList.h"
 #include "WorkMode.h"
@@ -26,25 +28,29 @@ inline constexpr std::string_view kNoDesignIncomplete =
     "Нет расчета для проверки: введены не все данные";
 inline constexpr std::string_view kNoDesignMode =
     "Нет расчета для проверки: режим работы не выбран";
-inline constexpr std::string_view kNoWindow =
-    "У сердечника не остается окна для обмотки: проверьте размеры.";
 inline constexpr std::string_view kNoDesignValues =
     "Нет расчета для проверки: сечение, длина магнитной линии, число витков и частота "
     "должны быть положительными";
+inline constexpr std::string_view kNoDesignWindow =
+    "У сердечника не остается окна для обмотки: проверьте размеры.";
 
 // What the check takes of one design: the inputs as Calculate read them and
 // the turns the results pass chose.
 struct CheckedDesign {
     std::optional<std::string> nothingToCheck;  // set: the fields below mean nothing
     WorkMode mode = WorkMode::PushPull;
-    double coreArea = 0;           // m²
-    double pathLength = 0;         // m
+    double coreArea = 0;           // m², the results list's cross-section
+    double pathLength = 0;         // m, the results list's path length
+    double effectiveArea = 0;      // m², A_e
+    double effectiveLength = 0;    // m, l_e
+    double effectiveVolume = 0;    // m³, V_e
     double surface = 0;            // m², outer surface of the core; 0 when unknown
     double turns = 0;              // whole primary turns, or the choke's turns
     double permWithGap = 0;        // effective permeability with the gap
     double voltIn = 0;             // V
     double satInduction = 0;       // T: the entered dB
     double period = 0;             // s: transformer modes; the choke takes its own
+    double frequency = 0;          // Hz: as entered, flyback 1/period; the choke: 0
     double pulse = 0;              // s: the part of the period the primary drives the core
     double chokeMaxCurrent = 0;    // A: the current at which the choke reaches dB
     double chokeWireDiameter = 0;  // m: the recommended wire of the choke
@@ -52,17 +58,19 @@ struct CheckedDesign {
 
 // The design a run left: its error box text, the list colour after it, the
 // state as Calculate read it and after the results pass, and the core
-// pictures it ran with.
+// pictures it ran with; letters: those of the catalogue core while the design
+// still holds it.
 CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColour colour,
                               const DesignState& asRead, const DesignState& after,
-                              const CorePictures& cores);
+                              const CorePictures& cores,
+                              const std::optional<CoreLetters>& letters = std::nullopt);
 
-// Whether the core's dimensions leave a window for the winding: a ring's
-// bore below its outer diameter, a Ш core's centre leg narrower than half its
-// width and twice its height, a П core's legs narrower than half its width
-// and its height. The classic list designs such a core all the same, with
-// negative inductances; whatever reads a design beyond it refuses it.
-bool LeavesWindow(const CorePictures& cores, const DesignState& read);
+// The core of a checked design: its effective parameters (the catalogue
+// core's letters when given, of the same kind) and its outer surface. A core
+// that leaves no window for a winding (the classic list designs it all the
+// same, with negative inductances) has nothing to check.
+void SetCheckedCore(CheckedDesign& design, const CoreDimensions& core,
+                    const std::optional<CoreLetters>& letters);
 
 // What the user adds for the check. The choke's values are optional; the
 // transformer modes ignore them.
@@ -88,27 +96,36 @@ void ValidateCheckInputs(const CheckInputs& inputs);
 
 // Why the core loss is not shown.
 enum class NoLoss {
-    None,              // the loss is shown
-    NoMaterial,        // no material chosen
-    NoSteinmetz,       // the material has no loss fit
-    NoOperatingPoint,  // choke without current or frequency
+    None,                // the loss is shown
+    NoMaterial,          // no material chosen
+    NoSteinmetz,         // the material has no loss fit
+    NoOperatingPoint,    // choke without current or frequency
+    NoFitAtTemperature,  // the loss fit's temperature factor is not positive there
 };
 
 // The numbers of the check; an empty optional does not apply.
 struct DesignCheck {
     std::optional<std::string> nothingToCheck;  // set: every number below is empty
     WorkMode mode = WorkMode::PushPull;
-    double temperature = 100;             // °C, as given
-    double enteredDb = 0;                 // T
-    std::optional<std::string> material;  // its name; none without a material
-    std::optional<double> frequency;      // Hz
-    std::optional<double> fluxSwing;      // T, peak to peak
-    std::optional<double> fluxPeak;       // T
-    std::optional<double> bsat;           // T at the temperature
-    std::optional<double> margin;         // 1 − B_pk/B_sat
+    double temperature = 100;               // °C, as given
+    double enteredDb = 0;                   // T
+    std::optional<std::string> material;    // its name; none without a material
+    std::optional<double> effectiveArea;    // m², A_e
+    std::optional<double> effectiveLength;  // m, l_e
+    std::optional<double> effectiveVolume;  // m³, V_e
+    std::optional<double> listArea;         // m², the results list's cross-section
+    std::optional<double> listLength;       // m, the results list's path length
+    std::optional<double> frequency;        // Hz
+    std::optional<double> fluxSwing;        // T, peak to peak
+    std::optional<double> fluxPeak;         // T
+    std::optional<double> bsat;             // T at the temperature
+    std::optional<double> margin;           // 1 − B_pk/B_sat
     NoLoss noLoss = NoLoss::None;
-    std::optional<double> lossDensity;      // W/m³, temperature factor included
-    std::optional<double> coreLoss;         // W
+    std::optional<double> lossDensity;  // W/m³, temperature factor included
+    std::optional<double> coreLoss;     // W
+    // With a loss: set when the frequency lies outside the material's data,
+    // the covered span nearest to it.
+    std::optional<FrequencySpan> lossOutside;
     std::optional<double> surface;          // m²
     std::optional<double> temperatureRise;  // K
     std::optional<double> skinDepth;        // m
@@ -130,12 +147,5 @@ DesignCheck RunDesignCheck(const CheckedDesign& design, const Material* material
 // is that of RunDesignCheck.
 DesignCheck RunDesignCheckAt(const CheckedDesign& design, const Material* material,
                              const CheckInputs& inputs, double frequency);
-
-// ∫₀^{2π} |cos θ|^α dθ, the normalisation of the improved Steinmetz law.
-double CosinePowerIntegral(double alpha);
-
-// The range of a material's loss fit for a frequency: the one that holds it,
-// else the nearest; null without ranges.
-const SteinmetzRange* SteinmetzRangeFor(const Material& material, double frequency);
 
 }  // namespace transcalc

@@ -8,7 +8,8 @@
 
 namespace transcalc {
 
-DesignRun RunDesign(const Design& design, DecimalSeparator separator) {
+DesignRun RunDesign(const Design& design, DecimalSeparator separator,
+                    const std::optional<CoreLetters>& letters) {
     DesignRun run;
     run.after.Mode = design.mode;
     try {
@@ -18,7 +19,8 @@ DesignRun RunDesign(const Design& design, DecimalSeparator separator) {
     } catch (const std::exception& error) {
         run.error = ErrorBoxText(error.what());
     }
-    run.checked = CheckedDesignOf(run.error, run.list.colour, run.asRead, run.after, design.cores);
+    run.checked =
+        CheckedDesignOf(run.error, run.list.colour, run.asRead, run.after, design.cores, letters);
     return run;
 }
 

@@ -24,7 +24,10 @@ struct DesignRun {
 
 // One click on "Расчет" in a freshly started window: Calculate, and when it
 // succeeds the one results pass that it arms. An error ends the run where it
-// arose, as in the window. Every program runs a design through this.
-DesignRun RunDesign(const Design& design, DecimalSeparator separator);
+// arose, as in the window. Every program runs a design through this; letters:
+// those of its catalogue core while the design still holds it, which the
+// caller looks up in the catalogue.
+DesignRun RunDesign(const Design& design, DecimalSeparator separator,
+                    const std::optional<CoreLetters>& letters = std::nullopt);
 
 }  // namespace transcalc

@@ -12,16 +12,24 @@ double SaturationAt(const Material& material, double temperature) {
     if (temperature <= points.front().temperature) {
         return points.front().fluxDensity;
     }
-    if (temperature >= points.back().temperature) {
-        return points.back().fluxDensity;
+    double value = points.back().fluxDensity;
+    if (temperature < points.back().temperature) {
+        const auto above = std::upper_bound(
+            points.begin(), points.end(), temperature,
+            [](double t, const SaturationPoint& point) { return t < point.temperature; });
+        const SaturationPoint& high = *above;
+        const SaturationPoint& low = *(above - 1);
+        const double share = (temperature - low.temperature) / (high.temperature - low.temperature);
+        value = low.fluxDensity + share * (high.fluxDensity - low.fluxDensity);
     }
-    const auto above = std::upper_bound(
-        points.begin(), points.end(), temperature,
-        [](double t, const SaturationPoint& point) { return t < point.temperature; });
-    const SaturationPoint& high = *above;
-    const SaturationPoint& low = *(above - 1);
-    const double share = (temperature - low.temperature) / (high.temperature - low.temperature);
-    return low.fluxDensity + share * (high.fluxDensity - low.fluxDensity);
+    // A ferrite's saturation falls as it warms; a record that rises has its
+    // temperatures swapped, and the colder value is the safe one.
+    for (const SaturationPoint& point : points) {
+        if (point.temperature < temperature) {
+            value = std::min(value, point.fluxDensity);
+        }
+    }
+    return value;
 }
 
 }  // namespace transcalc

@@ -37,7 +37,8 @@ struct Material {
 };
 
 // The saturation flux density at a temperature: linear between the two
-// nearest points, the end value beyond them; 0 for a material without points.
+// nearest points, the end value beyond them, and never above a point at a
+// lower temperature; 0 for a material without points.
 double SaturationAt(const Material& material, double temperature);
 
 }  // namespace transcalc

@@ -13,6 +13,7 @@ namespace {
 const QColor kLossColour{0x1f, 0x4e, 0xa8};
 const QColor kRiseColour{0xc0, 0x39, 0x2b};
 const QColor kGridColour{0xdd, 0xdd, 0xdd};
+const QColor kOutsideColour{0xee, 0xee, 0xee};
 
 // A logarithmic axis from low to high (both positive) onto pixels.
 struct LogAxis {
@@ -82,6 +83,30 @@ struct Panel {
     double operating = 0;                           // the value at the operating point
 };
 
+// The stretches of the frequency axis that the material's loss data does not
+// cover, low to high.
+std::vector<std::pair<double, double>> OutsideData(const transcalc::CheckCurve& curve,
+                                                   const LogAxis& x) {
+    std::vector<std::pair<double, double>> outside;
+    if (curve.materialData.empty()) {
+        return outside;
+    }
+    double from = x.low;
+    for (const transcalc::FrequencySpan& span : curve.materialData) {
+        if (span.low > from) {
+            outside.emplace_back(from, std::min(span.low, x.high));
+        }
+        from = std::max(from, span.high);
+        if (from >= x.high) {
+            break;
+        }
+    }
+    if (from < x.high) {
+        outside.emplace_back(from, x.high);
+    }
+    return outside;
+}
+
 struct Style {
     QFontMetricsF metrics;
     double line;   // text line height
@@ -89,8 +114,26 @@ struct Style {
     const std::string& separator;
 };
 
+// Greys the stretches beyond the material's data; `label` names them once.
+void DrawOutside(QPainter& painter, const QRectF& rect, const LogAxis& x,
+                 const std::vector<std::pair<double, double>>& outside, bool label,
+                 const Style& style) {
+    const QString text = QStringLiteral("вне данных материала");
+    for (const auto& [low, high] : outside) {
+        const QRectF band(QPointF(x(low), rect.top()), QPointF(x(high), rect.bottom()));
+        painter.fillRect(band, kOutsideColour);
+        // On two lines at most.
+        if (label && band.width() > 0.6 * style.metrics.horizontalAdvance(text)) {
+            painter.setPen(Qt::darkGray);
+            painter.drawText(band.adjusted(2, 0, -2, -0.3 * style.line),
+                             Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, text);
+            label = false;
+        }
+    }
+}
+
 void DrawPanel(QPainter& painter, const Panel& panel, const LogAxis& x, double operatingFrequency,
-               const Style& style) {
+               const std::vector<std::pair<double, double>>& outside, const Style& style) {
     std::vector<double> values;
     for (const auto& point : panel.points) {
         values.push_back(point.second);
@@ -98,6 +141,7 @@ void DrawPanel(QPainter& painter, const Panel& panel, const LogAxis& x, double o
     const auto [low, high] = PositiveRange(values);
     const LogAxis y{low, high, panel.rect.bottom(), panel.rect.top()};
     const double line = style.line;
+    DrawOutside(painter, panel.rect, x, outside, panel.colour == kLossColour, style);
 
     for (const double tick : LogTicks(x.low, x.high)) {
         painter.setPen(QPen(kGridColour, style.width));
@@ -194,12 +238,13 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
     const bool twoPanels = rise.points.size() >= 2;
     const double gap = 0.6 * line;
     const double panelHeight = twoPanels ? (plots.height() - gap) / 2 : plots.height();
+    const std::vector<std::pair<double, double>> outside = OutsideData(curve, x);
     loss.rect = QRectF(plots.left(), plots.top(), plots.width(), panelHeight);
-    DrawPanel(painter, loss, x, curve.operating.frequency, style);
+    DrawPanel(painter, loss, x, curve.operating.frequency, outside, style);
     if (twoPanels) {
         rise.rect =
             QRectF(plots.left(), plots.top() + panelHeight + gap, plots.width(), panelHeight);
-        DrawPanel(painter, rise, x, curve.operating.frequency, style);
+        DrawPanel(painter, rise, x, curve.operating.frequency, outside, style);
     }
 
     painter.setPen(Qt::black);

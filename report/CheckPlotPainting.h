@@ -14,6 +14,7 @@ struct CheckPlotData {
 };
 
 // Core loss (W) and temperature rise (K) against the frequency on log scales,
-// in two panels over one frequency axis, with the operating point marked. The
+// in two panels over one frequency axis, with the operating point marked and
+// the frequencies beyond the material's loss data greyed. The
 // check dialog and a printed report draw the same plot through it.
 void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& data);

@@ -77,9 +77,10 @@ ReportContent ReportInputsOf(const DesignDocument& document, std::string name, s
 }
 
 ReportContent ReportOf(const DesignDocument& document, std::string name, std::string date,
-                       DecimalSeparator separator, CheckedDesign* checked) {
+                       DecimalSeparator separator, CheckedDesign* checked,
+                       const std::optional<CoreLetters>& letters) {
     ReportContent content = ReportInputsOf(document, std::move(name), std::move(date), separator);
-    DesignRun run = RunDesign(document, separator);
+    DesignRun run = RunDesign(document, separator, letters);
     content.results = std::move(run.list.lines);
     content.resultsRed = run.list.colour == ListColour::Red;
     content.error = run.error.value_or("");

@@ -45,8 +45,10 @@ ReportContent ReportInputsOf(const DesignDocument& document, std::string name, s
 
 // The same with the results of one "Расчет" on a freshly started window:
 // the list's lines, red or not, and the error box text if there was one.
-// checked, when given, receives the design that the design check sees.
+// checked, when given, receives the design that the design check sees, with
+// the catalogue core's letters while the design holds that core.
 ReportContent ReportOf(const DesignDocument& document, std::string name, std::string date,
-                       DecimalSeparator separator, CheckedDesign* checked = nullptr);
+                       DecimalSeparator separator, CheckedDesign* checked = nullptr,
+                       const std::optional<CoreLetters>& letters = std::nullopt);
 
 }  // namespace transcalc

@@ -62,6 +62,21 @@ void AddCheck(const transcalc::DesignDocument& document, const transcalc::Checke
     transcalc::AddCheckToReport(content, design, material, inputs, separator);
 }
 
+// The letters of the design's catalogue core while its fields still hold it.
+std::optional<transcalc::CoreLetters> CoreLettersOf(const transcalc::DesignDocument& document,
+                                                    const std::string& separator) {
+    if (document.catalogueCore.empty() || document.CoresShown() == 0) {
+        return std::nullopt;
+    }
+    const transcalc::catalogue::Core* core = transcalc::catalogue::FindCore(
+        transcalc::catalogue::SharedCatalogue(), document.catalogueCore);
+    if (core == nullptr) {
+        return std::nullopt;
+    }
+    return transcalc::catalogue::LettersWhileFilled(*core, document.cores, document.fields,
+                                                    separator);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -82,8 +97,9 @@ int main(int argc, char* argv[]) {
         const std::string date =
             QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
         transcalc::CheckedDesign checked;
-        transcalc::ReportContent content =
-            transcalc::ReportOf(document, arguments.name, date, arguments.separator, &checked);
+        transcalc::ReportContent content = transcalc::ReportOf(
+            document, arguments.name, date, arguments.separator, &checked,
+            arguments.check == "yes" ? CoreLettersOf(document, arguments.separator) : std::nullopt);
         if (arguments.check == "yes") {
             AddCheck(document, checked, arguments.separator, content);
         }

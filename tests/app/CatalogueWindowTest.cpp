@@ -131,11 +131,18 @@ TEST_F(CatalogueWindowTest, OkOnAMaterialSetsPermeabilityAndSaturation) {
     dialog->filter()->setText("tdk");  // the maker counts as well as the name
     EXPECT_EQ(ShownNames(*dialog).size(), 31);
     ASSERT_NO_FATAL_FAILURE(Choose(*dialog, "N87"));
+    // The list shows the saturation cold and warm beside the working flux.
+    const QTreeWidgetItem* row = dialog->list()->currentItem();
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->text(4), "0,495");
+    EXPECT_EQ(row->text(5), "0,39");
+    EXPECT_EQ(row->text(6), "0,312");
     EXPECT_EQ(dialog->preview()->text(),
-              "Проницаемость: 2309      dB - Индукция насыщения: 0,39 Тл (при 100 °C)");
+              "Проницаемость: 2309      dB - Индукция насыщения: 0,312 Тл (0,8 · Bнас при "
+              "100 °C)\nBнас: 0,495 Тл при 25 °C, 0,39 Тл при 100 °C");
     dialog->okButton()->click();
     EXPECT_EQ(Edit(10)->text(), "2309");
-    EXPECT_EQ(Edit(9)->text(), "0,39");
+    EXPECT_EQ(Edit(9)->text(), "0,312");
     EXPECT_EQ(form->CurrentDesign().material, "N87");
 }
 
@@ -236,14 +243,14 @@ TEST_F(CatalogueWindowTest, CatalogueChoicesCalculateLikeTypedNumbers) {
     form->setErrorReporter([this](const QString& text) { errors << text; });
     form->N2Click();
     const std::pair<int, const char*> typed[] = {{1, "12,55"}, {2, "25,05"}, {3, "7,25"},
-                                                 {4, "7,2"},   {9, "0,39"},  {10, "2309"}};
+                                                 {4, "7,2"},   {9, "0,312"}, {10, "2309"}};
     for (const auto& [number, text] : typed) {
         Edit(number)->setText(QString::fromUtf8(text));
     }
     EXPECT_EQ(calculate(), fromCatalogue);
     EXPECT_EQ(fromCatalogue.mid(0, 5),
               (QStringList{"Зазор=0,2 мм", "Сечение=0,522 см2", "Длина магнитной линии=5,35 см",
-                           "Проницаемость=2309", "dB инд. нассыщения=0,39"}));
+                           "Проницаемость=2309", "dB инд. нассыщения=0,312"}));
     EXPECT_TRUE(errors.isEmpty()) << errors.join('|').toStdString();
 }
 

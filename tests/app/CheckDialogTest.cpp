@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QImage>
@@ -65,7 +66,7 @@ TEST_F(CheckDialogTest, MaterialChoiceRecomputes) {
     auto* material = Find<QComboBox>("checkMaterial");
     ASSERT_EQ(material->count(), 3);
     EXPECT_EQ(material->itemText(2), "без материала");
-    EXPECT_EQ(dialog->findChild<CheckPlot*>("CheckPlot")->data().curve.points.size(), 61u);
+    EXPECT_EQ(dialog->findChild<CheckPlot*>("CheckPlot")->data().curve.points.size(), 241u);
 
     material->setCurrentIndex(2);
     EXPECT_TRUE(Results().contains("материал не задан"));
@@ -91,8 +92,25 @@ TEST_F(CheckDialogTest, ChokeInputsOnlyForTheChoke) {
     Find<QDoubleSpinBox>("checkFrequency")->setValue(100);
     Find<QDoubleSpinBox>("checkTemperature")->setValue(20);
     EXPECT_TRUE(Results().contains("<b>100,0 кГц</b>"));
-    EXPECT_TRUE(Results().contains("<b>0,120 Тл</b>"));  // 2 A + 1 A / 2
+    // 2 A + 1 A / 2 over the ring's l_e of 43.55 mm.
+    EXPECT_TRUE(Results().contains("<b>0,130 Тл</b>"));
     EXPECT_TRUE(Results().contains("Жил диаметром 2δ=</td><td><b>7</b>"));
+}
+
+// More result lines as the choke's inputs come grow the dialog: none is cut
+// off or hidden under the note.
+TEST_F(CheckDialogTest, TheDialogGrowsWithItsLines) {
+    Open(RingChoke());
+    dialog->show();
+    QCoreApplication::processEvents();
+    Find<QDoubleSpinBox>("checkCurrent")->setValue(2);
+    Find<QDoubleSpinBox>("checkFrequency")->setValue(100);
+    Find<QDoubleSpinBox>("checkRipple")->setValue(1);
+    QCoreApplication::processEvents();
+    const QLabel* results = Find<QLabel>("checkResults");
+    ASSERT_TRUE(Results().contains("Жил диаметром 2δ="));
+    EXPECT_GE(results->height(), results->sizeHint().height());
+    EXPECT_LE(results->geometry().bottom(), Find<QLabel>("checkNote")->geometry().top());
 }
 
 TEST_F(CheckDialogTest, NothingToCheckSaysWhy) {

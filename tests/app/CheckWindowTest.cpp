@@ -37,7 +37,8 @@ protected:
         dialog->okButton()->click();
     }
 
-    // A push-pull forward transformer on E 25/13/7 in N87 at 50 kHz.
+    // A push-pull forward transformer on E 25/13/7 in N87 at 50 kHz; without
+    // db, at the working flux that N87 fills in.
     void DesignPushPull(const char* db) {
         form->N7Click();
         Pick<CoreCatalogueDialog>("N1Catalogue", QStringLiteral("E 25/13/7"));
@@ -45,7 +46,9 @@ protected:
         Edit(6)->setText(QStringLiteral("50"));
         Edit(7)->setText(QStringLiteral("300"));
         Edit(8)->setText(QStringLiteral("12"));
-        Edit(9)->setText(QString::fromLatin1(db));
+        if (db != nullptr) {
+            Edit(9)->setText(QString::fromLatin1(db));
+        }
         form->BitBtn5Click();
         form->Timer2Timer();
     }
@@ -85,6 +88,32 @@ TEST_F(CheckWindowTest, LoweringTheInductionTurnsANegativeMarginPositive) {
     EXPECT_GT(*cool->check().margin, 0);
     EXPECT_LT(*cool->check().coreLoss, hotLoss);
     Close(cool);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+// N87 fills dB with 0,312 T, which keeps a margin when warm. The check takes
+// A_e from E 25/13/7's own letters (51.84 mm², the results list 7.25 × 7.2
+// mm²) until a dimension is typed over; then from the standard proportions.
+TEST_F(CheckWindowTest, TheWorkingFluxAndTheCatalogueCoresOwnLetters) {
+    DesignPushPull(nullptr);
+    EXPECT_EQ(Edit(9)->text(), "0,312");
+    CheckDialog* held = OpenCheck();
+    ASSERT_NE(held, nullptr);
+    ASSERT_TRUE(held->check().margin && held->check().effectiveArea);
+    EXPECT_GT(*held->check().margin, 0.1);
+    EXPECT_NEAR(*held->check().effectiveArea, 51.8367785722423e-6, 1e-15);
+    EXPECT_NEAR(*held->check().listArea, 52.2e-6, 1e-15);
+    Close(held);
+
+    form->BitBtn7Click();
+    Edit(3)->setText(QStringLiteral("7,3"));
+    form->BitBtn5Click();
+    form->Timer2Timer();
+    CheckDialog* typed = OpenCheck();
+    ASSERT_NE(typed, nullptr);
+    ASSERT_TRUE(typed->check().effectiveArea);
+    EXPECT_NEAR(*typed->check().effectiveArea, 7.3 * 7.2e-6, 1e-15);
+    Close(typed);
     EXPECT_TRUE(errors.isEmpty());
 }
 

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
+
+#include "DesignCheck.h"
 
 namespace transcalc::catalogue {
 namespace {
@@ -74,6 +78,54 @@ TEST(CatalogueTest, InitialPermeabilityFromAwkwardCurves) {
         ASSERT_NE(material, nullptr) << c.material;
         EXPECT_EQ(material->initialPermeability, c.permeability) << c.material;
     }
+}
+
+// The public fits of neighbouring frequency ranges disagree where they meet,
+// by 35 % for N87 at 100 kHz and many times more elsewhere. On a plot of
+// 2000 points a decade, around every edge of every material, cold and warm,
+// the loss changes by no more than 5 % from one point to the next.
+TEST(CatalogueTest, NoLossCurveJumpsAtARangeEdge) {
+    const Catalogue catalogue = BuiltinCatalogue();
+    int edges = 0;
+    for (const Material& material : catalogue.materials) {
+        std::vector<SteinmetzRange> ranges = material.steinmetz;
+        std::sort(ranges.begin(), ranges.end(), [](const auto& a, const auto& b) {
+            return a.minimumFrequency < b.minimumFrequency;
+        });
+        for (std::size_t i = 0; i + 1 < ranges.size(); ++i) {
+            const double edge = (ranges[i].maximumFrequency + ranges[i + 1].minimumFrequency) / 2;
+            ++edges;
+            // Push-pull, 10 turns on 1 cm²: a 200 mT peak at the edge.
+            CheckedDesign design;
+            design.mode = WorkMode::PushPull;
+            design.effectiveArea = 1e-4;
+            design.effectiveLength = 0.1;
+            design.effectiveVolume = 1e-5;
+            design.turns = 10;
+            design.voltIn = 0.4 * 10 * 1e-4 * 2 * edge;
+            design.frequency = edge;
+            design.period = 1 / edge;
+            design.pulse = design.period / 2;
+            for (const double temperature : {25.0, 100.0}) {
+                CheckInputs inputs;
+                inputs.temperature = temperature;
+                std::optional<double> previous;
+                for (int step = -100; step <= 100; ++step) {
+                    const std::optional<double> loss =
+                        RunDesignCheckAt(design, &material, inputs,
+                                         edge * std::pow(10.0, step / 2000.0))
+                            .coreLoss;
+                    if (previous && loss) {
+                        EXPECT_NEAR(*loss / *previous, 1, 0.05)
+                            << material.name << " at " << edge << " Hz, " << temperature
+                            << " °C, step " << step;
+                    }
+                    previous = loss;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(edges, 99);
 }
 
 TEST(CatalogueTest, SharedCatalogueIsLoadedOnce) {

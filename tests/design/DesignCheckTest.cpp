@@ -19,8 +19,10 @@ using testing_support::E25PushPull;
 using testing_support::N87;
 using testing_support::RingChoke;
 
-// Ш-shaped core with a 1 cm² leg, a 10 cm path and 58 cm² of surface: at
-// 50 kHz, 300 V and dB 0.3 T the push-pull turns come out whole (50).
+// Ш-shaped core with a 1 cm² leg and 58 cm² of surface: at 50 kHz, 300 V and
+// dB 0.3 T the push-pull turns come out whole (50). In the standard
+// proportions A_e is the leg's 1 cm²; l_e = 4·15 + 30 + 2·π·10/4 mm =
+// 105.708 mm (the results list's path: 10 cm).
 CheckedDesign SquareCore(const char* mode, const char* frequency, const char* db = "0,3") {
     return DesignOf(mode, CoreKind::ShapedE,
                     {{Field::Dimension1, "20"},
@@ -96,7 +98,7 @@ TEST(DesignCheckTest, WaveformsOfEachModeLoseAsASinusoidWhenAlphaIsOne) {
         ExpectRelative(check.fluxSwing, c.swing, 1e-12, c.name);
         ExpectRelative(check.fluxPeak, c.peak, 1e-12, c.name);
         ExpectRelative(check.lossDensity, c.density, 1e-9, c.name);
-        ExpectRelative(check.coreLoss, c.density * 1e-5, 1e-9, c.name);  // V_e = 10 cm³
+        ExpectRelative(check.coreLoss, c.density * 10.5707963267949e-6, 1e-9, c.name);
     }
 }
 
@@ -108,8 +110,8 @@ TEST(DesignCheckTest, PushPullTriangleLosesLessThanASinusoidWhenAlphaIsTwo) {
         RunDesignCheck(SquareCore("Двухтактный", "50"), &material, CheckInputs{});
     ExpectRelative(check.lossDensity, 182378130.556208, 1e-9, "loss density");
     ExpectRelative(check.surface, 58e-4, 1e-12, "surface");
-    // 1823.78 W over 58 cm²: 31444.5 mW/cm² to the power 0.833.
-    ExpectRelative(check.temperatureRise, 5577.695356445118, 1e-9, "rise");
+    // 1927.88 W over 58 cm²: 33239.3 mW/cm² to the power 0.833.
+    ExpectRelative(check.temperatureRise, 5841.6631244012015, 1e-9, "rise");
 }
 
 TEST(DesignCheckTest, TemperatureFactorIsLeastAtItsMinimum) {
@@ -217,6 +219,18 @@ TEST(DesignCheckTest, NothingToCheck) {
                    {Field::SatInduction, "0,3"},
                    {Field::Permeability, "2000"}}),
          kNoDesignValues},
+        // Legs as wide as the core: the list has a path, the core no window.
+        {"no window",
+         DesignOf("Двухтактный", CoreKind::ShapedE,
+                  {{Field::Dimension1, "20"},
+                   {Field::Dimension2, "20"},
+                   {Field::Dimension3, "10"},
+                   {Field::Dimension4, "10"},
+                   {Field::FrequencyOrPulse, "50"},
+                   {Field::VoltageIn, "300"},
+                   {Field::SatInduction, "0,3"},
+                   {Field::Permeability, "2000"}}),
+         kNoDesignWindow},
         {"unknown mode text",
          DesignOf("Прочее", CoreKind::Ring,
                   {{Field::Dimension1, "20"},
@@ -233,14 +247,15 @@ TEST(DesignCheckTest, NothingToCheck) {
                    {Field::SatInduction, "0,3"},
                    {Field::Permeability, "2000"},
                    {Field::ChokeTurns, "20"}}),
-         kNoWindow},
+         kNoDesignWindow},
         {"Ш centre leg half the width", ShapedPushPull(CoreKind::ShapedE, "20", "40", "20"),
-         kNoWindow},
+         kNoDesignWindow},
         {"Ш centre leg twice the height", ShapedPushPull(CoreKind::ShapedE, "5", "40", "10"),
-         kNoWindow},
-        {"П legs half the width", ShapedPushPull(CoreKind::ShapedU, "20", "40", "20"), kNoWindow},
+         kNoDesignWindow},
+        {"П legs half the width", ShapedPushPull(CoreKind::ShapedU, "20", "40", "20"),
+         kNoDesignWindow},
         {"П legs as high as the core", ShapedPushPull(CoreKind::ShapedU, "10", "40", "10"),
-         kNoWindow},
+         kNoDesignWindow},
     };
     const Material material = LossOnly(2, 1, 2);
     for (const Case& c : cases) {
@@ -288,9 +303,11 @@ TEST(DesignCheckTest, ChokeFluxFromItsCurrentsAndTheWireAgainstSkinDepth) {
     ASSERT_FALSE(design.nothingToCheck);
     const Material material = LossOnly(2, 1, 2);
 
-    // Without currents: the flux at the choke's maximum current only.
+    // Without currents: the flux at the choke's maximum current only, which
+    // the results list reckons with its centre line of 47.12 mm; the ring's
+    // l_e is 43.55 mm.
     const DesignCheck bare = RunDesignCheck(design, &material, CheckInputs{});
-    ExpectRelative(bare.fluxPeak, 0.289993168023673, 1e-9, "peak at Imax");
+    ExpectRelative(bare.fluxPeak, 0.313778779049575, 1e-9, "peak at Imax");
     EXPECT_FALSE(bare.fluxSwing);
     EXPECT_FALSE(bare.frequency);
     EXPECT_FALSE(bare.skinDepth);
@@ -302,18 +319,18 @@ TEST(DesignCheckTest, ChokeFluxFromItsCurrentsAndTheWireAgainstSkinDepth) {
     // the 1.048 mm wire is 6.29 strands of 2δ.
     const CheckInputs inputs{20, 2, 1, 100};
     const DesignCheck check = RunDesignCheck(design, &material, inputs);
-    ExpectRelative(check.fluxSwing, 0.048003376627051, 1e-9, "swing");
-    ExpectRelative(check.fluxPeak, 0.120008441567627, 1e-9, "peak");
-    ExpectRelative(check.lossDensity, 115.216208379925, 1e-9, "density");
+    ExpectRelative(check.fluxSwing, 0.0519406750543288, 1e-9, "swing");
+    ExpectRelative(check.fluxPeak, 0.129851687635821, 1e-9, "peak");
+    ExpectRelative(check.lossDensity, 134.891686254968, 1e-9, "density");
     ExpectRelative(check.skinDepth, 0.000208972319099558, 1e-12, "skin depth");
     EXPECT_EQ(check.strands, 7);
     ExpectRelative(check.surface, 14.1371669411541e-4, 1e-12, "ring surface");
 
     // At twice the frequency the same inductor ripples half as much.
     const DesignCheck doubled = RunDesignCheckAt(design, &material, inputs, 200000);
-    ExpectRelative(doubled.fluxSwing, 0.0240016883135255, 1e-9, "swing at 200 kHz");
-    ExpectRelative(doubled.fluxPeak, 0.108007597410865, 1e-9, "peak at 200 kHz");
-    ExpectRelative(doubled.lossDensity, 57.6081041899627, 1e-9, "density at 200 kHz");
+    ExpectRelative(doubled.fluxSwing, 0.0259703375271644, 1e-9, "swing at 200 kHz");
+    ExpectRelative(doubled.fluxPeak, 0.11686651887224, 1e-9, "peak at 200 kHz");
+    ExpectRelative(doubled.lossDensity, 67.4458431274843, 1e-9, "density at 200 kHz");
 }
 
 TEST(DesignCheckTest, AnotherFrequencyScalesPulseAndSwing) {
@@ -343,11 +360,12 @@ TEST(DesignCheckTest, SweepRunsFromATenthToTenTimesThroughTheOperatingPoint) {
     for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_NEAR(curve.points[i].frequency / frequencies[i], 1, 1e-12) << i;
         // α = 1, swing ∝ 1/f, β = 2: the loss falls as 1/f.
-        EXPECT_NEAR(curve.points[i].coreLoss * curve.points[i].frequency, 0.09 * 50000, 1e-6);
+        EXPECT_NEAR(curve.points[i].coreLoss * curve.points[i].frequency,
+                    0.0951371669411541 * 50000, 1e-6);
     }
-    EXPECT_DOUBLE_EQ(curve.operating.frequency, 50000);
-    EXPECT_NEAR(curve.operating.coreLoss, 0.09, 1e-12);
-    ExpectRelative(curve.operating.temperatureRise, 1.4419443236339, 1e-9, "rise");
+    EXPECT_EQ(curve.operating.frequency, 50000);
+    EXPECT_NEAR(curve.operating.coreLoss, 0.0951371669411541, 1e-12);
+    ExpectRelative(curve.operating.temperatureRise, 1.51018520096807, 1e-9, "rise");
 }
 
 TEST(DesignCheckTest, PushPullOnE25WithN87) {
@@ -358,10 +376,11 @@ TEST(DesignCheckTest, PushPullOnE25WithN87) {
     };
     const Case cases[] = {
         // dB 0.45 T: 60 turns put 0.444 T on a core that saturates at 0.390 T.
-        {"0,45", 60, 0.444444444444444, -0.140185850293598, 1345027.51840546, 4.09308686694763,
-         81.9267945430601},
-        {"0,3", 89, 0.299625468164794, 0.231335381824541, 477509.360496729, 1.45312067266161,
-         34.5768011581094},
+        // V_e = 58.381 mm · 56.25 mm².
+        {"0,45", 60, 0.444444444444444, -0.140185850293598, 1345027.51840546, 4.41697581550207,
+         87.2924443525895},
+        {"0,3", 89, 0.299625468164794, 0.231335381824541, 477509.360496729, 1.56810717113827,
+         36.8413473005884},
     };
     for (const Case& c : cases) {
         const CheckedDesign design = E25PushPull(c.db);
@@ -382,6 +401,9 @@ TEST(DesignCheckTest, LinesOfTheE25Check) {
     const DesignCheck check = RunDesignCheck(E25PushPull("0,45"), &material, CheckInputs{});
     const std::vector<std::string> expected = {
         "Материал=N87",
+        "Эффективное сечение Ae=0,562 см² (в расчете 0,562 см²)",
+        "Эффективная длина le=5,84 см (в расчете 5,41 см)",
+        "Эффективный объем Ve=3,28 см³",
         "Частота=50,0 кГц",
         "Размах индукции ΔB=0,889 Тл",
         "Пиковая индукция Bпик=0,444 Тл",
@@ -389,16 +411,64 @@ TEST(DesignCheckTest, LinesOfTheE25Check) {
         "Индукция насыщения при 100 °C=0,390 Тл",
         "Запас до насыщения=-14,0 %",
         "Удельные потери (оценка ±35 %)=1,35 Вт/см³",
-        "Потери в сердечнике (оценка ±35 %)=4,09 Вт",
+        "Потери в сердечнике (оценка ±35 %)=4,42 Вт",
         "Поверхность сердечника=20,7 см²",
-        "Перегрев сердечника=81,9 К",
+        "Перегрев сердечника=87,3 К",
         "Глубина скин-слоя δ=0,339 мм",
     };
     EXPECT_EQ(CheckTextLines(check, ","), expected);
     const std::vector<CheckLine> lines = CheckLines(check, ".");
-    EXPECT_EQ(lines[6].value, "-14.0 %");
-    EXPECT_TRUE(lines[6].alarm);
-    EXPECT_EQ(lines[6].meaning, "сердечник насыщается: снизьте dB или возьмите больше витков");
+    EXPECT_EQ(lines[9].value, "-14.0 %");
+    EXPECT_TRUE(lines[9].alarm);
+    EXPECT_EQ(lines[9].meaning, "сердечник насыщается: снизьте dB или возьмите больше витков");
+}
+
+// 100 kHz as entered is 100 kHz, not 1/(1/f), and N87's two fits meet there:
+// the loss runs on through the edge without a step.
+TEST(DesignCheckTest, FrequencyAsEnteredAndNoStepAtARangeEdge) {
+    const Material material = N87();
+    const CheckedDesign design = SquareCore("Двухтактный", "100");
+    const DesignCheck check = RunDesignCheck(design, &material, CheckInputs{});
+    EXPECT_EQ(check.frequency, 100000);
+    ASSERT_TRUE(check.lossDensity);
+    EXPECT_FALSE(check.lossOutside);
+    for (const double frequency : {99999.99999, 100000.00001}) {
+        const DesignCheck near = RunDesignCheckAt(design, &material, CheckInputs{}, frequency);
+        EXPECT_EQ(near.frequency, frequency);
+        EXPECT_NEAR(*near.lossDensity / *check.lossDensity, 1, 1e-6) << frequency;
+    }
+    const CheckCurve curve = SweepCheck(design, &material, CheckInputs{});
+    ASSERT_EQ(curve.materialData.size(), 1u);
+    EXPECT_EQ(curve.materialData[0].low, 1);
+    EXPECT_EQ(curve.materialData[0].high, 1e7);
+}
+
+TEST(DesignCheckTest, LinesSayWhereTheLossLeavesTheMaterialsData) {
+    Material material = LossOnly(2, 1, 2);
+    material.steinmetz.front().maximumFrequency = 200001;  // as 3C90's data ends
+    const std::vector<CheckLine> lines =
+        CheckLines(RunDesignCheck(SquareCore("Двухтактный", "300"), &material, {}), ",");
+    const auto density = std::find_if(lines.begin(), lines.end(), [](const CheckLine& line) {
+        return line.label.starts_with("Удельные");
+    });
+    ASSERT_NE(density, lines.end());
+    // 9 turns swing 0.556 T: 2·300 kHz·(0.278 T)² = 46.3 kW/m³.
+    EXPECT_EQ(density->value, "0,0463 Вт/см³ (за пределами данных материала: 0,001–200 кГц)");
+    EXPECT_EQ(density->meaning,
+              "данные материала на эту частоту не распространяются: потери экстраполированы");
+
+    // A temperature factor of 1 − 0.02·T is none at 100 °C.
+    material.steinmetz.front().hasTemperatureFactor = true;
+    material.steinmetz.front().ct0 = 1;
+    material.steinmetz.front().ct1 = 0.02;
+    const DesignCheck warm = RunDesignCheck(SquareCore("Двухтактный", "50"), &material, {});
+    EXPECT_EQ(warm.noLoss, NoLoss::NoFitAtTemperature);
+    EXPECT_FALSE(warm.coreLoss);
+    const std::vector<std::string> texts = CheckTextLines(warm, ",");
+    EXPECT_NE(std::find(texts.begin(), texts.end(),
+                        "Потери в сердечнике=данные о потерях материала не годятся при этой "
+                        "температуре"),
+              texts.end());
 }
 
 TEST(DesignCheckTest, LinesOfHugeValuesInScientificNotation) {
@@ -431,8 +501,11 @@ TEST(DesignCheckTest, LinesSayWhyALossIsMissing) {
     const std::vector<std::string> bare = CheckTextLines(RunDesignCheck(choke, &fit, {}), ",");
     const std::vector<std::string> expected = {
         "Материал=fit",
+        "Эффективное сечение Ae=0,480 см² (в расчете 0,500 см²)",
+        "Эффективная длина le=4,36 см (в расчете 4,71 см)",
+        "Эффективный объем Ve=2,09 см³",
         "Частота=не задана",
-        "Пиковая индукция Bпик=0,290 Тл",
+        "Пиковая индукция Bпик=0,314 Тл",
         "Заданная индукция dB=0,3 Тл",
         "Индукция насыщения при 100 °C=нет данных о насыщении",
         "Потери в сердечнике=задайте ток, пульсации и частоту",

@@ -32,6 +32,26 @@ TEST(MaterialTest, SaturationAtPointsBetweenAndBeyond) {
     }
 }
 
+// A few public records rise with temperature (3F3: 0.37 T at 25 °C, 0.44 T at
+// 100 °C): the warm core is never trusted beyond what it held colder.
+TEST(MaterialTest, SaturationNeverAboveAColderPoint) {
+    const Material swapped = WithSaturation({{25, 0.37}, {100, 0.44}});
+    const Material dip = WithSaturation({{25, 0.49}, {80, 0.30}, {100, 0.39}});
+    struct Case {
+        const Material& material;
+        double temperature;
+        double expected;
+    };
+    const Case cases[] = {
+        {swapped, 0, 0.37},   {swapped, 25, 0.37},  {swapped, 62.5, 0.37},
+        {swapped, 100, 0.37}, {swapped, 150, 0.37}, {dip, 52.5, 0.395},  // falling: as measured
+        {dip, 80, 0.30},      {dip, 90, 0.30},      {dip, 120, 0.30},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(SaturationAt(c.material, c.temperature), c.expected, 1e-12) << c.temperature;
+    }
+}
+
 TEST(MaterialTest, SaturationWithoutPointsIsZero) {
     EXPECT_EQ(SaturationAt(Material{}, 100), 0);
     EXPECT_EQ(SaturationAt(WithSaturation({{25, 0.5}}), 100), 0.5);
