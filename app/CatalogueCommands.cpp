@@ -6,6 +6,8 @@
 #include "L_C.h"
 #include "MaterialDialog.h"
 
+namespace transcalc {
+
 namespace {
 
 // A dialog that lives while it is open and acts on OK only.
@@ -75,3 +77,5 @@ void TForm1::N13MaterialClick() {
                    design_.material = material->name;
                });
 }
+
+}  // namespace transcalc

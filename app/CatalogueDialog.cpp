@@ -11,6 +11,8 @@
 
 #include "Search.h"
 
+namespace transcalc {
+
 namespace {
 
 constexpr int kIndexRole = Qt::UserRole;
@@ -114,3 +116,5 @@ void CatalogueDialog::UpdateChoice() {
     ok_->setEnabled(chosenIndex() >= 0);
     ChosenChanged();
 }
+
+}  // namespace transcalc

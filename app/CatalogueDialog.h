@@ -11,6 +11,8 @@ class QPushButton;
 class QTreeWidget;
 class QVBoxLayout;
 
+namespace transcalc {
+
 // What both catalogue dialogs share: a filter field that narrows the list as
 // one types, the list with its columns, OK and Cancel. Every control is named
 // after the dialog's prefix: <prefix>Filter, <prefix>List, <prefix>Ok, ...
@@ -51,3 +53,5 @@ private:
     QPushButton* ok_;
     std::vector<std::string> filterTexts_;
 };
+
+}  // namespace transcalc

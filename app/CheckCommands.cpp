@@ -8,6 +8,8 @@
 #include "ReportContent.h"
 #include "ui_L_C.h"
 
+namespace transcalc {
+
 transcalc::CheckedDesign TForm1::CurrentCheckedDesign() const {
     // Until its results pass has run, a "Расчет" has left nothing to check;
     // before the first one the list keeps its designed colour, which says so.
@@ -48,3 +50,5 @@ void TForm1::AddCheckToReport(transcalc::ReportContent& report) const {
     transcalc::AddCheckToReport(report, CurrentCheckedDesign(), material, *design_.check,
                                 separator_);
 }
+
+}  // namespace transcalc

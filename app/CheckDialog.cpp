@@ -14,6 +14,8 @@
 #include "CheckText.h"
 #include "NumberText.h"
 
+namespace transcalc {
+
 namespace {
 
 // A form row whose caption is named after its field.
@@ -233,3 +235,5 @@ std::string CheckDialog::materialName() const {
     const transcalc::Material* material = ChosenMaterial();
     return material == nullptr ? std::string() : material->name;
 }
+
+}  // namespace transcalc

@@ -8,10 +8,13 @@
 #include "DesignCheck.h"
 #include "Material.h"
 
-class CheckPlot;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+
+namespace transcalc {
+
+class CheckPlot;
 
 // The design check of one design: the material, the core temperature and,
 // for the choke, its currents and frequency; the results with what each
@@ -55,3 +58,5 @@ private:
     QLabel* results_ = nullptr;
     CheckPlot* plot_ = nullptr;
 };
+
+}  // namespace transcalc

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace transcalc {
+
 CheckPlot::CheckPlot(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("CheckPlot"));
     setAttribute(Qt::WA_OpaquePaintEvent);  // the plot fills its whole area
@@ -18,3 +20,5 @@ void CheckPlot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintCheckPlot(painter, QRectF(rect()), data_);
 }
+
+}  // namespace transcalc

@@ -4,6 +4,8 @@
 
 #include "CheckPlotPainting.h"
 
+namespace transcalc {
+
 // The plot of the design check as a widget of the check dialog.
 class CheckPlot : public QWidget {
     Q_OBJECT
@@ -22,3 +24,5 @@ protected:
 private:
     CheckPlotData data_;
 };
+
+}  // namespace transcalc

@@ -1,5 +1,7 @@
 #include "CoreCatalogueDialog.h"
 
+namespace transcalc {
+
 namespace {
 
 using transcalc::CoreKind;
@@ -53,3 +55,5 @@ const transcalc::catalogue::Core* CoreCatalogueDialog::chosenCore() const {
     const int index = chosenIndex();
     return index < 0 ? nullptr : &catalogue_.cores[index];
 }
+
+}  // namespace transcalc

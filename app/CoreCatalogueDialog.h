@@ -5,6 +5,8 @@
 #include "Catalogue.h"
 #include "CatalogueDialog.h"
 
+namespace transcalc {
+
 // The standard cores of the catalogue with the texts their dimension fields
 // take; the kind chosen in the window comes first.
 class CoreCatalogueDialog : public CatalogueDialog {
@@ -20,3 +22,5 @@ public:
 private:
     const transcalc::catalogue::Catalogue& catalogue_;
 };
+
+}  // namespace transcalc

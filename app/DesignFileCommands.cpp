@@ -14,6 +14,8 @@
 #include "ReportContent.h"
 #include "ui_L_C.h"
 
+namespace transcalc {
+
 namespace {
 
 const QString kDesignFilter = QStringLiteral("Расчеты (*.transcalc)");
@@ -170,3 +172,5 @@ void TForm1::N13PrintClick() {
         ReportError(error);
     }
 }
+
+}  // namespace transcalc

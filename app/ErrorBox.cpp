@@ -14,6 +14,8 @@
 #include <QWidget>
 #include <algorithm>
 
+namespace transcalc {
+
 namespace {
 
 // More lines than any classic error text has.
@@ -64,3 +66,5 @@ void ShowErrorBox(QWidget* parent, const QString& title, const QString& text) {
     }
     ShowScrollableBox(parent, title, text);
 }
+
+}  // namespace transcalc

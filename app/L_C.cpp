@@ -22,6 +22,8 @@
 #include "WindowFonts.h"
 #include "ui_L_C.h"
 
+namespace transcalc {
+
 namespace {
 
 constexpr int kStatusTickMs = 10;
@@ -46,6 +48,8 @@ QString Caption(transcalc::Field field) {
 
 }  // namespace
 
+}  // namespace transcalc
+
 // Outside any namespace, as the resource initialiser lives in the global one.
 static void RegisterPictures() {
     static const bool registered = [] {
@@ -54,6 +58,8 @@ static void RegisterPictures() {
     }();
     Q_UNUSED(registered);
 }
+
+namespace transcalc {
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
@@ -528,3 +534,5 @@ QLineEdit* TForm1::FieldEdit(transcalc::Field field) const {
     static_assert(std::size(edits) == transcalc::kFieldCount);
     return edits[transcalc::FieldIndex(field)];
 }
+
+}  // namespace transcalc

@@ -34,6 +34,8 @@ namespace transcalc::catalogue {
 struct Catalogue;
 }
 
+namespace transcalc {
+
 // The main window: every control in its design state (L_C.ui), the commands
 // that choose core kind and work mode, Calculate and the results pass through
 // the numeric core, and the two timers.
@@ -177,3 +179,5 @@ private:
         transcalc::DesignState asRead;
     } lastCalculate_;
 };
+
+}  // namespace transcalc

@@ -3,6 +3,8 @@
 #include <QListWidget>
 #include <QStyledItemDelegate>
 
+namespace transcalc {
+
 namespace {
 
 // Every line of the results list is one fixed height, whatever the style adds.
@@ -66,3 +68,5 @@ QStringList ListBoxResults::Lines() const {
     }
     return lines;
 }
+
+}  // namespace transcalc

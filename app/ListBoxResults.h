@@ -8,6 +8,8 @@
 
 class QListWidget;
 
+namespace transcalc {
+
 // The results list of the numeric core shown in the window's list widget:
 // every line and colour change reaches the widget at once.
 class ListBoxResults final : public transcalc::ResultsList {
@@ -37,3 +39,5 @@ private:
     QColor designedColour_;
     transcalc::ListColour colour_ = transcalc::ListColour::Default;
 };
+
+}  // namespace transcalc

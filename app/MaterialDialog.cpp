@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace transcalc {
+
 namespace {
 
 // The data's composition words in the window's language; others as they are.
@@ -86,3 +88,5 @@ void MaterialDialog::ChosenChanged() {
                                saturation(25),
                                saturation(transcalc::catalogue::kFieldSaturationTemperature)));
 }
+
+}  // namespace transcalc

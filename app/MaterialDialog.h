@@ -6,6 +6,8 @@
 #include "Catalogue.h"
 #include "CatalogueDialog.h"
 
+namespace transcalc {
+
 // The materials of the catalogue with their saturation at 25 °C and 100 °C;
 // under the list, what OK sets in the "Проницаемость" and "dB - Индукция
 // насыщения" fields (the working flux, 0.8 of the saturation at 100 °C).
@@ -27,3 +29,5 @@ private:
     std::string separator_;
     QLabel* preview_;
 };
+
+}  // namespace transcalc

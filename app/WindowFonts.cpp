@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <stdexcept>
 
+namespace transcalc {
+
 namespace {
 
 struct PixelHeight {
@@ -90,3 +92,5 @@ void ApplyPixelHeights(QWidget& form) {
         widget->setFont(font);
     }
 }
+
+}  // namespace transcalc

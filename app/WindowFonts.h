@@ -2,6 +2,8 @@
 
 class QWidget;
 
+namespace transcalc {
+
 // The window is designed in "MS Sans Serif" and "Times New Roman"; where they
 // are missing the metric-compatible Liberation fonts stand in. Call once,
 // before the window is built.
@@ -15,3 +17,5 @@ void InstallFontSubstitutes();
 void ApplyFormFont(QWidget& form);
 // The controls with fonts of their own, by control name: call once they are built.
 void ApplyPixelHeights(QWidget& form);
+
+}  // namespace transcalc

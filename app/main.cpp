@@ -24,8 +24,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Names the menu entry, so that desktops match the window to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.transcalc.Transcalc"));
-    InstallFontSubstitutes();
-    TForm1 Form1;
+    transcalc::InstallFontSubstitutes();
+    transcalc::TForm1 Form1;
     Form1.BitBtn8Click();
     // A design file named on the command line, as the desktop passes it.
     const QStringList arguments = QApplication::arguments();

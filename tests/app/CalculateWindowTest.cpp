@@ -6,6 +6,8 @@
 #include "ListBoxResults.h"
 #include "WindowFixture.h"
 
+using transcalc::ListBoxResults;
+
 namespace {
 
 class CalculateWindowTest : public WindowTest {

@@ -20,6 +20,10 @@
 #include "ReportContent.h"
 #include "WindowFixture.h"
 
+using transcalc::CatalogueDialog;
+using transcalc::CoreCatalogueDialog;
+using transcalc::MaterialDialog;
+
 namespace {
 
 namespace fs = std::filesystem;

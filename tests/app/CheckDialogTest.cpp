@@ -13,6 +13,9 @@
 #include "CheckFixture.h"
 #include "CheckPlot.h"
 
+using transcalc::CheckDialog;
+using transcalc::CheckPlot;
+
 namespace {
 
 using namespace transcalc;

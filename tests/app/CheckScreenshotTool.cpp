@@ -11,6 +11,9 @@
 #include "CheckFixture.h"
 #include "WindowFonts.h"
 
+using transcalc::CheckDialog;
+using transcalc::InstallFontSubstitutes;
+
 namespace {
 
 using namespace transcalc;

@@ -10,6 +10,10 @@
 #include "ReportContent.h"
 #include "WindowFixture.h"
 
+using transcalc::CheckDialog;
+using transcalc::CoreCatalogueDialog;
+using transcalc::MaterialDialog;
+
 namespace {
 
 // The window with an empty user catalogue, so that only the built-in one counts.

@@ -15,6 +15,11 @@
 #include "MaterialDialog.h"
 #include "WindowFonts.h"
 
+using transcalc::CoreCatalogueDialog;
+using transcalc::InstallFontSubstitutes;
+using transcalc::MaterialDialog;
+using transcalc::TForm1;
+
 namespace {
 
 void Fill(TForm1& form, const std::vector<std::pair<int, const char*>>& texts) {

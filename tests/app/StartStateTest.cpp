@@ -10,6 +10,8 @@
 #include "ApplicationTitle.h"
 #include "WindowFixture.h"
 
+using transcalc::ApplicationTitle;
+
 namespace {
 
 TEST_F(WindowTest, StartsWithTheInputFieldsOfNoCoreAndNoMode) {

@@ -11,6 +11,8 @@
 
 #include "L_C.h"
 
+using transcalc::TForm1;
+
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }

@@ -4,6 +4,8 @@
 
 #include "WindowFonts.h"
 
+using transcalc::InstallFontSubstitutes;
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     InstallFontSubstitutes();
