@@ -45,7 +45,7 @@ std::optional<transcalc::CoreLetters> TForm1::ChosenCoreLetters() const {
                                                     separator_);
 }
 
-void TForm1::N1CatalogueClick() {
+void TForm1::ChooseCatalogueCore() {
     const transcalc::CoreKind first = design_.FirstCore().value_or(transcalc::CoreKind::Ring);
     OpenDialog(
         new CoreCatalogueDialog(Catalogue(), first, separator_, this),
@@ -63,7 +63,7 @@ void TForm1::N1CatalogueClick() {
         });
 }
 
-void TForm1::N13MaterialClick() {
+void TForm1::ChooseCatalogueMaterial() {
     OpenDialog(new MaterialDialog(Catalogue(), separator_, this),
                [this](const MaterialDialog& dialog) {
                    const transcalc::Material* material = dialog.chosenMaterial();

@@ -22,7 +22,7 @@ transcalc::CheckedDesign TForm1::CurrentCheckedDesign() const {
 
 // The dialog keeps the window modal while open; its inputs and material stay
 // with the design when it closes.
-void TForm1::BitBtnCheckClick() {
+void TForm1::OpenDesignCheck() {
     const transcalc::catalogue::Catalogue& catalogue = Catalogue();
     auto* dialog = new CheckDialog(CurrentCheckedDesign(), catalogue.materials,
                                    QString::fromStdString(design_.material),

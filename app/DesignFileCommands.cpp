@@ -79,7 +79,7 @@ void TForm1::SetDesignPath(const QString& path) {
                                   : DesignName() + QStringLiteral(" — ") + classicTitle_);
 }
 
-void TForm1::N13OpenClick() {
+void TForm1::ChooseAndOpenDesign() {
     const QString path = chooseFile_(FileKind::OpenDesign, designPath_);
     if (!path.isEmpty()) {
         OpenDesign(path);
@@ -116,7 +116,7 @@ void TForm1::ApplyDesign(const transcalc::Design& design) {
     ShowFieldTexts();
 }
 
-void TForm1::N13SaveClick() {
+void TForm1::SaveDesignAs() {
     const QString suggested =
         designPath_.isEmpty() ? DesignName() + QStringLiteral(".transcalc") : designPath_;
     const QString path = chooseFile_(FileKind::SaveDesign, suggested);
@@ -146,7 +146,7 @@ transcalc::ReportContent TForm1::CurrentReport() const {
     return report;
 }
 
-void TForm1::N13ReportClick() {
+void TForm1::SaveReportAsPdf() {
     const QString suggested =
         QFileInfo(designPath_.isEmpty() ? DesignName() : designPath_).completeBaseName() +
         QStringLiteral(".pdf");
@@ -161,7 +161,7 @@ void TForm1::N13ReportClick() {
     }
 }
 
-void TForm1::N13PrintClick() {
+void TForm1::PrintReportPage() {
     try {
         QPrinter printer(QPrinter::HighResolution);
         printer.setDocName(DesignName());

@@ -135,16 +135,16 @@ void TForm1::ConnectHandlers() {
     connect(ui.N6, &QAction::triggered, this, &TForm1::N6Click);
     connect(ui.N7, &QAction::triggered, this, &TForm1::N7Click);
     connect(ui.N13, &QAction::triggered, this, &TForm1::N13Click);
-    connect(ui.N1Catalogue, &QAction::triggered, this, &TForm1::N1CatalogueClick);
-    connect(ui.N13Material, &QAction::triggered, this, &TForm1::N13MaterialClick);
+    connect(ui.N1Catalogue, &QAction::triggered, this, &TForm1::ChooseCatalogueCore);
+    connect(ui.N13Material, &QAction::triggered, this, &TForm1::ChooseCatalogueMaterial);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(copyResults_, &QAction::triggered, this, &TForm1::CopyResults);
-    connect(ui.BitBtnCheck, &QPushButton::clicked, this, &TForm1::BitBtnCheckClick);
-    connect(ui.N13Open, &QAction::triggered, this, &TForm1::N13OpenClick);
-    connect(ui.N13Save, &QAction::triggered, this, &TForm1::N13SaveClick);
-    connect(ui.N13Report, &QAction::triggered, this, &TForm1::N13ReportClick);
-    connect(ui.N13Print, &QAction::triggered, this, &TForm1::N13PrintClick);
+    connect(ui.BitBtnCheck, &QPushButton::clicked, this, &TForm1::OpenDesignCheck);
+    connect(ui.N13Open, &QAction::triggered, this, &TForm1::ChooseAndOpenDesign);
+    connect(ui.N13Save, &QAction::triggered, this, &TForm1::SaveDesignAs);
+    connect(ui.N13Report, &QAction::triggered, this, &TForm1::SaveReportAsPdf);
+    connect(ui.N13Print, &QAction::triggered, this, &TForm1::PrintReportPage);
     for (const transcalc::FieldInfo& info : transcalc::kFields) {
         connect(FieldEdit(info.field), &QLineEdit::textChanged, this,
                 [this, field = info.field](const QString& text) { FieldTextChanged(field, text); });

@@ -60,25 +60,27 @@ public:
     // shown: restores the state that the last Exit saved.
     void BitBtn8Click();
 
-    void BitBtn1Click();    // Exit: saves the state, then closes the window
-    void BitBtn5Click();    // Calculate
-    void BitBtn7Click();    // back to input
-    void BitBtn9Click();    // Clear
-    void N1Click();         // ring core
-    void N2Click();         // Ш-shaped core
-    void N11Click();        // П-shaped core
-    void N3Click();         // choke
-    void N4Click();         // flyback
-    void N6Click();         // single-ended forward
-    void N7Click();         // push-pull forward
-    void N13Click();        // enter the voltages
-    void Timer1Timer();     // status tick
-    void Timer2Timer();     // results pass
-    void CopyResults();     // "Копировать" on the results list
-    void N13OpenClick();    // open a design file
-    void N13SaveClick();    // save the design to a file
-    void N13ReportClick();  // the report as a PDF file
-    void N13PrintClick();   // the report on a printer
+    void BitBtn1Click();  // Exit: saves the state, then closes the window
+    void BitBtn5Click();  // Calculate
+    void BitBtn7Click();  // back to input
+    void BitBtn9Click();  // Clear
+    void N1Click();       // ring core
+    void N2Click();       // Ш-shaped core
+    void N11Click();      // П-shaped core
+    void N3Click();       // choke
+    void N4Click();       // flyback
+    void N6Click();       // single-ended forward
+    void N7Click();       // push-pull forward
+    void N13Click();      // enter the voltages
+    void Timer1Timer();   // status tick
+    void Timer2Timer();   // results pass
+
+    // The commands added beside the classic ones are named by what they do.
+    void CopyResults();          // "Копировать" on the results list
+    void ChooseAndOpenDesign();  // "Открыть расчет…"
+    void SaveDesignAs();         // "Сохранить расчет…"
+    void SaveReportAsPdf();      // "Отчет…"
+    void PrintReportPage();      // "Печать…"
 
     // Opens a design file as "Открыть расчет…" does, after its file dialog.
     // A file that cannot be read is reported and changes nothing.
@@ -92,10 +94,10 @@ public:
 
     // "Из каталога…" and "Материал…": a core or a material of the catalogue
     // fills the fields as the user would type them.
-    void N1CatalogueClick();
-    void N13MaterialClick();
+    void ChooseCatalogueCore();
+    void ChooseCatalogueMaterial();
     // "Проверка": the design check of the results shown.
-    void BitBtnCheckClick();
+    void OpenDesignCheck();
     // The design that the check sees: the last "Расчет" once its results
     // pass has run.
     transcalc::CheckedDesign CurrentCheckedDesign() const;

@@ -286,7 +286,7 @@ TEST_F(CatalogueWindowTest, TheCatalogueNameLeavesWithItsCore) {
         ASSERT_EQ(form->CurrentDesign().catalogueCore, "E 25/13/7") << c.change;
 
         c.act();
-        form->N13SaveClick();
+        form->SaveDesignAs();
         EXPECT_EQ(transcalc::LoadDesign(path).catalogueCore, "") << c.change;
         EXPECT_EQ(form->CurrentReport().catalogueCore, "") << c.change;
     }

@@ -47,7 +47,7 @@ TEST_F(DesignFileWindowTest, SaveThenOpenGivesTheSameDesign) {
     FillRingChoke();
     Edit(7)->setText(QString::fromUtf8("  Ёмкость 300 "));
     answer = PathOf(QStringLiteral("choke.transcalc"));
-    form->N13SaveClick();
+    form->SaveDesignAs();
     EXPECT_EQ(asked, QList{TForm1::FileKind::SaveDesign});
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("choke — ")));
@@ -114,9 +114,9 @@ TEST_F(DesignFileWindowTest, ARefusedFileIsReportedAndChangesNothing) {
 
 TEST_F(DesignFileWindowTest, ACancelledDialogDoesNothing) {
     FillRingChoke();
-    form->N13SaveClick();
-    form->N13OpenClick();
-    form->N13ReportClick();
+    form->SaveDesignAs();
+    form->ChooseAndOpenDesign();
+    form->SaveReportAsPdf();
     EXPECT_EQ(asked.size(), 3);
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_TRUE(QDir(PathOf({})).isEmpty());
@@ -135,7 +135,7 @@ TEST_F(DesignFileWindowTest, TheReportShowsTheResultsAsTheListDoes) {
     EXPECT_FALSE(report.resultsRed);
 
     answer = PathOf(QStringLiteral("choke.pdf"));
-    form->N13ReportClick();
+    form->SaveReportAsPdf();
     EXPECT_TRUE(errors.isEmpty());
     QFile pdf(answer);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
@@ -157,7 +157,7 @@ TEST_F(DesignFileWindowTest, PrintingGoesToThePrinterThatWasSetUp) {
         printer.setOutputFileName(path);
         return true;
     });
-    form->N13PrintClick();
+    form->PrintReportPage();
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_TRUE(QFile::exists(path));
 }
@@ -169,8 +169,8 @@ TEST_F(DesignFileWindowTest, WhatIsNoRegularFileIsRefusedInTheErrorBox) {
     const QString title = form->windowTitle();
     answer = PathOf(QStringLiteral("fifo"));
     ASSERT_EQ(mkfifo(QFile::encodeName(answer).constData(), 0644), 0);
-    form->N13SaveClick();
-    form->N13ReportClick();
+    form->SaveDesignAs();
+    form->SaveReportAsPdf();
     EXPECT_EQ(errors,
               (QStringList{
                   QStringLiteral("Design file \"%1\" not saved: not a regular file.").arg(answer),
