@@ -7,34 +7,10 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "Descriptor.h"
+
 namespace transcalc::files {
 namespace {
-
-class OpenFile {
-public:
-    explicit OpenFile(int descriptor) : descriptor_(descriptor) {}
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    ~OpenFile() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    int get() const { return descriptor_; }
-
-    // Closing a file that was only read cannot lose data; an error is still
-    // one of the file's.
-    void Close() {
-        const int descriptor = descriptor_;
-        descriptor_ = -1;
-        if (::close(descriptor) != 0) {
-            throw FileFailure::FromErrno(errno);
-        }
-    }
-
-private:
-    int descriptor_;
-};
 
 // The next bytes into buffer, at most size; 0 at the end of the file.
 std::size_t ReadSome(int descriptor, char* buffer, std::size_t size) {
@@ -66,7 +42,7 @@ ReadEnd ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes,
     if (!S_ISREG(status.st_mode)) {
         throw FileFailure::NotRegularFile(S_ISDIR(status.st_mode));
     }
-    OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) {
         if (errno == ENOENT) {
             return ReadEnd::Missing;

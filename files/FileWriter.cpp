@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "Descriptor.h"
+
 namespace transcalc::files {
 namespace {
 
@@ -15,33 +17,6 @@ namespace fs = std::filesystem;
 
 // As many links as the system itself follows before ELOOP.
 constexpr int kMaxLinks = 40;
-
-// Closes the descriptor when the scope ends, keeping errno for the caller.
-class Descriptor {
-public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (descriptor_ >= 0) {
-            const int saved = errno;
-            ::close(descriptor_);
-            errno = saved;
-        }
-    }
-    int get() const { return descriptor_; }
-    // Closes now: a delayed write error may surface only here.
-    void Close() {
-        const int descriptor = descriptor_;
-        descriptor_ = -1;
-        if (::close(descriptor) != 0) {
-            throw FileFailure::FromErrno(errno);
-        }
-    }
-
-private:
-    int descriptor_;
-};
 
 // The file that a save replaces, with its status when it exists: the path
 // itself, or where its symbolic links lead.
@@ -146,14 +121,11 @@ class Temporary {
 public:
     explicit Temporary(const fs::path& folder)
         : name_((folder / ".tcXXXXXX").string()),
-          descriptor_(::mkostemp(name_.data(), O_CLOEXEC)),
-          made_(descriptor_ >= 0) {}
+          file_(::mkostemp(name_.data(), O_CLOEXEC)),
+          made_(file_.IsOpen()) {}
     Temporary(const Temporary&) = delete;
     Temporary& operator=(const Temporary&) = delete;
     ~Temporary() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
         if (made_ && !renamed_) {
             const int saved = errno;
             ::unlink(name_.c_str());
@@ -161,14 +133,8 @@ public:
         }
     }
     bool Made() const { return made_; }
-    int get() const { return descriptor_; }
-    void Close() {
-        const int descriptor = descriptor_;
-        descriptor_ = -1;
-        if (::close(descriptor) != 0) {
-            throw FileFailure::FromErrno(errno);
-        }
-    }
+    int get() const { return file_.get(); }
+    void Close() { file_.Close(); }
     void RenameTo(const fs::path& target) {
         if (::rename(name_.c_str(), target.c_str()) != 0) {
             throw FileFailure::FromErrno(errno);
@@ -178,7 +144,7 @@ public:
 
 private:
     std::string name_;
-    int descriptor_;
+    Descriptor file_;
     bool made_;
     bool renamed_ = false;
 };

@@ -6,6 +6,7 @@
 //
 // How the pieces fit:
 //   FileFailure  a refusal or a failing system call: the errno and its text.
+//   Descriptor   an open descriptor that closes itself, for the two below.
 //   FileReader   reads a regular file (or the one a link points to) without
 //                blocking, up to a bound of bytes.
 //   FileWriter   replaces a regular file (or the one a link points to, the
@@ -13,6 +14,7 @@
 //                or in place where the folder refuses one and the caller
 //                allows it.
 
+#include "Descriptor.h"
 #include "FileFailure.h"
 #include "FileReader.h"
 #include "FileWriter.h"

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "DesignFile.h"
+#include "FilesFixture.h"
 
 namespace transcalc {
 namespace {
@@ -129,39 +130,17 @@ TEST_F(DesignFileTest, AFailedSaveOntoAFolderLeavesNoTrace) {
     EXPECT_EQ(Read(folder_ / "taken.transcalc" / "inside"), "kept");
 }
 
-// Runs the save in a child process that cannot write to a read-only folder:
-// root writes anywhere, so the child gives up root first. Returns the error.
+// The save's error in a child process that cannot write to a read-only
+// folder: root writes anywhere, so the child gives up root first.
 std::string SaveAsUnprivileged(const DesignDocument& document, const fs::path& path) {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0) {
-        return "no pipe";
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(pipeFds[0]);
-        std::string message = "saved";
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-            message = "cannot drop root";
-        } else {
-            try {
-                SaveDesign(document, path);
-            } catch (const DocumentError& error) {
-                message = error.what();
-            }
+    return files::testing::AsNobody([&]() -> std::string {
+        try {
+            SaveDesign(document, path);
+        } catch (const DocumentError& error) {
+            return error.what();
         }
-        [[maybe_unused]] const ssize_t written =
-            ::write(pipeFds[1], message.data(), message.size());
-        ::_exit(0);
-    }
-    ::close(pipeFds[1]);
-    std::string message;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
-        message.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(pipeFds[0]);
-    ::waitpid(child, nullptr, 0);
-    return message;
+        return "saved";
+    });
 }
 
 TEST_F(DesignFileTest, AFailedSaveIntoAReadOnlyFolderKeepsTheOldFileWhole) {

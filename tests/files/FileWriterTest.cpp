@@ -33,32 +33,6 @@ mode_t TypeOf(const fs::path& path) {
     return ::lstat(path.c_str(), &status) == 0 ? status.st_mode & S_IFMT : 0;
 }
 
-// Runs what in a child process that has given up root (root writes into any
-// folder) and returns the text it reports.
-std::string AsNobody(const std::function<std::string()>& what) {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0) {
-        return "no pipe";
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(pipeFds[0]);
-        const std::string text =
-            ::setgid(65534) != 0 || ::setuid(65534) != 0 ? "still root" : what();
-        [[maybe_unused]] const ssize_t written = ::write(pipeFds[1], text.data(), text.size());
-        ::_exit(0);
-    }
-    ::close(pipeFds[1]);
-    std::string text;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(pipeFds[0]);
-    ::waitpid(child, nullptr, 0);
-    return text;
-}
-
 using FileWriterTest = FilesTest;
 
 TEST_F(FileWriterTest, WhatIsNoRegularFileIsRefusedAndLeftAlone) {

@@ -4,11 +4,13 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,6 +20,33 @@
 namespace transcalc::files::testing {
 
 namespace fs = std::filesystem;
+
+// Runs what in a child process that has given up root, if it had it (root
+// writes into any folder), and returns the text it reports.
+inline std::string AsNobody(const std::function<std::string()>& what) {
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) {
+        return "no pipe";
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        const std::string text = ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                                     ? "still root"
+                                     : what();
+        [[maybe_unused]] const ssize_t written = ::write(pipeFds[1], text.data(), text.size());
+        ::_exit(0);
+    }
+    ::close(pipeFds[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(pipeFds[0]);
+    ::waitpid(child, nullptr, 0);
+    return text;
+}
 
 // A folder of its own for each test, with what stands in it.
 class FilesTest : public ::testing::Test {
