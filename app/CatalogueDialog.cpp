@@ -1,11 +1,15 @@
 #include "CatalogueDialog.h"
 
+#include <algorithm>
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -88,9 +92,16 @@ void CatalogueDialog::AddRow(const QStringList& columns, int index, std::string 
 }
 
 void CatalogueDialog::FinishRows() {
+    // Wide enough to show every column whole, within the screen.
+    int columnsWidth = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < list_->columnCount(); ++column) {
         list_->resizeColumnToContents(column);
+        columnsWidth += list_->columnWidth(column);
     }
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = columnsWidth + margins.left() + margins.right();
+    const int available = screen()->availableGeometry().width() * 9 / 10;
+    resize(std::max(width(), std::min(wanted, available)), height());
     list_->setCurrentItem(list_->topLevelItem(0));
     UpdateChoice();
 }
