@@ -17,10 +17,12 @@ const char* const kCheckUsage =
   --check           runs the check and prints its lines after the results list; with
                     --json adds the object "check"
   --material NAME   also the material of the check (saturation and core loss)
-  --temperature C   the core temperature in °C (default 100)
-  --current A       choke: the DC current
-  --ripple A        choke: the ripple current, peak to peak (needs --check-freq)
-  --check-freq KHZ  choke: the switching frequency
+  --temperature C   the core temperature in °C (default 100): above -273.15, at
+                    most 500
+  --current A       choke: the DC current, 0 to 100000
+  --ripple A        choke: the ripple current, peak to peak (needs --check-freq),
+                    0 to 100000
+  --check-freq KHZ  choke: the switching frequency: above 0, at most 10000
 )";
 
 namespace {

@@ -1128,4 +1128,25 @@ TEST_F(CliDesignTest, AStaleCatalogueNameIsDroppedWithAWarning) {
     EXPECT_NE(check.out.find("\"bsat\": null"), std::string::npos) << check.out;
 }
 
+// The report program, given a design with a stale name on its own, warns
+// and draws the page without it.
+TEST_F(CliDesignTest, TheReportProgramDropsAStaleNameWithAWarning) {
+    ASSERT_EQ(RunCli({"--core-name", "E 25/13/7", "--save-design", Path("a.transcalc")}).status, 3);
+    std::string text = Read(Path("a.transcalc"));
+    text.replace(text.find("\"E 25/13/7\""), 11, "\"E 99\"");
+    std::ofstream(Path("stale.transcalc"), std::ios::binary) << text;
+    std::filesystem::create_directory(Path("runtime"));
+    std::filesystem::permissions(Path("runtime"), std::filesystem::perms::owner_all);
+    const std::string command = "XDG_RUNTIME_DIR='" + Path("runtime") +
+                                "' QT_QPA_PLATFORM=offscreen '" + TRANSCALC_REPORT +
+                                "' --separator , --name stale --output '" + Path("r.pdf") +
+                                "' < '" + Path("stale.transcalc") + "' 2> '" + Path("err") + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Read(Path("err")),
+              "transcalc-report: Design file \"standard input\": no core \"E 99\" in the "
+              "catalogue; its name is dropped\n");
+    const std::string pdf = PdfText(Path("r.pdf"));
+    EXPECT_EQ(pdf.find("E 99"), std::string::npos) << pdf;
+}
+
 }  // namespace
