@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "CheckPlot.h"
 #include "CheckText.h"
@@ -131,19 +132,23 @@ QWidget* CheckDialog::BuildInputs(const QString& preselected) {
     material_->setCurrentIndex(chosen >= 0 ? chosen : material_->count() - 1);
     AddRow(form, QStringLiteral("Материал сердечника:"), material_);
 
-    temperature_ = NumberBox(inputs, QStringLiteral("checkTemperature"), 250, 0,
-                             QStringLiteral(" °C"), QString(), locale);
-    temperature_->setMinimum(-60);
+    // The boxes span the inputs' whole bounds: a design file's values within
+    // them are shown as kept, and one beyond them never opens.
+    temperature_ =
+        NumberBox(inputs, QStringLiteral("checkTemperature"), transcalc::kMaxTemperatureC, 0,
+                  QStringLiteral(" °C"), QString(), locale);
+    temperature_->setMinimum(std::ceil(transcalc::kAbsoluteZeroC));
     temperature_->setValue(100);
     AddRow(form, QStringLiteral("Температура сердечника:"), temperature_);
 
     if (!design_.nothingToCheck && design_.mode == transcalc::WorkMode::Choke) {
-        current_ = NumberBox(inputs, QStringLiteral("checkCurrent"), 1000, 2, QStringLiteral(" А"),
-                             QStringLiteral("не задан"), locale);
-        ripple_ = NumberBox(inputs, QStringLiteral("checkRipple"), 1000, 2, QStringLiteral(" А"),
-                            QStringLiteral("не заданы"), locale);
-        frequency_ = NumberBox(inputs, QStringLiteral("checkFrequency"), 10000, 1,
-                               QStringLiteral(" кГц"), QStringLiteral("не задана"), locale);
+        current_ = NumberBox(inputs, QStringLiteral("checkCurrent"), transcalc::kMaxCurrentA, 2,
+                             QStringLiteral(" А"), QStringLiteral("не задан"), locale);
+        ripple_ = NumberBox(inputs, QStringLiteral("checkRipple"), transcalc::kMaxCurrentA, 2,
+                            QStringLiteral(" А"), QStringLiteral("не заданы"), locale);
+        frequency_ =
+            NumberBox(inputs, QStringLiteral("checkFrequency"), transcalc::kMaxFrequencyKhz, 1,
+                      QStringLiteral(" кГц"), QStringLiteral("не задана"), locale);
         AddRow(form, QStringLiteral("Постоянный ток дросселя:"), current_);
         AddRow(form, QStringLiteral("Пульсации тока (размах):"), ripple_);
         AddRow(form, QStringLiteral("Частота переключения:"), frequency_);

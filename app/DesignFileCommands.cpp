@@ -7,7 +7,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <exception>
+#include <string>
+#include <vector>
 
+#include "Catalogue.h"
 #include "DesignFile.h"
 #include "L_C.h"
 #include "Report.h"
@@ -86,10 +89,26 @@ void TForm1::ChooseAndOpenDesign() {
     }
 }
 
+// A name the catalogue lacks is dropped with one message; the design opens
+// with its dimensions all the same.
 void TForm1::OpenDesign(const QString& path) {
     try {
-        ApplyDesign(transcalc::LoadDesign(QFile::encodeName(path).toStdString()));
+        const std::string file = QFile::encodeName(path).toStdString();
+        transcalc::Design design = transcalc::LoadDesign(file);
+        const auto catalogue = [this]() -> const transcalc::catalogue::Catalogue& {
+            return Catalogue();
+        };
+        const std::vector<std::string> stale =
+            transcalc::catalogue::DropStaleNames(design, path.toStdString(), catalogue, catalogue);
+        ApplyDesign(design);
         SetDesignPath(path);
+        if (!stale.empty()) {
+            std::string text;
+            for (const std::string& message : stale) {
+                text += (text.empty() ? "" : "\n") + message;
+            }
+            reportError_(QString::fromStdString(text));
+        }
     } catch (const std::exception& error) {
         ReportError(error);
     }

@@ -65,4 +65,22 @@ const Wire* FindWire(const Catalogue& catalogue, std::string_view name) {
     return FindByName(catalogue.wires, name);
 }
 
+std::vector<std::string> DropStaleNames(Design& design, std::string_view fileName,
+                                        const CatalogueSource& cores,
+                                        const CatalogueSource& materials) {
+    std::vector<std::string> messages;
+    const auto drop = [&](std::string& name, const char* what) {
+        messages.push_back("Design file \"" + std::string(fileName) + "\": no " + what + " \"" +
+                           name + "\" in the catalogue; its name is dropped");
+        name.clear();
+    };
+    if (!design.catalogueCore.empty() && FindCore(cores(), design.catalogueCore) == nullptr) {
+        drop(design.catalogueCore, "core");
+    }
+    if (!design.material.empty() && FindMaterial(materials(), design.material) == nullptr) {
+        drop(design.material, "material");
+    }
+    return messages;
+}
+
 }  // namespace transcalc::catalogue

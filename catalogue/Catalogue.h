@@ -20,8 +20,12 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "DesignModel.h"
 
 #include "Entries.h"
 #include "EntryLines.h"
@@ -52,5 +56,16 @@ std::string ProblemsText(const Messages& messages, std::size_t listed = kListedP
 const Core* FindCore(const Catalogue& catalogue, std::string_view name);
 const Material* FindMaterial(const Catalogue& catalogue, std::string_view name);
 const Wire* FindWire(const Catalogue& catalogue, std::string_view name);
+
+// Gives a catalogue that holds the cores, or the materials, when first asked.
+using CatalogueSource = std::function<const Catalogue&()>;
+
+// Drops from a design the catalogue core and material names that the
+// catalogue lacks: the dimensions stay, the name goes. One message for each,
+// naming the design file. A source is asked only when the design names an
+// entry of its kind.
+std::vector<std::string> DropStaleNames(Design& design, std::string_view fileName,
+                                        const CatalogueSource& cores,
+                                        const CatalogueSource& materials);
 
 }  // namespace transcalc::catalogue

@@ -1,7 +1,9 @@
 #include "CatalogueOptions.h"
 
 #include <CLI/CLI.hpp>
+#include <array>
 #include <cstdio>
+#include <optional>
 
 #include "Catalogue.h"
 #include "CliOptions.h"
@@ -9,21 +11,23 @@
 namespace transcalc::cli {
 namespace {
 
-// The catalogue of this run, with only the lists the command line needs; the
-// problems of the user's files go to stderr once, when it is first needed.
-const catalogue::Catalogue& RunCatalogue(const CatalogueChoice& choice) {
-    static const catalogue::Catalogue loaded = [&choice] {
-        catalogue::Catalogue catalogue = catalogue::LoadCatalogue(
+enum class Part { Cores, Materials, Wires };
+
+// The catalogue of this run, each part loaded alone when first needed: a
+// design file may name a material after the options needed only the cores.
+// The problems of the user's files go to stderr once, with their part.
+const catalogue::Catalogue& RunCatalogue(Part part) {
+    static std::array<std::optional<catalogue::Catalogue>, 3> loaded;
+    std::optional<catalogue::Catalogue>& slot = loaded[static_cast<std::size_t>(part)];
+    if (!slot) {
+        slot = catalogue::LoadCatalogue(
             catalogue::UserDataFolder(),
-            {choice.coreName || choice.list == "cores" || choice.forCheck,
-             choice.materialName || choice.list == "materials" || choice.forCheck,
-             choice.list == "wires"});
-        for (const std::string& message : catalogue.messages) {
+            {part == Part::Cores, part == Part::Materials, part == Part::Wires});
+        for (const std::string& message : slot->messages) {
             std::fprintf(stderr, "transcalc-cli: %s\n", message.c_str());
         }
-        return catalogue;
-    }();
-    return loaded;
+    }
+    return *slot;
 }
 
 template <typename Entry>
@@ -74,7 +78,7 @@ bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
                     CorePictures& cores, std::string_view separator) {
     bool coreHeld = false;
     if (choice.coreName) {
-        const catalogue::Catalogue& known = RunCatalogue(choice);
+        const catalogue::Catalogue& known = RunCatalogue(Part::Cores);
         const catalogue::Core* core = catalogue::FindCore(known, *choice.coreName);
         if (core == nullptr) {
             throw UsageError(Unknown("core", *choice.coreName, known.cores));
@@ -88,7 +92,7 @@ bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
         }
     }
     if (choice.materialName) {
-        const catalogue::Catalogue& known = RunCatalogue(choice);
+        const catalogue::Catalogue& known = RunCatalogue(Part::Materials);
         const Material* material = catalogue::FindMaterial(known, *choice.materialName);
         if (material == nullptr) {
             throw UsageError(Unknown("material", *choice.materialName, known.materials));
@@ -98,8 +102,8 @@ bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
     return coreHeld;
 }
 
-const Material& CheckMaterial(const CatalogueChoice& choice, const std::string& name) {
-    const catalogue::Catalogue& known = RunCatalogue(choice);
+const Material& CheckMaterial(const std::string& name) {
+    const catalogue::Catalogue& known = RunCatalogue(Part::Materials);
     const Material* material = catalogue::FindMaterial(known, name);
     if (material == nullptr) {
         throw UsageError(Unknown("material", name, known.materials));
@@ -107,10 +111,9 @@ const Material& CheckMaterial(const CatalogueChoice& choice, const std::string& 
     return *material;
 }
 
-std::optional<CoreLetters> CheckCoreLetters(const CatalogueChoice& choice, const std::string& name,
-                                            const CorePictures& cores, const InputFields& fields,
-                                            std::string_view separator) {
-    const catalogue::Core* core = catalogue::FindCore(RunCatalogue(choice), name);
+std::optional<CoreLetters> CheckCoreLetters(const std::string& name, const CorePictures& cores,
+                                            const InputFields& fields, std::string_view separator) {
+    const catalogue::Core* core = catalogue::FindCore(RunCatalogue(Part::Cores), name);
     if (core == nullptr) {
         return std::nullopt;
     }
@@ -119,7 +122,9 @@ std::optional<CoreLetters> CheckCoreLetters(const CatalogueChoice& choice, const
 
 std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores) {
     const std::string what = choice.list.value_or("");
-    const catalogue::Catalogue& known = RunCatalogue(choice);
+    const catalogue::Catalogue& known = RunCatalogue(what == "cores"       ? Part::Cores
+                                                     : what == "materials" ? Part::Materials
+                                                                           : Part::Wires);
     std::string text;
     auto add = [&text](std::string_view line) {
         text += line;
@@ -146,6 +151,15 @@ std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& 
         }
     }
     return text;
+}
+
+void DropStaleNames(Design& design, const std::string& path) {
+    const std::vector<std::string> messages = catalogue::DropStaleNames(
+        design, path, []() -> const catalogue::Catalogue& { return RunCatalogue(Part::Cores); },
+        []() -> const catalogue::Catalogue& { return RunCatalogue(Part::Materials); });
+    for (const std::string& message : messages) {
+        std::fprintf(stderr, "transcalc-cli: %s\n", message.c_str());
+    }
 }
 
 }  // namespace transcalc::cli

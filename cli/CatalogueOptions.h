@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "Calculate.h"
+#include "DesignModel.h"
 #include "EffectiveParameters.h"
 #include "InputField.h"
 #include "Material.h"
@@ -21,7 +22,6 @@ struct CatalogueChoice {
     std::optional<std::string> coreName;      // --core-name
     std::optional<std::string> materialName;  // --material
     std::optional<std::string> list;          // --list: "cores", "materials" or "wires"
-    bool forCheck = false;                    // the design check wants a material
     bool coreHeld = false;                    // the chosen core's dimensions still stand
 };
 
@@ -41,16 +41,19 @@ bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
 
 // The material of the design check by its exact name. An unknown name throws
 // UsageError naming the closest entries.
-const Material& CheckMaterial(const CatalogueChoice& choice, const std::string& name);
+const Material& CheckMaterial(const std::string& name);
 
 // The letters of the catalogue core `name` for the design check while the
 // fields still hold it; none for an unknown name or fields typed over.
-std::optional<CoreLetters> CheckCoreLetters(const CatalogueChoice& choice, const std::string& name,
-                                            const CorePictures& cores, const InputFields& fields,
-                                            std::string_view separator);
+std::optional<CoreLetters> CheckCoreLetters(const std::string& name, const CorePictures& cores,
+                                            const InputFields& fields, std::string_view separator);
 
 // The --list output: the header line and one entry a line in the catalogue
 // file format; cores only of the shown kinds when any is shown.
+// Drops the names of a design file that the catalogue lacks, each with a
+// warning on stderr; looks the catalogue up only for a name the design gives.
+void DropStaleNames(Design& design, const std::string& path);
+
 std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores);
 
 }  // namespace transcalc::cli

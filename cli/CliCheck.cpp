@@ -17,10 +17,12 @@ const char* const kCheckUsage =
   --check           runs the check and prints its lines after the results list; with
                     --json adds the object "check"
   --material NAME   also the material of the check (saturation and core loss)
-  --temperature C   the core temperature in °C (default 100)
-  --current A       choke: the DC current
-  --ripple A        choke: the ripple current, peak to peak (needs --check-freq)
-  --check-freq KHZ  choke: the switching frequency
+  --temperature C   the core temperature in °C (default 100): above -273.15, at
+                    most 500
+  --current A       choke: the DC current, 0 to 100000
+  --ripple A        choke: the ripple current, peak to peak (needs --check-freq),
+                    0 to 100000
+  --check-freq KHZ  choke: the switching frequency: above 0, at most 10000
 )";
 
 namespace {
@@ -40,16 +42,28 @@ double NumberOption(std::string_view name, const std::string& text) {
 
 void AddCheckOptions(CLI::App& app, CheckOptions& check) {
     app.add_flag("--check", check.run)->disable_flag_override();
-    const std::pair<const char*, std::optional<double>*> numbers[] = {
-        {"temperature", &check.temperature},
-        {"current", &check.current},
-        {"ripple", &check.ripple},
-        {"check-freq", &check.frequencyKhz},
+    struct Number {
+        const char* name;
+        CheckInput input;
+        std::optional<double>* target;
     };
-    for (const auto& [name, target] : numbers) {
+    const Number numbers[] = {
+        {"temperature", CheckInput::Temperature, &check.temperature},
+        {"current", CheckInput::DcCurrent, &check.current},
+        {"ripple", CheckInput::Ripple, &check.ripple},
+        {"check-freq", CheckInput::FrequencyKhz, &check.frequencyKhz},
+    };
+    // Out of bounds is refused whether or not the check runs: the value would
+    // go into a saved design all the same.
+    for (const auto& [name, input, target] : numbers) {
         app.add_option_function<std::string>(
-            std::string("--") + name,
-            [name, target](const std::string& text) { *target = NumberOption(name, text); });
+            std::string("--") + name, [name, input, target](const std::string& text) {
+                const double number = NumberOption(name, text);
+                if (const std::optional<std::string> why = CheckInputOutOfBounds(input, number)) {
+                    throw UsageError("--" + std::string(name) + " " + text + ": " + *why);
+                }
+                *target = number;
+            });
     }
 }
 

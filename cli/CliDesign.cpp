@@ -177,6 +177,7 @@ void AddDesignOptions(CLI::App& app, DesignFileOptions& files) {
 CliOptions StartFrom(const std::string& designPath) {
     CliOptions options;
     options.design.document = LoadDesign(designPath);
+    DropStaleNames(options.design.document, designPath);
     const Design& document = options.design.document;
     options.fields = document.fields;
     options.cores = document.cores;

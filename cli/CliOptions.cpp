@@ -230,7 +230,6 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
         throw UsageError("--separator takes \",\" or \".\", not '" + separator + "'");
     }
     options.separator = separator.empty() ? SystemDecimalSeparator() : separator;
-    options.catalogue.forCheck = options.check.run;
     options.catalogue.coreHeld =
         ApplyCatalogue(options.catalogue, typed, options.fields, options.cores, options.separator);
     return options;

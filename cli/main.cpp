@@ -14,7 +14,7 @@ namespace {
 const Material* CheckMaterialOf(const cli::CliOptions& options) {
     const std::string name =
         options.catalogue.materialName.value_or(options.design.document.material);
-    return name.empty() ? nullptr : &cli::CheckMaterial(options.catalogue, name);
+    return name.empty() ? nullptr : &cli::CheckMaterial(name);
 }
 
 // The letters of the catalogue core that the design names, on the command
@@ -23,8 +23,8 @@ std::optional<CoreLetters> CheckLettersOf(const cli::CliOptions& options, const 
     if (!options.check.run || design.catalogueCore.empty()) {
         return std::nullopt;
     }
-    return cli::CheckCoreLetters(options.catalogue, design.catalogueCore, design.cores,
-                                 design.fields, options.separator);
+    return cli::CheckCoreLetters(design.catalogueCore, design.cores, design.fields,
+                                 options.separator);
 }
 
 }  // namespace

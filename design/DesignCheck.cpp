@@ -1,7 +1,9 @@
 #include "DesignCheck.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 namespace transcalc {
@@ -118,6 +120,24 @@ std::optional<double> OperatingFrequency(const CheckedDesign& d, const CheckInpu
     return d.frequency;
 }
 
+bool Finite(const std::optional<double>& value) {
+    return !value || std::isfinite(*value);
+}
+
+// Whether every number of a check is finite.
+bool AllFinite(const DesignCheck& c) {
+    const std::optional<double> values[] = {
+        c.temperature,     c.enteredDb,    c.effectiveArea, c.effectiveLength,
+        c.effectiveVolume, c.listArea,     c.listLength,    c.frequency,
+        c.fluxSwing,       c.fluxPeak,     c.bsat,          c.margin,
+        c.lossDensity,     c.coreLoss,     c.surface,       c.temperatureRise,
+        c.skinDepth,       c.wireDiameter, c.strands,
+    };
+    const bool spanFinite =
+        !c.lossOutside || (std::isfinite(c.lossOutside->low) && std::isfinite(c.lossOutside->high));
+    return spanFinite && std::ranges::all_of(values, Finite);
+}
+
 // at: another frequency than the design's own.
 DesignCheck Evaluate(const CheckedDesign& d, const Material* material, const CheckInputs& in,
                      std::optional<double> at) {
@@ -178,6 +198,13 @@ DesignCheck Evaluate(const CheckedDesign& d, const Material* material, const Che
             const double ratio = d.chokeWireDiameter / (2 * *c.skinDepth);
             c.strands = std::ceil(ratio * ratio);
         }
+    }
+    if (!AllFinite(c)) {
+        DesignCheck refused;
+        refused.nothingToCheck = kCheckOutOfRange;
+        refused.mode = c.mode;
+        refused.temperature = c.temperature;
+        return refused;
     }
     return c;
 }
@@ -243,18 +270,48 @@ void SetCheckedCore(CheckedDesign& design, const CoreDimensions& core,
     design.effectiveVolume = effective->volume;
 }
 
+std::optional<std::string> CheckInputOutOfBounds(CheckInput input, double value) {
+    // NaN fails every comparison below and so lies outside all bounds.
+    switch (input) {
+        case CheckInput::Temperature:
+            if (!(value > kAbsoluteZeroC && value <= kMaxTemperatureC)) {
+                return "the core temperature must be a number above -273.15 °C and at most "
+                       "500 °C";
+            }
+            break;
+        case CheckInput::DcCurrent:
+            if (!(value >= 0 && value <= kMaxCurrentA)) {
+                return "the DC current must be a number of at least 0 A and at most 100000 A";
+            }
+            break;
+        case CheckInput::Ripple:
+            if (!(value >= 0 && value <= kMaxCurrentA)) {
+                return "the ripple must be a number of at least 0 A and at most 100000 A";
+            }
+            break;
+        case CheckInput::FrequencyKhz:
+            if (!(value > 0 && value <= kMaxFrequencyKhz)) {
+                return "the switching frequency must be a number above 0 kHz and at most "
+                       "10000 kHz";
+            }
+            break;
+    }
+    return std::nullopt;
+}
+
 void ValidateCheckInputs(const CheckInputs& in) {
-    if (!std::isfinite(in.temperature) || in.temperature <= -273.15) {
-        throw CheckInputError("the temperature must be a number above -273.15 °C");
-    }
-    if (in.dcCurrent && !(std::isfinite(*in.dcCurrent) && *in.dcCurrent >= 0)) {
-        throw CheckInputError("the DC current must be a number of at least 0 A");
-    }
-    if (in.ripple && !(std::isfinite(*in.ripple) && *in.ripple >= 0)) {
-        throw CheckInputError("the ripple must be a number of at least 0 A");
-    }
-    if (in.frequencyKhz && !PositiveFinite(*in.frequencyKhz)) {
-        throw CheckInputError("the switching frequency must be a number above 0 kHz");
+    const std::pair<CheckInput, std::optional<double>> values[] = {
+        {CheckInput::Temperature, in.temperature},
+        {CheckInput::DcCurrent, in.dcCurrent},
+        {CheckInput::Ripple, in.ripple},
+        {CheckInput::FrequencyKhz, in.frequencyKhz},
+    };
+    for (const auto& [input, value] : values) {
+        if (value) {
+            if (std::optional<std::string> why = CheckInputOutOfBounds(input, *value)) {
+                throw CheckInputError(*why);
+            }
+        }
     }
     if (in.ripple && !in.frequencyKhz) {
         throw CheckInputError("the ripple needs the switching frequency");
@@ -262,7 +319,7 @@ void ValidateCheckInputs(const CheckInputs& in) {
 }
 
 bool CheckRefused(const DesignCheck& check) {
-    return check.nothingToCheck == kNoDesignWindow;
+    return check.nothingToCheck == kNoDesignWindow || check.nothingToCheck == kCheckOutOfRange;
 }
 
 DesignCheck RunDesignCheck(const CheckedDesign& design, const Material* material,

@@ -33,6 +33,10 @@ inline constexpr std::string_view kNoDesignValues =
     "должны быть положительными";
 inline constexpr std::string_view kNoDesignWindow =
     "У сердечника не остается окна для обмотки: проверьте размеры.";
+// Inputs within their bounds may still drive a number past what a double
+// holds (a user material's extreme loss factors): no such number is shown.
+inline constexpr std::string_view kCheckOutOfRange =
+    "Проверка невозможна: входные данные вне допустимых пределов";
 
 // What the check takes of one design: the inputs as Calculate read them and
 // the turns the results pass chose.
@@ -89,9 +93,21 @@ public:
     using std::invalid_argument::invalid_argument;
 };
 
-// Throws CheckInputError for a negative or non-finite current, a frequency
-// that is not positive, a ripple without a frequency or a temperature at or
-// below absolute zero.
+// The physical bounds of the check's inputs, the same wherever they are
+// given: the window, the command line and design files.
+inline constexpr double kAbsoluteZeroC = -273.15;  // °C, excluded
+inline constexpr double kMaxTemperatureC = 500;    // °C
+inline constexpr double kMaxCurrentA = 1e5;        // A, the DC current and the ripple
+inline constexpr double kMaxFrequencyKhz = 1e4;    // kHz
+
+enum class CheckInput { Temperature, DcCurrent, Ripple, FrequencyKhz };
+
+// Why a value of one input lies outside its bounds, naming the input and
+// its bounds; none when within them.
+std::optional<std::string> CheckInputOutOfBounds(CheckInput input, double value);
+
+// Throws CheckInputError for an input outside its bounds or a ripple
+// without a frequency.
 void ValidateCheckInputs(const CheckInputs& inputs);
 
 // Why the core loss is not shown.
@@ -134,7 +150,8 @@ struct DesignCheck {
 };
 
 // Whether the check refuses the design outright, rather than having nothing
-// to check yet: its text then stands in place of every result.
+// to check yet: its text then stands in place of every result. A check whose
+// numbers would not all be finite is refused with kCheckOutOfRange.
 bool CheckRefused(const DesignCheck& check);
 
 // The check at the design's own operating point.

@@ -241,18 +241,22 @@ std::string DesignText(const DesignDocument& document, std::string_view fileName
         fields[std::string(key)] = document.fields[field];
     }
     const std::optional<CheckInputs>& inputs = document.check;
-    const auto number = [&](const std::optional<double>& value) {
-        if (value && !std::isfinite(*value)) {
-            throw refuse("a number is not finite");
-        }
-        return value ? NumberValue(*value) : WriteJson();
-    };
     WriteJson check = WriteJson::object();
-    check[std::string(kTemperatureKey)] =
-        number(inputs ? std::optional(inputs->temperature) : std::nullopt);
-    check[std::string(kCurrentKey)] = number(inputs ? inputs->dcCurrent : std::nullopt);
-    check[std::string(kRippleKey)] = number(inputs ? inputs->ripple : std::nullopt);
-    check[std::string(kFrequencyKey)] = number(inputs ? inputs->frequencyKhz : std::nullopt);
+    // Never a file that this program would refuse to read back.
+    const auto put = [&](std::string_view key, CheckInput input,
+                         const std::optional<double>& value) {
+        if (value) {
+            if (const std::optional<std::string> why = CheckInputOutOfBounds(input, *value)) {
+                throw refuse("\"check\"." + Quoted(key) + ": " + *why);
+            }
+        }
+        check[std::string(key)] = value ? NumberValue(*value) : WriteJson();
+    };
+    put(kTemperatureKey, CheckInput::Temperature,
+        inputs ? std::optional(inputs->temperature) : std::nullopt);
+    put(kCurrentKey, CheckInput::DcCurrent, inputs ? inputs->dcCurrent : std::nullopt);
+    put(kRippleKey, CheckInput::Ripple, inputs ? inputs->ripple : std::nullopt);
+    put(kFrequencyKey, CheckInput::FrequencyKhz, inputs ? inputs->frequencyKhz : std::nullopt);
     WriteJson root = WriteJson::object();
     root["format"] = std::string(kDesignFormat);
     root["version"] = kDesignVersion;
@@ -300,13 +304,22 @@ DesignDocument ParseDesignText(std::string_view text, std::string_view fileName)
         if (!check->is_object()) {
             reader.Refuse("\"check\" is not an object");
         }
-        const auto value = [&](std::string_view key) {
-            return reader.OptionalNumber(*check, key, "\"check\"." + Quoted(key));
+        // A value out of its bounds refuses the file: shown in the window's
+        // spin boxes it would be clamped without a word.
+        const auto value = [&](std::string_view key, CheckInput input) {
+            const std::string path = "\"check\"." + Quoted(key);
+            const std::optional<double> number = reader.OptionalNumber(*check, key, path);
+            if (number) {
+                if (const std::optional<std::string> why = CheckInputOutOfBounds(input, *number)) {
+                    reader.Refuse(path + ": " + *why);
+                }
+            }
+            return number;
         };
-        const std::optional<double> temperature = value(kTemperatureKey);
-        CheckInputs inputs{.dcCurrent = value(kCurrentKey),
-                           .ripple = value(kRippleKey),
-                           .frequencyKhz = value(kFrequencyKey)};
+        const std::optional<double> temperature = value(kTemperatureKey, CheckInput::Temperature);
+        CheckInputs inputs{.dcCurrent = value(kCurrentKey, CheckInput::DcCurrent),
+                           .ripple = value(kRippleKey, CheckInput::Ripple),
+                           .frequencyKhz = value(kFrequencyKey, CheckInput::FrequencyKhz)};
         if (temperature || inputs.dcCurrent || inputs.ripple || inputs.frequencyKhz) {
             inputs.temperature = temperature.value_or(inputs.temperature);
             document.check = inputs;

@@ -92,8 +92,15 @@ int main(int argc, char* argv[]) {
                            std::istreambuf_iterator<char>()};
     QGuiApplication application(argc, argv);
     try {
-        const transcalc::DesignDocument document =
-            transcalc::ParseDesignText(text, "standard input");
+        transcalc::DesignDocument document = transcalc::ParseDesignText(text, "standard input");
+        const auto catalogue = []() -> const transcalc::catalogue::Catalogue& {
+            return transcalc::catalogue::SharedCatalogue();
+        };
+        // The page never names what the catalogue lacks.
+        for (const std::string& message : transcalc::catalogue::DropStaleNames(
+                 document, "standard input", catalogue, catalogue)) {
+            std::fprintf(stderr, "transcalc-report: %s\n", message.c_str());
+        }
         const std::string date =
             QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
         transcalc::CheckedDesign checked;

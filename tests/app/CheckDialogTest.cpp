@@ -122,6 +122,31 @@ TEST_F(CheckDialogTest, NothingToCheckSaysWhy) {
     EXPECT_TRUE(dialog->findChild<CheckPlot*>("CheckPlot")->data().curve.points.empty());
 }
 
+// Every value within the inputs' bounds is shown as given, none clamped to
+// a narrower box.
+TEST_F(CheckDialogTest, TheBoxesHoldTheInputsWholeBounds) {
+    Open(RingChoke());
+    const CheckInputs edges[] = {{500, 1e5, 1e5, 1e4}, {-273, 0.01, 0.01, 0.1}};
+    for (const CheckInputs& inputs : edges) {
+        dialog->setInputs(inputs);
+        EXPECT_EQ(dialog->inputs(), inputs);
+    }
+}
+
+// A material whose loss overflows a double: one text, no number, no plot.
+TEST_F(CheckDialogTest, ALossPastADoubleShowsNoNumber) {
+    std::vector<Material> materials = Catalogue();
+    materials[1].steinmetz[0].k = 1e300;
+    materials[1].steinmetz[0].alpha = 4.5;
+    materials[1].steinmetz[0].beta = 5;
+    dialog = std::make_unique<CheckDialog>(E25PushPull(), std::move(materials), "N87", ",");
+    EXPECT_EQ(Results(),
+              "<table cellspacing='0' cellpadding='2'><tr><td align='right'>Проверка невозможна: "
+              "входные данные вне допустимых пределов</td><td><b></b></td><td "
+              "style='color:#666666'>&nbsp;&nbsp;</td></tr></table>");
+    EXPECT_TRUE(dialog->findChild<CheckPlot*>("CheckPlot")->data().curve.points.empty());
+}
+
 // A change of an input recomputes the check and its sweep; painting the plot
 // is timed into an image, apart from what the window system adds.
 TEST_F(CheckDialogTest, RecomputeWithThePlotTakesUnderFiveMilliseconds) {

@@ -87,6 +87,8 @@ TEST_F(DesignFileWindowTest, ARefusedFileIsReportedAndChangesNothing) {
     FillRingChoke();
     const auto before = LinesOf(form->CaptureState());
     const QString title = form->windowTitle();
+    std::string tooFast = transcalc::DesignText(transcalc::DesignDocument(), "x");
+    tooFast.replace(tooFast.find("\"frequencyKHz\": null"), 20, "\"frequencyKHz\": 1e308");
     const struct {
         const char* name;
         QByteArray bytes;
@@ -96,6 +98,10 @@ TEST_F(DesignFileWindowTest, ARefusedFileIsReportedAndChangesNothing) {
          "not JSON"},
         {"future.transcalc", "{\"format\": \"transcalc-design\", \"version\": 2}",
          "format version 2"},
+        // The check dialog's boxes would clamp it without a word.
+        {"fast.transcalc", QByteArray::fromStdString(tooFast),
+         "\"check\".\"frequencyKHz\": the switching frequency must be a number above 0 kHz and "
+         "at most 10000 kHz"},
     };
     for (const auto& c : cases) {
         errors.clear();
@@ -110,6 +116,32 @@ TEST_F(DesignFileWindowTest, ARefusedFileIsReportedAndChangesNothing) {
         EXPECT_EQ(LinesOf(form->CaptureState()), before) << c.name;
         EXPECT_EQ(form->windowTitle(), title);
     }
+}
+
+// The dimensions open; the names the catalogue lacks are dropped with one
+// message, so that a save or the report no longer gives them.
+TEST_F(DesignFileWindowTest, AStaleCatalogueNameIsDroppedWithOneMessage) {
+    transcalc::DesignDocument design;
+    design.ShowCore(transcalc::CoreKind::ShapedE);
+    design.mode = "Двухтактный";
+    design.fields[transcalc::Field::Dimension1] = "12,55";
+    design.catalogueCore = "E 99";
+    design.material = "N99";
+    const QString path = PathOf(QStringLiteral("stale.transcalc"));
+    transcalc::SaveDesign(design, QFile::encodeName(path).toStdString());
+
+    form->OpenDesign(path);
+    const QString file = QStringLiteral("Design file \"") + path;
+    EXPECT_EQ(errors, QStringList{file +
+                                  QStringLiteral("\": no core \"E 99\" in the catalogue; its name "
+                                                 "is dropped\n") +
+                                  file +
+                                  QStringLiteral("\": no material \"N99\" in the catalogue; its "
+                                                 "name is dropped")});
+    EXPECT_EQ(Edit(1)->text(), QStringLiteral("12,55"));
+    EXPECT_EQ(form->CurrentDesign().catalogueCore, "");
+    EXPECT_EQ(form->CurrentDesign().material, "");
+    EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("stale — ")));
 }
 
 TEST_F(DesignFileWindowTest, ACancelledDialogDoesNothing) {

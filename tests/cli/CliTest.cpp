@@ -998,4 +998,155 @@ TEST(CliCheckTest, TheReportShowsTheCheckThatRan) {
     std::filesystem::remove_all(folder);
 }
 
+// Bounds hold whether or not the check runs: a saved design would keep the
+// value all the same.
+TEST(CliCheckTest, InputsOutOfTheirBoundsAreUsageErrorsNamingThem) {
+    const struct {
+        std::vector<std::string> more;
+        const char* message;
+    } cases[] = {
+        {{"--temperature", "1e300"},
+         "--temperature 1e300: the core temperature must be a number above -273.15 °C and at "
+         "most 500 °C"},
+        {{"--temperature", "-273.15"},
+         "--temperature -273.15: the core temperature must be a number above -273.15 °C and at "
+         "most 500 °C"},
+        {{"--check-freq", "1e308"},
+         "--check-freq 1e308: the switching frequency must be a number above 0 kHz and at most "
+         "10000 kHz"},
+        {{"--ripple", "1e300"},
+         "--ripple 1e300: the ripple must be a number of at least 0 A and at most 100000 A"},
+        {{"--current", "1e308"},
+         "--current 1e308: the DC current must be a number of at least 0 A and at most 100000 A"},
+        {{"--current", "-1"},
+         "--current -1: the DC current must be a number of at least 0 A and at most 100000 A"},
+    };
+    for (const auto& c : cases) {
+        for (const bool check : {true, false}) {
+            std::vector<std::string> arguments = {"--core", "ring", "--mode", "choke"};
+            arguments.insert(arguments.end(), c.more.begin(), c.more.end());
+            if (check) {
+                arguments.push_back("--check");
+            }
+            const CliRun run = RunCli(arguments);
+            EXPECT_EQ(run.status, 64) << c.message;
+            EXPECT_EQ(run.err, "transcalc-cli: " + std::string(c.message) +
+                                   "\nTry 'transcalc-cli --help'.\n");
+            EXPECT_EQ(run.out, "");
+        }
+    }
+    const CliRun edge =
+        RunCli({"--separator", ",",   "--core",        "ring", "--mode",    "choke",
+                "--d1",        "20",  "--d2",          "10",   "--h",       "10",
+                "--gap",       "0.5", "--mu",          "2000", "--db",      "0.3",
+                "--turns",     "20",  "--temperature", "500",  "--current", "1e5",
+                "--ripple",    "1e5", "--check-freq",  "1e4",  "--check",   "--json"});
+    EXPECT_EQ(edge.status, 0) << edge.err;
+}
+
+std::string PdfText(const std::string& pdf) {
+    std::string text;
+    FILE* pipe = popen(("pdftotext '" + pdf + "' -").c_str(), "r");
+    char buffer[4096];
+    for (std::size_t n; pipe != nullptr && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        text.append(buffer, n);
+    }
+    if (pipe != nullptr) {
+        pclose(pipe);
+    }
+    return text;
+}
+
+// A user material with extreme factors that the catalogue still accepts: its
+// loss overflows a double. No output carries a number that is not finite.
+TEST_F(CliDesignTest, ALossPastADoubleRefusesTheCheckEverywhere) {
+    const std::string folder = Path("data") + "/transcalc";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/materials.tsv")
+        << "WILD\tTest\tferrite\t2000\t25:0.4 100:0.35\t1,10000000,1e300,4.5,5\n";
+    const std::vector<std::string> environment = {"XDG_DATA_HOME=" + Path("data")};
+    const std::string refused = "Проверка невозможна: входные данные вне допустимых пределов";
+    std::vector<std::string> arguments = kPushPull;
+    std::replace(arguments.begin(), arguments.end(), std::string("N87"), std::string("WILD"));
+
+    const CliRun json = RunCli(With(arguments, {"--json"}), environment);
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.err, "");
+    const nlohmann::json object = nlohmann::json::parse(json.out, nullptr, false);
+    ASSERT_FALSE(object.is_discarded()) << json.out;
+    EXPECT_TRUE(object.at("check").is_null());
+    EXPECT_EQ(object.at("check_error"), refused);
+
+    const CliRun lines = RunCli(
+        With(arguments, {"--report", Path("wild.pdf"), "--save-design", Path("w.transcalc")}),
+        environment);
+    EXPECT_EQ(lines.status, 0) << lines.err;
+    EXPECT_NE(lines.out.find("\n\n" + refused + "\n"), std::string::npos) << lines.out;
+    const std::string pdf = PdfText(Path("wild.pdf"));
+    EXPECT_NE(pdf.find(refused), std::string::npos) << pdf;
+    for (const std::string* output : {&json.out, &lines.out, &pdf}) {
+        for (const char* token : {"inf", "nan", "Inf", "NaN"}) {
+            EXPECT_EQ(output->find(token), std::string::npos) << token << " in " << *output;
+        }
+    }
+}
+
+// A design file naming what the catalogue lacks opens with its dimensions;
+// the name is dropped with one warning each and the exit status is the
+// design's own.
+TEST_F(CliDesignTest, AStaleCatalogueNameIsDroppedWithAWarning) {
+    ASSERT_EQ(
+        RunCli({"--core-name", "E 25/13/7", "--material", "N87", "--mode", "push-pull", "--freq",
+                "50", "--vin", "300", "--vout", "12", "--save-design", Path("a.transcalc")})
+            .status,
+        0);
+    std::string text = Read(Path("a.transcalc"));
+    text.replace(text.find("\"E 25/13/7\""), 11, "\"E 99\"");
+    text.replace(text.find("\"N87\""), 5, "\"N99\"");
+    std::ofstream(Path("stale.transcalc"), std::ios::binary) << text;
+    const std::string warnings = "transcalc-cli: Design file \"" + Path("stale.transcalc") +
+                                 "\": no core \"E 99\" in the catalogue; its name is dropped\n"
+                                 "transcalc-cli: Design file \"" +
+                                 Path("stale.transcalc") +
+                                 "\": no material \"N99\" in the catalogue; its name is dropped\n";
+
+    const CliRun fresh = RunCli({"--design", Path("a.transcalc"), "--separator", ","});
+    const CliRun stale = RunCli({"--design", Path("stale.transcalc"), "--separator", ",",
+                                 "--save-design", Path("b.transcalc")});
+    EXPECT_EQ(stale.err, warnings);
+    EXPECT_EQ(stale.status, fresh.status);
+    EXPECT_EQ(stale.out, fresh.out);
+    std::string expected = Read(Path("a.transcalc"));
+    expected.replace(expected.find("\"E 25/13/7\""), 11, "\"\"");
+    expected.replace(expected.find("\"N87\""), 5, "\"\"");
+    EXPECT_EQ(Read(Path("b.transcalc")), expected);
+
+    // The check runs without the material instead of refusing the command.
+    const CliRun check = RunCli({"--design", Path("stale.transcalc"), "--check", "--json"});
+    EXPECT_EQ(check.err, warnings);
+    EXPECT_EQ(check.status, fresh.status);
+    EXPECT_NE(check.out.find("\"bsat\": null"), std::string::npos) << check.out;
+}
+
+// The report program, given a design with a stale name on its own, warns
+// and draws the page without it.
+TEST_F(CliDesignTest, TheReportProgramDropsAStaleNameWithAWarning) {
+    ASSERT_EQ(RunCli({"--core-name", "E 25/13/7", "--save-design", Path("a.transcalc")}).status, 3);
+    std::string text = Read(Path("a.transcalc"));
+    text.replace(text.find("\"E 25/13/7\""), 11, "\"E 99\"");
+    std::ofstream(Path("stale.transcalc"), std::ios::binary) << text;
+    std::filesystem::create_directory(Path("runtime"));
+    std::filesystem::permissions(Path("runtime"), std::filesystem::perms::owner_all);
+    const std::string command = "XDG_RUNTIME_DIR='" + Path("runtime") +
+                                "' QT_QPA_PLATFORM=offscreen '" + TRANSCALC_REPORT +
+                                "' --separator , --name stale --output '" + Path("r.pdf") +
+                                "' < '" + Path("stale.transcalc") + "' 2> '" + Path("err") + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Read(Path("err")),
+              "transcalc-report: Design file \"standard input\": no core \"E 99\" in the "
+              "catalogue; its name is dropped\n");
+    const std::string pdf = PdfText(Path("r.pdf"));
+    EXPECT_EQ(pdf.find("E 99"), std::string::npos) << pdf;
+}
+
 }  // namespace

@@ -268,22 +268,39 @@ TEST(DesignCheckTest, NothingToCheck) {
     }
 }
 
-TEST(DesignCheckTest, InvalidInputsAreRefusedWithTheirReason) {
+TEST(DesignCheckTest, InputsOutOfTheirBoundsAreRefusedNamingThem) {
+    constexpr const char* kTemperature =
+        "the core temperature must be a number above -273.15 °C and at most 500 °C";
+    constexpr const char* kCurrent =
+        "the DC current must be a number of at least 0 A and at most 100000 A";
+    constexpr const char* kRipple =
+        "the ripple must be a number of at least 0 A and at most 100000 A";
+    constexpr const char* kFrequency =
+        "the switching frequency must be a number above 0 kHz and at most 10000 kHz";
+    const std::nullopt_t none = std::nullopt;
     struct Case {
         CheckInputs inputs;
         const char* message;
     };
     const Case cases[] = {
-        {{100, -1, std::nullopt, std::nullopt}, "the DC current must be a number of at least 0 A"},
-        {{100, NAN, std::nullopt, std::nullopt}, "the DC current must be a number of at least 0 A"},
-        {{100, 1, -0.5, 100}, "the ripple must be a number of at least 0 A"},
-        {{100, 1, 0.5, -100}, "the switching frequency must be a number above 0 kHz"},
-        {{100, 1, 0.5, 0}, "the switching frequency must be a number above 0 kHz"},
-        {{100, 1, 0.5, std::nullopt}, "the ripple needs the switching frequency"},
-        {{-300, std::nullopt, std::nullopt, std::nullopt},
-         "the temperature must be a number above -273.15 °C"},
-        {{INFINITY, std::nullopt, std::nullopt, std::nullopt},
-         "the temperature must be a number above -273.15 °C"},
+        {{100, -1, none, none}, kCurrent},
+        {{100, NAN, none, none}, kCurrent},
+        {{100, 1e308, none, none}, kCurrent},
+        {{100, 100000.00000000001, none, none}, kCurrent},
+        {{100, 1, -0.5, 100}, kRipple},
+        {{100, 1, 1e300, 100}, kRipple},
+        {{100, 1, 0.5, -100}, kFrequency},
+        {{100, 1, 0.5, 0}, kFrequency},
+        {{100, 1, 0.5, 1e308}, kFrequency},
+        {{100, 1, 0.5, 10000.000000000002}, kFrequency},
+        {{100, 1, 0.5, INFINITY}, kFrequency},
+        {{100, 1, 0.5, none}, "the ripple needs the switching frequency"},
+        {{-300, none, none, none}, kTemperature},
+        {{-273.15, none, none, none}, kTemperature},
+        {{500.00000000000006, none, none, none}, kTemperature},
+        {{1e300, none, none, none}, kTemperature},
+        {{INFINITY, none, none, none}, kTemperature},
+        {{NAN, none, none, none}, kTemperature},
     };
     const CheckedDesign choke = RingChoke();
     for (const Case& c : cases) {
@@ -296,6 +313,63 @@ TEST(DesignCheckTest, InvalidInputsAreRefusedWithTheirReason) {
         EXPECT_THROW(RunDesignCheck(choke, nullptr, c.inputs), CheckInputError) << c.message;
     }
     EXPECT_NO_THROW(ValidateCheckInputs({-40, 0, 0, 0.001}));
+    EXPECT_NO_THROW(ValidateCheckInputs({-273.1, 1e5, 1e5, 1e4}));
+    EXPECT_NO_THROW(ValidateCheckInputs({500, 0, 0, 5e-324}));
+}
+
+// Inputs within their bounds may still overflow a double: a user material's
+// extreme loss factors, a temperature factor wild at 499 °C. The check then
+// shows one text and not one number, and counts as refused.
+TEST(DesignCheckTest, NumbersPastADoubleRefuseTheWholeCheck) {
+    Material wildFactor = LossOnly(2, 1, 2);
+    wildFactor.steinmetz[0].hasTemperatureFactor = true;
+    wildFactor.steinmetz[0].ct2 = 1e306;
+    const struct {
+        const char* name;
+        CheckedDesign design;
+        Material material;
+        CheckInputs inputs;
+    } cases[] = {
+        {"huge k", E25PushPull(), LossOnly(1e300, 4.5, 5), {}},
+        {"choke at its largest currents",
+         RingChoke(),
+         LossOnly(1e300, 4.5, 5),
+         {25, 1e5, 1e5, 1e4}},
+        {"temperature factor at 499 °C", E25PushPull(), wildFactor, {499, {}, {}, {}}},
+    };
+    for (const auto& c : cases) {
+        const DesignCheck check = RunDesignCheck(c.design, &c.material, c.inputs);
+        EXPECT_EQ(check.nothingToCheck, std::string(kCheckOutOfRange)) << c.name;
+        EXPECT_TRUE(CheckRefused(check)) << c.name;
+        EXPECT_FALSE(check.fluxPeak || check.coreLoss || check.temperatureRise || check.bsat)
+            << c.name;
+        EXPECT_EQ(
+            CheckTextLines(check, ","),
+            std::vector<std::string>{"Проверка невозможна: входные данные вне допустимых пределов"})
+            << c.name;
+        EXPECT_TRUE(SweepCheck(c.design, &c.material, c.inputs).points.empty()) << c.name;
+    }
+}
+
+// The loss grows as f^3.5 here: ten times the frequency overflows, the
+// design's own does not. The plot leaves the overflowing points out.
+TEST(DesignCheckTest, TheSweepLeavesOutPointsPastADouble) {
+    const CheckedDesign design = E25PushPull();
+    const Material unit = LossOnly(1, 4.5, 1);
+    const double loss = *RunDesignCheck(design, &unit, {}).lossDensity;
+    const Material material = LossOnly(1e306 / loss, 4.5, 1);
+    const DesignCheck own = RunDesignCheck(design, &material, {});
+    ASSERT_FALSE(own.nothingToCheck);
+    EXPECT_FALSE(CheckRefused(own));
+    const CheckCurve curve = SweepCheck(design, &material, {});
+    ASSERT_FALSE(curve.points.empty());
+    EXPECT_LT(curve.points.size(), 241u);
+    EXPECT_EQ(curve.points.front().frequency, 5000);
+    EXPECT_LT(curve.points.back().frequency, 500000);
+    for (const CheckCurvePoint& point : curve.points) {
+        EXPECT_TRUE(std::isfinite(point.coreLoss)) << point.frequency;
+        EXPECT_TRUE(std::isfinite(point.temperatureRise.value_or(0))) << point.frequency;
+    }
 }
 
 TEST(DesignCheckTest, ChokeFluxFromItsCurrentsAndTheWireAgainstSkinDepth) {
