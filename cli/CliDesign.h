@@ -20,7 +20,7 @@ struct DesignFileOptions {
     // What the design holds beyond the options' fields, core and mode: the
     // catalogue and material names and the check inputs, as --design read
     // them; --save-design and the report carry them on.
-    DesignDocument document;
+    Design document;
     // The core of a --design file, which a --core option replaces.
     bool coreFromFile = false;
 };

@@ -229,7 +229,7 @@ std::string_view FieldKey(Field field) {
     return kFieldKeys[FieldIndex(field)].second;
 }
 
-std::string DesignText(const DesignDocument& document, std::string_view fileName) {
+std::string DesignText(const Design& document, std::string_view fileName) {
     const auto refuse = [&fileName](const std::string& why) {
         return DocumentError("Design file " + Quoted(fileName) + " not written: " + why);
     };
@@ -274,7 +274,7 @@ std::string DesignText(const DesignDocument& document, std::string_view fileName
     }
 }
 
-DesignDocument ParseDesignText(std::string_view text, std::string_view fileName) {
+Design ParseDesignText(std::string_view text, std::string_view fileName) {
     const Reader reader(fileName);
     const ReadJson root = ReadJson::parse(text, nullptr, /*allow_exceptions=*/false);
     if (root.is_discarded()) {
@@ -282,7 +282,7 @@ DesignDocument ParseDesignText(std::string_view text, std::string_view fileName)
     }
     reader.CheckFormat(root);
 
-    DesignDocument document;
+    Design document;
     const ReadJson& fields = reader.Required(root, "", "fields");
     if (!fields.is_object()) {
         reader.Refuse("\"fields\" is not an object");

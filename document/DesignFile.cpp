@@ -22,7 +22,7 @@ std::string Quoted(const std::filesystem::path& path) {
 
 }  // namespace
 
-DesignDocument LoadDesign(const std::filesystem::path& path) {
+Design LoadDesign(const std::filesystem::path& path) {
     files::FileText file;
     try {
         file = files::ReadFileText(path, kMaxDesignBytes);
@@ -38,7 +38,7 @@ DesignDocument LoadDesign(const std::filesystem::path& path) {
     return ParseDesignText(file.bytes, path.string());
 }
 
-void SaveDesign(const DesignDocument& document, const std::filesystem::path& path) {
+void SaveDesign(const Design& document, const std::filesystem::path& path) {
     const std::string text = DesignText(document, path.string());
     try {
         files::ReplaceRegularFile(path, text);

@@ -9,12 +9,12 @@ namespace transcalc {
 // Reads the design file at path. Throws DocumentError naming the file: for a
 // file that is missing, unreadable, no regular file or too large, with the
 // system's reason, and for every refusal of ParseDesignText.
-DesignDocument LoadDesign(const std::filesystem::path& path);
+Design LoadDesign(const std::filesystem::path& path);
 
 // Writes the whole design file or nothing, through files::ReplaceRegularFile:
 // only a regular file (or the one a link points to) is replaced, anything
 // else is refused untouched. On failure an old file at path stays as it was,
 // and DocumentError names the file with the system's reason.
-void SaveDesign(const DesignDocument& document, const std::filesystem::path& path);
+void SaveDesign(const Design& document, const std::filesystem::path& path);
 
 }  // namespace transcalc

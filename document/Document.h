@@ -3,9 +3,9 @@
 // Designs as documents: one design per file, to keep, send and reopen.
 //
 // How the pieces fit:
-//   DesignDocument  what a design file keeps (field texts as typed, core kind,
-//                   mode text, catalogue core and material names, check
-//                   inputs) and its text: JSON through nlohmann-json, keys in
+//   DesignDocument  a Design (design/DesignModel.h: field texts as typed,
+//                   core kind, mode text, catalogue core and material names,
+//                   check inputs) as text: JSON through nlohmann-json, keys in
 //                   a fixed order, numbers that read back to the same double;
 //                   versioned, strict about what it needs, silent about keys
 //                   it does not know.

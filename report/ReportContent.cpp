@@ -20,7 +20,7 @@ std::string CheckNumber(double value, DecimalSeparator separator) {
 
 }  // namespace
 
-ReportContent ReportInputsOf(const DesignDocument& document, std::string name, std::string date,
+ReportContent ReportInputsOf(const Design& document, std::string name, std::string date,
                              DecimalSeparator separator) {
     ReportContent content;
     content.name = std::move(name);
@@ -76,7 +76,7 @@ ReportContent ReportInputsOf(const DesignDocument& document, std::string name, s
     return content;
 }
 
-ReportContent ReportOf(const DesignDocument& document, std::string name, std::string date,
+ReportContent ReportOf(const Design& document, std::string name, std::string date,
                        DecimalSeparator separator, CheckedDesign* checked,
                        const std::optional<CoreLetters>& letters) {
     ReportContent content = ReportInputsOf(document, std::move(name), std::move(date), separator);

@@ -40,14 +40,14 @@ struct ReportContent {
 
 // The name, core, mode, names and inputs of a design, as the window shows
 // them for its core kind and mode; the results are left to the caller.
-ReportContent ReportInputsOf(const DesignDocument& document, std::string name, std::string date,
+ReportContent ReportInputsOf(const Design& document, std::string name, std::string date,
                              DecimalSeparator separator);
 
 // The same with the results of one "Расчет" on a freshly started window:
 // the list's lines, red or not, and the error box text if there was one.
 // checked, when given, receives the design that the design check sees, with
 // the catalogue core's letters while the design holds that core.
-ReportContent ReportOf(const DesignDocument& document, std::string name, std::string date,
+ReportContent ReportOf(const Design& document, std::string name, std::string date,
                        DecimalSeparator separator, CheckedDesign* checked = nullptr,
                        const std::optional<CoreLetters>& letters = std::nullopt);
 

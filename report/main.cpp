@@ -52,7 +52,7 @@ bool ParseArguments(int argc, char* argv[], Arguments& arguments) {
 }
 
 // The check's inputs and material as the design keeps them.
-void AddCheck(const transcalc::DesignDocument& document, const transcalc::CheckedDesign& design,
+void AddCheck(const transcalc::Design& document, const transcalc::CheckedDesign& design,
               const std::string& separator, transcalc::ReportContent& content) {
     const transcalc::CheckInputs inputs = document.check.value_or(transcalc::CheckInputs{});
     const transcalc::Material* material =
@@ -63,7 +63,7 @@ void AddCheck(const transcalc::DesignDocument& document, const transcalc::Checke
 }
 
 // The letters of the design's catalogue core while its fields still hold it.
-std::optional<transcalc::CoreLetters> CoreLettersOf(const transcalc::DesignDocument& document,
+std::optional<transcalc::CoreLetters> CoreLettersOf(const transcalc::Design& document,
                                                     const std::string& separator) {
     if (document.catalogueCore.empty() || document.CoresShown() == 0) {
         return std::nullopt;
@@ -92,7 +92,7 @@ int main(int argc, char* argv[]) {
                            std::istreambuf_iterator<char>()};
     QGuiApplication application(argc, argv);
     try {
-        transcalc::DesignDocument document = transcalc::ParseDesignText(text, "standard input");
+        transcalc::Design document = transcalc::ParseDesignText(text, "standard input");
         const auto catalogue = []() -> const transcalc::catalogue::Catalogue& {
             return transcalc::catalogue::SharedCatalogue();
         };

@@ -147,7 +147,7 @@ TEST_F(CheckWindowTest, TheCheckStaysWithTheDesignAndItsReport) {
     dialog->setInputs(inputs);
     Close(dialog);
 
-    const transcalc::DesignDocument design = form->CurrentDesign();
+    const transcalc::Design design = form->CurrentDesign();
     EXPECT_EQ(design.material, "N87");
     EXPECT_EQ(design.catalogueCore, "E 25/13/7");
     ASSERT_TRUE(design.check.has_value());

@@ -62,7 +62,7 @@ TEST_F(DesignFileWindowTest, SaveThenOpenGivesTheSameDesign) {
 }
 
 TEST_F(DesignFileWindowTest, OpeningRunsTheCoreAndModeCommands) {
-    transcalc::DesignDocument design;
+    transcalc::Design design;
     design.ShowCore(transcalc::CoreKind::ShapedU);
     design.mode = "Обратноходовой";
     design.fields[transcalc::Field::Overshoot] = "400";
@@ -87,7 +87,7 @@ TEST_F(DesignFileWindowTest, ARefusedFileIsReportedAndChangesNothing) {
     FillRingChoke();
     const auto before = LinesOf(form->CaptureState());
     const QString title = form->windowTitle();
-    std::string tooFast = transcalc::DesignText(transcalc::DesignDocument(), "x");
+    std::string tooFast = transcalc::DesignText(transcalc::Design(), "x");
     tooFast.replace(tooFast.find("\"frequencyKHz\": null"), 20, "\"frequencyKHz\": 1e308");
     const struct {
         const char* name;
@@ -121,7 +121,7 @@ TEST_F(DesignFileWindowTest, ARefusedFileIsReportedAndChangesNothing) {
 // The dimensions open; the names the catalogue lacks are dropped with one
 // message, so that a save or the report no longer gives them.
 TEST_F(DesignFileWindowTest, AStaleCatalogueNameIsDroppedWithOneMessage) {
-    transcalc::DesignDocument design;
+    transcalc::Design design;
     design.ShowCore(transcalc::CoreKind::ShapedE);
     design.mode = "Двухтактный";
     design.fields[transcalc::Field::Dimension1] = "12,55";

@@ -10,12 +10,12 @@
 namespace transcalc {
 namespace {
 
-DesignDocument RoundTrip(const DesignDocument& document) {
+Design RoundTrip(const Design& document) {
     return ParseDesignText(DesignText(document, "a.transcalc"), "a.transcalc");
 }
 
 TEST(DesignTextTest, WritesEveryKeyInItsPlace) {
-    DesignDocument document;
+    Design document;
     document.fields[Field::Dimension1] = "20";
     document.fields[Field::Permeability] = "2000";
     document.ShowCore(CoreKind::ShapedU);
@@ -71,7 +71,7 @@ TEST(DesignTextTest, KeepsEveryFieldTextAsTyped) {
         "\\u0041",
     };
     static_assert(std::size(texts) == kFieldCount);
-    DesignDocument document;
+    Design document;
     for (int i = 0; i < kFieldCount; ++i) {
         document.fields.texts[i] = texts[i];
     }
@@ -85,12 +85,12 @@ TEST(DesignTextTest, KeepsEveryCoreKindAndMode) {
         "", "Дроссель", "Обратноходовой", "Однотактный", "Двухтактный", "boost", " Дроссель"};
     for (const auto& core : cores) {
         for (const std::string& mode : modes) {
-            DesignDocument document;
+            Design document;
             if (core) {
                 document.ShowCore(*core);
             }
             document.mode = mode;
-            const DesignDocument read = RoundTrip(document);
+            const Design read = RoundTrip(document);
             EXPECT_EQ(read.FirstCore(), core);
             EXPECT_EQ(read.cores, document.cores);
             EXPECT_EQ(read.mode, mode);
@@ -99,21 +99,21 @@ TEST(DesignTextTest, KeepsEveryCoreKindAndMode) {
 }
 
 TEST(DesignTextTest, KeepsNamesAndCheckValuesOrTheirAbsence) {
-    DesignDocument given;
+    Design given;
     given.catalogueCore = "E 20/10/6 \"Epcos\"";
     given.material = "3C90";
     given.check =
         CheckInputs{.temperature = -40.5, .dcCurrent = 0.1, .ripple = 1e-9, .frequencyKhz = 25};
     EXPECT_EQ(RoundTrip(given), given);
 
-    const DesignDocument none;
-    const DesignDocument read = RoundTrip(none);
+    const Design none;
+    const Design read = RoundTrip(none);
     EXPECT_EQ(read, none);
     EXPECT_FALSE(read.check.has_value());
 }
 
 TEST(DesignTextTest, ACheckValueWithoutATemperatureTakesTheDefault) {
-    std::string text = DesignText(DesignDocument(), "a.transcalc");
+    std::string text = DesignText(Design(), "a.transcalc");
     const std::string none = R"("dcCurrentA": null)";
     text.replace(text.find(none), none.size(), R"("dcCurrentA": 2.5)");
     const std::optional<CheckInputs> check = ParseDesignText(text, "a.transcalc").check;
@@ -139,7 +139,7 @@ TEST(DesignTextTest, NumbersReadBackToTheSameDouble) {
         {-0.0, "-0.0"},
     };
     for (const Case& c : cases) {
-        DesignDocument document;
+        Design document;
         document.check.emplace().temperature = c.value;
         const std::string text = DesignText(document, "n.transcalc");
         EXPECT_NE(text.find("\"temperatureC\": " + c.text + ",\n"), std::string::npos) << text;
@@ -151,21 +151,21 @@ TEST(DesignTextTest, NumbersReadBackToTheSameDouble) {
 }
 
 TEST(DesignTextTest, RefusesToWriteWhatWouldNotReadBack) {
-    DesignDocument notUtf8;
+    Design notUtf8;
     notUtf8.fields[Field::Gap] = "\xE9";
-    DesignDocument notUtf8Mode;
+    Design notUtf8Mode;
     notUtf8Mode.mode = "\xC0\xAF";
-    DesignDocument infinite;
+    Design infinite;
     infinite.check.emplace().dcCurrent = std::numeric_limits<double>::infinity();
-    DesignDocument notANumber;
+    Design notANumber;
     notANumber.check.emplace().temperature = std::numeric_limits<double>::quiet_NaN();
-    DesignDocument tooFast;
+    Design tooFast;
     tooFast.check.emplace().frequencyKhz = 1e308;
-    DesignDocument tab;
+    Design tab;
     tab.fields[Field::VoltageIn] = "1\t2";
-    DesignDocument del;
+    Design del;
     del.fields[Field::Overshoot] = "\x7f";
-    const std::pair<DesignDocument, std::string> cases[] = {
+    const std::pair<Design, std::string> cases[] = {
         {notUtf8, "Design file \"b.transcalc\" not written: a text is not UTF-8"},
         {notUtf8Mode, "Design file \"b.transcalc\" not written: a text is not UTF-8"},
         {infinite,
@@ -196,7 +196,7 @@ TEST(DesignTextTest, RefusesToWriteWhatWouldNotReadBack) {
 
 // A version 1 file as written, with one line replaced.
 std::string Edited(std::string_view from, std::string_view to) {
-    std::string text = DesignText(DesignDocument(), "x");
+    std::string text = DesignText(Design(), "x");
     const std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
     return text.replace(at, from.size(), to);
@@ -208,7 +208,7 @@ TEST(ParseDesignTextTest, RefusesWithTheFileNameAndTheReason) {
         std::string text;
         std::string message;
     };
-    const std::string whole = DesignText(DesignDocument(), "x");
+    const std::string whole = DesignText(Design(), "x");
     const Case cases[] = {
         {"NotJson", "<html>", "not JSON: unexpected '<' at line 1, column 1"},
         {"Truncated", whole.substr(0, 120),
@@ -318,7 +318,7 @@ TEST(ParseDesignTextTest, ReadsEveryEscapeAndTheLastOfTwoEqualKeys) {
     std::string text = Edited(R"("gap": "0")", R"("gap": "1", "gap": "a\"b\\c\/d")");
     const std::string mode = R"("mode": "\u0416\u00b5 \ud83d\ude00\uD834\uDD1E\t")";
     text.replace(text.find(R"("mode": "")"), 10, mode);
-    const DesignDocument read = ParseDesignText(text, "e.transcalc");
+    const Design read = ParseDesignText(text, "e.transcalc");
     EXPECT_EQ(read.fields[Field::Gap], "a\"b\\c/d");
     EXPECT_EQ(read.mode, "Жµ \xF0\x9F\x98\x80\xF0\x9D\x84\x9E\t");
 }
@@ -332,7 +332,7 @@ TEST(ParseDesignTextTest, ReadsAFileOfManyKeysAtOnce) {
     }
     const std::string text = Edited("\"fields\": {", "\"fields\": {" + many);
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(ParseDesignText(text, "m.transcalc"), DesignDocument());
+    EXPECT_EQ(ParseDesignText(text, "m.transcalc"), Design());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
@@ -345,7 +345,7 @@ TEST(ParseDesignTextTest, IgnoresWhatANewerFileAdds) {
              "overshoot": "", "winding": "litz"},
   "core": "ring", "mode": "Дроссель", "check": {"temperatureC": 85, "airflow": 2}
 })";
-    DesignDocument expected;
+    Design expected;
     expected.fields[Field::Dimension1] = "20";
     expected.fields[Field::Dimension2] = "10";
     expected.fields[Field::Dimension3] = "10";

@@ -59,8 +59,8 @@ protected:
     fs::path folder_;
 };
 
-DesignDocument AChoke() {
-    DesignDocument document;
+Design AChoke() {
+    Design document;
     document.fields[Field::Dimension1] = "20";
     document.fields[Field::ChokeTurns] = "20";
     document.ShowCore(CoreKind::Ring);
@@ -132,7 +132,7 @@ TEST_F(DesignFileTest, AFailedSaveOntoAFolderLeavesNoTrace) {
 
 // The save's error in a child process that cannot write to a read-only
 // folder: root writes anywhere, so the child gives up root first.
-std::string SaveAsUnprivileged(const DesignDocument& document, const fs::path& path) {
+std::string SaveAsUnprivileged(const Design& document, const fs::path& path) {
     return files::testing::AsNobody([&]() -> std::string {
         try {
             SaveDesign(document, path);
@@ -149,7 +149,7 @@ TEST_F(DesignFileTest, AFailedSaveIntoAReadOnlyFolderKeepsTheOldFileWhole) {
     const std::string before = Read(path);
     ::chmod(folder_.c_str(), 0555);
     ::chmod(path.c_str(), 0666);
-    DesignDocument changed = AChoke();
+    Design changed = AChoke();
     changed.mode = "Двухтактный";
     EXPECT_EQ(SaveAsUnprivileged(changed, path),
               "Design file \"" + path.string() + "\" not saved: Permission denied");

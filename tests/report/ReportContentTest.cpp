@@ -7,8 +7,8 @@
 namespace transcalc {
 namespace {
 
-DesignDocument Filled(std::optional<CoreKind> core, std::string mode) {
-    DesignDocument document;
+Design Filled(std::optional<CoreKind> core, std::string mode) {
+    Design document;
     const char* texts[] = {"20",  "10", "8",   "5",    "0,5", "10",
                            "300", "12", "0,3", "2000", "20",  "400"};
     for (int i = 0; i < kFieldCount; ++i) {
@@ -89,7 +89,7 @@ TEST(ReportInputsTest, ShowsTheFieldsTheWindowShowsForCoreAndMode) {
 }
 
 TEST(ReportInputsTest, AddsTheCheckInputsGivenWithTheSeparator) {
-    DesignDocument document = Filled(CoreKind::Ring, "");
+    Design document = Filled(CoreKind::Ring, "");
     CheckInputs& check = document.check.emplace();
     check.temperature = 85.5;
     check.frequencyKhz = 100;
@@ -105,7 +105,7 @@ TEST(ReportInputsTest, AddsTheCheckInputsGivenWithTheSeparator) {
 }
 
 TEST(ReportOfTest, TakesTheResultsOfOneCalculate) {
-    DesignDocument choke;
+    Design choke;
     choke.ShowCore(CoreKind::Ring);
     choke.mode = "Дроссель";
     choke.fields[Field::Dimension1] = "20";

@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    transcalc::DesignDocument design;
+    transcalc::Design design;
     try {
         design = transcalc::ParseDesignText(text, "fuzz.transcalc");
     } catch (const transcalc::DocumentError&) {
