@@ -38,6 +38,12 @@
 //                A core that leaves no window for the winding is refused.
 //   CheckCurve   the check swept over frequency, for the plot.
 //   CheckText    the check's lines as the dialog, command line and report show them.
+//   Dowell       Dowell's AC factor of layered round wire and the exact
+//                harmonics of a piecewise-linear current.
+//   WindingCheck after the design check: the sections of the winding, their
+//                wires at the current density, layers and fit in the core's
+//                window, copper loss with skin and proximity effects, and the
+//                whole part's loss, temperature rise and efficiency.
 //
 // Every error is a ConversionError or an ArithmeticFault whose what() is the
 // error box text (see ErrorBoxText).
@@ -51,6 +57,7 @@
 #include "DesignModel.h"
 #include "DesignRun.h"
 #include "DesignState.h"
+#include "Dowell.h"
 #include "EffectiveParameters.h"
 #include "Errors.h"
 #include "Extended.h"
@@ -62,4 +69,5 @@
 #include "NumberText.h"
 #include "ResultsList.h"
 #include "ResultsPass.h"
+#include "WindingCheck.h"
 #include "WorkMode.h"

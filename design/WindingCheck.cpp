@@ -1,0 +1,337 @@
+#include "WindingCheck.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <limits>
+#include <numbers>
+
+#include "Dowell.h"
+
+namespace transcalc {
+namespace {
+
+using std::numbers::pi;
+constexpr double kMu0 = 4e-7 * pi;  // H/m
+constexpr int kHarmonics = 100;
+
+double CopperResistivity(double temperature) {
+    return 1.724e-8 * (1 + 0.00393 * (temperature - 20));  // Ω·m
+}
+
+double WireArea(double diameter) {
+    return pi * diameter * diameter / 4;
+}
+
+// A section before it is wound: its name, turns and current over one period.
+struct Planned {
+    std::string name;
+    double turns = 0;
+    std::vector<CurrentPiece> current;
+};
+
+// What the sections of a mode carry over one period.
+struct Timing {
+    double period = 0;  // s
+    double pulse = 0;   // s, flyback
+};
+
+std::vector<Planned> PlanSections(WorkMode mode, const DesignRun& run, const CheckInputs& in,
+                                  double load, const Timing& t) {
+    const double np = run.after.TurnsPrimary;
+    const double ns = run.after.TurnsSecondary;
+    const double half = t.period / 2;
+    switch (mode) {
+        case WorkMode::Choke: {
+            const double dc = in.dcCurrent.value_or(0);
+            const double ripple = in.ripple.value_or(0);
+            return {{"L",
+                     run.after.ChokeTurns,
+                     {{dc - ripple / 2, dc + ripple / 2, half},
+                      {dc + ripple / 2, dc - ripple / 2, half}}}};
+        }
+        case WorkMode::Flyback: {
+            const double peak =
+                1e-6 * run.after.Findings.PulseUs * run.after.VoltIn / run.after.Inductance;
+            const double off = t.period - t.pulse;
+            return {{"P", np, {{0, peak, t.pulse}, {0, 0, off}}},
+                    {"S", ns, {{0, 0, t.pulse}, {peak * np / ns, 0, off}}}};
+        }
+        case WorkMode::SingleEnded: {
+            const double on = 0.45 * t.period;
+            const double off = t.period - on;
+            const double primary = load * ns / np;
+            return {{"P", np, {{primary, primary, on}, {0, 0, off}}},
+                    {"R", np, {{0, 0, t.period}}},
+                    {"S", ns, {{load, load, on}, {0, 0, off}}}};
+        }
+        case WorkMode::PushPull: {
+            const double primary = load * ns / np;
+            return {{"P1", np, {{primary, primary, half}, {0, 0, half}}},
+                    {"P2", np, {{0, 0, half}, {primary, primary, half}}},
+                    {"S1", ns, {{load, load, half}, {0, 0, half}}},
+                    {"S2", ns, {{0, 0, half}, {load, load, half}}}};
+        }
+    }
+    return {};
+}
+
+// The wire for a section of `required` m² of copper at skin depth δ.
+void ChooseWire(std::span<const RoundWire> wires, double required, double skinDepth,
+                WindingSection& s) {
+    const auto one = std::ranges::find_if(
+        wires, [&](const RoundWire& w) { return WireArea(w.conductorDiameter) >= required; });
+    const RoundWire& single = one == wires.end() ? wires.back() : *one;
+    if (single.conductorDiameter <= 2 * skinDepth) {
+        s.conductorDiameter = single.conductorDiameter;
+        s.outerDiameter = single.outerDiameter;
+        s.strands = 1;
+        return;
+    }
+    const RoundWire* strand = &wires.front();
+    for (const RoundWire& w : wires) {
+        if (w.conductorDiameter <= 2 * skinDepth) {
+            strand = &w;
+        }
+    }
+    s.conductorDiameter = strand->conductorDiameter;
+    s.outerDiameter = strand->outerDiameter;
+    // A relative hair keeps an exact multiple from rounding up to one strand more.
+    s.strands = static_cast<int>(
+        std::max(1.0, std::ceil(required / WireArea(strand->conductorDiameter) * (1 - 1e-12))));
+}
+
+// The core's window in m from the dimensions as typed in mm.
+struct Window {
+    CoreKind kind = CoreKind::Ring;
+    double width = 0;     // m: a shaped core's window width, a ring's hole radius
+    double height = 0;    // m: a shaped core's window height
+    double hole = 0;      // m: a ring's inner diameter
+    double turnBase = 0;  // m: the mean turn length on the bare core
+
+    // Places per layer of wires of outer diameter d at build b.
+    double Places(double b, double d) const {
+        if (kind == CoreKind::Ring) {
+            return std::floor(pi * (hole - 2 * b - d) / d);
+        }
+        return std::floor(height / d);
+    }
+    double TurnLength(double b) const { return turnBase + 2 * pi * b; }
+};
+
+std::optional<Window> WindowOf(const CoreDimensions& c) {
+    Window w;
+    w.kind = c.kind;
+    if (c.kind == CoreKind::Ring) {
+        w.hole = c.d2 * 1e-3;
+        w.width = w.hole / 2;
+        w.turnBase = (c.d1 - c.d2 + 2 * c.d3) * 1e-3;
+    } else {
+        const double h1 = c.d1, h2 = c.d2, l1 = c.d3, l2 = c.d4;
+        const bool e = c.kind == CoreKind::ShapedE;
+        w.width = (e ? (h2 - 2 * l1) / 2 : h2 - 2 * l1) * 1e-3;
+        w.height = (e ? 2 * h1 - l1 : 2 * (h1 - l1)) * 1e-3;
+        w.turnBase = 2 * (l1 + l2) * 1e-3;
+    }
+    if (!(w.width > 0) || (w.kind != CoreKind::Ring && !(w.height > 0))) {
+        return std::nullopt;
+    }
+    return w;
+}
+
+// Layers of a section of `places` places wound from build b; none when a
+// layer holds no place.
+std::optional<int> LayersFrom(const Window& w, double b, double d, double places, int& filled) {
+    filled = 0;
+    if (w.kind != CoreKind::Ring) {
+        const double perLayer = w.Places(b, d);
+        if (!(perLayer >= 1)) {
+            return std::nullopt;
+        }
+        filled = static_cast<int>(std::ceil(places / perLayer));
+        return filled;
+    }
+    // A ring's layers shrink towards its centre, so the loop ends.
+    double left = places;
+    while (left > 0) {
+        const double perLayer = w.Places(b + filled * d, d);
+        if (!(perLayer >= 1)) {
+            return std::nullopt;
+        }
+        left -= perLayer;
+        ++filled;
+    }
+    return filled;
+}
+
+double CopperLoss(const CurrentSpectrum& current, double resistance, double conductor, double outer,
+                  double layers, double frequency, double resistivity) {
+    double sum = current.mean * current.mean;
+    for (std::size_t i = 0; i < current.ripple.size(); ++i) {
+        const double k = static_cast<double>(i + 1);
+        const double depth = std::sqrt(resistivity / (pi * k * frequency * kMu0));
+        const double ik = current.ripple[i];
+        sum += DowellFactor(DowellDelta(conductor, outer, depth), layers) * ik * ik;
+    }
+    return resistance * sum;
+}
+
+bool Finite(const std::optional<double>& v) {
+    return !v || std::isfinite(*v);
+}
+
+bool AllFinite(const WindingCheck& c) {
+    const bool totals = std::isfinite(c.window) && std::isfinite(c.build) &&
+                        std::isfinite(c.fill) && Finite(c.copperLoss) && Finite(c.totalLoss) &&
+                        Finite(c.temperatureRise) && Finite(c.outputPower) && Finite(c.efficiency);
+    return totals && std::ranges::all_of(c.sections, [](const WindingSection& s) {
+               return std::isfinite(s.turns) && std::isfinite(s.rmsCurrent) &&
+                      Finite(s.meanTurnLength) && Finite(s.dcResistance) && Finite(s.acFactor) &&
+                      Finite(s.loss);
+           });
+}
+
+WindingCheck NotChecked(std::string_view why, double density) {
+    WindingCheck c;
+    c.nothingToCheck = std::string(why);
+    c.currentDensity = density;
+    return c;
+}
+
+}  // namespace
+
+void ValidateWindingInputs(const WindingInputs& in) {
+    if (in.loadCurrent && !(*in.loadCurrent > 0 && *in.loadCurrent <= kMaxCurrentA)) {
+        throw CheckInputError("the load current must be a number above 0 A and at most 100000 A");
+    }
+    if (!(in.currentDensity > 0 && in.currentDensity <= kMaxCurrentDensity)) {
+        throw CheckInputError(
+            "the current density must be a number above 0 A/mm² and at most 100 A/mm²");
+    }
+}
+
+WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const DesignCheck& check,
+                             const CheckInputs& inputs, const WindingInputs& winding,
+                             std::span<const RoundWire> wires) {
+    const double density = winding.currentDensity * 1e6;  // A/m²
+    if (check.nothingToCheck) {
+        return NotChecked(*check.nothingToCheck, density);
+    }
+    ValidateWindingInputs(winding);
+    const CheckedDesign& d = run.checked;
+    const std::optional<CoreDimensions> core = CoreDimensionsOf(run.asRead, design.cores);
+    const std::optional<Window> window = core ? WindowOf(*core) : std::nullopt;
+    if (!window) {
+        return NotChecked(kNoDesignWindow, density);
+    }
+    const bool choke = d.mode == WorkMode::Choke;
+    const bool forward = d.mode == WorkMode::SingleEnded || d.mode == WorkMode::PushPull;
+    if (forward && !winding.loadCurrent) {
+        return NotChecked(kNoWindingLoad, density);
+    }
+    if (choke && inputs.dcCurrent.value_or(0) <= 0 && inputs.ripple.value_or(0) <= 0) {
+        return NotChecked(kNoWindingChokeCurrent, density);
+    }
+    std::vector<RoundWire> round;
+    std::ranges::copy_if(wires, std::back_inserter(round), [](const RoundWire& w) {
+        return w.grade == 1 && w.conductorDiameter > 0 && w.outerDiameter >= w.conductorDiameter;
+    });
+    if (round.empty()) {
+        return NotChecked(kNoWindingWires, density);
+    }
+    std::ranges::sort(round, {}, &RoundWire::conductorDiameter);
+
+    Timing timing{d.period, d.pulse};
+    if (choke) {
+        // Without a frequency the choke carries direct current alone.
+        timing.period = inputs.frequencyKhz ? 1 / (*inputs.frequencyKhz * 1000) : 0;
+    }
+    const double frequency = timing.period > 0 ? 1 / timing.period : 0;
+    const double resistivity = CopperResistivity(inputs.temperature);
+    const double skinDepth = frequency > 0 ? std::sqrt(resistivity / (pi * frequency * kMu0))
+                                           : std::numeric_limits<double>::infinity();
+    const double load = winding.loadCurrent.value_or(0);
+    const std::vector<Planned> planned = PlanSections(d.mode, run, inputs, load, timing);
+
+    WindingCheck c;
+    c.currentDensity = density;
+    c.window = window->width;
+    std::vector<CurrentSpectrum> spectra;
+    for (const Planned& p : planned) {
+        WindingSection s;
+        s.name = p.name;
+        s.turns = p.turns;
+        // Without a period the current is direct: no piece lasts, only the mean.
+        const std::vector<CurrentPiece> pieces =
+            timing.period > 0
+                ? p.current
+                : std::vector<CurrentPiece>{{p.current[0].from, p.current[0].from, 1}};
+        spectra.push_back(SpectrumOf(pieces, timing.period > 0 ? kHarmonics : 0));
+        s.rmsCurrent = spectra.back().rms;
+        if (s.name == "R") {
+            const WindingSection& primary = c.sections.front();
+            s.conductorDiameter = primary.conductorDiameter;
+            s.outerDiameter = primary.outerDiameter;
+            s.strands = primary.strands;
+        } else {
+            ChooseWire(round, s.rmsCurrent / density, skinDepth, s);
+        }
+        c.sections.push_back(s);
+    }
+
+    bool placed = true;
+    for (std::size_t i = 0; i < c.sections.size() && placed; ++i) {
+        WindingSection& s = c.sections[i];
+        const double places = std::ceil(s.turns * s.strands * (1 - 1e-12));
+        int filled = 0;
+        const std::optional<int> layers =
+            LayersFrom(*window, c.build, s.outerDiameter, places, filled);
+        const double before = c.build;
+        c.build += filled * s.outerDiameter;
+        if (!layers) {
+            placed = false;
+            break;
+        }
+        s.layers = layers;
+        s.meanTurnLength = window->TurnLength(before + *layers * s.outerDiameter / 2);
+        s.dcResistance =
+            resistivity * s.turns * *s.meanTurnLength / (s.strands * WireArea(s.conductorDiameter));
+        s.loss = CopperLoss(spectra[i], *s.dcResistance, s.conductorDiameter, s.outerDiameter,
+                            *layers, frequency, resistivity);
+        if (s.rmsCurrent > 0 && *s.dcResistance > 0) {
+            s.acFactor = *s.loss / (*s.dcResistance * s.rmsCurrent * s.rmsCurrent);
+        }
+    }
+    c.fill = c.build / c.window;
+    c.fits = placed && c.fill <= 1;
+
+    if (d.mode == WorkMode::Flyback) {
+        const double peak =
+            1e-6 * run.after.Findings.PulseUs * run.after.VoltIn / run.after.Inductance;
+        c.outputPower = run.after.Inductance * peak * peak / 2 / timing.period;
+    } else if (forward) {
+        c.outputPower = run.asRead.VoltOut * load;
+    }
+    if (placed) {
+        c.copperLoss = 0;
+        for (const WindingSection& s : c.sections) {
+            *c.copperLoss += *s.loss;
+        }
+        if (check.coreLoss) {
+            c.totalLoss = *check.coreLoss + *c.copperLoss;
+            if (check.surface && *c.totalLoss >= 0) {
+                // The ferrite makers' rule: mW over cm² to the power 0.833 gives kelvin.
+                c.temperatureRise = std::pow(*c.totalLoss * 1000 / (*check.surface * 1e4), 0.833);
+            }
+            if (c.outputPower) {
+                c.efficiency = *c.outputPower / (*c.outputPower + *c.totalLoss);
+            }
+        }
+    }
+    if (!AllFinite(c)) {
+        return NotChecked(kCheckOutOfRange, density);
+    }
+    return c;
+}
+
+}  // namespace transcalc

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DesignCheck.h"
+#include "DesignModel.h"
+#include "DesignRun.h"
+
+namespace transcalc {
+
+// The winding check: which wire each section of the winding takes at the
+// current density, whether its layers fit the core's window, what the copper
+// burns with the skin and proximity effects of the switching frequency, and
+// how hot core and copper get together. Each section is taken as if its
+// field rose from zero at its inner side, so the copper loss is an estimate;
+// the fit ignores the bobbin and the insulation.
+
+// Why the windings are not checked.
+inline constexpr std::string_view kNoWindingLoad = "Обмотки не проверены: не задан ток нагрузки";
+inline constexpr std::string_view kNoWindingChokeCurrent =
+    "Обмотки не проверены: не задан ток дросселя";
+inline constexpr std::string_view kNoWindingWires =
+    "Обмотки не проверены: в каталоге нет круглых проводов";
+
+// A round copper wire as the catalogue lists it; the check takes grade 1.
+struct RoundWire {
+    std::string name;
+    int grade = 0;
+    double conductorDiameter = 0;  // m
+    double outerDiameter = 0;      // m
+};
+
+// What the user adds for the windings.
+struct WindingInputs {
+    std::optional<double> loadCurrent;  // A: the forward modes' output current
+    double currentDensity = 4;          // A/mm²
+
+    bool operator==(const WindingInputs& other) const = default;
+};
+
+inline constexpr double kMaxCurrentDensity = 100;  // A/mm²
+
+// Throws CheckInputError for a load current or a current density that is
+// not a positive number within its bounds.
+void ValidateWindingInputs(const WindingInputs& inputs);
+
+// One section of the winding, wound from the core outwards. The numbers
+// after the wire are empty from the first section that does not fit on.
+struct WindingSection {
+    std::string name;  // "L", "P", "R", "S", "P1", "P2", "S1", "S2"
+    double turns = 0;
+    double rmsCurrent = 0;                 // A
+    double conductorDiameter = 0;          // m
+    double outerDiameter = 0;              // m
+    int strands = 1;                       // wires side by side
+    std::optional<int> layers;             //
+    std::optional<double> meanTurnLength;  // m
+    std::optional<double> dcResistance;    // Ω at the core temperature
+    std::optional<double> acFactor;        // P_cu/(R_dc·I_rms²); none without current
+    std::optional<double> loss;            // W
+};
+
+struct WindingCheck {
+    std::optional<std::string> nothingToCheck;  // set: every number below is empty
+    double currentDensity = 0;                  // A/m²
+    std::vector<WindingSection> sections;
+    double window = 0;                      // m: the window's width, a ring's hole radius
+    double build = 0;                       // m: the layers that were filled
+    double fill = 0;                        // build/window
+    bool fits = false;                      // every section placed and fill at most 1
+    std::optional<double> copperLoss;       // W
+    std::optional<double> totalLoss;        // W: core and copper, with a core loss
+    std::optional<double> temperatureRise;  // K: of the whole part
+    std::optional<double> outputPower;      // W: none for the choke
+    std::optional<double> efficiency;       // 1
+};
+
+// The windings of a run of `design` whose core `check` (RunDesignCheck of
+// run.checked with `inputs`) has checked, from the given wires.
+WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const DesignCheck& check,
+                             const CheckInputs& inputs, const WindingInputs& winding,
+                             std::span<const RoundWire> wires);
+
+}  // namespace transcalc

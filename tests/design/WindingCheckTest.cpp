@@ -1,0 +1,400 @@
+#include "WindingCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "CheckFixture.h"
+#include "Dowell.h"
+
+namespace transcalc {
+namespace {
+
+using std::numbers::pi;
+using testing_support::FieldTexts;
+using testing_support::N87;
+
+// Grade-1 wires of the standard series, and a grade-2 wire that would suit
+// the ring choke better were it not of another grade.
+const std::vector<RoundWire> kWires = {
+    {"0,25", 1, 0.25e-3, 0.281e-3}, {"0,315", 1, 0.315e-3, 0.349e-3},
+    {"0,4", 1, 0.40e-3, 0.439e-3},  {"0,5", 1, 0.50e-3, 0.547e-3},
+    {"0,63", 1, 0.63e-3, 0.680e-3}, {"0,71", 1, 0.71e-3, 0.762e-3},
+    {"0,8", 1, 0.80e-3, 0.855e-3},  {"1,3", 2, 1.30e-3, 1.400e-3},
+    {"1", 1, 1.00e-3, 1.062e-3},    {"1,12", 1, 1.12e-3, 1.184e-3},
+    {"1,32", 1, 1.32e-3, 1.384e-3},
+};
+
+struct RunOfDesign {
+    Design design;
+    DesignRun run;
+};
+
+RunOfDesign RunOf(std::string_view mode, CoreKind core, FieldTexts texts) {
+    RunOfDesign r;
+    for (const auto& [field, text] : texts) {
+        r.design.fields[field] = text;
+    }
+    r.design.mode = mode;
+    r.design.ShowCore(core);
+    r.run = RunDesign(r.design, ",");
+    return r;
+}
+
+// The E 25/13/7 core of the check's tests at 50 kHz, 300 V in, 12 V out:
+// 60 primary and 3 secondary turns.
+RunOfDesign E25(std::string_view mode, CoreKind core = CoreKind::ShapedE) {
+    return RunOf(mode, core,
+                 {{Field::Dimension1, "12,8"},
+                  {Field::Dimension2, "25,4"},
+                  {Field::Dimension3, "7,5"},
+                  {Field::Dimension4, "7,5"},
+                  {Field::FrequencyOrPulse, "50"},
+                  {Field::VoltageIn, "300"},
+                  {Field::VoltageOut, "12"},
+                  {Field::SatInduction, "0,45"},
+                  {Field::Permeability, "2200"}});
+}
+
+// The ring choke 20/10/10 mm of the guide.
+RunOfDesign RingChoke(const char* turns) {
+    return RunOf(kModeChoke, CoreKind::Ring,
+                 {{Field::Dimension1, "20"},
+                  {Field::Dimension2, "10"},
+                  {Field::Dimension3, "10"},
+                  {Field::Gap, "0,5"},
+                  {Field::SatInduction, "0,3"},
+                  {Field::Permeability, "2000"},
+                  {Field::ChokeTurns, turns}});
+}
+
+WindingCheck Wind(const RunOfDesign& r, const CheckInputs& in, const WindingInputs& winding) {
+    const Material material = N87();
+    const DesignCheck check = RunDesignCheck(r.run.checked, &material, in);
+    return RunWindingCheck(r.design, r.run, check, in, winding, kWires);
+}
+
+TEST(DowellTest, FactorAgainstWorkedValues) {
+    struct Case {
+        double delta;
+        double layers;
+        double factor;
+    };
+    const Case cases[] = {
+        {1, 1, 1.0856357}, {1, 2, 1.4060091}, {1, 3, 1.9399647}, {0.01, 1, 1},
+        {0.01, 5, 1},      {30, 1, 30},       {30, 2, 90},  // at large Δ: Δ·(1 + 2(m² − 1)/3)
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(DowellFactor(c.delta, c.layers), c.factor, 1e-7 * c.factor)
+            << c.delta << " " << c.layers;
+    }
+    // The series below 10⁻³ and the asymptote above 20 join the closed form.
+    for (const double m : {1.0, 4.0}) {
+        EXPECT_NEAR(DowellFactor(0.999e-3, m), DowellFactor(1.001e-3, m), 1e-12);
+        EXPECT_NEAR(DowellFactor(19.999, m) / DowellFactor(20.001, m), 19.999 / 20.001, 1e-9);
+    }
+}
+
+TEST(DowellTest, SpectraOfTheTextbookWaveforms) {
+    const double sqrt2 = std::sqrt(2.0);
+    // A square wave of 0 and 2 A, half the period each: odd harmonics 2·√2·I/(πk)·½.
+    const CurrentPiece square[] = {{2, 2, 0.5}, {0, 0, 0.5}};
+    const CurrentSpectrum s = SpectrumOf(square, 3);
+    EXPECT_NEAR(s.mean, 1, 1e-12);
+    EXPECT_NEAR(s.rms, sqrt2, 1e-12);
+    EXPECT_NEAR(s.ripple[0], 2 * sqrt2 / pi, 1e-12);
+    EXPECT_NEAR(s.ripple[1], 0, 1e-12);
+    EXPECT_NEAR(s.ripple[2], 2 * sqrt2 / (3 * pi), 1e-12);
+    // A triangle of 1 A peak to peak about 5 A: 4·ΔI/(π²·√2), odd k falling as 1/k².
+    const CurrentPiece triangle[] = {{4.5, 5.5, 1e-5}, {5.5, 4.5, 1e-5}};
+    const CurrentSpectrum t = SpectrumOf(triangle, 100);
+    EXPECT_NEAR(t.mean, 5, 1e-12);
+    EXPECT_NEAR(t.ripple[0], 4 / (pi * pi * sqrt2), 1e-12);
+    EXPECT_NEAR(t.ripple[1], 0, 1e-12);
+    EXPECT_NEAR(t.ripple[2], 4 / (9 * pi * pi * sqrt2), 1e-12);
+    double sum = t.mean * t.mean;
+    for (const double ik : t.ripple) {
+        sum += ik * ik;
+    }
+    EXPECT_NEAR(sum, t.rms * t.rms, 1e-8);
+    EXPECT_NEAR(t.rms * t.rms, 25 + 1.0 / 12, 1e-12);
+    // A sawtooth rising to 3 A over the whole period: I_k = 3/(π·k·√2).
+    const CurrentPiece saw[] = {{0, 3, 2e-6}, {0, 0, 0}};
+    const CurrentSpectrum w = SpectrumOf(saw, 2);
+    EXPECT_NEAR(w.mean, 1.5, 1e-12);
+    EXPECT_NEAR(w.rms, std::sqrt(3.0), 1e-12);
+    EXPECT_NEAR(w.ripple[0], 3 / (pi * sqrt2), 1e-12);
+    EXPECT_NEAR(w.ripple[1], 3 / (2 * pi * sqrt2), 1e-12);
+}
+
+struct Expected {
+    const char* name;
+    double turns;
+    double conductorMm;
+    double outerMm;
+    int strands;
+    int layers;
+    double mltMm;
+};
+
+void ExpectSections(const WindingCheck& c, std::initializer_list<Expected> expected) {
+    ASSERT_EQ(c.sections.size(), expected.size());
+    std::size_t i = 0;
+    for (const Expected& e : expected) {
+        const WindingSection& s = c.sections[i++];
+        EXPECT_EQ(s.name, e.name);
+        EXPECT_EQ(s.turns, e.turns) << e.name;
+        EXPECT_NEAR(s.conductorDiameter, e.conductorMm * 1e-3, 1e-12) << e.name;
+        EXPECT_NEAR(s.outerDiameter, e.outerMm * 1e-3, 1e-12) << e.name;
+        EXPECT_EQ(s.strands, e.strands) << e.name;
+        EXPECT_EQ(s.layers, e.layers) << e.name;
+        ASSERT_TRUE(s.meanTurnLength) << e.name;
+        EXPECT_NEAR(*s.meanTurnLength, e.mltMm * 1e-3, 1e-9) << e.name;
+    }
+}
+
+TEST(WindingCheckTest, PushPullOnE25CountedOnPaper) {
+    // 5 A at 12 V: 60 W. δ = 0.339 mm at 50 kHz and 100 °C, so 2δ = 0.678 mm.
+    // S: 5/√2 A needs 0.884 mm² at 4 A/mm², a 1.12 mm wire: thicker than 2δ,
+    // so three strands of 0.63. P: 0.25/√2 A needs 0.044 mm², one 0.25 wire.
+    // The window is 5.2 mm wide and 18.1 mm high: 64 places of 0.281 mm, 26 of 0.68.
+    const RunOfDesign r = E25(kModePushPull);
+    const WindingCheck c = Wind(r, {}, {5, 4});
+    ASSERT_FALSE(c.nothingToCheck) << *c.nothingToCheck;
+    ExpectSections(c, {{"P1", 60, 0.25, 0.281, 1, 1, 30 + 2 * pi * 0.1405},
+                       {"P2", 60, 0.25, 0.281, 1, 1, 30 + 2 * pi * 0.4215},
+                       {"S1", 3, 0.63, 0.68, 3, 1, 30 + 2 * pi * 0.902},
+                       {"S2", 3, 0.63, 0.68, 3, 1, 30 + 2 * pi * 1.582}});
+    EXPECT_DOUBLE_EQ(c.currentDensity, 4e6);
+    EXPECT_NEAR(c.sections[0].rmsCurrent, 0.25 / std::sqrt(2.0), 1e-12);
+    EXPECT_NEAR(c.sections[2].rmsCurrent, 5 / std::sqrt(2.0), 1e-12);
+    EXPECT_NEAR(c.window, 5.2e-3, 1e-12);
+    EXPECT_NEAR(c.build, 1.922e-3, 1e-12);
+    EXPECT_NEAR(c.fill, 1.922 / 5.2, 1e-12);
+    EXPECT_TRUE(c.fits);
+    // 60 turns of 30.883 mm of 0.25 mm copper at 100 °C.
+    EXPECT_NEAR(*c.sections[0].dcResistance, 0.855387, 1e-6);
+    EXPECT_NEAR(*c.sections[2].dcResistance, 0.00259278, 1e-8);
+    double copper = 0;
+    for (const WindingSection& s : c.sections) {
+        // Skin and proximity only add loss; Δ of 0.63 mm at 50 kHz is near 1.5.
+        EXPECT_GE(*s.acFactor, 1) << s.name;
+        EXPECT_LT(*s.acFactor, 3) << s.name;
+        EXPECT_NEAR(*s.loss, *s.acFactor * *s.dcResistance * s.rmsCurrent * s.rmsCurrent, 1e-12);
+        copper += *s.loss;
+    }
+    const Material material = N87();
+    const DesignCheck check = RunDesignCheck(r.run.checked, &material, {});
+    ASSERT_TRUE(check.coreLoss && check.surface);
+    EXPECT_NEAR(*c.copperLoss, copper, 1e-12);
+    EXPECT_NEAR(*c.totalLoss, *check.coreLoss + copper, 1e-12);
+    EXPECT_NEAR(*c.temperatureRise, std::pow(*c.totalLoss * 1000 / (*check.surface * 1e4), 0.833),
+                1e-9);
+    EXPECT_GT(*c.temperatureRise, *check.temperatureRise);
+    EXPECT_DOUBLE_EQ(*c.outputPower, 60);
+    EXPECT_NEAR(*c.efficiency, 60 / (60 + *c.totalLoss), 1e-12);
+}
+
+TEST(WindingCheckTest, CurrentDensityAndCoreShapeChangeWiresAndLayers) {
+    // At 8 A/mm² S needs 0.442 mm²: two strands of 0.63. P needs 0.022 mm²:
+    // the smallest wire.
+    const WindingCheck dense = Wind(E25(kModePushPull), {}, {5, 8});
+    ExpectSections(dense, {{"P1", 60, 0.25, 0.281, 1, 1, 30 + 2 * pi * 0.1405},
+                           {"P2", 60, 0.25, 0.281, 1, 1, 30 + 2 * pi * 0.4215},
+                           {"S1", 3, 0.63, 0.68, 2, 1, 30 + 2 * pi * 0.902},
+                           {"S2", 3, 0.63, 0.68, 2, 1, 30 + 2 * pi * 1.582}});
+    // П with the same dimensions: a window 10.4 mm wide and 10.6 mm high
+    // holds 37 places of 0.281 mm and 15 of 0.68 mm.
+    const WindingCheck u = Wind(E25(kModePushPull, CoreKind::ShapedU), {}, {5, 4});
+    ExpectSections(u, {{"P1", 60, 0.25, 0.281, 1, 2, 30 + 2 * pi * 0.281},
+                       {"P2", 60, 0.25, 0.281, 1, 2, 30 + 2 * pi * 0.843},
+                       {"S1", 3, 0.63, 0.68, 3, 1, 30 + 2 * pi * 1.464},
+                       {"S2", 3, 0.63, 0.68, 3, 1, 30 + 2 * pi * 2.144}});
+    EXPECT_NEAR(u.window, 10.4e-3, 1e-12);
+    EXPECT_NEAR(u.fill, 2.484 / 10.4, 1e-12);
+}
+
+TEST(WindingCheckTest, AWindingThatOverfillsTheWindowIsStillCounted) {
+    // 40 A: S takes 23 strands of 0.63 in three layers, each P two strands in
+    // five layers: 10.88 mm of build in a 5.2 mm window.
+    const WindingCheck c = Wind(E25(kModePushPull), {}, {40, 4});
+    ExpectSections(c, {{"P1", 60, 0.63, 0.68, 2, 5, 30 + 2 * pi * 1.7},
+                       {"P2", 60, 0.63, 0.68, 2, 5, 30 + 2 * pi * 5.1},
+                       {"S1", 3, 0.63, 0.68, 23, 3, 30 + 2 * pi * 7.82},
+                       {"S2", 3, 0.63, 0.68, 23, 3, 30 + 2 * pi * 9.86}});
+    EXPECT_NEAR(c.fill, 10.88 / 5.2, 1e-12);
+    EXPECT_FALSE(c.fits);
+    EXPECT_TRUE(c.copperLoss);
+    EXPECT_TRUE(c.efficiency);
+}
+
+TEST(WindingCheckTest, TheRingsLayersShrinkTowardsItsCentre) {
+    // 5 A DC at 4 A/mm²: 1.32 mm wire of 1.384 mm outside (the grade-2 1.3 mm
+    // wire is not taken). The 10 mm hole holds 19, then 13, then 6 turns,
+    // then none.
+    struct Case {
+        const char* turns;
+        std::optional<int> layers;
+        double buildMm;
+    };
+    const Case cases[] = {{"20", 2, 2 * 1.384}, {"38", 3, 3 * 1.384}, {"39", {}, 3 * 1.384}};
+    for (const Case& k : cases) {
+        CheckInputs in;
+        in.dcCurrent = 5;
+        const WindingCheck c = Wind(RingChoke(k.turns), in, {});
+        ASSERT_FALSE(c.nothingToCheck) << *c.nothingToCheck;
+        ASSERT_EQ(c.sections.size(), 1U);
+        const WindingSection& l = c.sections[0];
+        EXPECT_EQ(l.name, "L");
+        EXPECT_NEAR(l.conductorDiameter, 1.32e-3, 1e-12);
+        EXPECT_EQ(l.layers, k.layers) << k.turns;
+        EXPECT_NEAR(c.window, 5e-3, 1e-12);
+        EXPECT_NEAR(c.build, k.buildMm * 1e-3, 1e-12) << k.turns;
+        EXPECT_EQ(c.fits, k.layers.has_value()) << k.turns;
+        EXPECT_EQ(c.copperLoss.has_value(), k.layers.has_value()) << k.turns;
+        EXPECT_EQ(l.loss.has_value(), k.layers.has_value()) << k.turns;
+        EXPECT_FALSE(c.outputPower);
+        EXPECT_FALSE(c.efficiency);
+    }
+    // 20 turns: the middle of two layers lies 1.384 mm out, on a turn of
+    // 10 + 2·10 mm; direct current alone has no AC loss.
+    CheckInputs in;
+    in.dcCurrent = 5;
+    const WindingCheck dc = Wind(RingChoke("20"), in, {});
+    EXPECT_NEAR(*dc.sections[0].meanTurnLength, (30 + 2 * pi * 1.384) * 1e-3, 1e-12);
+    EXPECT_NEAR(*dc.sections[0].dcResistance, 0.0128151, 1e-7);
+    EXPECT_NEAR(*dc.sections[0].acFactor, 1, 1e-12);
+    EXPECT_NEAR(*dc.copperLoss, 25 * *dc.sections[0].dcResistance, 1e-12);
+    // At 100 kHz 2δ is 0.48 mm: 1.258 mm² in eleven strands of 0.4 mm.
+    in.ripple = 2;
+    in.frequencyKhz = 100;
+    const WindingCheck ac = Wind(RingChoke("20"), in, {});
+    EXPECT_NEAR(ac.sections[0].rmsCurrent, std::sqrt(25 + 4.0 / 12), 1e-12);
+    EXPECT_NEAR(ac.sections[0].conductorDiameter, 0.4e-3, 1e-12);
+    EXPECT_EQ(ac.sections[0].strands, 11);
+    EXPECT_GT(*ac.sections[0].acFactor, 1);
+}
+
+TEST(WindingCheckTest, LowFrequencyLeavesASingleLayerAtItsDcResistance) {
+    CheckInputs in;
+    in.dcCurrent = 1;
+    in.ripple = 0.2;
+    in.frequencyKhz = 0.05;  // 50 Hz: δ of 11 mm against a 0.63 mm wire
+    const WindingCheck c = Wind(RingChoke("10"), in, {});
+    ASSERT_EQ(c.sections[0].layers, 1);
+    EXPECT_NEAR(*c.sections[0].acFactor, 1, 1e-6);
+}
+
+TEST(WindingCheckTest, FlybackCurrentsFollowItsPeakCurrent) {
+    // 10 µs pulse and 15 µs pause: the primary's sawtooth over 0.4 of the
+    // period, the secondary's falling ramp over 0.6.
+    const RunOfDesign r = RunOf(kModeFlyback, CoreKind::ShapedE,
+                                {{Field::Dimension1, "20"},
+                                 {Field::Dimension2, "50"},
+                                 {Field::Dimension3, "10"},
+                                 {Field::Dimension4, "10"},
+                                 {Field::FrequencyOrPulse, "10"},
+                                 {Field::VoltageIn, "300"},
+                                 {Field::VoltageOut, "12"},
+                                 {Field::SatInduction, "0,3"},
+                                 {Field::Permeability, "2000"},
+                                 {Field::Overshoot, "500"}});
+    const WindingCheck c = Wind(r, {}, {});
+    ASSERT_FALSE(c.nothingToCheck) << *c.nothingToCheck;
+    const double l = r.run.after.Inductance;
+    const double peak = 10e-6 * 300 / l;
+    const double np = r.run.after.TurnsPrimary, ns = r.run.after.TurnsSecondary;
+    ASSERT_EQ(c.sections.size(), 2U);
+    EXPECT_EQ(c.sections[0].name, "P");
+    EXPECT_EQ(c.sections[1].name, "S");
+    EXPECT_EQ(c.sections[0].turns, np);
+    EXPECT_EQ(c.sections[1].turns, ns);
+    EXPECT_NEAR(c.sections[0].rmsCurrent, peak * std::sqrt(0.4 / 3), 1e-12);
+    EXPECT_NEAR(c.sections[1].rmsCurrent, peak * np / ns * std::sqrt(0.6 / 3), 1e-9);
+    EXPECT_NEAR(*c.outputPower, l * peak * peak / 2 / 25e-6, 1e-9);
+    EXPECT_NEAR(c.window, 15e-3, 1e-12);
+    EXPECT_NEAR(*c.efficiency, *c.outputPower / (*c.outputPower + *c.totalLoss), 1e-12);
+}
+
+TEST(WindingCheckTest, SingleEndedResetTakesThePrimarysWireButNoLoss) {
+    const WindingCheck c = Wind(E25(kModeSingleEnded), {}, {5, 4});
+    ASSERT_FALSE(c.nothingToCheck) << *c.nothingToCheck;
+    ASSERT_EQ(c.sections.size(), 3U);
+    const WindingSection &p = c.sections[0], &reset = c.sections[1], &s = c.sections[2];
+    EXPECT_EQ(reset.name, "R");
+    EXPECT_EQ(reset.turns, p.turns);
+    EXPECT_EQ(reset.conductorDiameter, p.conductorDiameter);
+    EXPECT_EQ(reset.strands, p.strands);
+    EXPECT_EQ(reset.layers, p.layers);
+    EXPECT_EQ(reset.rmsCurrent, 0);
+    EXPECT_EQ(reset.loss, 0);
+    EXPECT_FALSE(reset.acFactor);
+    EXPECT_NEAR(s.rmsCurrent, 5 * std::sqrt(0.45), 1e-12);
+    EXPECT_NEAR(p.rmsCurrent, 5 * s.turns / p.turns * std::sqrt(0.45), 1e-12);
+    EXPECT_NEAR(*c.copperLoss, *p.loss + *s.loss, 1e-15);
+    EXPECT_DOUBLE_EQ(*c.outputPower, 60);
+}
+
+TEST(WindingCheckTest, SaysWhyTheWindingsAreNotChecked) {
+    CheckInputs noCurrent;
+    noCurrent.frequencyKhz = 100;
+    const RunOfDesign noWindow = RunOf(kModePushPull, CoreKind::ShapedE,
+                                       {{Field::Dimension1, "12,8"},
+                                        {Field::Dimension2, "20"},
+                                        {Field::Dimension3, "10"},
+                                        {Field::Dimension4, "7,5"},
+                                        {Field::FrequencyOrPulse, "50"},
+                                        {Field::VoltageIn, "300"},
+                                        {Field::VoltageOut, "12"},
+                                        {Field::SatInduction, "0,45"},
+                                        {Field::Permeability, "2200"}});
+    EXPECT_EQ(Wind(E25(kModePushPull), {}, {}).nothingToCheck, kNoWindingLoad);
+    EXPECT_EQ(Wind(E25(kModeSingleEnded), {}, {}).nothingToCheck, kNoWindingLoad);
+    EXPECT_EQ(Wind(RingChoke("20"), noCurrent, {}).nothingToCheck, kNoWindingChokeCurrent);
+    EXPECT_EQ(Wind(noWindow, {}, {5, 4}).nothingToCheck, kNoDesignWindow);
+    Design fresh;
+    const DesignRun none;
+    const DesignCheck check = RunDesignCheck(none.checked, nullptr, {});
+    EXPECT_EQ(RunWindingCheck(fresh, none, check, {}, {5, 4}, kWires).nothingToCheck,
+              check.nothingToCheck);
+    const RunOfDesign e25 = E25(kModePushPull);
+    const DesignCheck own = RunDesignCheck(e25.run.checked, nullptr, {});
+    const std::vector<RoundWire> grade2 = {{"0,5", 2, 0.5e-3, 0.56e-3}};
+    EXPECT_EQ(RunWindingCheck(e25.design, e25.run, own, {}, {5, 4}, grade2).nothingToCheck,
+              kNoWindingWires);
+    // Without a core loss the copper is known, the totals are not.
+    const WindingCheck noMaterial = RunWindingCheck(e25.design, e25.run, own, {}, {5, 4}, kWires);
+    EXPECT_TRUE(noMaterial.copperLoss);
+    EXPECT_FALSE(noMaterial.totalLoss);
+    EXPECT_FALSE(noMaterial.temperatureRise);
+    EXPECT_FALSE(noMaterial.efficiency);
+    EXPECT_TRUE(noMaterial.outputPower);
+}
+
+TEST(WindingCheckTest, RefusesLoadCurrentsAndDensitiesOutOfBounds) {
+    struct Case {
+        WindingInputs inputs;
+        const char* what;
+    };
+    const char* load = "the load current must be a number above 0 A and at most 100000 A";
+    const char* density =
+        "the current density must be a number above 0 A/mm² and at most 100 A/mm²";
+    const Case cases[] = {{{0.0, 4}, load},      {{-1.0, 4}, load},    {{1e6, 4}, load},
+                          {{NAN, 4}, load},      {{5.0, 0}, density},  {{5.0, -4}, density},
+                          {{5.0, 101}, density}, {{5.0, NAN}, density}};
+    const RunOfDesign r = E25(kModePushPull);
+    for (const Case& c : cases) {
+        try {
+            Wind(r, {}, c.inputs);
+            ADD_FAILURE() << c.what;
+        } catch (const CheckInputError& e) {
+            EXPECT_STREQ(e.what(), c.what);
+        }
+    }
+    EXPECT_NO_THROW(ValidateWindingInputs({std::nullopt, 100}));
+}
+
+}  // namespace
+}  // namespace transcalc
