@@ -10,9 +10,9 @@ using std::numbers::pi;
 
 double DowellFactor(double delta, double layers) {
     const double proximity = 2 * (layers * layers - 1) / 3;
-    if (delta < 1e-3) {
-        // The closed form cancels to noise here; its series is exact to
-        // double precision.
+    if (delta < 1e-2) {
+        // The closed form loses digits to cancellation here; its series
+        // (next term of order Δ⁸) does not.
         return 1 + (5 * layers * layers - 1) / 45 * std::pow(delta, 4);
     }
     if (delta > 20) {

@@ -14,6 +14,9 @@ namespace {
 using std::numbers::pi;
 constexpr double kMu0 = 4e-7 * pi;  // H/m
 constexpr int kHarmonics = 100;
+// More strands or layers than this cannot be wound: the check is refused
+// rather than counting them past what an int holds.
+constexpr double kMaxCount = 1e9;
 
 double CopperResistivity(double temperature) {
     return 1.724e-8 * (1 + 0.00393 * (temperature - 20));  // Ω·m
@@ -76,8 +79,9 @@ std::vector<Planned> PlanSections(WorkMode mode, const DesignRun& run, const Che
     return {};
 }
 
-// The wire for a section of `required` m² of copper at skin depth δ.
-void ChooseWire(std::span<const RoundWire> wires, double required, double skinDepth,
+// The wire for a section of `required` m² of copper at skin depth δ; false
+// when it would take more strands than can be counted.
+bool ChooseWire(std::span<const RoundWire> wires, double required, double skinDepth,
                 WindingSection& s) {
     const auto one = std::ranges::find_if(
         wires, [&](const RoundWire& w) { return WireArea(w.conductorDiameter) >= required; });
@@ -86,7 +90,7 @@ void ChooseWire(std::span<const RoundWire> wires, double required, double skinDe
         s.conductorDiameter = single.conductorDiameter;
         s.outerDiameter = single.outerDiameter;
         s.strands = 1;
-        return;
+        return true;
     }
     const RoundWire* strand = &wires.front();
     for (const RoundWire& w : wires) {
@@ -97,8 +101,13 @@ void ChooseWire(std::span<const RoundWire> wires, double required, double skinDe
     s.conductorDiameter = strand->conductorDiameter;
     s.outerDiameter = strand->outerDiameter;
     // A relative hair keeps an exact multiple from rounding up to one strand more.
-    s.strands = static_cast<int>(
-        std::max(1.0, std::ceil(required / WireArea(strand->conductorDiameter) * (1 - 1e-12))));
+    const double strands =
+        std::max(1.0, std::ceil(required / WireArea(strand->conductorDiameter) * (1 - 1e-12)));
+    if (!(strands <= kMaxCount)) {
+        return false;
+    }
+    s.strands = static_cast<int>(strands);
+    return true;
 }
 
 // The core's window in m from the dimensions as typed in mm.
@@ -127,6 +136,8 @@ std::optional<Window> WindowOf(const CoreDimensions& c) {
         w.width = w.hole / 2;
         w.turnBase = (c.d1 - c.d2 + 2 * c.d3) * 1e-3;
     } else {
+        // The standard proportions: outer legs half the centre leg, backs as
+        // thick as the legs.
         const double h1 = c.d1, h2 = c.d2, l1 = c.d3, l2 = c.d4;
         const bool e = c.kind == CoreKind::ShapedE;
         w.width = (e ? (h2 - 2 * l1) / 2 : h2 - 2 * l1) * 1e-3;
@@ -140,15 +151,16 @@ std::optional<Window> WindowOf(const CoreDimensions& c) {
 }
 
 // Layers of a section of `places` places wound from build b; none when a
-// layer holds no place.
+// layer holds no place. filled: the layers it filled, placed or not.
 std::optional<int> LayersFrom(const Window& w, double b, double d, double places, int& filled) {
     filled = 0;
     if (w.kind != CoreKind::Ring) {
         const double perLayer = w.Places(b, d);
-        if (!(perLayer >= 1)) {
+        const double layers = std::ceil(places / perLayer);
+        if (!(perLayer >= 1) || !(layers <= kMaxCount)) {
             return std::nullopt;
         }
-        filled = static_cast<int>(std::ceil(places / perLayer));
+        filled = static_cast<int>(layers);
         return filled;
     }
     // A ring's layers shrink towards its centre, so the loop ends.
@@ -217,6 +229,7 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
     if (check.nothingToCheck) {
         return NotChecked(*check.nothingToCheck, density);
     }
+    ValidateCheckInputs(inputs);
     ValidateWindingInputs(winding);
     const CheckedDesign& d = run.checked;
     const std::optional<CoreDimensions> core = CoreDimensionsOf(run.asRead, design.cores);
@@ -273,8 +286,8 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
             s.conductorDiameter = primary.conductorDiameter;
             s.outerDiameter = primary.outerDiameter;
             s.strands = primary.strands;
-        } else {
-            ChooseWire(round, s.rmsCurrent / density, skinDepth, s);
+        } else if (!ChooseWire(round, s.rmsCurrent / density, skinDepth, s)) {
+            return NotChecked(kCheckOutOfRange, density);
         }
         c.sections.push_back(s);
     }
@@ -323,7 +336,7 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
                 // The ferrite makers' rule: mW over cm² to the power 0.833 gives kelvin.
                 c.temperatureRise = std::pow(*c.totalLoss * 1000 / (*check.surface * 1e4), 0.833);
             }
-            if (c.outputPower) {
+            if (c.outputPower && *c.outputPower + *c.totalLoss > 0) {
                 c.efficiency = *c.outputPower / (*c.outputPower + *c.totalLoss);
             }
         }
