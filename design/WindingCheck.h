@@ -57,7 +57,7 @@ struct WindingSection {
     double conductorDiameter = 0;          // m
     double outerDiameter = 0;              // m
     int strands = 1;                       // wires side by side
-    std::optional<int> layers;             //
+    std::optional<int> layers;             // each a new layer of d_o
     std::optional<double> meanTurnLength;  // m
     std::optional<double> dcResistance;    // Ω at the core temperature
     std::optional<double> acFactor;        // P_cu/(R_dc·I_rms²); none without current
