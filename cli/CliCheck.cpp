@@ -55,14 +55,15 @@ void AddCheckOptions(CLI::App& app, CheckOptions& check) {
     };
     // Out of bounds is refused whether or not the check runs: the value would
     // go into a saved design all the same.
-    for (const auto& [name, input, target] : numbers) {
+    for (const Number& number : numbers) {
         app.add_option_function<std::string>(
-            std::string("--") + name, [name, input, target](const std::string& text) {
-                const double number = NumberOption(name, text);
-                if (const std::optional<std::string> why = CheckInputOutOfBounds(input, number)) {
-                    throw UsageError("--" + std::string(name) + " " + text + ": " + *why);
+            std::string("--") + number.name, [number](const std::string& text) {
+                const double value = NumberOption(number.name, text);
+                if (const std::optional<std::string> why =
+                        CheckInputOutOfBounds(number.input, value)) {
+                    throw UsageError("--" + std::string(number.name) + " " + text + ": " + *why);
                 }
-                *target = number;
+                *number.target = value;
             });
     }
 }

@@ -162,14 +162,14 @@ void AddDesignOptions(CLI::App& app, DesignFileOptions& files) {
         {"save-design", &files.save},
         {"report", &files.report},
     };
-    for (const auto& [name, target] : paths) {
+    for (const auto& path : paths) {
         app.add_option_function<std::string>(
-            std::string("--") + name, [name, target](const std::string& path) {
-                if (path.empty()) {
-                    throw UsageError("--" + std::string(name) +
+            std::string("--") + path.first, [path](const std::string& text) {
+                if (text.empty()) {
+                    throw UsageError("--" + std::string(path.first) +
                                      " takes a file name, not an empty text");
                 }
-                *target = path;
+                *path.second = text;
             });
     }
 }
