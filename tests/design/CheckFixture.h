@@ -15,42 +15,56 @@ namespace transcalc::testing_support {
 
 using FieldTexts = std::initializer_list<std::pair<Field, const char*>>;
 
-// One click on "Расчет" in a fresh window, then what the check takes of it.
-inline CheckedDesign DesignOf(std::string_view mode, CoreKind core, FieldTexts texts) {
+// A design as the window would hold it after the menus and typing.
+inline Design DesignWith(std::string_view mode, CoreKind core, FieldTexts texts) {
     Design design;
     for (const auto& [field, text] : texts) {
         design.fields[field] = text;
     }
     design.mode = mode;
     design.ShowCore(core);
-    return RunDesign(design, ",").checked;
+    return design;
 }
 
-// Push-pull on an E 25/13/7 core at 50 kHz, 300 V in, 12 V out: 60 turns at
-// dB 0.45 T.
+// One click on "Расчет" in a fresh window, then what the check takes of it.
+inline CheckedDesign DesignOf(std::string_view mode, CoreKind core, FieldTexts texts) {
+    return RunDesign(DesignWith(mode, core, texts), ",").checked;
+}
+
+// An E 25/13/7 core at 50 kHz, 300 V in, 12 V out: in push-pull 60 primary
+// turns at dB 0.45 T.
+inline Design E25Design(std::string_view mode, CoreKind core = CoreKind::ShapedE,
+                        const char* db = "0,45") {
+    return DesignWith(mode, core,
+                      {{Field::Dimension1, "12,8"},
+                       {Field::Dimension2, "25,4"},
+                       {Field::Dimension3, "7,5"},
+                       {Field::Dimension4, "7,5"},
+                       {Field::FrequencyOrPulse, "50"},
+                       {Field::VoltageIn, "300"},
+                       {Field::VoltageOut, "12"},
+                       {Field::SatInduction, db},
+                       {Field::Permeability, "2200"}});
+}
+
 inline CheckedDesign E25PushPull(const char* db = "0,45") {
-    return DesignOf(kModePushPull, CoreKind::ShapedE,
-                    {{Field::Dimension1, "12,8"},
-                     {Field::Dimension2, "25,4"},
-                     {Field::Dimension3, "7,5"},
-                     {Field::Dimension4, "7,5"},
-                     {Field::FrequencyOrPulse, "50"},
-                     {Field::VoltageIn, "300"},
-                     {Field::VoltageOut, "12"},
-                     {Field::SatInduction, db},
-                     {Field::Permeability, "2200"}});
+    return RunDesign(E25Design(kModePushPull, CoreKind::ShapedE, db), ",").checked;
 }
 
 // The ring choke of the guide: 20/10/10 mm, gap 0.5 mm, dB 0.3 T.
+inline Design RingChokeDesign(const char* turns = "20") {
+    return DesignWith(kModeChoke, CoreKind::Ring,
+                      {{Field::Dimension1, "20"},
+                       {Field::Dimension2, "10"},
+                       {Field::Dimension3, "10"},
+                       {Field::Gap, "0,5"},
+                       {Field::SatInduction, "0,3"},
+                       {Field::Permeability, "2000"},
+                       {Field::ChokeTurns, turns}});
+}
+
 inline CheckedDesign RingChoke(const char* turns = "20") {
-    return DesignOf(kModeChoke, CoreKind::Ring,
-                    {{Field::Dimension1, "20"},
-                     {Field::Dimension2, "10"},
-                     {Field::Dimension3, "10"},
-                     {Field::Gap, "0,5"},
-                     {Field::SatInduction, "0,3"},
-                     {Field::Permeability, "2000"},
-                     {Field::ChokeTurns, turns}});
+    return RunDesign(RingChokeDesign(turns), ",").checked;
 }
 
 // N87 from the public material data: saturation and the three Steinmetz

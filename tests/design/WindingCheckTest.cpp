@@ -13,7 +13,6 @@ namespace transcalc {
 namespace {
 
 using std::numbers::pi;
-using testing_support::FieldTexts;
 using testing_support::N87;
 
 // Grade-1 wires of the standard series, and a grade-2 wire that would suit
@@ -32,42 +31,17 @@ struct RunOfDesign {
     DesignRun run;
 };
 
-RunOfDesign RunOf(std::string_view mode, CoreKind core, FieldTexts texts) {
-    RunOfDesign r;
-    for (const auto& [field, text] : texts) {
-        r.design.fields[field] = text;
-    }
-    r.design.mode = mode;
-    r.design.ShowCore(core);
-    r.run = RunDesign(r.design, ",");
-    return r;
+RunOfDesign RunOf(const Design& design) {
+    return {design, RunDesign(design, ",")};
 }
 
-// The E 25/13/7 core of the check's tests at 50 kHz, 300 V in, 12 V out:
-// 60 primary and 3 secondary turns.
+// The check's E 25/13/7 core: 60 primary and 3 secondary turns in push-pull.
 RunOfDesign E25(std::string_view mode, CoreKind core = CoreKind::ShapedE) {
-    return RunOf(mode, core,
-                 {{Field::Dimension1, "12,8"},
-                  {Field::Dimension2, "25,4"},
-                  {Field::Dimension3, "7,5"},
-                  {Field::Dimension4, "7,5"},
-                  {Field::FrequencyOrPulse, "50"},
-                  {Field::VoltageIn, "300"},
-                  {Field::VoltageOut, "12"},
-                  {Field::SatInduction, "0,45"},
-                  {Field::Permeability, "2200"}});
+    return RunOf(testing_support::E25Design(mode, core));
 }
 
-// The ring choke 20/10/10 mm of the guide.
 RunOfDesign RingChoke(const char* turns) {
-    return RunOf(kModeChoke, CoreKind::Ring,
-                 {{Field::Dimension1, "20"},
-                  {Field::Dimension2, "10"},
-                  {Field::Dimension3, "10"},
-                  {Field::Gap, "0,5"},
-                  {Field::SatInduction, "0,3"},
-                  {Field::Permeability, "2000"},
-                  {Field::ChokeTurns, turns}});
+    return RunOf(testing_support::RingChokeDesign(turns));
 }
 
 WindingCheck Wind(const RunOfDesign& r, const CheckInputs& in, const WindingInputs& winding) {
@@ -290,17 +264,17 @@ TEST(WindingCheckTest, LowFrequencyLeavesASingleLayerAtItsDcResistance) {
 TEST(WindingCheckTest, FlybackCurrentsFollowItsPeakCurrent) {
     // 10 µs pulse and 15 µs pause: the primary's sawtooth over 0.4 of the
     // period, the secondary's falling ramp over 0.6.
-    const RunOfDesign r = RunOf(kModeFlyback, CoreKind::ShapedE,
-                                {{Field::Dimension1, "20"},
-                                 {Field::Dimension2, "50"},
-                                 {Field::Dimension3, "10"},
-                                 {Field::Dimension4, "10"},
-                                 {Field::FrequencyOrPulse, "10"},
-                                 {Field::VoltageIn, "300"},
-                                 {Field::VoltageOut, "12"},
-                                 {Field::SatInduction, "0,3"},
-                                 {Field::Permeability, "2000"},
-                                 {Field::Overshoot, "500"}});
+    const RunOfDesign r = RunOf(testing_support::DesignWith(kModeFlyback, CoreKind::ShapedE,
+                                                            {{Field::Dimension1, "20"},
+                                                             {Field::Dimension2, "50"},
+                                                             {Field::Dimension3, "10"},
+                                                             {Field::Dimension4, "10"},
+                                                             {Field::FrequencyOrPulse, "10"},
+                                                             {Field::VoltageIn, "300"},
+                                                             {Field::VoltageOut, "12"},
+                                                             {Field::SatInduction, "0,3"},
+                                                             {Field::Permeability, "2000"},
+                                                             {Field::Overshoot, "500"}}));
     const WindingCheck c = Wind(r, {}, {});
     ASSERT_FALSE(c.nothingToCheck) << *c.nothingToCheck;
     const double l = r.run.after.Inductance;
@@ -340,16 +314,17 @@ TEST(WindingCheckTest, SingleEndedResetTakesThePrimarysWireButNoLoss) {
 TEST(WindingCheckTest, SaysWhyTheWindingsAreNotChecked) {
     CheckInputs noCurrent;
     noCurrent.frequencyKhz = 100;
-    const RunOfDesign noWindow = RunOf(kModePushPull, CoreKind::ShapedE,
-                                       {{Field::Dimension1, "12,8"},
-                                        {Field::Dimension2, "20"},
-                                        {Field::Dimension3, "10"},
-                                        {Field::Dimension4, "7,5"},
-                                        {Field::FrequencyOrPulse, "50"},
-                                        {Field::VoltageIn, "300"},
-                                        {Field::VoltageOut, "12"},
-                                        {Field::SatInduction, "0,45"},
-                                        {Field::Permeability, "2200"}});
+    const RunOfDesign noWindow =
+        RunOf(testing_support::DesignWith(kModePushPull, CoreKind::ShapedE,
+                                          {{Field::Dimension1, "12,8"},
+                                           {Field::Dimension2, "20"},
+                                           {Field::Dimension3, "10"},
+                                           {Field::Dimension4, "7,5"},
+                                           {Field::FrequencyOrPulse, "50"},
+                                           {Field::VoltageIn, "300"},
+                                           {Field::VoltageOut, "12"},
+                                           {Field::SatInduction, "0,45"},
+                                           {Field::Permeability, "2200"}}));
     EXPECT_EQ(Wind(E25(kModePushPull), {}, {}).nothingToCheck, kNoWindingLoad);
     EXPECT_EQ(Wind(E25(kModeSingleEnded), {}, {}).nothingToCheck, kNoWindingLoad);
     EXPECT_EQ(Wind(RingChoke("20"), noCurrent, {}).nothingToCheck, kNoWindingChokeCurrent);
