@@ -34,15 +34,9 @@ const transcalc::catalogue::Catalogue& TForm1::Catalogue() const {
 
 std::optional<transcalc::CoreLetters> TForm1::ChosenCoreLetters() const {
     if (design_.catalogueCore.empty()) {
-        return std::nullopt;
+        return std::nullopt;  // no catalogue to read for a core of one's own
     }
-    const transcalc::catalogue::Core* core =
-        transcalc::catalogue::FindCore(Catalogue(), design_.catalogueCore);
-    if (core == nullptr) {
-        return std::nullopt;
-    }
-    return transcalc::catalogue::LettersWhileFilled(*core, design_.cores, design_.fields,
-                                                    separator_);
+    return transcalc::catalogue::CatalogueCoreLetters(Catalogue(), design_, separator_);
 }
 
 void TForm1::ChooseCatalogueCore() {

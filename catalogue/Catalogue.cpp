@@ -65,6 +65,18 @@ const Wire* FindWire(const Catalogue& catalogue, std::string_view name) {
     return FindByName(catalogue.wires, name);
 }
 
+std::optional<CoreLetters> CatalogueCoreLetters(const Catalogue& catalogue, const Design& design,
+                                                std::string_view separator) {
+    if (design.catalogueCore.empty()) {
+        return std::nullopt;
+    }
+    const Core* core = FindCore(catalogue, design.catalogueCore);
+    if (core == nullptr) {
+        return std::nullopt;
+    }
+    return LettersWhileFilled(*core, design.cores, design.fields, separator);
+}
+
 std::vector<std::string> DropStaleNames(Design& design, std::string_view fileName,
                                         const CatalogueSource& cores,
                                         const CatalogueSource& materials) {

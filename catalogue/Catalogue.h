@@ -21,6 +21,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,11 @@ std::string ProblemsText(const Messages& messages, std::size_t listed = kListedP
 const Core* FindCore(const Catalogue& catalogue, std::string_view name);
 const Material* FindMaterial(const Catalogue& catalogue, std::string_view name);
 const Wire* FindWire(const Catalogue& catalogue, std::string_view name);
+
+// The letters of the design's catalogue core while its fields still hold
+// that core; none without a catalogue core or for one the catalogue lacks.
+std::optional<CoreLetters> CatalogueCoreLetters(const Catalogue& catalogue, const Design& design,
+                                                std::string_view separator);
 
 // Gives a catalogue that holds the cores, or the materials, when first asked.
 using CatalogueSource = std::function<const Catalogue&()>;

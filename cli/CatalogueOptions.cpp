@@ -111,13 +111,8 @@ const Material& CheckMaterial(const std::string& name) {
     return *material;
 }
 
-std::optional<CoreLetters> CheckCoreLetters(const std::string& name, const CorePictures& cores,
-                                            const InputFields& fields, std::string_view separator) {
-    const catalogue::Core* core = catalogue::FindCore(RunCatalogue(Part::Cores), name);
-    if (core == nullptr) {
-        return std::nullopt;
-    }
-    return catalogue::LettersWhileFilled(*core, cores, fields, separator);
+std::optional<CoreLetters> CheckCoreLetters(const Design& design, std::string_view separator) {
+    return catalogue::CatalogueCoreLetters(RunCatalogue(Part::Cores), design, separator);
 }
 
 std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores) {

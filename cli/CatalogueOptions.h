@@ -43,10 +43,9 @@ bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
 // UsageError naming the closest entries.
 const Material& CheckMaterial(const std::string& name);
 
-// The letters of the catalogue core `name` for the design check while the
+// The letters of the design's catalogue core for the design check while its
 // fields still hold it; none for an unknown name or fields typed over.
-std::optional<CoreLetters> CheckCoreLetters(const std::string& name, const CorePictures& cores,
-                                            const InputFields& fields, std::string_view separator);
+std::optional<CoreLetters> CheckCoreLetters(const Design& design, std::string_view separator);
 
 // The --list output: the header line and one entry a line in the catalogue
 // file format; cores only of the shown kinds when any is shown.

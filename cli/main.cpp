@@ -23,8 +23,7 @@ std::optional<CoreLetters> CheckLettersOf(const cli::CliOptions& options, const 
     if (!options.check.run || design.catalogueCore.empty()) {
         return std::nullopt;
     }
-    return cli::CheckCoreLetters(design.catalogueCore, design.cores, design.fields,
-                                 options.separator);
+    return cli::CheckCoreLetters(design, options.separator);
 }
 
 }  // namespace

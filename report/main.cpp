@@ -62,21 +62,6 @@ void AddCheck(const transcalc::Design& document, const transcalc::CheckedDesign&
     transcalc::AddCheckToReport(content, design, material, inputs, separator);
 }
 
-// The letters of the design's catalogue core while its fields still hold it.
-std::optional<transcalc::CoreLetters> CoreLettersOf(const transcalc::Design& document,
-                                                    const std::string& separator) {
-    if (document.catalogueCore.empty() || document.CoresShown() == 0) {
-        return std::nullopt;
-    }
-    const transcalc::catalogue::Core* core = transcalc::catalogue::FindCore(
-        transcalc::catalogue::SharedCatalogue(), document.catalogueCore);
-    if (core == nullptr) {
-        return std::nullopt;
-    }
-    return transcalc::catalogue::LettersWhileFilled(*core, document.cores, document.fields,
-                                                    separator);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -106,7 +91,10 @@ int main(int argc, char* argv[]) {
         transcalc::CheckedDesign checked;
         transcalc::ReportContent content = transcalc::ReportOf(
             document, arguments.name, date, arguments.separator, &checked,
-            arguments.check == "yes" ? CoreLettersOf(document, arguments.separator) : std::nullopt);
+            arguments.check == "yes"
+                ? transcalc::catalogue::CatalogueCoreLetters(
+                      transcalc::catalogue::SharedCatalogue(), document, arguments.separator)
+                : std::nullopt);
         if (arguments.check == "yes") {
             AddCheck(document, checked, arguments.separator, content);
         }
