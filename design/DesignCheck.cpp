@@ -295,16 +295,26 @@ std::optional<std::string> CheckInputOutOfBounds(CheckInput input, double value)
                        "10000 kHz";
             }
             break;
+        case CheckInput::LoadCurrent:
+            if (!(value > 0 && value <= kMaxCurrentA)) {
+                return "the load current must be a number above 0 A and at most 100000 A";
+            }
+            break;
+        case CheckInput::CurrentDensity:
+            if (!(value > 0 && value <= kMaxCurrentDensity)) {
+                return "the current density must be a number above 0 A/mm² and at most "
+                       "100 A/mm²";
+            }
+            break;
     }
     return std::nullopt;
 }
 
 void ValidateCheckInputs(const CheckInputs& in) {
     const std::pair<CheckInput, std::optional<double>> values[] = {
-        {CheckInput::Temperature, in.temperature},
-        {CheckInput::DcCurrent, in.dcCurrent},
-        {CheckInput::Ripple, in.ripple},
-        {CheckInput::FrequencyKhz, in.frequencyKhz},
+        {CheckInput::Temperature, in.temperature}, {CheckInput::DcCurrent, in.dcCurrent},
+        {CheckInput::Ripple, in.ripple},           {CheckInput::FrequencyKhz, in.frequencyKhz},
+        {CheckInput::LoadCurrent, in.loadCurrent}, {CheckInput::CurrentDensity, in.currentDensity},
     };
     for (const auto& [input, value] : values) {
         if (value) {

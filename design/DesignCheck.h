@@ -83,6 +83,9 @@ struct CheckInputs {
     std::optional<double> dcCurrent;     // A
     std::optional<double> ripple;        // A, peak to peak
     std::optional<double> frequencyKhz;  // kHz, switching frequency
+    // For the windings:
+    std::optional<double> loadCurrent;  // A, the forward modes' output current
+    double currentDensity = 4;          // A/mm²
 
     bool operator==(const CheckInputs& other) const = default;
 };
@@ -99,8 +102,9 @@ inline constexpr double kAbsoluteZeroC = -273.15;  // °C, excluded
 inline constexpr double kMaxTemperatureC = 500;    // °C
 inline constexpr double kMaxCurrentA = 1e5;        // A, the DC current and the ripple
 inline constexpr double kMaxFrequencyKhz = 1e4;    // kHz
+inline constexpr double kMaxCurrentDensity = 100;  // A/mm²
 
-enum class CheckInput { Temperature, DcCurrent, Ripple, FrequencyKhz };
+enum class CheckInput { Temperature, DcCurrent, Ripple, FrequencyKhz, LoadCurrent, CurrentDensity };
 
 // Why a value of one input lies outside its bounds, naming the input and
 // its bounds; none when within them.

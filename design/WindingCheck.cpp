@@ -212,25 +212,13 @@ WindingCheck NotChecked(std::string_view why, double density) {
 
 }  // namespace
 
-void ValidateWindingInputs(const WindingInputs& in) {
-    if (in.loadCurrent && !(*in.loadCurrent > 0 && *in.loadCurrent <= kMaxCurrentA)) {
-        throw CheckInputError("the load current must be a number above 0 A and at most 100000 A");
-    }
-    if (!(in.currentDensity > 0 && in.currentDensity <= kMaxCurrentDensity)) {
-        throw CheckInputError(
-            "the current density must be a number above 0 A/mm² and at most 100 A/mm²");
-    }
-}
-
 WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const DesignCheck& check,
-                             const CheckInputs& inputs, const WindingInputs& winding,
-                             std::span<const RoundWire> wires) {
-    const double density = winding.currentDensity * 1e6;  // A/m²
+                             const CheckInputs& inputs, std::span<const RoundWire> wires) {
+    const double density = inputs.currentDensity * 1e6;  // A/m²
     if (check.nothingToCheck) {
         return NotChecked(*check.nothingToCheck, density);
     }
     ValidateCheckInputs(inputs);
-    ValidateWindingInputs(winding);
     const CheckedDesign& d = run.checked;
     const std::optional<CoreDimensions> core = CoreDimensionsOf(run.asRead, design.cores);
     const std::optional<Window> window = core ? WindowOf(*core) : std::nullopt;
@@ -239,7 +227,7 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
     }
     const bool choke = d.mode == WorkMode::Choke;
     const bool forward = d.mode == WorkMode::SingleEnded || d.mode == WorkMode::PushPull;
-    if (forward && !winding.loadCurrent) {
+    if (forward && !inputs.loadCurrent) {
         return NotChecked(kNoWindingLoad, density);
     }
     if (choke && inputs.dcCurrent.value_or(0) <= 0 && inputs.ripple.value_or(0) <= 0) {
@@ -263,7 +251,7 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
     const double resistivity = CopperResistivity(inputs.temperature);
     const double skinDepth = frequency > 0 ? std::sqrt(resistivity / (pi * frequency * kMu0))
                                            : std::numeric_limits<double>::infinity();
-    const double load = winding.loadCurrent.value_or(0);
+    const double load = inputs.loadCurrent.value_or(0);
     const std::vector<Planned> planned = PlanSections(d.mode, run, inputs, load, timing);
 
     WindingCheck c;

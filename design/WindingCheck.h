@@ -34,20 +34,6 @@ struct RoundWire {
     double outerDiameter = 0;      // m
 };
 
-// What the user adds for the windings.
-struct WindingInputs {
-    std::optional<double> loadCurrent;  // A: the forward modes' output current
-    double currentDensity = 4;          // A/mm²
-
-    bool operator==(const WindingInputs& other) const = default;
-};
-
-inline constexpr double kMaxCurrentDensity = 100;  // A/mm²
-
-// Throws CheckInputError for a load current or a current density that is
-// not a positive number within its bounds.
-void ValidateWindingInputs(const WindingInputs& inputs);
-
 // One section of the winding, wound from the core outwards. The numbers
 // after the wire are empty from the first section that does not fit on.
 struct WindingSection {
@@ -80,9 +66,9 @@ struct WindingCheck {
 };
 
 // The windings of a run of `design` whose core `check` (RunDesignCheck of
-// run.checked with `inputs`) has checked, from the given wires.
+// run.checked with `inputs`) has checked, from the given wires, at the
+// inputs' load current and current density.
 WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const DesignCheck& check,
-                             const CheckInputs& inputs, const WindingInputs& winding,
-                             std::span<const RoundWire> wires);
+                             const CheckInputs& inputs, std::span<const RoundWire> wires);
 
 }  // namespace transcalc

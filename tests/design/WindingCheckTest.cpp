@@ -44,10 +44,23 @@ RunOfDesign RingChoke(const char* turns) {
     return RunOf(testing_support::RingChokeDesign(turns));
 }
 
-WindingCheck Wind(const RunOfDesign& r, const CheckInputs& in, const WindingInputs& winding) {
+// The windings' own inputs, given beside the core's.
+struct WindingInputs {
+    std::optional<double> loadCurrent;
+    double currentDensity = 4;
+};
+
+CheckInputs WithWinding(CheckInputs in, const WindingInputs& winding) {
+    in.loadCurrent = winding.loadCurrent;
+    in.currentDensity = winding.currentDensity;
+    return in;
+}
+
+WindingCheck Wind(const RunOfDesign& r, const CheckInputs& core, const WindingInputs& winding) {
+    const CheckInputs in = WithWinding(core, winding);
     const Material material = N87();
     const DesignCheck check = RunDesignCheck(r.run.checked, &material, in);
-    return RunWindingCheck(r.design, r.run, check, in, winding, kWires);
+    return RunWindingCheck(r.design, r.run, check, in, kWires);
 }
 
 TEST(DowellTest, FactorAgainstWorkedValues) {
@@ -332,17 +345,19 @@ TEST(WindingCheckTest, SaysWhyTheWindingsAreNotChecked) {
     Design fresh;
     const DesignRun none;
     const DesignCheck check = RunDesignCheck(none.checked, nullptr, {});
-    EXPECT_EQ(RunWindingCheck(fresh, none, check, {}, {5, 4}, kWires).nothingToCheck,
+    EXPECT_EQ(RunWindingCheck(fresh, none, check, WithWinding({}, {5, 4}), kWires).nothingToCheck,
               check.nothingToCheck);
     const RunOfDesign e25 = E25(kModePushPull);
     const DesignCheck own = RunDesignCheck(e25.run.checked, nullptr, {});
     const std::vector<RoundWire> grade2 = {{"0,5", 2, 0.5e-3, 0.56e-3}};
-    EXPECT_EQ(RunWindingCheck(e25.design, e25.run, own, {}, {5, 4}, grade2).nothingToCheck,
-              kNoWindingWires);
+    EXPECT_EQ(
+        RunWindingCheck(e25.design, e25.run, own, WithWinding({}, {5, 4}), grade2).nothingToCheck,
+        kNoWindingWires);
     // A density so low that the strands could not be counted.
     EXPECT_EQ(Wind(e25, {}, {5, 1e-12}).nothingToCheck, kCheckOutOfRange);
     // Without a core loss the copper is known, the totals are not.
-    const WindingCheck noMaterial = RunWindingCheck(e25.design, e25.run, own, {}, {5, 4}, kWires);
+    const WindingCheck noMaterial =
+        RunWindingCheck(e25.design, e25.run, own, WithWinding({}, {5, 4}), kWires);
     EXPECT_TRUE(noMaterial.copperLoss);
     EXPECT_FALSE(noMaterial.totalLoss);
     EXPECT_FALSE(noMaterial.temperatureRise);
@@ -370,7 +385,7 @@ TEST(WindingCheckTest, RefusesLoadCurrentsAndDensitiesOutOfBounds) {
             EXPECT_STREQ(e.what(), c.what);
         }
     }
-    EXPECT_NO_THROW(ValidateWindingInputs({std::nullopt, 100}));
+    EXPECT_NO_THROW(ValidateCheckInputs(WithWinding({}, {std::nullopt, 100})));
 }
 
 }  // namespace
