@@ -65,6 +65,17 @@ const Wire* FindWire(const Catalogue& catalogue, std::string_view name) {
     return FindByName(catalogue.wires, name);
 }
 
+std::vector<RoundWire> RoundWires(const Catalogue& catalogue) {
+    constexpr double kMetresPerMm = 1e-3;
+    std::vector<RoundWire> wires;
+    wires.reserve(catalogue.wires.size());
+    for (const Wire& w : catalogue.wires) {
+        wires.push_back(
+            {w.name, w.grade, w.conductorDiameter * kMetresPerMm, w.outerDiameter * kMetresPerMm});
+    }
+    return wires;
+}
+
 std::optional<CoreLetters> CatalogueCoreLetters(const Catalogue& catalogue, const Design& design,
                                                 std::string_view separator) {
     if (design.catalogueCore.empty()) {

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "DesignModel.h"
+#include "WindingCheck.h"
 
 #include "Entries.h"
 #include "EntryLines.h"
@@ -57,6 +58,9 @@ std::string ProblemsText(const Messages& messages, std::size_t listed = kListedP
 const Core* FindCore(const Catalogue& catalogue, std::string_view name);
 const Material* FindMaterial(const Catalogue& catalogue, std::string_view name);
 const Wire* FindWire(const Catalogue& catalogue, std::string_view name);
+
+// The catalogue's wires as the winding check takes them, in metres.
+std::vector<RoundWire> RoundWires(const Catalogue& catalogue);
 
 // The letters of the design's catalogue core while its fields still hold
 // that core; none without a catalogue core or for one the catalogue lacks.

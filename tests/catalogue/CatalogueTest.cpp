@@ -56,6 +56,15 @@ TEST(CatalogueTest, FindsByExactName) {
     ASSERT_NE(wire, nullptr);
     EXPECT_EQ(WireLine(*wire), "Round 0.5 - Grade 2\t2\t0.5\t0.5555");
     EXPECT_EQ(FindWire(catalogue, "Round 0.5"), nullptr);
+
+    // The winding check counts in metres.
+    const std::vector<RoundWire> round = RoundWires(catalogue);
+    ASSERT_EQ(round.size(), catalogue.wires.size());
+    const auto half = std::ranges::find(round, "Round 0.5 - Grade 2", &RoundWire::name);
+    ASSERT_NE(half, round.end());
+    EXPECT_EQ(half->grade, 2);
+    EXPECT_DOUBLE_EQ(half->conductorDiameter, 0.5e-3);
+    EXPECT_DOUBLE_EQ(half->outerDiameter, 0.5555e-3);
 }
 
 // The rules for the permeability at 25 °C on the awkward curves of the data.
