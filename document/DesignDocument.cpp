@@ -32,12 +32,14 @@ constexpr std::array<std::pair<Field, std::string_view>, kFieldCount> kFieldKeys
 }};
 
 // The check's inputs as the file keeps them: each a number or null. A file
-// that gives any of them has run the check; the temperature it lacks is the
-// check's default.
+// that gives any of them has run the check; the temperature and the current
+// density it lacks are the check's defaults.
 constexpr std::string_view kTemperatureKey = "temperatureC";
 constexpr std::string_view kCurrentKey = "dcCurrentA";
 constexpr std::string_view kRippleKey = "rippleA";
 constexpr std::string_view kFrequencyKey = "frequencyKHz";
+constexpr std::string_view kLoadCurrentKey = "loadCurrentA";
+constexpr std::string_view kCurrentDensityKey = "currentDensityAPerMm2";
 
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
@@ -257,6 +259,9 @@ std::string DesignText(const Design& document, std::string_view fileName) {
     put(kCurrentKey, CheckInput::DcCurrent, inputs ? inputs->dcCurrent : std::nullopt);
     put(kRippleKey, CheckInput::Ripple, inputs ? inputs->ripple : std::nullopt);
     put(kFrequencyKey, CheckInput::FrequencyKhz, inputs ? inputs->frequencyKhz : std::nullopt);
+    put(kLoadCurrentKey, CheckInput::LoadCurrent, inputs ? inputs->loadCurrent : std::nullopt);
+    put(kCurrentDensityKey, CheckInput::CurrentDensity,
+        inputs ? std::optional(inputs->currentDensity) : std::nullopt);
     WriteJson root = WriteJson::object();
     root["format"] = std::string(kDesignFormat);
     root["version"] = kDesignVersion;
@@ -319,9 +324,13 @@ Design ParseDesignText(std::string_view text, std::string_view fileName) {
         const std::optional<double> temperature = value(kTemperatureKey, CheckInput::Temperature);
         CheckInputs inputs{.dcCurrent = value(kCurrentKey, CheckInput::DcCurrent),
                            .ripple = value(kRippleKey, CheckInput::Ripple),
-                           .frequencyKhz = value(kFrequencyKey, CheckInput::FrequencyKhz)};
-        if (temperature || inputs.dcCurrent || inputs.ripple || inputs.frequencyKhz) {
+                           .frequencyKhz = value(kFrequencyKey, CheckInput::FrequencyKhz),
+                           .loadCurrent = value(kLoadCurrentKey, CheckInput::LoadCurrent)};
+        const std::optional<double> density = value(kCurrentDensityKey, CheckInput::CurrentDensity);
+        if (temperature || inputs.dcCurrent || inputs.ripple || inputs.frequencyKhz ||
+            inputs.loadCurrent || density) {
             inputs.temperature = temperature.value_or(inputs.temperature);
+            inputs.currentDensity = density.value_or(inputs.currentDensity);
             document.check = inputs;
         }
     }

@@ -49,7 +49,9 @@ TEST(DesignTextTest, WritesEveryKeyInItsPlace) {
     "temperatureC": 100,
     "dcCurrentA": null,
     "rippleA": 0.25,
-    "frequencyKHz": null
+    "frequencyKHz": null,
+    "loadCurrentA": null,
+    "currentDensityAPerMm2": 4
   }
 }
 )");
@@ -102,8 +104,12 @@ TEST(DesignTextTest, KeepsNamesAndCheckValuesOrTheirAbsence) {
     Design given;
     given.catalogueCore = "E 20/10/6 \"Epcos\"";
     given.material = "3C90";
-    given.check =
-        CheckInputs{.temperature = -40.5, .dcCurrent = 0.1, .ripple = 1e-9, .frequencyKhz = 25};
+    given.check = CheckInputs{.temperature = -40.5,
+                              .dcCurrent = 0.1,
+                              .ripple = 1e-9,
+                              .frequencyKhz = 25,
+                              .loadCurrent = 5.25,
+                              .currentDensity = 2.5};
     EXPECT_EQ(RoundTrip(given), given);
 
     const Design none;
@@ -121,6 +127,46 @@ TEST(DesignTextTest, ACheckValueWithoutATemperatureTakesTheDefault) {
     EXPECT_EQ(check->temperature, 100);
     EXPECT_EQ(check->dcCurrent, 2.5);
     EXPECT_FALSE(check->ripple.has_value());
+    EXPECT_FALSE(check->loadCurrent.has_value());
+    EXPECT_EQ(check->currentDensity, 4);
+}
+
+// A version 1 file as written, with one line replaced.
+std::string Edited(std::string_view from, std::string_view to) {
+    std::string text = DesignText(Design(), "x");
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return text.replace(at, from.size(), to);
+}
+
+// A file written before the windings were checked has neither key; one that
+// gives only the windings' inputs has run the check all the same.
+TEST(DesignTextTest, TheWindingsInputsAloneAreCheckInputs) {
+    const std::string older = R"({"format": "transcalc-design", "version": 1, "fields": {
+  "dimension1": "", "dimension2": "", "dimension3": "", "dimension4": "", "gap": "0",
+  "frequencyOrPulse": "", "voltageIn": "", "voltageOut": "", "satInduction": "",
+  "permeability": "", "chokeTurns": "", "overshoot": ""},
+  "core": null, "mode": "", "check": {"temperatureC": 60, "dcCurrentA": null}})";
+    const std::optional<CheckInputs> old = ParseDesignText(older, "old.transcalc").check;
+    ASSERT_TRUE(old.has_value());
+    EXPECT_EQ(*old, CheckInputs{.temperature = 60});
+
+    const struct {
+        std::string text;
+        CheckInputs expected;
+    } cases[] = {
+        {Edited("\"loadCurrentA\": null", "\"loadCurrentA\": 5"), CheckInputs{.loadCurrent = 5}},
+        {Edited("\"currentDensityAPerMm2\": null", "\"currentDensityAPerMm2\": 2.5"),
+         CheckInputs{.currentDensity = 2.5}},
+    };
+    for (const auto& c : cases) {
+        const std::optional<CheckInputs> check = ParseDesignText(c.text, "w.transcalc").check;
+        ASSERT_TRUE(check.has_value()) << c.text;
+        EXPECT_EQ(*check, c.expected) << c.text;
+    }
+    EXPECT_FALSE(
+        ParseDesignText(Edited("\"loadCurrentA\": null", "\"loadCurrentA\": null"), "w.transcalc")
+            .check.has_value());
 }
 
 TEST(DesignTextTest, NumbersReadBackToTheSameDouble) {
@@ -161,6 +207,10 @@ TEST(DesignTextTest, RefusesToWriteWhatWouldNotReadBack) {
     notANumber.check.emplace().temperature = std::numeric_limits<double>::quiet_NaN();
     Design tooFast;
     tooFast.check.emplace().frequencyKhz = 1e308;
+    Design noLoad;
+    noLoad.check.emplace().loadCurrent = 0;
+    Design dense;
+    dense.check.emplace().currentDensity = std::numeric_limits<double>::quiet_NaN();
     Design tab;
     tab.fields[Field::VoltageIn] = "1\t2";
     Design del;
@@ -177,6 +227,12 @@ TEST(DesignTextTest, RefusesToWriteWhatWouldNotReadBack) {
         {tooFast,
          "Design file \"b.transcalc\" not written: \"check\".\"frequencyKHz\": the switching "
          "frequency must be a number above 0 kHz and at most 10000 kHz"},
+        {noLoad,
+         "Design file \"b.transcalc\" not written: \"check\".\"loadCurrentA\": the load current "
+         "must be a number above 0 A and at most 100000 A"},
+        {dense,
+         "Design file \"b.transcalc\" not written: \"check\".\"currentDensityAPerMm2\": the "
+         "current density must be a number above 0 A/mm² and at most 100 A/mm²"},
         {tab,
          "Design file \"b.transcalc\" not written: \"fields\".\"voltageIn\" holds a control "
          "character"},
@@ -192,14 +248,6 @@ TEST(DesignTextTest, RefusesToWriteWhatWouldNotReadBack) {
             EXPECT_EQ(std::string(error.what()), message);
         }
     }
-}
-
-// A version 1 file as written, with one line replaced.
-std::string Edited(std::string_view from, std::string_view to) {
-    std::string text = DesignText(Design(), "x");
-    const std::size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    return text.replace(at, from.size(), to);
 }
 
 TEST(ParseDesignTextTest, RefusesWithTheFileNameAndTheReason) {
@@ -256,6 +304,22 @@ TEST(ParseDesignTextTest, RefusesWithTheFileNameAndTheReason) {
         {"CheckRippleNegative", Edited("\"rippleA\": null", "\"rippleA\": -1"),
          "\"check\".\"rippleA\": the ripple must be a number of at least 0 A and at most 100000 "
          "A"},
+        {"CheckLoadZero", Edited("\"loadCurrentA\": null", "\"loadCurrentA\": 0"),
+         "\"check\".\"loadCurrentA\": the load current must be a number above 0 A and at most "
+         "100000 A"},
+        {"CheckLoadHuge", Edited("\"loadCurrentA\": null", "\"loadCurrentA\": 1e6"),
+         "\"check\".\"loadCurrentA\": the load current must be a number above 0 A and at most "
+         "100000 A"},
+        {"CheckLoadText", Edited("\"loadCurrentA\": null", "\"loadCurrentA\": \"5 A\""),
+         "\"check\".\"loadCurrentA\" is not a number"},
+        {"CheckDensityNegative",
+         Edited("\"currentDensityAPerMm2\": null", "\"currentDensityAPerMm2\": -4"),
+         "\"check\".\"currentDensityAPerMm2\": the current density must be a number above 0 "
+         "A/mm² and at most 100 A/mm²"},
+        {"CheckDensityHigh",
+         Edited("\"currentDensityAPerMm2\": null", "\"currentDensityAPerMm2\": 100.5"),
+         "\"check\".\"currentDensityAPerMm2\": the current density must be a number above 0 "
+         "A/mm² and at most 100 A/mm²"},
         {"FieldTab", Edited("\"gap\": \"0\"", "\"gap\": \"0\\t5\""),
          "\"fields\".\"gap\" holds a control character"},
         {"FieldNul", Edited("\"voltageIn\": \"\"", "\"voltageIn\": \"12\\u0000x\""),
