@@ -44,6 +44,8 @@
 //                wires at the current density, layers and fit in the core's
 //                window, copper loss with skin and proximity effects, and the
 //                whole part's loss, temperature rise and efficiency.
+//   WindingText  the windings as a table and as lines, for the command line
+//                and the report.
 //
 // Every error is a ConversionError or an ArithmeticFault whose what() is the
 // error box text (see ErrorBoxText).
@@ -70,4 +72,5 @@
 #include "ResultsList.h"
 #include "ResultsPass.h"
 #include "WindingCheck.h"
+#include "WindingText.h"
 #include "WorkMode.h"
