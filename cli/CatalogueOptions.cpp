@@ -111,6 +111,10 @@ const Material& CheckMaterial(const std::string& name) {
     return *material;
 }
 
+std::vector<RoundWire> CheckWires() {
+    return catalogue::RoundWires(RunCatalogue(Part::Wires));
+}
+
 std::optional<CoreLetters> CheckCoreLetters(const Design& design, std::string_view separator) {
     return catalogue::CatalogueCoreLetters(RunCatalogue(Part::Cores), design, separator);
 }

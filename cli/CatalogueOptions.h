@@ -4,12 +4,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Calculate.h"
 #include "DesignModel.h"
 #include "EffectiveParameters.h"
 #include "InputField.h"
 #include "Material.h"
+#include "WindingCheck.h"
 
 namespace CLI {
 class App;
@@ -42,6 +44,9 @@ bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
 // The material of the design check by its exact name. An unknown name throws
 // UsageError naming the closest entries.
 const Material& CheckMaterial(const std::string& name);
+
+// The catalogue's round wires, in metres, for the winding check.
+std::vector<RoundWire> CheckWires();
 
 // The letters of the design's catalogue core for the design check while its
 // fields still hold it; none for an unknown name or fields typed over.

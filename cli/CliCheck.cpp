@@ -14,8 +14,8 @@ namespace transcalc::cli {
 
 const char* const kCheckUsage =
     R"(  design check options (after the results, for a design whose list is not red):
-  --check           runs the check and prints its lines after the results list; with
-                    --json adds the object "check"
+  --check           runs the check and prints its lines after the results list, then the
+                    windings; with --json adds the objects "check" and "winding"
   --material NAME   also the material of the check (saturation and core loss)
   --temperature C   the core temperature in °C (default 100): above -273.15, at
                     most 500
@@ -23,6 +23,11 @@ const char* const kCheckUsage =
   --ripple A        choke: the ripple current, peak to peak (needs --check-freq),
                     0 to 100000
   --check-freq KHZ  choke: the switching frequency: above 0, at most 10000
+  --load-current A  single-ended and push-pull: the load current, which sizes their
+                    windings: above 0, at most 100000
+  --current-density A_PER_MM2
+                    the current density that sizes the wires (default 4): above 0, at
+                    most 100
 )";
 
 namespace {
@@ -52,6 +57,8 @@ void AddCheckOptions(CLI::App& app, CheckOptions& check) {
         {"current", CheckInput::DcCurrent, &check.current},
         {"ripple", CheckInput::Ripple, &check.ripple},
         {"check-freq", CheckInput::FrequencyKhz, &check.frequencyKhz},
+        {"load-current", CheckInput::LoadCurrent, &check.loadCurrent},
+        {"current-density", CheckInput::CurrentDensity, &check.currentDensity},
     };
     // Out of bounds is refused whether or not the check runs: the value would
     // go into a saved design all the same.
@@ -74,6 +81,8 @@ CheckInputs InputsOf(const CheckOptions& check) {
     inputs.dcCurrent = check.current;
     inputs.ripple = check.ripple;
     inputs.frequencyKhz = check.frequencyKhz;
+    inputs.loadCurrent = check.loadCurrent;
+    inputs.currentDensity = check.currentDensity.value_or(inputs.currentDensity);
     try {
         ValidateCheckInputs(inputs);
     } catch (const CheckInputError& error) {
@@ -107,6 +116,40 @@ nlohmann::ordered_json CheckJson(const DesignCheck& check) {
     json["loss_extrapolated"] = check.lossDensity
                                     ? nlohmann::ordered_json(check.lossOutside.has_value())
                                     : nlohmann::ordered_json();
+    return json;
+}
+
+nlohmann::ordered_json WindingJson(const WindingCheck& windings) {
+    using Json = nlohmann::ordered_json;
+    const auto number = [](const auto& value) { return value ? Json(*value) : Json(); };
+    Json sections = Json::array();
+    for (const WindingSection& s : windings.sections) {
+        Json section = Json::object();
+        section["name"] = s.name;
+        section["turns"] = s.turns;
+        section["rms_current"] = s.rmsCurrent;
+        section["conductor_diameter"] = s.conductorDiameter;
+        section["outer_diameter"] = s.outerDiameter;
+        section["strands"] = s.strands;
+        section["layers"] = number(s.layers);
+        section["mean_turn_length"] = number(s.meanTurnLength);
+        section["dc_resistance"] = number(s.dcResistance);
+        section["ac_factor"] = number(s.acFactor);
+        section["loss"] = number(s.loss);
+        sections.push_back(std::move(section));
+    }
+    Json json = Json::object();
+    json["current_density"] = windings.currentDensity;
+    json["sections"] = std::move(sections);
+    json["window"] = windings.window;
+    json["build"] = windings.build;
+    json["fill"] = windings.fill;
+    json["fits"] = windings.fits;
+    json["copper_loss"] = number(windings.copperLoss);
+    json["total_loss"] = number(windings.totalLoss);
+    json["temperature_rise"] = number(windings.temperatureRise);
+    json["output_power"] = number(windings.outputPower);
+    json["efficiency"] = number(windings.efficiency);
     return json;
 }
 

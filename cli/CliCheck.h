@@ -5,6 +5,7 @@
 #include <string>
 
 #include "DesignCheck.h"
+#include "WindingCheck.h"
 
 namespace CLI {
 class App;
@@ -14,11 +15,13 @@ namespace transcalc::cli {
 
 // The design check options: --check and its inputs.
 struct CheckOptions {
-    bool run = false;                    // --check
-    std::optional<double> temperature;   // --temperature C
-    std::optional<double> current;       // --current A
-    std::optional<double> ripple;        // --ripple A
-    std::optional<double> frequencyKhz;  // --check-freq KHZ
+    bool run = false;                      // --check
+    std::optional<double> temperature;     // --temperature C
+    std::optional<double> current;         // --current A
+    std::optional<double> ripple;          // --ripple A
+    std::optional<double> frequencyKhz;    // --check-freq KHZ
+    std::optional<double> loadCurrent;     // --load-current A
+    std::optional<double> currentDensity;  // --current-density A_PER_MM2
 };
 
 extern const char* const kCheckUsage;
@@ -33,5 +36,9 @@ CheckInputs InputsOf(const CheckOptions& check);
 // The "check" object of the JSON output: every key a number in SI units, or
 // null where it does not apply.
 nlohmann::ordered_json CheckJson(const DesignCheck& check);
+
+// The "winding" object of the JSON output, in SI units, null where a value
+// does not apply; for a check whose windings were checked.
+nlohmann::ordered_json WindingJson(const WindingCheck& windings);
 
 }  // namespace transcalc::cli

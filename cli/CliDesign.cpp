@@ -188,6 +188,8 @@ CliOptions StartFrom(const std::string& designPath) {
         options.check.current = document.check->dcCurrent;
         options.check.ripple = document.check->ripple;
         options.check.frequencyKhz = document.check->frequencyKhz;
+        options.check.loadCurrent = document.check->loadCurrent;
+        options.check.currentDensity = document.check->currentDensity;
     }
     return options;
 }
@@ -209,11 +211,15 @@ Design DesignOf(const CliOptions& options) {
         design.material = *options.catalogue.materialName;
     }
     const CheckOptions& check = options.check;
-    if (check.temperature || check.current || check.ripple || check.frequencyKhz) {
-        design.check = CheckInputs{.temperature = check.temperature.value_or(100),
-                                   .dcCurrent = check.current,
-                                   .ripple = check.ripple,
-                                   .frequencyKhz = check.frequencyKhz};
+    if (check.temperature || check.current || check.ripple || check.frequencyKhz ||
+        check.loadCurrent || check.currentDensity) {
+        design.check = CheckInputs{
+            .temperature = check.temperature.value_or(100),
+            .dcCurrent = check.current,
+            .ripple = check.ripple,
+            .frequencyKhz = check.frequencyKhz,
+            .loadCurrent = check.loadCurrent,
+            .currentDensity = check.currentDensity.value_or(CheckInputs{}.currentDensity)};
     } else {
         design.check.reset();
     }

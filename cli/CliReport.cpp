@@ -86,7 +86,8 @@ std::string JsonLine(const Json& value) {
     return out;
 }
 
-Json ReportJson(const DesignRun& run, const std::optional<DesignCheck>& check) {
+Json ReportJson(const DesignRun& run, const std::optional<DesignCheck>& check,
+                const std::optional<WindingCheck>& windings) {
     Json state = Json::object();
     VisitDesignValues(run.after, [&state](const char* name, double value) { state[name] = value; });
     state["ResultsPending"] = run.after.ResultsPending;
@@ -102,6 +103,12 @@ Json ReportJson(const DesignRun& run, const std::optional<DesignCheck>& check) {
         json["check_error"] = *check->nothingToCheck;
     } else if (check) {
         json["check"] = CheckJson(*check);
+    }
+    if (windings && windings->nothingToCheck) {
+        json["winding"] = Json();
+        json["winding_error"] = *windings->nothingToCheck;
+    } else if (windings) {
+        json["winding"] = WindingJson(*windings);
     }
     return json;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "DesignRun.h"
+#include "WindingCheck.h"
 
 namespace transcalc::cli {
 
@@ -23,8 +24,11 @@ std::string JsonLine(const nlohmann::ordered_json& value);
 
 // One JSON object: lines, colour, error and every design value. With the
 // design check, its object "check" follows the state; a check that refused
-// the design is null, with its text as "check_error".
+// the design is null, with its text as "check_error". The windings' object
+// "winding" follows it, null with its reason as "winding_error" when they
+// are not checked.
 nlohmann::ordered_json ReportJson(const DesignRun& run,
-                                  const std::optional<DesignCheck>& check = {});
+                                  const std::optional<DesignCheck>& check = {},
+                                  const std::optional<WindingCheck>& windings = {});
 
 }  // namespace transcalc::cli

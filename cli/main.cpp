@@ -55,17 +55,19 @@ int main(int argc, char* argv[]) {
     const Design design = cli::DesignOf(options);
     const DesignRun report = RunDesign(design, options.separator, CheckLettersOf(options, design));
     std::optional<DesignCheck> check;
+    std::optional<WindingCheck> windings;
     if (options.check.run) {
         try {
-            check = RunDesignCheck(report.checked, CheckMaterialOf(options),
-                                   cli::InputsOf(options.check));
+            const CheckInputs inputs = cli::InputsOf(options.check);
+            check = RunDesignCheck(report.checked, CheckMaterialOf(options), inputs);
+            windings = RunWindingCheck(design, report, *check, inputs, cli::CheckWires());
         } catch (const cli::UsageError& error) {
             std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
             return cli::kExitUsage;
         }
     }
     if (options.json) {
-        std::fputs(cli::JsonLine(cli::ReportJson(report, check)).c_str(), stdout);
+        std::fputs(cli::JsonLine(cli::ReportJson(report, check, windings)).c_str(), stdout);
     } else {
         for (const std::string& line : report.list.lines) {
             std::fputs(line.c_str(), stdout);
@@ -76,6 +78,14 @@ int main(int argc, char* argv[]) {
             for (const std::string& line : CheckTextLines(*check, options.separator)) {
                 std::fputs(line.c_str(), stdout);
                 std::fputc('\n', stdout);
+            }
+            // With nothing to check the check's own line has said why.
+            if (!check->nothingToCheck) {
+                std::fputc('\n', stdout);
+                for (const std::string& line : WindingTextLines(*windings, options.separator)) {
+                    std::fputs(line.c_str(), stdout);
+                    std::fputc('\n', stdout);
+                }
             }
         }
         if (report.error) {
