@@ -47,8 +47,14 @@ void TForm1::AddCheckToReport(transcalc::ReportContent& report) const {
         design_.material.empty()
             ? nullptr
             : transcalc::catalogue::FindMaterial(Catalogue(), design_.material);
-    transcalc::AddCheckToReport(report, CurrentCheckedDesign(), material, *design_.check,
-                                separator_);
+    // The run of the results shown, as the windings read it.
+    transcalc::DesignRun run;
+    run.error = lastCalculate_.error;
+    run.asRead = lastCalculate_.asRead;
+    run.after = state_;
+    run.checked = CurrentCheckedDesign();
+    transcalc::AddCheckToReport(report, design_, run, material, *design_.check,
+                                transcalc::catalogue::RoundWires(Catalogue()), separator_);
 }
 
 }  // namespace transcalc

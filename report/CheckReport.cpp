@@ -4,16 +4,22 @@
 
 #include "CheckPlotPainting.h"
 #include "CheckText.h"
+#include "WindingText.h"
 
 namespace transcalc {
 
-void AddCheckToReport(ReportContent& content, const CheckedDesign& design, const Material* material,
-                      const CheckInputs& inputs, DecimalSeparator separator) {
+void AddCheckToReport(ReportContent& content, const Design& document, const DesignRun& run,
+                      const Material* material, const CheckInputs& inputs,
+                      std::span<const RoundWire> wires, DecimalSeparator separator) {
+    const CheckedDesign& design = run.checked;
     const DesignCheck check = RunDesignCheck(design, material, inputs);
     content.checkLines = CheckTextLines(check, separator);
+    // With nothing to check, the check's line has said why.
     if (check.nothingToCheck) {
         return;
     }
+    content.windings =
+        WindingTableOf(RunWindingCheck(document, run, check, inputs, wires), separator);
     CheckPlotData plot;
     plot.curve = SweepCheck(design, material, inputs);
     plot.decimalSeparator = separator;

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <span>
+
 #include "DesignCheck.h"
+#include "DesignRun.h"
 #include "NumberText.h"
 #include "ReportContent.h"
+#include "WindingCheck.h"
 
 namespace transcalc {
 
-// The design check's part of a report: its lines, and its plot when it has a
-// core loss to sweep.
-void AddCheckToReport(ReportContent& content, const CheckedDesign& design, const Material* material,
-                      const CheckInputs& inputs, DecimalSeparator separator);
+// The design check's part of a report for a run of document: its lines, its
+// plot when it has a core loss to sweep, and the windings wound with wires.
+void AddCheckToReport(ReportContent& content, const Design& document, const DesignRun& run,
+                      const Material* material, const CheckInputs& inputs,
+                      std::span<const RoundWire> wires, DecimalSeparator separator);
 
 }  // namespace transcalc

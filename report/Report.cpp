@@ -56,11 +56,12 @@ QString CoreName(CoreKind kind) {
 // Lays out text top-down in millimetres on the device's pixels.
 class Page {
 public:
-    Page(QPainter& painter, double dotsPerInch, double widthPx, double heightPx)
+    Page(QPainter& painter, QPagedPaintDevice& device)
         : painter_(painter),
-          pxPerMm_(dotsPerInch / 25.4),
-          widthMm_(widthPx / pxPerMm_),
-          heightMm_(heightPx / pxPerMm_) {}
+          device_(device),
+          pxPerMm_(device.logicalDpiX() / 25.4),
+          widthMm_(device.width() / pxPerMm_),
+          heightMm_(device.height() / pxPerMm_) {}
 
     double WidthMm() const { return widthMm_; }
     double HeightMm() const { return heightMm_; }
@@ -81,10 +82,25 @@ public:
                 int wrap = Qt::TextWordWrap) {
         const int flags = align | Qt::AlignTop | wrap;
         const QRectF box = Mm(x, y, w, std::max(0.0, heightMm_ - y));
-        QRectF used;
-        painter_.drawText(box, flags, text, &used);
+        QRectF used = painter_.boundingRect(box, flags, text);
+        if (!measuring_) {
+            painter_.drawText(box, flags, text, &used);
+        }
         return std::max(used.height() / pxPerMm_, LineMm());
     }
+
+    // The height in mm that draw(y) would take from y = 0, drawing nothing.
+    template <typename Draw>
+    double Measure(Draw draw) {
+        painter_.save();
+        measuring_ = true;
+        const double height = draw(0.0);
+        measuring_ = false;
+        painter_.restore();
+        return height;
+    }
+
+    bool NewPage() { return device_.newPage(); }
 
     double LineMm() const { return QFontMetricsF(painter_.font()).lineSpacing() / pxPerMm_; }
 
@@ -99,6 +115,8 @@ public:
 
 private:
     QPainter& painter_;
+    QPagedPaintDevice& device_;
+    bool measuring_ = false;
     double pxPerMm_;
     double widthMm_;
     double heightMm_;
@@ -186,6 +204,59 @@ double DrawResults(Page& page, const ReportContent& content, double y) {
     return y;
 }
 
+// The windings' table across the page, its captions bold, then its lines:
+// the fill across, the totals in two columns, the note across. Returns the
+// bottom.
+double DrawWindings(Page& page, const WindingTable& table, double y) {
+    if (!table.heading.empty()) {
+        page.SetFont(9.5, true);
+        y += page.Draw(0, y, page.WidthMm(), Text(table.heading)) + 0.5;
+    }
+    // The name and the wire take wider columns than the numbers.
+    constexpr double kShares[] = {0.09, 0.09, 0.16, 0.08, 0.15, 0.15, 0.1, 0.18};
+    const auto drawRow = [&](const std::vector<std::string>& cells) {
+        double x = 0;
+        double height = 0;
+        for (std::size_t i = 0; i < cells.size() && i < std::size(kShares); ++i) {
+            const double w = page.WidthMm() * kShares[i];
+            height = std::max(height, page.Draw(x, y, w - 1, Text(cells[i])));
+            x += w;
+        }
+        y += height + 0.3;
+    };
+    if (!table.rows.empty()) {
+        page.SetFont(8.5, true);
+        drawRow(table.columns);
+        page.SetFont(8.5);
+        for (const std::vector<std::string>& row : table.rows) {
+            drawRow(row);
+        }
+        y += 1;
+    }
+    page.SetFont(8.5);
+    const std::vector<std::string>& lines = table.lines;
+    if (lines.size() < 4) {  // no two totals to set side by side
+        for (const std::string& line : lines) {
+            y += page.Draw(0, y, page.WidthMm(), Text(line)) + 0.2;
+        }
+        return y;
+    }
+    y += page.Draw(0, y, page.WidthMm(), Text(lines.front())) + 0.2;
+    const std::size_t totals = lines.size() - 2;
+    const std::size_t left = (totals + 1) / 2;
+    const double half = page.WidthMm() / 2;
+    double bottom = y;
+    for (std::size_t i = 0; i < totals; ++i) {
+        const bool second = i >= left;
+        const double row = second ? i - left : i;
+        const double top = y + row * (page.LineMm() + 0.2);
+        bottom = std::max(
+            bottom, top + page.Draw(second ? half : 0, top, half - 2, Text(lines[1 + i])) + 0.2);
+    }
+    page.SetFont(8);
+    return bottom + page.Draw(0, bottom, page.WidthMm(), Text(lines.back()));
+}
+
 void DrawCheck(Page& page, const ReportContent& content, double y) {
     if (content.checkLines.empty() && !content.checkPlot) {
         return;
@@ -208,8 +279,18 @@ void DrawCheck(Page& page, const ReportContent& content, double y) {
             painter.setClipRect(area);
             content.checkPlot(painter, area);
             painter.restore();
+            bottom = std::max(bottom, y + height);
         }
     }
+    // Windings that do not fit below the check go on a page of their own.
+    const WindingTable& windings = content.windings;
+    const double needed =
+        page.Measure([&page, &windings](double top) { return DrawWindings(page, windings, top); });
+    y = bottom + 2;
+    if (y + needed > page.HeightMm() && page.NewPage()) {
+        y = 0;
+    }
+    DrawWindings(page, windings, y);
 }
 
 }  // namespace
@@ -225,7 +306,7 @@ void PaintReport(const ReportContent& content, QPagedPaintDevice& device) {
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(QRect(0, 0, device.width(), device.height()));
-    Page page(painter, device.logicalDpiX(), device.width(), device.height());
+    Page page(painter, device);
     const double top = DrawHeader(page, content);
     const double left = DrawInputs(page, content, top);
     const double right = DrawResults(page, content, top);

@@ -2,13 +2,13 @@
 
 // The report of one design: one A4 page with its name and date, the core
 // picture with its dimensions, the inputs, the results list and, when given,
-// the design check's lines and plot.
+// the design check's lines and plot, and the windings' table.
 //
 // How the pieces fit:
 //   ReportContent  what a page shows, as plain texts (no Qt): built from a
 //                  design file and one run of the core, or by the window from
 //                  what it shows.
-//   CheckReport    the design check's lines and plot on the page
+//   CheckReport    the design check's lines, plot and windings on the page
 //                  (CheckPlotPainting draws the plot, for the dialog too).
 //   Report         paints a ReportContent on a PDF or a printer page, in the
 //                  Liberation fonts, the texts selectable and searchable.

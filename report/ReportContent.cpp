@@ -3,8 +3,6 @@
 #include <charconv>
 #include <utility>
 
-#include "DesignRun.h"
-
 namespace transcalc {
 namespace {
 
@@ -66,6 +64,11 @@ ReportContent ReportInputsOf(const Design& document, std::string name, std::stri
             {"Постоянный ток дросселя, А", check->dcCurrent},
             {"Размах пульсаций тока, А", check->ripple},
             {"Частота пульсаций, КГц", check->frequencyKhz},
+            {"Ток нагрузки, А", check->loadCurrent},
+            // The windings' heading names the density; a changed one is an input.
+            {"Плотность тока, А/мм²", check->currentDensity != CheckInputs{}.currentDensity
+                                          ? std::optional(check->currentDensity)
+                                          : std::nullopt},
         };
         for (const auto& [caption, value] : values) {
             if (value) {
@@ -77,15 +80,15 @@ ReportContent ReportInputsOf(const Design& document, std::string name, std::stri
 }
 
 ReportContent ReportOf(const Design& document, std::string name, std::string date,
-                       DecimalSeparator separator, CheckedDesign* checked,
+                       DecimalSeparator separator, DesignRun* run,
                        const std::optional<CoreLetters>& letters) {
     ReportContent content = ReportInputsOf(document, std::move(name), std::move(date), separator);
-    DesignRun run = RunDesign(document, separator, letters);
-    content.results = std::move(run.list.lines);
-    content.resultsRed = run.list.colour == ListColour::Red;
-    content.error = run.error.value_or("");
-    if (checked != nullptr) {
-        *checked = std::move(run.checked);
+    DesignRun done = RunDesign(document, separator, letters);
+    content.results = done.list.lines;
+    content.resultsRed = done.list.colour == ListColour::Red;
+    content.error = done.error.value_or("");
+    if (run != nullptr) {
+        *run = std::move(done);
     }
     return content;
 }

@@ -7,7 +7,9 @@
 
 #include "DesignCheck.h"
 #include "DesignDocument.h"
+#include "DesignRun.h"
 #include "NumberText.h"
+#include "WindingText.h"
 
 class QPainter;
 class QRectF;
@@ -36,6 +38,8 @@ struct ReportContent {
     // The design check, when there is one: its lines and its plot.
     std::vector<std::string> checkLines;
     std::function<void(QPainter&, const QRectF&)> checkPlot;
+    // The windings below the check: their table and totals, or why none.
+    WindingTable windings;
 };
 
 // The name, core, mode, names and inputs of a design, as the window shows
@@ -45,10 +49,10 @@ ReportContent ReportInputsOf(const Design& document, std::string name, std::stri
 
 // The same with the results of one "Расчет" on a freshly started window:
 // the list's lines, red or not, and the error box text if there was one.
-// checked, when given, receives the design that the design check sees, with
+// run, when given, receives the run, whose design the design check sees with
 // the catalogue core's letters while the design holds that core.
 ReportContent ReportOf(const Design& document, std::string name, std::string date,
-                       DecimalSeparator separator, CheckedDesign* checked = nullptr,
+                       DecimalSeparator separator, DesignRun* run = nullptr,
                        const std::optional<CoreLetters>& letters = std::nullopt);
 
 }  // namespace transcalc

@@ -52,14 +52,16 @@ bool ParseArguments(int argc, char* argv[], Arguments& arguments) {
 }
 
 // The check's inputs and material as the design keeps them.
-void AddCheck(const transcalc::Design& document, const transcalc::CheckedDesign& design,
+void AddCheck(const transcalc::Design& document, const transcalc::DesignRun& run,
               const std::string& separator, transcalc::ReportContent& content) {
     const transcalc::CheckInputs inputs = document.check.value_or(transcalc::CheckInputs{});
     const transcalc::Material* material =
         document.material.empty() ? nullptr
                                   : transcalc::catalogue::FindMaterial(
                                         transcalc::catalogue::SharedCatalogue(), document.material);
-    transcalc::AddCheckToReport(content, design, material, inputs, separator);
+    transcalc::AddCheckToReport(
+        content, document, run, material, inputs,
+        transcalc::catalogue::RoundWires(transcalc::catalogue::SharedCatalogue()), separator);
 }
 
 }  // namespace
@@ -88,15 +90,15 @@ int main(int argc, char* argv[]) {
         }
         const std::string date =
             QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
-        transcalc::CheckedDesign checked;
+        transcalc::DesignRun run;
         transcalc::ReportContent content = transcalc::ReportOf(
-            document, arguments.name, date, arguments.separator, &checked,
+            document, arguments.name, date, arguments.separator, &run,
             arguments.check == "yes"
                 ? transcalc::catalogue::CatalogueCoreLetters(
                       transcalc::catalogue::SharedCatalogue(), document, arguments.separator)
                 : std::nullopt);
         if (arguments.check == "yes") {
-            AddCheck(document, checked, arguments.separator, content);
+            AddCheck(document, run, arguments.separator, content);
         }
         // The name's bytes as given: not every name is UTF-8.
         transcalc::WriteReportPdf(content, std::filesystem::path(arguments.output));

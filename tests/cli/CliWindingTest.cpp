@@ -143,6 +143,35 @@ TEST(CliWindingTest, PushPullOnE25AgreesWithHandWorkedFigures) {
     EXPECT_NEAR(w.at("efficiency").get<double>(), 60 / (60 + total), 1e-5);
 }
 
+// The report program winds the same wires from the design it is handed.
+TEST(CliWindingTest, TheReportCarriesTheWindings) {
+    char folder[] = "/tmp/cli-winding-report-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string pdf = std::string(folder) + "/pp.pdf";
+    const CliRun run = RunCli(With(kPushPull60W, {"--report", pdf}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string text;
+    FILE* pipe = popen(("pdftotext -layout '" + pdf + "' -").c_str(), "r");
+    char buffer[4096];
+    for (std::size_t n; pipe != nullptr && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        text.append(buffer, n);
+    }
+    if (pipe != nullptr) {
+        pclose(pipe);
+    }
+    const std::size_t at = text.find("Обмотки при плотности тока 4 А/мм²:");
+    ASSERT_NE(at, std::string::npos) << text;
+    for (const char* part : {"Ток нагрузки, А", "Глубина скин-слоя δ=0,339 мм"}) {
+        EXPECT_LT(text.find(part), at) << part;
+    }
+    for (const char* part : {"0,200 × 1", "0,630 × 3", "0,00266", "0,0524",
+                             "Заполнение окна=42,4 % (без учета каркаса и изоляции)", "КПД=97,2 %",
+                             "Перегрев изделия=41,6 К", "Потери в меди — оценка"}) {
+        EXPECT_NE(text.find(part, at), std::string::npos) << part << "\n" << text;
+    }
+    std::filesystem::remove_all(folder);
+}
+
 // --- A calculation of the windings of its own, from the results' state ---
 
 struct Wire {

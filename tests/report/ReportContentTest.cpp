@@ -104,6 +104,23 @@ TEST(ReportInputsTest, AddsTheCheckInputsGivenWithTheSeparator) {
     EXPECT_EQ(content.material, "N87");
 }
 
+// The load current always; the density only where it is not the default,
+// which the windings' heading names anyway.
+TEST(ReportInputsTest, AddsTheWindingsInputsGiven) {
+    Design document = Filled(CoreKind::Ring, "");
+    document.check = CheckInputs{.loadCurrent = 2.5, .currentDensity = 3.5};
+    Rows rows = RowsOf(ReportInputsOf(document, "n", "d", ",").inputs);
+    ASSERT_GE(rows.size(), 3u);
+    const Rows expected = {{"Температура сердечника, °C", "100"},
+                           {"Ток нагрузки, А", "2,5"},
+                           {"Плотность тока, А/мм²", "3,5"}};
+    EXPECT_EQ(Rows(rows.end() - 3, rows.end()), expected);
+
+    document.check = CheckInputs{};
+    rows = RowsOf(ReportInputsOf(document, "n", "d", ".").inputs);
+    EXPECT_EQ(rows.back(), (Rows::value_type{"Температура сердечника, °C", "100"}));
+}
+
 TEST(ReportOfTest, TakesTheResultsOfOneCalculate) {
     Design choke;
     choke.ShowCore(CoreKind::Ring);

@@ -121,6 +121,55 @@ TEST_F(ReportPdfTest, RedListRedErrorAndTheCheckPlugIn) {
     EXPECT_GT(RedPixels(), 200);
 }
 
+WindingTable TwoSections() {
+    WindingTable table;
+    table.heading = "Обмотки при плотности тока 4 А/мм²:";
+    table.columns = {"Обмотка",       "Витков",  "Провод, мм", "Слоев",
+                     "Ср. виток, мм", "Rdc, Ом", "Kac",        "Потери, Вт"};
+    table.rows = {{"P", "40", "0,355 × 1", "2", "45,1", "0,123", "1,07", "0,0456"},
+                  {"S", "4", "0,630 × 9", "—", "—", "—", "—", "—"}};
+    table.lines = {
+        "Заполнение окна=104,2 % — обмотка не помещается (без учета каркаса и "
+        "изоляции)",
+        "Потери в меди=не оцениваются: обмотка не помещается в окно", "Потери в меди — оценка"};
+    return table;
+}
+
+// The windings follow the check on its page while they fit there.
+TEST_F(ReportPdfTest, TheWindingsFollowTheCheck) {
+    ReportContent content = AFlyback();
+    content.checkLines = {"Запас до насыщения=23,0 %"};
+    content.windings = TwoSections();
+    WriteReportPdf(content, QString::fromStdString(Pdf()));
+    const std::string text = Text();
+    const std::size_t check = text.find("Запас до насыщения=23,0 %");
+    const std::size_t heading = text.find("Обмотки при плотности тока 4 А/мм²:");
+    ASSERT_NE(check, std::string::npos) << text;
+    ASSERT_NE(heading, std::string::npos) << text;
+    EXPECT_LT(check, heading);
+    for (const char* part :
+         {"Обмотка", "Ср. виток, мм", "Потери, Вт", "0,355 × 1", "45,1", "0,0456", "0,630 × 9",
+          "Заполнение окна=104,2 % — обмотка не помещается (без учета каркаса и изоляции)",
+          "Потери в меди=не оцениваются: обмотка не помещается в окно", "Потери в меди — оценка"}) {
+        EXPECT_NE(text.find(part, heading), std::string::npos) << part << "\n" << text;
+    }
+    EXPECT_EQ(Pages(), "Pages:           1\n");
+}
+
+// A page too full for the windings gives them a second page, rather than
+// cutting them off at its foot.
+TEST_F(ReportPdfTest, WindingsThatDoNotFitTakeASecondPage) {
+    ReportContent content = AFlyback();
+    content.checkLines.assign(45, "Строка проверки");
+    content.windings = TwoSections();
+    WriteReportPdf(content, QString::fromStdString(Pdf()));
+    EXPECT_EQ(Pages(), "Pages:           2\n");
+    const std::string second = Output("pdftotext -f 2 -l 2 -layout '" + Pdf() + "' -");
+    EXPECT_NE(second.find("Обмотки при плотности тока 4 А/мм²:"), std::string::npos) << second;
+    EXPECT_NE(second.find("Потери в меди — оценка"), std::string::npos) << second;
+    EXPECT_EQ(second.find("Строка проверки"), std::string::npos) << second;
+}
+
 TEST_F(ReportPdfTest, PrintsTheSamePageOnAPrinter) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
