@@ -215,3 +215,39 @@ TEST_F(DesignFileWindowTest, WhatIsNoRegularFileIsRefusedInTheErrorBox) {
 }
 
 }  // namespace
+
+// A design opened with its windings' inputs keeps them, and the report of
+// its check winds the catalogue's wires.
+TEST_F(DesignFileWindowTest, TheReportCarriesTheWindingsOfTheDesignOpened) {
+    transcalc::Design design;
+    design.ShowCore(transcalc::CoreKind::ShapedE);
+    design.mode = "Двухтактный";
+    const std::pair<transcalc::Field, const char*> fields[] = {
+        {transcalc::Field::Dimension1, "12,55"},    {transcalc::Field::Dimension2, "25,05"},
+        {transcalc::Field::Dimension3, "7,25"},     {transcalc::Field::Dimension4, "7,2"},
+        {transcalc::Field::FrequencyOrPulse, "50"}, {transcalc::Field::VoltageIn, "300"},
+        {transcalc::Field::VoltageOut, "12"},       {transcalc::Field::SatInduction, "0,312"},
+        {transcalc::Field::Permeability, "2309"},
+    };
+    for (const auto& [field, text] : fields) {
+        design.fields[field] = text;
+    }
+    design.catalogueCore = "E 25/13/7";
+    design.material = "N87";
+    design.check = transcalc::CheckInputs{.loadCurrent = 5};
+    const QString path = PathOf(QStringLiteral("pp.transcalc"));
+    transcalc::SaveDesign(design, QFile::encodeName(path).toStdString());
+
+    form->OpenDesign(path);
+    ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    form->BitBtn5Click();
+    form->Timer2Timer();
+    ASSERT_TRUE(form->CurrentDesign().check.has_value());
+    EXPECT_EQ(form->CurrentDesign().check->loadCurrent, 5);
+    const transcalc::ReportContent report = form->CurrentReport();
+    ASSERT_EQ(report.windings.rows.size(), 4u) << report.windings.lines.front();
+    EXPECT_EQ(report.windings.heading, "Обмотки при плотности тока 4 А/мм²:");
+    const std::vector<std::string> s1 = {"S1",   "3",       "0,630 × 3", "1",
+                                         "36,6", "0,00266", "1,41",      "0,0469"};
+    EXPECT_EQ(report.windings.rows[2], s1);
+}
