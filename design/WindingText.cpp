@@ -135,11 +135,6 @@ std::vector<std::string> Cells(const WindingSection& s, DecimalSeparator sep) {
     };
 }
 
-// A whole number as one, any other with its decimals: 4, 2,5.
-std::string Plain(double value, DecimalSeparator separator) {
-    return FormatNumber(value, separator);
-}
-
 }  // namespace
 
 WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep) {
@@ -149,7 +144,7 @@ WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep) {
         return table;
     }
     table.heading =
-        Text(Say::Heading) + Plain(c.currentDensity / 1e6, sep) + Text(Say::HeadingUnit);
+        Text(Say::Heading) + FormatNumber(c.currentDensity / 1e6, sep) + Text(Say::HeadingUnit);
     for (const Say column : {Say::Section, Say::Turns, Say::Wire, Say::Layers, Say::TurnLength,
                              Say::Resistance, Say::AcFactor, Say::Loss}) {
         table.columns.push_back(Text(column));
@@ -189,12 +184,13 @@ WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep) {
 }
 
 std::vector<std::string> WindingTextLines(const WindingCheck& c, DecimalSeparator sep) {
-    WindingTable table = WindingTableOf(c, sep);
+    const WindingTable table = WindingTableOf(c, sep);
     if (c.nothingToCheck) {
         return table.lines;
     }
     std::vector<std::string> lines = {table.heading};
-    // Each cell after its label and before its unit; the first empty one ends the line.
+    // Each cell after its label and before its unit; a section that found no
+    // place ends after its wire.
     constexpr std::array<std::pair<Say, Say>, 7> kLabels = {{
         {Say::TurnsLabel, Say::NoUnit},
         {Say::WireLabel, Say::NoUnit},
