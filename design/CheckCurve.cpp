@@ -25,4 +25,22 @@ CheckCurve SweepCheck(const CheckedDesign& design, const Material* material,
     return curve;
 }
 
+void AddWindingsToCurve(CheckCurve& curve, const WindingCheck& windings, const DesignCheck& check) {
+    if (curve.points.empty() || !windings.copperLoss) {
+        return;
+    }
+    for (CheckCurvePoint& point : curve.points) {
+        point.copperLoss = CopperLossAt(windings, point.frequency);
+        if (point.copperLoss) {
+            point.totalLoss = point.coreLoss + *point.copperLoss;
+            point.totalRise = WholePartRise(*point.totalLoss, check.surface);
+        }
+    }
+    // The operating point as the windings found it: the frequency the curve
+    // marks is the one typed, theirs one over the period.
+    curve.operating.copperLoss = windings.copperLoss;
+    curve.operating.totalLoss = windings.totalLoss;
+    curve.operating.totalRise = windings.temperatureRise;
+}
+
 }  // namespace transcalc
