@@ -326,6 +326,7 @@ QString CheckDialog::ResultsHtml(const std::vector<transcalc::CheckLine>& lines)
 void CheckDialog::setInputs(const transcalc::CheckInputs& inputs) {
     // Each value within its bounds is taken; one outside them is said and
     // leaves its box as it was, never clamped into it.
+    kept_ = Inputs();
     QStringList refused;
     const auto within = [&refused](transcalc::CheckInput input, double value) {
         if (const std::optional<std::string> why = transcalc::CheckInputOutOfBounds(input, value)) {

@@ -38,7 +38,8 @@ CheckCurve SweepCheck(const CheckedDesign& design, const Material* material,
                       const CheckInputs& inputs, int pointCount = 241);
 
 // The windings' copper at every frequency of the curve with the wires chosen
-// at the design's own (CopperLossAt), and with it the whole part's loss and
+// at the design's own (CopperLossAt; between every fourth point along a
+// straight line on the log scales), and with it the whole part's loss and
 // rise through the core's surface as `check` found it. A curve without
 // points, or windings without a copper loss, stay as they are.
 void AddWindingsToCurve(CheckCurve& curve, const WindingCheck& windings, const DesignCheck& check);

@@ -458,15 +458,21 @@ TEST(CopperAtFrequencyTest, TheCurveCarriesCopperTotalAndTheWholePartsRise) {
     const Material material = N87();
     const DesignCheck check = RunDesignCheck(r.run.checked, &material, in);
     const WindingCheck windings = RunWindingCheck(r.design, r.run, check, in, kWires);
-    CheckCurve curve = SweepCheck(r.run.checked, &material, in, 21);
+    CheckCurve curve = SweepCheck(r.run.checked, &material, in);
     AddWindingsToCurve(curve, windings, check);
-    ASSERT_EQ(curve.points.size(), 21U);
+    ASSERT_EQ(curve.points.size(), 241U);
     for (const CheckCurvePoint& p : curve.points) {
         ASSERT_TRUE(p.copperLoss && p.totalLoss && p.totalRise) << p.frequency;
+        // Every fourth point is exact, the others lie close to the copper
+        // at their frequency.
+        EXPECT_NEAR(*p.copperLoss / *CopperLossAt(windings, p.frequency), 1, 1e-3) << p.frequency;
         EXPECT_EQ(*p.totalLoss, p.coreLoss + *p.copperLoss);
         // The same surface sheds more heat: the rise grows as the 0.833th power.
         EXPECT_NEAR(*p.totalRise / *p.temperatureRise, std::pow(*p.totalLoss / p.coreLoss, 0.833),
                     1e-9);
+    }
+    for (const std::size_t i : {0, 4, 236, 240}) {
+        EXPECT_EQ(curve.points[i].copperLoss, CopperLossAt(windings, curve.points[i].frequency));
     }
     EXPECT_EQ(curve.operating.copperLoss, windings.copperLoss);
     EXPECT_EQ(curve.operating.totalLoss, windings.totalLoss);
