@@ -56,13 +56,14 @@ QLabel* NamedLabel(QWidget* parent, const QString& name, const QString& text = Q
     return label;
 }
 
-// The bar's look in both states, so that only the colour changes.
+// The bar's look in both states, so that only the colour changes; its
+// black text stays legible on either.
 QString FillStyle(bool fits) {
     return QStringLiteral(
                "QProgressBar { border: 1px solid #999999; border-radius: 2px; "
-               "background: white; text-align: center; }"
+               "background: white; color: black; text-align: center; }"
                "QProgressBar::chunk { background-color: %1; }")
-        .arg(fits ? QStringLiteral("#7fb0e6") : QStringLiteral("#c00000"));
+        .arg(fits ? QStringLiteral("#7fb0e6") : QStringLiteral("#e53935"));
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ protected:
         int red = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                red += image.pixelColor(x, y) == QColor(0xc0, 0, 0) ? 1 : 0;
+                red += image.pixelColor(x, y) == QColor(0xe5, 0x39, 0x35) ? 1 : 0;
             }
         }
         return red;
