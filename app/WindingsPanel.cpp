@@ -205,7 +205,9 @@ void WindingsPanel::ShowWindings(const transcalc::WindingCheck& w, const std::st
     const double percent = w.fill * 100;
     fill_->setValue(static_cast<int>(std::lround(std::clamp(w.fill, 0.0, 1.0) * 1000)));
     fill_->setFormat(Fixed(percent, 0, separator) + QStringLiteral(" %"));
-    fill_->setStyleSheet(FillStyle(w.fits));
+    if (const QString style = FillStyle(w.fits); fill_->styleSheet() != style) {
+        fill_->setStyleSheet(style);  // a new style sheet polishes the bar anew: only on a change
+    }
     fill_->setToolTip(w.fits ? QString() : tr("Обмотка не помещается в окно сердечника"));
 
     const auto watts = [&](double v) { return Significant(v, separator) + tr(" Вт"); };
