@@ -24,10 +24,17 @@ transcalc::CheckedDesign TForm1::CurrentCheckedDesign() const {
 // with the design when it closes.
 void TForm1::OpenDesignCheck() {
     const transcalc::catalogue::Catalogue& catalogue = Catalogue();
-    auto* dialog = new CheckDialog(CurrentCheckedDesign(), catalogue.materials,
+    // The run of the last "Расчет" as the windings read it.
+    WindingSubject windings{design_, {}, transcalc::catalogue::RoundWires(catalogue)};
+    windings.run.error = lastCalculate_.error;
+    windings.run.asRead = lastCalculate_.asRead;
+    windings.run.after = state_;
+    windings.run.checked = CurrentCheckedDesign();
+    auto* dialog = new CheckDialog(std::move(windings), catalogue.materials,
                                    QString::fromStdString(design_.material),
                                    QString::fromStdString(separator_), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setErrorReporter(reportError_);
     if (design_.check) {
         dialog->setInputs(*design_.check);
     }

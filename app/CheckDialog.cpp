@@ -8,12 +8,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "CheckPlot.h"
 #include "CheckText.h"
+#include "ErrorBox.h"
 #include "NumberText.h"
+#include "WindingsPanel.h"
 
 namespace transcalc {
 
@@ -70,6 +73,22 @@ CheckDialog::CheckDialog(transcalc::CheckedDesign design,
       design_(std::move(design)),
       materials_(std::move(materials)),
       separator_(decimalSeparator.toStdString()) {
+    Build(preselected);
+}
+
+CheckDialog::CheckDialog(WindingSubject windings, std::vector<transcalc::Material> materials,
+                         const QString& preselected, const QString& decimalSeparator,
+                         QWidget* parent)
+    : QDialog(parent),
+      design_(windings.run.checked),
+      subject_(std::move(windings)),
+      materials_(std::move(materials)),
+      separator_(decimalSeparator.toStdString()) {
+    Build(preselected);
+}
+
+void CheckDialog::Build(const QString& preselected) {
+    reportError_ = [this](const QString& text) { ShowErrorBox(this, windowTitle(), text); };
     setObjectName(QStringLiteral("CheckDialog"));
     setWindowTitle(QStringLiteral("Проверка расчета"));
 
@@ -94,6 +113,11 @@ CheckDialog::CheckDialog(transcalc::CheckedDesign design,
     results_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     results_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     layout->addWidget(results_);
+
+    if (subject_) {
+        windingsPanel_ = new WindingsPanel(this);
+        layout->addWidget(windingsPanel_);
+    }
 
     auto* note = new QLabel(
         QStringLiteral("Потери и перегрев — оценка: формула Штейнмеца для реальной формы "
@@ -156,9 +180,48 @@ QWidget* CheckDialog::BuildInputs(const QString& preselected) {
             connect(box, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
         }
     }
+    if (subject_ && !design_.nothingToCheck) {
+        AddWindingInputs(inputs, form, locale);
+    }
     connect(material_, &QComboBox::currentIndexChanged, this, &CheckDialog::Recompute);
     connect(temperature_, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
     return inputs;
+}
+
+void CheckDialog::AddWindingInputs(QWidget* inputs, QFormLayout* form, const QLocale& locale) {
+    const bool forward = design_.mode == transcalc::WorkMode::SingleEnded ||
+                         design_.mode == transcalc::WorkMode::PushPull;
+    if (forward) {
+        load_ = NumberBox(inputs, QStringLiteral("checkLoadCurrent"), transcalc::kMaxCurrentA, 2,
+                          tr(" А"), tr("не задан"), locale);
+        AddRow(form, tr("Ток нагрузки:"), load_);
+        connect(load_, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
+    }
+    // 0 lies outside the bounds: it is reported, not taken.
+    density_ = NumberBox(inputs, QStringLiteral("checkCurrentDensity"),
+                         transcalc::kMaxCurrentDensity, 2, tr(" А/мм²"), QString(), locale);
+    density_->setValue(kept_.currentDensity);
+    AddRow(form, tr("Плотность тока в обмотках:"), density_);
+    connect(density_, &QDoubleSpinBox::valueChanged, this, &CheckDialog::DensityChanged);
+}
+
+bool CheckDialog::DensityWithinBounds() const {
+    return density_ == nullptr || !transcalc::CheckInputOutOfBounds(
+                                      transcalc::CheckInput::CurrentDensity, density_->value());
+}
+
+void CheckDialog::DensityChanged() {
+    if (DensityWithinBounds()) {
+        kept_.currentDensity = density_->value();
+    } else {
+        reportError_(QString::fromStdString(*transcalc::CheckInputOutOfBounds(
+            transcalc::CheckInput::CurrentDensity, density_->value())));
+    }
+    Recompute();
+}
+
+void CheckDialog::setErrorReporter(ErrorReporter reporter) {
+    reportError_ = std::move(reporter);
 }
 
 const transcalc::Material* CheckDialog::ChosenMaterial() const {
@@ -167,17 +230,25 @@ const transcalc::Material* CheckDialog::ChosenMaterial() const {
 }
 
 transcalc::CheckInputs CheckDialog::Inputs() const {
-    transcalc::CheckInputs inputs;
+    transcalc::CheckInputs inputs = kept_;
     inputs.temperature = temperature_->value();
     const auto given = [](const QDoubleSpinBox* box) -> std::optional<double> {
-        if (box == nullptr || box->value() <= 0) {
+        if (box->value() <= 0) {
             return std::nullopt;
         }
         return box->value();
     };
-    inputs.dcCurrent = given(current_);
-    inputs.ripple = given(ripple_);
-    inputs.frequencyKhz = given(frequency_);
+    if (current_ != nullptr) {
+        inputs.dcCurrent = given(current_);
+        inputs.ripple = given(ripple_);
+        inputs.frequencyKhz = given(frequency_);
+    }
+    if (load_ != nullptr) {
+        inputs.loadCurrent = given(load_);
+    }
+    if (density_ != nullptr && DensityWithinBounds()) {
+        inputs.currentDensity = density_->value();
+    }
     return inputs;
 }
 
@@ -185,20 +256,49 @@ void CheckDialog::Recompute() {
     const transcalc::CheckInputs inputs = Inputs();
     CheckPlotData plot;
     plot.decimalSeparator = separator_;
-    if (inputs.ripple && !inputs.frequencyKhz) {
+    QString windingsWhy;
+    try {
+        if (inputs.ripple && !inputs.frequencyKhz) {
+            check_ = {};
+            check_.nothingToCheck = "Задайте частоту переключения: без нее пульсации не учесть";
+        } else {
+            check_ = transcalc::RunDesignCheck(design_, ChosenMaterial(), inputs);
+            plot.curve = transcalc::SweepCheck(design_, ChosenMaterial(), inputs);
+        }
+        windings_ = {};
+        if (subject_ && !DensityWithinBounds()) {
+            windingsWhy = tr("Обмотки не проверены: плотность тока вне допустимых пределов");
+        } else if (subject_) {
+            windings_ = transcalc::RunWindingCheck(subject_->design, subject_->run, check_, inputs,
+                                                   subject_->wires);
+            transcalc::AddWindingsToCurve(plot.curve, windings_, check_);
+        }
+    } catch (const transcalc::CheckInputError& error) {
+        // The boxes hold their inputs within bounds; should one slip past,
+        // it is said once and nothing is shown for it.
         check_ = {};
-        check_.nothingToCheck = "Задайте частоту переключения: без нее пульсации не учесть";
-    } else {
-        check_ = transcalc::RunDesignCheck(design_, ChosenMaterial(), inputs);
-        plot.curve = transcalc::SweepCheck(design_, ChosenMaterial(), inputs);
+        check_.nothingToCheck = transcalc::kCheckOutOfRange;
+        windings_ = {};
+        plot.curve = {};
+        reportError_(QString::fromUtf8(error.what()));
     }
     const std::vector<transcalc::CheckLine> lines = transcalc::CheckLines(check_, separator_);
     results_->setText(ResultsHtml(lines));
-    if (static_cast<int>(lines.size()) != shownLines_) {
+    bool windingsShown = false;
+    if (windingsPanel_ != nullptr) {
+        if (!windingsWhy.isEmpty()) {
+            windingsPanel_->ShowReason(windingsWhy);
+        } else {
+            windingsPanel_->ShowWindings(windings_, separator_);
+            windingsShown = !windings_.nothingToCheck;
+        }
+    }
+    if (static_cast<int>(lines.size()) != shownLines_ || windingsShown != windingsShown_) {
         // Rich text's height for its width does not reach the dialog's
         // minimum size: without this the last lines are cut off when more of
         // them come. Measured only when their number changes: it is slow.
         shownLines_ = static_cast<int>(lines.size());
+        windingsShown_ = windingsShown;
         results_->setMinimumHeight(results_->sizeHint().height());
         const int needed = layout()->totalHeightForWidth(width());
         if (height() < needed) {
@@ -224,15 +324,48 @@ QString CheckDialog::ResultsHtml(const std::vector<transcalc::CheckLine>& lines)
 }
 
 void CheckDialog::setInputs(const transcalc::CheckInputs& inputs) {
-    temperature_->setValue(inputs.temperature);
+    // Each value within its bounds is taken; one outside them is said and
+    // leaves its box as it was, never clamped into it.
+    kept_ = Inputs();
+    QStringList refused;
+    const auto within = [&refused](transcalc::CheckInput input, double value) {
+        if (const std::optional<std::string> why = transcalc::CheckInputOutOfBounds(input, value)) {
+            refused << QString::fromStdString(*why);
+            return false;
+        }
+        return true;
+    };
+    const auto take = [&within](transcalc::CheckInput input, const std::optional<double>& value,
+                                std::optional<double>& kept) {
+        if (!value || within(input, *value)) {
+            kept = value;
+        }
+    };
+    if (within(transcalc::CheckInput::Temperature, inputs.temperature)) {
+        kept_.temperature = inputs.temperature;
+    }
+    take(transcalc::CheckInput::DcCurrent, inputs.dcCurrent, kept_.dcCurrent);
+    take(transcalc::CheckInput::Ripple, inputs.ripple, kept_.ripple);
+    take(transcalc::CheckInput::FrequencyKhz, inputs.frequencyKhz, kept_.frequencyKhz);
+    take(transcalc::CheckInput::LoadCurrent, inputs.loadCurrent, kept_.loadCurrent);
+    if (within(transcalc::CheckInput::CurrentDensity, inputs.currentDensity)) {
+        kept_.currentDensity = inputs.currentDensity;
+    }
+
+    temperature_->setValue(kept_.temperature);
     const auto put = [](QDoubleSpinBox* box, const std::optional<double>& value) {
         if (box != nullptr) {
             box->setValue(value.value_or(0));
         }
     };
-    put(current_, inputs.dcCurrent);
-    put(ripple_, inputs.ripple);
-    put(frequency_, inputs.frequencyKhz);
+    put(current_, kept_.dcCurrent);
+    put(ripple_, kept_.ripple);
+    put(frequency_, kept_.frequencyKhz);
+    put(load_, kept_.loadCurrent);
+    put(density_, kept_.currentDensity);
+    if (!refused.isEmpty()) {
+        reportError_(refused.join(QLatin1Char('\n')));
+    }
     Recompute();
 }
 

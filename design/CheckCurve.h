@@ -4,14 +4,19 @@
 #include <vector>
 
 #include "DesignCheck.h"
+#include "WindingCheck.h"
 
 namespace transcalc {
 
-// Core loss and temperature rise of one design at one frequency.
+// Core loss and temperature rise of one design at one frequency, and with
+// its windings' copper those of the whole part.
 struct CheckCurvePoint {
     double frequency = 0;                   // Hz
     double coreLoss = 0;                    // W
     std::optional<double> temperatureRise;  // K, without a known surface none
+    std::optional<double> copperLoss;       // W, the same wires at this frequency
+    std::optional<double> totalLoss;        // W, core and copper
+    std::optional<double> totalRise;        // K, of core and windings together
 };
 
 // The check swept from a tenth to ten times the operating frequency with the
@@ -31,5 +36,12 @@ struct CheckCurve {
 // shows as a curve, not a step.
 CheckCurve SweepCheck(const CheckedDesign& design, const Material* material,
                       const CheckInputs& inputs, int pointCount = 241);
+
+// The windings' copper at every frequency of the curve with the wires chosen
+// at the design's own (CopperLossAt; between every fourth point along a
+// straight line on the log scales), and with it the whole part's loss and
+// rise through the core's surface as `check` found it. A curve without
+// points, or windings without a copper loss, stay as they are.
+void AddWindingsToCurve(CheckCurve& curve, const WindingCheck& windings, const DesignCheck& check);
 
 }  // namespace transcalc

@@ -36,14 +36,16 @@
 //                at temperature, core loss, temperature rise and skin depth
 //                (CheckedDesignOf -> RunDesignCheck), at another frequency too.
 //                A core that leaves no window for the winding is refused.
-//   CheckCurve   the check swept over frequency, for the plot.
+//   CheckCurve   the check swept over frequency, for the plot, with the
+//                windings' copper and the whole part's loss and rise.
 //   CheckText    the check's lines as the dialog, command line and report show them.
 //   Dowell       Dowell's AC factor of layered round wire and the exact
 //                harmonics of a piecewise-linear current.
 //   WindingCheck after the design check: the sections of the winding, their
 //                wires at the current density, layers and fit in the core's
 //                window, copper loss with skin and proximity effects, and the
-//                whole part's loss, temperature rise and efficiency.
+//                whole part's loss, temperature rise and efficiency; the
+//                copper at another frequency with the same wires.
 //   WindingText  the windings as a table and as lines, for the command line
 //                and the report.
 //

@@ -176,16 +176,29 @@ std::optional<int> LayersFrom(const Window& w, double b, double d, double places
     return filled;
 }
 
-double CopperLoss(const CurrentSpectrum& current, double resistance, double conductor, double outer,
-                  double layers, double frequency, double resistivity) {
-    double sum = current.mean * current.mean;
-    for (std::size_t i = 0; i < current.ripple.size(); ++i) {
-        const double k = static_cast<double>(i + 1);
-        const double depth = std::sqrt(resistivity / (pi * k * frequency * kMu0));
-        const double ik = current.ripple[i];
-        sum += DowellFactor(DowellDelta(conductor, outer, depth), layers) * ik * ik;
+// A section's copper loss at `frequency` with its mean current scaled by
+// `mean` and its harmonics by `ripple`; it needs its layers and resistance.
+double SectionLoss(const WindingSection& s, double frequency, double resistivity, double mean,
+                   double ripple) {
+    const double dc = s.current.mean * mean;
+    double sum = dc * dc;
+    if (frequency > 0) {
+        // The skin depth falls as 1/√k over the harmonics, so Δ_k = Δ₁·√k.
+        const double first = DowellDelta(s.conductorDiameter, s.outerDiameter,
+                                         std::sqrt(resistivity / (pi * frequency * kMu0)));
+        const double layers = *s.layers;
+        for (std::size_t i = 0; i < s.current.ripple.size(); ++i) {
+            // Harmonics that a waveform's symmetry cancels carry rounding
+            // alone: nothing they add reaches a shown digit.
+            if (std::abs(s.current.ripple[i]) <= 1e-10 * s.current.rms) {
+                continue;
+            }
+            const double ik = s.current.ripple[i] * ripple;
+            const double delta = first * std::sqrt(static_cast<double>(i + 1));
+            sum += DowellFactor(delta, layers) * ik * ik;
+        }
     }
-    return resistance * sum;
+    return *s.dcResistance * sum;
 }
 
 bool Finite(const std::optional<double>& v) {
@@ -257,7 +270,11 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
     WindingCheck c;
     c.currentDensity = density;
     c.window = window->width;
-    std::vector<CurrentSpectrum> spectra;
+    c.frequency = frequency;
+    c.resistivity = resistivity;
+    c.currents = choke                         ? CurrentsAtFrequency::RippleScales
+                 : d.mode == WorkMode::Flyback ? CurrentsAtFrequency::AmplitudeScales
+                                               : CurrentsAtFrequency::Same;
     for (const Planned& p : planned) {
         WindingSection s;
         s.name = p.name;
@@ -267,8 +284,8 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
             timing.period > 0
                 ? p.current
                 : std::vector<CurrentPiece>{{p.current[0].from, p.current[0].from, 1}};
-        spectra.push_back(SpectrumOf(pieces, timing.period > 0 ? kHarmonics : 0));
-        s.rmsCurrent = spectra.back().rms;
+        s.current = SpectrumOf(pieces, timing.period > 0 ? kHarmonics : 0);
+        s.rmsCurrent = s.current.rms;
         if (s.name == "R") {
             const WindingSection& primary = c.sections.front();
             s.conductorDiameter = primary.conductorDiameter;
@@ -297,8 +314,7 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
         s.meanTurnLength = window->TurnLength(before + *layers * s.outerDiameter / 2);
         s.dcResistance =
             resistivity * s.turns * *s.meanTurnLength / (s.strands * WireArea(s.conductorDiameter));
-        s.loss = CopperLoss(spectra[i], *s.dcResistance, s.conductorDiameter, s.outerDiameter,
-                            *layers, frequency, resistivity);
+        s.loss = SectionLoss(s, frequency, resistivity, 1, 1);
         if (s.rmsCurrent > 0 && *s.dcResistance > 0) {
             s.acFactor = *s.loss / (*s.dcResistance * s.rmsCurrent * s.rmsCurrent);
         }
@@ -320,10 +336,7 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
         }
         if (check.coreLoss) {
             c.totalLoss = *check.coreLoss + *c.copperLoss;
-            if (check.surface && *c.totalLoss >= 0) {
-                // The ferrite makers' rule: mW over cm² to the power 0.833 gives kelvin.
-                c.temperatureRise = std::pow(*c.totalLoss * 1000 / (*check.surface * 1e4), 0.833);
-            }
+            c.temperatureRise = WholePartRise(*c.totalLoss, check.surface);
             if (c.outputPower && *c.outputPower + *c.totalLoss > 0) {
                 c.efficiency = *c.outputPower / (*c.outputPower + *c.totalLoss);
             }
@@ -333,6 +346,44 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
         return NotChecked(kCheckOutOfRange, density);
     }
     return c;
+}
+
+std::optional<double> CopperLossAt(const WindingCheck& windings, double frequency) {
+    if (!windings.copperLoss || !(frequency > 0)) {
+        return std::nullopt;
+    }
+    if (!(windings.frequency > 0)) {
+        return windings.copperLoss;  // direct current alone, the same at every frequency
+    }
+    const double scale = windings.frequency / frequency;
+    double mean = 1;
+    double ripple = 1;
+    switch (windings.currents) {
+        case CurrentsAtFrequency::Same:
+            break;
+        case CurrentsAtFrequency::RippleScales:
+            ripple = scale;
+            break;
+        case CurrentsAtFrequency::AmplitudeScales:
+            mean = ripple = scale;
+            break;
+    }
+    double loss = 0;
+    for (const WindingSection& s : windings.sections) {
+        loss += SectionLoss(s, frequency, windings.resistivity, mean, ripple);
+    }
+    if (!std::isfinite(loss)) {
+        return std::nullopt;
+    }
+    return loss;
+}
+
+std::optional<double> WholePartRise(double loss, const std::optional<double>& surface) {
+    if (!surface || !(loss >= 0)) {
+        return std::nullopt;
+    }
+    // The ferrite makers' rule: mW over cm² to the power 0.833 gives kelvin.
+    return std::pow(loss * 1000 / (*surface * 1e4), 0.833);
 }
 
 }  // namespace transcalc

@@ -9,6 +9,7 @@
 #include "DesignCheck.h"
 #include "DesignModel.h"
 #include "DesignRun.h"
+#include "Dowell.h"
 
 namespace transcalc {
 
@@ -48,6 +49,16 @@ struct WindingSection {
     std::optional<double> dcResistance;    // Ω at the core temperature
     std::optional<double> acFactor;        // P_cu/(R_dc·I_rms²); none without current
     std::optional<double> loss;            // W
+    CurrentSpectrum current;               // its mean and harmonics over one period
+};
+
+// How the sections' currents follow the switching frequency when the turns
+// and voltages stay, as the core's curve takes them: the pulse and the pause
+// last as 1/f.
+enum class CurrentsAtFrequency {
+    Same,            // the forward modes: the load current sets them
+    RippleScales,    // the choke: its ripple falls as 1/f about the same DC
+    AmplitudeScales  // the flyback: its peak current falls as 1/f
 };
 
 struct WindingCheck {
@@ -63,6 +74,10 @@ struct WindingCheck {
     std::optional<double> temperatureRise;  // K: of the whole part
     std::optional<double> outputPower;      // W: none for the choke
     std::optional<double> efficiency;       // 1
+    // What the copper at another frequency takes:
+    double frequency = 0;    // Hz, the design's own; 0: direct current alone
+    double resistivity = 0;  // Ω·m, of the copper at the core temperature
+    CurrentsAtFrequency currents = CurrentsAtFrequency::Same;
 };
 
 // The windings of a run of `design` whose core `check` (RunDesignCheck of
@@ -70,5 +85,16 @@ struct WindingCheck {
 // inputs' load current and current density.
 WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const DesignCheck& check,
                              const CheckInputs& inputs, std::span<const RoundWire> wires);
+
+// The copper loss of the checked windings at another frequency: the same
+// wires, strands and layers, so the same DC resistances, with Dowell's
+// factors and the currents at that frequency. None where the windings have
+// no copper loss, or for a frequency that is not positive.
+std::optional<double> CopperLossAt(const WindingCheck& windings, double frequency);
+
+// The temperature rise of a part that sheds `loss` (W) through `surface`
+// (m²), by the ferrite makers' rule; none without a surface or for a
+// negative loss.
+std::optional<double> WholePartRise(double loss, const std::optional<double>& surface);
 
 }  // namespace transcalc

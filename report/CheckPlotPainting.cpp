@@ -1,5 +1,6 @@
 #include "CheckPlotPainting.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -12,6 +13,8 @@ namespace {
 
 const QColor kLossColour{0x1f, 0x4e, 0xa8};
 const QColor kRiseColour{0xc0, 0x39, 0x2b};
+const QColor kCopperColour{0xd3, 0x7a, 0x00};
+const QColor kTotalColour{0x22, 0x22, 0x22};
 const QColor kGridColour{0xdd, 0xdd, 0xdd};
 const QColor kOutsideColour{0xee, 0xee, 0xee};
 
@@ -72,16 +75,32 @@ std::pair<double, double> PositiveRange(const std::vector<double>& values) {
     return {low / 1.2, high * 1.2};
 }
 
-// One quantity against frequency in its own panel, over the shared
-// frequency axis.
+// One quantity against frequency.
+struct Series {
+    QString name;  // in the legend
+    QColor colour;
+    std::vector<std::pair<double, double>> points;  // frequency, value > 0
+    double operating = 0;                           // the value at the operating point
+    bool labelled = true;                           // its operating value written beside it
+    double width = 2;                               // in thin pens
+};
+
+// Quantities of one unit in their own panel, over the shared frequency axis.
 struct Panel {
     QRectF rect;
     QString title;
     QString unit;
-    QColor colour;
-    std::vector<std::pair<double, double>> points;  // frequency, value > 0
-    double operating = 0;                           // the value at the operating point
+    QColor colour;  // of the title
+    std::vector<Series> series;
+    bool namesOutside = false;  // names the stretches beyond the material's data
 };
+
+// Adds a value to a series when it can be drawn on a log scale.
+void AddPoint(Series& series, double frequency, const std::optional<double>& value) {
+    if (value.value_or(0) > 0 && std::isfinite(*value)) {
+        series.points.emplace_back(frequency, *value);
+    }
+}
 
 // The stretches of the frequency axis that the material's loss data does not
 // cover, low to high.
@@ -132,16 +151,35 @@ void DrawOutside(QPainter& painter, const QRectF& rect, const LogAxis& x,
     }
 }
 
+// The series' names in the panel's top right corner, below its title.
+void DrawLegend(QPainter& painter, const Panel& panel, const Style& style) {
+    const double line = style.line;
+    double top = panel.rect.top() + 1.4 * line;
+    for (const Series& series : panel.series) {
+        const double textWidth = style.metrics.horizontalAdvance(series.name);
+        const QRectF text(panel.rect.right() - textWidth - line, top, textWidth + 2, line);
+        painter.fillRect(text.adjusted(-2.4 * line, 0, 2, 0), Qt::white);
+        painter.setPen(QPen(series.colour, series.width * style.width));
+        const double y = text.center().y();
+        painter.drawLine(QPointF(text.left() - 2 * line, y), QPointF(text.left() - 0.4 * line, y));
+        painter.setPen(series.colour);
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, series.name);
+        top += line;
+    }
+}
+
 void DrawPanel(QPainter& painter, const Panel& panel, const LogAxis& x, double operatingFrequency,
                const std::vector<std::pair<double, double>>& outside, const Style& style) {
     std::vector<double> values;
-    for (const auto& point : panel.points) {
-        values.push_back(point.second);
+    for (const Series& series : panel.series) {
+        for (const auto& point : series.points) {
+            values.push_back(point.second);
+        }
     }
     const auto [low, high] = PositiveRange(values);
     const LogAxis y{low, high, panel.rect.bottom(), panel.rect.top()};
     const double line = style.line;
-    DrawOutside(painter, panel.rect, x, outside, panel.colour == kLossColour, style);
+    DrawOutside(painter, panel.rect, x, outside, panel.namesOutside, style);
 
     for (const double tick : LogTicks(x.low, x.high)) {
         painter.setPen(QPen(kGridColour, style.width));
@@ -160,32 +198,40 @@ void DrawPanel(QPainter& painter, const Panel& panel, const LogAxis& x, double o
 
     painter.save();
     painter.setClipRect(panel.rect);
-    QPainterPath path;
-    for (const auto& [frequency, value] : panel.points) {
-        const QPointF at(x(frequency), y(value));
-        if (path.elementCount() == 0) {
-            path.moveTo(at);
-        } else {
-            path.lineTo(at);
+    for (const Series& series : panel.series) {
+        QPainterPath path;
+        for (const auto& [frequency, value] : series.points) {
+            const QPointF at(x(frequency), y(value));
+            if (path.elementCount() == 0) {
+                path.moveTo(at);
+            } else {
+                path.lineTo(at);
+            }
         }
+        painter.setPen(QPen(series.colour, series.width * style.width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
     }
-    painter.setPen(QPen(panel.colour, 2 * style.width));
-    painter.drawPath(path);
 
-    // The operating point: a dotted line through its frequency, a dot on the curve.
+    // The operating point: a dotted line through its frequency, a dot on each curve.
     const double operatingX = x(operatingFrequency);
     painter.setPen(QPen(Qt::darkGray, style.width, Qt::DotLine));
     painter.drawLine(QPointF(operatingX, panel.rect.top()),
                      QPointF(operatingX, panel.rect.bottom()));
-    if (panel.operating > 0) {
-        const QPointF dot(operatingX, y(panel.operating));
+    for (const Series& series : panel.series) {
+        if (series.operating <= 0) {
+            continue;
+        }
+        const QPointF dot(operatingX, y(series.operating));
         painter.setPen(Qt::NoPen);
-        painter.setBrush(panel.colour);
+        painter.setBrush(series.colour);
         painter.drawEllipse(dot, 3.5 * style.width, 3.5 * style.width);
-        painter.setPen(panel.colour);
-        painter.drawText(QRectF(dot.x() + 0.5 * line, dot.y() - 1.2 * line, 8 * line, line),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         TickText(panel.operating, style.separator) + panel.unit);
+        if (series.labelled) {
+            painter.setPen(series.colour);
+            painter.drawText(QRectF(dot.x() + 0.5 * line, dot.y() - 1.2 * line, 8 * line, line),
+                             Qt::AlignLeft | Qt::AlignVCenter,
+                             TickText(series.operating, style.separator) + panel.unit);
+        }
     }
     painter.restore();
 
@@ -196,6 +242,9 @@ void DrawPanel(QPainter& painter, const Panel& panel, const LogAxis& x, double o
                           line);
     painter.fillRect(titleBox.adjusted(-2, 0, 2, 0), Qt::white);
     painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter, title);
+    if (panel.series.size() > 1) {
+        DrawLegend(painter, panel, style);
+    }
 }
 
 }  // namespace
@@ -209,33 +258,67 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
     const double line = style.line;
 
     const transcalc::CheckCurve& curve = data.curve;
-    Panel loss{{},
-               QStringLiteral("потери в сердечнике, Вт (оценка)"),
-               QStringLiteral(" Вт"),
-               kLossColour,
-               {},
-               curve.operating.coreLoss};
-    Panel rise{{}, QStringLiteral("перегрев сердечника, К"),   QStringLiteral(" К"), kRiseColour,
-               {}, curve.operating.temperatureRise.value_or(0)};
+    // With the windings the loss panel shows core, copper and their total,
+    // and the rise panel the whole part's.
+    Series core{QCoreApplication::translate("CheckPlot", "сердечник"),
+                kLossColour,
+                {},
+                curve.operating.coreLoss};
+    Series copper{QCoreApplication::translate("CheckPlot", "медь"),
+                  kCopperColour,
+                  {},
+                  curve.operating.copperLoss.value_or(0),
+                  false};
+    Series total{QCoreApplication::translate("CheckPlot", "всего"),
+                 kTotalColour,
+                 {},
+                 curve.operating.totalLoss.value_or(0),
+                 true,
+                 2.5};
+    Series coreRise{QString(), kRiseColour, {}, curve.operating.temperatureRise.value_or(0)};
+    Series wholeRise{QString(), kRiseColour, {}, curve.operating.totalRise.value_or(0)};
     for (const transcalc::CheckCurvePoint& p : curve.points) {
-        if (p.coreLoss > 0 && std::isfinite(p.coreLoss)) {
-            loss.points.emplace_back(p.frequency, p.coreLoss);
-        }
-        if (p.temperatureRise.value_or(0) > 0 && std::isfinite(*p.temperatureRise)) {
-            rise.points.emplace_back(p.frequency, *p.temperatureRise);
-        }
+        AddPoint(core, p.frequency, p.coreLoss);
+        AddPoint(copper, p.frequency, p.copperLoss);
+        AddPoint(total, p.frequency, p.totalLoss);
+        AddPoint(coreRise, p.frequency, p.temperatureRise);
+        AddPoint(wholeRise, p.frequency, p.totalRise);
     }
-    if (loss.points.size() < 2) {
+    if (core.points.size() < 2) {
         painter.setPen(Qt::darkGray);
         painter.drawText(area, Qt::AlignCenter, QStringLiteral("Нет потерь для графика"));
         painter.restore();
         return;
     }
+    const bool withCopper = total.points.size() >= 2;
+    Panel loss{{},
+               QStringLiteral("потери в сердечнике, Вт (оценка)"),
+               QStringLiteral(" Вт"),
+               kLossColour,
+               {},
+               true};
+    if (withCopper) {
+        loss.title = QCoreApplication::translate("CheckPlot", "потери, Вт (оценка)");
+        loss.colour = kTotalColour;
+        core.labelled = false;
+        loss.series = {core, copper, total};
+    } else {
+        loss.series = {core};
+    }
+    Panel rise{{},
+               QStringLiteral("перегрев сердечника, К"),
+               QStringLiteral(" К"),
+               kRiseColour,
+               {coreRise}};
+    if (wholeRise.points.size() >= 2) {
+        rise.title = QCoreApplication::translate("CheckPlot", "перегрев сердечника и обмоток, К");
+        rise.series = {wholeRise};
+    }
 
     const QRectF plots = area.adjusted(6.5 * line, 0.5 * line, -1.5 * line, -2.6 * line);
     const LogAxis x{curve.points.front().frequency, curve.points.back().frequency, plots.left(),
                     plots.right()};
-    const bool twoPanels = rise.points.size() >= 2;
+    const bool twoPanels = rise.series.front().points.size() >= 2;
     const double gap = 0.6 * line;
     const double panelHeight = twoPanels ? (plots.height() - gap) / 2 : plots.height();
     const std::vector<std::pair<double, double>> outside = OutsideData(curve, x);

@@ -1,5 +1,5 @@
-// Saves the check dialog of a push-pull forward design and of a ring choke:
-// transcalc_check_screenshots OUTPUT_FOLDER
+// Saves the check dialog of a push-pull forward design and of a ring choke,
+// each with its windings: transcalc_check_screenshots OUTPUT_FOLDER
 
 #include <QApplication>
 #include <QDir>
@@ -17,9 +17,14 @@ using transcalc::InstallFontSubstitutes;
 namespace {
 
 using namespace transcalc;
-using testing_support::E25PushPull;
+using testing_support::E25Design;
 using testing_support::N87;
-using testing_support::RingChoke;
+using testing_support::RingChokeDesign;
+
+// A design with its run and the standard grade-1 wires.
+WindingSubject Subject(const Design& design) {
+    return {design, RunDesign(design, ","), testing_support::GradeOneWires()};
+}
 
 bool Save(CheckDialog& dialog, const QDir& folder, const QString& name) {
     dialog.show();
@@ -48,12 +53,13 @@ int main(int argc, char* argv[]) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     InstallFontSubstitutes();
 
-    // E 25/13/7 at 50 kHz, 300 V, dB 0.45 T.
-    CheckDialog forward(E25PushPull(), {N87()}, "N87", ",");
+    // E 25/13/7 at 50 kHz, 300 V, dB 0.45 T, 5 A at 12 V.
+    CheckDialog forward(Subject(E25Design(kModePushPull)), {N87()}, "N87", ",");
+    forward.findChild<QDoubleSpinBox*>("checkLoadCurrent")->setValue(5);
     bool saved = Save(forward, folder, "screenshot-check-forward.png");
 
     // The ring choke of the guide at 2 A with 1 A ripple and 100 kHz.
-    CheckDialog choke(RingChoke(), {N87()}, "N87", ",");
+    CheckDialog choke(Subject(RingChokeDesign()), {N87()}, "N87", ",");
     choke.findChild<QDoubleSpinBox*>("checkCurrent")->setValue(2);
     choke.findChild<QDoubleSpinBox*>("checkRipple")->setValue(1);
     choke.findChild<QDoubleSpinBox*>("checkFrequency")->setValue(100);

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -161,6 +162,40 @@ TEST_F(CheckWindowTest, TheCheckStaysWithTheDesignAndItsReport) {
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->check().temperature, 80);
     Close(again);
+}
+
+// The windings' inputs stay with the design: the next check starts from
+// them, and a design file saved later keeps them. A density outside its
+// bounds reaches the window's one reporter and is not kept.
+TEST_F(CheckWindowTest, TheWindingsInputsStayWithTheDesign) {
+    DesignPushPull("0,3");
+    CheckDialog* dialog = OpenCheck();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windings().nothingToCheck, transcalc::kNoWindingLoad);
+    dialog->findChild<QDoubleSpinBox*>("checkLoadCurrent")->setValue(5);
+    auto* density = dialog->findChild<QDoubleSpinBox*>("checkCurrentDensity");
+    density->setValue(6);
+    density->setValue(0);
+    EXPECT_EQ(errors, QStringList{QStringLiteral(
+                          "the current density must be a number above 0 A/mm² and at most "
+                          "100 A/mm²")});
+    Close(dialog);
+
+    const transcalc::Design design = form->CurrentDesign();
+    ASSERT_TRUE(design.check.has_value());
+    EXPECT_EQ(design.check->loadCurrent, 5);
+    EXPECT_EQ(design.check->currentDensity, 6);
+
+    // The catalogue's wires wind the design at the density kept.
+    CheckDialog* again = OpenCheck();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->findChild<QDoubleSpinBox*>("checkLoadCurrent")->value(), 5);
+    EXPECT_EQ(again->findChild<QDoubleSpinBox*>("checkCurrentDensity")->value(), 6);
+    ASSERT_FALSE(again->windings().nothingToCheck) << *again->windings().nothingToCheck;
+    EXPECT_EQ(again->windings().sections.size(), 4U);
+    EXPECT_EQ(again->windings().currentDensity, 6e6);
+    Close(again);
+    EXPECT_EQ(errors.size(), 1);
 }
 
 }  // namespace

@@ -6,10 +6,12 @@
 #include <initializer_list>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "DesignCheck.h"
 #include "DesignRun.h"
 #include "Material.h"
+#include "WindingCheck.h"
 
 namespace transcalc::testing_support {
 
@@ -82,6 +84,15 @@ inline Material N87() {
          0.017476005637088, 0.000176510632716, 1.6384804575335691e-06},
     };
     return material;
+}
+
+// Grade-1 round wires of the standard series, from 0.25 to 1.32 mm.
+inline std::vector<RoundWire> GradeOneWires() {
+    return {{"0,25", 1, 0.25e-3, 0.281e-3}, {"0,315", 1, 0.315e-3, 0.349e-3},
+            {"0,4", 1, 0.40e-3, 0.439e-3},  {"0,5", 1, 0.50e-3, 0.547e-3},
+            {"0,63", 1, 0.63e-3, 0.680e-3}, {"0,71", 1, 0.71e-3, 0.762e-3},
+            {"0,8", 1, 0.80e-3, 0.855e-3},  {"1", 1, 1.00e-3, 1.062e-3},
+            {"1,12", 1, 1.12e-3, 1.184e-3}, {"1,32", 1, 1.32e-3, 1.384e-3}};
 }
 
 }  // namespace transcalc::testing_support

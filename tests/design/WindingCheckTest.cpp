@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
 
+#include "CheckCurve.h"
 #include "CheckFixture.h"
 #include "Dowell.h"
 
@@ -386,6 +388,107 @@ TEST(WindingCheckTest, RefusesLoadCurrentsAndDensitiesOutOfBounds) {
         }
     }
     EXPECT_NO_THROW(ValidateCheckInputs(WithWinding({}, {std::nullopt, 100})));
+}
+
+// The copper at other frequencies keeps the wires, strands and layers chosen
+// at the design's own.
+TEST(CopperAtFrequencyTest, ForwardCopperNeverFallsAsTheFrequencyRises) {
+    const WindingCheck c = Wind(E25(kModePushPull), {}, {5, 4});
+    ASSERT_TRUE(c.copperLoss);
+    EXPECT_EQ(*CopperLossAt(c, c.frequency), *c.copperLoss);
+    double before = 0;
+    for (const double f : {5e3, 1e4, 2e4, 5e4, 1e5, 2e5, 5e5}) {
+        const double copper = *CopperLossAt(c, f);
+        EXPECT_GE(copper, before) << f;
+        before = copper;
+    }
+    // At 0.5 Hz even the 100th harmonic sees Δ below 0.05: every factor is 1
+    // and the loss is R_dc·I² but for the square waves' harmonics past the
+    // 100th, (50/π²)·Σ_{odd k>100} 1/k² = 0.0253 A² of S's 12.5 A² (0/5 A)
+    // and (0.125/π²)·0.005 of P's 0.03125 A² (0/0.25 A): 0.2 % each.
+    double dc = 0;
+    for (const WindingSection& s : c.sections) {
+        dc += *s.dcResistance * s.rmsCurrent * s.rmsCurrent;
+    }
+    EXPECT_NEAR(*CopperLossAt(c, 0.5) / dc, 1 - 0.0253 / 12.5, 2e-4);
+    EXPECT_GT(*CopperLossAt(c, 5e5), 2 * *c.copperLoss);
+    EXPECT_FALSE(CopperLossAt(c, 0));
+    EXPECT_FALSE(CopperLossAt(c, -5e4));
+}
+
+TEST(CopperAtFrequencyTest, TheChokesRippleAndTheFlybacksPeakFollowTheFrequency) {
+    // 1 A with 0.2 A ripple at 50 Hz; at 5 Hz the same volt-seconds give 2 A
+    // of ripple: R_dc·(1 + 2²/12) with every factor at 1.
+    CheckInputs in;
+    in.dcCurrent = 1;
+    in.ripple = 0.2;
+    in.frequencyKhz = 0.05;
+    const WindingCheck choke = Wind(RingChoke("10"), in, {});
+    ASSERT_TRUE(choke.copperLoss);
+    const double r = *choke.sections[0].dcResistance;
+    EXPECT_NEAR(*choke.copperLoss / r, 1 + 0.04 / 12, 1e-7);
+    EXPECT_NEAR(*CopperLossAt(choke, 5) / r, 1 + 4.0 / 12, 1e-7);
+    // Direct current alone burns the same at every frequency.
+    in.ripple.reset();
+    in.frequencyKhz.reset();
+    const WindingCheck dc = Wind(RingChoke("10"), in, {});
+    EXPECT_EQ(CopperLossAt(dc, 1e5), dc.copperLoss);
+
+    // The flyback's pulse doubles at half the frequency and so does its peak
+    // current: with factors of 1 the loss grows fourfold.
+    const RunOfDesign r2 = RunOf(testing_support::DesignWith(kModeFlyback, CoreKind::ShapedE,
+                                                             {{Field::Dimension1, "20"},
+                                                              {Field::Dimension2, "50"},
+                                                              {Field::Dimension3, "10"},
+                                                              {Field::Dimension4, "10"},
+                                                              {Field::FrequencyOrPulse, "10"},
+                                                              {Field::VoltageIn, "300"},
+                                                              {Field::VoltageOut, "12"},
+                                                              {Field::SatInduction, "0,3"},
+                                                              {Field::Permeability, "2000"},
+                                                              {Field::Overshoot, "500"}}));
+    const WindingCheck flyback = Wind(r2, {}, {});
+    ASSERT_TRUE(flyback.copperLoss);
+    EXPECT_NEAR(*CopperLossAt(flyback, 2) / *CopperLossAt(flyback, 4), 4, 4e-4);
+}
+
+TEST(CopperAtFrequencyTest, TheCurveCarriesCopperTotalAndTheWholePartsRise) {
+    const RunOfDesign r = E25(kModePushPull);
+    const CheckInputs in = WithWinding({}, {5, 4});
+    const Material material = N87();
+    const DesignCheck check = RunDesignCheck(r.run.checked, &material, in);
+    const WindingCheck windings = RunWindingCheck(r.design, r.run, check, in, kWires);
+    CheckCurve curve = SweepCheck(r.run.checked, &material, in);
+    AddWindingsToCurve(curve, windings, check);
+    ASSERT_EQ(curve.points.size(), 241U);
+    for (const CheckCurvePoint& p : curve.points) {
+        ASSERT_TRUE(p.copperLoss && p.totalLoss && p.totalRise) << p.frequency;
+        // Every fourth point is exact, the others lie close to the copper
+        // at their frequency.
+        EXPECT_NEAR(*p.copperLoss / *CopperLossAt(windings, p.frequency), 1, 1e-3) << p.frequency;
+        EXPECT_EQ(*p.totalLoss, p.coreLoss + *p.copperLoss);
+        // The same surface sheds more heat: the rise grows as the 0.833th power.
+        EXPECT_NEAR(*p.totalRise / *p.temperatureRise, std::pow(*p.totalLoss / p.coreLoss, 0.833),
+                    1e-9);
+    }
+    for (const std::size_t i : {0, 4, 236, 240}) {
+        EXPECT_EQ(curve.points[i].copperLoss, CopperLossAt(windings, curve.points[i].frequency));
+    }
+    EXPECT_EQ(curve.operating.copperLoss, windings.copperLoss);
+    EXPECT_EQ(curve.operating.totalLoss, windings.totalLoss);
+    EXPECT_EQ(curve.operating.totalRise, windings.temperatureRise);
+    // Fewer turns' worth of swing as the frequency rises: the core's loss
+    // falls while the copper's rises, so the total is least inside the sweep.
+    const auto least = std::ranges::min_element(
+        curve.points, {}, [](const CheckCurvePoint& p) { return *p.totalLoss; });
+    EXPECT_NE(least, curve.points.begin());
+    EXPECT_NE(least, curve.points.end() - 1);
+
+    // Without the load current the windings add nothing.
+    CheckCurve bare = SweepCheck(r.run.checked, &material, {}, 21);
+    AddWindingsToCurve(bare, Wind(r, {}, {}), check);
+    EXPECT_FALSE(bare.points[0].copperLoss);
+    EXPECT_FALSE(bare.operating.totalLoss);
 }
 
 }  // namespace
