@@ -44,10 +44,15 @@
 //                wires at the current density, layers and fit in the core's
 //                window, copper loss with skin and proximity effects, and the
 //                whole part's loss, temperature rise and efficiency.
+//   Adviser      the other way round: from the converter's figures, every
+//                catalogue core of the chosen kinds tried on a grid of dB, gaps
+//                and turns through the run and both checks; the smallest
+//                feasible cores, and in words why none is.
 //
 // Every error is a ConversionError or an ArithmeticFault whose what() is the
 // error box text (see ErrorBoxText).
 
+#include "Adviser.h"
 #include "Calculate.h"
 #include "CheckCurve.h"
 #include "CheckText.h"
