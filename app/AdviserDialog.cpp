@@ -272,6 +272,7 @@ QWidget* AdviserDialog::BuildResults() {
                                        tr("Pмедь, Вт"), tr("Pобщ, Вт"), tr("ΔT, К"), tr("Запас, %"),
                                        tr("Ve, см³")});
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -157,6 +158,20 @@ TEST_F(AdviserWindowTest, TheMenuItemOpensOneAdviserPrefilledFromTheWindow) {
     EXPECT_EQ(inputs.check.temperature, 100);
     EXPECT_EQ(inputs.margin, 0.2);
     EXPECT_EQ(inputs.maxRise, 40);
+
+    // Every control answers to a name (the table's own parts are Qt's).
+    for (const QWidget* control : dialog->findChildren<QWidget*>()) {
+        const bool isControl =
+            qobject_cast<const QLabel*>(control) || qobject_cast<const QAbstractButton*>(control) ||
+            qobject_cast<const QLineEdit*>(control) ||
+            qobject_cast<const QAbstractSpinBox*>(control) ||
+            qobject_cast<const QComboBox*>(control) || qobject_cast<const QGroupBox*>(control) ||
+            qobject_cast<const QTableWidget*>(control) ||
+            qobject_cast<const QProgressBar*>(control);
+        const bool ours = !qobject_cast<const QTableWidget*>(control->parentWidget());
+        EXPECT_TRUE(!isControl || !ours || !control->objectName().isEmpty())
+            << control->metaObject()->className();
+    }
 
     // The menu item again brings the open adviser forward.
     EXPECT_EQ(OpenAdviser(), dialog);
