@@ -23,11 +23,11 @@ const char* const kCheckUsage =
   --ripple A        choke: the ripple current, peak to peak (needs --check-freq),
                     0 to 100000
   --check-freq KHZ  choke: the switching frequency: above 0, at most 10000
+  --load-current A  forward modes and flyback: the load current, above 0, at most 100000
+  --current-density A_PER_MM2
+                    the windings' current density (default 4): above 0, at most 100
 )";
 
-namespace {
-
-// Numbers of the check options are written with a point, whatever the locale.
 double NumberOption(std::string_view name, const std::string& text) {
     double number = 0;
     const char* end = text.data() + text.size();
@@ -37,8 +37,6 @@ double NumberOption(std::string_view name, const std::string& text) {
     }
     return number;
 }
-
-}  // namespace
 
 void AddCheckOptions(CLI::App& app, CheckOptions& check) {
     app.add_flag("--check", check.run)->disable_flag_override();
@@ -52,6 +50,8 @@ void AddCheckOptions(CLI::App& app, CheckOptions& check) {
         {"current", CheckInput::DcCurrent, &check.current},
         {"ripple", CheckInput::Ripple, &check.ripple},
         {"check-freq", CheckInput::FrequencyKhz, &check.frequencyKhz},
+        {"load-current", CheckInput::LoadCurrent, &check.loadCurrent},
+        {"current-density", CheckInput::CurrentDensity, &check.currentDensity},
     };
     // Out of bounds is refused whether or not the check runs: the value would
     // go into a saved design all the same.
@@ -74,6 +74,8 @@ CheckInputs InputsOf(const CheckOptions& check) {
     inputs.dcCurrent = check.current;
     inputs.ripple = check.ripple;
     inputs.frequencyKhz = check.frequencyKhz;
+    inputs.loadCurrent = check.loadCurrent;
+    inputs.currentDensity = check.currentDensity.value_or(inputs.currentDensity);
     try {
         ValidateCheckInputs(inputs);
     } catch (const CheckInputError& error) {

@@ -3,6 +3,7 @@
 #include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "DesignCheck.h"
 
@@ -14,14 +15,20 @@ namespace transcalc::cli {
 
 // The design check options: --check and its inputs.
 struct CheckOptions {
-    bool run = false;                    // --check
-    std::optional<double> temperature;   // --temperature C
-    std::optional<double> current;       // --current A
-    std::optional<double> ripple;        // --ripple A
-    std::optional<double> frequencyKhz;  // --check-freq KHZ
+    bool run = false;                      // --check
+    std::optional<double> temperature;     // --temperature C
+    std::optional<double> current;         // --current A
+    std::optional<double> ripple;          // --ripple A
+    std::optional<double> frequencyKhz;    // --check-freq KHZ
+    std::optional<double> loadCurrent;     // --load-current A
+    std::optional<double> currentDensity;  // --current-density A_PER_MM2
 };
 
 extern const char* const kCheckUsage;
+
+// A number option's value, written with a point whatever the locale. Throws
+// UsageError for a text that is no finite number.
+double NumberOption(std::string_view name, const std::string& text);
 
 // Adds --check and its inputs to app, each filling check. A value that is no
 // number throws UsageError from the parse.
