@@ -315,6 +315,57 @@ TEST_F(AdviserWindowTest, ASearchFillsTheTableAndApplyingARowReproducesIt) {
     EXPECT_TRUE(errors.isEmpty());
 }
 
+// A 0,1 mH, 3 A choke on the catalogue's rings in a powder without loss
+// data: a ring keeps no gap, the turns reach the inductance, and the rows say
+// that the core loss is unknown.
+TEST_F(AdviserWindowTest, AChokeOnPowderRingsAppliesItsTurns) {
+    FillRingChoke();
+    PickMaterial(QStringLiteral("Edge 60"));
+    AdviserDialog* dialog = OpenAdviser();
+    ASSERT_NE(dialog, nullptr);
+    In<QDoubleSpinBox>(dialog, "adviserInductance")->setValue(0.1);
+    In<QDoubleSpinBox>(dialog, "adviserCurrent")->setValue(3);
+    ASSERT_TRUE(SearchAndWait(dialog));
+    ASSERT_TRUE(dialog->result().has_value());
+    const transcalc::AdviserResult& result = *dialog->result();
+    EXPECT_EQ(result.coresSearched, 433u);
+    ASSERT_FALSE(result.rows.empty());
+    auto* table = In<QTableWidget>(dialog, "adviserTable");
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const transcalc::AdvisedCore& core = result.rows[row];
+        EXPECT_EQ(core.gap, 0) << core.core;
+        EXPECT_TRUE(core.coreLossUnknown) << core.core;
+        EXPECT_EQ(Cell(table, row, 2), "0,00");
+        EXPECT_EQ(Cell(table, row, 6), "нет данных");
+        EXPECT_EQ(Cell(table, row, 8), "—");
+    }
+
+    const transcalc::AdvisedCore chosen = result.rows[0];
+    ASSERT_TRUE(chosen.turns.has_value());
+    In<QPushButton>(dialog, "adviserApply")->click();
+    form->Timer2Timer();
+    EXPECT_EQ(form->CurrentDesign(), chosen.design);
+    EXPECT_EQ(Edit(11)->text().toDouble(), *chosen.turns);
+    EXPECT_EQ(Edit(10)->text(), "60");
+    EXPECT_TRUE(Shown("BitBtn2"));  // the ring's picture
+    QStringList expected;
+    for (const std::string& line : transcalc::RunDesign(chosen.design, ",").list.lines) {
+        expected << QString::fromStdString(line);
+    }
+    EXPECT_EQ(Lines(), expected);
+    EXPECT_TRUE(Lines().contains(QStringLiteral("Число витков дросселя=%1").arg(*chosen.turns)));
+
+    Find<QPushButton>(QStringLiteral("BitBtnCheck"))->click();
+    auto* check = form->findChild<CheckDialog*>();
+    ASSERT_NE(check, nullptr);
+    ASSERT_TRUE(check->check().margin.has_value());
+    EXPECT_EQ(*check->check().margin, chosen.margin);
+    EXPECT_FALSE(check->check().coreLoss.has_value());
+    EXPECT_EQ(check->check().effectiveVolume, chosen.volume);
+    check->close();
+    EXPECT_TRUE(errors.isEmpty());
+}
+
 TEST_F(AdviserWindowTest, ACancelledSearchLeavesTheWindowAsItWas) {
     TypePushPull();
     form->BitBtn5Click();
