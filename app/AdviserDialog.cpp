@@ -252,6 +252,7 @@ QWidget* AdviserDialog::BuildResults() {
     progress_->setFormat(tr("%v из %m"));
     progress_->setRange(0, 1);
     progress_->setValue(0);
+    progress_->setTextVisible(false);  // until there is something to count
     run->addWidget(search_);
     run->addWidget(cancel_);
     run->addWidget(progress_, 1);
@@ -414,6 +415,7 @@ void AdviserDialog::Search() {
     plot_->setPoints({}, locale_);
     progress_->setRange(0, std::max<int>(1, static_cast<int>(searched.cores.size())));
     progress_->setValue(0);
+    progress_->setTextVisible(true);
     status_->setText(tr("Идет подбор…"));
     apply_->setEnabled(false);
     InputsChanged();

@@ -141,6 +141,8 @@ TEST_F(AdviserWindowTest, TheMenuItemOpensOneAdviserPrefilledFromTheWindow) {
         EXPECT_EQ(In<QDoubleSpinBox>(dialog, name)->text(), QString::fromUtf8(text)) << name;
     }
 
+    EXPECT_FALSE(In<QProgressBar>(dialog, "adviserProgress")->isTextVisible());
+
     // Without the load current there is nothing to search for.
     auto* search = In<QPushButton>(dialog, "adviserSearch");
     EXPECT_FALSE(search->isEnabled());
@@ -250,6 +252,7 @@ TEST_F(AdviserWindowTest, ASearchFillsTheTableAndApplyingARowReproducesIt) {
     auto* progress = In<QProgressBar>(dialog, "adviserProgress");
     EXPECT_EQ(progress->value(), 35);
     EXPECT_EQ(progress->maximum(), 35);
+    EXPECT_EQ(progress->text(), "35 из 35");
     ASSERT_EQ(result.rows.size(), 20u);  // the first 20 of more
     EXPECT_EQ(In<QLabel>(dialog, "adviserStatus")->text(),
               QStringLiteral("Подходящих сердечников: %1 из 35. В таблице 20 наименьших по "
