@@ -96,9 +96,10 @@ private:
             design.fields[Field::Gap] = HundredthsText(gap, in_.separator);
             return RunOf(design);
         };
-        DesignRun high = runAt(kLargestGapHundredths);
-        if (!Delivers(high)) {
-            return {kLargestGapHundredths, std::move(high)};
+        const int largest = LargestGap();
+        DesignRun high = runAt(largest);
+        if (!Delivers(high) || largest == 0) {
+            return {largest, std::move(high)};
         }
         DesignRun low = runAt(0);
         if (Delivers(low)) {
@@ -107,7 +108,7 @@ private:
         // The power only grows with the gap: halve the steps between a gap
         // that falls short and one that delivers.
         int below = 0;
-        int above = kLargestGapHundredths;
+        int above = largest;
         while (above - below > kGapHundredthsStep) {
             const int middle =
                 below + (above - below) / kGapHundredthsStep / 2 * kGapHundredthsStep;
@@ -121,6 +122,9 @@ private:
         }
         return {above, std::move(high)};
     }
+
+    // A ring is not cut: it keeps the gap 0.
+    int LargestGap() const { return core_.kind == CoreKind::Ring ? 0 : kLargestGapHundredths; }
 
     // The flyback's output, as the winding check states it.
     static std::optional<double> FlybackPower(const DesignRun& run) {
@@ -141,15 +145,14 @@ private:
         return power && *power >= RequiredPower(run);
     }
 
-    // The choke chooses the gap (a ring is not cut) and the fewest turns
-    // that reach the inductance.
+    // The choke chooses the gap and the fewest turns that reach the
+    // inductance.
     void SearchChoke(std::stop_token stop) {
         Design design = base_;
         if (!catalogue_.workingFluxText.empty()) {
             design.fields[Field::SatInduction] = catalogue_.workingFluxText;
         }
-        const int largest = core_.kind == CoreKind::Ring ? 0 : kLargestGapHundredths;
-        for (int gap = 0; gap <= largest; gap += kGapHundredthsStep) {
+        for (int gap = 0; gap <= LargestGap(); gap += kGapHundredthsStep) {
             if (stop.stop_requested()) {
                 return;
             }

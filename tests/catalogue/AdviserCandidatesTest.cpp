@@ -39,8 +39,8 @@ AdviserInputs PushPull() {
 }
 
 // Flyback 310 V → 12 V, 2 A, a 4 µs pulse, 600 V on the switch.
-AdviserInputs Flyback() {
-    AdviserInputs in = Inputs(WorkMode::Flyback, CoreKind::ShapedE, "N87");
+AdviserInputs Flyback(CoreKind kind = CoreKind::ShapedE) {
+    AdviserInputs in = Inputs(WorkMode::Flyback, kind, "N87");
     in.fields[Field::FrequencyOrPulse] = "4";
     in.fields[Field::VoltageIn] = "310";
     in.fields[Field::VoltageOut] = "12";
@@ -93,6 +93,7 @@ TEST(AdviserCandidates, AppliedRowsReproduceTheirFigures) {
     const AdviserInputs cases[] = {
         PushPull(),
         Flyback(),
+        Flyback(CoreKind::Ring),
         Choke(CoreKind::ShapedE, "N87", 0.05, 10),
         Choke(CoreKind::Ring, "Kool Mµ 60", 0.1, 3),
     };
@@ -125,7 +126,7 @@ TEST(AdviserCandidates, AppliedRowsReproduceTheirFigures) {
             if (in.mode == WorkMode::Flyback) {
                 const double wanted = 12.0 * 2;
                 EXPECT_GE(OutputPower(a), wanted);
-                if (gapMm > 0.01) {
+                if (gapMm > 0.01 && row.kind != CoreKind::Ring) {
                     const long hundredths = std::lround(gapMm * 100) - 5;
                     const std::string smaller = std::to_string(hundredths / 100) + "," +
                                                 std::to_string(hundredths % 100 / 10) +
@@ -139,9 +140,9 @@ TEST(AdviserCandidates, AppliedRowsReproduceTheirFigures) {
                 const std::string fewer = std::to_string(static_cast<int>(*row.turns) - 1);
                 const Applied less = Apply(WithField(row.design, Field::ChokeTurns, fewer), in);
                 EXPECT_LT(less.run.after.Inductance, *in.inductanceMh * 1e-3);
-                if (row.kind == CoreKind::Ring) {
-                    EXPECT_EQ(row.gap, 0);
-                }
+            }
+            if (row.kind == CoreKind::Ring) {
+                EXPECT_EQ(row.gap, 0);  // a ring is not cut
             }
         }
     }
