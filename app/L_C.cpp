@@ -137,6 +137,7 @@ void TForm1::ConnectHandlers() {
     connect(ui.N13, &QAction::triggered, this, &TForm1::N13Click);
     connect(ui.N1Catalogue, &QAction::triggered, this, &TForm1::ChooseCatalogueCore);
     connect(ui.N13Material, &QAction::triggered, this, &TForm1::ChooseCatalogueMaterial);
+    connect(ui.N13Adviser, &QAction::triggered, this, &TForm1::OpenCoreAdviser);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(copyResults_, &QAction::triggered, this, &TForm1::CopyResults);

@@ -24,8 +24,9 @@ class QLineEdit;
 class QTimer;
 
 namespace transcalc {
+struct AdviserInputs;
 struct ReportContent;
-}
+}  // namespace transcalc
 
 namespace Ui {
 class TForm1;
@@ -98,6 +99,8 @@ public:
     void ChooseCatalogueMaterial();
     // "Проверка": the design check of the results shown.
     void OpenDesignCheck();
+    // "Подбор сердечника…": the core adviser from the window's design.
+    void OpenCoreAdviser();
     // The design that the check sees: the last "Расчет" once its results
     // pass has run.
     transcalc::CheckedDesign CurrentCheckedDesign() const;
@@ -140,6 +143,8 @@ private:
     void InstallFileDialogs();
     void AddCheckToReport(transcalc::ReportContent& report) const;
     void ApplyDesign(const transcalc::Design& design);
+    transcalc::AdviserInputs AdviserInputsOfWindow() const;
+    void ApplyAdvisedDesign(const transcalc::Design& design);
     void SetDesignPath(const QString& path);
     QString DesignName() const;
     // The core pictures as the design holds them.

@@ -15,6 +15,8 @@
 //                the built-in entries by name.
 //   FieldTexts   what the input fields take from a core or a material.
 //   Search       the filter of the lists and the names closest to an unknown one.
+//   AdviserCandidates  the cores, material and wires as the core adviser takes
+//                them.
 //   Catalogue    (this file) loading once on first use, lookup by name, and
 //                the problems as the window lists them.
 
@@ -29,6 +31,7 @@
 #include "DesignModel.h"
 #include "WindingCheck.h"
 
+#include "AdviserCandidates.h"
 #include "Entries.h"
 #include "EntryLines.h"
 #include "FieldTexts.h"

@@ -119,6 +119,18 @@ std::optional<CoreLetters> CheckCoreLetters(const Design& design, std::string_vi
     return catalogue::CatalogueCoreLetters(RunCatalogue(Part::Cores), design, separator);
 }
 
+AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs) {
+    catalogue::Catalogue whole;
+    whole.cores = RunCatalogue(Part::Cores).cores;
+    whole.materials = RunCatalogue(Part::Materials).materials;
+    whole.wires = RunCatalogue(Part::Wires).wires;
+    try {
+        return catalogue::AdviserCatalogueOf(whole, inputs);
+    } catch (const AdviserInputError& error) {
+        throw UsageError(error.what());
+    }
+}
+
 std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores) {
     const std::string what = choice.list.value_or("");
     const catalogue::Catalogue& known = RunCatalogue(what == "cores"       ? Part::Cores

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Adviser.h"
 #include "Calculate.h"
 #include "DesignModel.h"
 #include "EffectiveParameters.h"
@@ -51,6 +52,10 @@ std::vector<RoundWire> CheckWires();
 // The letters of the design's catalogue core for the design check while its
 // fields still hold it; none for an unknown name or fields typed over.
 std::optional<CoreLetters> CheckCoreLetters(const Design& design, std::string_view separator);
+
+// The cores of the inputs' kinds, their material and the wires, as the
+// adviser searches them. Throws UsageError for an unknown material.
+AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs);
 
 // The --list output: the header line and one entry a line in the catalogue
 // file format; cores only of the shown kinds when any is shown.

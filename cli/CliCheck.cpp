@@ -23,16 +23,13 @@ const char* const kCheckUsage =
   --ripple A        choke: the ripple current, peak to peak (needs --check-freq),
                     0 to 100000
   --check-freq KHZ  choke: the switching frequency: above 0, at most 10000
-  --load-current A  single-ended and push-pull: the load current, which sizes their
-                    windings: above 0, at most 100000
+  --load-current A  forward modes (and --advise's flyback): the load current, which
+                    sizes the windings: above 0, at most 100000
   --current-density A_PER_MM2
                     the current density that sizes the wires (default 4): above 0, at
                     most 100
 )";
 
-namespace {
-
-// Numbers of the check options are written with a point, whatever the locale.
 double NumberOption(std::string_view name, const std::string& text) {
     double number = 0;
     const char* end = text.data() + text.size();
@@ -42,8 +39,6 @@ double NumberOption(std::string_view name, const std::string& text) {
     }
     return number;
 }
-
-}  // namespace
 
 void AddCheckOptions(CLI::App& app, CheckOptions& check) {
     app.add_flag("--check", check.run)->disable_flag_override();

@@ -3,6 +3,7 @@
 #include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "DesignCheck.h"
 #include "WindingCheck.h"
@@ -25,6 +26,10 @@ struct CheckOptions {
 };
 
 extern const char* const kCheckUsage;
+
+// A number option's value, written with a point whatever the locale. Throws
+// UsageError for a text that is no finite number.
+double NumberOption(std::string_view name, const std::string& text);
 
 // Adds --check and its inputs to app, each filling check. A value that is no
 // number throws UsageError from the parse.

@@ -206,6 +206,7 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
     }
     AddCatalogueOptions(app, options.catalogue);
     AddCheckOptions(app, options.check);
+    AddAdviseOptions(app, options.advise);
     AddDesignOptions(app, options.design);
     try {
         app.parse(ParserArguments(argc, argv));
@@ -251,6 +252,12 @@ CliOptions ParseCommandLine(int argc, const char* const argv[]) {
     }
     if (options.check.run) {
         InputsOf(options.check);  // refuses inputs the check cannot use
+    }
+    if (options.advise.run) {
+        if (!options.design.save.empty() || !options.design.report.empty()) {
+            throw UsageError("--advise saves no design and writes no report");
+        }
+        AdviserInputsOf(options);  // refuses inputs the adviser cannot search with
     }
     return options;
 }

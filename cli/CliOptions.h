@@ -13,6 +13,8 @@
 //               through the transcalc-report program (which holds the Qt)
 //   CliCheck    --check and its inputs: the design check after the results,
 //               as lines or as the "check" object of the JSON
+//   CliAdvise   --advise and its options: the core adviser's search over the
+//               catalogue, as a table or the "advice" array of the JSON
 //   CliReport   the results list, its colour, the error and the design state
 //               -> plain lines or one JSON object (nlohmann-json, written on
 //               one line), and the exit status
@@ -24,6 +26,7 @@
 
 #include "Calculate.h"
 #include "CatalogueOptions.h"
+#include "CliAdvise.h"
 #include "CliCheck.h"
 #include "CliDesign.h"
 #include "DesignModel.h"
@@ -40,6 +43,7 @@ struct CliOptions {
     bool help = false;
     DesignFileOptions design;
     CheckOptions check;
+    AdviseOptions advise;
 };
 
 // A command line that cannot be run; what() names the bad option.
@@ -55,8 +59,8 @@ CliOptions ParseCommandLine(int argc, const char* const argv[]);
 // The decimal separator of the user's regional settings, "," or ".".
 std::string SystemDecimalSeparator();
 
-// The usage: kUsage, kCheckUsage (CliCheck.h), kDesignUsage (CliDesign.h),
-// then kUsageEnd.
+// The usage: kUsage, kCheckUsage (CliCheck.h), kAdviseUsage (CliAdvise.h),
+// kDesignUsage (CliDesign.h), then kUsageEnd.
 extern const char* const kUsage;
 extern const char* const kUsageEnd;
 

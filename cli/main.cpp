@@ -43,6 +43,7 @@ int main(int argc, char* argv[]) {
     if (options.help) {
         std::fputs(cli::kUsage, stdout);
         std::fputs(cli::kCheckUsage, stdout);
+        std::fputs(cli::kAdviseUsage, stdout);
         std::fputs(cli::kDesignUsage, stdout);
         std::fputs(cli::kUsageEnd, stdout);
         return cli::kExitNormal;
@@ -50,6 +51,10 @@ int main(int argc, char* argv[]) {
     if (options.catalogue.list) {
         std::fputs(cli::CatalogueListing(options.catalogue, options.cores).c_str(), stdout);
         return cli::kExitNormal;
+    }
+
+    if (options.advise.run) {
+        return cli::RunAdvise(options);
     }
 
     const Design design = cli::DesignOf(options);

@@ -48,10 +48,15 @@
 //                copper at another frequency with the same wires.
 //   WindingText  the windings as a table and as lines, for the command line
 //                and the report.
+//   Adviser      the other way round: from the converter's figures, every
+//                catalogue core of the chosen kinds tried on a grid of dB, gaps
+//                and turns through the run and both checks; the smallest
+//                feasible cores, and in words why none is.
 //
 // Every error is a ConversionError or an ArithmeticFault whose what() is the
 // error box text (see ErrorBoxText).
 
+#include "Adviser.h"
 #include "Calculate.h"
 #include "CheckCurve.h"
 #include "CheckText.h"

@@ -6,7 +6,7 @@
 # PROGRAM is the built transcalc, SCREENSHOT_TOOL the built transcalc_screenshots
 # (tests/app in the build folder). The tool drives the window through a ring
 # choke and a push-pull design and saves each step, then the core and material
-# catalogue dialogs; then the plain program is
+# catalogue dialogs and the core adviser after a search; then the plain program is
 # shown under openbox, when installed, for a shot with a real title bar.
 # The tool's shots are taken again at scale 2 into OUTPUT_FOLDER/scale2.
 # Needs xvfb (xvfb-run) and imagemagick (import).

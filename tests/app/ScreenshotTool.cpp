@@ -3,18 +3,25 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <iostream>
 
+#include "AdviserDialog.h"
 #include "CoreCatalogueDialog.h"
 #include "L_C.h"
 #include "MaterialDialog.h"
 #include "WindowFonts.h"
 
+using transcalc::AdviserDialog;
 using transcalc::CoreCatalogueDialog;
 using transcalc::InstallFontSubstitutes;
 using transcalc::MaterialDialog;
@@ -63,6 +70,34 @@ bool SaveDialog(TForm1& form, const char* action, const QString& filter, const Q
     dialog->list()->setCurrentItem(dialog->list()->findItems(row, Qt::MatchExactly).value(0));
     const bool saved = Save(*dialog, folder, name);
     dialog->reject();
+    return saved;
+}
+
+// The adviser after a search: push-pull 24 V → 12 V, 5 A, 100 kHz on the
+// Ш cores in N87.
+bool SaveAdviser(TForm1& form, const QDir& folder) {
+    form.findChild<QAction*>(QStringLiteral("N13Adviser"))->trigger();
+    auto* dialog = form.findChild<AdviserDialog*>();
+    if (dialog == nullptr) {
+        std::cerr << "no adviser\n";
+        return false;
+    }
+    const std::pair<const char*, const char*> fields[] = {
+        {"adviserEdit6", "100"}, {"adviserEdit7", "24"}, {"adviserEdit8", "12"}};
+    for (const auto& [name, text] : fields) {
+        dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    }
+    dialog->findChild<QComboBox*>(QStringLiteral("adviserMaterial"))->setCurrentText("N87");
+    dialog->findChild<QDoubleSpinBox*>(QStringLiteral("adviserLoadCurrent"))->setValue(5);
+    dialog->findChild<QCheckBox*>(QStringLiteral("adviserE"))->setChecked(true);
+    QSignalSpy ended(dialog, &AdviserDialog::searchEnded);
+    dialog->findChild<QPushButton*>(QStringLiteral("adviserSearch"))->click();
+    if (!QTest::qWaitFor([&] { return ended.count() > 0; }, 60000)) {
+        std::cerr << "the search did not end\n";
+        return false;
+    }
+    const bool saved = Save(*dialog, folder, "adviser.png");
+    dialog->close();
     return saved;
 }
 
@@ -118,5 +153,6 @@ int main(int argc, char* argv[]) {
     saved = SaveDialog<MaterialDialog>(form, "N13Material", "N8", "N87", folder,
                                        "material-catalogue.png") &&
             saved;
+    saved = SaveAdviser(form, folder) && saved;
     return saved ? 0 : 1;
 }

@@ -196,8 +196,9 @@ TEST_F(WindowTest, HasTheDesignMenuTree) {
               QStringList({"N3:Дроссель", "N4:Обратноходовой", "N5:Прямоходовой"}));
     EXPECT_EQ(ActionNames(Find<QMenu>("N5")), QStringList({"N6:Однотактный", "N7:Двухтактный"}));
     EXPECT_EQ(ActionNames(Find<QMenu>("N12")),
-              QStringList({"N13:Ввести", "N13Material:Материал…", ":", "N13Open:Открыть расчет…",
-                           "N13Save:Сохранить расчет…", "N13Report:Отчет…", "N13Print:Печать…"}));
+              QStringList({"N13:Ввести", "N13Material:Материал…", "N13Adviser:Подбор сердечника…",
+                           ":", "N13Open:Открыть расчет…", "N13Save:Сохранить расчет…",
+                           "N13Report:Отчет…", "N13Print:Печать…"}));
     // Only the design file commands have shortcuts.
     const QStringList shortcuts = {"N13Open:Ctrl+O", "N13Save:Ctrl+S", "N13Print:Ctrl+P"};
     for (const QMenu* menu : form->menuBar()->findChildren<QMenu*>()) {

@@ -1,0 +1,576 @@
+#include "AdviserDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "AdviserPlot.h"
+#include "Errors.h"
+
+namespace transcalc {
+
+namespace {
+
+using transcalc::CoreKind;
+using transcalc::Field;
+using transcalc::WorkMode;
+
+// The table's columns, in order.
+enum Column {
+    kCore,
+    kDb,
+    kGap,
+    kTurns,
+    kWire,
+    kFill,
+    kCoreLoss,
+    kCopperLoss,
+    kTotalLoss,
+    kRise,
+    kMargin,
+    kVolume,
+    kColumnCount
+};
+
+// Three significant digits, at most four decimals.
+QString Significant(const QLocale& locale, double value) {
+    if (value == 0 || !std::isfinite(value)) {
+        return locale.toString(value, 'f', 0);
+    }
+    const int decimals =
+        std::clamp(2 - static_cast<int>(std::floor(std::log10(std::fabs(value)))), 0, 4);
+    return locale.toString(value, 'f', decimals);
+}
+
+// The label of a form row is named after its field.
+void AddRow(QFormLayout* form, const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption, form->parentWidget());
+    label->setObjectName(field->objectName() + QStringLiteral("Caption"));
+    label->setBuddy(field);
+    form->addRow(label, field);
+}
+
+}  // namespace
+
+AdviserDialog::AdviserDialog(const transcalc::catalogue::Catalogue& catalogue,
+                             const transcalc::AdviserInputs& prefilled, ErrorReporter reportError,
+                             QWidget* parent)
+    : QDialog(parent),
+      catalogue_(catalogue),
+      reportError_(std::move(reportError)),
+      fields_(prefilled.fields),
+      separator_(prefilled.separator),
+      locale_(separator_ == "," ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c()),
+      searched_(prefilled) {
+    locale_.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    setObjectName(QStringLiteral("AdviserDialog"));
+    setWindowTitle(tr("Подбор сердечника"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(BuildInputs(prefilled), 0);
+    plot_ = new AdviserPlot(this);
+    top->addWidget(plot_, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(BuildResults(), 1);
+    ConnectInputs();
+    ShowModeInputs();
+    InputsChanged();
+    resize(1080, 760);
+}
+
+// Once every control exists: the values put in while building change nothing.
+void AdviserDialog::ConnectInputs() {
+    for (QDoubleSpinBox* box : findChildren<QDoubleSpinBox*>()) {
+        connect(box, &QDoubleSpinBox::valueChanged, this, &AdviserDialog::InputsChanged);
+    }
+    for (QLineEdit* line : {voltIn_, voltOut_, timing_, overshoot_}) {
+        connect(line, &QLineEdit::textChanged, this, &AdviserDialog::InputsChanged);
+    }
+    for (QCheckBox* kind : kinds_) {
+        connect(kind, &QCheckBox::toggled, this, &AdviserDialog::InputsChanged);
+    }
+    connect(material_, &QComboBox::currentIndexChanged, this, &AdviserDialog::InputsChanged);
+    connect(mode_, &QComboBox::currentIndexChanged, this, [this] {
+        ShowModeInputs();
+        InputsChanged();
+    });
+}
+
+AdviserDialog::~AdviserDialog() {
+    StopSearch();
+}
+
+QDoubleSpinBox* AdviserDialog::NumberBox(const QString& name, double minimum, double maximum,
+                                         int decimals, const QString& suffix,
+                                         const QString& unset) {
+    auto* box = new QDoubleSpinBox(this);
+    box->setObjectName(name);
+    box->setLocale(locale_);
+    box->setRange(minimum, maximum);
+    box->setDecimals(decimals);
+    box->setSuffix(suffix);
+    box->setSpecialValueText(unset);  // the minimum, 0, stands for "not given"
+    box->setKeyboardTracking(false);
+    return box;
+}
+
+QLineEdit* AdviserDialog::FieldLine(transcalc::Field field,
+                                    const transcalc::AdviserInputs& prefilled) {
+    auto* line = new QLineEdit(QString::fromStdString(prefilled.fields[field]), this);
+    line->setObjectName(
+        QStringLiteral("adviser") +
+        QString::fromUtf8(transcalc::InfoOf(field).editName.data(),
+                          static_cast<int>(transcalc::InfoOf(field).editName.size())));
+    return line;
+}
+
+QWidget* AdviserDialog::BuildInputs(const transcalc::AdviserInputs& prefilled) {
+    auto* group = new QGroupBox(tr("Исходные данные"), this);
+    group->setObjectName(QStringLiteral("adviserInputs"));
+    form_ = new QFormLayout(group);
+
+    mode_ = new QComboBox(group);
+    mode_->setObjectName(QStringLiteral("adviserMode"));
+    mode_->addItem(tr("Дроссель"), static_cast<int>(WorkMode::Choke));
+    mode_->addItem(tr("Обратноходовой"), static_cast<int>(WorkMode::Flyback));
+    mode_->addItem(tr("Однотактный"), static_cast<int>(WorkMode::SingleEnded));
+    mode_->addItem(tr("Двухтактный"), static_cast<int>(WorkMode::PushPull));
+    mode_->setCurrentIndex(mode_->findData(static_cast<int>(prefilled.mode)));
+    AddRow(form_, tr("Режим:"), mode_);
+
+    voltIn_ = FieldLine(Field::VoltageIn, prefilled);
+    voltOut_ = FieldLine(Field::VoltageOut, prefilled);
+    timing_ = FieldLine(Field::FrequencyOrPulse, prefilled);
+    overshoot_ = FieldLine(Field::Overshoot, prefilled);
+    AddRow(form_, tr("Напряжение на входе, В:"), voltIn_);
+    AddRow(form_, tr("Напряжение на выходе, В:"), voltOut_);
+    AddRow(form_, QString(), timing_);  // its caption follows the mode
+    AddRow(form_, tr("Допустимое напряжение выброса, В:"), overshoot_);
+
+    const transcalc::CheckInputs& check = prefilled.check;
+    loadCurrent_ = NumberBox(QStringLiteral("adviserLoadCurrent"), 0, transcalc::kMaxCurrentA, 2,
+                             tr(" А"), tr("не задан"));
+    loadCurrent_->setValue(check.loadCurrent.value_or(0));
+    AddRow(form_, tr("Ток нагрузки:"), loadCurrent_);
+
+    inductance_ = NumberBox(QStringLiteral("adviserInductance"), 0,
+                            transcalc::kMaxAdviserInductanceMh, 4, tr(" мГн"), tr("не задана"));
+    inductance_->setValue(prefilled.inductanceMh.value_or(0));
+    current_ = NumberBox(QStringLiteral("adviserCurrent"), 0, transcalc::kMaxCurrentA, 2, tr(" А"),
+                         tr("не задан"));
+    current_->setValue(check.dcCurrent.value_or(0));
+    ripple_ = NumberBox(QStringLiteral("adviserRipple"), 0, transcalc::kMaxCurrentA, 2, tr(" А"),
+                        tr("не заданы"));
+    ripple_->setValue(check.ripple.value_or(0));
+    frequency_ = NumberBox(QStringLiteral("adviserFrequency"), 0, transcalc::kMaxFrequencyKhz, 1,
+                           tr(" кГц"), tr("не задана"));
+    frequency_->setValue(check.frequencyKhz.value_or(0));
+    AddRow(form_, tr("Индуктивность:"), inductance_);
+    AddRow(form_, tr("Постоянный ток дросселя:"), current_);
+    AddRow(form_, tr("Пульсации тока (размах):"), ripple_);
+    AddRow(form_, tr("Частота переключения:"), frequency_);
+
+    material_ = new QComboBox(group);
+    material_->setObjectName(QStringLiteral("adviserMaterial"));
+    material_->addItem(tr("не выбран"), -1);
+    for (std::size_t i = 0; i < catalogue_.materials.size(); ++i) {
+        material_->addItem(QString::fromStdString(catalogue_.materials[i].name),
+                           static_cast<int>(i));
+    }
+    const int chosen = material_->findText(QString::fromStdString(prefilled.material));
+    material_->setCurrentIndex(prefilled.material.empty() || chosen < 0 ? 0 : chosen);
+    AddRow(form_, tr("Материал сердечника:"), material_);
+
+    auto* kinds = new QWidget(group);
+    kinds->setObjectName(QStringLiteral("adviserKinds"));
+    auto* kindRow = new QHBoxLayout(kinds);
+    kindRow->setContentsMargins(0, 0, 0, 0);
+    const std::array<std::pair<CoreKind, QString>, 3> kindTexts = {{
+        {CoreKind::Ring, tr("Кольцо")},
+        {CoreKind::ShapedE, tr("Ш")},
+        {CoreKind::ShapedU, tr("П")},
+    }};
+    const std::array<const char*, 3> kindNames = {"adviserRing", "adviserE", "adviserU"};
+    for (std::size_t i = 0; i < kindTexts.size(); ++i) {
+        kinds_[i] = new QCheckBox(kindTexts[i].second, kinds);
+        kinds_[i]->setObjectName(QString::fromLatin1(kindNames[i]));
+        kinds_[i]->setChecked(std::ranges::find(prefilled.kinds, kindTexts[i].first) !=
+                              prefilled.kinds.end());
+        kindRow->addWidget(kinds_[i]);
+    }
+    kindRow->addStretch();
+    AddRow(form_, tr("Виды сердечников:"), kinds);
+
+    temperature_ =
+        NumberBox(QStringLiteral("adviserTemperature"), std::ceil(transcalc::kAbsoluteZeroC),
+                  transcalc::kMaxTemperatureC, 0, tr(" °C"));
+    temperature_->setValue(check.temperature);
+    margin_ = NumberBox(QStringLiteral("adviserMargin"), 0, transcalc::kMaxAdviserMargin * 100, 0,
+                        tr(" %"));
+    margin_->setValue(prefilled.margin * 100);
+    rise_ = NumberBox(QStringLiteral("adviserRise"), 1, transcalc::kMaxAdviserRise, 0, tr(" К"));
+    rise_->setValue(prefilled.maxRise);
+    density_ = NumberBox(QStringLiteral("adviserDensity"), 0.1, transcalc::kMaxCurrentDensity, 1,
+                         tr(" А/мм²"));
+    density_->setValue(check.currentDensity);
+    AddRow(form_, tr("Температура сердечника:"), temperature_);
+    AddRow(form_, tr("Запас до насыщения не менее:"), margin_);
+    AddRow(form_, tr("Перегрев не более:"), rise_);
+    AddRow(form_, tr("Плотность тока:"), density_);
+    return group;
+}
+
+QWidget* AdviserDialog::BuildResults() {
+    auto* results = new QWidget(this);
+    results->setObjectName(QStringLiteral("adviserResults"));
+    auto* layout = new QVBoxLayout(results);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* run = new QHBoxLayout;
+    search_ = new QPushButton(tr("Подобрать"), results);
+    search_->setObjectName(QStringLiteral("adviserSearch"));
+    search_->setDefault(true);
+    cancel_ = new QPushButton(tr("Отмена"), results);
+    cancel_->setObjectName(QStringLiteral("adviserCancel"));
+    progress_ = new QProgressBar(results);
+    progress_->setObjectName(QStringLiteral("adviserProgress"));
+    progress_->setFormat(tr("%v из %m"));
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);  // until there is something to count
+    run->addWidget(search_);
+    run->addWidget(cancel_);
+    run->addWidget(progress_, 1);
+    layout->addLayout(run);
+    connect(search_, &QPushButton::clicked, this, &AdviserDialog::Search);
+    connect(cancel_, &QPushButton::clicked, this, &AdviserDialog::Cancel);
+
+    status_ = new QLabel(results);
+    status_->setObjectName(QStringLiteral("adviserStatus"));
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(status_);
+
+    table_ = new QTableWidget(0, kColumnCount, results);
+    table_->setObjectName(QStringLiteral("adviserTable"));
+    table_->setHorizontalHeaderLabels({tr("Сердечник"), tr("dB, Тл"), tr("Зазор, мм"), tr("Витки"),
+                                       tr("Провод, мм"), tr("Заполнение, %"), tr("Pсерд, Вт"),
+                                       tr("Pмедь, Вт"), tr("Pобщ, Вт"), tr("ΔT, К"), tr("Запас, %"),
+                                       tr("Ve, см³")});
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(table_, 1);
+    connect(table_, &QTableWidget::itemSelectionChanged, this, &AdviserDialog::SelectionChanged);
+    connect(plot_, &AdviserPlot::pointClicked, table_, &QTableWidget::selectRow);
+
+    auto* buttons = new QHBoxLayout;
+    apply_ = new QPushButton(tr("Применить"), results);
+    apply_->setObjectName(QStringLiteral("adviserApply"));
+    apply_->setEnabled(false);
+    apply_->setToolTip(tr("Перенести выбранный сердечник в окно и выполнить расчет"));
+    auto* close = new QPushButton(tr("Закрыть"), results);
+    close->setObjectName(QStringLiteral("adviserClose"));
+    buttons->addWidget(apply_);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    connect(apply_, &QPushButton::clicked, this, &AdviserDialog::Apply);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    return results;
+}
+
+// The rows of the form that the chosen mode reads.
+void AdviserDialog::ShowModeInputs() {
+    const auto mode = static_cast<WorkMode>(mode_->currentData().toInt());
+    const bool choke = mode == WorkMode::Choke;
+    for (QWidget* field : {static_cast<QWidget*>(voltIn_), static_cast<QWidget*>(voltOut_),
+                           static_cast<QWidget*>(timing_), static_cast<QWidget*>(loadCurrent_)}) {
+        form_->setRowVisible(field, !choke);
+    }
+    form_->setRowVisible(overshoot_, mode == WorkMode::Flyback);
+    for (QWidget* field : {inductance_, current_, ripple_, frequency_}) {
+        form_->setRowVisible(field, choke);
+    }
+    auto* timingCaption = qobject_cast<QLabel*>(form_->labelForField(timing_));
+    timingCaption->setText(mode == WorkMode::Flyback ? tr("Длительность импульса, мкс:")
+                                                     : tr("Частота, кГц:"));
+}
+
+QString AdviserDialog::missingInput() const {
+    if (material_->currentData().toInt() < 0) {
+        return tr("Выберите материал сердечника.");
+    }
+    if (std::ranges::none_of(kinds_, [](const QCheckBox* box) { return box->isChecked(); })) {
+        return tr("Отметьте хотя бы один вид сердечника.");
+    }
+    if (static_cast<WorkMode>(mode_->currentData().toInt()) == WorkMode::Choke) {
+        if (inductance_->value() <= 0) {
+            return tr("Задайте индуктивность дросселя.");
+        }
+        if (current_->value() <= 0) {
+            return tr("Задайте постоянный ток дросселя.");
+        }
+        if (ripple_->value() > 0 && frequency_->value() <= 0) {
+            return tr("Задайте частоту переключения: без нее пульсации не учесть.");
+        }
+        return {};
+    }
+    if (loadCurrent_->value() <= 0) {
+        return tr("Задайте ток нагрузки.");
+    }
+    return {};
+}
+
+transcalc::AdviserInputs AdviserDialog::inputs() const {
+    transcalc::AdviserInputs in = searched_;  // the limit and the threads as given
+    in.mode = static_cast<WorkMode>(mode_->currentData().toInt());
+    in.fields = fields_;
+    in.fields[Field::VoltageIn] = voltIn_->text().toStdString();
+    in.fields[Field::VoltageOut] = voltOut_->text().toStdString();
+    in.fields[Field::FrequencyOrPulse] = timing_->text().toStdString();
+    in.fields[Field::Overshoot] = overshoot_->text().toStdString();
+    in.separator = separator_;
+    const int material = material_->currentData().toInt();
+    in.material = material < 0 ? std::string() : catalogue_.materials[material].name;
+    in.kinds.clear();
+    for (std::size_t i = 0; i < kinds_.size(); ++i) {
+        if (kinds_[i]->isChecked()) {
+            in.kinds.push_back(transcalc::kCoreKinds[i].kind);
+        }
+    }
+    const auto given = [](const QDoubleSpinBox* box) -> std::optional<double> {
+        return box->value() > 0 ? std::optional(box->value()) : std::nullopt;
+    };
+    // Only the inputs of the chosen mode: the hidden ones are not asked for.
+    const bool choke = in.mode == WorkMode::Choke;
+    in.check = {};
+    in.check.temperature = temperature_->value();
+    in.check.currentDensity = density_->value();
+    if (choke) {
+        in.check.dcCurrent = given(current_);
+        in.check.ripple = given(ripple_);
+        in.check.frequencyKhz = given(frequency_);
+        in.inductanceMh = given(inductance_);
+    } else {
+        in.check.loadCurrent = given(loadCurrent_);
+        in.inductanceMh.reset();
+    }
+    in.margin = margin_->value() / 100;
+    in.maxRise = rise_->value();
+    return in;
+}
+
+void AdviserDialog::InputsChanged() {
+    const QString missing = missingInput();
+    search_->setEnabled(!running_ && missing.isEmpty());
+    cancel_->setEnabled(running_);
+    if (running_) {
+        return;
+    }
+    if (!missing.isEmpty()) {
+        status_->setText(missing);
+    } else if (!result_) {
+        status_->setText(
+            tr("Нажмите «Подобрать»: сердечники выбранных видов будут "
+               "рассчитаны и проверены по очереди."));
+    }
+}
+
+void AdviserDialog::Search() {
+    if (running_ || !missingInput().isEmpty()) {
+        return;
+    }
+    transcalc::AdviserInputs in = inputs();
+    transcalc::AdviserCatalogue searched;
+    try {
+        transcalc::ValidateAdviserInputs(in);
+        searched = transcalc::catalogue::AdviserCatalogueOf(catalogue_, in);
+    } catch (const std::exception& error) {
+        reportError_(QString::fromStdString(transcalc::ErrorBoxText(error.what())));
+        return;
+    }
+    running_ = true;
+    searched_ = in;
+    result_.reset();
+    table_->setRowCount(0);
+    plot_->setPoints({}, locale_);
+    progress_->setRange(0, std::max<int>(1, static_cast<int>(searched.cores.size())));
+    progress_->setValue(0);
+    progress_->setTextVisible(true);
+    status_->setText(tr("Идет подбор…"));
+    apply_->setEnabled(false);
+    InputsChanged();
+
+    // Progress and the end reach the dialog as queued calls: they run in its
+    // thread, in the order they were posted, and go with the dialog.
+    worker_ = std::jthread(
+        [this, in = std::move(in), searched = std::move(searched)](std::stop_token stop) {
+            std::optional<transcalc::AdviserResult> result;
+            QString error;
+            try {
+                result = transcalc::Advise(
+                    in, searched,
+                    [this](std::size_t done, std::size_t total) {
+                        QMetaObject::invokeMethod(
+                            this, [this, done, total] { Progressed(done, total); },
+                            Qt::QueuedConnection);
+                    },
+                    stop);
+            } catch (const std::exception& failure) {
+                error = QString::fromStdString(transcalc::ErrorBoxText(failure.what()));
+            }
+            QMetaObject::invokeMethod(
+                this, [this, result = std::move(result), error] { Finished(result, error); },
+                Qt::QueuedConnection);
+        });
+}
+
+void AdviserDialog::Progressed(std::size_t done, std::size_t total) {
+    progress_->setRange(0, static_cast<int>(total));
+    progress_->setValue(static_cast<int>(done));
+}
+
+void AdviserDialog::Cancel() {
+    if (!running_) {
+        return;
+    }
+    worker_.request_stop();
+    cancel_->setEnabled(false);
+    status_->setText(tr("Подбор останавливается…"));
+}
+
+void AdviserDialog::StopSearch() {
+    if (worker_.joinable()) {
+        worker_.request_stop();
+        worker_.join();
+    }
+}
+
+void AdviserDialog::done(int result) {
+    StopSearch();
+    QDialog::done(result);
+}
+
+void AdviserDialog::Finished(std::optional<transcalc::AdviserResult> result, const QString& error) {
+    if (worker_.joinable()) {
+        worker_.join();  // its last act was to post this call
+    }
+    running_ = false;
+    result_ = std::move(result);
+    if (result_) {
+        ShowResult();
+    } else {
+        status_->setText(tr("Подбор не выполнен."));
+    }
+    InputsChanged();
+    if (!error.isEmpty()) {
+        reportError_(error);
+    }
+    emit searchEnded();
+}
+
+void AdviserDialog::ShowResult() {
+    const transcalc::AdviserResult& result = *result_;
+    if (result.cancelled) {
+        status_->setText(tr("Подбор отменен."));
+        return;
+    }
+    progress_->setValue(progress_->maximum());
+    std::vector<AdviserPoint> points;
+    table_->setRowCount(static_cast<int>(result.rows.size()));
+    for (std::size_t i = 0; i < result.rows.size(); ++i) {
+        const transcalc::AdvisedCore& row = result.rows[i];
+        FillRow(static_cast<int>(i), row);
+        points.push_back({row.volume * 1e6, row.RankingLoss(), !row.coreLossUnknown});
+    }
+    table_->resizeColumnsToContents();
+    plot_->setPoints(std::move(points), locale_);
+    if (result.rows.empty()) {
+        const std::string why = transcalc::NothingFitsText(searched_, result);
+        status_->setText(why.empty() ? tr("Ни один сердечник не подошел.")
+                                     : QString::fromStdString(why));
+        return;
+    }
+    QString text =
+        tr("Подходящих сердечников: %1 из %2.").arg(result.feasibleCores).arg(result.coresSearched);
+    if (result.feasibleCores > result.rows.size()) {
+        text +=
+            QLatin1Char(' ') + tr("В таблице %1 наименьших по объему Ve.").arg(result.rows.size());
+    }
+    status_->setText(text);
+    table_->selectRow(0);
+}
+
+void AdviserDialog::FillRow(int row, const transcalc::AdvisedCore& core) {
+    const auto set = [&](Column column, const QString& text) {
+        auto* item = new QTableWidgetItem(text);
+        if (column != kCore && column != kWire) {
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        table_->setItem(row, column, item);
+        return item;
+    };
+    const auto whole = [&](double value) { return locale_.toString(value, 'f', 0); };
+    set(kCore, QString::fromStdString(core.core));
+    set(kDb, locale_.toString(core.db, 'f', 2));
+    set(kGap, locale_.toString(core.gap * 1e3, 'f', 2));
+    if (core.turns) {
+        set(kTurns, whole(*core.turns));
+    } else {
+        set(kTurns, whole(core.turnsPrimary.value_or(0)) + QStringLiteral(" / ") +
+                        whole(core.turnsSecondary.value_or(0)));
+    }
+    set(kWire, QString::fromStdString(transcalc::WireSummary(core, separator_)));
+    set(kFill, locale_.toString(core.fill * 100, 'f', 0));
+    if (core.coreLoss) {
+        set(kCoreLoss, Significant(locale_, *core.coreLoss));
+    } else {
+        set(kCoreLoss, tr("нет данных"))
+            ->setToolTip(tr("У материала нет данных о потерях: перегрев — только от меди."));
+    }
+    set(kCopperLoss, Significant(locale_, core.copperLoss));
+    set(kTotalLoss, core.totalLoss ? Significant(locale_, *core.totalLoss) : tr("—"));
+    set(kRise, locale_.toString(core.temperatureRise, 'f', 1));
+    set(kMargin, locale_.toString(core.margin * 100, 'f', 1));
+    set(kVolume, Significant(locale_, core.volume * 1e6));
+}
+
+int AdviserDialog::selectedRow() const {
+    const QList<QTableWidgetItem*> items = table_->selectedItems();
+    return items.isEmpty() ? -1 : items.first()->row();
+}
+
+void AdviserDialog::SelectionChanged() {
+    const int row = selectedRow();
+    plot_->setSelected(row);
+    apply_->setEnabled(row >= 0 && !running_);
+}
+
+void AdviserDialog::Apply() {
+    const int row = selectedRow();
+    if (running_ || !result_ || row < 0 || row >= static_cast<int>(result_->rows.size())) {
+        return;
+    }
+    emit designApplied(result_->rows[row].design);
+}
+
+}  // namespace transcalc

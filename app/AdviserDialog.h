@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QDialog>
+#include <QLocale>
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "Adviser.h"
+#include "Catalogue.h"
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace transcalc {
+
+class AdviserPlot;
+
+// "Подбор сердечника": the converter's figures, the material and the core
+// kinds; "Подобрать" runs the adviser on a thread of its own while the window
+// stays responsive, "Отмена" stops it. The kept cores fill the table and the
+// plot; "Применить" hands the chosen row's design to the window. Closing the
+// dialog stops a running search and waits for it.
+class AdviserDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Shows an error text through the window's one reporter.
+    using ErrorReporter = std::function<void(const QString& text)>;
+
+    // prefilled: the window's design as the adviser takes it; its separator
+    // is the window's decimal separator. The catalogue outlives the dialog.
+    AdviserDialog(const transcalc::catalogue::Catalogue& catalogue,
+                  const transcalc::AdviserInputs& prefilled, ErrorReporter reportError,
+                  QWidget* parent = nullptr);
+    ~AdviserDialog() override;
+
+    // The inputs as the dialog holds them now.
+    transcalc::AdviserInputs inputs() const;
+    // What must still be given before a search can start; empty when nothing.
+    QString missingInput() const;
+
+    bool running() const { return running_; }
+    // The last finished search; none before one or while one runs.
+    const std::optional<transcalc::AdviserResult>& result() const { return result_; }
+    // The row chosen in the table, -1 for none.
+    int selectedRow() const;
+
+    void Search();  // "Подобрать"
+    void Cancel();  // "Отмена"
+    void Apply();   // "Применить"
+
+signals:
+    // A search has ended: finished, cancelled or failed; the dialog shows it.
+    void searchEnded();
+    // "Применить": the window takes this design and runs "Расчет".
+    void designApplied(const transcalc::Design& design);
+
+protected:
+    void done(int result) override;
+
+private:
+    QWidget* BuildInputs(const transcalc::AdviserInputs& prefilled);
+    QWidget* BuildResults();
+    QLineEdit* FieldLine(transcalc::Field field, const transcalc::AdviserInputs& prefilled);
+    QDoubleSpinBox* NumberBox(const QString& name, double minimum, double maximum, int decimals,
+                              const QString& suffix, const QString& unset = {});
+    void ConnectInputs();
+    void ShowModeInputs();
+    void InputsChanged();
+    void Progressed(std::size_t done, std::size_t total);
+    void Finished(std::optional<transcalc::AdviserResult> result, const QString& error);
+    void ShowResult();
+    void FillRow(int row, const transcalc::AdvisedCore& core);
+    void SelectionChanged();
+    void StopSearch();
+
+    const transcalc::catalogue::Catalogue& catalogue_;
+    ErrorReporter reportError_;
+    transcalc::InputFields fields_;  // the window's fields; those shown here are edited
+    std::string separator_;
+    QLocale locale_;
+
+    QComboBox* mode_ = nullptr;
+    QFormLayout* form_ = nullptr;
+    QLineEdit* timing_ = nullptr;
+    QLineEdit* voltIn_ = nullptr;
+    QLineEdit* voltOut_ = nullptr;
+    QLineEdit* overshoot_ = nullptr;
+    QComboBox* material_ = nullptr;
+    std::array<QCheckBox*, 3> kinds_{};
+    QDoubleSpinBox* temperature_ = nullptr;
+    QDoubleSpinBox* margin_ = nullptr;
+    QDoubleSpinBox* rise_ = nullptr;
+    QDoubleSpinBox* density_ = nullptr;
+    QDoubleSpinBox* loadCurrent_ = nullptr;
+    QDoubleSpinBox* inductance_ = nullptr;
+    QDoubleSpinBox* current_ = nullptr;
+    QDoubleSpinBox* ripple_ = nullptr;
+    QDoubleSpinBox* frequency_ = nullptr;
+    QPushButton* search_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* status_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    AdviserPlot* plot_ = nullptr;
+    QPushButton* apply_ = nullptr;
+
+    bool running_ = false;
+    transcalc::AdviserInputs searched_;  // the inputs of the search shown or running
+    std::optional<transcalc::AdviserResult> result_;
+    // Last: joined first when the dialog goes, before anything it posts to.
+    std::jthread worker_;
+};
+
+}  // namespace transcalc

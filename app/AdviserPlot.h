@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QLocale>
+#include <QWidget>
+#include <vector>
+
+namespace transcalc {
+
+// One kept core on the adviser's plot.
+struct AdviserPoint {
+    double volume = 0;      // cm³, V_e
+    double loss = 0;        // W, the total (the copper's alone when the core's is unknown)
+    bool lossKnown = true;  // false: the core loss is unknown
+};
+
+// Which points no other point beats in both volume and loss: the lower-left
+// front, where a smaller core costs more loss and a lower loss a larger core.
+// A point equal to a front point in both is on the front too.
+std::vector<bool> LowerLeftFront(const std::vector<AdviserPoint>& points);
+
+// V_e against the loss of every kept core, the lower-left front joined and
+// marked, the selected core ringed. A click on a point selects it.
+class AdviserPlot : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AdviserPlot(QWidget* parent = nullptr);
+
+    // The points, and the locale whose decimal separator the axes write.
+    void setPoints(std::vector<AdviserPoint> points, const QLocale& locale);
+    void setSelected(int index);
+    const std::vector<AdviserPoint>& points() const { return points_; }
+    const std::vector<bool>& front() const { return front_; }
+    int selected() const { return selected_; }
+
+    QSize sizeHint() const override { return {380, 300}; }
+
+signals:
+    void pointClicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    // Where the points go: the plot's inner rectangle and the axes' ends.
+    struct Frame {
+        QRectF inner;
+        double volumeMax = 1;
+        double lossMax = 1;
+        QPointF Place(const AdviserPoint& point) const;
+    };
+    Frame FrameOf() const;
+
+    std::vector<AdviserPoint> points_;
+    std::vector<bool> front_;
+    int selected_ = -1;
+    QLocale locale_;
+};
+
+}  // namespace transcalc

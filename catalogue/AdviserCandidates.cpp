@@ -1,0 +1,44 @@
+#include "AdviserCandidates.h"
+
+#include <algorithm>
+
+#include "Catalogue.h"
+
+namespace transcalc::catalogue {
+
+AdviserCore AdviserCoreOf(const Core& core, std::string_view separator) {
+    AdviserCore candidate;
+    candidate.name = core.name;
+    candidate.kind = core.kind;
+    InputFields fields;
+    for (const FieldText& text : CoreFieldTexts(core, separator)) {
+        candidate.dimensions[static_cast<std::size_t>(FieldIndex(text.field))] = text.text;
+        fields[text.field] = text.text;
+    }
+    candidate.letters = LettersWhileFilled(core, CorePictures::Of(core.kind), fields, separator);
+    return candidate;
+}
+
+AdviserCatalogue AdviserCatalogueOf(const Catalogue& catalogue, const AdviserInputs& inputs) {
+    const Material* material = FindMaterial(catalogue, inputs.material);
+    if (material == nullptr) {
+        std::string text = "no material '" + inputs.material + "' in the catalogue; closest:";
+        for (const std::string& closest : ClosestNames(catalogue.materials, inputs.material)) {
+            text += (text.ends_with(':') ? " '" : ", '") + closest + "'";
+        }
+        throw AdviserInputError(text);
+    }
+    AdviserCatalogue searched;
+    for (const Core& core : catalogue.cores) {
+        if (std::ranges::find(inputs.kinds, core.kind) != inputs.kinds.end()) {
+            searched.cores.push_back(AdviserCoreOf(core, inputs.separator));
+        }
+    }
+    searched.material = *material;
+    searched.permeabilityText = PermeabilityText(*material);
+    searched.workingFluxText = WorkingFluxText(*material, inputs.separator);
+    searched.wires = RoundWires(catalogue);
+    return searched;
+}
+
+}  // namespace transcalc::catalogue

@@ -1,0 +1,243 @@
+#include "CliAdvise.h"
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "CliOptions.h"
+#include "CliReport.h"
+
+namespace transcalc::cli {
+
+const char* const kAdviseUsage =
+    R"(  core adviser (--advise): every catalogue core of the chosen kinds tried on a grid of dB,
+  gaps and turns; the smallest that work, with the design that works best on each
+  --advise          search instead of one Calculate; needs --mode and --material, the
+                    mode's fields (--freq or --pulse, --vin, --vout, --overshoot), and
+                    --load-current (forward modes, flyback) or --inductance and
+                    --current (choke); --core limits the kinds (default all three);
+                    --temperature, --current-density, --ripple and --check-freq as
+                    for the check
+  --margin PERCENT  the least saturation margin at the temperature (default 20): 0 to 99
+  --max-rise K      the largest temperature rise of core and copper (default 40):
+                    above 0, at most 1000
+  --inductance MH   choke: the inductance wanted, above 0, at most 1000000
+  --limit N         the most cores listed (default 20): 1 to 100000
+)";
+
+namespace {
+
+std::size_t WholeOption(std::string_view name, const std::string& text) {
+    std::size_t number = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    if (text.empty() || error != std::errc() || stop != end) {
+        throw UsageError("--" + std::string(name) + " takes a whole number, not '" + text + "'");
+    }
+    return number;
+}
+
+std::string Fixed(double value, int decimals, std::string_view separator) {
+    char buffer[400];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    std::string text(buffer, result.ptr);
+    if (const std::size_t point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, separator);
+    }
+    return text;
+}
+
+std::string_view KindName(CoreKind kind) {
+    return InfoOf(kind).cliName;
+}
+
+std::string TurnsText(const AdvisedCore& row) {
+    if (row.turns) {
+        return Fixed(*row.turns, 0, ".");
+    }
+    return Fixed(row.turnsPrimary.value_or(0), 0, ".") + "/" +
+           Fixed(row.turnsSecondary.value_or(0), 0, ".");
+}
+
+constexpr std::string_view kNoData = "нет данных";
+
+// Characters, not bytes: the table's texts are UTF-8.
+std::size_t Width(std::string_view text) {
+    std::size_t width = 0;
+    for (const char c : text) {
+        width += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return width;
+}
+
+std::string Table(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> widths(rows.front().size(), 0);
+    for (const auto& row : rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            widths[c] = std::max(widths[c], Width(row[c]));
+        }
+    }
+    std::string text;
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            line += row[c];
+            if (c + 1 < row.size()) {
+                line += std::string(widths[c] - Width(row[c]) + 2, ' ');
+            }
+        }
+        text += line + "\n";
+    }
+    return text;
+}
+
+std::string PlainText(const AdviserInputs& inputs, const AdviserResult& result) {
+    const std::string_view sep = inputs.separator;
+    std::string text;
+    if (result.rows.empty()) {
+        text = NothingFitsText(inputs, result) + "\n";
+    } else {
+        std::vector<std::vector<std::string>> rows = {
+            {"Сердечник", "dB, Тл", "Зазор, мм", "Витки", "Провод, мм", "Заполнение",
+             "P сердечника, Вт", "P меди, Вт", "P всего, Вт", "ΔT, K", "Запас, %", "Ve, см³"}};
+        bool unknown = false;
+        for (const AdvisedCore& row : result.rows) {
+            unknown = unknown || row.coreLossUnknown;
+            rows.push_back({row.core, Fixed(row.db, 2, sep), Fixed(row.gap * 1000, 2, sep),
+                            TurnsText(row), WireSummary(row, sep), Fixed(row.fill, 2, sep),
+                            row.coreLoss ? Fixed(*row.coreLoss, 3, sep) : std::string(kNoData),
+                            Fixed(row.copperLoss, 3, sep),
+                            row.totalLoss ? Fixed(*row.totalLoss, 3, sep) : std::string(kNoData),
+                            Fixed(row.temperatureRise, 1, sep) + (row.coreLossUnknown ? "*" : ""),
+                            Fixed(row.margin * 100, 1, sep), Fixed(row.volume * 1e6, 3, sep)});
+        }
+        text = Table(rows);
+        if (unknown) {
+            text += "* потери в сердечнике неизвестны: нагрев только от меди\n";
+        }
+        text += "Подходят " + std::to_string(result.feasibleCores) + " из " +
+                std::to_string(result.coresSearched) + " сердечников\n";
+    }
+    const std::pair<const char*, RuledOut> conditions[] = {
+        {"расчет", RuledOut::Run},     {"насыщение", RuledOut::Saturation},
+        {"мощность", RuledOut::Power}, {"обмотки", RuledOut::Fit},
+        {"нагрев", RuledOut::Rise},
+    };
+    text += "Отсеяно вариантов: ";
+    for (const auto& [name, condition] : conditions) {
+        text += std::string(condition == RuledOut::Run ? "" : ", ") + name + " " +
+                std::to_string(result.ruledOut[condition]);
+    }
+    return text + " из " + std::to_string(result.candidates) + "\n";
+}
+
+using Json = nlohmann::ordered_json;
+
+Json Optional(const std::optional<double>& value) {
+    return value ? Json(*value) : Json();
+}
+
+Json AdviceJson(const AdviserInputs& inputs, const AdviserResult& result) {
+    Json advice = Json::array();
+    for (const AdvisedCore& row : result.rows) {
+        Json item = Json::object();
+        item["core"] = row.core;
+        item["kind"] = KindName(row.kind);
+        item["db"] = row.db;
+        item["gap"] = row.gap;
+        item["turns_primary"] = Optional(row.turnsPrimary);
+        item["turns_secondary"] = Optional(row.turnsSecondary);
+        item["turns"] = Optional(row.turns);
+        item["margin"] = row.margin;
+        item["fill"] = row.fill;
+        item["core_loss"] = Optional(row.coreLoss);
+        item["copper_loss"] = row.copperLoss;
+        item["total_loss"] = Optional(row.totalLoss);
+        item["temperature_rise"] = row.temperatureRise;
+        item["volume"] = row.volume;
+        advice.push_back(std::move(item));
+    }
+    Json ruledOut = Json::object();
+    for (std::size_t c = 0; c < kRuledOutCount; ++c) {
+        ruledOut[std::string(RuledOutKey(static_cast<RuledOut>(c)))] = result.ruledOut.counts[c];
+    }
+    Json json = Json::object();
+    json["advice"] = std::move(advice);
+    json["ruled_out"] = std::move(ruledOut);
+    const std::string nothing = NothingFitsText(inputs, result);
+    json["nothing_fits"] = nothing.empty() ? Json() : Json(nothing);
+    return json;
+}
+
+}  // namespace
+
+void AddAdviseOptions(CLI::App& app, AdviseOptions& advise) {
+    app.add_flag("--advise", advise.run)->disable_flag_override();
+    app.add_option_function<std::string>("--margin", [&advise](const std::string& text) {
+        advise.marginPercent = NumberOption("margin", text);
+    });
+    app.add_option_function<std::string>("--max-rise", [&advise](const std::string& text) {
+        advise.maxRise = NumberOption("max-rise", text);
+    });
+    app.add_option_function<std::string>("--inductance", [&advise](const std::string& text) {
+        advise.inductanceMh = NumberOption("inductance", text);
+    });
+    app.add_option_function<std::string>("--limit", [&advise](const std::string& text) {
+        advise.limit = WholeOption("limit", text);
+    });
+}
+
+AdviserInputs AdviserInputsOf(const CliOptions& options) {
+    AdviserInputs inputs;
+    const std::optional<WorkMode> mode = ModeOfText(options.mode);
+    if (!mode) {
+        throw UsageError("--advise needs --mode choke, flyback, single-ended or push-pull");
+    }
+    inputs.mode = *mode;
+    inputs.material = options.catalogue.materialName.value_or(options.design.document.material);
+    if (inputs.material.empty()) {
+        throw UsageError("--advise needs --material NAME");
+    }
+    inputs.fields = options.fields;
+    inputs.separator = options.separator;
+    for (const CoreKindInfo& info : kCoreKinds) {
+        if (options.cores.Shows(info.kind)) {
+            inputs.kinds.push_back(info.kind);
+        }
+    }
+    if (inputs.kinds.empty()) {
+        inputs.kinds = {CoreKind::Ring, CoreKind::ShapedE, CoreKind::ShapedU};
+    }
+    inputs.check = InputsOf(options.check);
+    const AdviseOptions& advise = options.advise;
+    if (advise.marginPercent) {
+        inputs.margin = *advise.marginPercent / 100;
+    }
+    inputs.maxRise = advise.maxRise.value_or(inputs.maxRise);
+    inputs.inductanceMh = advise.inductanceMh;
+    inputs.limit = advise.limit.value_or(inputs.limit);
+    try {
+        ValidateAdviserInputs(inputs);
+    } catch (const AdviserInputError& error) {
+        throw UsageError(error.what());
+    }
+    return inputs;
+}
+
+int RunAdvise(const CliOptions& options) {
+    const AdviserInputs inputs = AdviserInputsOf(options);
+    const AdviserResult result = Advise(inputs, SearchedCatalogue(inputs));
+    if (options.json) {
+        std::fputs(JsonLine(AdviceJson(inputs, result)).c_str(), stdout);
+    } else {
+        std::fputs(PlainText(inputs, result).c_str(), stdout);
+    }
+    std::fflush(stdout);
+    return kExitNormal;
+}
+
+}  // namespace transcalc::cli

@@ -1,0 +1,188 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <stop_token>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DesignCheck.h"
+#include "DesignModel.h"
+#include "EffectiveParameters.h"
+#include "InputField.h"
+#include "Material.h"
+#include "NumberText.h"
+#include "WindingCheck.h"
+#include "WorkMode.h"
+
+namespace transcalc {
+
+// The core adviser: from the converter's figures to the smallest cores that
+// work. Every core of the chosen kinds is tried as designs the user could
+// have typed (dB for the forward modes; dB and the smallest gap that delivers
+// the power for the flyback; the gap and the fewest turns that reach the
+// inductance for the choke), each run as "Расчет" runs it, then through the
+// design check and the winding check. A design is feasible when the run ends
+// in the list's normal colour, the saturation margin and the rise are within
+// the asked ones and the winding fits. Each core keeps its feasible design of
+// least loss; the cores are listed smallest first. The search is split over
+// threads; its result does not depend on the split.
+
+// A core as the catalogue fills the fields: the adviser knows no catalogue.
+struct AdviserCore {
+    std::string name;  // the catalogue's name
+    CoreKind kind = CoreKind::Ring;
+    // The dimension fields Edit1..Edit4 as the catalogue fills them, with the
+    // inputs' separator; a ring leaves the fourth empty (it is not written).
+    std::array<std::string, 4> dimensions;
+    // The letters the design check takes for a shaped catalogue core.
+    std::optional<CoreLetters> letters;
+};
+
+// What the search draws from: the cores of the chosen kinds in catalogue
+// order, the material with the fields it fills, and the round wires.
+struct AdviserCatalogue {
+    std::vector<AdviserCore> cores;
+    Material material;
+    std::string permeabilityText;  // the permeability field as the material fills it
+    // The dB field as the material fills it (the choke's dB); empty for a
+    // material without saturation data, when the window's dB stays.
+    std::string workingFluxText;
+    std::vector<RoundWire> wires;  // in metres, all grades
+};
+
+// What the user asks of the adviser.
+struct AdviserInputs {
+    WorkMode mode = WorkMode::PushPull;
+    // The fields as the window holds them: the adviser reads the frequency or
+    // pulse, both voltages and the overshoot, and keeps every other field
+    // that it does not choose. It chooses the dimensions, the gap, dB (forward
+    // modes and flyback) and the choke's turns; the material fills the
+    // permeability.
+    InputFields fields = InputFields::DesignTexts();
+    std::string separator = ",";  // the decimal separator of the field texts
+    std::string material;         // the catalogue's name; required
+    std::vector<CoreKind> kinds;  // the kinds searched, at least one
+    // Temperature, current density, the forward modes' and the flyback's
+    // load current, and the choke's I_dc, ripple and switching frequency.
+    CheckInputs check;
+    double margin = 0.2;                 // the least saturation margin at the temperature, 0..1
+    double maxRise = 40;                 // K, the largest temperature rise of the whole part
+    std::optional<double> inductanceMh;  // the choke's wanted inductance
+    std::size_t limit = 20;              // the most rows listed
+    unsigned threads = 0;                // 0: one per core of the machine
+};
+
+// Inputs the adviser cannot search with; what() says which and why.
+class AdviserInputError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
+// The bounds of the adviser's own inputs.
+inline constexpr double kMaxAdviserMargin = 0.99;  // 1: no flux at all is allowed
+inline constexpr double kMaxAdviserRise = 1000;    // K
+inline constexpr double kMaxAdviserInductanceMh = 1e6;
+inline constexpr std::size_t kMaxAdviserLimit = 100000;
+
+// Throws AdviserInputError for inputs the search cannot use: no kind, a
+// margin, rise, inductance or limit out of its bounds, a missing load
+// current (forward modes and flyback) or inductance and DC current (choke),
+// and check inputs out of their bounds.
+void ValidateAdviserInputs(const AdviserInputs& inputs);
+
+// The steps of the grids.
+inline constexpr double kAdviserLowestDb = 0.02;  // T
+inline constexpr double kAdviserDbStep = 0.01;    // T
+inline constexpr double kAdviserGapStep = 0.05;   // mm
+inline constexpr double kAdviserLargestGap = 3;   // mm
+
+// One kept core: its feasible design of least loss.
+struct AdvisedCore {
+    std::string core;  // the catalogue's name
+    CoreKind kind = CoreKind::Ring;
+    // What "Применить" puts into the window: fields, core picture, mode,
+    // catalogue core, material and check inputs. Run through RunDesign and
+    // both checks it gives the figures below exactly.
+    Design design;
+    double db = 0;                         // T, the dB field
+    double gap = 0;                        // m
+    std::optional<double> turnsPrimary;    // transformers
+    std::optional<double> turnsSecondary;  // transformers
+    std::optional<double> turns;           // choke
+    std::vector<WindingSection> sections;  // the winding's wires, inner to outer
+    double fill = 0;                       // build over window
+    std::optional<double> coreLoss;        // W; none when the material gives none
+    double copperLoss = 0;                 // W
+    std::optional<double> totalLoss;       // W; none without a core loss
+    // K: of the whole part, or of the copper alone when the core loss is
+    // unknown.
+    double temperatureRise = 0;
+    double margin = 0;  // 1 − B_pk/B_sat at the temperature
+    double volume = 0;  // m³, V_e
+    bool coreLossUnknown = false;
+
+    // The loss that ranks the designs: the total, or the copper's alone.
+    double RankingLoss() const { return totalLoss.value_or(copperLoss); }
+};
+
+// The conditions that rule a design out, in the order they are judged.
+enum class RuledOut {
+    Run,         // the run ends in an error, in red, or the check refuses it
+    Saturation,  // the margin is below the asked one (or dB above the allowed)
+    Power,       // flyback: no gap up to the largest delivers V_out·I_L
+    Fit,         // the winding does not fit the window (or cannot be wound)
+    Rise,        // the temperature rise is above the asked one
+};
+inline constexpr std::size_t kRuledOutCount = 5;
+
+// The key of a condition in the command line's JSON: "run", "saturation",
+// "power", "fit", "rise".
+std::string_view RuledOutKey(RuledOut condition);
+
+// Counts by condition.
+struct RuledOutCounts {
+    std::array<std::size_t, kRuledOutCount> counts{};
+
+    std::size_t& operator[](RuledOut c) { return counts[static_cast<std::size_t>(c)]; }
+    std::size_t operator[](RuledOut c) const { return counts[static_cast<std::size_t>(c)]; }
+    bool operator==(const RuledOutCounts& other) const = default;
+};
+
+struct AdviserResult {
+    std::vector<AdvisedCore> rows;  // by V_e, then loss, then catalogue order; at most the limit
+    std::size_t feasibleCores = 0;  // cores with a feasible design, before the limit
+    std::size_t coresSearched = 0;
+    std::size_t candidates = 0;  // designs judged
+    RuledOutCounts ruledOut;     // designs, by the first condition they failed
+    // Cores all of whose designs fell to one condition, by that condition.
+    RuledOutCounts coresRuledOut;
+    // Why the first core in catalogue order whose run failed failed: the
+    // error box text or why the check had nothing to check.
+    std::optional<std::string> runFailure;
+    bool cancelled = false;  // stopped before the end: the rest means nothing
+};
+
+// Called after each core, with how many are done of how many; from the
+// search's threads, one call at a time.
+using AdviserProgress = std::function<void(std::size_t done, std::size_t total)>;
+
+// The whole search. Throws AdviserInputError for inputs it cannot use. A stop
+// request ends it soon, with `cancelled` set.
+AdviserResult Advise(const AdviserInputs& inputs, const AdviserCatalogue& catalogue,
+                     const AdviserProgress& progress = {}, std::stop_token stop = {});
+
+// Where nothing is feasible, which condition ruled out most designs, in words
+// a user can act on, e.g. "все 433 кольца насыщаются при 100 °C уже при
+// dB = 0,02 Тл"; empty when some core is feasible or the search was cancelled.
+std::string NothingFitsText(const AdviserInputs& inputs, const AdviserResult& result);
+
+// The wires of a row in short, e.g. "P1, P2: 0,8; S1, S2: 4×0,56" (conductor
+// diameters in mm, strands before them).
+std::string WireSummary(const AdvisedCore& row, DecimalSeparator separator);
+
+}  // namespace transcalc

@@ -1,0 +1,297 @@
+#include "AdviserSearch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <utility>
+
+#include "Calculate.h"
+#include "DesignRun.h"
+#include "GappedInductance.h"
+
+namespace transcalc {
+namespace {
+
+constexpr int kLowestDbHundredths = 2;
+// No material saturates above 10 T: the grid of a user's odd entry ends there.
+constexpr int kHighestDbHundredths = 1000;
+constexpr int kGapHundredthsStep = 5;
+constexpr int kLargestGapHundredths = 300;
+// More turns than this are wound on no core.
+constexpr double kMostTurns = 1e6;
+
+// What one core's designs share, and the judging of one design.
+class CoreSearch {
+public:
+    CoreSearch(const AdviserInputs& inputs, const AdviserCatalogue& catalogue,
+               const AdviserCore& core)
+        : in_(inputs), catalogue_(catalogue), core_(core) {
+        base_.fields = inputs.fields;
+        const int dimensions = InfoOf(core.kind).dimensionCount;
+        for (int i = 0; i < dimensions; ++i) {
+            base_.fields[static_cast<Field>(i + 1)] = core.dimensions[static_cast<std::size_t>(i)];
+        }
+        base_.fields[Field::Permeability] = catalogue.permeabilityText;
+        base_.cores = CorePictures::Of(core.kind);
+        base_.mode = std::string(ModeText(inputs.mode));
+        base_.catalogueCore = core.name;
+        base_.material = catalogue.material.name;
+        base_.check = inputs.check;
+    }
+
+    CoreOutcome Run(std::stop_token stop) {
+        switch (in_.mode) {
+            case WorkMode::Choke:
+                SearchChoke(stop);
+                break;
+            case WorkMode::Flyback:
+                SearchTransformer(stop, true);
+                break;
+            case WorkMode::SingleEnded:
+            case WorkMode::PushPull:
+                SearchTransformer(stop, false);
+                break;
+        }
+        return std::move(outcome_);
+    }
+
+private:
+    DesignRun RunOf(const Design& design) const {
+        return RunDesign(design, in_.separator, core_.letters);
+    }
+
+    // The forward modes choose dB; the flyback also the smallest gap that
+    // delivers the power, which grows as the gap lowers the inductance.
+    void SearchTransformer(std::stop_token stop, bool flyback) {
+        const double allowed =
+            SaturationAt(catalogue_.material, in_.check.temperature) * (1 - in_.margin);
+        Design design = base_;
+        int tried = 0;
+        for (int db = kLowestDbHundredths; db <= kHighestDbHundredths && db / 100.0 <= allowed;
+             ++db) {
+            if (stop.stop_requested()) {
+                return;
+            }
+            ++tried;
+            design.fields[Field::SatInduction] = HundredthsText(db, in_.separator);
+            if (!flyback) {
+                Judge(design, RunOf(design));
+                continue;
+            }
+            auto [gap, run] = SmallestDeliveringGap(design);
+            design.fields[Field::Gap] = HundredthsText(gap, in_.separator);
+            Judge(design, run);
+        }
+        if (tried == 0) {
+            // Even the lowest dB leaves less than the margin.
+            ++outcome_.candidates;
+            ++outcome_.ruledOut[RuledOut::Saturation];
+        }
+    }
+
+    // The smallest gap of the grid whose design delivers the power, with its
+    // run; the largest gap when none does.
+    std::pair<int, DesignRun> SmallestDeliveringGap(Design design) const {
+        auto runAt = [&](int gap) {
+            design.fields[Field::Gap] = HundredthsText(gap, in_.separator);
+            return RunOf(design);
+        };
+        const int largest = LargestGap();
+        DesignRun high = runAt(largest);
+        if (!Delivers(high) || largest == 0) {
+            return {largest, std::move(high)};
+        }
+        DesignRun low = runAt(0);
+        if (Delivers(low)) {
+            return {0, std::move(low)};
+        }
+        // The power only grows with the gap: halve the steps between a gap
+        // that falls short and one that delivers.
+        int below = 0;
+        int above = largest;
+        while (above - below > kGapHundredthsStep) {
+            const int middle =
+                below + (above - below) / kGapHundredthsStep / 2 * kGapHundredthsStep;
+            DesignRun run = runAt(middle);
+            if (Delivers(run)) {
+                above = middle;
+                high = std::move(run);
+            } else {
+                below = middle;
+            }
+        }
+        return {above, std::move(high)};
+    }
+
+    // A ring is not cut: it keeps the gap 0.
+    int LargestGap() const { return core_.kind == CoreKind::Ring ? 0 : kLargestGapHundredths; }
+
+    // The flyback's output, as the winding check states it.
+    static std::optional<double> FlybackPower(const DesignRun& run) {
+        if (run.checked.nothingToCheck) {
+            return std::nullopt;
+        }
+        const double peak =
+            1e-6 * run.after.Findings.PulseUs * run.after.VoltIn / run.after.Inductance;
+        return run.after.Inductance * peak * peak / 2 / run.checked.period;
+    }
+
+    double RequiredPower(const DesignRun& run) const {
+        return run.asRead.VoltOut * in_.check.loadCurrent.value_or(0);
+    }
+
+    bool Delivers(const DesignRun& run) const {
+        const std::optional<double> power = FlybackPower(run);
+        return power && *power >= RequiredPower(run);
+    }
+
+    // The choke chooses the gap and the fewest turns that reach the
+    // inductance.
+    void SearchChoke(std::stop_token stop) {
+        Design design = base_;
+        if (!catalogue_.workingFluxText.empty()) {
+            design.fields[Field::SatInduction] = catalogue_.workingFluxText;
+        }
+        for (int gap = 0; gap <= LargestGap(); gap += kGapHundredthsStep) {
+            if (stop.stop_requested()) {
+                return;
+            }
+            design.fields[Field::Gap] = HundredthsText(gap, in_.separator);
+            design.fields[Field::ChokeTurns] = "1";
+            const std::optional<double> turns = FewestTurns(design);
+            if (turns && *turns > kMostTurns) {
+                ++outcome_.candidates;
+                ++outcome_.ruledOut[RuledOut::Fit];
+                continue;
+            }
+            if (turns) {
+                design.fields[Field::ChokeTurns] = std::to_string(static_cast<long>(*turns));
+            }
+            Judge(design, RunOf(design));
+        }
+    }
+
+    // The fewest whole turns whose inductance, as the choke's design computes
+    // it, is at least the wanted one; none when the core gives no inductance.
+    std::optional<double> FewestTurns(const Design& design) const {
+        DesignState state;
+        RecordedList list;
+        const double wanted = *in_.inductanceMh * 1e-3;
+        try {
+            Calculate(design.fields, design.cores, state, list, in_.separator);
+            auto inductance = [&state](double turns) {
+                DesignState copy = state;
+                return GappedInductance(turns, copy);
+            };
+            const double one = inductance(1);
+            if (!(one > 0) || !std::isfinite(one)) {
+                return std::nullopt;
+            }
+            double turns = std::max(1.0, std::ceil(std::sqrt(wanted / one)));
+            while (turns <= kMostTurns && inductance(turns) < wanted) {
+                ++turns;
+            }
+            while (turns > 1 && turns <= kMostTurns && inductance(turns - 1) >= wanted) {
+                --turns;
+            }
+            return turns;
+        } catch (const std::exception&) {
+            return std::nullopt;  // the run of the design says why
+        }
+    }
+
+    static std::optional<std::string> FailureOf(const DesignRun& run, const DesignCheck& check) {
+        if (run.error) {
+            return run.error;
+        }
+        return check.nothingToCheck;
+    }
+
+    void Judge(const Design& design, const DesignRun& run) {
+        ++outcome_.candidates;
+        const DesignCheck check = RunDesignCheck(run.checked, &catalogue_.material, in_.check);
+        const bool choke = in_.mode == WorkMode::Choke;
+        const bool reached = !choke || run.after.Inductance >= *in_.inductanceMh * 1e-3;
+        if (const std::optional<std::string> failure = FailureOf(run, check); failure || !reached) {
+            RuleOut(RuledOut::Run);
+            if (!outcome_.runFailure) {
+                outcome_.runFailure = failure;
+            }
+            return;
+        }
+        if (!check.margin || *check.margin < in_.margin) {
+            return RuleOut(RuledOut::Saturation);
+        }
+        if (in_.mode == WorkMode::Flyback && !Delivers(run)) {
+            return RuleOut(RuledOut::Power);
+        }
+        const WindingCheck winding =
+            RunWindingCheck(design, run, check, in_.check, catalogue_.wires);
+        if (winding.nothingToCheck || !winding.fits || !winding.copperLoss) {
+            return RuleOut(RuledOut::Fit);
+        }
+        std::optional<double> rise = winding.temperatureRise;
+        if (!check.coreLoss && check.surface) {
+            // Without the core's loss the copper's rise alone is judged.
+            rise = std::pow(*winding.copperLoss * 1000 / (*check.surface * 1e4), 0.833);
+        }
+        if (!rise || !(*rise <= in_.maxRise)) {
+            return RuleOut(RuledOut::Rise);
+        }
+        const double loss = winding.totalLoss.value_or(*winding.copperLoss);
+        if (outcome_.best && !(loss < outcome_.best->RankingLoss())) {
+            return;  // ties keep the lower dB, then the smaller gap: the one found first
+        }
+        AdvisedCore& row = outcome_.best.emplace();
+        row.core = core_.name;
+        row.kind = core_.kind;
+        row.design = design;
+        row.db = run.asRead.SatInduction;
+        row.gap = run.asRead.GapCm / 100;
+        if (choke) {
+            row.turns = run.after.ChokeTurns;
+        } else {
+            row.turnsPrimary = run.after.TurnsPrimary;
+            row.turnsSecondary = run.after.TurnsSecondary;
+        }
+        row.sections = winding.sections;
+        row.fill = winding.fill;
+        row.coreLoss = check.coreLoss;
+        row.copperLoss = *winding.copperLoss;
+        row.totalLoss = winding.totalLoss;
+        row.temperatureRise = *rise;
+        row.margin = *check.margin;
+        row.volume = check.effectiveVolume.value_or(0);
+        row.coreLossUnknown = !check.coreLoss;
+    }
+
+    void RuleOut(RuledOut condition) { ++outcome_.ruledOut[condition]; }
+
+    const AdviserInputs& in_;
+    const AdviserCatalogue& catalogue_;
+    const AdviserCore& core_;
+    Design base_;
+    CoreOutcome outcome_;
+};
+
+}  // namespace
+
+std::string HundredthsText(int hundredths, DecimalSeparator separator) {
+    std::string text = std::to_string(hundredths / 100);
+    const int fraction = hundredths % 100;
+    if (fraction != 0) {
+        text += separator;
+        text += static_cast<char>('0' + fraction / 10);
+        if (fraction % 10 != 0) {
+            text += static_cast<char>('0' + fraction % 10);
+        }
+    }
+    return text;
+}
+
+CoreOutcome SearchCore(const AdviserInputs& inputs, const AdviserCatalogue& catalogue,
+                       const AdviserCore& core, std::stop_token stop) {
+    return CoreSearch(inputs, catalogue, core).Run(std::move(stop));
+}
+
+}  // namespace transcalc

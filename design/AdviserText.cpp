@@ -1,0 +1,149 @@
+#include <algorithm>
+
+#include "Adviser.h"
+#include "Extended.h"
+
+namespace transcalc {
+namespace {
+
+std::string Number(double value, DecimalSeparator separator) {
+    return FormatNumber(Extended(value), separator);
+}
+
+// The three forms a Russian noun takes after a count: 1, 2..4, 5..20.
+struct NounForms {
+    std::string_view one;
+    std::string_view few;
+    std::string_view many;
+};
+
+constexpr NounForms kCoreNouns[] = {
+    {"кольцо", "кольца", "колец"},
+    {"Ш-сердечник", "Ш-сердечника", "Ш-сердечников"},
+    {"П-сердечник", "П-сердечника", "П-сердечников"},
+};
+constexpr NounForms kAnyCore = {"сердечник", "сердечника", "сердечников"};
+
+bool SingularCount(std::size_t n) {
+    return n % 10 == 1 && n % 100 != 11;
+}
+
+std::string_view FormFor(const NounForms& forms, std::size_t n) {
+    if (SingularCount(n)) {
+        return forms.one;
+    }
+    const std::size_t last = n % 10;
+    const bool teen = n % 100 >= 11 && n % 100 <= 14;
+    return !teen && last >= 2 && last <= 4 ? forms.few : forms.many;
+}
+
+// "все 433 кольца": the searched cores, by their kind when there is one.
+std::string AllCores(const AdviserInputs& inputs, std::size_t n) {
+    const NounForms& forms =
+        inputs.kinds.size() == 1 ? kCoreNouns[static_cast<int>(inputs.kinds.front())] : kAnyCore;
+    return "все " + std::to_string(n) + " " + std::string(FormFor(forms, n));
+}
+
+bool Searches(const AdviserInputs& inputs, CoreKind kind) {
+    return std::ranges::find(inputs.kinds, kind) != inputs.kinds.end();
+}
+
+std::string AllRuledOut(RuledOut condition, const AdviserInputs& in, const AdviserResult& result) {
+    const DecimalSeparator sep = in.separator;
+    const std::size_t n = result.coresSearched;
+    const std::string temperature = Number(in.check.temperature, sep) + " °C";
+    switch (condition) {
+        case RuledOut::Run:
+            return "расчет не выполняется ни для одного сердечника: " +
+                   result.runFailure.value_or("");
+        case RuledOut::Saturation:
+            if (in.mode == WorkMode::Choke) {
+                const double peak =
+                    in.check.dcCurrent.value_or(0) + in.check.ripple.value_or(0) / 2;
+                return AllCores(in, n) + " насыща" + (SingularCount(n) ? "ется" : "ются") +
+                       " при " + temperature + " при токе " + Number(peak, sep) +
+                       " А: выберите материал с меньшей проницаемостью";
+            }
+            return AllCores(in, n) + " насыща" + (SingularCount(n) ? "ется" : "ются") + " при " +
+                   temperature + " уже при dB = " + Number(kAdviserLowestDb, sep) + " Тл";
+        case RuledOut::Power:
+            return "ни один сердечник не отдает мощность нагрузки даже с зазором " +
+                   Number(kAdviserLargestGap, sep) + " мм: увеличьте длительность импульса";
+        case RuledOut::Fit:
+            return std::string(
+                       "обмотки не помещаются ни в один сердечник: повысьте плотность "
+                       "тока") +
+                   (Searches(in, CoreKind::ShapedE) ? "" : " или выберите Ш-сердечники");
+        case RuledOut::Rise:
+            return AllCores(in, n) + " нагрева" + (SingularCount(n) ? "ется" : "ются") +
+                   " больше чем на " + Number(in.maxRise, sep) +
+                   " K: допустите больший нагрев или снизьте плотность тока";
+    }
+    return {};
+}
+
+// What most often stood in the way, as a phrase after "чаще всего мешает".
+std::string Obstacle(RuledOut condition, const AdviserInputs& in, const AdviserResult& result) {
+    const DecimalSeparator sep = in.separator;
+    switch (condition) {
+        case RuledOut::Run:
+            return "ошибка расчета (" + result.runFailure.value_or("") + ")";
+        case RuledOut::Saturation:
+            return "насыщение при " + Number(in.check.temperature, sep) + " °C";
+        case RuledOut::Power:
+            return "нехватка мощности даже с зазором " + Number(kAdviserLargestGap, sep) + " мм";
+        case RuledOut::Fit:
+            return "нехватка места для обмоток";
+        case RuledOut::Rise:
+            return "нагрев больше " + Number(in.maxRise, sep) + " K";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string NothingFitsText(const AdviserInputs& inputs, const AdviserResult& result) {
+    if (result.cancelled || !result.rows.empty()) {
+        return {};
+    }
+    if (result.coresSearched == 0) {
+        return "в каталоге нет сердечников выбранных видов";
+    }
+    std::size_t most = 0;
+    for (std::size_t c = 1; c < kRuledOutCount; ++c) {
+        if (result.ruledOut.counts[c] > result.ruledOut.counts[most]) {
+            most = c;
+        }
+    }
+    const auto condition = static_cast<RuledOut>(most);
+    if (result.coresRuledOut[condition] == result.coresSearched) {
+        return AllRuledOut(condition, inputs, result);
+    }
+    return "ни один сердечник не подходит; чаще всего мешает " +
+           Obstacle(condition, inputs, result) + ": " + std::to_string(result.ruledOut[condition]) +
+           " из " + std::to_string(result.candidates) + " вариантов";
+}
+
+std::string WireSummary(const AdvisedCore& row, DecimalSeparator separator) {
+    std::string text;
+    for (std::size_t i = 0; i < row.sections.size();) {
+        const WindingSection& s = row.sections[i];
+        std::string names = s.name;
+        std::size_t j = i + 1;
+        for (; j < row.sections.size() && row.sections[j].strands == s.strands &&
+               row.sections[j].conductorDiameter == s.conductorDiameter;
+             ++j) {
+            names += ", " + row.sections[j].name;
+        }
+        text += text.empty() ? "" : "; ";
+        text += names + ": ";
+        if (s.strands > 1) {
+            text += std::to_string(s.strands) + "\u00d7";
+        }
+        text += Number(s.conductorDiameter * 1000, separator);
+        i = j;
+    }
+    return text;
+}
+
+}  // namespace transcalc

@@ -1,0 +1,479 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <cstdlib>
+
+#include "AdviserDialog.h"
+#include "AdviserPlot.h"
+#include "Catalogue.h"
+#include "CheckDialog.h"
+#include "CoreCatalogueDialog.h"
+#include "DesignRun.h"
+#include "MaterialDialog.h"
+#include "WindowFixture.h"
+
+using transcalc::AdviserDialog;
+using transcalc::AdviserPlot;
+using transcalc::AdviserPoint;
+using transcalc::CheckDialog;
+using transcalc::MaterialDialog;
+
+namespace {
+
+constexpr int kSearchMs = 60000;
+
+// The window with an empty user catalogue, so that only the built-in one counts.
+class AdviserWindowTest : public WindowTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dataHome_.isValid());
+        setenv("XDG_DATA_HOME", QFile::encodeName(dataHome_.path()).constData(), 1);
+        WindowTest::SetUp();
+    }
+    void TearDown() override {
+        form.reset();
+        unsetenv("XDG_DATA_HOME");
+    }
+
+    void PickMaterial(const QString& name) {
+        Find<QAction>(QStringLiteral("N13Material"))->trigger();
+        auto* dialog = form->findChild<MaterialDialog*>();
+        ASSERT_NE(dialog, nullptr);
+        dialog->filter()->setText(name);
+        const QList<QTreeWidgetItem*> rows = dialog->list()->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(rows.size(), 1);
+        dialog->list()->setCurrentItem(rows.first());
+        dialog->okButton()->click();
+    }
+
+    // A push-pull converter 24 V → 12 V at 100 kHz on a П core in N87, as
+    // typed before any "Расчет".
+    void TypePushPull() {
+        form->N11Click();
+        form->N7Click();
+        PickMaterial(QStringLiteral("N87"));
+        Edit(6)->setText(QStringLiteral("100"));
+        Edit(7)->setText(QStringLiteral("24"));
+        Edit(8)->setText(QStringLiteral("12"));
+    }
+
+    AdviserDialog* OpenAdviser() {
+        Find<QAction>(QStringLiteral("N13Adviser"))->trigger();
+        return form->findChild<AdviserDialog*>();
+    }
+
+    template <typename Control>
+    static Control* In(const AdviserDialog* dialog, const char* name) {
+        auto* control = dialog->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    // "Подобрать", then the event loop until the search has ended.
+    static bool SearchAndWait(AdviserDialog* dialog) {
+        QSignalSpy ended(dialog, &AdviserDialog::searchEnded);
+        In<QPushButton>(dialog, "adviserSearch")->click();
+        return QTest::qWaitFor([&] { return ended.count() > 0; }, kSearchMs);
+    }
+
+    // Every kind ticked: the longest search the catalogue offers.
+    static void TickEveryKind(AdviserDialog* dialog) {
+        for (const char* kind : {"adviserRing", "adviserE", "adviserU"}) {
+            In<QCheckBox>(dialog, kind)->setChecked(true);
+        }
+    }
+
+    QStringList Fields() const {
+        QStringList texts;
+        for (int number = 1; number <= 12; ++number) {
+            texts << Edit(number)->text();
+        }
+        return texts;
+    }
+
+    static QString Cell(const QTableWidget* table, int row, int column) {
+        const QTableWidgetItem* item = table->item(row, column);
+        return item == nullptr ? QString() : item->text();
+    }
+
+private:
+    QTemporaryDir dataHome_;
+};
+
+TEST_F(AdviserWindowTest, TheMenuItemOpensOneAdviserPrefilledFromTheWindow) {
+    TypePushPull();
+    AdviserDialog* dialog = OpenAdviser();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), "Подбор сердечника");
+
+    EXPECT_EQ(In<QComboBox>(dialog, "adviserMode")->currentText(), "Двухтактный");
+    EXPECT_EQ(In<QLineEdit>(dialog, "adviserEdit6")->text(), "100");
+    EXPECT_EQ(In<QLineEdit>(dialog, "adviserEdit7")->text(), "24");
+    EXPECT_EQ(In<QLineEdit>(dialog, "adviserEdit8")->text(), "12");
+    EXPECT_EQ(In<QLabel>(dialog, "adviserEdit6Caption")->text(), "Частота, кГц:");
+    EXPECT_TRUE(In<QLineEdit>(dialog, "adviserEdit12")->isHidden());
+    EXPECT_TRUE(In<QDoubleSpinBox>(dialog, "adviserInductance")->isHidden());
+    EXPECT_EQ(In<QComboBox>(dialog, "adviserMaterial")->currentText(), "N87");
+    EXPECT_FALSE(In<QCheckBox>(dialog, "adviserRing")->isChecked());
+    EXPECT_FALSE(In<QCheckBox>(dialog, "adviserE")->isChecked());
+    EXPECT_TRUE(In<QCheckBox>(dialog, "adviserU")->isChecked());
+    // The texts as shown, with the window's decimal comma.
+    const std::pair<const char*, const char*> boxes[] = {
+        {"adviserTemperature", "100 °C"},
+        {"adviserMargin", "20 %"},
+        {"adviserRise", "40 К"},
+        {"adviserDensity", "4,0 А/мм²"},
+        {"adviserLoadCurrent", "не задан"},
+    };
+    for (const auto& [name, text] : boxes) {
+        EXPECT_EQ(In<QDoubleSpinBox>(dialog, name)->text(), QString::fromUtf8(text)) << name;
+    }
+
+    EXPECT_FALSE(In<QProgressBar>(dialog, "adviserProgress")->isTextVisible());
+
+    // Without the load current there is nothing to search for.
+    auto* search = In<QPushButton>(dialog, "adviserSearch");
+    EXPECT_FALSE(search->isEnabled());
+    EXPECT_EQ(In<QLabel>(dialog, "adviserStatus")->text(), "Задайте ток нагрузки.");
+    In<QDoubleSpinBox>(dialog, "adviserLoadCurrent")->setValue(5);
+    EXPECT_TRUE(search->isEnabled());
+
+    const transcalc::AdviserInputs inputs = dialog->inputs();
+    EXPECT_EQ(inputs.mode, transcalc::WorkMode::PushPull);
+    EXPECT_EQ(inputs.material, "N87");
+    EXPECT_EQ(inputs.kinds, std::vector{transcalc::CoreKind::ShapedU});
+    EXPECT_EQ(inputs.fields[transcalc::Field::VoltageIn], "24");
+    EXPECT_EQ(inputs.separator, ",");
+    EXPECT_EQ(inputs.check.loadCurrent, 5);
+    EXPECT_EQ(inputs.check.temperature, 100);
+    EXPECT_EQ(inputs.margin, 0.2);
+    EXPECT_EQ(inputs.maxRise, 40);
+
+    // Every control answers to a name (the table's own parts are Qt's).
+    for (const QWidget* control : dialog->findChildren<QWidget*>()) {
+        const bool isControl =
+            qobject_cast<const QLabel*>(control) || qobject_cast<const QAbstractButton*>(control) ||
+            qobject_cast<const QLineEdit*>(control) ||
+            qobject_cast<const QAbstractSpinBox*>(control) ||
+            qobject_cast<const QComboBox*>(control) || qobject_cast<const QGroupBox*>(control) ||
+            qobject_cast<const QTableWidget*>(control) ||
+            qobject_cast<const QProgressBar*>(control);
+        const bool ours = !qobject_cast<const QTableWidget*>(control->parentWidget());
+        EXPECT_TRUE(!isControl || !ours || !control->objectName().isEmpty())
+            << control->metaObject()->className();
+    }
+
+    // The menu item again brings the open adviser forward.
+    EXPECT_EQ(OpenAdviser(), dialog);
+    EXPECT_EQ(form->findChildren<AdviserDialog*>().size(), 1);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+// The choke takes the check's inputs and the inductance of its last results
+// (0,04966 mH for the ring choke of the guide); without a material the
+// search cannot start.
+TEST_F(AdviserWindowTest, AChokeStartsFromItsResultsAndTheChecksInputs) {
+    FillRingChoke();
+    form->BitBtn5Click();
+    form->Timer2Timer();
+    Find<QPushButton>(QStringLiteral("BitBtnCheck"))->click();
+    auto* check = form->findChild<CheckDialog*>();
+    ASSERT_NE(check, nullptr);
+    transcalc::CheckInputs given;
+    given.temperature = 80;
+    given.dcCurrent = 3;
+    given.ripple = 0.5;
+    given.frequencyKhz = 50;
+    check->setInputs(given);
+    check->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    AdviserDialog* dialog = OpenAdviser();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(In<QComboBox>(dialog, "adviserMode")->currentText(), "Дроссель");
+    EXPECT_TRUE(In<QLineEdit>(dialog, "adviserEdit7")->isHidden());
+    EXPECT_TRUE(In<QDoubleSpinBox>(dialog, "adviserLoadCurrent")->isHidden());
+    EXPECT_TRUE(In<QCheckBox>(dialog, "adviserRing")->isChecked());
+    const std::pair<const char*, const char*> boxes[] = {
+        {"adviserTemperature", "80 °C"},  {"adviserInductance", "0,0497 мГн"},
+        {"adviserCurrent", "3,00 А"},     {"adviserRipple", "0,50 А"},
+        {"adviserFrequency", "50,0 кГц"},
+    };
+    for (const auto& [name, text] : boxes) {
+        EXPECT_EQ(In<QDoubleSpinBox>(dialog, name)->text(), QString::fromUtf8(text)) << name;
+    }
+    EXPECT_EQ(In<QComboBox>(dialog, "adviserMaterial")->currentText(), "не выбран");
+    EXPECT_FALSE(In<QPushButton>(dialog, "adviserSearch")->isEnabled());
+    EXPECT_EQ(In<QLabel>(dialog, "adviserStatus")->text(), "Выберите материал сердечника.");
+    In<QComboBox>(dialog, "adviserMaterial")->setCurrentText("N87");
+    EXPECT_TRUE(In<QPushButton>(dialog, "adviserSearch")->isEnabled());
+    // A ripple needs its frequency.
+    In<QDoubleSpinBox>(dialog, "adviserFrequency")->setValue(0);
+    EXPECT_FALSE(In<QPushButton>(dialog, "adviserSearch")->isEnabled());
+    EXPECT_EQ(In<QLabel>(dialog, "adviserStatus")->text(),
+              "Задайте частоту переключения: без нее пульсации не учесть.");
+
+    // In the forward modes the timing field is the frequency, in the
+    // flyback the pulse, with the overshoot beside it.
+    In<QComboBox>(dialog, "adviserMode")->setCurrentText("Обратноходовой");
+    EXPECT_EQ(In<QLabel>(dialog, "adviserEdit6Caption")->text(), "Длительность импульса, мкс:");
+    EXPECT_FALSE(In<QLineEdit>(dialog, "adviserEdit12")->isHidden());
+    EXPECT_TRUE(In<QDoubleSpinBox>(dialog, "adviserCurrent")->isHidden());
+}
+
+// Push-pull 24 V → 12 V, 5 A, 100 kHz on the catalogue's П cores in N87.
+TEST_F(AdviserWindowTest, ASearchFillsTheTableAndApplyingARowReproducesIt) {
+    TypePushPull();
+    AdviserDialog* dialog = OpenAdviser();
+    ASSERT_NE(dialog, nullptr);
+    In<QDoubleSpinBox>(dialog, "adviserLoadCurrent")->setValue(5);
+    ASSERT_TRUE(SearchAndWait(dialog));
+    ASSERT_FALSE(dialog->running());
+    ASSERT_TRUE(dialog->result().has_value());
+    const transcalc::AdviserResult& result = *dialog->result();
+    EXPECT_FALSE(result.cancelled);
+    EXPECT_EQ(result.coresSearched, 35u);  // every П core of the catalogue
+    ASSERT_FALSE(result.rows.empty());
+
+    auto* table = In<QTableWidget>(dialog, "adviserTable");
+    ASSERT_EQ(table->rowCount(), static_cast<int>(result.rows.size()));
+    auto* progress = In<QProgressBar>(dialog, "adviserProgress");
+    EXPECT_EQ(progress->value(), 35);
+    EXPECT_EQ(progress->maximum(), 35);
+    EXPECT_EQ(progress->text(), "35 из 35");
+    ASSERT_EQ(result.rows.size(), 20u);  // the first 20 of more
+    EXPECT_EQ(In<QLabel>(dialog, "adviserStatus")->text(),
+              QStringLiteral("Подходящих сердечников: %1 из 35. В таблице 20 наименьших по "
+                             "объему Ve.")
+                  .arg(result.feasibleCores));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        EXPECT_EQ(Cell(table, row, 0).toStdString(), result.rows[row].core);
+        EXPECT_TRUE(Cell(table, row, 3).contains(" / ")) << "primary / secondary turns";
+    }
+    // The plot holds every row, the smallest core on the front; the first
+    // row is chosen and ringed.
+    auto* plot = In<AdviserPlot>(dialog, "adviserPlot");
+    ASSERT_EQ(plot->points().size(), result.rows.size());
+    EXPECT_TRUE(plot->front()[0]);
+    EXPECT_EQ(dialog->selectedRow(), 0);
+    EXPECT_EQ(plot->selected(), 0);
+
+    // A click on a point chooses its row.
+    const int last = table->rowCount() - 1;
+    emit plot->pointClicked(last);
+    EXPECT_EQ(dialog->selectedRow(), last);
+    EXPECT_EQ(plot->selected(), last);
+
+    const transcalc::AdvisedCore chosen = result.rows[last];
+    In<QPushButton>(dialog, "adviserApply")->click();
+    form->Timer2Timer();
+
+    // The window holds the adviser's design and its list is that design's run.
+    EXPECT_EQ(form->CurrentDesign(), chosen.design);
+    EXPECT_EQ(form->CurrentDesign().catalogueCore, chosen.core);
+    EXPECT_EQ(form->CurrentDesign().material, "N87");
+    EXPECT_TRUE(Shown("BitBtn4"));  // the П picture
+    const auto& catalogue = transcalc::catalogue::SharedCatalogue();
+    // The window's run, with the core as the check sees it.
+    transcalc::DesignRun run = transcalc::RunDesign(chosen.design, ",");
+    run.checked = form->CurrentCheckedDesign();
+    QStringList expected;
+    for (const std::string& line : run.list.lines) {
+        expected << QString::fromStdString(line);
+    }
+    EXPECT_EQ(Lines(), expected);
+
+    // The windings of the window's design: the same fill and copper loss.
+    const transcalc::DesignCheck core = transcalc::RunDesignCheck(
+        form->CurrentCheckedDesign(), transcalc::catalogue::FindMaterial(catalogue, "N87"),
+        *form->CurrentDesign().check);
+    const transcalc::WindingCheck windings =
+        transcalc::RunWindingCheck(form->CurrentDesign(), run, core, *form->CurrentDesign().check,
+                                   transcalc::catalogue::RoundWires(catalogue));
+    EXPECT_EQ(windings.fill, chosen.fill);
+    EXPECT_EQ(windings.copperLoss, chosen.copperLoss);
+
+    // And "Проверка" shows the adviser's own figures.
+    Find<QPushButton>(QStringLiteral("BitBtnCheck"))->click();
+    auto* check = form->findChild<CheckDialog*>();
+    ASSERT_NE(check, nullptr);
+    ASSERT_TRUE(check->check().margin.has_value());
+    EXPECT_EQ(*check->check().margin, chosen.margin);
+    EXPECT_EQ(check->check().coreLoss, chosen.coreLoss);
+    EXPECT_EQ(check->check().effectiveVolume, chosen.volume);
+    EXPECT_EQ(check->check().temperature, 100);
+    check->close();
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+// A 0,1 mH, 3 A choke on the catalogue's rings in a powder without loss
+// data: a ring keeps no gap, the turns reach the inductance, and the rows say
+// that the core loss is unknown.
+TEST_F(AdviserWindowTest, AChokeOnPowderRingsAppliesItsTurns) {
+    FillRingChoke();
+    PickMaterial(QStringLiteral("Edge 60"));
+    AdviserDialog* dialog = OpenAdviser();
+    ASSERT_NE(dialog, nullptr);
+    In<QDoubleSpinBox>(dialog, "adviserInductance")->setValue(0.1);
+    In<QDoubleSpinBox>(dialog, "adviserCurrent")->setValue(3);
+    ASSERT_TRUE(SearchAndWait(dialog));
+    ASSERT_TRUE(dialog->result().has_value());
+    const transcalc::AdviserResult& result = *dialog->result();
+    EXPECT_EQ(result.coresSearched, 433u);
+    ASSERT_FALSE(result.rows.empty());
+    auto* table = In<QTableWidget>(dialog, "adviserTable");
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const transcalc::AdvisedCore& core = result.rows[row];
+        EXPECT_EQ(core.gap, 0) << core.core;
+        EXPECT_TRUE(core.coreLossUnknown) << core.core;
+        EXPECT_EQ(Cell(table, row, 2), "0,00");
+        EXPECT_EQ(Cell(table, row, 6), "нет данных");
+        EXPECT_EQ(Cell(table, row, 8), "—");
+    }
+
+    const transcalc::AdvisedCore chosen = result.rows[0];
+    ASSERT_TRUE(chosen.turns.has_value());
+    In<QPushButton>(dialog, "adviserApply")->click();
+    form->Timer2Timer();
+    EXPECT_EQ(form->CurrentDesign(), chosen.design);
+    EXPECT_EQ(Edit(11)->text().toDouble(), *chosen.turns);
+    EXPECT_EQ(Edit(10)->text(), "60");
+    EXPECT_TRUE(Shown("BitBtn2"));  // the ring's picture
+    QStringList expected;
+    for (const std::string& line : transcalc::RunDesign(chosen.design, ",").list.lines) {
+        expected << QString::fromStdString(line);
+    }
+    EXPECT_EQ(Lines(), expected);
+    EXPECT_TRUE(Lines().contains(QStringLiteral("Число витков дросселя=%1").arg(*chosen.turns)));
+
+    Find<QPushButton>(QStringLiteral("BitBtnCheck"))->click();
+    auto* check = form->findChild<CheckDialog*>();
+    ASSERT_NE(check, nullptr);
+    ASSERT_TRUE(check->check().margin.has_value());
+    EXPECT_EQ(*check->check().margin, chosen.margin);
+    EXPECT_FALSE(check->check().coreLoss.has_value());
+    EXPECT_EQ(check->check().effectiveVolume, chosen.volume);
+    check->close();
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(AdviserWindowTest, ACancelledSearchLeavesTheWindowAsItWas) {
+    TypePushPull();
+    form->BitBtn5Click();
+    form->Timer2Timer();
+    const transcalc::Design design = form->CurrentDesign();
+    const QStringList fields = Fields();
+    const QStringList lines = Lines();
+
+    AdviserDialog* dialog = OpenAdviser();
+    ASSERT_NE(dialog, nullptr);
+    In<QDoubleSpinBox>(dialog, "adviserLoadCurrent")->setValue(5);
+    TickEveryKind(dialog);
+    QSignalSpy ended(dialog, &AdviserDialog::searchEnded);
+    In<QPushButton>(dialog, "adviserSearch")->click();
+    EXPECT_TRUE(dialog->running());
+    EXPECT_FALSE(In<QPushButton>(dialog, "adviserSearch")->isEnabled());
+    EXPECT_FALSE(In<QPushButton>(dialog, "adviserApply")->isEnabled());
+    In<QPushButton>(dialog, "adviserCancel")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended.count() > 0; }, kSearchMs));
+
+    ASSERT_TRUE(dialog->result().has_value());
+    EXPECT_TRUE(dialog->result()->cancelled);
+    EXPECT_EQ(In<QLabel>(dialog, "adviserStatus")->text(), "Подбор отменен.");
+    EXPECT_EQ(In<QTableWidget>(dialog, "adviserTable")->rowCount(), 0);
+    EXPECT_FALSE(In<QPushButton>(dialog, "adviserApply")->isEnabled());
+    EXPECT_FALSE(In<QPushButton>(dialog, "adviserCancel")->isEnabled());
+    EXPECT_TRUE(In<QPushButton>(dialog, "adviserSearch")->isEnabled());
+
+    EXPECT_EQ(form->CurrentDesign(), design);
+    EXPECT_EQ(Fields(), fields);
+    EXPECT_EQ(Lines(), lines);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(AdviserWindowTest, ClosingTheDialogOrTheWindowWhileItSearchesStopsTheSearch) {
+    TypePushPull();
+    const transcalc::Design design = form->CurrentDesign();
+    AdviserDialog* dialog = OpenAdviser();
+    ASSERT_NE(dialog, nullptr);
+    In<QDoubleSpinBox>(dialog, "adviserLoadCurrent")->setValue(5);
+    TickEveryKind(dialog);
+    In<QPushButton>(dialog, "adviserSearch")->click();
+    ASSERT_TRUE(dialog->running());
+    dialog->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->findChild<AdviserDialog*>(), nullptr);
+    QTest::qWait(50);  // anything the search had posted goes with the dialog
+    EXPECT_EQ(form->CurrentDesign(), design);
+
+    dialog = OpenAdviser();
+    ASSERT_NE(dialog, nullptr);
+    In<QDoubleSpinBox>(dialog, "adviserLoadCurrent")->setValue(5);
+    TickEveryKind(dialog);
+    In<QPushButton>(dialog, "adviserSearch")->click();
+    ASSERT_TRUE(dialog->running());
+    form.reset();  // the window takes its adviser with it
+    QTest::qWait(50);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+// Nothing fits: the dialog says why, in the adviser's own words.
+TEST_F(AdviserWindowTest, WhereNothingFitsTheDialogSaysWhy) {
+    TypePushPull();
+    AdviserDialog* dialog = OpenAdviser();
+    ASSERT_NE(dialog, nullptr);
+    In<QDoubleSpinBox>(dialog, "adviserLoadCurrent")->setValue(5000);
+    ASSERT_TRUE(SearchAndWait(dialog));
+    ASSERT_TRUE(dialog->result().has_value());
+    EXPECT_TRUE(dialog->result()->rows.empty());
+    const std::string why = transcalc::NothingFitsText(dialog->inputs(), *dialog->result());
+    ASSERT_FALSE(why.empty());
+    EXPECT_EQ(In<QLabel>(dialog, "adviserStatus")->text().toStdString(), why);
+    EXPECT_EQ(In<QTableWidget>(dialog, "adviserTable")->rowCount(), 0);
+    EXPECT_FALSE(In<QPushButton>(dialog, "adviserApply")->isEnabled());
+}
+
+// Points as (V_e, loss); the front worked out by hand: no other point is
+// both smaller and of less loss.
+TEST(AdviserPlotTest, TheLowerLeftFront) {
+    struct Case {
+        const char* name;
+        std::vector<AdviserPoint> points;
+        std::vector<bool> front;
+    };
+    const Case cases[] = {
+        {"none", {}, {}},
+        {"one", {{2, 3, true}}, {true}},
+        {"loss falls as the volume grows",
+         {{1, 5, true}, {2, 3, true}, {4, 1, true}},
+         {true, true, true}},
+        {"a larger core of more loss is beaten",
+         {{1, 5, true}, {2, 3, true}, {3, 4, true}, {4, 1, true}},
+         {true, true, false, true}},
+        {"the same volume: the lower loss alone",
+         {{2, 4, true}, {2, 3, true}, {1, 6, true}},
+         {false, true, true}},
+        {"the same loss: the smaller core alone", {{3, 2, true}, {2, 2, true}}, {false, true}},
+        {"equal points stay together", {{2, 2, true}, {2, 2, false}}, {true, true}},
+        {"order does not matter",
+         {{4, 1, true}, {3, 4, true}, {1, 5, true}, {2, 3, true}},
+         {true, false, true, true}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(transcalc::LowerLeftFront(c.points), c.front) << c.name;
+    }
+}
+
+}  // namespace

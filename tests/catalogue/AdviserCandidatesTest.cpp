@@ -1,0 +1,251 @@
+#include "AdviserCandidates.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "Catalogue.h"
+#include "DesignRun.h"
+
+namespace transcalc::catalogue {
+namespace {
+
+const Catalogue& Builtin() {
+    static const Catalogue catalogue = BuiltinCatalogue();
+    return catalogue;
+}
+
+AdviserInputs Inputs(WorkMode mode, CoreKind kind, const char* material) {
+    AdviserInputs in;
+    in.mode = mode;
+    in.kinds = {kind};
+    in.material = material;
+    in.separator = ",";
+    return in;
+}
+
+// Push-pull 24 V → 12 V, 5 A at 100 kHz on N87 Ш cores.
+AdviserInputs PushPull() {
+    AdviserInputs in = Inputs(WorkMode::PushPull, CoreKind::ShapedE, "N87");
+    in.fields[Field::FrequencyOrPulse] = "100";
+    in.fields[Field::VoltageIn] = "24";
+    in.fields[Field::VoltageOut] = "12";
+    in.check.loadCurrent = 5;
+    return in;
+}
+
+// Flyback 310 V → 12 V, 2 A, a 4 µs pulse, 600 V on the switch.
+AdviserInputs Flyback(CoreKind kind = CoreKind::ShapedE) {
+    AdviserInputs in = Inputs(WorkMode::Flyback, kind, "N87");
+    in.fields[Field::FrequencyOrPulse] = "4";
+    in.fields[Field::VoltageIn] = "310";
+    in.fields[Field::VoltageOut] = "12";
+    in.fields[Field::Overshoot] = "600";
+    in.check.loadCurrent = 2;
+    return in;
+}
+
+// Chokes: 50 µH, 10 A on gapped N87 Ш cores; 100 µH, 3 A on powder rings.
+AdviserInputs Choke(CoreKind kind, const char* material, double mh, double amperes) {
+    AdviserInputs in = Inputs(WorkMode::Choke, kind, material);
+    in.inductanceMh = mh;
+    in.check.dcCurrent = amperes;
+    in.check.ripple = amperes / 5;
+    in.check.frequencyKhz = 100;
+    return in;
+}
+
+struct Applied {
+    DesignRun run;
+    DesignCheck check;
+    WindingCheck winding;
+};
+
+// What the window does with a row: the design run as "Расчет" runs it, with
+// the catalogue core's letters, then both checks.
+Applied Apply(const Design& design, const AdviserInputs& in) {
+    const Material* material = FindMaterial(Builtin(), design.material);
+    const std::vector<RoundWire> wires = RoundWires(Builtin());
+    Applied a;
+    a.run = RunDesign(design, in.separator, CatalogueCoreLetters(Builtin(), design, in.separator));
+    a.check = RunDesignCheck(a.run.checked, material, *design.check);
+    a.winding = RunWindingCheck(design, a.run, a.check, *design.check, wires);
+    return a;
+}
+
+double OutputPower(const Applied& a) {
+    return a.winding.outputPower.value_or(0);
+}
+
+Design WithField(Design design, Field field, std::string text) {
+    design.fields[field] = std::move(text);
+    return design;
+}
+
+// Every listed design, applied, gives the row's figures exactly and meets
+// what was asked; the flyback's gap and the choke's turns are the least
+// that deliver.
+TEST(AdviserCandidates, AppliedRowsReproduceTheirFigures) {
+    const AdviserInputs cases[] = {
+        PushPull(),
+        Flyback(),
+        Flyback(CoreKind::Ring),
+        Choke(CoreKind::ShapedE, "N87", 0.05, 10),
+        Choke(CoreKind::Ring, "Kool Mµ 60", 0.1, 3),
+    };
+    for (const AdviserInputs& in : cases) {
+        const AdviserResult result = Advise(in, AdviserCatalogueOf(Builtin(), in));
+        ASSERT_FALSE(result.rows.empty()) << in.material;
+        double volume = 0;
+        for (const AdvisedCore& row : result.rows) {
+            SCOPED_TRACE(row.core);
+            const Applied a = Apply(row.design, in);
+            ASSERT_FALSE(a.run.error);
+            ASSERT_FALSE(a.check.nothingToCheck);
+            ASSERT_TRUE(a.winding.fits);
+            EXPECT_EQ(a.check.margin, row.margin);
+            EXPECT_EQ(a.check.coreLoss, row.coreLoss);
+            EXPECT_EQ(a.winding.copperLoss, row.copperLoss);
+            EXPECT_EQ(a.winding.totalLoss, row.totalLoss);
+            EXPECT_EQ(a.winding.fill, row.fill);
+            EXPECT_EQ(a.check.effectiveVolume, row.volume);
+            EXPECT_EQ(a.run.asRead.SatInduction, row.db);
+            EXPECT_GE(row.margin, in.margin);
+            EXPECT_LE(row.temperatureRise, in.maxRise);
+            EXPECT_LE(row.fill, 1);
+            EXPECT_GE(row.volume, volume);  // smallest first
+            volume = row.volume;
+            if (row.coreLoss) {
+                EXPECT_EQ(a.winding.temperatureRise, row.temperatureRise);
+            }
+            const double gapMm = row.gap * 1000;
+            if (in.mode == WorkMode::Flyback) {
+                const double wanted = 12.0 * 2;
+                EXPECT_GE(OutputPower(a), wanted);
+                if (gapMm > 0.01 && row.kind != CoreKind::Ring) {
+                    const long hundredths = std::lround(gapMm * 100) - 5;
+                    const std::string smaller = std::to_string(hundredths / 100) + "," +
+                                                std::to_string(hundredths % 100 / 10) +
+                                                std::to_string(hundredths % 10);
+                    const Applied less = Apply(WithField(row.design, Field::Gap, smaller), in);
+                    EXPECT_LT(OutputPower(less), wanted) << smaller;
+                }
+            }
+            if (in.mode == WorkMode::Choke) {
+                EXPECT_GE(a.run.after.Inductance, *in.inductanceMh * 1e-3);
+                const std::string fewer = std::to_string(static_cast<int>(*row.turns) - 1);
+                const Applied less = Apply(WithField(row.design, Field::ChokeTurns, fewer), in);
+                EXPECT_LT(less.run.after.Inductance, *in.inductanceMh * 1e-3);
+            }
+            if (row.kind == CoreKind::Ring) {
+                EXPECT_EQ(row.gap, 0);  // a ring is not cut
+            }
+        }
+    }
+}
+
+// 12 kW is beyond any П core's 4 µs pulse, whatever its gap.
+TEST(AdviserCandidates, FlybackShortOfPowerSaysSo) {
+    AdviserInputs in = Flyback();
+    in.check.loadCurrent = 1000;
+    in.kinds = {CoreKind::ShapedU};
+    const AdviserResult result = Advise(in, AdviserCatalogueOf(Builtin(), in));
+    EXPECT_TRUE(result.rows.empty());
+    EXPECT_GT(result.ruledOut[RuledOut::Power], result.candidates / 2);
+    EXPECT_TRUE(NothingFitsText(in, result)
+                    .starts_with("ни один сердечник не подходит; чаще всего мешает нехватка "
+                                 "мощности даже с зазором 3 мм: "));
+}
+
+auto Figures(const AdvisedCore& r) {
+    return std::tie(r.core, r.design, r.db, r.gap, r.turnsPrimary, r.turnsSecondary, r.turns,
+                    r.fill, r.coreLoss, r.copperLoss, r.totalLoss, r.temperatureRise, r.margin,
+                    r.volume, r.coreLossUnknown);
+}
+
+TEST(AdviserCandidates, ResultDoesNotDependOnTheThreads) {
+    AdviserInputs in = PushPull();
+    in.kinds = {CoreKind::ShapedU, CoreKind::ShapedE};
+    in.limit = 1000;
+    const AdviserCatalogue searched = AdviserCatalogueOf(Builtin(), in);
+    in.threads = 1;
+    const AdviserResult one = Advise(in, searched);
+    ASSERT_GT(one.rows.size(), 10u);
+    for (unsigned threads : {2u, 3u, 7u}) {
+        in.threads = threads;
+        const AdviserResult many = Advise(in, searched);
+        ASSERT_EQ(many.rows.size(), one.rows.size()) << threads;
+        for (std::size_t i = 0; i < one.rows.size(); ++i) {
+            EXPECT_TRUE(Figures(many.rows[i]) == Figures(one.rows[i])) << threads << " " << i;
+        }
+        EXPECT_EQ(many.ruledOut, one.ruledOut);
+        EXPECT_EQ(many.coresRuledOut, one.coresRuledOut);
+        EXPECT_EQ(many.candidates, one.candidates);
+        EXPECT_EQ(many.runFailure, one.runFailure);
+    }
+}
+
+TEST(AdviserCandidates, StopsWhenAsked) {
+    const AdviserInputs in = Choke(CoreKind::ShapedE, "N87", 0.05, 10);
+    const AdviserCatalogue searched = AdviserCatalogueOf(Builtin(), in);
+    std::stop_source source;
+    std::atomic<std::size_t> calls = 0;
+    const AdviserResult result = Advise(
+        in, searched,
+        [&](std::size_t done, std::size_t) {
+            ++calls;
+            if (done == 3) {
+                source.request_stop();
+            }
+        },
+        source.get_token());
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_TRUE(result.rows.empty());
+    // The threads each finish the core they hold at most.
+    EXPECT_LT(calls.load(), 3u + std::max(2u, std::thread::hardware_concurrency()));
+}
+
+TEST(AdviserCandidates, CoresAsTheFieldsTakeThem) {
+    const AdviserCore e = AdviserCoreOf(*FindCore(Builtin(), "E 25/13/7"), ",");
+    EXPECT_EQ(e.kind, CoreKind::ShapedE);
+    EXPECT_EQ(e.dimensions, (std::array<std::string, 4>{"12,55", "25,05", "7,25", "7,2"}));
+    ASSERT_TRUE(e.letters);
+    EXPECT_EQ(e.letters->d, 8.95);
+    EXPECT_EQ(e.letters->e, 17.9);
+
+    const AdviserCore u = AdviserCoreOf(*FindCore(Builtin(), "U 15/11/6"), ".");
+    EXPECT_EQ(u.dimensions, (std::array<std::string, 4>{"11.45", "15.4", "5.2", "6.25"}));
+    ASSERT_TRUE(u.letters);
+    EXPECT_EQ(u.letters->kind, CoreKind::ShapedU);
+
+    const Core& ringCore = Builtin().cores.at(0);
+    ASSERT_EQ(ringCore.kind, CoreKind::Ring);
+    EXPECT_FALSE(AdviserCoreOf(ringCore, ",").letters);
+    EXPECT_EQ(AdviserCoreOf(ringCore, ",").dimensions[3], "");
+}
+
+TEST(AdviserCandidates, SearchesTheKindsAndTheMaterial) {
+    AdviserInputs in = Choke(CoreKind::ShapedU, "N87", 0.05, 10);
+    const AdviserCatalogue searched = AdviserCatalogueOf(Builtin(), in);
+    EXPECT_EQ(searched.cores.size(), 35u);
+    EXPECT_EQ(searched.material.name, "N87");
+    EXPECT_EQ(searched.permeabilityText, PermeabilityText(*FindMaterial(Builtin(), "N87")));
+    EXPECT_EQ(searched.workingFluxText, WorkingFluxText(*FindMaterial(Builtin(), "N87"), ","));
+    EXPECT_EQ(searched.wires.size(), Builtin().wires.size());
+
+    in.material = "N870";
+    try {
+        AdviserCatalogueOf(Builtin(), in);
+        ADD_FAILURE() << "an unknown material was searched";
+    } catch (const AdviserInputError& error) {
+        EXPECT_STREQ(error.what(),
+                     "no material 'N870' in the catalogue; closest: 'N87', '80', 'N27'");
+    }
+}
+
+}  // namespace
+}  // namespace transcalc::catalogue

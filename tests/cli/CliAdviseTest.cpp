@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "CliRun.h"
+
+namespace {
+
+using Json = nlohmann::json;
+
+// Push-pull 24 V → 12 V, 5 A at 100 kHz on N87 П cores.
+const std::vector<std::string> kAdvise = {
+    "--advise", "--mode",      "push-pull", "--vin",          "24", "--vout",
+    "12",       "--freq",      "100",       "--core",         "u",  "--material",
+    "N87",      "--separator", ",",         "--load-current", "5"};
+
+std::vector<std::string> With(std::vector<std::string> arguments,
+                              std::initializer_list<std::string> more) {
+    arguments.insert(arguments.end(), more);
+    return arguments;
+}
+
+TEST(CliAdviseTest, TableListsTheCoresAndWhatWasRuledOut) {
+    const CliRun run = RunCli(With(kAdvise, {"--limit", "3"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = run.out.find('\n', at)) != std::string::npos;
+         at = end + 1) {
+        lines.push_back(run.out.substr(at, end - at));
+    }
+    ASSERT_EQ(lines.size(), 6u) << run.out;
+    EXPECT_EQ(lines[0],
+              "Сердечник   dB, Тл  Зазор, мм  Витки  Провод, мм                        "
+              "Заполнение  P сердечника, Вт  P меди, Вт  P всего, Вт  ΔT, K  Запас, %  Ve, см³");
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_TRUE(lines[i].starts_with("U ")) << lines[i];
+    }
+    EXPECT_TRUE(lines[4].starts_with("Подходят ")) << lines[4];
+    EXPECT_TRUE(lines[4].ends_with(" из 35 сердечников")) << lines[4];
+    EXPECT_TRUE(lines[5].starts_with("Отсеяно вариантов: расчет 0, насыщение ")) << lines[5];
+}
+
+// The JSON's rows hold exactly the documented keys, and the first row, typed
+// in as a design with --check, gives the same margin and core loss.
+TEST(CliAdviseTest, JsonRowsMatchTheDesignRunByHand) {
+    const CliRun run = RunCli(With(kAdvise, {"--json", "--limit", "2"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Json json = Json::parse(run.out);
+    ASSERT_EQ(json["advice"].size(), 2u);
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : json["advice"][0].items()) {
+        keys.push_back(key);
+    }
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"copper_loss", "core", "core_loss", "db", "fill", "gap",
+                                        "kind", "margin", "temperature_rise", "total_loss", "turns",
+                                        "turns_primary", "turns_secondary", "volume"}));
+    const Json ruledOut = json["ruled_out"];
+    EXPECT_EQ(ruledOut.size(), 5u);
+    for (const char* key : {"run", "saturation", "power", "fit", "rise"}) {
+        EXPECT_TRUE(ruledOut[key].is_number_unsigned()) << key;
+    }
+    EXPECT_TRUE(json["nothing_fits"].is_null());
+
+    const Json& row = json["advice"][0];
+    EXPECT_EQ(row["kind"], "u");
+    EXPECT_TRUE(row["turns"].is_null());
+    const double db = row["db"];
+    const CliRun typed =
+        RunCli({"--mode", "push-pull", "--vin", "24", "--vout", "12", "--freq", "100",
+                "--core-name", row["core"].get<std::string>(), "--material", "N87", "--db",
+                std::to_string(db), "--check", "--json", "--separator", "."});
+    ASSERT_EQ(typed.status, 0) << typed.err;
+    const Json check = Json::parse(typed.out)["check"];
+    EXPECT_EQ(check["margin"].get<double>(), row["margin"].get<double>());
+    EXPECT_EQ(check["core_loss"].get<double>(), row["core_loss"].get<double>());
+    EXPECT_EQ(check["effective_volume"].get<double>(), row["volume"].get<double>());
+}
+
+TEST(CliAdviseTest, SaysWhyNothingFits) {
+    const CliRun plain =
+        RunCli({"--advise", "--mode", "choke", "--core", "ring", "--material", "N87",
+                "--inductance", "0.05", "--current", "10", "--margin", "99"});
+    EXPECT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(plain.out,
+              "все 433 кольца насыщаются при 100 °C при токе 10 А: выберите материал с меньшей "
+              "проницаемостью\n"
+              "Отсеяно вариантов: расчет 0, насыщение 433, мощность 0, обмотки 0, нагрев 0 из "
+              "433\n");
+}
+
+TEST(CliAdviseTest, BadValuesAreUsageErrors) {
+    const struct {
+        std::vector<std::string> arguments;
+        const char* message;
+    } cases[] = {
+        {With(kAdvise, {"--margin", "abc"}), "--margin takes a number, not 'abc'"},
+        {With(kAdvise, {"--margin", "100"}),
+         "the saturation margin must be at least 0 % and at most 99 %"},
+        {With(kAdvise, {"--max-rise", "0"}),
+         "the largest temperature rise must be a number above 0 K and at most 1000 K"},
+        {With(kAdvise, {"--limit", "0"}), "the number of rows must be at least 1"},
+        {With(kAdvise, {"--limit", "2.5"}), "--limit takes a whole number, not '2.5'"},
+        {With(kAdvise, {"--load-current", "0"}), "the load current must be a number above 0 A"},
+        {With(kAdvise, {"--current-density", "500"}), "the current density must be a number"},
+        {With(kAdvise, {"--mode", "boost"}),
+         "--advise needs --mode choke, flyback, single-ended or push-pull"},
+        {With(kAdvise, {"--material", "N870"}), "no material 'N870' in the catalogue; closest:"},
+        {With(kAdvise, {"--save-design", "x.transcalc"}),
+         "--advise saves no design and writes no report"},
+        {{"--advise", "--mode", "flyback", "--material", "N87"},
+         "the converter needs its load current"},
+        {{"--advise", "--mode", "choke", "--material", "N87", "--current", "3"},
+         "the choke needs the inductance wanted"},
+        {{"--advise", "--mode", "choke", "--inductance", "1", "--current", "3"},
+         "--advise needs --material NAME"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.status, 64) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "") << c.message;
+    }
+}
+
+TEST(CliAdviseTest, UsageNamesTheAdviser) {
+    const CliRun run = RunCli({"--help"});
+    EXPECT_NE(run.out.find("  --advise          search instead of one Calculate"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("  --inductance MH   choke: the inductance wanted"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,310 @@
+#include "Adviser.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace transcalc {
+namespace {
+
+// A ring as the catalogue would fill its fields, in mm.
+AdviserCore Ring(std::string name, std::string d1, std::string d2, std::string h) {
+    return {std::move(name), CoreKind::Ring, {std::move(d1), std::move(d2), std::move(h), ""}, {}};
+}
+
+// Four rings for a 0.1 mH, 3 A DC choke of μ = 100 and B_sat = 1 T, no loss
+// data, one grade-1 wire of 0.5 mm (0.55 mm outer), worked out by hand:
+//   L = N²·1.3e-8·μ·A/l with the list's A = (D1 − D2)·H/2 and l = π(D1 + D2)/2
+//   R20  20×10×10: N = 27 (26.93); B_pk = μ0·μ·N·I/l_e = 0.234 T; one layer of
+//        53 places, fill 0.55/5; R_dc = ρ(100 °C)·N·MLT/(π·d²/4) with
+//        MLT = 10 + 20 + 2π·0.275 mm: 0.0989 Ω, 0.8898 W; A_s 14.14 cm²,
+//        ΔT = (889.8/14.14)^0.833 = 31.5 K: feasible
+//   R10  10×5×6:   N = 35 (34.76); 25 + 19 places in two layers, fill 1.1/2.5;
+//        0.7436 W on 4.006 cm²: ΔT = 77.6 K, above 40 K
+//   R12  12×10×2:  N = 116 (115.29); B_pk = 1.27 T: saturates
+//   R30  30×2.2×10: N = 17 (16.73); the hole holds 9 + 3 places: no fit
+AdviserCatalogue RingCatalogue() {
+    AdviserCatalogue c;
+    c.cores = {Ring("R20", "20", "10", "10"), Ring("R10", "10", "5", "6"),
+               Ring("R12", "12", "10", "2"), Ring("R30", "30", "2,2", "10")};
+    c.material.name = "M100";
+    c.material.initialPermeability = 100;
+    c.material.saturation = {{25, 1.0}, {100, 1.0}};
+    c.permeabilityText = "100";
+    c.workingFluxText = "0,8";
+    c.wires = {{"0,5", 1, 0.5e-3, 0.55e-3}, {"1", 2, 1e-3, 1.1e-3}};
+    return c;
+}
+
+AdviserInputs ChokeInputs() {
+    AdviserInputs in;
+    in.mode = WorkMode::Choke;
+    in.material = "M100";
+    in.kinds = {CoreKind::Ring};
+    in.check.dcCurrent = 3;
+    in.inductanceMh = 0.1;
+    return in;
+}
+
+TEST(Adviser, ChokeOnRingsKeepsWhatWorkedOutByHand) {
+    const AdviserResult result = Advise(ChokeInputs(), RingCatalogue());
+    ASSERT_EQ(result.rows.size(), 1u);
+    const AdvisedCore& r = result.rows[0];
+    EXPECT_EQ(r.core, "R20");
+    EXPECT_EQ(r.kind, CoreKind::Ring);
+    EXPECT_EQ(r.turns, 27);
+    EXPECT_FALSE(r.turnsPrimary);
+    EXPECT_DOUBLE_EQ(r.db, 0.8);
+    EXPECT_EQ(r.gap, 0);
+    EXPECT_NEAR(r.copperLoss, 0.88978, 1e-4);
+    EXPECT_NEAR(r.temperatureRise, 31.514, 1e-2);
+    EXPECT_NEAR(r.fill, 0.11, 1e-12);
+    EXPECT_NEAR(r.margin, 0.76628, 1e-4);
+    EXPECT_NEAR(r.volume, 2.09246e-6, 1e-10);
+    EXPECT_TRUE(r.coreLossUnknown);
+    EXPECT_FALSE(r.coreLoss);
+    EXPECT_FALSE(r.totalLoss);
+    EXPECT_EQ(WireSummary(r, ","), "L: 0,5");
+
+    EXPECT_EQ(result.coresSearched, 4u);
+    EXPECT_EQ(result.candidates, 4u);
+    EXPECT_EQ(result.feasibleCores, 1u);
+    RuledOutCounts expected;
+    expected[RuledOut::Saturation] = 1;
+    expected[RuledOut::Fit] = 1;
+    expected[RuledOut::Rise] = 1;
+    EXPECT_EQ(result.ruledOut, expected);
+    EXPECT_EQ(result.coresRuledOut, expected);
+    EXPECT_EQ(NothingFitsText(ChokeInputs(), result), "");
+}
+
+TEST(Adviser, RowHoldsTheDesignToApply) {
+    const AdvisedCore r = Advise(ChokeInputs(), RingCatalogue()).rows.at(0);
+    InputFields fields = InputFields::DesignTexts();
+    fields[Field::Dimension1] = "20";
+    fields[Field::Dimension2] = "10";
+    fields[Field::Dimension3] = "10";
+    fields[Field::SatInduction] = "0,8";
+    fields[Field::Permeability] = "100";
+    fields[Field::ChokeTurns] = "27";
+    EXPECT_EQ(r.design.fields, fields);
+    EXPECT_EQ(r.design.cores, CorePictures::Of(CoreKind::Ring));
+    EXPECT_EQ(r.design.mode, "Дроссель");
+    EXPECT_EQ(r.design.catalogueCore, "R20");
+    EXPECT_EQ(r.design.material, "M100");
+    EXPECT_EQ(r.design.check, ChokeInputs().check);
+}
+
+TEST(Adviser, CoresListSmallestVolumeFirst) {
+    AdviserInputs in = ChokeInputs();
+    in.maxRise = 100;  // R10's 77.6 K passes
+    const AdviserResult all = Advise(in, RingCatalogue());
+    ASSERT_EQ(all.rows.size(), 2u);
+    EXPECT_EQ(all.rows[0].core, "R10");
+    EXPECT_EQ(all.rows[0].turns, 35);
+    EXPECT_NEAR(all.rows[0].fill, 0.44, 1e-12);
+    EXPECT_NEAR(all.rows[0].temperatureRise, 77.594, 1e-2);
+    EXPECT_EQ(all.rows[1].core, "R20");
+
+    in.limit = 1;
+    const AdviserResult first = Advise(in, RingCatalogue());
+    ASSERT_EQ(first.rows.size(), 1u);
+    EXPECT_EQ(first.rows[0].core, "R10");
+    EXPECT_EQ(first.feasibleCores, 2u);
+}
+
+TEST(Adviser, ForwardGridEmptyWhenEvenTheLowestDbSaturates) {
+    AdviserCatalogue c = RingCatalogue();
+    c.material.saturation = {{100, 0.024}};  // 0.8 of it is below 0.02 T
+    AdviserInputs in;
+    in.mode = WorkMode::PushPull;
+    in.fields[Field::FrequencyOrPulse] = "100";
+    in.fields[Field::VoltageIn] = "24";
+    in.fields[Field::VoltageOut] = "12";
+    in.material = "M100";
+    in.kinds = {CoreKind::Ring};
+    in.check.loadCurrent = 1;
+    const AdviserResult result = Advise(in, c);
+    EXPECT_TRUE(result.rows.empty());
+    EXPECT_EQ(result.candidates, 4u);
+    EXPECT_EQ(result.ruledOut[RuledOut::Saturation], 4u);
+    EXPECT_EQ(NothingFitsText(in, result),
+              "все 4 кольца насыщаются при 100 °C уже при dB = 0,02 Тл");
+}
+
+TEST(Adviser, ChokeThatSaturatesEverywhereSaysSo) {
+    AdviserInputs in = ChokeInputs();
+    in.margin = 0.9;  // B_pk of 0.1 T at most: none of the four
+    const AdviserResult result = Advise(in, RingCatalogue());
+    EXPECT_EQ(result.ruledOut[RuledOut::Saturation], 4u);
+    EXPECT_EQ(NothingFitsText(in, result),
+              "все 4 кольца насыщаются при 100 °C при токе 3 А: выберите материал с меньшей "
+              "проницаемостью");
+}
+
+TEST(Adviser, CancelledBeforeTheStartFindsNothing) {
+    std::stop_source source;
+    source.request_stop();
+    const AdviserResult result = Advise(ChokeInputs(), RingCatalogue(), {}, source.get_token());
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_TRUE(result.rows.empty());
+    EXPECT_EQ(NothingFitsText(ChokeInputs(), result), "");
+}
+
+TEST(Adviser, ProgressCountsEveryCore) {
+    std::vector<std::size_t> done;
+    AdviserInputs in = ChokeInputs();
+    in.threads = 2;
+    Advise(in, RingCatalogue(), [&done](std::size_t d, std::size_t total) {
+        EXPECT_EQ(total, 4u);
+        done.push_back(d);
+    });
+    EXPECT_EQ(done, (std::vector<std::size_t>{1, 2, 3, 4}));
+}
+
+// The words where nothing fits, for each condition that ruled out most.
+TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
+    struct Case {
+        WorkMode mode;
+        std::vector<CoreKind> kinds;
+        RuledOut condition;
+        std::size_t cores;
+        bool everyCore;  // every core fell to that condition alone
+        const char* text;
+    };
+    const Case cases[] = {
+        {WorkMode::PushPull,
+         {CoreKind::Ring},
+         RuledOut::Saturation,
+         433,
+         true,
+         "все 433 кольца насыщаются при 100 °C уже при dB = 0,02 Тл"},
+        {WorkMode::PushPull,
+         {CoreKind::ShapedU},
+         RuledOut::Saturation,
+         35,
+         true,
+         "все 35 П-сердечников насыщаются при 100 °C уже при dB = 0,02 Тл"},
+        {WorkMode::SingleEnded,
+         {CoreKind::ShapedE},
+         RuledOut::Saturation,
+         21,
+         true,
+         "все 21 Ш-сердечник насыщается при 100 °C уже при dB = 0,02 Тл"},
+        {WorkMode::PushPull,
+         {CoreKind::Ring},
+         RuledOut::Fit,
+         433,
+         true,
+         "обмотки не помещаются ни в один сердечник: повысьте плотность тока или выберите "
+         "Ш-сердечники"},
+        {WorkMode::PushPull,
+         {CoreKind::Ring, CoreKind::ShapedE},
+         RuledOut::Fit,
+         527,
+         true,
+         "обмотки не помещаются ни в один сердечник: повысьте плотность тока"},
+        {WorkMode::Choke,
+         {CoreKind::ShapedE, CoreKind::ShapedU},
+         RuledOut::Rise,
+         129,
+         true,
+         "все 129 сердечников нагреваются больше чем на 40 K: допустите больший нагрев или "
+         "снизьте плотность тока"},
+        {WorkMode::Flyback,
+         {CoreKind::ShapedE},
+         RuledOut::Power,
+         94,
+         true,
+         "ни один сердечник не отдает мощность нагрузки даже с зазором 3 мм: увеличьте "
+         "длительность импульса"},
+        {WorkMode::Flyback,
+         {CoreKind::ShapedE},
+         RuledOut::Run,
+         94,
+         true,
+         "расчет не выполняется ни для одного сердечника: Floating point division by zero."},
+        {WorkMode::PushPull,
+         {CoreKind::Ring},
+         RuledOut::Rise,
+         12,
+         false,
+         "ни один сердечник не подходит; чаще всего мешает нагрев больше 40 K: 30 из 50 "
+         "вариантов"},
+        {WorkMode::PushPull,
+         {CoreKind::Ring},
+         RuledOut::Saturation,
+         12,
+         false,
+         "ни один сердечник не подходит; чаще всего мешает насыщение при 100 °C: 30 из 50 "
+         "вариантов"},
+    };
+    for (const Case& c : cases) {
+        AdviserInputs in;
+        in.mode = c.mode;
+        in.kinds = c.kinds;
+        AdviserResult result;
+        result.coresSearched = c.cores;
+        result.candidates = 50;
+        result.ruledOut[RuledOut::Fit] = 10;
+        result.ruledOut[c.condition] = 30;
+        result.coresRuledOut[c.condition] = c.everyCore ? c.cores : 1;
+        result.runFailure = "Floating point division by zero.";
+        EXPECT_EQ(NothingFitsText(in, result), c.text) << c.text;
+    }
+    EXPECT_EQ(NothingFitsText(AdviserInputs{}, AdviserResult{}),
+              "в каталоге нет сердечников выбранных видов");
+}
+
+TEST(Adviser, WireSummaryJoinsSectionsOfOneWire) {
+    AdvisedCore row;
+    row.sections.resize(4);
+    const char* names[] = {"P1", "P2", "S1", "S2"};
+    for (int i = 0; i < 4; ++i) {
+        row.sections[i].name = names[i];
+        row.sections[i].conductorDiameter = i < 2 ? 0.8e-3 : 0.56e-3;
+        row.sections[i].strands = i < 2 ? 1 : 4;
+    }
+    EXPECT_EQ(WireSummary(row, ","), "P1, P2: 0,8; S1, S2: 4\u00d70,56");
+    row.sections[1].strands = 2;
+    EXPECT_EQ(WireSummary(row, "."), "P1: 0.8; P2: 2\u00d70.8; S1, S2: 4\u00d70.56");
+}
+
+TEST(Adviser, RefusesInputsItCannotSearchWith) {
+    struct Case {
+        void (*change)(AdviserInputs&);
+        const char* text;
+    };
+    const Case cases[] = {
+        {[](AdviserInputs& in) { in.kinds.clear(); }, "no core kind to search"},
+        {[](AdviserInputs& in) { in.margin = 1; },
+         "the saturation margin must be at least 0 % and at most 99 %"},
+        {[](AdviserInputs& in) { in.maxRise = 0; },
+         "the largest temperature rise must be a number above 0 K and at most 1000 K"},
+        {[](AdviserInputs& in) { in.limit = 0; },
+         "the number of rows must be at least 1 and at most 100000"},
+        {[](AdviserInputs& in) { in.inductanceMh.reset(); },
+         "the choke needs the inductance wanted"},
+        {[](AdviserInputs& in) { in.inductanceMh = -1; },
+         "the inductance must be a number above 0 mH and at most 1000000 mH"},
+        {[](AdviserInputs& in) { in.check.dcCurrent.reset(); }, "the choke needs its DC current"},
+        {[](AdviserInputs& in) { in.mode = WorkMode::Flyback; },
+         "the converter needs its load current"},
+        {[](AdviserInputs& in) { in.check.currentDensity = 0; },
+         "the current density must be a number above 0 A/mm² and at most 100 A/mm²"},
+    };
+    for (const Case& c : cases) {
+        AdviserInputs in = ChokeInputs();
+        c.change(in);
+        try {
+            Advise(in, RingCatalogue());
+            ADD_FAILURE() << "accepted: " << c.text;
+        } catch (const AdviserInputError& error) {
+            EXPECT_STREQ(error.what(), c.text);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace transcalc
