@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <cstdlib>
@@ -33,19 +32,9 @@ namespace {
 
 constexpr int kSearchMs = 60000;
 
-// The window with an empty user catalogue, so that only the built-in one counts.
-class AdviserWindowTest : public WindowTest {
+// The window with only the built-in catalogue.
+class AdviserWindowTest : public BuiltinCatalogueWindowTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dataHome_.isValid());
-        setenv("XDG_DATA_HOME", QFile::encodeName(dataHome_.path()).constData(), 1);
-        WindowTest::SetUp();
-    }
-    void TearDown() override {
-        form.reset();
-        unsetenv("XDG_DATA_HOME");
-    }
-
     void PickMaterial(const QString& name) {
         Find<QAction>(QStringLiteral("N13Material"))->trigger();
         auto* dialog = form->findChild<MaterialDialog*>();
@@ -106,9 +95,6 @@ protected:
         const QTableWidgetItem* item = table->item(row, column);
         return item == nullptr ? QString() : item->text();
     }
-
-private:
-    QTemporaryDir dataHome_;
 };
 
 TEST_F(AdviserWindowTest, TheMenuItemOpensOneAdviserPrefilledFromTheWindow) {

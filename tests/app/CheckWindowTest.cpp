@@ -1,7 +1,6 @@
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <cstdlib>
 
@@ -17,19 +16,9 @@ using transcalc::MaterialDialog;
 
 namespace {
 
-// The window with an empty user catalogue, so that only the built-in one counts.
-class CheckWindowTest : public WindowTest {
+// The window with only the built-in catalogue.
+class CheckWindowTest : public BuiltinCatalogueWindowTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dataHome_.isValid());
-        setenv("XDG_DATA_HOME", QFile::encodeName(dataHome_.path()).constData(), 1);
-        WindowTest::SetUp();
-    }
-    void TearDown() override {
-        form.reset();
-        unsetenv("XDG_DATA_HOME");
-    }
-
     template <typename Dialog>
     void Pick(const char* item, const QString& name) {
         Find<QAction>(QString::fromLatin1(item))->trigger();
@@ -69,9 +58,6 @@ protected:
         dialog->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-
-private:
-    QTemporaryDir dataHome_;
 };
 
 TEST_F(CheckWindowTest, LoweringTheInductionTurnsANegativeMarginPositive) {

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <cstdlib>
 #include <memory>
 #include <ostream>
 
@@ -64,4 +67,22 @@ protected:
 
     std::unique_ptr<TForm1> form;
     QStringList errors;
+};
+
+// The window with an empty user catalogue, so that only the built-in one
+// counts.
+class BuiltinCatalogueWindowTest : public WindowTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dataHome_.isValid());
+        setenv("XDG_DATA_HOME", QFile::encodeName(dataHome_.path()).constData(), 1);
+        WindowTest::SetUp();
+    }
+    void TearDown() override {
+        form.reset();
+        unsetenv("XDG_DATA_HOME");
+    }
+
+private:
+    QTemporaryDir dataHome_;
 };
