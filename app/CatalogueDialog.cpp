@@ -35,12 +35,12 @@ CatalogueDialog::CatalogueDialog(const QString& prefix, const QString& title,
     setWindowTitle(title);
     resize(720, 480);
 
-    auto* filterLabel = new QLabel(QStringLiteral("Поиск:"), this);
+    auto* filterLabel = new QLabel(tr("Поиск:"), this);
     filterLabel->setObjectName(prefix + QStringLiteral("FilterLabel"));
     filterLabel->setBuddy(filter_);
     filter_->setObjectName(prefix + QStringLiteral("Filter"));
     filter_->setClearButtonEnabled(true);
-    filter_->setPlaceholderText(QStringLiteral("часть названия"));
+    filter_->setPlaceholderText(tr("часть названия"));
 
     list_->setObjectName(prefix + QStringLiteral("List"));
     list_->setHeaderLabels(headers);
@@ -59,7 +59,7 @@ CatalogueDialog::CatalogueDialog(const QString& prefix, const QString& title,
     ok_ = buttons->button(QDialogButtonBox::Ok);
     ok_->setObjectName(prefix + QStringLiteral("Ok"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(prefix + QStringLiteral("Cancel"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
 
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(filterLabel);

@@ -9,11 +9,11 @@ using transcalc::CoreKind;
 QString KindText(CoreKind kind) {
     switch (kind) {
         case CoreKind::Ring:
-            return QStringLiteral("Кольцо");
+            return CoreCatalogueDialog::tr("Кольцо");
         case CoreKind::ShapedE:
-            return QStringLiteral("Ш Образный");
+            return CoreCatalogueDialog::tr("Ш Образный");
         case CoreKind::ShapedU:
-            return QStringLiteral("П Образный");
+            return CoreCatalogueDialog::tr("П Образный");
     }
     return {};
 }
@@ -23,11 +23,10 @@ QString KindText(CoreKind kind) {
 CoreCatalogueDialog::CoreCatalogueDialog(const transcalc::catalogue::Catalogue& catalogue,
                                          CoreKind firstKind, std::string_view separator,
                                          QWidget* parent)
-    : CatalogueDialog(
-          QStringLiteral("CoreCatalogue"), QStringLiteral("Сердечник из каталога"),
-          {QStringLiteral("Название"), QStringLiteral("Вид"), QStringLiteral("D1 / H1, мм"),
-           QStringLiteral("D2 / H2, мм"), QStringLiteral("H / L1, мм"), QStringLiteral("L2, мм")},
-          2, parent),
+    : CatalogueDialog(QStringLiteral("CoreCatalogue"), tr("Сердечник из каталога"),
+                      {tr("Название"), tr("Вид"), tr("D1 / H1, мм"), tr("D2 / H2, мм"),
+                       tr("H / L1, мм"), tr("L2, мм")},
+                      2, parent),
       catalogue_(catalogue) {
     std::vector<CoreKind> kinds = {firstKind};
     for (const transcalc::CoreKindInfo& info : transcalc::kCoreKinds) {

@@ -21,7 +21,10 @@ namespace transcalc {
 
 namespace {
 
-const QString kDesignFilter = QStringLiteral("Расчеты (*.transcalc)");
+QString DesignFilter() {
+    return TForm1::tr("Расчеты (*.transcalc)");
+}
+
 const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
 
 QString WithSuffix(QString path, const QString& suffix) {
@@ -50,17 +53,16 @@ void TForm1::InstallFileDialogs() {
     chooseFile_ = [this](FileKind kind, const QString& suggested) {
         switch (kind) {
             case FileKind::OpenDesign:
-                return QFileDialog::getOpenFileName(this, QStringLiteral("Открыть расчет"),
-                                                    suggested, kDesignFilter);
+                return QFileDialog::getOpenFileName(this, tr("Открыть расчет"), suggested,
+                                                    DesignFilter());
             case FileKind::SaveDesign:
-                return WithSuffix(
-                    QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить расчет"),
-                                                 suggested, kDesignFilter),
-                    QStringLiteral("transcalc"));
+                return WithSuffix(QFileDialog::getSaveFileName(this, tr("Сохранить расчет"),
+                                                               suggested, DesignFilter()),
+                                  QStringLiteral("transcalc"));
             case FileKind::ReportPdf:
-                return WithSuffix(QFileDialog::getSaveFileName(this, QStringLiteral("Отчет"),
-                                                               suggested, kPdfFilter),
-                                  QStringLiteral("pdf"));
+                return WithSuffix(
+                    QFileDialog::getSaveFileName(this, tr("Отчет"), suggested, kPdfFilter),
+                    QStringLiteral("pdf"));
         }
         return QString();
     };
@@ -71,8 +73,7 @@ void TForm1::InstallFileDialogs() {
 }
 
 QString TForm1::DesignName() const {
-    return designPath_.isEmpty() ? QStringLiteral("Расчет")
-                                 : QFileInfo(designPath_).completeBaseName();
+    return designPath_.isEmpty() ? tr("Расчет") : QFileInfo(designPath_).completeBaseName();
 }
 
 // The title names the design while one is open.
