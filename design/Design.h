@@ -19,6 +19,8 @@
 //
 //   Language     Russian (the classic, the default) or English: the
 //                language of every text the core writes.
+//   Phrases      the one table of those texts, a Russian and an English
+//                column: results list lines, units, the check's lines.
 //   InputField   the twelve input fields by role, with their design texts.
 //   WorkMode     the four work modes and three core kinds: texts, command-line
 //                names, menu items.
@@ -70,6 +72,7 @@
 #include "Language.h"
 #include "Material.h"
 #include "NumberText.h"
+#include "Phrases.h"
 #include "ResultsList.h"
 #include "ResultsPass.h"
 #include "WindingCheck.h"
