@@ -1,44 +1,51 @@
 #include "CaptionText.h"
 
 #include <QCoreApplication>
-#include <QStringList>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "InputField.h"
+#include "WindowLanguage.h"
+#include "WorkMode.h"
 
 namespace transcalc {
 
 namespace {
 
-constexpr char kContext[] = "transcalc::Caption";
-
-// The captions of design/InputField.h and design/WorkMode.h, the mode texts
-// among them, and the status caption without a mode.
-const char* const kCaptions[] = {
-    QT_TRANSLATE_NOOP("transcalc::Caption", "Зазор сердечника"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "Вход напряжение"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "Выход напряжение"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "dB - Индукция насыщения"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "Проницаемость"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "Количество витков дросселя"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "U выброса допустимое"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "Длительность импульса МкСек"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "Частота КГц"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "Дроссель"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "Обратноходовой"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "Однотактный"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "Двухтактный"),
-    QT_TRANSLATE_NOOP("transcalc::Caption", "Введите режим"),
-};
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The status caption of a chosen mode, "Режим " and the mode text.
 const QString kModePrefix = QStringLiteral("Режим ");
 
+// A caption of the core's tables in the language, when it is one.
+std::optional<QString> TableCaption(const std::string& text, transcalc::Language language) {
+    for (const transcalc::FieldInfo& info : transcalc::kFields) {
+        if (!info.caption.empty() && text == info.caption) {
+            return FromView(transcalc::FieldCaption(info.field, language));
+        }
+    }
+    for (const transcalc::ModeInfo& info : transcalc::kModes) {
+        if (!info.timingCaption.empty() && text == info.timingCaption) {
+            return FromView(transcalc::TimingCaption(info.mode, language));
+        }
+        if (text == info.text) {
+            return FromView(transcalc::ModeTextIn(text, language));
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 QString ShownCaption(const QString& caption) {
-    const QByteArray utf8 = caption.toUtf8();
-    for (const char* known : kCaptions) {
-        if (utf8 == known) {
-            return QCoreApplication::translate(kContext, known);
-        }
+    if (auto shown = TableCaption(caption.toStdString(), transcalc::WindowLanguage())) {
+        return *shown;
+    }
+    if (caption == QStringLiteral("Введите режим")) {
+        return QCoreApplication::translate("transcalc::Caption", "Введите режим");
     }
     if (caption.startsWith(kModePrefix)) {
         return QCoreApplication::translate("transcalc::Caption", "Режим %1")

@@ -15,6 +15,7 @@
 #include "CheckPlot.h"
 #include "CheckText.h"
 #include "NumberText.h"
+#include "WindowLanguage.h"
 
 namespace transcalc {
 
@@ -193,7 +194,8 @@ void CheckDialog::Recompute() {
         check_ = transcalc::RunDesignCheck(design_, ChosenMaterial(), inputs);
         plot.curve = transcalc::SweepCheck(design_, ChosenMaterial(), inputs);
     }
-    const std::vector<transcalc::CheckLine> lines = transcalc::CheckLines(check_, separator_);
+    const std::vector<transcalc::CheckLine> lines =
+        transcalc::CheckLines(check_, separator_, transcalc::WindowLanguage());
     results_->setText(ResultsHtml(lines));
     if (static_cast<int>(lines.size()) != shownLines_) {
         // Rich text's height for its width does not reach the dialog's

@@ -412,7 +412,8 @@ void TForm1::BitBtn5Click() {
         ui_->BitBtn9->hide();
         lastCalculate_.error.reset();
         state_.Mode = design_.mode;
-        transcalc::Calculate(design_.fields, design_.cores, state_, *results_, separator_);
+        transcalc::Calculate(design_.fields, design_.cores, state_, *results_, separator_,
+                             transcalc::WindowLanguage());
         lastCalculate_.asRead = state_;
         ui_->GroupBox1->show();
         Timer2->start();
@@ -424,7 +425,8 @@ void TForm1::BitBtn5Click() {
 
 void TForm1::Timer2Timer() {
     try {
-        transcalc::RunResultsPass(design_.cores, state_, *results_, separator_);
+        transcalc::RunResultsPass(design_.cores, state_, *results_, separator_,
+                                  transcalc::WindowLanguage());
     } catch (const std::exception& error) {
         // The error box runs an event loop of its own, in which the pass would tick again.
         Timer2->stop();

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Зазор сердечника</source>
-        <translation>Core gap</translation>
+        <translation>Core gap, mm</translation>
     </message>
     <message>
         <source>dB - Индукция насыщения</source>
-        <translation>dB - Saturation flux density</translation>
+        <translation>dB - saturation induction, T</translation>
     </message>
     <message>
         <source>Проницаемость</source>
@@ -135,60 +135,8 @@
 <context>
     <name>transcalc::Caption</name>
     <message>
-        <source>Зазор сердечника</source>
-        <translation>Core gap</translation>
-    </message>
-    <message>
-        <source>Вход напряжение</source>
-        <translation>Input voltage</translation>
-    </message>
-    <message>
-        <source>Выход напряжение</source>
-        <translation>Output voltage</translation>
-    </message>
-    <message>
-        <source>dB - Индукция насыщения</source>
-        <translation>dB - Saturation flux density</translation>
-    </message>
-    <message>
-        <source>Проницаемость</source>
-        <translation>Permeability</translation>
-    </message>
-    <message>
-        <source>Количество витков дросселя</source>
-        <translation>Choke turns</translation>
-    </message>
-    <message>
-        <source>U выброса допустимое</source>
-        <translation>Allowed overshoot, V</translation>
-    </message>
-    <message>
-        <source>Длительность импульса МкСек</source>
-        <translation>Pulse width, µs</translation>
-    </message>
-    <message>
-        <source>Частота КГц</source>
-        <translation>Frequency, kHz</translation>
-    </message>
-    <message>
-        <source>Дроссель</source>
-        <translation>Choke</translation>
-    </message>
-    <message>
-        <source>Обратноходовой</source>
-        <translation>Flyback</translation>
-    </message>
-    <message>
-        <source>Однотактный</source>
-        <translation>Single-ended forward</translation>
-    </message>
-    <message>
-        <source>Двухтактный</source>
-        <translation>Push-pull forward</translation>
-    </message>
-    <message>
         <source>Введите режим</source>
-        <translation>Choose a mode</translation>
+        <translation>Choose an operating mode</translation>
     </message>
     <message>
         <source>Режим %1</source>
@@ -384,12 +332,12 @@
     </message>
     <message>
         <source>Проницаемость: %1      dB - Индукция насыщения: нет данных, поле не меняется</source>
-        <translation>Permeability: %1      dB - Saturation flux density: no data, the field is left as it is</translation>
+        <translation>Permeability: %1      dB - saturation induction: no data, the field is left as it is</translation>
     </message>
     <message>
         <source>Проницаемость: %1      dB - Индукция насыщения: %2 Тл (%3 · Bнас при 100 °C)
 Bнас: %4 Тл при 25 °C, %5 Тл при 100 °C</source>
-        <translation>Permeability: %1      dB - Saturation flux density: %2 T (%3 · Bsat at 100 °C)
+        <translation>Permeability: %1      dB - saturation induction: %2 T (%3 · Bsat at 100 °C)
 Bsat: %4 T at 25 °C, %5 T at 100 °C</translation>
     </message>
 </context>
