@@ -1,5 +1,7 @@
 #include "CoreCatalogueDialog.h"
 
+#include <QTreeWidget>
+
 namespace transcalc {
 
 namespace {
@@ -18,15 +20,22 @@ QString KindText(CoreKind kind) {
     return {};
 }
 
+QString Title() {
+    return CoreCatalogueDialog::tr("Сердечник из каталога");
+}
+
+QStringList Headings() {
+    return {CoreCatalogueDialog::tr("Название"),    CoreCatalogueDialog::tr("Вид"),
+            CoreCatalogueDialog::tr("D1 / H1, мм"), CoreCatalogueDialog::tr("D2 / H2, мм"),
+            CoreCatalogueDialog::tr("H / L1, мм"),  CoreCatalogueDialog::tr("L2, мм")};
+}
+
 }  // namespace
 
 CoreCatalogueDialog::CoreCatalogueDialog(const transcalc::catalogue::Catalogue& catalogue,
                                          CoreKind firstKind, std::string_view separator,
                                          QWidget* parent)
-    : CatalogueDialog(QStringLiteral("CoreCatalogue"), tr("Сердечник из каталога"),
-                      {tr("Название"), tr("Вид"), tr("D1 / H1, мм"), tr("D2 / H2, мм"),
-                       tr("H / L1, мм"), tr("L2, мм")},
-                      2, parent),
+    : CatalogueDialog(QStringLiteral("CoreCatalogue"), Title(), Headings(), 2, parent),
       catalogue_(catalogue) {
     std::vector<CoreKind> kinds = {firstKind};
     for (const transcalc::CoreKindInfo& info : transcalc::kCoreKinds) {
@@ -48,6 +57,13 @@ CoreCatalogueDialog::CoreCatalogueDialog(const transcalc::catalogue::Catalogue& 
         }
     }
     FinishRows();
+}
+
+void CoreCatalogueDialog::Retranslate() {
+    SetHeadings(Title(), Headings());
+    for (int row = 0; row < list()->topLevelItemCount(); ++row) {
+        list()->topLevelItem(row)->setText(1, KindText(catalogue_.cores[IndexOfRow(row)].kind));
+    }
 }
 
 const transcalc::catalogue::Core* CoreCatalogueDialog::chosenCore() const {

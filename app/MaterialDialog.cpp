@@ -1,6 +1,7 @@
 #include "MaterialDialog.h"
 
 #include <QLabel>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace transcalc {
@@ -23,14 +24,22 @@ QString CompositionText(const std::string& composition) {
     return QString::fromStdString(composition);
 }
 
+QString Title() {
+    return MaterialDialog::tr("Материал сердечника");
+}
+
+QStringList Headings() {
+    return {MaterialDialog::tr("Название"),       MaterialDialog::tr("Производитель"),
+            MaterialDialog::tr("Состав"),         MaterialDialog::tr("Проницаемость"),
+            MaterialDialog::tr("Bнас 25 °C, Тл"), MaterialDialog::tr("Bнас 100 °C, Тл"),
+            MaterialDialog::tr("dB, Тл")};
+}
+
 }  // namespace
 
 MaterialDialog::MaterialDialog(const transcalc::catalogue::Catalogue& catalogue,
                                std::string_view separator, QWidget* parent)
-    : CatalogueDialog(QStringLiteral("Material"), tr("Материал сердечника"),
-                      {tr("Название"), tr("Производитель"), tr("Состав"), tr("Проницаемость"),
-                       tr("Bнас 25 °C, Тл"), tr("Bнас 100 °C, Тл"), tr("dB, Тл")},
-                      3, parent),
+    : CatalogueDialog(QStringLiteral("Material"), Title(), Headings(), 3, parent),
       catalogue_(catalogue),
       separator_(separator),
       preview_(new QLabel(this)) {
@@ -54,6 +63,15 @@ MaterialDialog::MaterialDialog(const transcalc::catalogue::Catalogue& catalogue,
 const transcalc::Material* MaterialDialog::chosenMaterial() const {
     const int index = chosenIndex();
     return index < 0 ? nullptr : &catalogue_.materials[index];
+}
+
+void MaterialDialog::Retranslate() {
+    SetHeadings(Title(), Headings());
+    for (int row = 0; row < list()->topLevelItemCount(); ++row) {
+        list()->topLevelItem(row)->setText(
+            2, CompositionText(catalogue_.materials[IndexOfRow(row)].composition));
+    }
+    ChosenChanged();
 }
 
 void MaterialDialog::ChosenChanged() {

@@ -342,6 +342,34 @@ TEST_F(LanguageWindowTest, TheCatalogueDialogsSpeakEnglish) {
     EXPECT_EQ(Cyrillic(texts), QStringList());
 }
 
+// An open catalogue dialog follows a change of language, and comes back to
+// its Russian texts exactly.
+TEST_F(LanguageWindowTest, OpenCatalogueDialogsFollowTheLanguage) {
+    for (const char* item : {"N1Catalogue", "N13Material"}) {
+        Find<QAction>(QString::fromLatin1(item))->trigger();
+        auto* dialog = form->findChild<transcalc::CatalogueDialog*>();
+        ASSERT_NE(dialog, nullptr) << item;
+        const auto texts = [dialog] {
+            QStringList all = TextsOf(*dialog);
+            for (int row = 0; row < dialog->list()->topLevelItemCount(); ++row) {
+                for (int column = 0; column < dialog->list()->columnCount(); ++column) {
+                    all << dialog->list()->topLevelItem(row)->text(column);
+                }
+            }
+            return all;
+        };
+        const QStringList russian = texts();
+        transcalc::ApplyWindowLanguage(Language::English);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Cyrillic(texts()), QStringList()) << item;
+        transcalc::ApplyWindowLanguage(Language::Russian);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(texts(), russian) << item;
+        dialog->reject();
+        delete dialog;
+    }
+}
+
 TEST_F(LanguageWindowTest, TheCheckDialogSpeaksEnglish) {
     Choose("N13English");
     FillRingChoke();
