@@ -27,6 +27,7 @@
 #include "CliCheck.h"
 #include "CliDesign.h"
 #include "DesignModel.h"
+#include "Language.h"
 
 namespace transcalc::cli {
 
@@ -35,6 +36,7 @@ struct CliOptions {
     CorePictures cores;
     std::string mode;
     std::string separator;
+    Language language = Language::Russian;  // of the lines and the report
     CatalogueChoice catalogue;
     bool json = false;
     bool help = false;

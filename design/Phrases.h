@@ -193,7 +193,7 @@ inline constexpr auto kPhrases = std::to_array<PhraseRow>({
     {Phrase::SecondaryTurns, "Число витков вторички=", "Secondary turns="},
     {Phrase::SecondaryVoltage, "Напряжение на вторичке=", "Secondary voltage="},
     {Phrase::SecondaryTurnsCorrected, "Число витков вторички  с учетом несоответствия расчету=",
-     "Secondary turns, one turn the other way="},
+     "Secondary turns, corrected by one turn="},
     {Phrase::VoltsPerTurn, "Напряжение на 1 витке=", "Voltage per turn="},
     {Phrase::IdleCurrent, "Импульсный ток при холостом ходе=", "No-load peak current="},
     {Phrase::MinimumPulse, "Минимальная длительность импульса=", "Minimum pulse duration="},
