@@ -165,7 +165,7 @@ inline constexpr auto kPhrases = std::to_array<PhraseRow>({
     {Phrase::NoSatInduction, "Индукция насыщения dB не может равняться 0",
      "Saturation induction dB cannot be 0"},
     {Phrase::NotAllData, "Введены не все данные, расчет не возможен",
-     "Not all data are entered: no design is possible"},
+     "Not all data are entered: no calculation is possible"},
     {Phrase::RingGapWarning, "Внимание: магнитопровод кольцо. Точно есть зазор=",
      "Attention: a ring core. Does it really have a gap of "},
     {Phrase::NoInputVoltage, "Не введено напряжение первичкм", "No input voltage entered"},
