@@ -86,7 +86,7 @@ std::string JsonLine(const Json& value) {
     return out;
 }
 
-Json ReportJson(const DesignRun& run, const std::optional<DesignCheck>& check) {
+Json ReportJson(const DesignRun& run, const std::optional<DesignCheck>& check, Language language) {
     Json state = Json::object();
     VisitDesignValues(run.after, [&state](const char* name, double value) { state[name] = value; });
     state["ResultsPending"] = run.after.ResultsPending;
@@ -99,7 +99,7 @@ Json ReportJson(const DesignRun& run, const std::optional<DesignCheck>& check) {
     json["state"] = std::move(state);
     if (check && CheckRefused(*check)) {
         json["check"] = Json();
-        json["check_error"] = *check->nothingToCheck;
+        json["check_error"] = TranslatedText(*check->nothingToCheck, language);
     } else if (check) {
         json["check"] = CheckJson(*check);
     }

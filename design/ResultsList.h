@@ -47,7 +47,9 @@ public:
                  Language language = Language::Russian)
         : list_(list), separator_(separator), language_(language) {}
 
+    // A text that is no phrase of the table: a mode as typed, a blank line.
     void Text(std::string_view line) { list_.Append(line); }
+    void Number(std::string_view label, Extended value, std::string_view unit = {});
     void Text(Phrase phrase) { list_.Append(Say(phrase)); }
     void Number(Phrase label, Extended value) { Number(Say(label), value, {}); }
     void Number(Phrase label, Extended value, Phrase unit) { Number(Say(label), value, Say(unit)); }
@@ -57,8 +59,6 @@ public:
     std::string_view Say(Phrase phrase) const { return PhraseText(phrase, language_); }
 
 private:
-    void Number(std::string_view label, Extended value, std::string_view unit);
-
     ResultsList& list_;
     DecimalSeparator separator_;
     Language language_;

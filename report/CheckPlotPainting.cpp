@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "NumberText.h"
+#include "Phrases.h"
+#include "ReportPhrases.h"
 
 namespace {
 
@@ -14,6 +16,16 @@ const QColor kLossColour{0x1f, 0x4e, 0xa8};
 const QColor kRiseColour{0xc0, 0x39, 0x2b};
 const QColor kGridColour{0xdd, 0xdd, 0xdd};
 const QColor kOutsideColour{0xee, 0xee, 0xee};
+
+QString Say(transcalc::ReportPhrase phrase, transcalc::Language language) {
+    const std::string_view text = transcalc::ReportText(phrase, language);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Say(transcalc::Phrase phrase, transcalc::Language language) {
+    const std::string_view text = transcalc::PhraseText(phrase, language);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A logarithmic axis from low to high (both positive) onto pixels.
 struct LogAxis {
@@ -112,13 +124,14 @@ struct Style {
     double line;   // text line height
     double width;  // thin pen width
     const std::string& separator;
+    transcalc::Language language;
 };
 
 // Greys the stretches beyond the material's data; `label` names them once.
 void DrawOutside(QPainter& painter, const QRectF& rect, const LogAxis& x,
                  const std::vector<std::pair<double, double>>& outside, bool label,
                  const Style& style) {
-    const QString text = QStringLiteral("вне данных материала");
+    const QString text = Say(transcalc::ReportPhrase::PlotOutsideData, style.language);
     for (const auto& [low, high] : outside) {
         const QRectF band(QPointF(x(low), rect.top()), QPointF(x(high), rect.bottom()));
         painter.fillRect(band, kOutsideColour);
@@ -205,18 +218,23 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, Qt::white);
     const Style style{QFontMetricsF(painter.font()), QFontMetricsF(painter.font()).height(),
-                      std::max(1.0, area.height() / 300), data.decimalSeparator};
+                      std::max(1.0, area.height() / 300), data.decimalSeparator, data.language};
     const double line = style.line;
 
     const transcalc::CheckCurve& curve = data.curve;
+    const transcalc::Language language = data.language;
     Panel loss{{},
-               QStringLiteral("потери в сердечнике, Вт (оценка)"),
-               QStringLiteral(" Вт"),
+               Say(transcalc::ReportPhrase::PlotLossTitle, language),
+               Say(transcalc::Phrase::UnitWatt, language),
                kLossColour,
                {},
                curve.operating.coreLoss};
-    Panel rise{{}, QStringLiteral("перегрев сердечника, К"),   QStringLiteral(" К"), kRiseColour,
-               {}, curve.operating.temperatureRise.value_or(0)};
+    Panel rise{{},
+               Say(transcalc::ReportPhrase::PlotRiseTitle, language),
+               Say(transcalc::Phrase::UnitKelvin, language),
+               kRiseColour,
+               {},
+               curve.operating.temperatureRise.value_or(0)};
     for (const transcalc::CheckCurvePoint& p : curve.points) {
         if (p.coreLoss > 0 && std::isfinite(p.coreLoss)) {
             loss.points.emplace_back(p.frequency, p.coreLoss);
@@ -227,7 +245,7 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
     }
     if (loss.points.size() < 2) {
         painter.setPen(Qt::darkGray);
-        painter.drawText(area, Qt::AlignCenter, QStringLiteral("Нет потерь для графика"));
+        painter.drawText(area, Qt::AlignCenter, Say(transcalc::ReportPhrase::PlotNoLoss, language));
         painter.restore();
         return;
     }
@@ -255,6 +273,6 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
     }
     painter.drawText(QRectF(plots.left(), plots.bottom() + 1.3 * line, plots.width(), line),
                      Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("частота, кГц (точка — рабочая частота)"));
+                     Say(transcalc::ReportPhrase::PlotFrequencyAxis, language));
     painter.restore();
 }

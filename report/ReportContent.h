@@ -7,6 +7,7 @@
 
 #include "DesignCheck.h"
 #include "DesignDocument.h"
+#include "Language.h"
 #include "NumberText.h"
 
 class QPainter;
@@ -22,10 +23,13 @@ struct ReportInput {
 
 // Everything one report page shows; UTF-8 texts throughout.
 struct ReportContent {
+    // The page's headings and captions, the mode and core texts and the
+    // check's lines; the texts below are shown as they are given.
+    Language language = Language::Russian;
     std::string name;  // the design's name
     std::string date;  // as printed
     std::optional<CoreKind> core;
-    std::string mode;                     // the mode text; empty: none chosen
+    std::string mode;                     // the mode text as kept; empty: none chosen
     std::string catalogueCore;            // empty: none chosen
     std::string material;                 // empty: none chosen
     std::vector<ReportInput> dimensions;  // the core's, beside its picture
@@ -39,9 +43,10 @@ struct ReportContent {
 };
 
 // The name, core, mode, names and inputs of a design, as the window shows
-// them for its core kind and mode; the results are left to the caller.
+// them for its core kind and mode, captioned in the language; the results
+// are left to the caller.
 ReportContent ReportInputsOf(const Design& document, std::string name, std::string date,
-                             DecimalSeparator separator);
+                             DecimalSeparator separator, Language language = Language::Russian);
 
 // The same with the results of one "Расчет" on a freshly started window:
 // the list's lines, red or not, and the error box text if there was one.
@@ -49,6 +54,7 @@ ReportContent ReportInputsOf(const Design& document, std::string name, std::stri
 // the catalogue core's letters while the design holds that core.
 ReportContent ReportOf(const Design& document, std::string name, std::string date,
                        DecimalSeparator separator, CheckedDesign* checked = nullptr,
-                       const std::optional<CoreLetters>& letters = std::nullopt);
+                       const std::optional<CoreLetters>& letters = std::nullopt,
+                       Language language = Language::Russian);
 
 }  // namespace transcalc
