@@ -15,6 +15,7 @@
 #include "L_C.h"
 #include "Report.h"
 #include "ReportContent.h"
+#include "WindowLanguage.h"
 #include "ui_L_C.h"
 
 namespace transcalc {
@@ -154,10 +155,11 @@ void TForm1::SaveDesignAs() {
 transcalc::ReportContent TForm1::CurrentReport() const {
     const std::string name = DesignName().toStdString();
     if (ui_->GroupBox1->isHidden()) {
-        return transcalc::ReportOf(CurrentDesign(), name, Today(), separator_);
+        return transcalc::ReportOf(CurrentDesign(), name, Today(), separator_, nullptr,
+                                   std::nullopt, transcalc::WindowLanguage());
     }
-    transcalc::ReportContent report =
-        transcalc::ReportInputsOf(CurrentDesign(), name, Today(), separator_);
+    transcalc::ReportContent report = transcalc::ReportInputsOf(
+        CurrentDesign(), name, Today(), separator_, transcalc::WindowLanguage());
     for (const QString& line : results_->Lines()) {
         report.results.push_back(line.toStdString());
     }

@@ -23,6 +23,7 @@
 #include "CheckDialog.h"
 #include "CoreCatalogueDialog.h"
 #include "MaterialDialog.h"
+#include "ReportContent.h"
 #include "StateFile.h"
 #include "WindowFixture.h"
 #include "WindowLanguage.h"
@@ -239,6 +240,19 @@ TEST_F(LanguageWindowTest, TheResultsAreEnglish) {
     EXPECT_EQ(Lines().first(), "Gap=0,5 mm") << Lines().join('\n').toStdString();
     EXPECT_EQ(Cyrillic(Lines()), QStringList());
     EXPECT_TRUE(errors.isEmpty());
+}
+
+// The report of the window's design is written in the window's language.
+TEST_F(LanguageWindowTest, TheReportIsEnglish) {
+    FillRingChoke();
+    EXPECT_EQ(form->CurrentReport().language, Language::Russian);
+    Choose("N13English");
+    EXPECT_EQ(form->CurrentReport().language, Language::English);
+    form->BitBtn5Click();
+    form->Timer2Timer();
+    const transcalc::ReportContent report = form->CurrentReport();
+    EXPECT_EQ(report.language, Language::English);
+    EXPECT_EQ(report.results.front(), "Gap=0,5 mm");
 }
 
 // The captions of the form itself read as the core's tables have them.
