@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,20 +28,20 @@ CatalogueDialog::CatalogueDialog(const QString& prefix, const QString& title,
                                  const QStringList& headers, int firstNumberColumn, QWidget* parent)
     : QDialog(parent),
       firstNumberColumn_(firstNumberColumn),
+      filterLabel_(new QLabel(this)),
       filter_(new QLineEdit(this)),
       list_(new QTreeWidget(this)),
       extra_(new QVBoxLayout),
-      ok_(nullptr) {
+      ok_(nullptr),
+      cancel_(nullptr) {
     setObjectName(prefix + QStringLiteral("Dialog"));
     setWindowTitle(title);
     resize(720, 480);
 
-    auto* filterLabel = new QLabel(QStringLiteral("Поиск:"), this);
-    filterLabel->setObjectName(prefix + QStringLiteral("FilterLabel"));
-    filterLabel->setBuddy(filter_);
+    filterLabel_->setObjectName(prefix + QStringLiteral("FilterLabel"));
+    filterLabel_->setBuddy(filter_);
     filter_->setObjectName(prefix + QStringLiteral("Filter"));
     filter_->setClearButtonEnabled(true);
-    filter_->setPlaceholderText(QStringLiteral("часть названия"));
 
     list_->setObjectName(prefix + QStringLiteral("List"));
     list_->setHeaderLabels(headers);
@@ -58,11 +59,13 @@ CatalogueDialog::CatalogueDialog(const QString& prefix, const QString& title,
     buttons->setObjectName(prefix + QStringLiteral("Buttons"));
     ok_ = buttons->button(QDialogButtonBox::Ok);
     ok_->setObjectName(prefix + QStringLiteral("Ok"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(prefix + QStringLiteral("Cancel"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    cancel_ = buttons->button(QDialogButtonBox::Cancel);
+    cancel_->setObjectName(prefix + QStringLiteral("Cancel"));
+    cancel_->installEventFilter(this);
+    ShowSharedTexts();
 
     auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(filterLabel_);
     filterRow->addWidget(filter_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filterRow);
@@ -75,6 +78,40 @@ CatalogueDialog::CatalogueDialog(const QString& prefix, const QString& title,
     connect(list_, &QTreeWidget::itemActivated, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void CatalogueDialog::ShowSharedTexts() {
+    filterLabel_->setText(tr("Поиск:"));
+    filter_->setPlaceholderText(tr("часть названия"));
+    cancel_->setText(tr("Отмена"));
+}
+
+void CatalogueDialog::SetHeadings(const QString& title, const QStringList& headers) {
+    setWindowTitle(title);
+    for (int column = 0; column < headers.size(); ++column) {
+        list_->headerItem()->setText(column, headers[column]);
+    }
+}
+
+int CatalogueDialog::IndexOfRow(int row) const {
+    return list_->topLevelItem(row)->data(0, kIndexRole).toInt();
+}
+
+// The button box gives its buttons Qt's own texts when the language changes,
+// before the buttons hear of it: Cancel takes the dialog's text back then.
+bool CatalogueDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cancel_ && event->type() == QEvent::LanguageChange) {
+        cancel_->setText(tr("Отмена"));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CatalogueDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        ShowSharedTexts();
+        Retranslate();
+    }
+    QDialog::changeEvent(event);
 }
 
 int CatalogueDialog::chosenIndex() const {

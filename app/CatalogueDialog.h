@@ -41,16 +41,28 @@ protected:
     QVBoxLayout* extraArea() const { return extra_; }
     // Called whenever the chosen row changes.
     virtual void ChosenChanged() {}
+    // The dialog's own texts again, in the language now in place: its title,
+    // headings and the cells it translates.
+    virtual void Retranslate() = 0;
+    void SetHeadings(const QString& title, const QStringList& headers);
+    // The index given with the row `row`.
+    int IndexOfRow(int row) const;
+
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ShowSharedTexts();
     void ApplyFilter(const QString& text);
     void UpdateChoice();
 
     int firstNumberColumn_;
+    QLabel* filterLabel_;
     QLineEdit* filter_;
     QTreeWidget* list_;
     QVBoxLayout* extra_;
     QPushButton* ok_;
+    QPushButton* cancel_;
     std::vector<std::string> filterTexts_;
 };
 

@@ -12,11 +12,13 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "CaptionText.h"
 #include "CheckPlot.h"
 #include "CheckText.h"
 #include "ErrorBox.h"
 #include "NumberText.h"
 #include "WindingsPanel.h"
+#include "WindowLanguage.h"
 
 namespace transcalc {
 
@@ -30,7 +32,6 @@ void AddRow(QFormLayout* form, const QString& caption, QWidget* field) {
     form->addRow(label, field);
 }
 
-const QString kNoMaterial = QStringLiteral("без материала");
 const QString kAlarmColour = QStringLiteral("#c00000");
 
 QDoubleSpinBox* NumberBox(QWidget* parent, const QString& name, double maximum, int decimals,
@@ -53,13 +54,14 @@ QString Escaped(const std::string& text) {
 // A description of the design being checked, for the dialog's head.
 QString DesignHead(const transcalc::CheckedDesign& d, const std::string& separator) {
     if (d.nothingToCheck) {
-        return QStringLiteral("Проверка расчета");
+        return CheckDialog::tr("Проверка расчета");
     }
     const bool choke = d.mode == transcalc::WorkMode::Choke;
-    return QStringLiteral("%1: %2 %3, dB = %4 Тл")
-        .arg(QString::fromUtf8(transcalc::ModeText(d.mode).data(),
-                               static_cast<int>(transcalc::ModeText(d.mode).size())),
-             choke ? QStringLiteral("витков дросселя") : QStringLiteral("витков первички"),
+    return CheckDialog::tr("%1: %2 %3, dB = %4 Тл")
+        .arg(transcalc::ShownCaption(
+                 QString::fromUtf8(transcalc::ModeText(d.mode).data(),
+                                   static_cast<int>(transcalc::ModeText(d.mode).size()))),
+             choke ? CheckDialog::tr("витков дросселя") : CheckDialog::tr("витков первички"),
              QString::fromStdString(transcalc::FormatNumber(d.turns, separator)),
              QString::fromStdString(transcalc::FormatNumber(d.satInduction, separator)));
 }
@@ -90,7 +92,7 @@ CheckDialog::CheckDialog(WindingSubject windings, std::vector<transcalc::Materia
 void CheckDialog::Build(const QString& preselected) {
     reportError_ = [this](const QString& text) { ShowErrorBox(this, windowTitle(), text); };
     setObjectName(QStringLiteral("CheckDialog"));
-    setWindowTitle(QStringLiteral("Проверка расчета"));
+    setWindowTitle(tr("Проверка расчета"));
 
     auto* layout = new QVBoxLayout(this);
     auto* head = new QLabel(DesignHead(design_, separator_), this);
@@ -119,10 +121,10 @@ void CheckDialog::Build(const QString& preselected) {
         layout->addWidget(windingsPanel_);
     }
 
-    auto* note = new QLabel(
-        QStringLiteral("Потери и перегрев — оценка: формула Штейнмеца для реальной формы "
-                       "индукции точна до ±35 %, перегрев — по правилу производителей ферритов."),
-        this);
+    auto* note =
+        new QLabel(tr("Потери и перегрев — оценка: формула Штейнмеца для реальной формы "
+                      "индукции точна до ±35 %, перегрев — по правилу производителей ферритов."),
+                   this);
     note->setObjectName(QStringLiteral("checkNote"));
     note->setWordWrap(true);
     note->setStyleSheet(QStringLiteral("color: #555555"));
@@ -131,7 +133,7 @@ void CheckDialog::Build(const QString& preselected) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(QStringLiteral("checkButtons"));
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("checkClose"));
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Закрыть"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
@@ -142,7 +144,7 @@ QWidget* CheckDialog::BuildInputs(const QString& preselected) {
     QLocale locale = separator_ == "," ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c();
     locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
 
-    auto* inputs = new QGroupBox(QStringLiteral("Условия работы"), this);
+    auto* inputs = new QGroupBox(tr("Условия работы"), this);
     inputs->setObjectName(QStringLiteral("checkInputs"));
     auto* form = new QFormLayout(inputs);
 
@@ -151,10 +153,10 @@ QWidget* CheckDialog::BuildInputs(const QString& preselected) {
     for (const transcalc::Material& material : materials_) {
         material_->addItem(QString::fromStdString(material.name));
     }
-    material_->addItem(kNoMaterial);
+    material_->addItem(tr("без материала"));
     const int chosen = material_->findText(preselected);
     material_->setCurrentIndex(chosen >= 0 ? chosen : material_->count() - 1);
-    AddRow(form, QStringLiteral("Материал сердечника:"), material_);
+    AddRow(form, tr("Материал сердечника:"), material_);
 
     // The boxes span the inputs' whole bounds: a design file's values within
     // them are shown as kept, and one beyond them never opens.
@@ -163,19 +165,18 @@ QWidget* CheckDialog::BuildInputs(const QString& preselected) {
                   QStringLiteral(" °C"), QString(), locale);
     temperature_->setMinimum(std::ceil(transcalc::kAbsoluteZeroC));
     temperature_->setValue(100);
-    AddRow(form, QStringLiteral("Температура сердечника:"), temperature_);
+    AddRow(form, tr("Температура сердечника:"), temperature_);
 
     if (!design_.nothingToCheck && design_.mode == transcalc::WorkMode::Choke) {
         current_ = NumberBox(inputs, QStringLiteral("checkCurrent"), transcalc::kMaxCurrentA, 2,
-                             QStringLiteral(" А"), QStringLiteral("не задан"), locale);
+                             tr(" А"), tr("не задан"), locale);
         ripple_ = NumberBox(inputs, QStringLiteral("checkRipple"), transcalc::kMaxCurrentA, 2,
-                            QStringLiteral(" А"), QStringLiteral("не заданы"), locale);
-        frequency_ =
-            NumberBox(inputs, QStringLiteral("checkFrequency"), transcalc::kMaxFrequencyKhz, 1,
-                      QStringLiteral(" кГц"), QStringLiteral("не задана"), locale);
-        AddRow(form, QStringLiteral("Постоянный ток дросселя:"), current_);
-        AddRow(form, QStringLiteral("Пульсации тока (размах):"), ripple_);
-        AddRow(form, QStringLiteral("Частота переключения:"), frequency_);
+                            tr(" А"), tr("не заданы"), locale);
+        frequency_ = NumberBox(inputs, QStringLiteral("checkFrequency"),
+                               transcalc::kMaxFrequencyKhz, 1, tr(" кГц"), tr("не задана"), locale);
+        AddRow(form, tr("Постоянный ток дросселя:"), current_);
+        AddRow(form, tr("Пульсации тока (размах):"), ripple_);
+        AddRow(form, tr("Частота переключения:"), frequency_);
         for (QDoubleSpinBox* box : {current_, ripple_, frequency_}) {
             connect(box, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
         }
@@ -260,7 +261,8 @@ void CheckDialog::Recompute() {
     try {
         if (inputs.ripple && !inputs.frequencyKhz) {
             check_ = {};
-            check_.nothingToCheck = "Задайте частоту переключения: без нее пульсации не учесть";
+            check_.nothingToCheck =
+                tr("Задайте частоту переключения: без нее пульсации не учесть").toStdString();
         } else {
             check_ = transcalc::RunDesignCheck(design_, ChosenMaterial(), inputs);
             plot.curve = transcalc::SweepCheck(design_, ChosenMaterial(), inputs);
@@ -282,7 +284,8 @@ void CheckDialog::Recompute() {
         plot.curve = {};
         reportError_(QString::fromUtf8(error.what()));
     }
-    const std::vector<transcalc::CheckLine> lines = transcalc::CheckLines(check_, separator_);
+    const std::vector<transcalc::CheckLine> lines =
+        transcalc::CheckLines(check_, separator_, transcalc::WindowLanguage());
     results_->setText(ResultsHtml(lines));
     bool windingsShown = false;
     if (windingsPanel_ != nullptr) {

@@ -1,5 +1,7 @@
 #include "CoreCatalogueDialog.h"
 
+#include <QTreeWidget>
+
 namespace transcalc {
 
 namespace {
@@ -9,13 +11,23 @@ using transcalc::CoreKind;
 QString KindText(CoreKind kind) {
     switch (kind) {
         case CoreKind::Ring:
-            return QStringLiteral("Кольцо");
+            return CoreCatalogueDialog::tr("Кольцо");
         case CoreKind::ShapedE:
-            return QStringLiteral("Ш Образный");
+            return CoreCatalogueDialog::tr("Ш Образный");
         case CoreKind::ShapedU:
-            return QStringLiteral("П Образный");
+            return CoreCatalogueDialog::tr("П Образный");
     }
     return {};
+}
+
+QString Title() {
+    return CoreCatalogueDialog::tr("Сердечник из каталога");
+}
+
+QStringList Headings() {
+    return {CoreCatalogueDialog::tr("Название"),    CoreCatalogueDialog::tr("Вид"),
+            CoreCatalogueDialog::tr("D1 / H1, мм"), CoreCatalogueDialog::tr("D2 / H2, мм"),
+            CoreCatalogueDialog::tr("H / L1, мм"),  CoreCatalogueDialog::tr("L2, мм")};
 }
 
 }  // namespace
@@ -23,11 +35,7 @@ QString KindText(CoreKind kind) {
 CoreCatalogueDialog::CoreCatalogueDialog(const transcalc::catalogue::Catalogue& catalogue,
                                          CoreKind firstKind, std::string_view separator,
                                          QWidget* parent)
-    : CatalogueDialog(
-          QStringLiteral("CoreCatalogue"), QStringLiteral("Сердечник из каталога"),
-          {QStringLiteral("Название"), QStringLiteral("Вид"), QStringLiteral("D1 / H1, мм"),
-           QStringLiteral("D2 / H2, мм"), QStringLiteral("H / L1, мм"), QStringLiteral("L2, мм")},
-          2, parent),
+    : CatalogueDialog(QStringLiteral("CoreCatalogue"), Title(), Headings(), 2, parent),
       catalogue_(catalogue) {
     std::vector<CoreKind> kinds = {firstKind};
     for (const transcalc::CoreKindInfo& info : transcalc::kCoreKinds) {
@@ -49,6 +57,13 @@ CoreCatalogueDialog::CoreCatalogueDialog(const transcalc::catalogue::Catalogue& 
         }
     }
     FinishRows();
+}
+
+void CoreCatalogueDialog::Retranslate() {
+    SetHeadings(Title(), Headings());
+    for (int row = 0; row < list()->topLevelItemCount(); ++row) {
+        list()->topLevelItem(row)->setText(1, KindText(catalogue_.cores[IndexOfRow(row)].kind));
+    }
 }
 
 const transcalc::catalogue::Core* CoreCatalogueDialog::chosenCore() const {

@@ -20,6 +20,8 @@ public:
     const transcalc::catalogue::Core* chosenCore() const;
 
 private:
+    void Retranslate() override;
+
     const transcalc::catalogue::Catalogue& catalogue_;
 };
 

@@ -15,13 +15,17 @@
 #include "L_C.h"
 #include "Report.h"
 #include "ReportContent.h"
+#include "WindowLanguage.h"
 #include "ui_L_C.h"
 
 namespace transcalc {
 
 namespace {
 
-const QString kDesignFilter = QStringLiteral("Расчеты (*.transcalc)");
+QString DesignFilter() {
+    return TForm1::tr("Расчеты (*.transcalc)");
+}
+
 const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
 
 QString WithSuffix(QString path, const QString& suffix) {
@@ -50,17 +54,16 @@ void TForm1::InstallFileDialogs() {
     chooseFile_ = [this](FileKind kind, const QString& suggested) {
         switch (kind) {
             case FileKind::OpenDesign:
-                return QFileDialog::getOpenFileName(this, QStringLiteral("Открыть расчет"),
-                                                    suggested, kDesignFilter);
+                return QFileDialog::getOpenFileName(this, tr("Открыть расчет"), suggested,
+                                                    DesignFilter());
             case FileKind::SaveDesign:
-                return WithSuffix(
-                    QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить расчет"),
-                                                 suggested, kDesignFilter),
-                    QStringLiteral("transcalc"));
+                return WithSuffix(QFileDialog::getSaveFileName(this, tr("Сохранить расчет"),
+                                                               suggested, DesignFilter()),
+                                  QStringLiteral("transcalc"));
             case FileKind::ReportPdf:
-                return WithSuffix(QFileDialog::getSaveFileName(this, QStringLiteral("Отчет"),
-                                                               suggested, kPdfFilter),
-                                  QStringLiteral("pdf"));
+                return WithSuffix(
+                    QFileDialog::getSaveFileName(this, tr("Отчет"), suggested, kPdfFilter),
+                    QStringLiteral("pdf"));
         }
         return QString();
     };
@@ -71,8 +74,7 @@ void TForm1::InstallFileDialogs() {
 }
 
 QString TForm1::DesignName() const {
-    return designPath_.isEmpty() ? QStringLiteral("Расчет")
-                                 : QFileInfo(designPath_).completeBaseName();
+    return designPath_.isEmpty() ? tr("Расчет") : QFileInfo(designPath_).completeBaseName();
 }
 
 // The title names the design while one is open.
@@ -153,10 +155,11 @@ void TForm1::SaveDesignAs() {
 transcalc::ReportContent TForm1::CurrentReport() const {
     const std::string name = DesignName().toStdString();
     if (ui_->GroupBox1->isHidden()) {
-        return transcalc::ReportOf(CurrentDesign(), name, Today(), separator_);
+        return transcalc::ReportOf(CurrentDesign(), name, Today(), separator_, nullptr,
+                                   std::nullopt, transcalc::WindowLanguage());
     }
-    transcalc::ReportContent report =
-        transcalc::ReportInputsOf(CurrentDesign(), name, Today(), separator_);
+    transcalc::ReportContent report = transcalc::ReportInputsOf(
+        CurrentDesign(), name, Today(), separator_, transcalc::WindowLanguage());
     for (const QString& line : results_->Lines()) {
         report.results.push_back(line.toStdString());
     }

@@ -1,6 +1,7 @@
 #include "L_C.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -14,12 +15,14 @@
 
 #include "ApplicationTitle.h"
 #include "Calculate.h"
+#include "CaptionText.h"
 #include "Catalogue.h"
 #include "ErrorBox.h"
 #include "Errors.h"
 #include "ResultsPass.h"
 #include "StateFile.h"
 #include "WindowFonts.h"
+#include "WindowLanguage.h"
 #include "ui_L_C.h"
 
 namespace transcalc {
@@ -32,15 +35,37 @@ constexpr int kResultsPassMs = 20;
 // L_C.ui: uic applies only the size of a top-level form.
 constexpr QPoint kDesignedPosition{308, 128};
 
+// A caption label holds its Russian caption, which the state file keeps,
+// and shows it in the window's language.
+constexpr char kCaptionProperty[] = "caption";
+
+// The numbers of the labels whose captions the window sets.
+constexpr int kCaptionLabels[] = {1, 2, 3, 4, 6, 7, 8, 12, 13, 14};
+
+QString CaptionOf(const QLabel* label) {
+    return label->property(kCaptionProperty).toString();
+}
+
+void ShowCaption(QLabel* label) {
+    label->setText(transcalc::ShownCaption(CaptionOf(label)));
+    label->adjustSize();
+}
+
 // The status tick sets its captions every 10 ms: only a new caption costs a
 // new layout.
 void SetCaption(QLabel* label, const QString& caption) {
-    if (label->text() == caption) {
+    if (CaptionOf(label) == caption) {
         return;
     }
-    label->setText(caption);
-    label->adjustSize();
+    label->setProperty(kCaptionProperty, caption);
+    ShowCaption(label);
 }
+
+// The list's designed lines, until the first "Расчет" replaces them.
+const char* const kGreeting[] = {
+    QT_TRANSLATE_NOOP("transcalc::TForm1", "Для  начала  работы"),
+    QT_TRANSLATE_NOOP("transcalc::TForm1", "Нажмите ввод. "),
+};
 
 QString Caption(transcalc::Field field) {
     return QString::fromUtf8(transcalc::InfoOf(field).caption);
@@ -71,6 +96,10 @@ TForm1::TForm1(QWidget* parent)
     ui_->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     ApplyPixelHeights(*this);
+    // The designed captions are no texts of either language.
+    for (const int number : kCaptionLabels) {
+        LabelNumber(number)->setProperty(kCaptionProperty, LabelNumber(number)->text());
+    }
     for (QLabel* label : findChildren<QLabel*>()) {
         label->adjustSize();
     }
@@ -82,6 +111,10 @@ TForm1::TForm1(QWidget* parent)
     move(kDesignedPosition);
 
     results_ = std::make_unique<ListBoxResults>(*ui_->ListBox1);
+    for (const char* line : kGreeting) {
+        greetingShown_ << QString::fromUtf8(line);
+    }
+    ShowGreeting();
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kStatusTickMs);
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -94,14 +127,15 @@ TForm1::TForm1(QWidget* parent)
                         ApplicationTitle(QCoreApplication::applicationFilePath()), text,
                         QMessageBox::Discard | QMessageBox::Cancel, this);
         box.setObjectName(QStringLiteral("DiscardQuestion"));
-        box.button(QMessageBox::Discard)->setText(QStringLiteral("Закрыть без сохранения"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+        box.button(QMessageBox::Discard)->setText(tr("Закрыть без сохранения"));
+        box.button(QMessageBox::Cancel)->setText(tr("Отмена"));
         box.setDefaultButton(QMessageBox::Cancel);
         return box.exec() == QMessageBox::Discard;
     };
     InstallFileDialogs();
     classicTitle_ = windowTitle();
     copyResults_ = AddCopyToResults();
+    AddLanguageChoice();
     ReadSystemDecimalSeparator();
     ConnectHandlers();
     Timer1->start();
@@ -109,13 +143,63 @@ TForm1::TForm1(QWidget* parent)
 
 // Ctrl+C and the context menu of the results list copy its lines as text.
 QAction* TForm1::AddCopyToResults() {
-    auto* copy = new QAction(QStringLiteral("Копировать"), ui_->ListBox1);
+    auto* copy = new QAction(tr("Копировать"), ui_->ListBox1);
     copy->setObjectName(QStringLiteral("ListBox1Copy"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     ui_->ListBox1->addAction(copy);
     ui_->ListBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
     return copy;
+}
+
+// "Русский" and "English" are one choice, which shows the language in use.
+void TForm1::AddLanguageChoice() {
+    auto* group = new QActionGroup(this);
+    group->setObjectName(QStringLiteral("N13LanguageGroup"));
+    group->addAction(ui_->N13Russian);
+    group->addAction(ui_->N13English);
+    ShowLanguageChoice();
+}
+
+void TForm1::ShowLanguageChoice() {
+    const bool english = transcalc::WindowLanguage() == transcalc::Language::English;
+    ui_->N13English->setChecked(english);
+    ui_->N13Russian->setChecked(!english);
+}
+
+void TForm1::ChooseLanguage(transcalc::Language language) {
+    transcalc::StoreLanguage(language);
+    transcalc::ApplyWindowLanguage(language);
+    ShowLanguageChoice();
+}
+
+// The list's designed lines follow the language until results replace them.
+void TForm1::ShowGreeting() {
+    if (results_->Lines() != greetingShown_) {
+        return;
+    }
+    greetingShown_.clear();
+    for (int row = 0; row < ui_->ListBox1->count(); ++row) {
+        greetingShown_ << tr(kGreeting[row]);
+        ui_->ListBox1->item(row)->setText(greetingShown_.back());
+    }
+}
+
+// Every text of the window again, in the language now in place; the state
+// the window shows stays as it is.
+void TForm1::Retranslate() {
+    ui_->retranslateUi(this);
+    classicTitle_ = windowTitle();
+    SetDesignPath(designPath_);
+    for (const int number : kCaptionLabels) {
+        ShowCaption(LabelNumber(number));
+    }
+    for (QLabel* label : findChildren<QLabel*>()) {
+        label->adjustSize();
+    }
+    copyResults_->setText(tr("Копировать"));
+    ShowGreeting();
+    ShowLanguageChoice();
 }
 
 TForm1::~TForm1() = default;
@@ -146,6 +230,10 @@ void TForm1::ConnectHandlers() {
     connect(ui.N13Save, &QAction::triggered, this, &TForm1::SaveDesignAs);
     connect(ui.N13Report, &QAction::triggered, this, &TForm1::SaveReportAsPdf);
     connect(ui.N13Print, &QAction::triggered, this, &TForm1::PrintReportPage);
+    connect(ui.N13Russian, &QAction::triggered, this,
+            [this] { ChooseLanguage(transcalc::Language::Russian); });
+    connect(ui.N13English, &QAction::triggered, this,
+            [this] { ChooseLanguage(transcalc::Language::English); });
     for (const transcalc::FieldInfo& info : transcalc::kFields) {
         connect(FieldEdit(info.field), &QLineEdit::textChanged, this,
                 [this, field = info.field](const QString& text) { FieldTextChanged(field, text); });
@@ -171,6 +259,9 @@ void TForm1::ReadSystemDecimalSeparator() {
 void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LocaleChange) {
         ReadSystemDecimalSeparator();
+    }
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
     }
     QMainWindow::changeEvent(event);
 }
@@ -236,14 +327,14 @@ transcalc::WindowState TForm1::CaptureState() const {
     }
     for (int i = 0; i < 4; ++i) {
         state.dimensionCaptionsShown[i] = !LabelNumber(i + 1)->isHidden();
-        state.dimensionCaptions[i] = LabelNumber(i + 1)->text();
+        state.dimensionCaptions[i] = CaptionOf(LabelNumber(i + 1));
     }
     state.mode = design_.mode;
     for (int i = 0; i < 10; ++i) {
         state.captionsShown[i] = !LabelNumber(i + 5)->isHidden();
     }
     for (std::size_t i = 0; i < transcalc::kCaptionLabelNumbers.size(); ++i) {
-        state.captions[i] = LabelNumber(transcalc::kCaptionLabelNumbers[i])->text();
+        state.captions[i] = CaptionOf(LabelNumber(transcalc::kCaptionLabelNumbers[i]));
     }
     state.resultsShown = !ui_->GroupBox1->isHidden();
     return state;
@@ -306,8 +397,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
             reportError_(text);
             return;
         }
-        const QString question = QStringLiteral("Состояние окна не сохранено: ") + text +
-                                 QStringLiteral("\nЗакрыть окно без сохранения?");
+        const QString question =
+            tr("Состояние окна не сохранено: %1\nЗакрыть окно без сохранения?").arg(text);
         if (askDiscard_(question)) {
             event->accept();
         } else {
@@ -322,7 +413,8 @@ void TForm1::BitBtn5Click() {
         ui_->BitBtn9->hide();
         lastCalculate_.error.reset();
         state_.Mode = design_.mode;
-        transcalc::Calculate(design_.fields, design_.cores, state_, *results_, separator_);
+        transcalc::Calculate(design_.fields, design_.cores, state_, *results_, separator_,
+                             transcalc::WindowLanguage());
         lastCalculate_.asRead = state_;
         ui_->GroupBox1->show();
         Timer2->start();
@@ -334,7 +426,8 @@ void TForm1::BitBtn5Click() {
 
 void TForm1::Timer2Timer() {
     try {
-        transcalc::RunResultsPass(design_.cores, state_, *results_, separator_);
+        transcalc::RunResultsPass(design_.cores, state_, *results_, separator_,
+                                  transcalc::WindowLanguage());
     } catch (const std::exception& error) {
         // The error box runs an event loop of its own, in which the pass would tick again.
         Timer2->stop();

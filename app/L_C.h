@@ -14,6 +14,7 @@
 #include "DesignCheck.h"
 #include "DesignModel.h"
 #include "DesignState.h"
+#include "Language.h"
 #include "ListBoxResults.h"
 #include "WindowState.h"
 
@@ -82,6 +83,9 @@ public:
     void SaveDesignAs();         // "Сохранить расчет…"
     void SaveReportAsPdf();      // "Отчет…"
     void PrintReportPage();      // "Печать…"
+    // "Русский" or "English": the whole program speaks it at once, and
+    // starts in it the next time.
+    void ChooseLanguage(transcalc::Language language);
 
     // Opens a design file as "Открыть расчет…" does, after its file dialog.
     // A file that cannot be read is reported and changes nothing.
@@ -126,6 +130,10 @@ protected:
 private:
     void ConnectHandlers();
     QAction* AddCopyToResults();
+    void AddLanguageChoice();
+    void ShowLanguageChoice();
+    void ShowGreeting();
+    void Retranslate();
     void ReadSystemDecimalSeparator();
     void ReportError(const std::exception& error);
     void ShowInputState();
@@ -177,6 +185,7 @@ private:
     FileChooser chooseFile_;
     PrinterSetup setUpPrinter_;
     QString classicTitle_;
+    QStringList greetingShown_;  // the list's designed lines as they are shown
     QString designPath_;
     mutable std::unique_ptr<transcalc::catalogue::Catalogue> catalogue_;
     // The last "Расчет": its error and the inputs as it read them, for the

@@ -1,6 +1,7 @@
 #include "MaterialDialog.h"
 
 #include <QLabel>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace transcalc {
@@ -10,29 +11,35 @@ namespace {
 // The data's composition words in the window's language; others as they are.
 QString CompositionText(const std::string& composition) {
     const std::pair<const char*, const char*> known[] = {
-        {"ferrite", "феррит"},
-        {"powder", "порошковый"},
-        {"nanocrystalline", "нанокристаллический"},
-        {"amorphous", "аморфный"},
+        {"ferrite", QT_TRANSLATE_NOOP("transcalc::MaterialDialog", "феррит")},
+        {"powder", QT_TRANSLATE_NOOP("transcalc::MaterialDialog", "порошковый")},
+        {"nanocrystalline", QT_TRANSLATE_NOOP("transcalc::MaterialDialog", "нанокристаллический")},
+        {"amorphous", QT_TRANSLATE_NOOP("transcalc::MaterialDialog", "аморфный")},
     };
     for (const auto& [word, text] : known) {
         if (composition == word) {
-            return QString::fromUtf8(text);
+            return MaterialDialog::tr(text);
         }
     }
     return QString::fromStdString(composition);
+}
+
+QString Title() {
+    return MaterialDialog::tr("Материал сердечника");
+}
+
+QStringList Headings() {
+    return {MaterialDialog::tr("Название"),       MaterialDialog::tr("Производитель"),
+            MaterialDialog::tr("Состав"),         MaterialDialog::tr("Проницаемость"),
+            MaterialDialog::tr("Bнас 25 °C, Тл"), MaterialDialog::tr("Bнас 100 °C, Тл"),
+            MaterialDialog::tr("dB, Тл")};
 }
 
 }  // namespace
 
 MaterialDialog::MaterialDialog(const transcalc::catalogue::Catalogue& catalogue,
                                std::string_view separator, QWidget* parent)
-    : CatalogueDialog(
-          QStringLiteral("Material"), QStringLiteral("Материал сердечника"),
-          {QStringLiteral("Название"), QStringLiteral("Производитель"), QStringLiteral("Состав"),
-           QStringLiteral("Проницаемость"), QStringLiteral("Bнас 25 °C, Тл"),
-           QStringLiteral("Bнас 100 °C, Тл"), QStringLiteral("dB, Тл")},
-          3, parent),
+    : CatalogueDialog(QStringLiteral("Material"), Title(), Headings(), 3, parent),
       catalogue_(catalogue),
       separator_(separator),
       preview_(new QLabel(this)) {
@@ -58,6 +65,15 @@ const transcalc::Material* MaterialDialog::chosenMaterial() const {
     return index < 0 ? nullptr : &catalogue_.materials[index];
 }
 
+void MaterialDialog::Retranslate() {
+    SetHeadings(Title(), Headings());
+    for (int row = 0; row < list()->topLevelItemCount(); ++row) {
+        list()->topLevelItem(row)->setText(
+            2, CompositionText(catalogue_.materials[IndexOfRow(row)].composition));
+    }
+    ChosenChanged();
+}
+
 void MaterialDialog::ChosenChanged() {
     const transcalc::Material* material = chosenMaterial();
     if (material == nullptr) {
@@ -68,8 +84,8 @@ void MaterialDialog::ChosenChanged() {
         QString::fromStdString(transcalc::catalogue::PermeabilityText(*material));
     const std::string working = transcalc::catalogue::WorkingFluxText(*material, separator_);
     if (working.empty()) {
-        preview_->setText(QStringLiteral("Проницаемость: %1      dB - Индукция насыщения: "
-                                         "нет данных, поле не меняется")
+        preview_->setText(tr("Проницаемость: %1      dB - Индукция насыщения: "
+                             "нет данных, поле не меняется")
                               .arg(permeability));
         return;
     }
@@ -79,9 +95,9 @@ void MaterialDialog::ChosenChanged() {
     };
     // The field takes a working flux with a 20 % margin when warm, not the
     // saturation itself.
-    preview_->setText(QStringLiteral("Проницаемость: %1      dB - Индукция насыщения: %2 Тл "
-                                     "(%3 · Bнас при 100 °C)\nBнас: %4 Тл при 25 °C, "
-                                     "%5 Тл при 100 °C")
+    preview_->setText(tr("Проницаемость: %1      dB - Индукция насыщения: %2 Тл "
+                         "(%3 · Bнас при 100 °C)\nBнас: %4 Тл при 25 °C, "
+                         "%5 Тл при 100 °C")
                           .arg(permeability, QString::fromStdString(working),
                                QString::fromStdString(transcalc::catalogue::RoundedText(
                                    transcalc::catalogue::kWorkingFluxShare, 1, separator_)),

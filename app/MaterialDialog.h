@@ -24,6 +24,7 @@ public:
 
 private:
     void ChosenChanged() override;
+    void Retranslate() override;
 
     const transcalc::catalogue::Catalogue& catalogue_;
     std::string separator_;

@@ -3,6 +3,7 @@
 
 #include "L_C.h"
 #include "WindowFonts.h"
+#include "WindowLanguage.h"
 
 namespace {
 
@@ -25,6 +26,8 @@ int main(int argc, char* argv[]) {
     // Names the menu entry, so that desktops match the window to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.transcalc.Transcalc"));
     transcalc::InstallFontSubstitutes();
+    transcalc::SetSettingsNames();
+    transcalc::ApplyWindowLanguage(transcalc::StartLanguage());
     transcalc::TForm1 Form1;
     Form1.BitBtn8Click();
     // A design file named on the command line, as the desktop passes it.

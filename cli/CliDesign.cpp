@@ -101,7 +101,9 @@ bool WriteReport(const CliOptions& options, const std::string& designText) {
                                           "--output",
                                           options.design.report,
                                           "--check",
-                                          options.check.run ? "yes" : "no"};
+                                          options.check.run ? "yes" : "no",
+                                          "--lang",
+                                          std::string(LanguageCode(options.language))};
     std::vector<std::string> environment = ReportEnvironment();
     const auto pointers = [](std::vector<std::string>& texts) {
         std::vector<char*> list;

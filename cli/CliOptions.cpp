@@ -46,6 +46,8 @@ forward converter: one Calculate and its results, as the window shows them.
                     ~/.local/share/transcalc/) are part of the catalogue
   --separator C     the decimal separator, "," or "." (default: the user's locale, as the
                     window takes it)
+  --lang LANG       ru | en: the language of the results, the check's lines and the report
+                    (default ru); --json keeps its keys and numbers in either
   --json            print one JSON object instead of plain lines
   --help            usage
 )";
@@ -197,6 +199,13 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
     app.add_option_function<std::string>(
         "--mode", [&options](const std::string& mode) { options.mode = ModeText(mode); });
     const CLI::Option* separatorOption = app.add_option("--separator", separator);
+    app.add_option_function<std::string>("--lang", [&options](const std::string& code) {
+        const std::optional<Language> language = LanguageOfCode(code);
+        if (!language) {
+            throw UsageError("--lang takes ru or en, not '" + code + "'");
+        }
+        options.language = *language;
+    });
     for (const FieldOption& option : kFieldOptions) {
         app.add_option_function<std::string>(
             option.names, [&options, &typed, field = option.field](const std::string& text) {

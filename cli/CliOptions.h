@@ -4,8 +4,8 @@
 //
 // How the pieces fit:
 //   CliOptions  the command line -> the window's inputs (field texts, core
-//               pictures, mode, decimal separator, output form), parsed by
-//               CLI11 with the options that each piece below adds
+//               pictures, mode, decimal separator, language, output form),
+//               parsed by CLI11 with the options that each piece below adds
 //   CatalogueOptions  --core-name, --material and --list: the catalogue's
 //               cores and materials -> field texts, and its listing
 //   CliDesign   --design, --save-design and --report: a design file as the
@@ -30,6 +30,7 @@
 #include "CliCheck.h"
 #include "CliDesign.h"
 #include "DesignModel.h"
+#include "Language.h"
 
 namespace transcalc::cli {
 
@@ -38,6 +39,7 @@ struct CliOptions {
     CorePictures cores;
     std::string mode;
     std::string separator;
+    Language language = Language::Russian;  // of the lines and the report
     CatalogueChoice catalogue;
     bool json = false;
     bool help = false;

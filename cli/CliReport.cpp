@@ -87,7 +87,7 @@ std::string JsonLine(const Json& value) {
 }
 
 Json ReportJson(const DesignRun& run, const std::optional<DesignCheck>& check,
-                const std::optional<WindingCheck>& windings) {
+                const std::optional<WindingCheck>& windings, Language language) {
     Json state = Json::object();
     VisitDesignValues(run.after, [&state](const char* name, double value) { state[name] = value; });
     state["ResultsPending"] = run.after.ResultsPending;
@@ -100,7 +100,7 @@ Json ReportJson(const DesignRun& run, const std::optional<DesignCheck>& check,
     json["state"] = std::move(state);
     if (check && CheckRefused(*check)) {
         json["check"] = Json();
-        json["check_error"] = *check->nothingToCheck;
+        json["check_error"] = TranslatedText(*check->nothingToCheck, language);
     } else if (check) {
         json["check"] = CheckJson(*check);
     }

@@ -24,11 +24,13 @@ std::string JsonLine(const nlohmann::ordered_json& value);
 
 // One JSON object: lines, colour, error and every design value. With the
 // design check, its object "check" follows the state; a check that refused
-// the design is null, with its text as "check_error". The windings' object
-// "winding" follows it, null with its reason as "winding_error" when they
-// are not checked.
+// the design is null, with its text in the language as "check_error". The
+// windings' object "winding" follows it, null with its reason as
+// "winding_error" when they are not checked. Keys, numbers and the state are
+// the same in every language.
 nlohmann::ordered_json ReportJson(const DesignRun& run,
                                   const std::optional<DesignCheck>& check = {},
-                                  const std::optional<WindingCheck>& windings = {});
+                                  const std::optional<WindingCheck>& windings = {},
+                                  Language language = Language::Russian);
 
 }  // namespace transcalc::cli

@@ -58,7 +58,8 @@ int main(int argc, char* argv[]) {
     }
 
     const Design design = cli::DesignOf(options);
-    const DesignRun report = RunDesign(design, options.separator, CheckLettersOf(options, design));
+    const DesignRun report =
+        RunDesign(design, options.separator, CheckLettersOf(options, design), options.language);
     std::optional<DesignCheck> check;
     std::optional<WindingCheck> windings;
     if (options.check.run) {
@@ -72,7 +73,8 @@ int main(int argc, char* argv[]) {
         }
     }
     if (options.json) {
-        std::fputs(cli::JsonLine(cli::ReportJson(report, check, windings)).c_str(), stdout);
+        std::fputs(cli::JsonLine(cli::ReportJson(report, check, windings, options.language)).c_str(),
+                   stdout);
     } else {
         for (const std::string& line : report.list.lines) {
             std::fputs(line.c_str(), stdout);
@@ -80,7 +82,8 @@ int main(int argc, char* argv[]) {
         }
         if (check) {
             std::fputc('\n', stdout);
-            for (const std::string& line : CheckTextLines(*check, options.separator)) {
+            for (const std::string& line :
+                 CheckTextLines(*check, options.separator, options.language)) {
                 std::fputs(line.c_str(), stdout);
                 std::fputc('\n', stdout);
             }

@@ -1,5 +1,7 @@
 #include "Calculate.h"
 
+#include <string>
+
 #include "Extended.h"
 
 namespace transcalc {
@@ -91,57 +93,59 @@ void AppendEcho(const DesignState& s, ResultWriter& out) {
     const bool choke = s.Mode == kModeChoke;
     const bool flyback = s.Mode == kModeFlyback;
     if (!choke && s.VoltIn > 0) {
-        out.Number("Напряжение первички=", s.VoltIn);
+        out.Number(Phrase::VoltageIn, s.VoltIn);
     }
     if (!choke && s.VoltOut > 0) {
-        out.Number("Напряжение вторички=", s.VoltOut);
+        out.Number(Phrase::VoltageOut, s.VoltOut);
     }
     if (flyback && s.OvershootVolt > 0) {
-        out.Number("Напряжение выброса обраноходовой=", s.OvershootVolt);
+        out.Number(Phrase::FlybackOvershoot, s.OvershootVolt);
     }
-    out.Number("Зазор=", Extended(s.GapCm) * 10, " мм");
+    out.Number(Phrase::Gap, Extended(s.GapCm) * 10, Phrase::UnitMm);
     const bool frequencyShown = !choke && !flyback && s.FreqHz > 0;
     if (frequencyShown) {
-        out.Number("Частота=", Extended(s.FreqHz) / 1000, " КГц");
+        out.Number(Phrase::Frequency, Extended(s.FreqHz) / 1000, Phrase::UnitKhz);
     }
     if (!choke && !frequencyShown) {
-        out.Number("Длительность импульса= ", s.PulseUs, " МкСек");
+        out.Number(Phrase::EchoPulse, s.PulseUs, Phrase::UnitMicroseconds);
     }
     if (s.CoreArea > 0) {
-        out.Number("Сечение=", RoundedMul(s.CoreArea, 4), " см2");
+        out.Number(Phrase::CoreArea, RoundedMul(s.CoreArea, 4), Phrase::UnitSquareCm);
     }
     // Rounded before the sign is known: the rounding of a huge path faults
     // whatever its sign.
     const double shownPath = RoundedDiv(s.PathLength, 2);
     if (s.PathLength > 0) {
-        out.Number("Длина магнитной линии=", shownPath, " см");
+        out.Number(Phrase::PathLength, shownPath, Phrase::UnitCm);
     }
     if (s.Permeability > 0) {
-        out.Number("Проницаемость=", s.Permeability);
+        out.Number(Phrase::Permeability, s.Permeability);
     }
     if (s.SatInduction > 0) {
-        out.Number("dB инд. нассыщения=", s.SatInduction);
+        out.Number(Phrase::SatInduction, s.SatInduction);
     }
 }
 
 }  // namespace
 
 void Calculate(const InputFields& fields, const CorePictures& cores, DesignState& state,
-               ResultsList& list, DecimalSeparator separator) {
+               ResultsList& list, DecimalSeparator separator, Language language) {
     list.Clear();
     state.Findings = {};
     ReadInputs(FieldReader(fields, separator), cores, state);
 
-    ResultWriter out(list, separator);
+    ResultWriter out(list, separator, language);
     AppendEcho(state, out);
     out.Text("");
     out.Text("");
     if (!state.Mode.empty()) {
-        out.Text("         Режим работы: " + state.Mode);
+        std::string line(out.Say(Phrase::ModeLine));
+        line += ModeTextIn(state.Mode, language);
+        out.Text(line);
         out.SetColour(ListColour::Desktop);
     } else {
         out.SetColour(ListColour::Red);
-        out.Text("Введите режим ");
+        out.Text(Phrase::EnterMode);
     }
     state.ResultsPending = true;
 }

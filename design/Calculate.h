@@ -2,6 +2,7 @@
 
 #include "DesignState.h"
 #include "InputField.h"
+#include "Language.h"
 #include "NumberText.h"
 #include "ResultsList.h"
 #include "WorkMode.h"
@@ -34,8 +35,10 @@ struct CorePictures {
 // the mode line, sets the list colour and finally sets ResultsPending. A
 // conversion error or an arithmetic fault ends it at that step, with what was
 // done before kept; ResultsPending is then left as it was. Showing the results
-// panel and arming the results timer are the window's part.
+// panel and arming the results timer are the window's part. The lines are
+// written in the language; the state is the same in both.
 void Calculate(const InputFields& fields, const CorePictures& cores, DesignState& state,
-               ResultsList& list, DecimalSeparator separator);
+               ResultsList& list, DecimalSeparator separator,
+               Language language = Language::Russian);
 
 }  // namespace transcalc

@@ -4,10 +4,10 @@
 #include <charconv>
 #include <cmath>
 
+#include "Phrases.h"
+
 namespace transcalc {
 namespace {
-
-const char* const kEstimate = " (оценка ±35 %)=";
 
 // Fixed notation with the given decimals, whatever the locale; from 1E15 on,
 // as the results list does, three digits in scientific notation.
@@ -51,145 +51,165 @@ std::string Plain(double value, DecimalSeparator separator) {
     return text;
 }
 
-std::string Tesla(double value, DecimalSeparator separator) {
-    return Fixed(value, 3, separator) + " Тл";
-}
+// How the lines are written: the decimal separator and the language.
+struct Writing {
+    DecimalSeparator sep;
+    Language language;
 
-std::string NoLossText(NoLoss reason) {
+    std::string Say(Phrase phrase) const { return std::string(PhraseText(phrase, language)); }
+    std::string Tesla(double value) const { return Fixed(value, 3, sep) + Say(Phrase::UnitTesla); }
+};
+
+Phrase NoLossPhrase(NoLoss reason) {
     switch (reason) {
         case NoLoss::NoMaterial:
-            return "материал не задан";
+            return Phrase::NoMaterial;
         case NoLoss::NoSteinmetz:
-            return "у материала нет данных о потерях";
+            return Phrase::NoLossData;
         case NoLoss::NoFitAtTemperature:
-            return "данные о потерях материала не годятся при этой температуре";
+            return Phrase::NoLossFitAtTemperature;
         default:
-            return "задайте ток, пульсации и частоту";
+            return Phrase::NoOperatingPoint;
     }
 }
 
 // The core's effective parameters beside the results list's own.
-void AddCore(const DesignCheck& c, DecimalSeparator sep, std::vector<CheckLine>& lines) {
+void AddCore(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lines) {
     if (!c.effectiveArea) {
         return;
     }
     // scale: from SI units to the unit shown.
     const auto besideList = [&](double value, const std::optional<double>& list, double scale,
-                                const char* unit) {
-        std::string text = Significant(value * scale, sep) + unit;
+                                Phrase unit) {
+        std::string text = Significant(value * scale, w.sep) + w.Say(unit);
         if (list) {
-            text += " (в расчете " + Significant(*list * scale, sep) + unit + ")";
+            text +=
+                w.Say(Phrase::InTheList) + Significant(*list * scale, w.sep) + w.Say(unit) + ")";
         }
         return text;
     };
-    lines.push_back(
-        {"Эффективное сечение Ae=", besideList(*c.effectiveArea, c.listArea, 1e4, " см²"),
-         "по IEC 60205; по нему считается индукция"});
-    lines.push_back(
-        {"Эффективная длина le=", besideList(*c.effectiveLength, c.listLength, 100, " см"),
-         "по IEC 60205; в расчете — средняя линия"});
-    lines.push_back({"Эффективный объем Ve=", Significant(*c.effectiveVolume * 1e6, sep) + " см³",
-                     "объем, в котором теряется мощность"});
+    lines.push_back({w.Say(Phrase::EffectiveArea),
+                     besideList(*c.effectiveArea, c.listArea, 1e4, Phrase::UnitSquareCmCheck),
+                     w.Say(Phrase::EffectiveAreaMeaning)});
+    lines.push_back({w.Say(Phrase::EffectiveLength),
+                     besideList(*c.effectiveLength, c.listLength, 100, Phrase::UnitCm),
+                     w.Say(Phrase::EffectiveLengthMeaning)});
+    lines.push_back({w.Say(Phrase::EffectiveVolume),
+                     Significant(*c.effectiveVolume * 1e6, w.sep) + w.Say(Phrase::UnitCubicCm),
+                     w.Say(Phrase::EffectiveVolumeMeaning)});
 }
 
-void AddFlux(const DesignCheck& c, DecimalSeparator sep, std::vector<CheckLine>& lines) {
+void AddFlux(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lines) {
     if (c.material) {
-        lines.push_back({"Материал=", *c.material, "по его данным насыщения и потерь"});
+        lines.push_back(
+            {w.Say(Phrase::CheckMaterial), *c.material, w.Say(Phrase::CheckMaterialMeaning)});
     }
-    AddCore(c, sep, lines);
+    AddCore(c, w, lines);
     if (c.frequency) {
-        lines.push_back({"Частота=", Fixed(*c.frequency / 1000, 1, sep) + " кГц",
-                         "частота перемагничивания сердечника"});
+        lines.push_back({w.Say(Phrase::CheckFrequency),
+                         Fixed(*c.frequency / 1000, 1, w.sep) + w.Say(Phrase::UnitKhzCheck),
+                         w.Say(Phrase::CheckFrequencyMeaning)});
     } else {
-        lines.push_back({"Частота=", "не задана", "без частоты потери и скин-слой не оцениваются"});
+        lines.push_back({w.Say(Phrase::CheckFrequency), w.Say(Phrase::NotGiven),
+                         w.Say(Phrase::NoFrequencyMeaning)});
     }
     if (c.fluxSwing) {
         lines.push_back(
-            {"Размах индукции ΔB=", Tesla(*c.fluxSwing, sep), "полный размах индукции за период"});
+            {w.Say(Phrase::FluxSwing), w.Tesla(*c.fluxSwing), w.Say(Phrase::FluxSwingMeaning)});
     }
     const bool atMaxCurrent = c.mode == WorkMode::Choke && !c.fluxSwing;
-    lines.push_back(
-        {"Пиковая индукция Bпик=", Tesla(*c.fluxPeak, sep),
-         atMaxCurrent ? "при максимальном токе дросселя" : "наибольшая индукция в сердечнике"});
-    lines.push_back({"Заданная индукция dB=", FormatNumber(c.enteredDb, sep) + " Тл",
-                     "индукция, на которую рассчитаны витки"});
+    lines.push_back({w.Say(Phrase::FluxPeak), w.Tesla(*c.fluxPeak),
+                     w.Say(atMaxCurrent ? Phrase::FluxPeakAtMaxCurrent : Phrase::FluxPeakMeaning)});
+    lines.push_back({w.Say(Phrase::EnteredDb),
+                     FormatNumber(c.enteredDb, w.sep) + w.Say(Phrase::UnitTesla),
+                     w.Say(Phrase::EnteredDbMeaning)});
 
-    const std::string atTemperature =
-        "Индукция насыщения при " + FormatNumber(c.temperature, sep) + " °C=";
+    const std::string atTemperature = w.Say(Phrase::SaturationAt) +
+                                      FormatNumber(c.temperature, w.sep) +
+                                      w.Say(Phrase::UnitCelsiusLabel);
     if (!c.bsat) {
-        lines.push_back({atTemperature, c.material ? "нет данных о насыщении" : "материал не задан",
-                         "пиковая индукция сравнивается только с заданной dB"});
+        lines.push_back({atTemperature,
+                         w.Say(c.material ? Phrase::NoSaturationData : Phrase::NoMaterial),
+                         w.Say(Phrase::SaturationUnknownMeaning)});
         return;
     }
-    lines.push_back({atTemperature, Tesla(*c.bsat, sep), "выше нее сердечник насыщается"});
+    lines.push_back({atTemperature, w.Tesla(*c.bsat), w.Say(Phrase::SaturationMeaning)});
     const bool saturates = *c.margin < 0;
-    lines.push_back({"Запас до насыщения=", Fixed(*c.margin * 100, 1, sep) + " %",
-                     saturates ? "сердечник насыщается: снизьте dB или возьмите больше витков"
-                               : "на столько пиковая индукция ниже насыщения",
+    lines.push_back({w.Say(Phrase::Margin), Fixed(*c.margin * 100, 1, w.sep) + " %",
+                     w.Say(saturates ? Phrase::MarginSaturates : Phrase::MarginMeaning),
                      saturates});
 }
 
-void AddHeat(const DesignCheck& c, DecimalSeparator sep, std::vector<CheckLine>& lines) {
+void AddHeat(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lines) {
     if (!c.coreLoss) {
-        lines.push_back(
-            {"Потери в сердечнике=", NoLossText(c.noLoss), "потери в сердечнике не оцениваются"});
+        lines.push_back({w.Say(Phrase::CoreLoss) + "=", w.Say(NoLossPhrase(c.noLoss)),
+                         w.Say(Phrase::CoreLossNotEstimated)});
     } else {
-        std::string density = Significant(*c.lossDensity * 1e-6, sep) + " Вт/см³";
-        const char* meaning = "мощность, которую теряет 1 см³ материала";
+        std::string density =
+            Significant(*c.lossDensity * 1e-6, w.sep) + w.Say(Phrase::UnitLossDensity);
+        Phrase meaning = Phrase::LossDensityMeaning;
         if (c.lossOutside) {
-            density += " (за пределами данных материала: " + Plain(c.lossOutside->low / 1000, sep) +
-                       "–" + Plain(c.lossOutside->high / 1000, sep) + " кГц)";
-            meaning =
-                "данные материала на эту частоту не распространяются: потери экстраполированы";
+            density += w.Say(Phrase::BeyondMaterialData) + Plain(c.lossOutside->low / 1000, w.sep) +
+                       "–" + Plain(c.lossOutside->high / 1000, w.sep) +
+                       w.Say(Phrase::UnitKhzCheck) + ")";
+            meaning = Phrase::LossExtrapolatedMeaning;
         }
-        lines.push_back({std::string("Удельные потери") + kEstimate, density, meaning});
-        lines.push_back({std::string("Потери в сердечнике") + kEstimate,
-                         Significant(*c.coreLoss, sep) + " Вт", "тепло, выделяемое сердечником"});
+        lines.push_back(
+            {w.Say(Phrase::LossDensity) + w.Say(Phrase::LossEstimate), density, w.Say(meaning)});
+        lines.push_back({w.Say(Phrase::CoreLoss) + w.Say(Phrase::LossEstimate),
+                         Significant(*c.coreLoss, w.sep) + w.Say(Phrase::UnitWatt),
+                         w.Say(Phrase::CoreLossMeaning)});
     }
     if (c.surface) {
-        lines.push_back({"Поверхность сердечника=", Fixed(*c.surface * 1e4, 1, sep) + " см²",
-                         "через нее сердечник отдает тепло"});
+        lines.push_back({w.Say(Phrase::Surface),
+                         Fixed(*c.surface * 1e4, 1, w.sep) + w.Say(Phrase::UnitSquareCmCheck),
+                         w.Say(Phrase::SurfaceMeaning)});
     }
     if (c.temperatureRise) {
-        lines.push_back({"Перегрев сердечника=", Fixed(*c.temperatureRise, 1, sep) + " К",
-                         "добавляется к температуре вокруг изделия"});
+        lines.push_back({w.Say(Phrase::TemperatureRise),
+                         Fixed(*c.temperatureRise, 1, w.sep) + w.Say(Phrase::UnitKelvin),
+                         w.Say(Phrase::TemperatureRiseMeaning)});
     }
 }
 
-void AddCopper(const DesignCheck& c, DecimalSeparator sep, std::vector<CheckLine>& lines) {
+void AddCopper(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lines) {
     if (c.skinDepth) {
-        lines.push_back({"Глубина скин-слоя δ=", Fixed(*c.skinDepth * 1000, 3, sep) + " мм",
-                         "ток частоты переключения идет в слое этой толщины"});
+        lines.push_back({w.Say(Phrase::SkinDepth),
+                         Fixed(*c.skinDepth * 1000, 3, w.sep) + w.Say(Phrase::UnitMm),
+                         w.Say(Phrase::SkinDepthMeaning)});
     }
     if (!c.wireDiameter) {
         return;
     }
     const bool thick = c.strands.has_value();
-    lines.push_back(
-        {"Диаметр провода=", Fixed(*c.wireDiameter * 1000, 3, sep) + " мм",
-         thick ? "толще 2δ: сечение используется не полностью" : "не толще 2δ: скин-эффект мал"});
+    lines.push_back({w.Say(Phrase::WireDiameter),
+                     Fixed(*c.wireDiameter * 1000, 3, w.sep) + w.Say(Phrase::UnitMm),
+                     w.Say(thick ? Phrase::WireThickMeaning : Phrase::WireThinMeaning)});
     if (thick) {
-        lines.push_back({"Жил диаметром 2δ=", Fixed(*c.strands, 0, sep),
-                         "столько жил дают ту же площадь меди"});
+        lines.push_back(
+            {w.Say(Phrase::Strands), Fixed(*c.strands, 0, w.sep), w.Say(Phrase::StrandsMeaning)});
     }
 }
 
 }  // namespace
 
-std::vector<CheckLine> CheckLines(const DesignCheck& check, DecimalSeparator separator) {
+std::vector<CheckLine> CheckLines(const DesignCheck& check, DecimalSeparator separator,
+                                  Language language) {
     if (check.nothingToCheck) {
-        return {{*check.nothingToCheck, "", ""}};
+        return {{std::string(TranslatedText(*check.nothingToCheck, language)), "", ""}};
     }
+    const Writing writing{separator, language};
     std::vector<CheckLine> lines;
-    AddFlux(check, separator, lines);
-    AddHeat(check, separator, lines);
-    AddCopper(check, separator, lines);
+    AddFlux(check, writing, lines);
+    AddHeat(check, writing, lines);
+    AddCopper(check, writing, lines);
     return lines;
 }
 
-std::vector<std::string> CheckTextLines(const DesignCheck& check, DecimalSeparator separator) {
+std::vector<std::string> CheckTextLines(const DesignCheck& check, DecimalSeparator separator,
+                                        Language language) {
     std::vector<std::string> texts;
-    for (const CheckLine& line : CheckLines(check, separator)) {
+    for (const CheckLine& line : CheckLines(check, separator, language)) {
         texts.push_back(line.label + line.value);
     }
     return texts;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "DesignCheck.h"
+#include "Language.h"
 #include "NumberText.h"
 
 namespace transcalc {
@@ -17,12 +18,14 @@ struct CheckLine {
     bool alarm = false;   // the design fails here: the core saturates
 };
 
-// The lines of a check, in the order shown; one line when there is nothing
-// to check.
-std::vector<CheckLine> CheckLines(const DesignCheck& check, DecimalSeparator separator);
+// The lines of a check, in the order shown and in the language; one line
+// when there is nothing to check.
+std::vector<CheckLine> CheckLines(const DesignCheck& check, DecimalSeparator separator,
+                                  Language language = Language::Russian);
 
 // The same lines as plain text, label and value joined: for the command line
 // and printed reports.
-std::vector<std::string> CheckTextLines(const DesignCheck& check, DecimalSeparator separator);
+std::vector<std::string> CheckTextLines(const DesignCheck& check, DecimalSeparator separator,
+                                        Language language = Language::Russian);
 
 }  // namespace transcalc

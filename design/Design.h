@@ -17,6 +17,10 @@
 //   ResultsList  the interface through which lines and the list colour reach
 //                whoever shows them: the window, the command line, the tests.
 //
+//   Language     Russian (the classic, the default) or English: the
+//                language of every text the core writes.
+//   Phrases      the one table of those texts, a Russian and an English
+//                column: results list lines, units, the check's lines.
 //   InputField   the twelve input fields by role, with their design texts.
 //   WorkMode     the four work modes and three core kinds: texts, command-line
 //                names, menu items.
@@ -74,8 +78,10 @@
 #include "Forward.h"
 #include "GappedInductance.h"
 #include "InputField.h"
+#include "Language.h"
 #include "Material.h"
 #include "NumberText.h"
+#include "Phrases.h"
 #include "ResultsList.h"
 #include "ResultsPass.h"
 #include "WindingCheck.h"

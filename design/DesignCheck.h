@@ -10,6 +10,7 @@
 #include "DesignState.h"
 #include "EffectiveParameters.h"
 #include "Material.h"
+#include "Phrases.h"
 #include "ResultsList.h"
 #include "WorkMode.h"
 
@@ -20,23 +21,17 @@ namespace transcalc {
 // It reads the design that a whole command left and changes nothing of it.
 // Everything is in SI units and plain double arithmetic.
 
-// Why there is nothing to check.
-inline constexpr std::string_view kNoDesignYet = "Нет расчета для проверки: нажмите «Расчет»";
-inline constexpr std::string_view kNoDesignError =
-    "Нет расчета для проверки: расчет закончился ошибкой";
-inline constexpr std::string_view kNoDesignIncomplete =
-    "Нет расчета для проверки: введены не все данные";
-inline constexpr std::string_view kNoDesignMode =
-    "Нет расчета для проверки: режим работы не выбран";
-inline constexpr std::string_view kNoDesignValues =
-    "Нет расчета для проверки: сечение, длина магнитной линии, число витков и частота "
-    "должны быть положительными";
-inline constexpr std::string_view kNoDesignWindow =
-    "У сердечника не остается окна для обмотки: проверьте размеры.";
+// Why there is nothing to check. A result keeps the Russian text; the lines
+// show it in their language (TranslatedText).
+inline constexpr std::string_view kNoDesignYet = PhraseText(Phrase::NoDesignYet);
+inline constexpr std::string_view kNoDesignError = PhraseText(Phrase::NoDesignError);
+inline constexpr std::string_view kNoDesignIncomplete = PhraseText(Phrase::NoDesignIncomplete);
+inline constexpr std::string_view kNoDesignMode = PhraseText(Phrase::NoDesignMode);
+inline constexpr std::string_view kNoDesignValues = PhraseText(Phrase::NoDesignValues);
+inline constexpr std::string_view kNoDesignWindow = PhraseText(Phrase::NoDesignWindow);
 // Inputs within their bounds may still drive a number past what a double
 // holds (a user material's extreme loss factors): no such number is shown.
-inline constexpr std::string_view kCheckOutOfRange =
-    "Проверка невозможна: входные данные вне допустимых пределов";
+inline constexpr std::string_view kCheckOutOfRange = PhraseText(Phrase::CheckOutOfRange);
 
 // What the check takes of one design: the inputs as Calculate read them and
 // the turns the results pass chose.

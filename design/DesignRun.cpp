@@ -9,13 +9,13 @@
 namespace transcalc {
 
 DesignRun RunDesign(const Design& design, DecimalSeparator separator,
-                    const std::optional<CoreLetters>& letters) {
+                    const std::optional<CoreLetters>& letters, Language language) {
     DesignRun run;
     run.after.Mode = design.mode;
     try {
-        Calculate(design.fields, design.cores, run.after, run.list, separator);
+        Calculate(design.fields, design.cores, run.after, run.list, separator, language);
         run.asRead = run.after;
-        RunResultsPass(design.cores, run.after, run.list, separator);
+        RunResultsPass(design.cores, run.after, run.list, separator, language);
     } catch (const std::exception& error) {
         run.error = ErrorBoxText(error.what());
     }

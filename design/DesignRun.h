@@ -6,6 +6,7 @@
 #include "DesignCheck.h"
 #include "DesignModel.h"
 #include "DesignState.h"
+#include "Language.h"
 #include "NumberText.h"
 #include "ResultsList.h"
 
@@ -26,8 +27,10 @@ struct DesignRun {
 // succeeds the one results pass that it arms. An error ends the run where it
 // arose, as in the window. Every program runs a design through this; letters:
 // those of its catalogue core while the design still holds it, which the
-// caller looks up in the catalogue.
+// caller looks up in the catalogue. The list is written in the language;
+// everything else is the same in both.
 DesignRun RunDesign(const Design& design, DecimalSeparator separator,
-                    const std::optional<CoreLetters>& letters = std::nullopt);
+                    const std::optional<CoreLetters>& letters = std::nullopt,
+                    Language language = Language::Russian);
 
 }  // namespace transcalc

@@ -13,11 +13,11 @@ constexpr long double kSecondaryMargin = 1.1L;
 
 BranchOutcome DesignFlyback(DesignState& s, ResultWriter& out) {
     if (s.PulseUs == 0) {
-        out.Text("Длительность импульса=0");
+        out.Text(Phrase::NoPulse);
         return BranchOutcome::Refused;
     }
     if (s.VoltIn == 0) {
-        out.Text(kNoInputVoltage);
+        out.Text(Phrase::NoInputVoltage);
         return BranchOutcome::Refused;
     }
     // Turns for the volt-seconds of one pulse at the saturation induction
@@ -26,16 +26,15 @@ BranchOutcome DesignFlyback(DesignState& s, ResultWriter& out) {
     s.TurnsPrimary = Store((Extended(s.VoltIn) * s.PulseUs) /
                            (Extended(s.CoreArea) * s.SatInduction * kMicrosecondsPerSquareCm));
     s.TurnsPrimary = Store(Round(Extended(s.TurnsPrimary) + 0.5L));
-    out.Number("Количество витков первички=", s.TurnsPrimary);
+    out.Number(Phrase::PrimaryTurnsFlyback, s.TurnsPrimary);
 
     s.Inductance = GappedInductance(s.TurnsPrimary, s);
-    out.Number("Прониц с зазором=", RoundedDiv(s.PermWithGap, 1));
-    out.Number("Индуктивность первички=", MilliHenry(s.Inductance), kMilliHenryUnit);
-    out.Number("Зазор=", Extended(s.GapCm) * 10, " мм");
+    out.Number(Phrase::PermWithGap, RoundedDiv(s.PermWithGap, 1));
+    out.Number(Phrase::PrimaryInductance, MilliHenry(s.Inductance), Phrase::UnitMilliHenry);
+    out.Number(Phrase::Gap, Extended(s.GapCm) * 10, Phrase::UnitMm);
 
     const double peakCurrent = Store(Extended(0.000001L) * s.PulseUs * s.VoltIn / s.Inductance);
-    out.Number("Максимальный импульсный ток через силовой тразистор=", RoundedDiv(peakCurrent, 3),
-               " А");
+    out.Number(Phrase::FlybackPeakCurrent, RoundedDiv(peakCurrent, 3), Phrase::UnitAmpere);
 
     // From here on the overshoot is the voltage the secondary reflects.
     if (s.OvershootVolt > s.VoltIn) {
@@ -43,20 +42,20 @@ BranchOutcome DesignFlyback(DesignState& s, ResultWriter& out) {
     }
     s.TurnsSecondary = Store(Extended(s.TurnsPrimary) * s.VoltOut / s.OvershootVolt);
     s.TurnsSecondary = Store(Round(Extended(kSecondaryMargin) * s.TurnsSecondary));
-    out.Number("Количество витков вторички=", s.TurnsSecondary);
+    out.Number(Phrase::SecondaryTurnsFlyback, s.TurnsSecondary);
 
     const double maxVoltage = Store(
         Extended(s.TurnsPrimary) / s.TurnsSecondary * s.VoltOut * kSecondaryMargin + s.VoltIn);
-    out.Number("Максимальное напряжение на транзисторе=", RoundedMul(maxVoltage, 1));
+    out.Number(Phrase::FlybackSwitchVoltage, RoundedMul(maxVoltage, 1));
 
     const double pauseUs = Store(Extended(s.PulseUs) * s.VoltIn / s.OvershootVolt);
-    out.Number("Время импульса=", RoundedMul(s.PulseUs, 4), " МкСек");
-    out.Number("Время паузы=", RoundedMul(RoundedDiv(pauseUs, 1), 4), " МкСек");
+    out.Number(Phrase::PulseTime, RoundedMul(s.PulseUs, 4), Phrase::UnitMicroseconds);
+    out.Number(Phrase::PauseTime, RoundedMul(RoundedDiv(pauseUs, 1), 4), Phrase::UnitMicroseconds);
 
     const double periodUs = Store(Extended(s.PulseUs) + pauseUs);
     double frequency = Store(Extended(1) / (Extended(0.000001L) * periodUs));
     frequency = Store(Round(frequency));
-    out.Number("Рекомендуемая частота=", Extended(frequency) / 1000, " КГц");
+    out.Number(Phrase::RecommendedFrequency, Extended(frequency) / 1000, Phrase::UnitKhz);
     s.Findings.PulseUs = s.PulseUs;
     s.Findings.PeriodUs = periodUs;
     s.Findings.ReflectedVolt = s.OvershootVolt;

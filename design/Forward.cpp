@@ -27,9 +27,6 @@ constexpr long double kPauseToPulse = 11.0L / 9.0L;
 constexpr ForwardKind kPushPull{false, 1.0L, 10000.0L};
 constexpr ForwardKind kSingleEnded{true, 20.0L / 9.0L, 4500.0L};
 
-const char* const kPulseLabel = "Длительность импульса=";
-const char* const kMicroseconds = " МкСек";
-
 double SecondaryVoltage(const DesignState& s, const ForwardKind& kind) {
     return Store(Extended(Round((Extended(kind.voltageScale) * s.VoltIn) * s.TurnsSecondary /
                                 s.TurnsPrimary)) *
@@ -40,48 +37,48 @@ double SecondaryVoltage(const DesignState& s, const ForwardKind& kind) {
 // working pulse of the preparation.
 BranchOutcome DesignForward(DesignState& s, ResultWriter& out, const ForwardKind& kind) {
     if (s.FreqHz == 0) {
-        out.Text(kNoFrequency);
+        out.Text(Phrase::NoFrequency);
         return BranchOutcome::Refused;
     }
     if (s.VoltIn == 0) {
-        out.Text(kNoInputVoltage);
+        out.Text(Phrase::NoInputVoltage);
         return BranchOutcome::Refused;
     }
     // The minimal pulse below takes the place of the working one.
     const double workingPulseUs = s.PulseUs;
     s.TurnsPrimary = Store(Round(Extended(s.TurnsPrimary) + 0.5L));
-    out.Number("Число витков первички=", s.TurnsPrimary);
+    out.Number(Phrase::PrimaryTurns, s.TurnsPrimary);
 
     s.Inductance = GappedInductance(s.TurnsPrimary, s);
-    out.Number("Индуктивность первички=", MilliHenry(s.Inductance), kMilliHenryUnit);
+    out.Number(Phrase::PrimaryInductance, MilliHenry(s.Inductance), Phrase::UnitMilliHenry);
 
     // The unrounded count goes straight to the rounding.
     s.TurnsSecondary =
         Store(Round((Extended(kind.secondaryFactor) * s.VoltOut) * s.TurnsPrimary / s.VoltIn));
-    out.Number("Число витков вторички=", s.TurnsSecondary);
+    out.Number(Phrase::SecondaryTurns, s.TurnsSecondary);
     double voltSecondary = SecondaryVoltage(s, kind);
-    out.Number("Напряжение на вторичке=", voltSecondary);
+    out.Number(Phrase::SecondaryVoltage, voltSecondary);
 
     // Whole turns rarely give the wanted voltage: one turn more or less.
     if (voltSecondary != s.VoltOut) {
         const int step = voltSecondary > s.VoltOut ? -1 : 1;
         s.TurnsSecondary = Store(Extended(s.TurnsSecondary) + step);
-        out.Number("Число витков вторички  с учетом несоответствия расчету=", s.TurnsSecondary);
+        out.Number(Phrase::SecondaryTurnsCorrected, s.TurnsSecondary);
         voltSecondary = SecondaryVoltage(s, kind);
-        out.Number("Напряжение на вторичке=", voltSecondary);
+        out.Number(Phrase::SecondaryVoltage, voltSecondary);
     }
 
     double voltPerTurn = Store(Extended(s.VoltIn) / s.TurnsPrimary);
     if (kind.singleEnded) {
         voltPerTurn = Store(Extended(kPulseToPause) * voltPerTurn);
     }
-    out.Number("Напряжение на 1 витке=", RoundedMul(voltPerTurn, 5), " Вольт");
+    out.Number(Phrase::VoltsPerTurn, RoundedMul(voltPerTurn, 5), Phrase::UnitVolt);
 
     double idleCurrent = Store((Extended(s.VoltIn) * s.PulseUs) * 0.000001L / s.Inductance);
     if (!kind.singleEnded) {
         idleCurrent = Store(Extended(idleCurrent) / 2);
     }
-    out.Number("Импульсный ток при холостом ходе=", RoundedMul(idleCurrent, 3), " A");
+    out.Number(Phrase::IdleCurrent, RoundedMul(idleCurrent, 3), Phrase::UnitAmpereLatin);
 
     // The shortest pulse that keeps the core out of saturation with these turns.
     s.PulseUs = Store((Extended(s.CoreArea) * kFullSwingMicrosecondsPerSquareCm * s.SatInduction *
@@ -90,17 +87,17 @@ BranchOutcome DesignForward(DesignState& s, ResultWriter& out, const ForwardKind
     if (kind.singleEnded) {
         s.PulseUs = Store(Extended(s.PulseUs) / 2);
     }
-    out.Number("Минимальная длительность импульса=", RoundedMul(s.PulseUs, 5), kMicroseconds);
+    out.Number(Phrase::MinimumPulse, RoundedMul(s.PulseUs, 5), Phrase::UnitMicroseconds);
 
     double pauseUs = s.PulseUs;
     if (kind.singleEnded) {
         pauseUs = Store(Extended(kPauseToPulse) * s.PulseUs);
-        out.Number("Минммальная длительность паузы=", RoundedMul(pauseUs, 3), "МкСек");
+        out.Number(Phrase::MinimumPause, RoundedMul(pauseUs, 3), Phrase::UnitMicrosecondsTight);
     }
-    out.Text("При данных параметрах трансформатора");
-    out.Number("Минимально-возиожная частота =",
+    out.Text(Phrase::TransformerAllows);
+    out.Number(Phrase::LowestFrequency,
                Extended(Round(Extended(1000000) / (Extended(s.PulseUs) + pauseUs))) * 0.001L,
-               " КГц");
+               Phrase::UnitKhz);
     s.Findings.PulseUs = workingPulseUs;
     s.Findings.PeriodUs = Store(Extended(1000000) / s.FreqHz);
     return BranchOutcome::Completed;
@@ -112,7 +109,7 @@ BranchOutcome DesignPushPull(DesignState& s, ResultWriter& out) {
     // Without a frequency the common calculation reports it.
     if (s.FreqHz != 0) {
         s.PulseUs = Store(Extended(1000000) / (Extended(2) * s.FreqHz));
-        out.Number(kPulseLabel, RoundedMul(s.PulseUs, 4), kMicroseconds);
+        out.Number(Phrase::Pulse, RoundedMul(s.PulseUs, 4), Phrase::UnitMicroseconds);
         s.TurnsPrimary =
             Store((Extended(s.VoltIn) * s.PulseUs) /
                   (Extended(s.CoreArea) * s.SatInduction * kFullSwingMicrosecondsPerSquareCm));
@@ -122,17 +119,17 @@ BranchOutcome DesignPushPull(DesignState& s, ResultWriter& out) {
 
 BranchOutcome DesignSingleEnded(DesignState& s, ResultWriter& out) {
     if (s.VoltIn == 0) {
-        out.Text(kNoInputVoltage);
+        out.Text(Phrase::NoInputVoltage);
         return BranchOutcome::Refused;
     }
     if (s.FreqHz == 0) {
-        out.Text(kNoFrequency);
+        out.Text(Phrase::NoFrequency);
         return BranchOutcome::Refused;
     }
     s.PulseUs = Store(Extended(1000000) / s.FreqHz * kSingleEndedPulseShare);
-    out.Number(kPulseLabel, RoundedMul(s.PulseUs, 4), kMicroseconds);
+    out.Number(Phrase::Pulse, RoundedMul(s.PulseUs, 4), Phrase::UnitMicroseconds);
     const double pauseUs = Store(Extended(1000000) / s.FreqHz * kSingleEndedPauseShare);
-    out.Number("Длительность паузы=", RoundedMul(pauseUs, 4), kMicroseconds);
+    out.Number(Phrase::Pause, RoundedMul(pauseUs, 4), Phrase::UnitMicroseconds);
     s.TurnsPrimary = Store((Extended(s.VoltIn) * s.PulseUs) /
                            (Extended(s.CoreArea) * s.SatInduction * kMicrosecondsPerSquareCm));
     return DesignForward(s, out, kSingleEnded);

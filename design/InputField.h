@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "Language.h"
+
 namespace transcalc {
 
 // The twelve input fields of the window, Edit1 to Edit12, by what they hold.
@@ -34,22 +36,25 @@ struct FieldInfo {
     // The caption beside it; the dimensions take theirs from the core kind,
     // the frequency or pulse field from the mode.
     std::string_view caption;
+    std::string_view englishCaption;
 };
 
 // clang-format off
 inline constexpr std::array<FieldInfo, kFieldCount> kFields = {{
-    {Field::Dimension1, "Edit1", "", "ring D1 / shaped H1, mm", ""},
-    {Field::Dimension2, "Edit2", "", "ring D2 / shaped H2, mm", ""},
-    {Field::Dimension3, "Edit3", "", "ring H / shaped L1, mm", ""},
-    {Field::Dimension4, "Edit4", "", "shaped L2, mm", ""},
-    {Field::Gap, "Edit5", "0", "gap, mm", "Зазор сердечника"},
-    {Field::FrequencyOrPulse, "Edit6", "", "frequency, kHz / flyback pulse, µs", ""},
-    {Field::VoltageIn, "Edit7", "", "input voltage, V", "Вход напряжение"},
-    {Field::VoltageOut, "Edit8", "", "output voltage, V", "Выход напряжение"},
-    {Field::SatInduction, "Edit9", "", "saturation induction dB, T", "dB - Индукция насыщения"},
-    {Field::Permeability, "Edit10", "", "initial permeability", "Проницаемость"},
-    {Field::ChokeTurns, "Edit11", "", "choke turns", "Количество витков дросселя"},
-    {Field::Overshoot, "Edit12", "", "allowed flyback overshoot, V", "U выброса допустимое"},
+    {Field::Dimension1, "Edit1", "", "ring D1 / shaped H1, mm", "", ""},
+    {Field::Dimension2, "Edit2", "", "ring D2 / shaped H2, mm", "", ""},
+    {Field::Dimension3, "Edit3", "", "ring H / shaped L1, mm", "", ""},
+    {Field::Dimension4, "Edit4", "", "shaped L2, mm", "", ""},
+    {Field::Gap, "Edit5", "0", "gap, mm", "Зазор сердечника", "Core gap, mm"},
+    {Field::FrequencyOrPulse, "Edit6", "", "frequency, kHz / flyback pulse, µs", "", ""},
+    {Field::VoltageIn, "Edit7", "", "input voltage, V", "Вход напряжение", "Input voltage, V"},
+    {Field::VoltageOut, "Edit8", "", "output voltage, V", "Выход напряжение", "Output voltage, V"},
+    {Field::SatInduction, "Edit9", "", "saturation induction dB, T", "dB - Индукция насыщения",
+     "dB - saturation induction, T"},
+    {Field::Permeability, "Edit10", "", "initial permeability", "Проницаемость", "Permeability"},
+    {Field::ChokeTurns, "Edit11", "", "choke turns", "Количество витков дросселя", "Choke turns"},
+    {Field::Overshoot, "Edit12", "", "allowed flyback overshoot, V", "U выброса допустимое",
+     "Allowed overshoot U, V"},
 }};
 // clang-format on
 
@@ -58,6 +63,11 @@ constexpr int FieldIndex(Field field) {
 }
 constexpr const FieldInfo& InfoOf(Field field) {
     return kFields[FieldIndex(field)];
+}
+
+// The caption beside a field, in the language.
+constexpr std::string_view FieldCaption(Field field, Language language = Language::Russian) {
+    return language == Language::English ? InfoOf(field).englishCaption : InfoOf(field).caption;
 }
 
 // The texts of the twelve input fields, as typed.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "DesignState.h"
 #include "Extended.h"
 #include "ResultsList.h"
@@ -13,10 +11,6 @@ namespace transcalc {
 // results pass then appends the failure line.
 enum class BranchOutcome { Completed, Refused };
 
-// Messages that more than one design gives.
-inline constexpr std::string_view kNoInputVoltage = "Не введено напряжение первичкм";
-inline constexpr std::string_view kNoFrequency = "Частота=0";
-
 // Volt-seconds in V·µs over flux in T·cm² give turns divided by this: 1 µs
 // over 1 cm² is 10⁻⁶ s over 10⁻⁴ m².
 inline constexpr int kMicrosecondsPerSquareCm = 100;
@@ -25,8 +19,5 @@ inline constexpr int kFullSwingMicrosecondsPerSquareCm = 2 * kMicrosecondsPerSqu
 
 // Inductance in henry shown in millihenry to five decimals (multiplication form).
 Extended MilliHenry(double henry);
-
-// The line of a result in millihenry, with its Latin "M".
-inline constexpr std::string_view kMilliHenryUnit = " MГн";
 
 }  // namespace transcalc

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "Extended.h"
+#include "Language.h"
 #include "NumberText.h"
+#include "Phrases.h"
 
 namespace transcalc {
 
@@ -38,19 +40,28 @@ public:
 };
 
 // Writes result lines, each a label, a number text and a unit text with
-// nothing between them.
+// nothing between them, the phrases in the writer's language.
 class ResultWriter {
 public:
-    ResultWriter(ResultsList& list, DecimalSeparator separator)
-        : list_(list), separator_(separator) {}
+    ResultWriter(ResultsList& list, DecimalSeparator separator,
+                 Language language = Language::Russian)
+        : list_(list), separator_(separator), language_(language) {}
 
+    // A text that is no phrase of the table: a mode as typed, a blank line.
     void Text(std::string_view line) { list_.Append(line); }
     void Number(std::string_view label, Extended value, std::string_view unit = {});
+    void Text(Phrase phrase) { list_.Append(Say(phrase)); }
+    void Number(Phrase label, Extended value) { Number(Say(label), value, {}); }
+    void Number(Phrase label, Extended value, Phrase unit) { Number(Say(label), value, Say(unit)); }
     void SetColour(ListColour colour) { list_.SetColour(colour); }
+
+    Language language() const { return language_; }
+    std::string_view Say(Phrase phrase) const { return PhraseText(phrase, language_); }
 
 private:
     ResultsList& list_;
     DecimalSeparator separator_;
+    Language language_;
 };
 
 }  // namespace transcalc

@@ -27,7 +27,7 @@ BranchOutcome DesignForMode(DesignState& s, ResultWriter& out) {
 // The shared checks, then the design of the mode.
 BranchOutcome Design(DesignState& s, ResultWriter& out) {
     if (s.SatInduction == 0) {
-        out.Text("Индукция насыщения dB не может равняться 0");
+        out.Text(Phrase::NoSatInduction);
         return BranchOutcome::Refused;
     }
     if (s.PathLength == 0) {
@@ -39,19 +39,18 @@ BranchOutcome Design(DesignState& s, ResultWriter& out) {
 void AppendResults(const CorePictures& cores, DesignState& s, ResultWriter& out) {
     for (const CoreKindInfo& info : kCoreKinds) {
         if (cores.Shows(info.kind)) {
-            out.Text(info.heading);
+            out.Text(CoreHeading(info.kind, out.language()));
         }
     }
     if (Design(s, out) == BranchOutcome::Refused) {
-        out.Text("Введены не все данные, расчет не возможен");
+        out.Text(Phrase::NotAllData);
         out.SetColour(ListColour::Red);
     }
     if (cores.ring) {
         out.Text(" ");
         // A ring core is normally ungapped: ask whether the entered gap is real.
         if (s.GapCm != 0) {
-            out.Number("Внимание: магнитопровод кольцо. Точно есть зазор=", Extended(s.GapCm) * 10,
-                       " мм?");
+            out.Number(Phrase::RingGapWarning, Extended(s.GapCm) * 10, Phrase::UnitMmAsked);
         }
     }
 }
@@ -59,8 +58,8 @@ void AppendResults(const CorePictures& cores, DesignState& s, ResultWriter& out)
 }  // namespace
 
 void RunResultsPass(const CorePictures& cores, DesignState& state, ResultsList& list,
-                    DecimalSeparator separator) {
-    ResultWriter out(list, separator);
+                    DecimalSeparator separator, Language language) {
+    ResultWriter out(list, separator, language);
     try {
         AppendResults(cores, state, out);
     } catch (...) {

@@ -2,6 +2,7 @@
 
 #include "Calculate.h"
 #include "DesignState.h"
+#include "Language.h"
 #include "ResultsList.h"
 
 namespace transcalc {
@@ -15,6 +16,6 @@ namespace transcalc {
 // colour is unchanged), and since the pass is no longer pending it is
 // reported once and never repeated.
 void RunResultsPass(const CorePictures& cores, DesignState& state, ResultsList& list,
-                    DecimalSeparator separator);
+                    DecimalSeparator separator, Language language = Language::Russian);
 
 }  // namespace transcalc

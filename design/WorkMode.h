@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "Language.h"
+
 namespace transcalc {
 
 // The four work modes. The design state holds the mode as its text, which the
@@ -17,13 +19,20 @@ struct ModeInfo {
     std::string_view menuItem;  // the item of the "Режим" menu
     // The caption of the frequency or pulse field; the choke has none.
     std::string_view timingCaption;
+    // The mode text and the caption in English, shown but never compared
+    // nor kept.
+    std::string_view englishText;
+    std::string_view englishTimingCaption;
 };
 
 inline constexpr std::array<ModeInfo, 4> kModes = {{
-    {WorkMode::Choke, "Дроссель", "choke", "N3", ""},
-    {WorkMode::Flyback, "Обратноходовой", "flyback", "N4", "Длительность импульса МкСек"},
-    {WorkMode::SingleEnded, "Однотактный", "single-ended", "N6", "Частота КГц"},
-    {WorkMode::PushPull, "Двухтактный", "push-pull", "N7", "Частота КГц"},
+    {WorkMode::Choke, "Дроссель", "choke", "N3", "", "Choke", ""},
+    {WorkMode::Flyback, "Обратноходовой", "flyback", "N4", "Длительность импульса МкСек", "Flyback",
+     "Pulse duration, µs"},
+    {WorkMode::SingleEnded, "Однотактный", "single-ended", "N6", "Частота КГц",
+     "Single-ended forward", "Frequency, kHz"},
+    {WorkMode::PushPull, "Двухтактный", "push-pull", "N7", "Частота КГц", "Push-pull forward",
+     "Frequency, kHz"},
 }};
 
 constexpr const ModeInfo& InfoOf(WorkMode mode) {
@@ -48,6 +57,18 @@ constexpr std::optional<WorkMode> ModeOfText(std::string_view text) {
     return std::nullopt;
 }
 
+// A mode text as shown in the language: a mode's own text in English, any
+// other text as it is.
+constexpr std::string_view ModeTextIn(std::string_view text, Language language) {
+    const std::optional<WorkMode> mode = ModeOfText(text);
+    return mode && language == Language::English ? InfoOf(*mode).englishText : text;
+}
+
+constexpr std::string_view TimingCaption(WorkMode mode, Language language = Language::Russian) {
+    return language == Language::English ? InfoOf(mode).englishTimingCaption
+                                         : InfoOf(mode).timingCaption;
+}
+
 // The three core kinds, each shown by its own picture.
 enum class CoreKind { Ring, ShapedE, ShapedU };
 
@@ -60,28 +81,43 @@ struct CoreKindInfo {
     // The captions of the dimension fields, Edit1 on; a ring has three.
     std::array<std::string_view, 4> dimensions;
     int dimensionCount;
+    std::string_view englishHeading;
 };
 
 inline constexpr std::array<CoreKindInfo, 3> kCoreKinds = {{
-    {CoreKind::Ring, "ring", "N1", "BitBtn2", "Магнитопровод кольцо", {"D1", "D2", "H", ""}, 3},
+    {CoreKind::Ring,
+     "ring",
+     "N1",
+     "BitBtn2",
+     "Магнитопровод кольцо",
+     {"D1", "D2", "H", ""},
+     3,
+     "Ring core"},
     {CoreKind::ShapedE,
      "e",
      "N2",
      "BitBtn3",
      "Магнитопровод Ш образный",
      {"H1", "H2", "L1", "L2"},
-     4},
+     4,
+     "E core"},
     {CoreKind::ShapedU,
      "u",
      "N11",
      "BitBtn4",
      "Магнитопровод П образный",
      {"H1", "H2", "L1", "L2"},
-     4},
+     4,
+     "U core"},
 }};
 
 constexpr const CoreKindInfo& InfoOf(CoreKind kind) {
     return kCoreKinds[static_cast<int>(kind)];
+}
+
+// The core's line in the results list, in the language.
+constexpr std::string_view CoreHeading(CoreKind kind, Language language = Language::Russian) {
+    return language == Language::English ? InfoOf(kind).englishHeading : InfoOf(kind).heading;
 }
 
 }  // namespace transcalc

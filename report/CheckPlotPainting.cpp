@@ -1,6 +1,5 @@
 #include "CheckPlotPainting.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -8,6 +7,8 @@
 #include <vector>
 
 #include "NumberText.h"
+#include "Phrases.h"
+#include "ReportPhrases.h"
 
 namespace {
 
@@ -17,6 +18,16 @@ const QColor kCopperColour{0xd3, 0x7a, 0x00};
 const QColor kTotalColour{0x22, 0x22, 0x22};
 const QColor kGridColour{0xdd, 0xdd, 0xdd};
 const QColor kOutsideColour{0xee, 0xee, 0xee};
+
+QString Say(transcalc::ReportPhrase phrase, transcalc::Language language) {
+    const std::string_view text = transcalc::ReportText(phrase, language);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Say(transcalc::Phrase phrase, transcalc::Language language) {
+    const std::string_view text = transcalc::PhraseText(phrase, language);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A logarithmic axis from low to high (both positive) onto pixels.
 struct LogAxis {
@@ -131,13 +142,14 @@ struct Style {
     double line;   // text line height
     double width;  // thin pen width
     const std::string& separator;
+    transcalc::Language language;
 };
 
 // Greys the stretches beyond the material's data; `label` names them once.
 void DrawOutside(QPainter& painter, const QRectF& rect, const LogAxis& x,
                  const std::vector<std::pair<double, double>>& outside, bool label,
                  const Style& style) {
-    const QString text = QStringLiteral("вне данных материала");
+    const QString text = Say(transcalc::ReportPhrase::PlotOutsideData, style.language);
     for (const auto& [low, high] : outside) {
         const QRectF band(QPointF(x(low), rect.top()), QPointF(x(high), rect.bottom()));
         painter.fillRect(band, kOutsideColour);
@@ -254,22 +266,23 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, Qt::white);
     const Style style{QFontMetricsF(painter.font()), QFontMetricsF(painter.font()).height(),
-                      std::max(1.0, area.height() / 300), data.decimalSeparator};
+                      std::max(1.0, area.height() / 300), data.decimalSeparator, data.language};
     const double line = style.line;
 
     const transcalc::CheckCurve& curve = data.curve;
+    const transcalc::Language language = data.language;
     // With the windings the loss panel shows core, copper and their total,
     // and the rise panel the whole part's.
-    Series core{QCoreApplication::translate("CheckPlot", "сердечник"),
+    Series core{Say(transcalc::ReportPhrase::PlotCore, language),
                 kLossColour,
                 {},
                 curve.operating.coreLoss};
-    Series copper{QCoreApplication::translate("CheckPlot", "медь"),
+    Series copper{Say(transcalc::ReportPhrase::PlotCopper, language),
                   kCopperColour,
                   {},
                   curve.operating.copperLoss.value_or(0),
                   false};
-    Series total{QCoreApplication::translate("CheckPlot", "всего"),
+    Series total{Say(transcalc::ReportPhrase::PlotTotal, language),
                  kTotalColour,
                  {},
                  curve.operating.totalLoss.value_or(0),
@@ -286,19 +299,19 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
     }
     if (core.points.size() < 2) {
         painter.setPen(Qt::darkGray);
-        painter.drawText(area, Qt::AlignCenter, QStringLiteral("Нет потерь для графика"));
+        painter.drawText(area, Qt::AlignCenter, Say(transcalc::ReportPhrase::PlotNoLoss, language));
         painter.restore();
         return;
     }
     const bool withCopper = total.points.size() >= 2;
     Panel loss{{},
-               QStringLiteral("потери в сердечнике, Вт (оценка)"),
-               QStringLiteral(" Вт"),
+               Say(transcalc::ReportPhrase::PlotLossTitle, language),
+               Say(transcalc::Phrase::UnitWatt, language),
                kLossColour,
                {},
                true};
     if (withCopper) {
-        loss.title = QCoreApplication::translate("CheckPlot", "потери, Вт (оценка)");
+        loss.title = Say(transcalc::ReportPhrase::PlotLossesTitle, language);
         loss.colour = kTotalColour;
         core.labelled = false;
         loss.series = {core, copper, total};
@@ -306,12 +319,12 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
         loss.series = {core};
     }
     Panel rise{{},
-               QStringLiteral("перегрев сердечника, К"),
-               QStringLiteral(" К"),
+               Say(transcalc::ReportPhrase::PlotRiseTitle, language),
+               Say(transcalc::Phrase::UnitKelvin, language),
                kRiseColour,
                {coreRise}};
     if (wholeRise.points.size() >= 2) {
-        rise.title = QCoreApplication::translate("CheckPlot", "перегрев сердечника и обмоток, К");
+        rise.title = Say(transcalc::ReportPhrase::PlotWholeRiseTitle, language);
         rise.series = {wholeRise};
     }
 
@@ -338,6 +351,6 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
     }
     painter.drawText(QRectF(plots.left(), plots.bottom() + 1.3 * line, plots.width(), line),
                      Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("частота, кГц (точка — рабочая частота)"));
+                     Say(transcalc::ReportPhrase::PlotFrequencyAxis, language));
     painter.restore();
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "CheckCurve.h"
+#include "Language.h"
 
 class QPainter;
 class QRectF;
@@ -11,6 +12,7 @@ class QRectF;
 struct CheckPlotData {
     transcalc::CheckCurve curve;
     std::string decimalSeparator = ",";
+    transcalc::Language language = transcalc::Language::Russian;  // of its titles
 };
 
 // Core loss (W) and temperature rise (K) against the frequency on log scales,

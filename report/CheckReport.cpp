@@ -13,7 +13,7 @@ void AddCheckToReport(ReportContent& content, const Design& document, const Desi
                       std::span<const RoundWire> wires, DecimalSeparator separator) {
     const CheckedDesign& design = run.checked;
     const DesignCheck check = RunDesignCheck(design, material, inputs);
-    content.checkLines = CheckTextLines(check, separator);
+    content.checkLines = CheckTextLines(check, separator, content.language);
     // With nothing to check, the check's line has said why.
     if (check.nothingToCheck) {
         return;
@@ -23,6 +23,7 @@ void AddCheckToReport(ReportContent& content, const Design& document, const Desi
     CheckPlotData plot;
     plot.curve = SweepCheck(design, material, inputs);
     plot.decimalSeparator = separator;
+    plot.language = content.language;
     if (!plot.curve.points.empty()) {
         content.checkPlot = [plot](QPainter& painter, const QRectF& area) {
             PaintCheckPlot(painter, area, plot);

@@ -11,7 +11,8 @@
 namespace transcalc {
 
 // The design check's part of a report for a run of document: its lines, its
-// plot when it has a core loss to sweep, and the windings wound with wires.
+// plot when it has a core loss to sweep, and the windings wound with wires,
+// in the content's language.
 void AddCheckToReport(ReportContent& content, const Design& document, const DesignRun& run,
                       const Material* material, const CheckInputs& inputs,
                       std::span<const RoundWire> wires, DecimalSeparator separator);

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "FileWriter.h"
+#include "ReportPhrases.h"
 
 // Outside any namespace, as the resource initialiser lives in the global one.
 static void RegisterReportPictures() {
@@ -32,8 +33,12 @@ constexpr double kGapMm = 7;
 constexpr double kLeftColumnMm = 70;
 const QColor kRed{0xFF, 0x00, 0x00};
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Say(ReportPhrase phrase, Language language) {
+    return Text(ReportText(phrase, language));
 }
 
 QString PictureOf(CoreKind kind) {
@@ -46,11 +51,6 @@ QString PictureOf(CoreKind kind) {
             break;
     }
     return QStringLiteral(":/report/u-core.svg");
-}
-
-// The core as the results list names it.
-QString CoreName(CoreKind kind) {
-    return QString::fromUtf8(InfoOf(kind).heading);
 }
 
 // Lays out text top-down in millimetres on the device's pixels.
@@ -149,17 +149,20 @@ double DrawHeader(Page& page, const ReportContent& content) {
     page.SetFont(16, true);
     double y = page.Draw(0, 0, w - 30, Text(content.name));
     page.SetFont(10);
+    const Language language = content.language;
     QStringList about;
-    about << (content.mode.empty() ? QStringLiteral("Введите режим")
-                                   : QStringLiteral("Режим ") + Text(content.mode));
+    about << (content.mode.empty() ? Say(ReportPhrase::EnterMode, language)
+                                   : Say(ReportPhrase::ModeBefore, language) +
+                                         Text(ModeTextIn(content.mode, language)));
     if (content.core) {
-        about << CoreName(*content.core);
+        // The core as the results list names it.
+        about << Text(CoreHeading(*content.core, language));
     }
     if (!content.catalogueCore.empty()) {
-        about << QStringLiteral("Сердечник ") + Text(content.catalogueCore);
+        about << Say(ReportPhrase::CoreBefore, language) + Text(content.catalogueCore);
     }
     if (!content.material.empty()) {
-        about << QStringLiteral("Материал ") + Text(content.material);
+        about << Say(ReportPhrase::MaterialBefore, language) + Text(content.material);
     }
     y += 1 + page.Draw(0, y + 1, w, about.join(QStringLiteral(" · ")));
     page.Rule(y + 2);
@@ -175,10 +178,10 @@ double DrawInputs(Page& page, const ReportContent& content, double y) {
         const double heightMm = w * 0.8 * size.height() / size.width();
         picture.render(&page.painter(), page.Mm(w * 0.1, y, w * 0.8, heightMm));
         y += heightMm + 3;
-        y = DrawHeading(page, 0, y, w, QStringLiteral("Ввод размеров в ММ"));
+        y = DrawHeading(page, 0, y, w, Say(ReportPhrase::DimensionsHeading, content.language));
         y = DrawRows(page, 0, y, w, content.dimensions) + 3;
     }
-    y = DrawHeading(page, 0, y, w, QStringLiteral("Введены параметры"));
+    y = DrawHeading(page, 0, y, w, Say(ReportPhrase::InputsHeading, content.language));
     return DrawRows(page, 0, y, w, content.inputs);
 }
 
@@ -186,7 +189,7 @@ double DrawInputs(Page& page, const ReportContent& content, double y) {
 double DrawResults(Page& page, const ReportContent& content, double y) {
     const double x = kLeftColumnMm + kGapMm;
     const double w = page.WidthMm() - x;
-    y = DrawHeading(page, x, y, w, QStringLiteral("Результаты расчета"));
+    y = DrawHeading(page, x, y, w, Say(ReportPhrase::ResultsHeading, content.language));
     QPainter& painter = page.painter();
     painter.save();
     painter.setPen(content.resultsRed ? kRed : QColor(Qt::black));
@@ -262,7 +265,8 @@ void DrawCheck(Page& page, const ReportContent& content, double y) {
         return;
     }
     page.Rule(y);
-    y = DrawHeading(page, 0, y + 3, page.WidthMm(), QStringLiteral("Проверка расчета"));
+    y = DrawHeading(page, 0, y + 3, page.WidthMm(),
+                    Say(ReportPhrase::CheckHeading, content.language));
     const double linesWidth = content.checkPlot ? kLeftColumnMm : page.WidthMm();
     double bottom = y;
     page.SetFont(9.5);

@@ -10,6 +10,8 @@
 //                  what it shows.
 //   CheckReport    the design check's lines, plot and windings on the page
 //                  (CheckPlotPainting draws the plot, for the dialog too).
+//   ReportPhrases  the page's own headings and captions and the plot's
+//                  titles, a Russian and an English column.
 //   Report         paints a ReportContent on a PDF or a printer page, in the
 //                  Liberation fonts, the texts selectable and searchable.
 //   main           transcalc-report: the design on standard input, the PDF

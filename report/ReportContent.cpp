@@ -3,6 +3,8 @@
 #include <charconv>
 #include <utility>
 
+#include "ReportPhrases.h"
+
 namespace transcalc {
 namespace {
 
@@ -19,8 +21,9 @@ std::string CheckNumber(double value, DecimalSeparator separator) {
 }  // namespace
 
 ReportContent ReportInputsOf(const Design& document, std::string name, std::string date,
-                             DecimalSeparator separator) {
+                             DecimalSeparator separator, Language language) {
     ReportContent content;
+    content.language = language;
     content.name = std::move(name);
     content.date = std::move(date);
     content.core = document.FirstCore();
@@ -39,8 +42,8 @@ ReportContent ReportInputsOf(const Design& document, std::string name, std::stri
     // Top to bottom as the window places them, with its captions.
     std::vector<ReportInput>& inputs = content.inputs;
     const auto add = [&](Field field, std::string_view caption = {}) {
-        inputs.push_back(
-            {std::string(caption.empty() ? InfoOf(field).caption : caption), fields[field]});
+        inputs.push_back({std::string(caption.empty() ? FieldCaption(field, language) : caption),
+                          fields[field]});
     };
     add(Field::Gap);
     const std::optional<WorkMode> mode = ModeOfText(document.mode);
@@ -53,26 +56,27 @@ ReportContent ReportInputsOf(const Design& document, std::string name, std::stri
     add(Field::Permeability);
     add(Field::SatInduction);
     if (mode && mode != WorkMode::Choke) {
-        add(Field::FrequencyOrPulse, InfoOf(*mode).timingCaption);
+        add(Field::FrequencyOrPulse, TimingCaption(*mode, language));
         add(Field::VoltageIn);
         add(Field::VoltageOut);
     }
 
     if (const std::optional<CheckInputs>& check = document.check) {
-        const std::pair<const char*, std::optional<double>> values[] = {
-            {"Температура сердечника, °C", check->temperature},
-            {"Постоянный ток дросселя, А", check->dcCurrent},
-            {"Размах пульсаций тока, А", check->ripple},
-            {"Частота пульсаций, КГц", check->frequencyKhz},
-            {"Ток нагрузки, А", check->loadCurrent},
+        const std::pair<ReportPhrase, std::optional<double>> values[] = {
+            {ReportPhrase::CoreTemperature, check->temperature},
+            {ReportPhrase::ChokeCurrent, check->dcCurrent},
+            {ReportPhrase::Ripple, check->ripple},
+            {ReportPhrase::RippleFrequency, check->frequencyKhz},
+            {ReportPhrase::LoadCurrent, check->loadCurrent},
             // The windings' heading names the density; a changed one is an input.
-            {"Плотность тока, А/мм²", check->currentDensity != CheckInputs{}.currentDensity
-                                          ? std::optional(check->currentDensity)
-                                          : std::nullopt},
+            {ReportPhrase::CurrentDensity, check->currentDensity != CheckInputs{}.currentDensity
+                                               ? std::optional(check->currentDensity)
+                                               : std::nullopt},
         };
         for (const auto& [caption, value] : values) {
             if (value) {
-                inputs.push_back({caption, CheckNumber(*value, separator)});
+                inputs.push_back(
+                    {std::string(ReportText(caption, language)), CheckNumber(*value, separator)});
             }
         }
     }
@@ -81,9 +85,10 @@ ReportContent ReportInputsOf(const Design& document, std::string name, std::stri
 
 ReportContent ReportOf(const Design& document, std::string name, std::string date,
                        DecimalSeparator separator, DesignRun* run,
-                       const std::optional<CoreLetters>& letters) {
-    ReportContent content = ReportInputsOf(document, std::move(name), std::move(date), separator);
-    DesignRun done = RunDesign(document, separator, letters);
+                       const std::optional<CoreLetters>& letters, Language language) {
+    ReportContent content =
+        ReportInputsOf(document, std::move(name), std::move(date), separator, language);
+    DesignRun done = RunDesign(document, separator, letters, language);
     content.results = done.list.lines;
     content.resultsRed = done.list.colour == ListColour::Red;
     content.error = done.error.value_or("");

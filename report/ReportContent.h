@@ -8,6 +8,7 @@
 #include "DesignCheck.h"
 #include "DesignDocument.h"
 #include "DesignRun.h"
+#include "Language.h"
 #include "NumberText.h"
 #include "WindingText.h"
 
@@ -24,10 +25,13 @@ struct ReportInput {
 
 // Everything one report page shows; UTF-8 texts throughout.
 struct ReportContent {
+    // The page's headings and captions, the mode and core texts and the
+    // check's lines; the texts below are shown as they are given.
+    Language language = Language::Russian;
     std::string name;  // the design's name
     std::string date;  // as printed
     std::optional<CoreKind> core;
-    std::string mode;                     // the mode text; empty: none chosen
+    std::string mode;                     // the mode text as kept; empty: none chosen
     std::string catalogueCore;            // empty: none chosen
     std::string material;                 // empty: none chosen
     std::vector<ReportInput> dimensions;  // the core's, beside its picture
@@ -43,9 +47,10 @@ struct ReportContent {
 };
 
 // The name, core, mode, names and inputs of a design, as the window shows
-// them for its core kind and mode; the results are left to the caller.
+// them for its core kind and mode, captioned in the language; the results
+// are left to the caller.
 ReportContent ReportInputsOf(const Design& document, std::string name, std::string date,
-                             DecimalSeparator separator);
+                             DecimalSeparator separator, Language language = Language::Russian);
 
 // The same with the results of one "Расчет" on a freshly started window:
 // the list's lines, red or not, and the error box text if there was one.
@@ -53,6 +58,7 @@ ReportContent ReportInputsOf(const Design& document, std::string name, std::stri
 // the catalogue core's letters while the design holds that core.
 ReportContent ReportOf(const Design& document, std::string name, std::string date,
                        DecimalSeparator separator, DesignRun* run = nullptr,
-                       const std::optional<CoreLetters>& letters = std::nullopt);
+                       const std::optional<CoreLetters>& letters = std::nullopt,
+                       Language language = Language::Russian);
 
 }  // namespace transcalc

@@ -1,7 +1,7 @@
 // transcalc-report: draws the report of the design on standard input into a
 // PDF file. transcalc-cli runs it for --report, so that the command line
 // itself needs no Qt.
-//   transcalc-report --separator C --name NAME --output FILE.pdf < design
+//   transcalc-report --separator C --name NAME --output FILE.pdf [--lang en] < design
 
 #include <CLI/CLI.hpp>
 #include <QDate>
@@ -27,6 +27,7 @@ struct Arguments {
     std::string name;
     std::string output;
     std::string check = "no";  // "yes": the page shows the design check
+    transcalc::Language language = transcalc::Language::Russian;
 };
 
 // The separator and the output file are needed; anything amiss is a usage
@@ -43,11 +44,14 @@ bool ParseArguments(int argc, char* argv[], Arguments& arguments) {
         return path.empty() ? std::string("no file name") : std::string();
     });
     app.add_option("--check", arguments.check)->check(CLI::IsMember({"yes", "no"}));
+    std::string language = "ru";
+    app.add_option("--lang", language)->check(CLI::IsMember({"ru", "en"}));
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError&) {
         return false;
     }
+    arguments.language = transcalc::LanguageOfCode(language).value_or(transcalc::kDefaultLanguage);
     return true;
 }
 
@@ -96,7 +100,8 @@ int main(int argc, char* argv[]) {
             arguments.check == "yes"
                 ? transcalc::catalogue::CatalogueCoreLetters(
                       transcalc::catalogue::SharedCatalogue(), document, arguments.separator)
-                : std::nullopt);
+                : std::nullopt,
+            arguments.language);
         if (arguments.check == "yes") {
             AddCheck(document, run, arguments.separator, content);
         }

@@ -5,7 +5,7 @@
 # Runs apt-get only when something is missing, as root or through sudo.
 set -euo pipefail
 
-run_packages=(cmake g++ make qt6-base-dev qt6-svg-dev libxkbcommon-dev fonts-liberation
+run_packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-l10n-tools libxkbcommon-dev fonts-liberation
               nlohmann-json3-dev libcli11-dev)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core clang libclang-rt-14-dev poppler-utils
                dpkg-dev desktop-file-utils appstream help2man python3 clang-format)

@@ -1,5 +1,6 @@
 // Drives the real main window through a ring choke design and saves what it
 // shows at each step: transcalc_screenshots OUTPUT_FOLDER
+// (in English with TRANSCALC_LANG=en)
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include "L_C.h"
 #include "MaterialDialog.h"
 #include "WindowFonts.h"
+#include "WindowLanguage.h"
 
 using transcalc::AdviserDialog;
 using transcalc::CoreCatalogueDialog;
@@ -111,6 +113,8 @@ int main(int argc, char* argv[]) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     InstallFontSubstitutes();
+    transcalc::SetSettingsNames();
+    transcalc::ApplyWindowLanguage(transcalc::StartLanguage());
     TForm1 form;
     form.setDecimalSeparator(QStringLiteral(","));
     form.setErrorReporter([](const QString& text) { std::cerr << text.toStdString() << '\n'; });

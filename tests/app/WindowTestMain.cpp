@@ -1,14 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "WindowFonts.h"
+#include "WindowLanguage.h"
 
 using transcalc::InstallFontSubstitutes;
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     InstallFontSubstitutes();
+    // The tests choose languages in settings of their own, never the user's,
+    // and start in Russian whatever the environment says.
+    transcalc::SetSettingsNames();
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    qunsetenv("TRANSCALC_LANG");
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

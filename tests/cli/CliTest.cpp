@@ -1091,3 +1091,152 @@ TEST_F(CliDesignTest, TheReportProgramDropsAStaleNameWithAWarning) {
 }
 
 }  // namespace
+
+namespace {
+
+// A letter of the Cyrillic block, U+0400 to U+04FF.
+bool HasCyrillic(std::string_view text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if (lead >= 0xD0 && lead <= 0xD3 && (next & 0xC0) == 0x80) {
+            return true;
+        }
+    }
+    return false;
+}
+
+const std::vector<std::string> kRingChoke = {
+    "--separator", ",",  "--core", "ring", "--mode", "choke", "--d1",    "20", "--d2", "10",
+    "--h",         "10", "--gap",  "0.5",  "--mu",   "2000",  "--turns", "20", "--db", "0.3"};
+
+TEST(CliLanguageTest, PrintsTheListInTheLanguageChosen) {
+    const CliRun english = RunCli(With(kRingChoke, {"--lang", "en"}));
+    EXPECT_EQ(english.status, 0);
+    EXPECT_EQ(english.err, "");
+    EXPECT_EQ(english.out,
+              "Gap=0,5 mm\n"
+              "Cross-section=0,5 cm²\n"
+              "Magnetic path length=4,71 cm\n"
+              "Permeability=2000\n"
+              "dB saturation induction=0,3\n"
+              "\n"
+              "\n"
+              "         Operating mode: Choke\n"
+              "Ring core\n"
+              "Permeability with gap=90\n"
+              "Inductance=0,04966 mH\n"
+              "Gap=0,5 mm\n"
+              "Choke turns=20\n"
+              "Maximum choke current=6,041 A\n"
+              "Recommended wire diameter at least=1,048 mm\n"
+              " \n"
+              "Attention: a ring core. Does it really have a gap of 0,5 mm?\n");
+    // Russian is the default; the last --lang counts.
+    const CliRun russian = RunCli(kRingChoke);
+    EXPECT_EQ(RunCli(With(kRingChoke, {"--lang", "ru"})).out, russian.out);
+    EXPECT_EQ(RunCli(With(kRingChoke, {"--lang", "en", "--lang=ru"})).out, russian.out);
+    EXPECT_NE(russian.out.find("Индуктивность=0,04966 MГн\n"), std::string::npos);
+}
+
+TEST(CliLanguageTest, ALanguageOtherThanRuOrEnIsAUsageError) {
+    const struct {
+        std::vector<std::string> more;
+        const char* message;
+    } cases[] = {
+        {{"--lang", "de"}, "--lang takes ru or en, not 'de'"},
+        {{"--lang", "EN"}, "--lang takes ru or en, not 'EN'"},
+        {{"--lang="}, "--lang takes ru or en, not ''"},
+        {{"--lang"}, "--lang needs a value"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = kRingChoke;
+        arguments.insert(arguments.end(), c.more.begin(), c.more.end());
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.status, 64) << c.message;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err,
+                  "transcalc-cli: " + std::string(c.message) + "\nTry 'transcalc-cli --help'.\n");
+    }
+}
+
+// The JSON of both languages holds the same keys, numbers, colour, error,
+// state and check; only the list's texts differ, line for line.
+TEST(CliLanguageTest, JsonKeepsEveryKeyAndNumber) {
+    const std::vector<std::vector<std::string>> designs = {
+        With(kRingChoke, {"--json"}),
+        With(kPushPull, {"--json"}),
+        {"--core", "ring", "--mode", "flyback", "--d1", "20", "--check", "--json"},
+        {"--core", "e", "--mode", "Мой режим", "--h1", "x", "--json"},
+    };
+    for (const std::vector<std::string>& design : designs) {
+        const CliRun russian = RunCli(With(design, {"--lang", "ru"}));
+        const CliRun english = RunCli(With(design, {"--lang", "en"}));
+        EXPECT_EQ(english.status, russian.status);
+        nlohmann::json ru = nlohmann::json::parse(russian.out, nullptr, false);
+        nlohmann::json en = nlohmann::json::parse(english.out, nullptr, false);
+        ASSERT_TRUE(ru.is_object()) << russian.out;
+        ASSERT_TRUE(en.is_object()) << english.out;
+        ASSERT_EQ(en.at("lines").size(), ru.at("lines").size());
+        for (const auto& line : en.at("lines")) {
+            EXPECT_FALSE(HasCyrillic(line.get<std::string>())) << line;
+        }
+        ru.erase("lines");
+        en.erase("lines");
+        EXPECT_EQ(en, ru);
+    }
+}
+
+// A check that refuses the design says why in the language chosen.
+TEST(CliLanguageTest, TheCheckSpeaksTheLanguageToo) {
+    const std::vector<std::string> noWindow = {
+        "--separator", ",", "--core", "ring", "--mode", "choke", "--d1",    "10", "--d2",   "12",
+        "--h",         "5", "--db",   "0,3",  "--mu",   "2000",  "--turns", "10", "--check"};
+    const CliRun lines = RunCli(With(noWindow, {"--lang", "en"}));
+    EXPECT_EQ(lines.status, 0);
+    EXPECT_TRUE(
+        lines.out.ends_with("\n\nThe core leaves no window for a winding: check its dimensions.\n"))
+        << lines.out;
+    const CliRun object = RunCli(With(noWindow, {"--lang", "en", "--json"}));
+    EXPECT_TRUE(object.out.ends_with(
+        ", \"check\": null, \"check_error\": \"The core leaves no window for a winding: check "
+        "its dimensions.\"}\n"))
+        << object.out;
+
+    const CliRun check = RunCli(With(kPushPull, {"--lang", "en"}));
+    EXPECT_EQ(check.status, 0) << check.err;
+    EXPECT_FALSE(HasCyrillic(check.out)) << check.out;
+    EXPECT_NE(check.out.find("\n\nMaterial=N87\nEffective area Ae="), std::string::npos)
+        << check.out;
+}
+
+TEST_F(CliDesignTest, TheReportInEnglishHoldsNoRussianWord) {
+    const CliRun run = RunCli(With(kPushPull, {"--lang", "en", "--report", Path("report.pdf")}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string english = PdfText(Path("report.pdf"));
+    EXPECT_FALSE(HasCyrillic(english)) << english;
+    for (const char* text :
+         {"report", "Mode: Push-pull forward · E core · Core E 25/13/7 · Material N87",
+          "Dimensions in mm", "Inputs", "Core gap, mm", "Frequency, kHz", "Input voltage, V",
+          "Results", "Operating mode: Push-pull forward", "Design check",
+          "Margin to saturation=22,7 %", "core loss, W (estimate)",
+          "frequency, kHz (the dot: the operating frequency)"}) {
+        EXPECT_NE(english.find(text), std::string::npos) << text << "\n" << english;
+    }
+
+    // A name of the user's own stays as it is.
+    const CliRun named = RunCli(
+        {"--core", "ring", "--mode", "choke", "--lang", "en", "--report", Path("Дроссель.pdf")});
+    EXPECT_EQ(named.status, 3) << named.err;
+    const std::string page = PdfText(Path("Дроссель.pdf"));
+    EXPECT_NE(page.find("Дроссель\n"), std::string::npos) << page;
+    EXPECT_NE(page.find("Mode: Choke · Ring core"), std::string::npos) << page;
+    EXPECT_NE(page.find("Not all data are entered"), std::string::npos) << page;
+
+    ASSERT_EQ(RunCli(With(kPushPull, {"--report", Path("russian.pdf")})).status, 0);
+    const std::string russian = PdfText(Path("russian.pdf"));
+    EXPECT_NE(russian.find("Проверка расчета"), std::string::npos) << russian;
+    EXPECT_NE(russian.find("Режим Двухтактный"), std::string::npos) << russian;
+}
+
+}  // namespace

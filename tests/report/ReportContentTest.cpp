@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ReportContent.h"
+#include "ReportPhrases.h"
 
 namespace transcalc {
 namespace {
@@ -119,6 +120,50 @@ TEST(ReportInputsTest, AddsTheWindingsInputsGiven) {
     document.check = CheckInputs{};
     rows = RowsOf(ReportInputsOf(document, "n", "d", ".").inputs);
     EXPECT_EQ(rows.back(), (Rows::value_type{"Температура сердечника, °C", "100"}));
+}
+
+TEST(ReportPhrasesTest, EveryEnglishTextIsEnglish) {
+    for (const ReportPhraseRow& row : kReportPhrases) {
+        EXPECT_FALSE(row.english.empty()) << row.russian;
+        // No letter of the Cyrillic block: no UTF-8 lead byte 0xD0 to 0xD3.
+        EXPECT_EQ(std::count_if(row.english.begin(), row.english.end(),
+                                [](char c) {
+                                    const auto byte = static_cast<unsigned char>(c);
+                                    return byte >= 0xD0 && byte <= 0xD3;
+                                }),
+                  0)
+            << row.english;
+        EXPECT_EQ(ReportText(row.phrase, Language::Russian), row.russian);
+    }
+}
+
+// In English the captions and the check inputs' captions change, the texts
+// typed and the mode as kept do not; every caption has its English.
+TEST(ReportInputsTest, CaptionsInEnglish) {
+    Design document = Filled(CoreKind::ShapedE, "Обратноходовой");
+    CheckInputs& check = document.check.emplace();
+    check.dcCurrent = 2;
+    check.ripple = 0.5;
+    check.frequencyKhz = 100;
+    const ReportContent content = ReportInputsOf(document, "name", "d", ".", Language::English);
+    EXPECT_EQ(content.language, Language::English);
+    EXPECT_EQ(content.mode, "Обратноходовой");
+    EXPECT_EQ(RowsOf(content.dimensions),
+              (Rows{{"H1", "20"}, {"H2", "10"}, {"L1", "8"}, {"L2", "5"}}));
+    const Rows expected = {
+        {"Core gap, mm", "0,5"},         {"Allowed overshoot U, V", "400"},
+        {"Permeability", "2000"},        {"dB - saturation induction, T", "0,3"},
+        {"Pulse duration, µs", "10"},    {"Input voltage, V", "300"},
+        {"Output voltage, V", "12"},     {"Core temperature, °C", "100"},
+        {"Choke DC current, A", "2"},    {"Ripple current, peak to peak, A", "0.5"},
+        {"Ripple frequency, kHz", "100"}};
+    EXPECT_EQ(RowsOf(content.inputs), expected);
+
+    const ReportContent results =
+        ReportOf(document, "name", "d", ",", nullptr, std::nullopt, Language::English);
+    ASSERT_GT(results.results.size(), 12u);
+    EXPECT_EQ(results.results[11], "         Operating mode: Flyback");
+    EXPECT_EQ(results.results[12], "E core");
 }
 
 TEST(ReportOfTest, TakesTheResultsOfOneCalculate) {

@@ -1,0 +1,393 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru_RU">
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Расчет трансформатора от zentu</source>
+        <translation>Transformer design by zentu</translation>
+    </message>
+    <message>
+        <source>Зазор сердечника</source>
+        <translation>Core gap, mm</translation>
+    </message>
+    <message>
+        <source>dB - Индукция насыщения</source>
+        <translation>dB - saturation induction, T</translation>
+    </message>
+    <message>
+        <source>Проницаемость</source>
+        <translation>Permeability</translation>
+    </message>
+    <message>
+        <source>Ввод размеров в ММ</source>
+        <translation>Dimensions in mm</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Расчет</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Введены параметры</source>
+        <translation>Parameters entered</translation>
+    </message>
+    <message>
+        <source>Ввод </source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Проверка</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Вид сердечника</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>Режим</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Прямоходовой</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Кольцо</source>
+        <translation>Ring core</translation>
+    </message>
+    <message>
+        <source>Ш Образный</source>
+        <translation>E core</translation>
+    </message>
+    <message>
+        <source>П Образный</source>
+        <translation>U core</translation>
+    </message>
+    <message>
+        <source>Дроссель</source>
+        <translation>Choke</translation>
+    </message>
+    <message>
+        <source>Обратноходовой</source>
+        <translation>Flyback</translation>
+    </message>
+    <message>
+        <source>Однотактный</source>
+        <translation>Single-ended forward</translation>
+    </message>
+    <message>
+        <source>Двухтактный</source>
+        <translation>Push-pull forward</translation>
+    </message>
+    <message>
+        <source>Ввести</source>
+        <translation>Enter voltages</translation>
+    </message>
+    <message>
+        <source>Из каталога…</source>
+        <translation>From catalogue…</translation>
+    </message>
+    <message>
+        <source>Материал…</source>
+        <translation>Material…</translation>
+    </message>
+    <message>
+        <source>Открыть расчет…</source>
+        <translation>Open design…</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Сохранить расчет…</source>
+        <translation>Save design…</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Отчет…</source>
+        <translation>Report…</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+</context>
+<context>
+    <name>transcalc::Caption</name>
+    <message>
+        <source>Введите режим</source>
+        <translation>Choose an operating mode</translation>
+    </message>
+    <message>
+        <source>Режим %1</source>
+        <translation>Mode: %1</translation>
+    </message>
+</context>
+<context>
+    <name>transcalc::CatalogueDialog</name>
+    <message>
+        <source>Поиск:</source>
+        <translation>Search:</translation>
+    </message>
+    <message>
+        <source>часть названия</source>
+        <translation>part of the name</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>transcalc::CheckDialog</name>
+    <message>
+        <source>Проверка расчета</source>
+        <translation>Design check</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, dB = %4 Тл</source>
+        <translation>%1: %3 %2, dB = %4 T</translation>
+    </message>
+    <message>
+        <source>витков дросселя</source>
+        <translation>choke turns</translation>
+    </message>
+    <message>
+        <source>витков первички</source>
+        <translation>primary turns</translation>
+    </message>
+    <message>
+        <source>Потери и перегрев — оценка: формула Штейнмеца для реальной формы индукции точна до ±35 %, перегрев — по правилу производителей ферритов.</source>
+        <translation>Loss and temperature rise are estimates: the Steinmetz equation for the real flux waveform is accurate to ±35 %, the rise follows the ferrite makers&apos; rule.</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Условия работы</source>
+        <translation>Operating conditions</translation>
+    </message>
+    <message>
+        <source>без материала</source>
+        <translation>no material</translation>
+    </message>
+    <message>
+        <source>Материал сердечника:</source>
+        <translation>Core material:</translation>
+    </message>
+    <message>
+        <source>Температура сердечника:</source>
+        <translation>Core temperature:</translation>
+    </message>
+    <message>
+        <source> А</source>
+        <translation> A</translation>
+    </message>
+    <message>
+        <source>не задан</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>не заданы</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source> кГц</source>
+        <translation> kHz</translation>
+    </message>
+    <message>
+        <source>не задана</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>Постоянный ток дросселя:</source>
+        <translation>Choke DC current:</translation>
+    </message>
+    <message>
+        <source>Пульсации тока (размах):</source>
+        <translation>Ripple current (peak to peak):</translation>
+    </message>
+    <message>
+        <source>Частота переключения:</source>
+        <translation>Switching frequency:</translation>
+    </message>
+    <message>
+        <source>Задайте частоту переключения: без нее пульсации не учесть</source>
+        <translation>Enter the switching frequency: the ripple cannot be taken into account without it</translation>
+    </message>
+</context>
+<context>
+    <name>transcalc::CoreCatalogueDialog</name>
+    <message>
+        <source>Кольцо</source>
+        <translation>Ring core</translation>
+    </message>
+    <message>
+        <source>Ш Образный</source>
+        <translation>E core</translation>
+    </message>
+    <message>
+        <source>П Образный</source>
+        <translation>U core</translation>
+    </message>
+    <message>
+        <source>Сердечник из каталога</source>
+        <translation>Core from the catalogue</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>D1 / H1, мм</source>
+        <translation>D1 / H1, mm</translation>
+    </message>
+    <message>
+        <source>D2 / H2, мм</source>
+        <translation>D2 / H2, mm</translation>
+    </message>
+    <message>
+        <source>H / L1, мм</source>
+        <translation>H / L1, mm</translation>
+    </message>
+    <message>
+        <source>L2, мм</source>
+        <translation>L2, mm</translation>
+    </message>
+</context>
+<context>
+    <name>transcalc::MaterialDialog</name>
+    <message>
+        <source>феррит</source>
+        <translation>ferrite</translation>
+    </message>
+    <message>
+        <source>порошковый</source>
+        <translation>powder</translation>
+    </message>
+    <message>
+        <source>нанокристаллический</source>
+        <translation>nanocrystalline</translation>
+    </message>
+    <message>
+        <source>аморфный</source>
+        <translation>amorphous</translation>
+    </message>
+    <message>
+        <source>Материал сердечника</source>
+        <translation>Core material</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Производитель</source>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <source>Состав</source>
+        <translation>Composition</translation>
+    </message>
+    <message>
+        <source>Проницаемость</source>
+        <translation>Permeability</translation>
+    </message>
+    <message>
+        <source>Bнас 25 °C, Тл</source>
+        <translation>Bsat 25 °C, T</translation>
+    </message>
+    <message>
+        <source>Bнас 100 °C, Тл</source>
+        <translation>Bsat 100 °C, T</translation>
+    </message>
+    <message>
+        <source>dB, Тл</source>
+        <translation>dB, T</translation>
+    </message>
+    <message>
+        <source>Проницаемость: %1      dB - Индукция насыщения: нет данных, поле не меняется</source>
+        <translation>Permeability: %1      dB - saturation induction: no data, the field is left as it is</translation>
+    </message>
+    <message>
+        <source>Проницаемость: %1      dB - Индукция насыщения: %2 Тл (%3 · Bнас при 100 °C)
+Bнас: %4 Тл при 25 °C, %5 Тл при 100 °C</source>
+        <translation>Permeability: %1      dB - saturation induction: %2 T (%3 · Bsat at 100 °C)
+Bsat: %4 T at 25 °C, %5 T at 100 °C</translation>
+    </message>
+</context>
+<context>
+    <name>transcalc::TForm1</name>
+    <message>
+        <source>Расчеты (*.transcalc)</source>
+        <translation>Designs (*.transcalc)</translation>
+    </message>
+    <message>
+        <source>Открыть расчет</source>
+        <translation>Open design</translation>
+    </message>
+    <message>
+        <source>Сохранить расчет</source>
+        <translation>Save design</translation>
+    </message>
+    <message>
+        <source>Отчет</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Расчет</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Для  начала  работы</source>
+        <translation>To begin,</translation>
+    </message>
+    <message>
+        <source>Нажмите ввод. </source>
+        <translation>press Input.</translation>
+    </message>
+    <message>
+        <source>Закрыть без сохранения</source>
+        <translation>Close without saving</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Состояние окна не сохранено: %1
+Закрыть окно без сохранения?</source>
+        <translation>The window state was not saved: %1
+Close the window without saving?</translation>
+    </message>
+</context>
+</TS>
