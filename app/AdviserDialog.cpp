@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,9 +17,11 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <tuple>
 
 #include "AdviserPlot.h"
 #include "Errors.h"
+#include "WindowLanguage.h"
 
 namespace transcalc {
 
@@ -55,9 +58,10 @@ QString Significant(const QLocale& locale, double value) {
     return locale.toString(value, 'f', decimals);
 }
 
-// The label of a form row is named after its field.
-void AddRow(QFormLayout* form, const QString& caption, QWidget* field) {
-    auto* label = new QLabel(caption, form->parentWidget());
+// The label of a form row is named after its field; its text comes with
+// the dialog's other words.
+void AddRow(QFormLayout* form, QWidget* field) {
+    auto* label = new QLabel(form->parentWidget());
     label->setObjectName(field->objectName() + QStringLiteral("Caption"));
     label->setBuddy(field);
     form->addRow(label, field);
@@ -77,7 +81,6 @@ AdviserDialog::AdviserDialog(const transcalc::catalogue::Catalogue& catalogue,
       searched_(prefilled) {
     locale_.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
     setObjectName(QStringLiteral("AdviserDialog"));
-    setWindowTitle(tr("Подбор сердечника"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(BuildInputs(prefilled), 0);
@@ -87,10 +90,94 @@ AdviserDialog::AdviserDialog(const transcalc::catalogue::Catalogue& catalogue,
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(BuildResults(), 1);
+    ShowTexts();
     ConnectInputs();
-    ShowModeInputs();
     InputsChanged();
     resize(1080, 760);
+}
+
+void AdviserDialog::ShowTexts() {
+    setWindowTitle(tr("Подбор сердечника"));
+    inputsGroup_->setTitle(tr("Исходные данные"));
+    const std::pair<WorkMode, QString> modes[] = {
+        {WorkMode::Choke, tr("Дроссель")},
+        {WorkMode::Flyback, tr("Обратноходовой")},
+        {WorkMode::SingleEnded, tr("Однотактный")},
+        {WorkMode::PushPull, tr("Двухтактный")},
+    };
+    for (const auto& [mode, name] : modes) {
+        mode_->setItemText(mode_->findData(static_cast<int>(mode)), name);
+    }
+    material_->setItemText(0, tr("не выбран"));
+    const std::array<QString, 3> kinds = {tr("Кольцо"), tr("Ш"), tr("П")};
+    for (std::size_t i = 0; i < kinds_.size(); ++i) {
+        kinds_[i]->setText(kinds[i]);
+    }
+
+    // The captions of the rows; the timing's follows the mode.
+    const std::pair<QWidget*, QString> captions[] = {
+        {mode_, tr("Режим:")},
+        {voltIn_, tr("Напряжение на входе, В:")},
+        {voltOut_, tr("Напряжение на выходе, В:")},
+        {overshoot_, tr("Допустимое напряжение выброса, В:")},
+        {loadCurrent_, tr("Ток нагрузки:")},
+        {inductance_, tr("Индуктивность:")},
+        {current_, tr("Постоянный ток дросселя:")},
+        {ripple_, tr("Пульсации тока (размах):")},
+        {frequency_, tr("Частота переключения:")},
+        {material_, tr("Материал сердечника:")},
+        {kinds_[0]->parentWidget(), tr("Виды сердечников:")},
+        {temperature_, tr("Температура сердечника:")},
+        {margin_, tr("Запас до насыщения не менее:")},
+        {rise_, tr("Перегрев не более:")},
+        {density_, tr("Плотность тока:")},
+    };
+    for (const auto& [field, caption] : captions) {
+        qobject_cast<QLabel*>(form_->labelForField(field))->setText(caption);
+    }
+    ShowModeInputs();
+
+    // The units, and what an unset box says.
+    const QString amperes = tr(" А");
+    const std::tuple<QDoubleSpinBox*, QString, QString> units[] = {
+        {loadCurrent_, amperes, tr("не задан")},
+        {inductance_, tr(" мГн"), tr("не задана")},
+        {current_, amperes, tr("не задан")},
+        {ripple_, amperes, tr("не заданы")},
+        {frequency_, tr(" кГц"), tr("не задана")},
+        {temperature_, tr(" °C"), QString()},
+        {margin_, tr(" %"), QString()},
+        {rise_, tr(" К"), QString()},
+        {density_, tr(" А/мм²"), QString()},
+    };
+    for (const auto& [box, suffix, unset] : units) {
+        box->setSuffix(suffix);
+        box->setSpecialValueText(unset);  // the minimum, 0, stands for "not given"
+    }
+
+    search_->setText(tr("Подобрать"));
+    cancel_->setText(tr("Отмена"));
+    progress_->setFormat(tr("%v из %m"));
+    table_->setHorizontalHeaderLabels({tr("Сердечник"), tr("dB, Тл"), tr("Зазор, мм"), tr("Витки"),
+                                       tr("Провод, мм"), tr("Заполнение, %"), tr("Pсерд, Вт"),
+                                       tr("Pмедь, Вт"), tr("Pобщ, Вт"), tr("ΔT, К"), tr("Запас, %"),
+                                       tr("Ve, см³")});
+    apply_->setText(tr("Применить"));
+    apply_->setToolTip(tr("Перенести выбранный сердечник в окно и выполнить расчет"));
+    close_->setText(tr("Закрыть"));
+    if (result_ && !result_->cancelled) {
+        for (int row = 0; row < table_->rowCount(); ++row) {
+            ShowLossWords(row, result_->rows[static_cast<std::size_t>(row)]);
+        }
+    }
+    status_->setText(StatusText());
+}
+
+void AdviserDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        ShowTexts();
+    }
+    QDialog::changeEvent(event);
 }
 
 // Once every control exists: the values put in while building change nothing.
@@ -116,15 +203,12 @@ AdviserDialog::~AdviserDialog() {
 }
 
 QDoubleSpinBox* AdviserDialog::NumberBox(const QString& name, double minimum, double maximum,
-                                         int decimals, const QString& suffix,
-                                         const QString& unset) {
+                                         int decimals) {
     auto* box = new QDoubleSpinBox(this);
     box->setObjectName(name);
     box->setLocale(locale_);
     box->setRange(minimum, maximum);
     box->setDecimals(decimals);
-    box->setSuffix(suffix);
-    box->setSpecialValueText(unset);  // the minimum, 0, stands for "not given"
     box->setKeyboardTracking(false);
     return box;
 }
@@ -140,99 +224,88 @@ QLineEdit* AdviserDialog::FieldLine(transcalc::Field field,
 }
 
 QWidget* AdviserDialog::BuildInputs(const transcalc::AdviserInputs& prefilled) {
-    auto* group = new QGroupBox(tr("Исходные данные"), this);
-    group->setObjectName(QStringLiteral("adviserInputs"));
-    form_ = new QFormLayout(group);
+    inputsGroup_ = new QGroupBox(this);
+    inputsGroup_->setObjectName(QStringLiteral("adviserInputs"));
+    form_ = new QFormLayout(inputsGroup_);
 
-    mode_ = new QComboBox(group);
+    mode_ = new QComboBox(inputsGroup_);
     mode_->setObjectName(QStringLiteral("adviserMode"));
-    mode_->addItem(tr("Дроссель"), static_cast<int>(WorkMode::Choke));
-    mode_->addItem(tr("Обратноходовой"), static_cast<int>(WorkMode::Flyback));
-    mode_->addItem(tr("Однотактный"), static_cast<int>(WorkMode::SingleEnded));
-    mode_->addItem(tr("Двухтактный"), static_cast<int>(WorkMode::PushPull));
+    for (const WorkMode mode :
+         {WorkMode::Choke, WorkMode::Flyback, WorkMode::SingleEnded, WorkMode::PushPull}) {
+        mode_->addItem(QString(), static_cast<int>(mode));
+    }
     mode_->setCurrentIndex(mode_->findData(static_cast<int>(prefilled.mode)));
-    AddRow(form_, tr("Режим:"), mode_);
+    AddRow(form_, mode_);
 
     voltIn_ = FieldLine(Field::VoltageIn, prefilled);
     voltOut_ = FieldLine(Field::VoltageOut, prefilled);
     timing_ = FieldLine(Field::FrequencyOrPulse, prefilled);
     overshoot_ = FieldLine(Field::Overshoot, prefilled);
-    AddRow(form_, tr("Напряжение на входе, В:"), voltIn_);
-    AddRow(form_, tr("Напряжение на выходе, В:"), voltOut_);
-    AddRow(form_, QString(), timing_);  // its caption follows the mode
-    AddRow(form_, tr("Допустимое напряжение выброса, В:"), overshoot_);
+    for (QWidget* field : {voltIn_, voltOut_, timing_, overshoot_}) {
+        AddRow(form_, field);
+    }
 
     const transcalc::CheckInputs& check = prefilled.check;
-    loadCurrent_ = NumberBox(QStringLiteral("adviserLoadCurrent"), 0, transcalc::kMaxCurrentA, 2,
-                             tr(" А"), tr("не задан"));
+    loadCurrent_ = NumberBox(QStringLiteral("adviserLoadCurrent"), 0, transcalc::kMaxCurrentA, 2);
     loadCurrent_->setValue(check.loadCurrent.value_or(0));
-    AddRow(form_, tr("Ток нагрузки:"), loadCurrent_);
+    AddRow(form_, loadCurrent_);
 
-    inductance_ = NumberBox(QStringLiteral("adviserInductance"), 0,
-                            transcalc::kMaxAdviserInductanceMh, 4, tr(" мГн"), tr("не задана"));
+    inductance_ =
+        NumberBox(QStringLiteral("adviserInductance"), 0, transcalc::kMaxAdviserInductanceMh, 4);
     inductance_->setValue(prefilled.inductanceMh.value_or(0));
-    current_ = NumberBox(QStringLiteral("adviserCurrent"), 0, transcalc::kMaxCurrentA, 2, tr(" А"),
-                         tr("не задан"));
+    current_ = NumberBox(QStringLiteral("adviserCurrent"), 0, transcalc::kMaxCurrentA, 2);
     current_->setValue(check.dcCurrent.value_or(0));
-    ripple_ = NumberBox(QStringLiteral("adviserRipple"), 0, transcalc::kMaxCurrentA, 2, tr(" А"),
-                        tr("не заданы"));
+    ripple_ = NumberBox(QStringLiteral("adviserRipple"), 0, transcalc::kMaxCurrentA, 2);
     ripple_->setValue(check.ripple.value_or(0));
-    frequency_ = NumberBox(QStringLiteral("adviserFrequency"), 0, transcalc::kMaxFrequencyKhz, 1,
-                           tr(" кГц"), tr("не задана"));
+    frequency_ = NumberBox(QStringLiteral("adviserFrequency"), 0, transcalc::kMaxFrequencyKhz, 1);
     frequency_->setValue(check.frequencyKhz.value_or(0));
-    AddRow(form_, tr("Индуктивность:"), inductance_);
-    AddRow(form_, tr("Постоянный ток дросселя:"), current_);
-    AddRow(form_, tr("Пульсации тока (размах):"), ripple_);
-    AddRow(form_, tr("Частота переключения:"), frequency_);
+    for (QWidget* field : {inductance_, current_, ripple_, frequency_}) {
+        AddRow(form_, field);
+    }
 
-    material_ = new QComboBox(group);
+    material_ = new QComboBox(inputsGroup_);
     material_->setObjectName(QStringLiteral("adviserMaterial"));
-    material_->addItem(tr("не выбран"), -1);
+    material_->addItem(QString(), -1);  // none chosen
     for (std::size_t i = 0; i < catalogue_.materials.size(); ++i) {
         material_->addItem(QString::fromStdString(catalogue_.materials[i].name),
                            static_cast<int>(i));
     }
     const int chosen = material_->findText(QString::fromStdString(prefilled.material));
     material_->setCurrentIndex(prefilled.material.empty() || chosen < 0 ? 0 : chosen);
-    AddRow(form_, tr("Материал сердечника:"), material_);
+    AddRow(form_, material_);
 
-    auto* kinds = new QWidget(group);
+    auto* kinds = new QWidget(inputsGroup_);
     kinds->setObjectName(QStringLiteral("adviserKinds"));
     auto* kindRow = new QHBoxLayout(kinds);
     kindRow->setContentsMargins(0, 0, 0, 0);
-    const std::array<std::pair<CoreKind, QString>, 3> kindTexts = {{
-        {CoreKind::Ring, tr("Кольцо")},
-        {CoreKind::ShapedE, tr("Ш")},
-        {CoreKind::ShapedU, tr("П")},
+    const std::array<std::pair<CoreKind, const char*>, 3> kindNames = {{
+        {CoreKind::Ring, "adviserRing"},
+        {CoreKind::ShapedE, "adviserE"},
+        {CoreKind::ShapedU, "adviserU"},
     }};
-    const std::array<const char*, 3> kindNames = {"adviserRing", "adviserE", "adviserU"};
-    for (std::size_t i = 0; i < kindTexts.size(); ++i) {
-        kinds_[i] = new QCheckBox(kindTexts[i].second, kinds);
-        kinds_[i]->setObjectName(QString::fromLatin1(kindNames[i]));
-        kinds_[i]->setChecked(std::ranges::find(prefilled.kinds, kindTexts[i].first) !=
+    for (std::size_t i = 0; i < kindNames.size(); ++i) {
+        kinds_[i] = new QCheckBox(kinds);
+        kinds_[i]->setObjectName(QString::fromLatin1(kindNames[i].second));
+        kinds_[i]->setChecked(std::ranges::find(prefilled.kinds, kindNames[i].first) !=
                               prefilled.kinds.end());
         kindRow->addWidget(kinds_[i]);
     }
     kindRow->addStretch();
-    AddRow(form_, tr("Виды сердечников:"), kinds);
+    AddRow(form_, kinds);
 
-    temperature_ =
-        NumberBox(QStringLiteral("adviserTemperature"), std::ceil(transcalc::kAbsoluteZeroC),
-                  transcalc::kMaxTemperatureC, 0, tr(" °C"));
+    temperature_ = NumberBox(QStringLiteral("adviserTemperature"),
+                             std::ceil(transcalc::kAbsoluteZeroC), transcalc::kMaxTemperatureC, 0);
     temperature_->setValue(check.temperature);
-    margin_ = NumberBox(QStringLiteral("adviserMargin"), 0, transcalc::kMaxAdviserMargin * 100, 0,
-                        tr(" %"));
+    margin_ = NumberBox(QStringLiteral("adviserMargin"), 0, transcalc::kMaxAdviserMargin * 100, 0);
     margin_->setValue(prefilled.margin * 100);
-    rise_ = NumberBox(QStringLiteral("adviserRise"), 1, transcalc::kMaxAdviserRise, 0, tr(" К"));
+    rise_ = NumberBox(QStringLiteral("adviserRise"), 1, transcalc::kMaxAdviserRise, 0);
     rise_->setValue(prefilled.maxRise);
-    density_ = NumberBox(QStringLiteral("adviserDensity"), 0.1, transcalc::kMaxCurrentDensity, 1,
-                         tr(" А/мм²"));
+    density_ = NumberBox(QStringLiteral("adviserDensity"), 0.1, transcalc::kMaxCurrentDensity, 1);
     density_->setValue(check.currentDensity);
-    AddRow(form_, tr("Температура сердечника:"), temperature_);
-    AddRow(form_, tr("Запас до насыщения не менее:"), margin_);
-    AddRow(form_, tr("Перегрев не более:"), rise_);
-    AddRow(form_, tr("Плотность тока:"), density_);
-    return group;
+    for (QWidget* field : {temperature_, margin_, rise_, density_}) {
+        AddRow(form_, field);
+    }
+    return inputsGroup_;
 }
 
 QWidget* AdviserDialog::BuildResults() {
@@ -242,14 +315,13 @@ QWidget* AdviserDialog::BuildResults() {
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* run = new QHBoxLayout;
-    search_ = new QPushButton(tr("Подобрать"), results);
+    search_ = new QPushButton(results);
     search_->setObjectName(QStringLiteral("adviserSearch"));
     search_->setDefault(true);
-    cancel_ = new QPushButton(tr("Отмена"), results);
+    cancel_ = new QPushButton(results);
     cancel_->setObjectName(QStringLiteral("adviserCancel"));
     progress_ = new QProgressBar(results);
     progress_->setObjectName(QStringLiteral("adviserProgress"));
-    progress_->setFormat(tr("%v из %m"));
     progress_->setRange(0, 1);
     progress_->setValue(0);
     progress_->setTextVisible(false);  // until there is something to count
@@ -268,10 +340,6 @@ QWidget* AdviserDialog::BuildResults() {
 
     table_ = new QTableWidget(0, kColumnCount, results);
     table_->setObjectName(QStringLiteral("adviserTable"));
-    table_->setHorizontalHeaderLabels({tr("Сердечник"), tr("dB, Тл"), tr("Зазор, мм"), tr("Витки"),
-                                       tr("Провод, мм"), tr("Заполнение, %"), tr("Pсерд, Вт"),
-                                       tr("Pмедь, Вт"), tr("Pобщ, Вт"), tr("ΔT, К"), tr("Запас, %"),
-                                       tr("Ve, см³")});
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -283,18 +351,17 @@ QWidget* AdviserDialog::BuildResults() {
     connect(plot_, &AdviserPlot::pointClicked, table_, &QTableWidget::selectRow);
 
     auto* buttons = new QHBoxLayout;
-    apply_ = new QPushButton(tr("Применить"), results);
+    apply_ = new QPushButton(results);
     apply_->setObjectName(QStringLiteral("adviserApply"));
     apply_->setEnabled(false);
-    apply_->setToolTip(tr("Перенести выбранный сердечник в окно и выполнить расчет"));
-    auto* close = new QPushButton(tr("Закрыть"), results);
-    close->setObjectName(QStringLiteral("adviserClose"));
+    close_ = new QPushButton(results);
+    close_->setObjectName(QStringLiteral("adviserClose"));
     buttons->addWidget(apply_);
     buttons->addStretch();
-    buttons->addWidget(close);
+    buttons->addWidget(close_);
     layout->addLayout(buttons);
     connect(apply_, &QPushButton::clicked, this, &AdviserDialog::Apply);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(close_, &QPushButton::clicked, this, &QDialog::reject);
     return results;
 }
 
@@ -382,17 +449,42 @@ transcalc::AdviserInputs AdviserDialog::inputs() const {
 void AdviserDialog::InputsChanged() {
     const QString missing = missingInput();
     search_->setEnabled(!running_ && missing.isEmpty());
-    cancel_->setEnabled(running_);
+    cancel_->setEnabled(running_ && !worker_.get_stop_token().stop_requested());
+    status_->setText(StatusText());
+}
+
+// What the search is doing, what it still needs, or how the last one ended.
+QString AdviserDialog::StatusText() const {
     if (running_) {
-        return;
+        return worker_.get_stop_token().stop_requested() ? tr("Подбор останавливается…")
+                                                         : tr("Идет подбор…");
     }
-    if (!missing.isEmpty()) {
-        status_->setText(missing);
-    } else if (!result_) {
-        status_->setText(
-            tr("Нажмите «Подобрать»: сердечники выбранных видов будут "
-               "рассчитаны и проверены по очереди."));
+    if (const QString missing = missingInput(); !missing.isEmpty()) {
+        return missing;
     }
+    if (failed_) {
+        return tr("Подбор не выполнен.");
+    }
+    if (!result_) {
+        return tr(
+            "Нажмите «Подобрать»: сердечники выбранных видов будут "
+            "рассчитаны и проверены по очереди.");
+    }
+    const transcalc::AdviserResult& result = *result_;
+    if (result.cancelled) {
+        return tr("Подбор отменен.");
+    }
+    if (result.rows.empty()) {
+        const std::string why = transcalc::NothingFitsText(searched_, result);
+        return why.empty() ? tr("Ни один сердечник не подошел.") : QString::fromStdString(why);
+    }
+    QString text =
+        tr("Подходящих сердечников: %1 из %2.").arg(result.feasibleCores).arg(result.coresSearched);
+    if (result.feasibleCores > result.rows.size()) {
+        text +=
+            QLatin1Char(' ') + tr("В таблице %1 наименьших по объему Ve.").arg(result.rows.size());
+    }
+    return text;
 }
 
 void AdviserDialog::Search() {
@@ -409,6 +501,7 @@ void AdviserDialog::Search() {
         return;
     }
     running_ = true;
+    failed_ = false;
     searched_ = in;
     result_.reset();
     table_->setRowCount(0);
@@ -416,7 +509,6 @@ void AdviserDialog::Search() {
     progress_->setRange(0, std::max<int>(1, static_cast<int>(searched.cores.size())));
     progress_->setValue(0);
     progress_->setTextVisible(true);
-    status_->setText(tr("Идет подбор…"));
     apply_->setEnabled(false);
     InputsChanged();
 
@@ -454,8 +546,7 @@ void AdviserDialog::Cancel() {
         return;
     }
     worker_.request_stop();
-    cancel_->setEnabled(false);
-    status_->setText(tr("Подбор останавливается…"));
+    InputsChanged();
 }
 
 void AdviserDialog::StopSearch() {
@@ -476,10 +567,9 @@ void AdviserDialog::Finished(std::optional<transcalc::AdviserResult> result, con
     }
     running_ = false;
     result_ = std::move(result);
+    failed_ = !result_;
     if (result_) {
         ShowResult();
-    } else {
-        status_->setText(tr("Подбор не выполнен."));
     }
     InputsChanged();
     if (!error.isEmpty()) {
@@ -491,7 +581,6 @@ void AdviserDialog::Finished(std::optional<transcalc::AdviserResult> result, con
 void AdviserDialog::ShowResult() {
     const transcalc::AdviserResult& result = *result_;
     if (result.cancelled) {
-        status_->setText(tr("Подбор отменен."));
         return;
     }
     progress_->setValue(progress_->maximum());
@@ -504,20 +593,9 @@ void AdviserDialog::ShowResult() {
     }
     table_->resizeColumnsToContents();
     plot_->setPoints(std::move(points), locale_);
-    if (result.rows.empty()) {
-        const std::string why = transcalc::NothingFitsText(searched_, result);
-        status_->setText(why.empty() ? tr("Ни один сердечник не подошел.")
-                                     : QString::fromStdString(why));
-        return;
+    if (!result.rows.empty()) {
+        table_->selectRow(0);
     }
-    QString text =
-        tr("Подходящих сердечников: %1 из %2.").arg(result.feasibleCores).arg(result.coresSearched);
-    if (result.feasibleCores > result.rows.size()) {
-        text +=
-            QLatin1Char(' ') + tr("В таблице %1 наименьших по объему Ve.").arg(result.rows.size());
-    }
-    status_->setText(text);
-    table_->selectRow(0);
 }
 
 void AdviserDialog::FillRow(int row, const transcalc::AdvisedCore& core) {
@@ -541,17 +619,24 @@ void AdviserDialog::FillRow(int row, const transcalc::AdvisedCore& core) {
     }
     set(kWire, QString::fromStdString(transcalc::WireSummary(core, separator_)));
     set(kFill, locale_.toString(core.fill * 100, 'f', 0));
-    if (core.coreLoss) {
-        set(kCoreLoss, Significant(locale_, *core.coreLoss));
-    } else {
-        set(kCoreLoss, tr("нет данных"))
-            ->setToolTip(tr("У материала нет данных о потерях: перегрев — только от меди."));
-    }
+    set(kCoreLoss, core.coreLoss ? Significant(locale_, *core.coreLoss) : QString());
     set(kCopperLoss, Significant(locale_, core.copperLoss));
-    set(kTotalLoss, core.totalLoss ? Significant(locale_, *core.totalLoss) : tr("—"));
+    set(kTotalLoss, core.totalLoss ? Significant(locale_, *core.totalLoss) : QString());
     set(kRise, locale_.toString(core.temperatureRise, 'f', 1));
     set(kMargin, locale_.toString(core.margin * 100, 'f', 1));
     set(kVolume, Significant(locale_, core.volume * 1e6));
+    ShowLossWords(row, core);
+}
+
+void AdviserDialog::ShowLossWords(int row, const transcalc::AdvisedCore& core) {
+    if (!core.coreLoss) {
+        QTableWidgetItem* item = table_->item(row, kCoreLoss);
+        item->setText(tr("нет данных"));
+        item->setToolTip(tr("У материала нет данных о потерях: перегрев — только от меди."));
+    }
+    if (!core.totalLoss) {
+        table_->item(row, kTotalLoss)->setText(tr("—"));
+    }
 }
 
 int AdviserDialog::selectedRow() const {

@@ -16,6 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -30,7 +31,8 @@ class AdviserPlot;
 // kinds; "Подобрать" runs the adviser on a thread of its own while the window
 // stays responsive, "Отмена" stops it. The kept cores fill the table and the
 // plot; "Применить" hands the chosen row's design to the window. Closing the
-// dialog stops a running search and waits for it.
+// dialog stops a running search and waits for it. The window stays usable
+// while it is open: its words follow a change of the window's language.
 class AdviserDialog : public QDialog {
     Q_OBJECT
 
@@ -68,20 +70,25 @@ signals:
 
 protected:
     void done(int result) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* BuildInputs(const transcalc::AdviserInputs& prefilled);
     QWidget* BuildResults();
     QLineEdit* FieldLine(transcalc::Field field, const transcalc::AdviserInputs& prefilled);
-    QDoubleSpinBox* NumberBox(const QString& name, double minimum, double maximum, int decimals,
-                              const QString& suffix, const QString& unset = {});
+    QDoubleSpinBox* NumberBox(const QString& name, double minimum, double maximum, int decimals);
+    // Every word the dialog shows, in the language in place.
+    void ShowTexts();
     void ConnectInputs();
     void ShowModeInputs();
     void InputsChanged();
+    QString StatusText() const;
     void Progressed(std::size_t done, std::size_t total);
     void Finished(std::optional<transcalc::AdviserResult> result, const QString& error);
     void ShowResult();
     void FillRow(int row, const transcalc::AdvisedCore& core);
+    // The cells of a row that hold words rather than numbers.
+    void ShowLossWords(int row, const transcalc::AdvisedCore& core);
     void SelectionChanged();
     void StopSearch();
 
@@ -91,6 +98,7 @@ private:
     std::string separator_;
     QLocale locale_;
 
+    QGroupBox* inputsGroup_ = nullptr;
     QComboBox* mode_ = nullptr;
     QFormLayout* form_ = nullptr;
     QLineEdit* timing_ = nullptr;
@@ -115,8 +123,10 @@ private:
     QTableWidget* table_ = nullptr;
     AdviserPlot* plot_ = nullptr;
     QPushButton* apply_ = nullptr;
+    QPushButton* close_ = nullptr;
 
     bool running_ = false;
+    bool failed_ = false;                // the last search ended in an error
     transcalc::AdviserInputs searched_;  // the inputs of the search shown or running
     std::optional<transcalc::AdviserResult> result_;
     // Last: joined first when the dialog goes, before anything it posts to.

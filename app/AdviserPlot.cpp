@@ -1,5 +1,6 @@
 #include "AdviserPlot.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -204,6 +205,14 @@ void AdviserPlot::paintEvent(QPaintEvent*) {
         const double ring = kPointRadius + 4;
         painter.drawEllipse(frame.Place(points_[selected_]), ring, ring);
     }
+}
+
+// Its titles and legend are painted: a new language needs a new picture.
+void AdviserPlot::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        update();
+    }
+    QWidget::changeEvent(event);
 }
 
 void AdviserPlot::mousePressEvent(QMouseEvent* event) {
