@@ -257,6 +257,7 @@ void CheckDialog::Recompute() {
     const transcalc::CheckInputs inputs = Inputs();
     CheckPlotData plot;
     plot.decimalSeparator = separator_;
+    plot.language = transcalc::WindowLanguage();
     QString windingsWhy;
     try {
         if (inputs.ripple && !inputs.frequencyKhz) {

@@ -11,6 +11,9 @@
 #include <functional>
 #include <tuple>
 
+#include "Phrases.h"
+#include "WindowLanguage.h"
+
 namespace transcalc {
 
 namespace {
@@ -174,7 +177,9 @@ void WindingsPanel::ShowReason(const QString& why) {
 
 void WindingsPanel::ShowWindings(const transcalc::WindingCheck& w, const std::string& separator) {
     if (w.nothingToCheck) {
-        ShowReason(QString::fromStdString(*w.nothingToCheck));
+        const std::string_view why =
+            transcalc::TranslatedText(*w.nothingToCheck, transcalc::WindowLanguage());
+        ShowReason(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
         return;
     }
     reason_->setVisible(false);
