@@ -131,6 +131,320 @@
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
+    <message>
+        <source>Подбор сердечника…</source>
+        <translation>Core adviser…</translation>
+    </message>
+</context>
+<context>
+    <name>transcalc::AdviserDialog</name>
+    <message>
+        <source>Подбор сердечника</source>
+        <translation>Core adviser</translation>
+    </message>
+    <message>
+        <source>Исходные данные</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Дроссель</source>
+        <translation>Choke</translation>
+    </message>
+    <message>
+        <source>Обратноходовой</source>
+        <translation>Flyback</translation>
+    </message>
+    <message>
+        <source>Однотактный</source>
+        <translation>Single-ended forward</translation>
+    </message>
+    <message>
+        <source>Двухтактный</source>
+        <translation>Push-pull forward</translation>
+    </message>
+    <message>
+        <source>не выбран</source>
+        <translation>not chosen</translation>
+    </message>
+    <message>
+        <source>Кольцо</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Ш</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>П</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>Режим:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <source>Напряжение на входе, В:</source>
+        <translation>Input voltage, V:</translation>
+    </message>
+    <message>
+        <source>Напряжение на выходе, В:</source>
+        <translation>Output voltage, V:</translation>
+    </message>
+    <message>
+        <source>Допустимое напряжение выброса, В:</source>
+        <translation>Allowed overshoot voltage, V:</translation>
+    </message>
+    <message>
+        <source>Ток нагрузки:</source>
+        <translation>Load current:</translation>
+    </message>
+    <message>
+        <source>Индуктивность:</source>
+        <translation>Inductance:</translation>
+    </message>
+    <message>
+        <source>Постоянный ток дросселя:</source>
+        <translation>Choke DC current:</translation>
+    </message>
+    <message>
+        <source>Пульсации тока (размах):</source>
+        <translation>Ripple current (peak to peak):</translation>
+    </message>
+    <message>
+        <source>Частота переключения:</source>
+        <translation>Switching frequency:</translation>
+    </message>
+    <message>
+        <source>Материал сердечника:</source>
+        <translation>Core material:</translation>
+    </message>
+    <message>
+        <source>Виды сердечников:</source>
+        <translation>Core kinds:</translation>
+    </message>
+    <message>
+        <source>Температура сердечника:</source>
+        <translation>Core temperature:</translation>
+    </message>
+    <message>
+        <source>Запас до насыщения не менее:</source>
+        <translation>Saturation margin at least:</translation>
+    </message>
+    <message>
+        <source>Перегрев не более:</source>
+        <translation>Temperature rise at most:</translation>
+    </message>
+    <message>
+        <source>Плотность тока:</source>
+        <translation>Current density:</translation>
+    </message>
+    <message>
+        <source> А</source>
+        <translation> A</translation>
+    </message>
+    <message>
+        <source>не задан</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source> мГн</source>
+        <translation> mH</translation>
+    </message>
+    <message>
+        <source>не задана</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>не заданы</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source> кГц</source>
+        <translation> kHz</translation>
+    </message>
+    <message>
+        <source> °C</source>
+        <translation> °C</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> К</source>
+        <translation> K</translation>
+    </message>
+    <message>
+        <source> А/мм²</source>
+        <translation> A/mm²</translation>
+    </message>
+    <message>
+        <source>Подобрать</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%v из %m</source>
+        <translation>%v of %m</translation>
+    </message>
+    <message>
+        <source>Сердечник</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>dB, Тл</source>
+        <translation>dB, T</translation>
+    </message>
+    <message>
+        <source>Зазор, мм</source>
+        <translation>Gap, mm</translation>
+    </message>
+    <message>
+        <source>Витки</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>Провод, мм</source>
+        <translation>Wire, mm</translation>
+    </message>
+    <message>
+        <source>Заполнение, %</source>
+        <translation>Fill, %</translation>
+    </message>
+    <message>
+        <source>Pсерд, Вт</source>
+        <translation>Pcore, W</translation>
+    </message>
+    <message>
+        <source>Pмедь, Вт</source>
+        <translation>Pcopper, W</translation>
+    </message>
+    <message>
+        <source>Pобщ, Вт</source>
+        <translation>Ptotal, W</translation>
+    </message>
+    <message>
+        <source>ΔT, К</source>
+        <translation>ΔT, K</translation>
+    </message>
+    <message>
+        <source>Запас, %</source>
+        <translation>Margin, %</translation>
+    </message>
+    <message>
+        <source>Ve, см³</source>
+        <translation>Ve, cm³</translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Перенести выбранный сердечник в окно и выполнить расчет</source>
+        <translation>Put the chosen core into the window and calculate</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Длительность импульса, мкс:</source>
+        <translation>Pulse duration, µs:</translation>
+    </message>
+    <message>
+        <source>Частота, кГц:</source>
+        <translation>Frequency, kHz:</translation>
+    </message>
+    <message>
+        <source>Выберите материал сердечника.</source>
+        <translation>Choose the core material.</translation>
+    </message>
+    <message>
+        <source>Отметьте хотя бы один вид сердечника.</source>
+        <translation>Tick at least one core kind.</translation>
+    </message>
+    <message>
+        <source>Задайте индуктивность дросселя.</source>
+        <translation>Enter the choke inductance.</translation>
+    </message>
+    <message>
+        <source>Задайте постоянный ток дросселя.</source>
+        <translation>Enter the choke DC current.</translation>
+    </message>
+    <message>
+        <source>Задайте частоту переключения: без нее пульсации не учесть.</source>
+        <translation>Enter the switching frequency: the ripple cannot be taken into account without it.</translation>
+    </message>
+    <message>
+        <source>Задайте ток нагрузки.</source>
+        <translation>Enter the load current.</translation>
+    </message>
+    <message>
+        <source>Подбор останавливается…</source>
+        <translation>Stopping the search…</translation>
+    </message>
+    <message>
+        <source>Идет подбор…</source>
+        <translation>Searching…</translation>
+    </message>
+    <message>
+        <source>Подбор не выполнен.</source>
+        <translation>The search failed.</translation>
+    </message>
+    <message>
+        <source>Нажмите «Подобрать»: сердечники выбранных видов будут рассчитаны и проверены по очереди.</source>
+        <translation>Press “Search”: the cores of the chosen kinds will be designed and checked one by one.</translation>
+    </message>
+    <message>
+        <source>Подбор отменен.</source>
+        <translation>The search was cancelled.</translation>
+    </message>
+    <message>
+        <source>Ни один сердечник не подошел.</source>
+        <translation>No core fits.</translation>
+    </message>
+    <message>
+        <source>Подходящих сердечников: %1 из %2.</source>
+        <translation>Cores that fit: %1 of %2.</translation>
+    </message>
+    <message>
+        <source>В таблице %1 наименьших по объему Ve.</source>
+        <translation>The table lists the %1 smallest by Ve.</translation>
+    </message>
+    <message>
+        <source>нет данных</source>
+        <translation>no data</translation>
+    </message>
+    <message>
+        <source>У материала нет данных о потерях: перегрев — только от меди.</source>
+        <translation>The material has no loss data: the rise is that of the copper alone.</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+</context>
+<context>
+    <name>transcalc::AdviserPlot</name>
+    <message>
+        <source>Объем Ve, см³</source>
+        <translation>Volume Ve, cm³</translation>
+    </message>
+    <message>
+        <source>Потери, Вт</source>
+        <translation>Loss, W</translation>
+    </message>
+    <message>
+        <source>нижний левый фронт</source>
+        <translation>lower-left front</translation>
+    </message>
+    <message>
+        <source>потери сердечника неизвестны</source>
+        <translation>core loss unknown</translation>
+    </message>
 </context>
 <context>
     <name>transcalc::Caption</name>
@@ -235,6 +549,22 @@
     <message>
         <source>Задайте частоту переключения: без нее пульсации не учесть</source>
         <translation>Enter the switching frequency: the ripple cannot be taken into account without it</translation>
+    </message>
+    <message>
+        <source>Ток нагрузки:</source>
+        <translation>Load current:</translation>
+    </message>
+    <message>
+        <source> А/мм²</source>
+        <translation> A/mm²</translation>
+    </message>
+    <message>
+        <source>Плотность тока в обмотках:</source>
+        <translation>Winding current density:</translation>
+    </message>
+    <message>
+        <source>Обмотки не проверены: плотность тока вне допустимых пределов</source>
+        <translation>The windings are not checked: the current density is out of bounds</translation>
     </message>
 </context>
 <context>
@@ -388,6 +718,109 @@ Bsat: %4 T at 25 °C, %5 T at 100 °C</translation>
 Закрыть окно без сохранения?</source>
         <translation>The window state was not saved: %1
 Close the window without saving?</translation>
+    </message>
+</context>
+<context>
+    <name>transcalc::WindingsPanel</name>
+    <message>
+        <source>Обмотки</source>
+        <translation>Windings</translation>
+    </message>
+    <message>
+        <source>Секция</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>P — первичная, S — вторичная, R — размагничивающая, L — дроссель</source>
+        <translation>P — primary, S — secondary, R — reset, L — choke</translation>
+    </message>
+    <message>
+        <source>Витков</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>Провод, мм</source>
+        <translation>Wire, mm</translation>
+    </message>
+    <message>
+        <source>Диаметр провода по меди × число жил</source>
+        <translation>Copper diameter of the wire × number of strands</translation>
+    </message>
+    <message>
+        <source>Слоев</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>Каждая секция начинается с нового слоя</source>
+        <translation>Each section starts on a new layer</translation>
+    </message>
+    <message>
+        <source>Ср. виток, мм</source>
+        <translation>Mean turn, mm</translation>
+    </message>
+    <message>
+        <source>Средняя длина витка секции</source>
+        <translation>Mean turn length of the section</translation>
+    </message>
+    <message>
+        <source>R пост., Ом</source>
+        <translation>R dc, Ω</translation>
+    </message>
+    <message>
+        <source>Сопротивление постоянному току при температуре сердечника</source>
+        <translation>DC resistance at the core temperature</translation>
+    </message>
+    <message>
+        <source>Kac</source>
+        <translation>Kac</translation>
+    </message>
+    <message>
+        <source>Во сколько раз скин-эффект и эффект близости (по Доуэллу) увеличивают потери против постоянного тока</source>
+        <translation>How many times the skin and proximity effects (after Dowell) raise the loss over that at DC</translation>
+    </message>
+    <message>
+        <source>Потери, Вт</source>
+        <translation>Loss, W</translation>
+    </message>
+    <message>
+        <source>Потери в меди секции (оценка)</source>
+        <translation>Copper loss of the section (estimate)</translation>
+    </message>
+    <message>
+        <source>Заполнение окна:</source>
+        <translation>Window fill:</translation>
+    </message>
+    <message>
+        <source>без учета каркаса и изоляции</source>
+        <translation>bobbin and insulation not included</translation>
+    </message>
+    <message>
+        <source>Потери в меди (оценка):</source>
+        <translation>Copper loss (estimate):</translation>
+    </message>
+    <message>
+        <source>Сердечник + медь:</source>
+        <translation>Core + copper:</translation>
+    </message>
+    <message>
+        <source>Перегрев сердечника и обмоток:</source>
+        <translation>Rise of core and windings:</translation>
+    </message>
+    <message>
+        <source>КПД:</source>
+        <translation>Efficiency:</translation>
+    </message>
+    <message>
+        <source>Обмотка не помещается в окно сердечника</source>
+        <translation>The winding does not fit the core window</translation>
+    </message>
+    <message>
+        <source> Вт</source>
+        <translation> W</translation>
+    </message>
+    <message>
+        <source> К</source>
+        <translation> K</translation>
     </message>
 </context>
 </TS>
