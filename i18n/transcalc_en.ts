@@ -131,6 +131,320 @@
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
+    <message>
+        <source>Подбор сердечника…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>transcalc::AdviserDialog</name>
+    <message>
+        <source>Подбор сердечника</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Исходные данные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дроссель</source>
+        <translation type="unfinished">Choke</translation>
+    </message>
+    <message>
+        <source>Обратноходовой</source>
+        <translation type="unfinished">Flyback</translation>
+    </message>
+    <message>
+        <source>Однотактный</source>
+        <translation type="unfinished">Single-ended forward</translation>
+    </message>
+    <message>
+        <source>Двухтактный</source>
+        <translation type="unfinished">Push-pull forward</translation>
+    </message>
+    <message>
+        <source>Режим:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Напряжение на входе, В:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Напряжение на выходе, В:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Допустимое напряжение выброса, В:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> А</source>
+        <translation type="unfinished"> A</translation>
+    </message>
+    <message>
+        <source>не задан</source>
+        <translation type="unfinished">not set</translation>
+    </message>
+    <message>
+        <source>Ток нагрузки:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> мГн</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не задана</source>
+        <translation type="unfinished">not set</translation>
+    </message>
+    <message>
+        <source>не заданы</source>
+        <translation type="unfinished">not set</translation>
+    </message>
+    <message>
+        <source> кГц</source>
+        <translation type="unfinished"> kHz</translation>
+    </message>
+    <message>
+        <source>Индуктивность:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Постоянный ток дросселя:</source>
+        <translation type="unfinished">Choke DC current:</translation>
+    </message>
+    <message>
+        <source>Пульсации тока (размах):</source>
+        <translation type="unfinished">Ripple current (peak to peak):</translation>
+    </message>
+    <message>
+        <source>Частота переключения:</source>
+        <translation type="unfinished">Switching frequency:</translation>
+    </message>
+    <message>
+        <source>не выбран</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Материал сердечника:</source>
+        <translation type="unfinished">Core material:</translation>
+    </message>
+    <message>
+        <source>Кольцо</source>
+        <translation type="unfinished">Ring core</translation>
+    </message>
+    <message>
+        <source>Ш</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>П</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Виды сердечников:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> К</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> А/мм²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Температура сердечника:</source>
+        <translation type="unfinished">Core temperature:</translation>
+    </message>
+    <message>
+        <source>Запас до насыщения не менее:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Перегрев не более:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Плотность тока:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подобрать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>%v из %m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сердечник</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dB, Тл</source>
+        <translation type="unfinished">dB, T</translation>
+    </message>
+    <message>
+        <source>Зазор, мм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Витки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Провод, мм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Заполнение, %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pсерд, Вт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pмедь, Вт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pобщ, Вт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ΔT, К</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запас, %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ve, см³</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Перенести выбранный сердечник в окно и выполнить расчет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>Длительность импульса, мкс:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Частота, кГц:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выберите материал сердечника.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отметьте хотя бы один вид сердечника.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задайте индуктивность дросселя.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задайте постоянный ток дросселя.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задайте частоту переключения: без нее пульсации не учесть.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задайте ток нагрузки.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нажмите «Подобрать»: сердечники выбранных видов будут рассчитаны и проверены по очереди.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Идет подбор…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подбор останавливается…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подбор не выполнен.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подбор отменен.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ни один сердечник не подошел.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подходящих сердечников: %1 из %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В таблице %1 наименьших по объему Ve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нет данных</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>У материала нет данных о потерях: перегрев — только от меди.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>transcalc::AdviserPlot</name>
+    <message>
+        <source>Объем Ve, см³</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Потери, Вт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нижний левый фронт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>потери сердечника неизвестны</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>transcalc::Caption</name>
@@ -235,6 +549,22 @@
     <message>
         <source>Задайте частоту переключения: без нее пульсации не учесть</source>
         <translation>Enter the switching frequency: the ripple cannot be taken into account without it</translation>
+    </message>
+    <message>
+        <source>Ток нагрузки:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> А/мм²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Плотность тока в обмотках:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обмотки не проверены: плотность тока вне допустимых пределов</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -388,6 +718,109 @@ Bsat: %4 T at 25 °C, %5 T at 100 °C</translation>
 Закрыть окно без сохранения?</source>
         <translation>The window state was not saved: %1
 Close the window without saving?</translation>
+    </message>
+</context>
+<context>
+    <name>transcalc::WindingsPanel</name>
+    <message>
+        <source>Обмотки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Секция</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P — первичная, S — вторичная, R — размагничивающая, L — дроссель</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Витков</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Провод, мм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Диаметр провода по меди × число жил</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Слоев</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Каждая секция начинается с нового слоя</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ср. виток, мм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Средняя длина витка секции</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R пост., Ом</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сопротивление постоянному току при температуре сердечника</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Во сколько раз скин-эффект и эффект близости (по Доуэллу) увеличивают потери против постоянного тока</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Потери, Вт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Потери в меди секции (оценка)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Заполнение окна:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>без учета каркаса и изоляции</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Потери в меди (оценка):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сердечник + медь:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Перегрев сердечника и обмоток:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>КПД:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обмотка не помещается в окно сердечника</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Вт</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> К</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
