@@ -1,6 +1,7 @@
 #include "CliAdvise.h"
 
 #include <CLI/CLI.hpp>
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -63,7 +64,41 @@ std::string TurnsText(const AdvisedCore& row) {
            Fixed(row.turnsSecondary.value_or(0), 0, ".");
 }
 
-constexpr std::string_view kNoData = "нет данных";
+// The plain table's texts in one language.
+struct AdviceTexts {
+    std::string_view noData;
+    std::array<std::string_view, 12> columns;
+    std::string_view unknownCoreLoss;
+    std::string_view fitBefore, fitOf, fitAfter;  // "Подходят 3 из 94 сердечников"
+    std::array<std::string_view, kRuledOutCount> conditions;  // in RuledOut's order
+    std::string_view ruledOut, ruledOutOf;
+};
+
+constexpr AdviceTexts kRussianTexts = {
+    "нет данных",
+    {"Сердечник", "dB, Тл", "Зазор, мм", "Витки", "Провод, мм", "Заполнение", "P сердечника, Вт",
+     "P меди, Вт", "P всего, Вт", "ΔT, K", "Запас, %", "Ve, см³"},
+    "* потери в сердечнике неизвестны: нагрев только от меди\n",
+    "Подходят ",
+    " из ",
+    " сердечников\n",
+    {"расчет", "насыщение", "мощность", "обмотки", "нагрев"},
+    "Отсеяно вариантов: ",
+    " из ",
+};
+
+constexpr AdviceTexts kEnglishTexts = {
+    "no data",
+    {"Core", "dB, T", "Gap, mm", "Turns", "Wire, mm", "Fill", "P core, W", "P copper, W",
+     "P total, W", "ΔT, K", "Margin, %", "Ve, cm³"},
+    "* core loss unknown: the rise is the copper's alone\n",
+    "",
+    " of ",
+    " cores fit\n",
+    {"calculation", "saturation", "power", "windings", "rise"},
+    "Candidates ruled out: ",
+    " of ",
+};
 
 // Characters, not bytes: the table's texts are UTF-8.
 std::size_t Width(std::string_view text) {
@@ -95,44 +130,41 @@ std::string Table(const std::vector<std::vector<std::string>>& rows) {
     return text;
 }
 
-std::string PlainText(const AdviserInputs& inputs, const AdviserResult& result) {
+std::string PlainText(const AdviserInputs& inputs, const AdviserResult& result, Language language) {
+    const AdviceTexts& say = language == Language::English ? kEnglishTexts : kRussianTexts;
+    const std::string kNoData(say.noData);
     const std::string_view sep = inputs.separator;
     std::string text;
     if (result.rows.empty()) {
-        text = NothingFitsText(inputs, result) + "\n";
+        text = NothingFitsText(inputs, result, language) + "\n";
     } else {
         std::vector<std::vector<std::string>> rows = {
-            {"Сердечник", "dB, Тл", "Зазор, мм", "Витки", "Провод, мм", "Заполнение",
-             "P сердечника, Вт", "P меди, Вт", "P всего, Вт", "ΔT, K", "Запас, %", "Ve, см³"}};
+            std::vector<std::string>(say.columns.begin(), say.columns.end())};
         bool unknown = false;
         for (const AdvisedCore& row : result.rows) {
             unknown = unknown || row.coreLossUnknown;
             rows.push_back({row.core, Fixed(row.db, 2, sep), Fixed(row.gap * 1000, 2, sep),
                             TurnsText(row), WireSummary(row, sep), Fixed(row.fill, 2, sep),
-                            row.coreLoss ? Fixed(*row.coreLoss, 3, sep) : std::string(kNoData),
+                            row.coreLoss ? Fixed(*row.coreLoss, 3, sep) : kNoData,
                             Fixed(row.copperLoss, 3, sep),
-                            row.totalLoss ? Fixed(*row.totalLoss, 3, sep) : std::string(kNoData),
+                            row.totalLoss ? Fixed(*row.totalLoss, 3, sep) : kNoData,
                             Fixed(row.temperatureRise, 1, sep) + (row.coreLossUnknown ? "*" : ""),
                             Fixed(row.margin * 100, 1, sep), Fixed(row.volume * 1e6, 3, sep)});
         }
         text = Table(rows);
         if (unknown) {
-            text += "* потери в сердечнике неизвестны: нагрев только от меди\n";
+            text += say.unknownCoreLoss;
         }
-        text += "Подходят " + std::to_string(result.feasibleCores) + " из " +
-                std::to_string(result.coresSearched) + " сердечников\n";
+        text += std::string(say.fitBefore) + std::to_string(result.feasibleCores) +
+                std::string(say.fitOf) + std::to_string(result.coresSearched) +
+                std::string(say.fitAfter);
     }
-    const std::pair<const char*, RuledOut> conditions[] = {
-        {"расчет", RuledOut::Run},     {"насыщение", RuledOut::Saturation},
-        {"мощность", RuledOut::Power}, {"обмотки", RuledOut::Fit},
-        {"нагрев", RuledOut::Rise},
-    };
-    text += "Отсеяно вариантов: ";
-    for (const auto& [name, condition] : conditions) {
-        text += std::string(condition == RuledOut::Run ? "" : ", ") + name + " " +
-                std::to_string(result.ruledOut[condition]);
+    text += say.ruledOut;
+    for (std::size_t c = 0; c < kRuledOutCount; ++c) {
+        text += std::string(c == 0 ? "" : ", ") + std::string(say.conditions[c]) + " " +
+                std::to_string(result.ruledOut.counts[c]);
     }
-    return text + " из " + std::to_string(result.candidates) + "\n";
+    return text + std::string(say.ruledOutOf) + std::to_string(result.candidates) + "\n";
 }
 
 using Json = nlohmann::ordered_json;
@@ -141,7 +173,7 @@ Json Optional(const std::optional<double>& value) {
     return value ? Json(*value) : Json();
 }
 
-Json AdviceJson(const AdviserInputs& inputs, const AdviserResult& result) {
+Json AdviceJson(const AdviserInputs& inputs, const AdviserResult& result, Language language) {
     Json advice = Json::array();
     for (const AdvisedCore& row : result.rows) {
         Json item = Json::object();
@@ -168,7 +200,7 @@ Json AdviceJson(const AdviserInputs& inputs, const AdviserResult& result) {
     Json json = Json::object();
     json["advice"] = std::move(advice);
     json["ruled_out"] = std::move(ruledOut);
-    const std::string nothing = NothingFitsText(inputs, result);
+    const std::string nothing = NothingFitsText(inputs, result, language);
     json["nothing_fits"] = nothing.empty() ? Json() : Json(nothing);
     return json;
 }
@@ -232,9 +264,9 @@ int RunAdvise(const CliOptions& options) {
     const AdviserInputs inputs = AdviserInputsOf(options);
     const AdviserResult result = Advise(inputs, SearchedCatalogue(inputs));
     if (options.json) {
-        std::fputs(JsonLine(AdviceJson(inputs, result)).c_str(), stdout);
+        std::fputs(JsonLine(AdviceJson(inputs, result, options.language)).c_str(), stdout);
     } else {
-        std::fputs(PlainText(inputs, result).c_str(), stdout);
+        std::fputs(PlainText(inputs, result, options.language).c_str(), stdout);
     }
     std::fflush(stdout);
     return kExitNormal;

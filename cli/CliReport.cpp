@@ -106,7 +106,7 @@ Json ReportJson(const DesignRun& run, const std::optional<DesignCheck>& check,
     }
     if (windings && windings->nothingToCheck) {
         json["winding"] = Json();
-        json["winding_error"] = *windings->nothingToCheck;
+        json["winding_error"] = TranslatedText(*windings->nothingToCheck, language);
     } else if (windings) {
         json["winding"] = WindingJson(*windings);
     }

@@ -73,8 +73,9 @@ int main(int argc, char* argv[]) {
         }
     }
     if (options.json) {
-        std::fputs(cli::JsonLine(cli::ReportJson(report, check, windings, options.language)).c_str(),
-                   stdout);
+        std::fputs(
+            cli::JsonLine(cli::ReportJson(report, check, windings, options.language)).c_str(),
+            stdout);
     } else {
         for (const std::string& line : report.list.lines) {
             std::fputs(line.c_str(), stdout);
@@ -90,7 +91,8 @@ int main(int argc, char* argv[]) {
             // With nothing to check the check's own line has said why.
             if (!check->nothingToCheck) {
                 std::fputc('\n', stdout);
-                for (const std::string& line : WindingTextLines(*windings, options.separator)) {
+                for (const std::string& line :
+                     WindingTextLines(*windings, options.separator, options.language)) {
                     std::fputs(line.c_str(), stdout);
                     std::fputc('\n', stdout);
                 }

@@ -14,6 +14,7 @@
 #include "DesignModel.h"
 #include "EffectiveParameters.h"
 #include "InputField.h"
+#include "Language.h"
 #include "Material.h"
 #include "NumberText.h"
 #include "WindingCheck.h"
@@ -178,8 +179,10 @@ AdviserResult Advise(const AdviserInputs& inputs, const AdviserCatalogue& catalo
 
 // Where nothing is feasible, which condition ruled out most designs, in words
 // a user can act on, e.g. "все 433 кольца насыщаются при 100 °C уже при
-// dB = 0,02 Тл"; empty when some core is feasible or the search was cancelled.
-std::string NothingFitsText(const AdviserInputs& inputs, const AdviserResult& result);
+// dB = 0,02 Тл" or, in English, "all 433 rings saturate at 100 °C even at
+// dB = 0,02 T"; empty when some core is feasible or the search was cancelled.
+std::string NothingFitsText(const AdviserInputs& inputs, const AdviserResult& result,
+                            Language language = Language::Russian);
 
 // The wires of a row in short, e.g. "P1, P2: 0,8; S1, S2: 4×0,56" (conductor
 // diameters in mm, strands before them).

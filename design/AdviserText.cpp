@@ -2,6 +2,7 @@
 
 #include "Adviser.h"
 #include "Extended.h"
+#include "Phrases.h"
 
 namespace transcalc {
 namespace {
@@ -46,6 +47,68 @@ std::string AllCores(const AdviserInputs& inputs, std::size_t n) {
 
 bool Searches(const AdviserInputs& inputs, CoreKind kind) {
     return std::ranges::find(inputs.kinds, kind) != inputs.kinds.end();
+}
+
+// The same in English: "all 433 rings", or "the only ring" searched.
+std::string AllCoresEnglish(const AdviserInputs& inputs, std::size_t n) {
+    constexpr std::string_view kNouns[] = {"ring", "E core", "U core"};
+    const std::string_view noun =
+        inputs.kinds.size() == 1 ? kNouns[static_cast<int>(inputs.kinds.front())] : "core";
+    return n == 1 ? "the only " + std::string(noun)
+                  : "all " + std::to_string(n) + " " + std::string(noun) + "s";
+}
+
+std::string AllRuledOutEnglish(RuledOut condition, const AdviserInputs& in,
+                               const AdviserResult& result) {
+    const DecimalSeparator sep = in.separator;
+    const std::size_t n = result.coresSearched;
+    const std::string temperature = Number(in.check.temperature, sep) + " °C";
+    const std::string verbEnding = n == 1 ? "s" : "";
+    switch (condition) {
+        case RuledOut::Run:
+            return "the calculation fails for every core: " +
+                   std::string(TranslatedText(result.runFailure.value_or(""), Language::English));
+        case RuledOut::Saturation:
+            if (in.mode == WorkMode::Choke) {
+                const double peak =
+                    in.check.dcCurrent.value_or(0) + in.check.ripple.value_or(0) / 2;
+                return AllCoresEnglish(in, n) + " saturate" + verbEnding + " at " + temperature +
+                       " at a current of " + Number(peak, sep) +
+                       " A: choose a material of lower permeability";
+            }
+            return AllCoresEnglish(in, n) + " saturate" + verbEnding + " at " + temperature +
+                   " even at dB = " + Number(kAdviserLowestDb, sep) + " T";
+        case RuledOut::Power:
+            return "no core delivers the load's power even with a gap of " +
+                   Number(kAdviserLargestGap, sep) + " mm: lengthen the pulse";
+        case RuledOut::Fit:
+            return std::string("the windings fit in no core: raise the current density") +
+                   (Searches(in, CoreKind::ShapedE) ? "" : " or choose E cores");
+        case RuledOut::Rise:
+            return AllCoresEnglish(in, n) + " heat" + verbEnding + " up by more than " +
+                   Number(in.maxRise, sep) + " K: allow a higher rise or lower the current density";
+    }
+    return {};
+}
+
+std::string ObstacleEnglish(RuledOut condition, const AdviserInputs& in,
+                            const AdviserResult& result) {
+    const DecimalSeparator sep = in.separator;
+    switch (condition) {
+        case RuledOut::Run:
+            return "a calculation error (" +
+                   std::string(TranslatedText(result.runFailure.value_or(""), Language::English)) +
+                   ")";
+        case RuledOut::Saturation:
+            return "saturation at " + Number(in.check.temperature, sep) + " °C";
+        case RuledOut::Power:
+            return "too little power even with a gap of " + Number(kAdviserLargestGap, sep) + " mm";
+        case RuledOut::Fit:
+            return "too little room for the windings";
+        case RuledOut::Rise:
+            return "a rise above " + Number(in.maxRise, sep) + " K";
+    }
+    return {};
 }
 
 std::string AllRuledOut(RuledOut condition, const AdviserInputs& in, const AdviserResult& result) {
@@ -102,12 +165,15 @@ std::string Obstacle(RuledOut condition, const AdviserInputs& in, const AdviserR
 
 }  // namespace
 
-std::string NothingFitsText(const AdviserInputs& inputs, const AdviserResult& result) {
+std::string NothingFitsText(const AdviserInputs& inputs, const AdviserResult& result,
+                            Language language) {
+    const bool english = language == Language::English;
     if (result.cancelled || !result.rows.empty()) {
         return {};
     }
     if (result.coresSearched == 0) {
-        return "в каталоге нет сердечников выбранных видов";
+        return english ? "the catalogue has no cores of the chosen kinds"
+                       : "в каталоге нет сердечников выбранных видов";
     }
     std::size_t most = 0;
     for (std::size_t c = 1; c < kRuledOutCount; ++c) {
@@ -117,7 +183,14 @@ std::string NothingFitsText(const AdviserInputs& inputs, const AdviserResult& re
     }
     const auto condition = static_cast<RuledOut>(most);
     if (result.coresRuledOut[condition] == result.coresSearched) {
-        return AllRuledOut(condition, inputs, result);
+        return english ? AllRuledOutEnglish(condition, inputs, result)
+                       : AllRuledOut(condition, inputs, result);
+    }
+    if (english) {
+        return "no core fits; most often ruled out by " +
+               ObstacleEnglish(condition, inputs, result) + ": " +
+               std::to_string(result.ruledOut[condition]) + " of " +
+               std::to_string(result.candidates) + " candidates";
     }
     return "ни один сердечник не подходит; чаще всего мешает " +
            Obstacle(condition, inputs, result) + ": " + std::to_string(result.ruledOut[condition]) +

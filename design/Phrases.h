@@ -79,6 +79,9 @@ enum class Phrase {
     NoDesignValues,
     NoDesignWindow,
     CheckOutOfRange,
+    NoWindingLoad,
+    NoWindingChokeCurrent,
+    NoWindingWires,
     // The design check's labels, values and meanings.
     CheckMaterial,
     CheckMaterialMeaning,
@@ -231,6 +234,12 @@ inline constexpr auto kPhrases = std::to_array<PhraseRow>({
      "The core leaves no window for a winding: check its dimensions."},
     {Phrase::CheckOutOfRange, "Проверка невозможна: входные данные вне допустимых пределов",
      "No check is possible: the inputs lie beyond the bounds it can handle"},
+    {Phrase::NoWindingLoad, "Обмотки не проверены: не задан ток нагрузки",
+     "The windings are not checked: no load current is given"},
+    {Phrase::NoWindingChokeCurrent, "Обмотки не проверены: не задан ток дросселя",
+     "The windings are not checked: no choke current is given"},
+    {Phrase::NoWindingWires, "Обмотки не проверены: в каталоге нет круглых проводов",
+     "The windings are not checked: the catalogue has no round wires"},
 
     {Phrase::CheckMaterial, "Материал=", "Material="},
     {Phrase::CheckMaterialMeaning, "по его данным насыщения и потерь",

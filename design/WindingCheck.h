@@ -21,11 +21,10 @@ namespace transcalc {
 // the fit ignores the bobbin and the insulation.
 
 // Why the windings are not checked.
-inline constexpr std::string_view kNoWindingLoad = "Обмотки не проверены: не задан ток нагрузки";
+inline constexpr std::string_view kNoWindingLoad = PhraseText(Phrase::NoWindingLoad);
 inline constexpr std::string_view kNoWindingChokeCurrent =
-    "Обмотки не проверены: не задан ток дросселя";
-inline constexpr std::string_view kNoWindingWires =
-    "Обмотки не проверены: в каталоге нет круглых проводов";
+    PhraseText(Phrase::NoWindingChokeCurrent);
+inline constexpr std::string_view kNoWindingWires = PhraseText(Phrase::NoWindingWires);
 
 // A round copper wire as the catalogue lists it; the check takes grade 1.
 struct RoundWire {

@@ -6,10 +6,12 @@
 #include <cstddef>
 #include <string_view>
 
+#include "Phrases.h"
+
 namespace transcalc {
 namespace {
 
-// Every text of the windings in one table, in the order of Say's keys.
+// Every text of the windings in Russian and in English, in the order of Say's keys.
 enum class Say : std::size_t {
     Heading,
     HeadingUnit,
@@ -88,9 +90,57 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kRu
     "стороны, соседние обмотки не учитываются",
 };
 
-std::string Text(Say key) {
-    return std::string(kRussian[static_cast<std::size_t>(key)]);
-}
+constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kEnglish = {
+    "Windings at a current density of ",
+    " A/mm²:",
+    "Winding",
+    "Turns",
+    "Wire, mm",
+    "Layers",
+    "Mean turn, mm",
+    "Rdc, Ω",
+    "Kac",
+    "Loss, W",
+    "turns ",
+    "wire ",
+    "layers ",
+    "mean turn ",
+    "Rdc ",
+    "Kac ",
+    "loss ",
+    "",
+    " mm",
+    " Ω",
+    " W",
+    " K",
+    " %",
+    "does not fit in the window",
+    "Window fill=",
+    " (without the bobbin and the insulation)",
+    " — the winding does not fit",
+    "Copper loss (estimate)=",
+    "Copper loss=not estimated: the winding does not fit in the window",
+    "Core and copper loss=",
+    "Core and copper loss=not estimated without the core loss",
+    "Temperature rise of the part=",
+    "Output power=",
+    "Efficiency=",
+    "The copper loss is an estimate: the field of each section is taken to rise from zero at "
+    "its inner side, and neighbouring windings are not counted",
+};
+
+// The texts of one language.
+class Texts {
+public:
+    explicit Texts(Language language) : language_(language) {}
+    std::string operator()(Say key) const {
+        const auto& column = language_ == Language::English ? kEnglish : kRussian;
+        return std::string(column[static_cast<std::size_t>(key)]);
+    }
+
+private:
+    Language language_;
+};
 
 // Fixed notation with the given decimals, whatever the locale.
 std::string Fixed(double value, int decimals, DecimalSeparator separator) {
@@ -137,17 +187,18 @@ std::vector<std::string> Cells(const WindingSection& s, DecimalSeparator sep) {
 
 }  // namespace
 
-WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep) {
+WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep, Language language) {
+    const Texts say(language);
     WindingTable table;
     if (c.nothingToCheck) {
-        table.lines.push_back(*c.nothingToCheck);
+        table.lines.emplace_back(TranslatedText(*c.nothingToCheck, language));
         return table;
     }
     table.heading =
-        Text(Say::Heading) + FormatNumber(c.currentDensity / 1e6, sep) + Text(Say::HeadingUnit);
+        say(Say::Heading) + FormatNumber(c.currentDensity / 1e6, sep) + say(Say::HeadingUnit);
     for (const Say column : {Say::Section, Say::Turns, Say::Wire, Say::Layers, Say::TurnLength,
                              Say::Resistance, Say::AcFactor, Say::Loss}) {
-        table.columns.push_back(Text(column));
+        table.columns.push_back(say(column));
     }
     for (const WindingSection& s : c.sections) {
         std::vector<std::string> row = {s.name};
@@ -157,34 +208,35 @@ WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep) {
         table.rows.push_back(std::move(row));
     }
     std::vector<std::string>& lines = table.lines;
-    lines.push_back(Text(Say::Fill) + Fixed(c.fill * 100, 1, sep) + Text(Say::Percent) +
-                    (c.fits ? "" : Text(Say::DoesNotFit)) + Text(Say::FillNote));
+    lines.push_back(say(Say::Fill) + Fixed(c.fill * 100, 1, sep) + say(Say::Percent) +
+                    (c.fits ? "" : say(Say::DoesNotFit)) + say(Say::FillNote));
     if (!c.copperLoss) {
-        lines.push_back(Text(Say::CopperLossNone));
+        lines.push_back(say(Say::CopperLossNone));
     } else {
-        lines.push_back(Text(Say::CopperLoss) + Significant(*c.copperLoss, sep) + Text(Say::Watts));
-        lines.push_back(c.totalLoss ? Text(Say::TotalLoss) + Significant(*c.totalLoss, sep) +
-                                          Text(Say::Watts)
-                                    : Text(Say::TotalLossNone));
+        lines.push_back(say(Say::CopperLoss) + Significant(*c.copperLoss, sep) + say(Say::Watts));
+        lines.push_back(c.totalLoss
+                            ? say(Say::TotalLoss) + Significant(*c.totalLoss, sep) + say(Say::Watts)
+                            : say(Say::TotalLossNone));
     }
     if (c.temperatureRise) {
-        lines.push_back(Text(Say::TemperatureRise) + Fixed(*c.temperatureRise, 1, sep) +
-                        Text(Say::Kelvin));
+        lines.push_back(say(Say::TemperatureRise) + Fixed(*c.temperatureRise, 1, sep) +
+                        say(Say::Kelvin));
     }
     if (c.outputPower) {
-        lines.push_back(Text(Say::OutputPower) + Significant(*c.outputPower, sep) +
-                        Text(Say::Watts));
+        lines.push_back(say(Say::OutputPower) + Significant(*c.outputPower, sep) + say(Say::Watts));
     }
     if (c.efficiency) {
-        lines.push_back(Text(Say::Efficiency) + Fixed(*c.efficiency * 100, 1, sep) +
-                        Text(Say::Percent));
+        lines.push_back(say(Say::Efficiency) + Fixed(*c.efficiency * 100, 1, sep) +
+                        say(Say::Percent));
     }
-    lines.push_back(Text(Say::Estimate));
+    lines.push_back(say(Say::Estimate));
     return table;
 }
 
-std::vector<std::string> WindingTextLines(const WindingCheck& c, DecimalSeparator sep) {
-    const WindingTable table = WindingTableOf(c, sep);
+std::vector<std::string> WindingTextLines(const WindingCheck& c, DecimalSeparator sep,
+                                          Language language) {
+    const Texts say(language);
+    const WindingTable table = WindingTableOf(c, sep, language);
     if (c.nothingToCheck) {
         return table.lines;
     }
@@ -207,14 +259,14 @@ std::vector<std::string> WindingTextLines(const WindingCheck& c, DecimalSeparato
         for (std::size_t k = 0; k < kLabels.size(); ++k) {
             const std::string& cell = row[k + 1];
             if (k == 2 && !s.layers) {
-                line += ", " + Text(Say::NotPlaced);
+                line += ", " + say(Say::NotPlaced);
                 break;
             }
-            line += (k == 0 ? " " : ", ") + Text(kLabels[k].first) + cell;
+            line += (k == 0 ? " " : ", ") + say(kLabels[k].first) + cell;
             if (k == 1) {
-                line.replace(line.rfind(" × "), 0, Text(Say::Millimetres));
+                line.replace(line.rfind(" × "), 0, say(Say::Millimetres));
             } else if (cell != kNone) {
-                line += Text(kLabels[k].second);
+                line += say(kLabels[k].second);
             }
         }
         lines.push_back(std::move(line));

@@ -3,13 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "Language.h"
 #include "NumberText.h"
 #include "WindingCheck.h"
 
 namespace transcalc {
 
 // The winding check as the user reads it: a table of the sections, then the
-// fill of the window, the totals and why the copper loss is an estimate.
+// fill of the window, the totals and why the copper loss is an estimate, in
+// Russian or English; the numbers are written alike in both.
 
 struct WindingTable {
     std::string heading;                         // names the current density
@@ -18,10 +20,12 @@ struct WindingTable {
     std::vector<std::string> lines;  // fill, totals and the note; alone: why none is checked
 };
 
-WindingTable WindingTableOf(const WindingCheck& check, DecimalSeparator separator);
+WindingTable WindingTableOf(const WindingCheck& check, DecimalSeparator separator,
+                            Language language = Language::Russian);
 
 // The same as plain lines: the heading, a line per section, then the table's
 // lines. One line, the reason, when the windings are not checked.
-std::vector<std::string> WindingTextLines(const WindingCheck& check, DecimalSeparator separator);
+std::vector<std::string> WindingTextLines(const WindingCheck& check, DecimalSeparator separator,
+                                          Language language = Language::Russian);
 
 }  // namespace transcalc

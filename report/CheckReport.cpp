@@ -18,10 +18,12 @@ void AddCheckToReport(ReportContent& content, const Design& document, const Desi
     if (check.nothingToCheck) {
         return;
     }
-    content.windings =
-        WindingTableOf(RunWindingCheck(document, run, check, inputs, wires), separator);
+    const WindingCheck windings = RunWindingCheck(document, run, check, inputs, wires);
+    content.windings = WindingTableOf(windings, separator, content.language);
     CheckPlotData plot;
     plot.curve = SweepCheck(design, material, inputs);
+    // The page's plot shows what the check dialog's does: copper beside the core.
+    AddWindingsToCurve(plot.curve, windings, check);
     plot.decimalSeparator = separator;
     plot.language = content.language;
     if (!plot.curve.points.empty()) {

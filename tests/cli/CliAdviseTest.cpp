@@ -93,6 +93,31 @@ TEST(CliAdviseTest, SaysWhyNothingFits) {
               "433\n");
 }
 
+// --lang en gives the table, the counts and the reason in English, with the
+// same numbers.
+TEST(CliAdviseTest, SpeaksTheLanguageChosen) {
+    const CliRun table = RunCli(With(kAdvise, {"--limit", "1", "--lang", "en"}));
+    EXPECT_EQ(table.status, 0) << table.err;
+    EXPECT_TRUE(table.out.starts_with("Core       dB, T  Gap, mm  Turns  Wire, mm")) << table.out;
+    EXPECT_NE(table.out.find(" of 35 cores fit\nCandidates ruled out: calculation 0, saturation "),
+              std::string::npos)
+        << table.out;
+    const CliRun plain =
+        RunCli({"--advise", "--mode", "choke", "--core", "ring", "--material", "N87",
+                "--inductance", "0.05", "--current", "10", "--margin", "99", "--lang", "en"});
+    EXPECT_EQ(plain.out,
+              "all 433 rings saturate at 100 °C at a current of 10 A: choose a material of lower "
+              "permeability\n"
+              "Candidates ruled out: calculation 0, saturation 433, power 0, windings 0, rise 0 of "
+              "433\n");
+    const CliRun json = RunCli({"--advise", "--mode", "choke", "--core", "ring", "--material",
+                                "N87", "--inductance", "0.05", "--current", "10", "--margin", "99",
+                                "--lang", "en", "--json"});
+    EXPECT_EQ(Json::parse(json.out)["nothing_fits"],
+              "all 433 rings saturate at 100 °C at a current of 10 A: choose a material of lower "
+              "permeability");
+}
+
 TEST(CliAdviseTest, BadValuesAreUsageErrors) {
     const struct {
         std::vector<std::string> arguments;

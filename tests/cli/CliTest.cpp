@@ -1161,7 +1161,8 @@ TEST(CliLanguageTest, ALanguageOtherThanRuOrEnIsAUsageError) {
 }
 
 // The JSON of both languages holds the same keys, numbers, colour, error,
-// state and check; only the list's texts differ, line for line.
+// state, check and windings; only the texts differ: the list's line for line,
+// and the reasons why nothing is checked.
 TEST(CliLanguageTest, JsonKeepsEveryKeyAndNumber) {
     const std::vector<std::vector<std::string>> designs = {
         With(kRingChoke, {"--json"}),
@@ -1181,8 +1182,14 @@ TEST(CliLanguageTest, JsonKeepsEveryKeyAndNumber) {
         for (const auto& line : en.at("lines")) {
             EXPECT_FALSE(HasCyrillic(line.get<std::string>())) << line;
         }
-        ru.erase("lines");
-        en.erase("lines");
+        for (const char* text : {"lines", "check_error", "winding_error"}) {
+            EXPECT_EQ(en.contains(text), ru.contains(text)) << text;
+            if (en.contains(text) && en.at(text).is_string()) {
+                EXPECT_FALSE(HasCyrillic(en.at(text).get<std::string>())) << en.at(text);
+            }
+            ru.erase(text);
+            en.erase(text);
+        }
         EXPECT_EQ(en, ru);
     }
 }
@@ -1200,7 +1207,8 @@ TEST(CliLanguageTest, TheCheckSpeaksTheLanguageToo) {
     const CliRun object = RunCli(With(noWindow, {"--lang", "en", "--json"}));
     EXPECT_TRUE(object.out.ends_with(
         ", \"check\": null, \"check_error\": \"The core leaves no window for a winding: check "
-        "its dimensions.\"}\n"))
+        "its dimensions.\", \"winding\": null, \"winding_error\": \"The core leaves no window "
+        "for a winding: check its dimensions.\"}\n"))
         << object.out;
 
     const CliRun check = RunCli(With(kPushPull, {"--lang", "en"}));
@@ -1208,10 +1216,42 @@ TEST(CliLanguageTest, TheCheckSpeaksTheLanguageToo) {
     EXPECT_FALSE(HasCyrillic(check.out)) << check.out;
     EXPECT_NE(check.out.find("\n\nMaterial=N87\nEffective area Ae="), std::string::npos)
         << check.out;
+    EXPECT_TRUE(check.out.ends_with("\nThe windings are not checked: no load current is given\n"))
+        << check.out;
+}
+
+// The windings' lines in English: the same numbers under English words.
+TEST(CliLanguageTest, TheWindingsSpeakTheLanguageToo) {
+    const std::vector<std::string> loaded = With(kPushPull, {"--load-current", "5"});
+    const CliRun russian = RunCli(With(loaded, {"--lang", "ru"}));
+    const CliRun english = RunCli(With(loaded, {"--lang", "en"}));
+    ASSERT_EQ(english.status, 0) << english.err;
+    EXPECT_FALSE(HasCyrillic(english.out)) << english.out;
+    for (const char* text :
+         {"\nWindings at a current density of 4 A/mm²:\nP1: turns ", ", wire 0,", " mm × ",
+          ", layers ", ", mean turn ", ", Rdc ", " Ω, Kac ", "\nWindow fill=",
+          " % (without the bobbin and the "
+          "insulation)\nCopper loss (estimate)=",
+          "\nCore and copper loss=", "\nTemperature rise of the part=",
+          "\nOutput power=60,0 W\nEfficiency=",
+          "\nThe copper loss is an "
+          "estimate: the field of each section"}) {
+        EXPECT_NE(english.out.find(text), std::string::npos) << text << "\n" << english.out;
+    }
+    // Line for line the same numbers in the windings' lines: only words differ.
+    const auto digits = [](const std::string& out) {
+        const std::string text = out.substr(out.rfind("\n\n"));
+        std::string kept;
+        std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
+                     [](char c) { return (c >= '0' && c <= '9') || c == ',' || c == '\n'; });
+        return kept;
+    };
+    EXPECT_EQ(digits(english.out), digits(russian.out));
 }
 
 TEST_F(CliDesignTest, TheReportInEnglishHoldsNoRussianWord) {
-    const CliRun run = RunCli(With(kPushPull, {"--lang", "en", "--report", Path("report.pdf")}));
+    const CliRun run = RunCli(
+        With(kPushPull, {"--lang", "en", "--load-current", "5", "--report", Path("report.pdf")}));
     EXPECT_EQ(run.status, 0) << run.err;
     const std::string english = PdfText(Path("report.pdf"));
     EXPECT_FALSE(HasCyrillic(english)) << english;
@@ -1219,8 +1259,10 @@ TEST_F(CliDesignTest, TheReportInEnglishHoldsNoRussianWord) {
          {"report", "Mode: Push-pull forward · E core · Core E 25/13/7 · Material N87",
           "Dimensions in mm", "Inputs", "Core gap, mm", "Frequency, kHz", "Input voltage, V",
           "Results", "Operating mode: Push-pull forward", "Design check",
-          "Margin to saturation=22,7 %", "core loss, W (estimate)",
-          "frequency, kHz (the dot: the operating frequency)"}) {
+          "Margin to saturation=22,7 %", "frequency, kHz (the dot: the operating frequency)",
+          "Load current, A", "Windings at a current density of 4 A/mm²:", "Mean turn, mm",
+          "Window fill=41,7 %", "loss, W (estimate)", "copper",
+          "core and windings temperature rise, K"}) {
         EXPECT_NE(english.find(text), std::string::npos) << text << "\n" << english;
     }
 

@@ -172,73 +172,92 @@ TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
         std::size_t cores;
         bool everyCore;  // every core fell to that condition alone
         const char* text;
+        const char* english;
     };
     const Case cases[] = {
         {WorkMode::PushPull,
          {CoreKind::Ring},
          RuledOut::Saturation,
+         1,
+         true,
+         "все 1 кольцо насыщается при 100 °C уже при dB = 0,02 Тл",
+         "the only ring saturates at 100 °C even at dB = 0,02 T"},
+        {WorkMode::PushPull,
+         {CoreKind::Ring},
+         RuledOut::Saturation,
          433,
          true,
-         "все 433 кольца насыщаются при 100 °C уже при dB = 0,02 Тл"},
+         "все 433 кольца насыщаются при 100 °C уже при dB = 0,02 Тл",
+         "all 433 rings saturate at 100 °C even at dB = 0,02 T"},
         {WorkMode::PushPull,
          {CoreKind::ShapedU},
          RuledOut::Saturation,
          35,
          true,
-         "все 35 П-сердечников насыщаются при 100 °C уже при dB = 0,02 Тл"},
+         "все 35 П-сердечников насыщаются при 100 °C уже при dB = 0,02 Тл",
+         "all 35 U cores saturate at 100 °C even at dB = 0,02 T"},
         {WorkMode::SingleEnded,
          {CoreKind::ShapedE},
          RuledOut::Saturation,
          21,
          true,
-         "все 21 Ш-сердечник насыщается при 100 °C уже при dB = 0,02 Тл"},
+         "все 21 Ш-сердечник насыщается при 100 °C уже при dB = 0,02 Тл",
+         "all 21 E cores saturate at 100 °C even at dB = 0,02 T"},
         {WorkMode::PushPull,
          {CoreKind::Ring},
          RuledOut::Fit,
          433,
          true,
          "обмотки не помещаются ни в один сердечник: повысьте плотность тока или выберите "
-         "Ш-сердечники"},
+         "Ш-сердечники",
+         "the windings fit in no core: raise the current density or choose E cores"},
         {WorkMode::PushPull,
          {CoreKind::Ring, CoreKind::ShapedE},
          RuledOut::Fit,
          527,
          true,
-         "обмотки не помещаются ни в один сердечник: повысьте плотность тока"},
+         "обмотки не помещаются ни в один сердечник: повысьте плотность тока",
+         "the windings fit in no core: raise the current density"},
         {WorkMode::Choke,
          {CoreKind::ShapedE, CoreKind::ShapedU},
          RuledOut::Rise,
          129,
          true,
          "все 129 сердечников нагреваются больше чем на 40 K: допустите больший нагрев или "
-         "снизьте плотность тока"},
+         "снизьте плотность тока",
+         "all 129 cores heat up by more than 40 K: allow a higher rise or lower the current "
+         "density"},
         {WorkMode::Flyback,
          {CoreKind::ShapedE},
          RuledOut::Power,
          94,
          true,
          "ни один сердечник не отдает мощность нагрузки даже с зазором 3 мм: увеличьте "
-         "длительность импульса"},
+         "длительность импульса",
+         "no core delivers the load's power even with a gap of 3 mm: lengthen the pulse"},
         {WorkMode::Flyback,
          {CoreKind::ShapedE},
          RuledOut::Run,
          94,
          true,
-         "расчет не выполняется ни для одного сердечника: Floating point division by zero."},
+         "расчет не выполняется ни для одного сердечника: Floating point division by zero.",
+         "the calculation fails for every core: Floating point division by zero."},
         {WorkMode::PushPull,
          {CoreKind::Ring},
          RuledOut::Rise,
          12,
          false,
          "ни один сердечник не подходит; чаще всего мешает нагрев больше 40 K: 30 из 50 "
-         "вариантов"},
+         "вариантов",
+         "no core fits; most often ruled out by a rise above 40 K: 30 of 50 candidates"},
         {WorkMode::PushPull,
          {CoreKind::Ring},
          RuledOut::Saturation,
          12,
          false,
          "ни один сердечник не подходит; чаще всего мешает насыщение при 100 °C: 30 из 50 "
-         "вариантов"},
+         "вариантов",
+         "no core fits; most often ruled out by saturation at 100 °C: 30 of 50 candidates"},
     };
     for (const Case& c : cases) {
         AdviserInputs in;
@@ -252,9 +271,12 @@ TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
         result.coresRuledOut[c.condition] = c.everyCore ? c.cores : 1;
         result.runFailure = "Floating point division by zero.";
         EXPECT_EQ(NothingFitsText(in, result), c.text) << c.text;
+        EXPECT_EQ(NothingFitsText(in, result, Language::English), c.english) << c.english;
     }
     EXPECT_EQ(NothingFitsText(AdviserInputs{}, AdviserResult{}),
               "в каталоге нет сердечников выбранных видов");
+    EXPECT_EQ(NothingFitsText(AdviserInputs{}, AdviserResult{}, Language::English),
+              "the catalogue has no cores of the chosen kinds");
 }
 
 TEST(Adviser, WireSummaryJoinsSectionsOfOneWire) {

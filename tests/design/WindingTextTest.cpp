@@ -84,6 +84,39 @@ TEST(WindingTextTest, TheTableShowsADashWhereAValueDoesNotApply) {
     EXPECT_EQ(lines[2], "S: витков 20, провод 0,450 мм × 8, не помещается в окно");
 }
 
+// The same tables in English: English words around the same numbers.
+TEST(WindingTextTest, EnglishWordsAroundTheSameNumbers) {
+    WindingCheck c = AChoke();
+    c.totalLoss = 0.5;
+    c.temperatureRise = 12.34;
+    c.outputPower = 60;
+    c.efficiency = 0.99;
+    EXPECT_EQ(
+        WindingTextLines(c, ".", Language::English),
+        (Lines{"Windings at a current density of 2.5 A/mm²:",
+               "L: turns 20, wire 0.450 mm × 8, layers 3, mean turn 34.6 mm, Rdc 0.0123 Ω, "
+               "Kac 1.00, loss 0.112 W",
+               "Window fill=30.0 % (without the bobbin and the insulation)",
+               "Copper loss (estimate)=0.112 W", "Core and copper loss=0.500 W",
+               "Temperature rise of the part=12.3 K", "Output power=60.0 W", "Efficiency=99.0 %",
+               "The copper loss is an estimate: the field of each section is taken to rise "
+               "from zero at its inner side, and neighbouring windings are not counted"}));
+
+    c.sections[0].layers.reset();
+    c.fits = false;
+    c.copperLoss.reset();
+    c.totalLoss.reset();
+    const WindingTable table = WindingTableOf(c, ",", Language::English);
+    EXPECT_EQ(table.columns, (Lines{"Winding", "Turns", "Wire, mm", "Layers", "Mean turn, mm",
+                                    "Rdc, Ω", "Kac", "Loss, W"}));
+    EXPECT_EQ(table.lines[0],
+              "Window fill=30,0 % — the winding does not fit (without the bobbin and the "
+              "insulation)");
+    EXPECT_EQ(table.lines[1], "Copper loss=not estimated: the winding does not fit in the window");
+    EXPECT_EQ(WindingTextLines(c, ",", Language::English)[1],
+              "L: turns 20, wire 0,450 mm × 8, does not fit in the window");
+}
+
 TEST(WindingTextTest, WindingsNotCheckedAreOneLine) {
     WindingCheck c;
     c.nothingToCheck = "Обмотки не проверены: не задан ток нагрузки";
@@ -92,6 +125,18 @@ TEST(WindingTextTest, WindingsNotCheckedAreOneLine) {
     EXPECT_EQ(table.heading, "");
     EXPECT_TRUE(table.rows.empty());
     EXPECT_EQ(table.lines, Lines{"Обмотки не проверены: не задан ток нагрузки"});
+
+    // Every reason the windings are not checked has its English.
+    for (const std::string_view why : {kNoWindingLoad, kNoWindingChokeCurrent, kNoWindingWires,
+                                       kCheckOutOfRange, kNoDesignWindow}) {
+        c.nothingToCheck = std::string(why);
+        const Lines english = WindingTextLines(c, ",", Language::English);
+        ASSERT_EQ(english.size(), 1u);
+        EXPECT_TRUE(english[0].starts_with("The ") || english[0].starts_with("No ")) << english[0];
+    }
+    c.nothingToCheck = std::string(kNoWindingLoad);
+    EXPECT_EQ(WindingTableOf(c, ",", Language::English).lines,
+              Lines{"The windings are not checked: no load current is given"});
 }
 
 }  // namespace
