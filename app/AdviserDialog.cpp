@@ -475,7 +475,8 @@ QString AdviserDialog::StatusText() const {
         return tr("Подбор отменен.");
     }
     if (result.rows.empty()) {
-        const std::string why = transcalc::NothingFitsText(searched_, result);
+        const std::string why =
+            transcalc::NothingFitsText(searched_, result, transcalc::WindowLanguage());
         return why.empty() ? tr("Ни один сердечник не подошел.") : QString::fromStdString(why);
     }
     QString text =
