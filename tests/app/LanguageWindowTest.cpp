@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -11,16 +12,23 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
 #include <cstdlib>
 #include <functional>
 
+#include "AdviserDialog.h"
 #include "CheckDialog.h"
+#include "CheckFixture.h"
+#include "CheckPlot.h"
 #include "CoreCatalogueDialog.h"
 #include "MaterialDialog.h"
 #include "ReportContent.h"
@@ -28,6 +36,7 @@
 #include "WindowFixture.h"
 #include "WindowLanguage.h"
 
+using transcalc::AdviserDialog;
 using transcalc::CheckDialog;
 using transcalc::CoreCatalogueDialog;
 using transcalc::Language;
@@ -430,6 +439,189 @@ TEST(LanguageTranslationTest, EveryTextHasItsEnglish) {
     transcalc::ApplyWindowLanguage(Language::Russian);
     EXPECT_FALSE(xml.hasError());
     EXPECT_GT(messages, 80);
+}
+
+}  // namespace
+
+namespace {
+
+// The check dialog with its windings: the E 25/13/7 push-pull with and
+// without its load current, and the ring choke without its current.
+struct WindingsCase {
+    const char* name;
+    transcalc::Design design;
+    double loadCurrent;  // 0: not given
+    const char* reason;  // in English; empty when the windings are checked
+};
+
+std::unique_ptr<CheckDialog> OpenCheck(const WindingsCase& c) {
+    using namespace transcalc::testing_support;
+    auto dialog = std::make_unique<CheckDialog>(
+        transcalc::WindingSubject{c.design, transcalc::RunDesign(c.design, ","), GradeOneWires()},
+        std::vector<transcalc::Material>{N87()}, "N87", ",");
+    if (c.loadCurrent > 0) {
+        dialog->findChild<QDoubleSpinBox*>("checkLoadCurrent")->setValue(c.loadCurrent);
+    }
+    return dialog;
+}
+
+// The window is modal to its dialog: the language changes only between two
+// openings of it.
+TEST_F(LanguageWindowTest, TheCheckDialogsWindingsSpeakEnglish) {
+    using transcalc::testing_support::E25Design;
+    using transcalc::testing_support::RingChokeDesign;
+    const WindingsCase cases[] = {
+        {"push-pull with its load", E25Design(transcalc::kModePushPull), 5, ""},
+        {"push-pull without its load", E25Design(transcalc::kModePushPull), 0,
+         "The windings are not checked: no load current is given"},
+        {"choke without its current", RingChokeDesign(), 0,
+         "The windings are not checked: no choke current is given"},
+    };
+    for (const WindingsCase& c : cases) {
+        const QStringList russian = TextsOf(*OpenCheck(c));
+
+        transcalc::ApplyWindowLanguage(Language::English);
+        {
+            const auto dialog = OpenCheck(c);
+            const auto text = [&dialog](const char* name) {
+                return dialog->findChild<QLabel*>(name)->text();
+            };
+            EXPECT_EQ(Cyrillic(TextsOf(*dialog)), QStringList()) << c.name;
+            EXPECT_EQ(dialog->findChild<QGroupBox*>("checkWindings")->title(), "Windings");
+            if (*c.reason == '\0') {
+                EXPECT_TRUE(dialog->findChild<QLabel*>("windingsReason")->isHidden()) << c.name;
+            } else {
+                EXPECT_EQ(text("windingsReason"), c.reason) << c.name;
+            }
+            EXPECT_EQ(text("windingsHead0"), "Section");
+            EXPECT_EQ(text("windingsHead5"), "R dc, Ω");
+            EXPECT_EQ(text("windingsFillCaption"), "Window fill:");
+            EXPECT_EQ(dialog->findChild<transcalc::CheckPlot*>("CheckPlot")->data().language,
+                      Language::English);
+            if (*c.reason == '\0') {
+                // The E 25 push-pull at 5 A, as the windings' own test counts it.
+                EXPECT_EQ(text("windingsCopper"), "0,155 W");
+                EXPECT_EQ(text("windingsRise"), "89,8 K");
+                EXPECT_EQ(text("windingsEfficiency"), "92,9 %");
+                EXPECT_EQ(text("checkLoadCurrentCaption"), "Load current:");
+                EXPECT_EQ(dialog->findChild<QDoubleSpinBox*>("checkCurrentDensity")->text(),
+                          "4,00 A/mm²");
+            }
+        }
+
+        transcalc::ApplyWindowLanguage(Language::Russian);
+        const auto dialog = OpenCheck(c);
+        EXPECT_EQ(TextsOf(*dialog), russian) << c.name;
+        EXPECT_EQ(dialog->findChild<transcalc::CheckPlot*>("CheckPlot")->data().language,
+                  Language::Russian);
+    }
+}
+
+// Every text of the adviser: its controls, the progress, the table's
+// headings and cells, the apply button's hint.
+QStringList AdviserTexts(const AdviserDialog& dialog) {
+    QStringList texts = TextsOf(dialog);
+    texts << dialog.findChild<QProgressBar*>("adviserProgress")->format();
+    texts << dialog.findChild<QPushButton*>("adviserApply")->toolTip();
+    const auto* table = dialog.findChild<QTableWidget*>("adviserTable");
+    for (int column = 0; column < table->columnCount(); ++column) {
+        texts << table->horizontalHeaderItem(column)->text();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            texts << table->item(row, column)->text() << table->item(row, column)->toolTip();
+        }
+    }
+    return texts;
+}
+
+class LanguageAdviserTest : public LanguageWindowTest {
+protected:
+    // A push-pull converter 24 V → 12 V at 100 kHz on U cores in N87,
+    // asked for `loadCurrent` A (0: not given); searched when given.
+    AdviserDialog* OpenAdviser(double loadCurrent) {
+        Find<QAction>("N13Adviser")->trigger();
+        auto* dialog = form->findChild<AdviserDialog*>();
+        EXPECT_NE(dialog, nullptr);
+        if (dialog == nullptr) {
+            return nullptr;
+        }
+        auto* mode = dialog->findChild<QComboBox*>("adviserMode");
+        mode->setCurrentIndex(mode->findData(static_cast<int>(transcalc::WorkMode::PushPull)));
+        dialog->findChild<QLineEdit*>("adviserEdit6")->setText("100");
+        dialog->findChild<QLineEdit*>("adviserEdit7")->setText("24");
+        dialog->findChild<QLineEdit*>("adviserEdit8")->setText("12");
+        auto* material = dialog->findChild<QComboBox*>("adviserMaterial");
+        material->setCurrentIndex(material->findText("N87"));
+        for (const char* kind : {"adviserRing", "adviserE", "adviserU"}) {
+            dialog->findChild<QCheckBox*>(kind)->setChecked(kind == std::string_view("adviserU"));
+        }
+        dialog->findChild<QDoubleSpinBox*>("adviserLoadCurrent")->setValue(loadCurrent);
+        if (loadCurrent > 0) {
+            QSignalSpy ended(dialog, &AdviserDialog::searchEnded);
+            dialog->Search();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return ended.count() > 0; }, 60000));
+        }
+        return dialog;
+    }
+
+    QString Status(const AdviserDialog* dialog) const {
+        return dialog->findChild<QLabel*>("adviserStatus")->text();
+    }
+};
+
+// Chosen before the adviser opens, English is all it shows, before a search
+// and after one, whether cores fit or none does.
+TEST_F(LanguageAdviserTest, TheAdviserSpeaksEnglish) {
+    Choose("N13English");
+    EXPECT_EQ(Find<QAction>("N13Adviser")->text(), "Core adviser…");
+    struct Case {
+        const char* name;
+        double loadCurrent;
+    };
+    const Case cases[] = {{"before a search", 0}, {"cores fit", 5}, {"nothing fits", 5000}};
+    for (const Case& c : cases) {
+        AdviserDialog* dialog = OpenAdviser(c.loadCurrent);
+        ASSERT_NE(dialog, nullptr) << c.name;
+        EXPECT_EQ(dialog->windowTitle(), "Core adviser");
+        EXPECT_EQ(dialog->findChild<QLabel*>("adviserEdit6Caption")->text(), "Frequency, kHz:");
+        EXPECT_EQ(dialog->findChild<QDoubleSpinBox*>("adviserRise")->text(), "40 K");
+        EXPECT_EQ(Cyrillic(AdviserTexts(*dialog)), QStringList()) << c.name;
+        if (c.loadCurrent == 0) {
+            EXPECT_EQ(Status(dialog), "Enter the load current.");
+        } else if (!dialog->result()->rows.empty()) {
+            EXPECT_EQ(Status(dialog),
+                      QStringLiteral("Cores that fit: %1 of 35. The table lists the 20 smallest "
+                                     "by Ve.")
+                          .arg(dialog->result()->feasibleCores));
+            EXPECT_EQ(
+                dialog->findChild<QTableWidget*>("adviserTable")->horizontalHeaderItem(6)->text(),
+                "Pcore, W");
+        } else {
+            const std::string why =
+                transcalc::NothingFitsText(dialog->inputs(), *dialog->result(), Language::English);
+            EXPECT_FALSE(why.empty());
+            EXPECT_EQ(Status(dialog).toStdString(), why);
+        }
+        delete dialog;
+    }
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+// The adviser leaves the menu in reach: an open one follows the language,
+// and comes back to its Russian texts byte for byte.
+TEST_F(LanguageAdviserTest, AnOpenAdviserFollowsTheLanguage) {
+    for (const double loadCurrent : {0.0, 5.0, 5000.0}) {
+        AdviserDialog* dialog = OpenAdviser(loadCurrent);
+        ASSERT_NE(dialog, nullptr) << loadCurrent;
+        const QStringList russian = AdviserTexts(*dialog);
+        const QString status = Status(dialog);
+        Choose("N13English");
+        EXPECT_EQ(Cyrillic(AdviserTexts(*dialog)), QStringList()) << loadCurrent;
+        EXPECT_NE(Status(dialog), status) << loadCurrent;
+        Choose("N13Russian");
+        EXPECT_EQ(AdviserTexts(*dialog), russian) << loadCurrent;
+        delete dialog;
+    }
+    EXPECT_TRUE(errors.isEmpty());
 }
 
 }  // namespace
