@@ -431,6 +431,24 @@ TEST_F(AdviserWindowTest, WhereNothingFitsTheDialogSaysWhy) {
     EXPECT_FALSE(In<QPushButton>(dialog, "adviserApply")->isEnabled());
 }
 
+// A missing input is said while it is missing; given again, the status
+// goes back to the search shown.
+TEST_F(AdviserWindowTest, TheStatusFollowsTheInputsAfterASearch) {
+    TypePushPull();
+    AdviserDialog* dialog = OpenAdviser();
+    ASSERT_NE(dialog, nullptr);
+    In<QDoubleSpinBox>(dialog, "adviserLoadCurrent")->setValue(5000);
+    ASSERT_TRUE(SearchAndWait(dialog));
+    auto* status = In<QLabel>(dialog, "adviserStatus");
+    const QString shown = status->text();
+    ASSERT_FALSE(shown.isEmpty());
+    In<QCheckBox>(dialog, "adviserU")->setChecked(false);
+    EXPECT_EQ(status->text(), "Отметьте хотя бы один вид сердечника.");
+    In<QCheckBox>(dialog, "adviserU")->setChecked(true);
+    EXPECT_EQ(status->text(), shown);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
 // Points as (V_e, loss); the front worked out by hand: no other point is
 // both smaller and of less loss.
 TEST(AdviserPlotTest, TheLowerLeftFront) {
