@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "Cyrillic.h"
 
 namespace {
 
@@ -1094,17 +1095,7 @@ TEST_F(CliDesignTest, TheReportProgramDropsAStaleNameWithAWarning) {
 
 namespace {
 
-// A letter of the Cyrillic block, U+0400 to U+04FF.
-bool HasCyrillic(std::string_view text) {
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const auto next = static_cast<unsigned char>(text[i + 1]);
-        if (lead >= 0xD0 && lead <= 0xD3 && (next & 0xC0) == 0x80) {
-            return true;
-        }
-    }
-    return false;
-}
+using transcalc::testing_support::HasCyrillic;
 
 const std::vector<std::string> kRingChoke = {
     "--separator", ",",  "--core", "ring", "--mode", "choke", "--d1",    "20", "--d2", "10",

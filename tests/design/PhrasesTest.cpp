@@ -10,6 +10,7 @@
 
 #include "CheckFixture.h"
 #include "CheckText.h"
+#include "Cyrillic.h"
 #include "DesignRun.h"
 #include "InputField.h"
 #include "WorkMode.h"
@@ -22,18 +23,7 @@ using testing_support::E25PushPull;
 using testing_support::N87;
 using Lines = std::vector<std::string>;
 
-// A letter of the Cyrillic block, U+0400 to U+04FF: in UTF-8 a lead byte
-// 0xD0 to 0xD3 and one continuation byte.
-bool HasCyrillic(std::string_view text) {
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const auto next = static_cast<unsigned char>(text[i + 1]);
-        if (lead >= 0xD0 && lead <= 0xD3 && (next & 0xC0) == 0x80) {
-            return true;
-        }
-    }
-    return false;
-}
+using testing_support::HasCyrillic;
 
 TEST(PhrasesTest, TheCyrillicTestFindsCyrillicOnly) {
     EXPECT_TRUE(HasCyrillic("Gap=0,5 мм"));
