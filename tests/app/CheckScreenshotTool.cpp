@@ -1,5 +1,6 @@
 // Saves the check dialog of a push-pull forward design and of a ring choke,
 // each with its windings: transcalc_check_screenshots OUTPUT_FOLDER
+// (in English with TRANSCALC_LANG=en)
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include "CheckDialog.h"
 #include "CheckFixture.h"
 #include "WindowFonts.h"
+#include "WindowLanguage.h"
 
 using transcalc::CheckDialog;
 using transcalc::InstallFontSubstitutes;
@@ -52,6 +54,8 @@ int main(int argc, char* argv[]) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     InstallFontSubstitutes();
+    transcalc::SetSettingsNames();
+    transcalc::ApplyWindowLanguage(transcalc::StartLanguage());
 
     // E 25/13/7 at 50 kHz, 300 V, dB 0.45 T, 5 A at 12 V.
     CheckDialog forward(Subject(E25Design(kModePushPull)), {N87()}, "N87", ",");
