@@ -195,11 +195,11 @@ TEST_F(WindowTest, HasTheDesignMenuTree) {
     EXPECT_EQ(ActionNames(Find<QMenu>("H1")),
               QStringList({"N3:Дроссель", "N4:Обратноходовой", "N5:Прямоходовой"}));
     EXPECT_EQ(ActionNames(Find<QMenu>("N5")), QStringList({"N6:Однотактный", "N7:Двухтактный"}));
-    EXPECT_EQ(ActionNames(Find<QMenu>("N12")),
-              QStringList({"N13:Ввести", "N13Material:Материал…", "N13Adviser:Подбор сердечника…",
-                           ":", "N13Open:Открыть расчет…", "N13Save:Сохранить расчет…",
-                           "N13Report:Отчет…", "N13Print:Печать…", ":",
-                           "N13Language:Language / Язык"}));
+    EXPECT_EQ(
+        ActionNames(Find<QMenu>("N12")),
+        QStringList({"N13:Ввести", "N13Material:Материал…", "N13Adviser:Подбор сердечника…", ":",
+                     "N13Open:Открыть расчет…", "N13Save:Сохранить расчет…", "N13Report:Отчет…",
+                     "N13Print:Печать…", ":", "N13Language:Language / Язык"}));
     EXPECT_EQ(ActionNames(Find<QMenu>("N13Language")),
               QStringList({"N13Russian:Русский", "N13English:English"}));
     // Only the design file commands have shortcuts, only the languages are a choice.
