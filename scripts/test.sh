@@ -3,7 +3,8 @@
 # warnings as errors and runs every test: the unit and window tests
 # (headless), the command line end to end and the packaging; then builds
 # everything again with clang under AddressSanitizer and UBSan, runs each
-# fuzzer for FUZZ_SECONDS (default 60) and the whole test suite once more.
+# fuzzer for FUZZ_SECONDS (default 60), as many at once as there are cores,
+# and the whole test suite once more.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$top"
@@ -20,27 +21,37 @@ cmake -S . -B build-fuzz -DTRANSCALC_FUZZ=ON -DTRANSCALC_WERROR=ON \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
 
+# One fuzzer from its corpus; says its rate, or shows its log and fails.
+fuzz_one() {
+    fuzzer="$1"
+    name="${fuzzer##*/fuzz_}"
+    corpus="$(mktemp -d)"
+    cp tests/*/fuzz/"$name"/* "$corpus"/
+    log="$corpus.log"
+    if ! (cd "$corpus" && "$top/$fuzzer" -max_total_time="$seconds" -timeout=5 \
+            -rss_limit_mb=2048 -print_final_stats=1 . >"$log" 2>&1); then
+        cat "$log"
+        echo "fuzz_$name failed; the input that failed is in $corpus" >&2
+        return 1
+    fi
+    # "Done N runs in S second(s)" and the peak memory, as a rate.
+    awk -v name="$name" '/^Done [0-9]+ runs in [0-9]+ second/ { runs = $2; secs = $5 }
+        /^stat::peak_rss_mb:/ { rss = $2 }
+        END { if (secs > 0) printf "fuzz_%s: %d inputs in %d s, %d inputs/s, peak %d MB\n",
+              name, runs, secs, runs / secs, rss }' "$log"
+    rm -rf "$corpus" "$log"
+}
+
+# The fuzzers run side by side, one per core: each still gets its seconds.
 seconds="${FUZZ_SECONDS:-60}"
 if [ "$seconds" -gt 0 ]; then
-    for fuzzer in build-fuzz/fuzz/fuzz_*; do
-        name="${fuzzer##*/fuzz_}"
-        corpus="$(mktemp -d)"
-        cp tests/*/fuzz/"$name"/* "$corpus"/
-        log="$corpus.log"
-        echo "Fuzzing $name for $seconds s"
-        if ! (cd "$corpus" && "$top/$fuzzer" -max_total_time="$seconds" -timeout=5 \
-                -rss_limit_mb=2048 -print_final_stats=1 . >"$log" 2>&1); then
-            cat "$log"
-            echo "fuzz_$name failed; the input that failed is in $corpus" >&2
-            exit 1
-        fi
-        # "Done N runs in S second(s)" and the peak memory, as a rate.
-        awk -v name="$name" '/^Done [0-9]+ runs in [0-9]+ second/ { runs = $2; secs = $5 }
-            /^stat::peak_rss_mb:/ { rss = $2 }
-            END { if (secs > 0) printf "fuzz_%s: %d inputs in %d s, %d inputs/s, peak %d MB\n",
-                  name, runs, secs, runs / secs, rss }' "$log"
-        rm -rf "$corpus" "$log"
-    done
+    echo "Fuzzing each fuzzer for $seconds s, $(nproc) at a time"
+    export top seconds
+    export -f fuzz_one
+    if ! printf '%s\n' build-fuzz/fuzz/fuzz_* |
+            xargs -P "$(nproc)" -I{} bash -c 'fuzz_one "$1"' _ {}; then
+        exit 1
+    fi
 fi
 
 # The whole suite under the sanitizers; the packaging builds its own trees.
