@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "NumberText.h"
-#include "Phrases.h"
-#include "ReportPhrases.h"
+#include "PageText.h"
 
 namespace {
+
+using transcalc::Say;
 
 const QColor kLossColour{0x1f, 0x4e, 0xa8};
 const QColor kRiseColour{0xc0, 0x39, 0x2b};
@@ -18,16 +19,6 @@ const QColor kCopperColour{0xd3, 0x7a, 0x00};
 const QColor kTotalColour{0x22, 0x22, 0x22};
 const QColor kGridColour{0xdd, 0xdd, 0xdd};
 const QColor kOutsideColour{0xee, 0xee, 0xee};
-
-QString Say(transcalc::ReportPhrase phrase, transcalc::Language language) {
-    const std::string_view text = transcalc::ReportText(phrase, language);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString Say(transcalc::Phrase phrase, transcalc::Language language) {
-    const std::string_view text = transcalc::PhraseText(phrase, language);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A logarithmic axis from low to high (both positive) onto pixels.
 struct LogAxis {

@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "FileWriter.h"
-#include "ReportPhrases.h"
+#include "PageText.h"
 
 // Outside any namespace, as the resource initialiser lives in the global one.
 static void RegisterReportPictures() {
@@ -32,14 +32,6 @@ constexpr double kMarginMm = 15;
 constexpr double kGapMm = 7;
 constexpr double kLeftColumnMm = 70;
 const QColor kRed{0xFF, 0x00, 0x00};
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString Say(ReportPhrase phrase, Language language) {
-    return Text(ReportText(phrase, language));
-}
 
 QString PictureOf(CoreKind kind) {
     switch (kind) {
@@ -127,9 +119,9 @@ double DrawRows(Page& page, double x, double y, double w, const std::vector<Repo
     const double captionMm = w * 0.72;
     for (const ReportInput& row : rows) {
         page.SetFont(9);
-        const double captionHeight = page.Draw(x, y, captionMm - 2, Text(row.caption));
+        const double captionHeight = page.Draw(x, y, captionMm - 2, PageText(row.caption));
         page.SetFont(9, true);
-        const double textHeight = page.Draw(x + captionMm, y, w - captionMm, Text(row.text),
+        const double textHeight = page.Draw(x + captionMm, y, w - captionMm, PageText(row.text),
                                             Qt::AlignLeft, Qt::TextWrapAnywhere);
         y += std::max(captionHeight, textHeight) + 0.8;
     }
@@ -145,24 +137,24 @@ double DrawHeading(Page& page, double x, double y, double w, const QString& head
 double DrawHeader(Page& page, const ReportContent& content) {
     const double w = page.WidthMm();
     page.SetFont(10);
-    page.Draw(0, 1.5, w, Text(content.date), Qt::AlignRight);
+    page.Draw(0, 1.5, w, PageText(content.date), Qt::AlignRight);
     page.SetFont(16, true);
-    double y = page.Draw(0, 0, w - 30, Text(content.name));
+    double y = page.Draw(0, 0, w - 30, PageText(content.name));
     page.SetFont(10);
     const Language language = content.language;
     QStringList about;
     about << (content.mode.empty() ? Say(ReportPhrase::EnterMode, language)
                                    : Say(ReportPhrase::ModeBefore, language) +
-                                         Text(ModeTextIn(content.mode, language)));
+                                         PageText(ModeTextIn(content.mode, language)));
     if (content.core) {
         // The core as the results list names it.
-        about << Text(CoreHeading(*content.core, language));
+        about << PageText(CoreHeading(*content.core, language));
     }
     if (!content.catalogueCore.empty()) {
-        about << Say(ReportPhrase::CoreBefore, language) + Text(content.catalogueCore);
+        about << Say(ReportPhrase::CoreBefore, language) + PageText(content.catalogueCore);
     }
     if (!content.material.empty()) {
-        about << Say(ReportPhrase::MaterialBefore, language) + Text(content.material);
+        about << Say(ReportPhrase::MaterialBefore, language) + PageText(content.material);
     }
     y += 1 + page.Draw(0, y + 1, w, about.join(QStringLiteral(" · ")));
     page.Rule(y + 2);
@@ -196,12 +188,12 @@ double DrawResults(Page& page, const ReportContent& content, double y) {
     page.SetFont(8.5);
     for (const std::string& line : content.results) {
         // Lines that are only blanks keep their height, as in the list.
-        y += page.Draw(x, y, w, Text(line)) + 0.2;
+        y += page.Draw(x, y, w, PageText(line)) + 0.2;
     }
     if (!content.error.empty()) {
         painter.setPen(kRed);
         page.SetFont(8.5, true);
-        y += 1 + page.Draw(x, y + 1, w, Text(content.error));
+        y += 1 + page.Draw(x, y + 1, w, PageText(content.error));
     }
     painter.restore();
     return y;
@@ -213,7 +205,7 @@ double DrawResults(Page& page, const ReportContent& content, double y) {
 double DrawWindings(Page& page, const WindingTable& table, double y) {
     if (!table.heading.empty()) {
         page.SetFont(9.5, true);
-        y += page.Draw(0, y, page.WidthMm(), Text(table.heading)) + 0.5;
+        y += page.Draw(0, y, page.WidthMm(), PageText(table.heading)) + 0.5;
     }
     // The name and the wire take wider columns than the numbers.
     constexpr double kShares[] = {0.09, 0.09, 0.16, 0.08, 0.15, 0.15, 0.1, 0.18};
@@ -222,7 +214,7 @@ double DrawWindings(Page& page, const WindingTable& table, double y) {
         double height = 0;
         for (std::size_t i = 0; i < cells.size() && i < std::size(kShares); ++i) {
             const double w = page.WidthMm() * kShares[i];
-            height = std::max(height, page.Draw(x, y, w - 1, Text(cells[i])));
+            height = std::max(height, page.Draw(x, y, w - 1, PageText(cells[i])));
             x += w;
         }
         y += height + 0.3;
@@ -240,11 +232,11 @@ double DrawWindings(Page& page, const WindingTable& table, double y) {
     const std::vector<std::string>& lines = table.lines;
     if (lines.size() < 4) {  // no two totals to set side by side
         for (const std::string& line : lines) {
-            y += page.Draw(0, y, page.WidthMm(), Text(line)) + 0.2;
+            y += page.Draw(0, y, page.WidthMm(), PageText(line)) + 0.2;
         }
         return y;
     }
-    y += page.Draw(0, y, page.WidthMm(), Text(lines.front())) + 0.2;
+    y += page.Draw(0, y, page.WidthMm(), PageText(lines.front())) + 0.2;
     const std::size_t totals = lines.size() - 2;
     const std::size_t left = (totals + 1) / 2;
     const double half = page.WidthMm() / 2;
@@ -254,10 +246,11 @@ double DrawWindings(Page& page, const WindingTable& table, double y) {
         const double row = second ? i - left : i;
         const double top = y + row * (page.LineMm() + 0.2);
         bottom = std::max(
-            bottom, top + page.Draw(second ? half : 0, top, half - 2, Text(lines[1 + i])) + 0.2);
+            bottom,
+            top + page.Draw(second ? half : 0, top, half - 2, PageText(lines[1 + i])) + 0.2);
     }
     page.SetFont(8);
-    return bottom + page.Draw(0, bottom, page.WidthMm(), Text(lines.back()));
+    return bottom + page.Draw(0, bottom, page.WidthMm(), PageText(lines.back()));
 }
 
 void DrawCheck(Page& page, const ReportContent& content, double y) {
@@ -271,7 +264,7 @@ void DrawCheck(Page& page, const ReportContent& content, double y) {
     double bottom = y;
     page.SetFont(9.5);
     for (const std::string& line : content.checkLines) {
-        bottom += page.Draw(0, bottom, linesWidth, Text(line)) + 0.2;
+        bottom += page.Draw(0, bottom, linesWidth, PageText(line)) + 0.2;
     }
     if (content.checkPlot) {
         const double x = kLeftColumnMm + kGapMm;

@@ -11,7 +11,8 @@
 //   CheckReport    the design check's lines, plot and windings on the page
 //                  (CheckPlotPainting draws the plot, for the dialog too).
 //   ReportPhrases  the page's own headings and captions and the plot's
-//                  titles, a Russian and an English column.
+//                  titles, a Russian and an English column; PageText
+//                  gives them and the core's texts to Qt.
 //   Report         paints a ReportContent on a PDF or a printer page, in the
 //                  Liberation fonts, the texts selectable and searchable.
 //   main           transcalc-report: the design on standard input, the PDF
