@@ -3,7 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "Design.h"
+#include "CheckCurve.h"
+#include "CheckText.h"
+#include "DesignRun.h"
 
 namespace {
 

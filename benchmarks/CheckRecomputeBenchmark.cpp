@@ -12,8 +12,10 @@
 #include <stdexcept>
 
 #include "Catalogue.h"
+#include "CheckCurve.h"
 #include "CheckPlotPainting.h"
-#include "Design.h"
+#include "CheckText.h"
+#include "DesignRun.h"
 
 namespace {
 

@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-#include "Design.h"
+#include "DesignRun.h"
+#include "NumberText.h"
 
 namespace {
 

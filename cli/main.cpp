@@ -3,7 +3,8 @@
 #include "CheckText.h"
 #include "CliOptions.h"
 #include "CliReport.h"
-#include "Design.h"
+#include "DesignRun.h"
+#include "WindingText.h"
 
 using namespace transcalc;
 

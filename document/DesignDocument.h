@@ -11,7 +11,7 @@
 
 namespace transcalc {
 
-// A design file keeps one Design (design/DesignModel.h): the field texts as
+// A design file keeps one Design (design/model/DesignModel.h): the field texts as
 // typed, the first core picture shown, the mode text, the catalogue core and
 // material names and the check's inputs.
 

@@ -3,7 +3,7 @@
 // Designs as documents: one design per file, to keep, send and reopen.
 //
 // How the pieces fit:
-//   DesignDocument  a Design (design/DesignModel.h: field texts as typed,
+//   DesignDocument  a Design (design/model/DesignModel.h: field texts as typed,
 //                   core kind, mode text, catalogue core and material names,
 //                   check inputs) as text: JSON through nlohmann-json, keys in
 //                   a fixed order, numbers that read back to the same double;

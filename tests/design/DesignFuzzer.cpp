@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "Design.h"
+#include "DesignRun.h"
 
 namespace {
 

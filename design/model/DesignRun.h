@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "DesignCheck.h"
+#include "CheckedDesign.h"
 #include "DesignModel.h"
 #include "DesignState.h"
 #include "Language.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "Calculate.h"
-#include "DesignCheck.h"
+#include "CheckInputs.h"
 #include "InputField.h"
 #include "WorkMode.h"
 

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "CheckInputs.h"
+#include "CheckedDesign.h"
+#include "CoreLoss.h"
+#include "Material.h"
+#include "Phrases.h"
+#include "WorkMode.h"
+
+namespace transcalc {
+
+// The design check: whether the designed core saturates at its working
+// temperature, how much power it burns, how hot it gets and the skin depth.
+// It reads the design that a whole command left and changes nothing of it.
+// Everything is in SI units and plain double arithmetic.
+
+// Inputs within their bounds may still drive a number past what a double
+// holds (a user material's extreme loss factors): no such number is shown.
+inline constexpr std::string_view kCheckOutOfRange = PhraseText(Phrase::CheckOutOfRange);
+
+// Why the core loss is not shown.
+enum class NoLoss {
+    None,                // the loss is shown
+    NoMaterial,          // no material chosen
+    NoSteinmetz,         // the material has no loss fit
+    NoOperatingPoint,    // choke without current or frequency
+    NoFitAtTemperature,  // the loss fit's temperature factor is not positive there
+};
+
+// The numbers of the check; an empty optional does not apply.
+struct DesignCheck {
+    std::optional<std::string> nothingToCheck;  // set: every number below is empty
+    WorkMode mode = WorkMode::PushPull;
+    double temperature = 100;               // °C, as given
+    double enteredDb = 0;                   // T
+    std::optional<std::string> material;    // its name; none without a material
+    std::optional<double> effectiveArea;    // m², A_e
+    std::optional<double> effectiveLength;  // m, l_e
+    std::optional<double> effectiveVolume;  // m³, V_e
+    std::optional<double> listArea;         // m², the results list's cross-section
+    std::optional<double> listLength;       // m, the results list's path length
+    std::optional<double> frequency;        // Hz
+    std::optional<double> fluxSwing;        // T, peak to peak
+    std::optional<double> fluxPeak;         // T
+    std::optional<double> bsat;             // T at the temperature
+    std::optional<double> margin;           // 1 − B_pk/B_sat
+    NoLoss noLoss = NoLoss::None;
+    std::optional<double> lossDensity;  // W/m³, temperature factor included
+    std::optional<double> coreLoss;     // W
+    // With a loss: set when the frequency lies outside the material's data,
+    // the covered span nearest to it.
+    std::optional<FrequencySpan> lossOutside;
+    std::optional<double> surface;          // m²
+    std::optional<double> temperatureRise;  // K
+    std::optional<double> skinDepth;        // m
+    std::optional<double> wireDiameter;     // m, choke
+    std::optional<double> strands;          // choke wire thicker than 2δ
+};
+
+// Whether the check refuses the design outright, rather than having nothing
+// to check yet: its text then stands in place of every result. A check whose
+// numbers would not all be finite is refused with kCheckOutOfRange.
+bool CheckRefused(const DesignCheck& check);
+
+// The check at the design's own operating point.
+DesignCheck RunDesignCheck(const CheckedDesign& design, const Material* material,
+                           const CheckInputs& inputs);
+
+// The check at another frequency with the same turns and voltages: the
+// pulse, the pause and the flux swing (the choke's ripple) scale as 1/f.
+// Without an operating frequency there is nothing to scale and the result
+// is that of RunDesignCheck.
+DesignCheck RunDesignCheckAt(const CheckedDesign& design, const Material* material,
+                             const CheckInputs& inputs, double frequency);
+
+}  // namespace transcalc
