@@ -55,7 +55,7 @@ struct Recompute {
     CheckPlotData operator()() const {
         const DesignCheck check = RunDesignCheck(run.checked, material, inputs);
         benchmark::DoNotOptimize(CheckLines(check, ","));
-        const WindingCheck windings = RunWindingCheck(design, run, check, inputs, wires);
+        const WindingCheck windings = RunWindingCheck(run, check, inputs, wires);
         CheckPlotData plot;
         plot.curve = SweepCheck(run.checked, material, inputs);
         AddWindingsToCurve(plot.curve, windings, check);

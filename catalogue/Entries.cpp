@@ -11,19 +11,9 @@ std::optional<double> Core::Millimetres(std::string_view letter) const {
     return std::nullopt;
 }
 
-std::span<const std::string_view> RequiredLetters(CoreKind kind) {
-    static constexpr std::string_view kRing[] = {"A", "B", "C"};
-    static constexpr std::string_view kE[] = {"A", "B", "C", "F"};
-    static constexpr std::string_view kU[] = {"A", "B", "C", "E"};
-    switch (kind) {
-        case CoreKind::Ring:
-            return kRing;
-        case CoreKind::ShapedE:
-            return kE;
-        case CoreKind::ShapedU:
-            return kU;
-    }
-    return {};
+CoreLetters LettersOf(const Core& core) {
+    const auto mm = [&](std::string_view letter) { return core.Millimetres(letter).value_or(0); };
+    return {core.kind, mm("A"), mm("B"), mm("C"), mm("D"), mm("E"), mm("F")};
 }
 
 }  // namespace transcalc::catalogue

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "CoreShape.h"
 #include "Material.h"
 #include "WorkMode.h"
 
@@ -52,7 +53,7 @@ struct Parts {
     bool wires = true;
 };
 
-// The letters a core of a kind must have for its dimension fields.
-std::span<const std::string_view> RequiredLetters(CoreKind kind);
+// A core's letters as its geometry takes them; a letter it lacks is 0.
+CoreLetters LettersOf(const Core& core);
 
 }  // namespace transcalc::catalogue

@@ -244,37 +244,6 @@ bool IsLetter(std::string_view letter) {
            std::all_of(letter.begin(), letter.end(), alphanumeric);
 }
 
-// A core must leave room for its winding, judged on the dimensions its fields
-// take (FieldTexts.h): a ring's bore B inside its outer diameter A; an E
-// core's centre leg L1 = F below half the width H2 = A and below twice the
-// height H1 = B; a U core's legs L1 = (A - E) / 2 below the height H1 = B.
-void CheckWindow(const Core& core) {
-    const auto mm = [&](std::string_view letter) { return *core.Millimetres(letter); };
-    switch (core.kind) {
-        case CoreKind::Ring:
-            if (mm("B") >= mm("A")) {
-                throw BadLine{"the inner diameter B must be smaller than the outer diameter A"};
-            }
-            break;
-        case CoreKind::ShapedE:
-            if (mm("F") >= mm("A") / 2 || mm("F") >= 2 * mm("B")) {
-                throw BadLine{
-                    "the centre leg F leaves no window for the winding (F must be below A/2 and "
-                    "below 2*B)"};
-            }
-            break;
-        case CoreKind::ShapedU:
-            if (mm("E") >= mm("A")) {
-                throw BadLine{"the window width E must be smaller than the overall width A"};
-            }
-            if ((mm("A") - mm("E")) / 2 >= mm("B")) {
-                throw BadLine{
-                    "the legs (A-E)/2 leave no window for the winding (they must be below B)"};
-            }
-            break;
-    }
-}
-
 Core ReadCore(const Columns& columns) {
     if (columns.size() < 3) {
         throw BadLine{"expected a name, a kind and dimensions, separated by tabs"};
@@ -295,7 +264,7 @@ Core ReadCore(const Columns& columns) {
         }
         core.dimensions.push_back({std::string(letter), value});
     }
-    const std::span<const std::string_view> required = RequiredLetters(core.kind);
+    const std::span<const std::string_view> required = CoreShape::RequiredLetters(core.kind);
     for (std::string_view letter : required) {
         const std::optional<double> value = core.Millimetres(letter);
         if (!value) {
@@ -306,7 +275,12 @@ Core ReadCore(const Columns& columns) {
             throw BadLine{"the dimension " + std::string(letter) + " must not be 0"};
         }
     }
-    CheckWindow(core);
+    // A core must leave room for its winding, judged on the dimensions its
+    // fields take.
+    if (const std::optional<std::string_view> fault =
+            CoreShape::OfLetters(LettersOf(core)).WindowFault()) {
+        throw BadLine{std::string(*fault)};
+    }
     return core;
 }
 

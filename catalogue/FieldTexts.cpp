@@ -1,5 +1,6 @@
 #include "FieldTexts.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <exception>
@@ -43,36 +44,23 @@ std::string RoundedText(double value, int decimals, std::string_view separator) 
 }
 
 std::vector<FieldText> CoreFieldTexts(const Core& core, std::string_view separator) {
-    auto mm = [&](std::string_view letter) { return core.Millimetres(letter).value_or(0); };
-    auto text = [&](double value) { return RoundedText(value, 2, separator); };
-    switch (core.kind) {
-        case CoreKind::Ring:
-            return {{Field::Dimension1, text(mm("A"))},
-                    {Field::Dimension2, text(mm("B"))},
-                    {Field::Dimension3, text(mm("C"))}};
-        case CoreKind::ShapedE:
-            return {{Field::Dimension1, text(mm("B"))},
-                    {Field::Dimension2, text(mm("A"))},
-                    {Field::Dimension3, text(mm("F"))},
-                    {Field::Dimension4, text(mm("C"))}};
-        case CoreKind::ShapedU:
-            return {{Field::Dimension1, text(mm("B"))},
-                    {Field::Dimension2, text(mm("A"))},
-                    {Field::Dimension3, text((mm("A") - mm("E")) / 2)},
-                    {Field::Dimension4, text(mm("C"))}};
+    const CoreDimensions fields = CoreShape::OfLetters(LettersOf(core)).Dimensions();
+    const double values[] = {fields.d1, fields.d2, fields.d3, fields.d4};
+    std::vector<FieldText> texts;
+    for (int i = 0; i < InfoOf(core.kind).dimensionCount; ++i) {
+        texts.push_back({static_cast<Field>(static_cast<int>(Field::Dimension1) + i),
+                         RoundedText(values[i], 2, separator)});
     }
-    return {};
+    return texts;
 }
 
 std::optional<CoreLetters> LettersWhileFilled(const Core& core, const CorePictures& cores,
                                               const InputFields& fields,
                                               std::string_view separator) {
-    if (core.kind == CoreKind::Ring || !cores.Shows(core.kind)) {
-        return std::nullopt;
-    }
-    const auto a = core.Millimetres("A"), b = core.Millimetres("B"), c = core.Millimetres("C"),
-               d = core.Millimetres("D"), e = core.Millimetres("E"), f = core.Millimetres("F");
-    if (!a || !b || !c || !d || !e || (core.kind == CoreKind::ShapedE && !f)) {
+    const std::span<const std::string_view> refining = CoreShape::RefiningLetters(core.kind);
+    if (refining.empty() || !cores.Shows(core.kind) ||
+        !std::ranges::all_of(refining,
+                             [&](std::string_view l) { return core.Millimetres(l).has_value(); })) {
         return std::nullopt;
     }
     try {
@@ -86,7 +74,7 @@ std::optional<CoreLetters> LettersWhileFilled(const Core& core, const CorePictur
     } catch (const std::exception&) {
         return std::nullopt;  // a field that is no number is not the core's
     }
-    return CoreLetters{core.kind, *a, *b, *c, *d, *e, f.value_or(0)};
+    return LettersOf(core);
 }
 
 std::string PermeabilityText(const Material& material) {

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "Calculate.h"
-#include "EffectiveParameters.h"
+#include "CoreShape.h"
 #include "Entries.h"
 #include "InputField.h"
 #include "Material.h"

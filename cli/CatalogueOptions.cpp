@@ -1,6 +1,7 @@
 #include "CatalogueOptions.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
@@ -142,8 +143,8 @@ std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& 
         text += '\n';
     };
     if (what == "cores") {
-        const bool anyShown = cores.Shows(CoreKind::Ring) || cores.Shows(CoreKind::ShapedE) ||
-                              cores.Shows(CoreKind::ShapedU);
+        const bool anyShown = std::ranges::any_of(
+            kCoreKinds, [&](const CoreKindInfo& info) { return cores.Shows(info.kind); });
         add(catalogue::kCoresHeader);
         for (const catalogue::Core& core : known.cores) {
             if (!anyShown || cores.Shows(core.kind)) {

@@ -8,8 +8,8 @@
 
 #include "Adviser.h"
 #include "Calculate.h"
+#include "CoreShape.h"
 #include "DesignModel.h"
-#include "EffectiveParameters.h"
 #include "InputField.h"
 #include "Material.h"
 #include "WindingCheck.h"

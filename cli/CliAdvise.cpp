@@ -242,7 +242,9 @@ AdviserInputs AdviserInputsOf(const CliOptions& options) {
         }
     }
     if (inputs.kinds.empty()) {
-        inputs.kinds = {CoreKind::Ring, CoreKind::ShapedE, CoreKind::ShapedU};
+        for (const CoreKindInfo& info : kCoreKinds) {
+            inputs.kinds.push_back(info.kind);
+        }
     }
     inputs.check = InputsOf(options.check);
     const AdviseOptions& advise = options.advise;

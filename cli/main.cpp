@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
         try {
             const CheckInputs inputs = cli::InputsOf(options.check);
             check = RunDesignCheck(report.checked, CheckMaterialOf(options), inputs);
-            windings = RunWindingCheck(design, report, *check, inputs, cli::CheckWires());
+            windings = RunWindingCheck(report, *check, inputs, cli::CheckWires());
         } catch (const cli::UsageError& error) {
             std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
             return cli::kExitUsage;

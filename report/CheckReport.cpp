@@ -8,9 +8,9 @@
 
 namespace transcalc {
 
-void AddCheckToReport(ReportContent& content, const Design& document, const DesignRun& run,
-                      const Material* material, const CheckInputs& inputs,
-                      std::span<const RoundWire> wires, DecimalSeparator separator) {
+void AddCheckToReport(ReportContent& content, const DesignRun& run, const Material* material,
+                      const CheckInputs& inputs, std::span<const RoundWire> wires,
+                      DecimalSeparator separator) {
     const CheckedDesign& design = run.checked;
     const DesignCheck check = RunDesignCheck(design, material, inputs);
     content.checkLines = CheckTextLines(check, separator, content.language);
@@ -18,7 +18,7 @@ void AddCheckToReport(ReportContent& content, const Design& document, const Desi
     if (check.nothingToCheck) {
         return;
     }
-    const WindingCheck windings = RunWindingCheck(document, run, check, inputs, wires);
+    const WindingCheck windings = RunWindingCheck(run, check, inputs, wires);
     content.windings = WindingTableOf(windings, separator, content.language);
     CheckPlotData plot;
     plot.curve = SweepCheck(design, material, inputs);

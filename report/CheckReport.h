@@ -10,11 +10,11 @@
 
 namespace transcalc {
 
-// The design check's part of a report for a run of document: its lines, its
+// The design check's part of a report for a run of a design: its lines, its
 // plot when it has a core loss to sweep, and the windings wound with wires,
 // in the content's language.
-void AddCheckToReport(ReportContent& content, const Design& document, const DesignRun& run,
-                      const Material* material, const CheckInputs& inputs,
-                      std::span<const RoundWire> wires, DecimalSeparator separator);
+void AddCheckToReport(ReportContent& content, const DesignRun& run, const Material* material,
+                      const CheckInputs& inputs, std::span<const RoundWire> wires,
+                      DecimalSeparator separator);
 
 }  // namespace transcalc

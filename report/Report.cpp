@@ -34,15 +34,7 @@ constexpr double kLeftColumnMm = 70;
 const QColor kRed{0xFF, 0x00, 0x00};
 
 QString PictureOf(CoreKind kind) {
-    switch (kind) {
-        case CoreKind::Ring:
-            return QStringLiteral(":/report/ring.svg");
-        case CoreKind::ShapedE:
-            return QStringLiteral(":/report/e-core.svg");
-        case CoreKind::ShapedU:
-            break;
-    }
-    return QStringLiteral(":/report/u-core.svg");
+    return QStringLiteral(":/report/%1.svg").arg(QLatin1String(InfoOf(kind).drawing));
 }
 
 // Lays out text top-down in millimetres on the device's pixels.

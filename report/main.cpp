@@ -64,7 +64,7 @@ void AddCheck(const transcalc::Design& document, const transcalc::DesignRun& run
                                   : transcalc::catalogue::FindMaterial(
                                         transcalc::catalogue::SharedCatalogue(), document.material);
     transcalc::AddCheckToReport(
-        content, document, run, material, inputs,
+        content, run, material, inputs,
         transcalc::catalogue::RoundWires(transcalc::catalogue::SharedCatalogue()), separator);
 }
 

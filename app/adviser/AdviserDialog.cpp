@@ -29,6 +29,19 @@ namespace {
 
 using transcalc::CoreKind;
 using transcalc::Field;
+
+// A box for each kind of core the adviser searches.
+struct KindBox {
+    CoreKind kind;
+    const char* objectName;
+    const char* caption;
+};
+constexpr KindBox kKindBoxes[] = {
+    {CoreKind::Ring, "adviserRing", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "Кольцо")},
+    {CoreKind::ShapedE, "adviserE", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "Ш")},
+    {CoreKind::ShapedU, "adviserU", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "П")},
+};
+static_assert(std::size(kKindBoxes) == transcalc::kCoreKinds.size());
 using transcalc::WorkMode;
 
 // The table's columns, in order.
@@ -109,9 +122,8 @@ void AdviserDialog::ShowTexts() {
         mode_->setItemText(mode_->findData(static_cast<int>(mode)), name);
     }
     material_->setItemText(0, tr("не выбран"));
-    const std::array<QString, 3> kinds = {tr("Кольцо"), tr("Ш"), tr("П")};
     for (std::size_t i = 0; i < kinds_.size(); ++i) {
-        kinds_[i]->setText(kinds[i]);
+        kinds_[i]->setText(tr(kKindBoxes[i].caption));
     }
 
     // The captions of the rows; the timing's follows the mode.
@@ -278,17 +290,12 @@ QWidget* AdviserDialog::BuildInputs(const transcalc::AdviserInputs& prefilled) {
     kinds->setObjectName(QStringLiteral("adviserKinds"));
     auto* kindRow = new QHBoxLayout(kinds);
     kindRow->setContentsMargins(0, 0, 0, 0);
-    const std::array<std::pair<CoreKind, const char*>, 3> kindNames = {{
-        {CoreKind::Ring, "adviserRing"},
-        {CoreKind::ShapedE, "adviserE"},
-        {CoreKind::ShapedU, "adviserU"},
-    }};
-    for (std::size_t i = 0; i < kindNames.size(); ++i) {
-        kinds_[i] = new QCheckBox(kinds);
-        kinds_[i]->setObjectName(QString::fromLatin1(kindNames[i].second));
-        kinds_[i]->setChecked(std::ranges::find(prefilled.kinds, kindNames[i].first) !=
-                              prefilled.kinds.end());
-        kindRow->addWidget(kinds_[i]);
+    for (const KindBox& kind : kKindBoxes) {
+        auto* box = new QCheckBox(kinds);
+        box->setObjectName(QString::fromLatin1(kind.objectName));
+        box->setChecked(std::ranges::find(prefilled.kinds, kind.kind) != prefilled.kinds.end());
+        kindRow->addWidget(box);
+        kinds_.push_back(box);
     }
     kindRow->addStretch();
     AddRow(form_, kinds);
@@ -421,7 +428,7 @@ transcalc::AdviserInputs AdviserDialog::inputs() const {
     in.kinds.clear();
     for (std::size_t i = 0; i < kinds_.size(); ++i) {
         if (kinds_[i]->isChecked()) {
-            in.kinds.push_back(transcalc::kCoreKinds[i].kind);
+            in.kinds.push_back(kKindBoxes[i].kind);
         }
     }
     const auto given = [](const QDoubleSpinBox* box) -> std::optional<double> {

@@ -106,7 +106,7 @@ private:
     QLineEdit* voltOut_ = nullptr;
     QLineEdit* overshoot_ = nullptr;
     QComboBox* material_ = nullptr;
-    std::array<QCheckBox*, 3> kinds_{};
+    std::vector<QCheckBox*> kinds_;  // one a core kind the adviser searches
     QDoubleSpinBox* temperature_ = nullptr;
     QDoubleSpinBox* margin_ = nullptr;
     QDoubleSpinBox* rise_ = nullptr;

@@ -8,16 +8,16 @@ namespace {
 
 using transcalc::CoreKind;
 
+// The kind column's text, a row per kind in kCoreKinds' order.
+constexpr const char* kKindTexts[] = {
+    QT_TRANSLATE_NOOP("transcalc::CoreCatalogueDialog", "Кольцо"),
+    QT_TRANSLATE_NOOP("transcalc::CoreCatalogueDialog", "Ш Образный"),
+    QT_TRANSLATE_NOOP("transcalc::CoreCatalogueDialog", "П Образный"),
+};
+static_assert(std::size(kKindTexts) == kCoreKinds.size());
+
 QString KindText(CoreKind kind) {
-    switch (kind) {
-        case CoreKind::Ring:
-            return CoreCatalogueDialog::tr("Кольцо");
-        case CoreKind::ShapedE:
-            return CoreCatalogueDialog::tr("Ш Образный");
-        case CoreKind::ShapedU:
-            return CoreCatalogueDialog::tr("П Образный");
-    }
-    return {};
+    return CoreCatalogueDialog::tr(kKindTexts[static_cast<std::size_t>(kind)]);
 }
 
 QString Title() {

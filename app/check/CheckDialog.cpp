@@ -272,8 +272,7 @@ void CheckDialog::Recompute() {
         if (subject_ && !DensityWithinBounds()) {
             windingsWhy = tr("Обмотки не проверены: плотность тока вне допустимых пределов");
         } else if (subject_) {
-            windings_ = transcalc::RunWindingCheck(subject_->design, subject_->run, check_, inputs,
-                                                   subject_->wires);
+            windings_ = transcalc::RunWindingCheck(subject_->run, check_, inputs, subject_->wires);
             transcalc::AddWindingsToCurve(plot.curve, windings_, check_);
         }
     } catch (const transcalc::CheckInputError& error) {

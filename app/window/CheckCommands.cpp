@@ -60,7 +60,7 @@ void TForm1::AddCheckToReport(transcalc::ReportContent& report) const {
     run.asRead = lastCalculate_.asRead;
     run.after = state_;
     run.checked = CurrentCheckedDesign();
-    transcalc::AddCheckToReport(report, design_, run, material, *design_.check,
+    transcalc::AddCheckToReport(report, run, material, *design_.check,
                                 transcalc::catalogue::RoundWires(Catalogue()), separator_);
 }
 

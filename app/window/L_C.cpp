@@ -322,7 +322,7 @@ transcalc::WindowState TForm1::CaptureState() const {
         state.fieldTexts[transcalc::FieldIndex(info.field)] = edit->text();
         state.fieldsShown[transcalc::FieldIndex(info.field)] = !edit->isHidden();
     }
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < state.picturesShown.size(); ++i) {
         state.picturesShown[i] = design_.cores.Shows(transcalc::kCoreKinds[i].kind);
     }
     for (int i = 0; i < 4; ++i) {
@@ -346,7 +346,7 @@ void TForm1::ApplyState(const transcalc::WindowState& state) {
         edit->setText(state.fieldTexts[transcalc::FieldIndex(info.field)]);
         edit->setVisible(state.fieldsShown[transcalc::FieldIndex(info.field)]);
     }
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < state.picturesShown.size(); ++i) {
         design_.cores.Shows(transcalc::kCoreKinds[i].kind) = state.picturesShown[i];
     }
     ShowPictures();

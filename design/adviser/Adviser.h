@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "CoreShape.h"
 #include "DesignCheck.h"
 #include "DesignModel.h"
-#include "EffectiveParameters.h"
 #include "InputField.h"
 #include "Language.h"
 #include "Material.h"

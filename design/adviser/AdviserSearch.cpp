@@ -8,6 +8,7 @@
 #include "Calculate.h"
 #include "DesignRun.h"
 #include "GappedInductance.h"
+#include "Physics.h"
 
 namespace transcalc {
 namespace {
@@ -124,16 +125,14 @@ private:
     }
 
     // A ring is not cut: it keeps the gap 0.
-    int LargestGap() const { return core_.kind == CoreKind::Ring ? 0 : kLargestGapHundredths; }
+    int LargestGap() const { return CoreShape::IsCut(core_.kind) ? kLargestGapHundredths : 0; }
 
     // The flyback's output, as the winding check states it.
     static std::optional<double> FlybackPower(const DesignRun& run) {
         if (run.checked.nothingToCheck) {
             return std::nullopt;
         }
-        const double peak =
-            1e-6 * run.after.Findings.PulseUs * run.after.VoltIn / run.after.Inductance;
-        return run.after.Inductance * peak * peak / 2 / run.checked.period;
+        return FlybackOutputPower(run);
     }
 
     double RequiredPower(const DesignRun& run) const {
@@ -225,15 +224,14 @@ private:
         if (in_.mode == WorkMode::Flyback && !Delivers(run)) {
             return RuleOut(RuledOut::Power);
         }
-        const WindingCheck winding =
-            RunWindingCheck(design, run, check, in_.check, catalogue_.wires);
+        const WindingCheck winding = RunWindingCheck(run, check, in_.check, catalogue_.wires);
         if (winding.nothingToCheck || !winding.fits || !winding.copperLoss) {
             return RuleOut(RuledOut::Fit);
         }
         std::optional<double> rise = winding.temperatureRise;
         if (!check.coreLoss && check.surface) {
             // Without the core's loss the copper's rise alone is judged.
-            rise = std::pow(*winding.copperLoss * 1000 / (*check.surface * 1e4), 0.833);
+            rise = SurfaceRise(*winding.copperLoss, check.surface);
         }
         if (!rise || !(*rise <= in_.maxRise)) {
             return RuleOut(RuledOut::Rise);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 
 #include "Adviser.h"
 #include "Extended.h"
@@ -12,17 +13,7 @@ std::string Number(double value, DecimalSeparator separator) {
 }
 
 // The three forms a Russian noun takes after a count: 1, 2..4, 5..20.
-struct NounForms {
-    std::string_view one;
-    std::string_view few;
-    std::string_view many;
-};
-
-constexpr NounForms kCoreNouns[] = {
-    {"кольцо", "кольца", "колец"},
-    {"Ш-сердечник", "Ш-сердечника", "Ш-сердечников"},
-    {"П-сердечник", "П-сердечника", "П-сердечников"},
-};
+using NounForms = std::array<std::string_view, 3>;
 constexpr NounForms kAnyCore = {"сердечник", "сердечника", "сердечников"};
 
 bool SingularCount(std::size_t n) {
@@ -31,17 +22,17 @@ bool SingularCount(std::size_t n) {
 
 std::string_view FormFor(const NounForms& forms, std::size_t n) {
     if (SingularCount(n)) {
-        return forms.one;
+        return forms[0];
     }
     const std::size_t last = n % 10;
     const bool teen = n % 100 >= 11 && n % 100 <= 14;
-    return !teen && last >= 2 && last <= 4 ? forms.few : forms.many;
+    return !teen && last >= 2 && last <= 4 ? forms[1] : forms[2];
 }
 
 // "все 433 кольца": the searched cores, by their kind when there is one.
 std::string AllCores(const AdviserInputs& inputs, std::size_t n) {
     const NounForms& forms =
-        inputs.kinds.size() == 1 ? kCoreNouns[static_cast<int>(inputs.kinds.front())] : kAnyCore;
+        inputs.kinds.size() == 1 ? InfoOf(inputs.kinds.front()).countedNoun : kAnyCore;
     return "все " + std::to_string(n) + " " + std::string(FormFor(forms, n));
 }
 
@@ -51,9 +42,8 @@ bool Searches(const AdviserInputs& inputs, CoreKind kind) {
 
 // The same in English: "all 433 rings", or "the only ring" searched.
 std::string AllCoresEnglish(const AdviserInputs& inputs, std::size_t n) {
-    constexpr std::string_view kNouns[] = {"ring", "E core", "U core"};
     const std::string_view noun =
-        inputs.kinds.size() == 1 ? kNouns[static_cast<int>(inputs.kinds.front())] : "core";
+        inputs.kinds.size() == 1 ? InfoOf(inputs.kinds.front()).englishNoun : "core";
     return n == 1 ? "the only " + std::string(noun)
                   : "all " + std::to_string(n) + " " + std::string(noun) + "s";
 }

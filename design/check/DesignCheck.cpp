@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 #include <vector>
 
+#include "Physics.h"
+
 namespace transcalc {
 namespace {
-
-using std::numbers::pi;
-constexpr double kMu0 = 4e-7 * pi;  // H/m
 
 bool PositiveFinite(double value) {
     return std::isfinite(value) && value > 0;
@@ -164,15 +162,14 @@ DesignCheck Evaluate(const CheckedDesign& d, const Material* material, const Che
 
     if (d.surface > 0) {
         c.surface = d.surface;
-        if (c.coreLoss && *c.coreLoss >= 0) {
-            // The ferrite makers' rule: mW over cm² to the power 0.833 gives kelvin.
-            c.temperatureRise = std::pow(*c.coreLoss * 1000 / (d.surface * 1e4), 0.833);
+        if (c.coreLoss) {
+            c.temperatureRise = SurfaceRise(*c.coreLoss, c.surface);
         }
     }
 
-    const double resistivity = 1.724e-8 * (1 + 0.00393 * (in.temperature - 20));  // copper, Ω·m
+    const double resistivity = CopperResistivity(in.temperature);
     if (c.frequency && resistivity > 0) {
-        c.skinDepth = std::sqrt(resistivity / (pi * *c.frequency * kMu0));
+        c.skinDepth = SkinDepth(resistivity, *c.frequency);
     }
     if (choke && d.chokeWireDiameter > 0) {
         c.wireDiameter = d.chokeWireDiameter;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ClassicCore.h"
 #include "Extended.h"
 
 namespace transcalc {
@@ -28,7 +29,7 @@ public:
     void Millimetres(double& target, Field field) const {
         target = 0;
         if (Has(field)) {
-            target = Store(Extended(Number(field)) * 0.1L);
+            target = CentimetresOf(Number(field));
         }
     }
 
@@ -41,24 +42,17 @@ void ReadRingCore(const FieldReader& read, DesignState& s) {
     read.Millimetres(s.RingD1, Field::Dimension1);
     read.Millimetres(s.RingD2, Field::Dimension2);
     read.Millimetres(s.DimHL1, Field::Dimension3);
-    s.CoreArea = Store((Extended(s.RingD1) - s.RingD2) * s.DimHL1 / 2);
-    s.PathLength = Store(Abs((Extended(s.RingD1) + s.RingD2) / 2 * kPi));
+    s.CoreArea = ClassicRingArea(s.RingD1, s.RingD2, s.DimHL1);
+    s.PathLength = ClassicRingPath(s.RingD1, s.RingD2);
 }
 
-// A shaped core with impossible dimensions may give a negative path; it is
-// kept as it is, and the echo and the results pass judge it.
 void ReadShapedCore(const FieldReader& read, bool eShaped, DesignState& s) {
     read.Millimetres(s.DimH1, Field::Dimension1);
     read.Millimetres(s.DimH2, Field::Dimension2);
     read.Millimetres(s.DimHL1, Field::Dimension3);
     read.Millimetres(s.DimL2, Field::Dimension4);
-    s.CoreArea = Store(Extended(s.DimL2) * s.DimHL1);
-    if (eShaped) {
-        s.PathLength = Store((Extended(4) * s.DimH1 + s.DimH2) - Extended(3) * s.DimHL1);
-    } else {
-        s.PathLength =
-            Store((Extended(4) * s.DimH1 + Extended(2) * s.DimH2) - Extended(4) * s.DimHL1);
-    }
+    s.CoreArea = ClassicShapedArea(s.DimHL1, s.DimL2);
+    s.PathLength = ClassicShapedPath(eShaped, s.DimH1, s.DimH2, s.DimHL1);
 }
 
 void ReadInputs(const FieldReader& read, const CorePictures& cores, DesignState& s) {

@@ -14,6 +14,7 @@ namespace transcalc {
 struct DesignFindings {
     double ChokeMaxCurrent = 0;  // A: the choke's current at dB
     double ChokeWireMm = 0;      // mm: the recommended wire, 7 A per mm² of that current
+    double PeakCurrentA = 0;     // A: the flyback primary's current at the end of the pulse
     double PulseUs = 0;          // µs: the part of the period the primary drives the core
     double PeriodUs = 0;         // µs: transformer modes, pulse and pause
     double ReflectedVolt = 0;    // V: what the flyback's secondary reflects

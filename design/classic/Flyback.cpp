@@ -56,6 +56,7 @@ BranchOutcome DesignFlyback(DesignState& s, ResultWriter& out) {
     double frequency = Store(Extended(1) / (Extended(0.000001L) * periodUs));
     frequency = Store(Round(frequency));
     out.Number(Phrase::RecommendedFrequency, Extended(frequency) / 1000, Phrase::UnitKhz);
+    s.Findings.PeakCurrentA = peakCurrent;
     s.Findings.PulseUs = s.PulseUs;
     s.Findings.PeriodUs = periodUs;
     s.Findings.ReflectedVolt = s.OvershootVolt;

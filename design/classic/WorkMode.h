@@ -77,11 +77,16 @@ struct CoreKindInfo {
     std::string_view cliName;   // transcalc-cli --core
     std::string_view menuItem;  // the item of the "Вид сердечника" menu
     std::string_view picture;   // the picture button that shows the core
+    std::string_view drawing;   // the file name of the core's drawing, without ".svg"
     std::string_view heading;   // the core's line in the results list
     // The captions of the dimension fields, Edit1 on; a ring has three.
     std::array<std::string_view, 4> dimensions;
     int dimensionCount;
     std::string_view englishHeading;
+    // The core named after a count in Russian (1, 2..4, 5..20: "кольцо",
+    // "кольца", "колец") and in English, singular.
+    std::array<std::string_view, 3> countedNoun;
+    std::string_view englishNoun;
 };
 
 inline constexpr std::array<CoreKindInfo, 3> kCoreKinds = {{
@@ -89,31 +94,50 @@ inline constexpr std::array<CoreKindInfo, 3> kCoreKinds = {{
      "ring",
      "N1",
      "BitBtn2",
+     "ring",
      "Магнитопровод кольцо",
      {"D1", "D2", "H", ""},
      3,
-     "Ring core"},
+     "Ring core",
+     {"кольцо", "кольца", "колец"},
+     "ring"},
     {CoreKind::ShapedE,
      "e",
      "N2",
      "BitBtn3",
+     "e-core",
      "Магнитопровод Ш образный",
      {"H1", "H2", "L1", "L2"},
      4,
+     "E core",
+     {"Ш-сердечник", "Ш-сердечника", "Ш-сердечников"},
      "E core"},
     {CoreKind::ShapedU,
      "u",
      "N11",
      "BitBtn4",
+     "u-core",
      "Магнитопровод П образный",
      {"H1", "H2", "L1", "L2"},
      4,
+     "U core",
+     {"П-сердечник", "П-сердечника", "П-сердечников"},
      "U core"},
 }};
 
 constexpr const CoreKindInfo& InfoOf(CoreKind kind) {
     return kCoreKinds[static_cast<int>(kind)];
 }
+
+constexpr bool CoreKindsInOrder() {
+    for (std::size_t i = 0; i < kCoreKinds.size(); ++i) {
+        if (static_cast<std::size_t>(kCoreKinds[i].kind) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(CoreKindsInOrder(), "kCoreKinds holds a row per core kind, in the enum's order");
 
 // The core's line in the results list, in the language.
 constexpr std::string_view CoreHeading(CoreKind kind, Language language = Language::Russian) {

@@ -27,6 +27,23 @@ bool Usable(const CheckedDesign& d) {
            PositiveFinite(d.frequency);
 }
 
+// The core's effective parameters and outer surface. A core that leaves no
+// window for a winding (the classic list designs it all the same, with
+// negative inductances) has nothing to check.
+void SetCheckedCore(CheckedDesign& design, const CoreShape& shape) {
+    design.coreArea = shape.ClassicArea();
+    design.pathLength = shape.ClassicPath();
+    const std::optional<EffectiveParameters> effective = shape.Effective();
+    design.surface = shape.OuterSurface();
+    if (!effective) {
+        design.nothingToCheck = design.nothingToCheck.value_or(std::string(kNoDesignWindow));
+        return;
+    }
+    design.effectiveArea = effective->area;
+    design.effectiveLength = effective->length;
+    design.effectiveVolume = effective->volume;
+}
+
 }  // namespace
 
 CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColour colour,
@@ -52,10 +69,9 @@ CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColou
         return d;
     }
     d.mode = *mode;
-    d.coreArea = in.CoreArea * 1e-4;
-    d.pathLength = in.PathLength * 1e-2;
-    if (const std::optional<CoreDimensions> core = CoreDimensionsOf(in, cores)) {
-        SetCheckedCore(d, *core, letters);
+    d.shape = CoreShapeOf(in, cores, letters);
+    if (d.shape) {
+        SetCheckedCore(d, *d.shape);
     }
     d.voltIn = in.VoltIn;
     d.satInduction = in.SatInduction;
@@ -74,18 +90,18 @@ CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColou
     return d;
 }
 
-void SetCheckedCore(CheckedDesign& design, const CoreDimensions& core,
-                    const std::optional<CoreLetters>& letters) {
-    const std::optional<EffectiveParameters> effective = EffectiveParametersOf(core, letters);
-    design.surface = OuterSurface(core);
-    if (!effective) {
-        design.effectiveArea = design.effectiveLength = design.effectiveVolume = 0;
-        design.nothingToCheck = design.nothingToCheck.value_or(std::string(kNoDesignWindow));
-        return;
+std::optional<CoreShape> CoreShapeOf(const DesignState& s, const CorePictures& cores,
+                                     const std::optional<CoreLetters>& letters) {
+    // The state keeps the dimensions in cm.
+    if (cores.shapedE || cores.shapedU) {
+        return CoreShape({cores.shapedE ? CoreKind::ShapedE : CoreKind::ShapedU, s.DimH1 * 10,
+                          s.DimH2 * 10, s.DimHL1 * 10, s.DimL2 * 10},
+                         letters);
     }
-    design.effectiveArea = effective->area;
-    design.effectiveLength = effective->length;
-    design.effectiveVolume = effective->volume;
+    if (cores.ring) {
+        return CoreShape({CoreKind::Ring, s.RingD1 * 10, s.RingD2 * 10, s.DimHL1 * 10, 0}, letters);
+    }
+    return std::nullopt;
 }
 
 }  // namespace transcalc

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "Calculate.h"
+#include "CoreShape.h"
 #include "DesignState.h"
-#include "EffectiveParameters.h"
 #include "Phrases.h"
 #include "ResultsList.h"
 #include "WorkMode.h"
@@ -27,6 +27,9 @@ inline constexpr std::string_view kNoDesignWindow = PhraseText(Phrase::NoDesignW
 struct CheckedDesign {
     std::optional<std::string> nothingToCheck;  // set: the fields below mean nothing
     WorkMode mode = WorkMode::PushPull;
+    // The core as the run read it, with the catalogue core's letters; none
+    // without a core picture.
+    std::optional<CoreShape> shape;
     double coreArea = 0;           // m², the results list's cross-section
     double pathLength = 0;         // m, the results list's path length
     double effectiveArea = 0;      // m², A_e
@@ -53,11 +56,10 @@ CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColou
                               const CorePictures& cores,
                               const std::optional<CoreLetters>& letters = std::nullopt);
 
-// The core of a checked design: its effective parameters (the catalogue
-// core's letters when given, of the same kind) and its outer surface. A core
-// that leaves no window for a winding (the classic list designs it all the
-// same, with negative inductances) has nothing to check.
-void SetCheckedCore(CheckedDesign& design, const CoreDimensions& core,
-                    const std::optional<CoreLetters>& letters);
+// The core that Calculate read: the shaped core when its picture is shown
+// (Ш before П, as Calculate takes them), else the ring, with the catalogue
+// core's letters when they are of its kind; none without a picture.
+std::optional<CoreShape> CoreShapeOf(const DesignState& asRead, const CorePictures& cores,
+                                     const std::optional<CoreLetters>& letters = std::nullopt);
 
 }  // namespace transcalc

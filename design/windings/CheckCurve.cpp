@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Physics.h"
+
 namespace transcalc {
 
 CheckCurve SweepCheck(const CheckedDesign& design, const Material* material,
@@ -57,7 +59,7 @@ void AddWindingsToCurve(CheckCurve& curve, const WindingCheck& windings, const D
         }
         if (point.copperLoss) {
             point.totalLoss = point.coreLoss + *point.copperLoss;
-            point.totalRise = WholePartRise(*point.totalLoss, check.surface);
+            point.totalRise = SurfaceRise(*point.totalLoss, check.surface);
         }
     }
     // The operating point as the windings found it: the frequency the curve

@@ -7,28 +7,26 @@
 #include <numbers>
 
 #include "Dowell.h"
+#include "Physics.h"
 
 namespace transcalc {
 namespace {
 
 using std::numbers::pi;
-constexpr double kMu0 = 4e-7 * pi;  // H/m
 constexpr int kHarmonics = 100;
 // More strands or layers than this cannot be wound: the check is refused
 // rather than counting them past what an int holds.
 constexpr double kMaxCount = 1e9;
 
-double CopperResistivity(double temperature) {
-    return 1.724e-8 * (1 + 0.00393 * (temperature - 20));  // Ω·m
-}
-
 double WireArea(double diameter) {
     return pi * diameter * diameter / 4;
 }
 
-// A section before it is wound: its name, turns and current over one period.
+// A section before it is wound: its name, role, turns and current over one
+// period.
 struct Planned {
     std::string name;
+    SectionRole role;
     double turns = 0;
     std::vector<CurrentPiece> current;
 };
@@ -36,7 +34,7 @@ struct Planned {
 // What the sections of a mode carry over one period.
 struct Timing {
     double period = 0;  // s
-    double pulse = 0;   // s, flyback
+    double pulse = 0;   // s: the flyback's and the single-ended forward's on-time
 };
 
 std::vector<Planned> PlanSections(WorkMode mode, const DesignRun& run, const CheckInputs& in,
@@ -49,31 +47,30 @@ std::vector<Planned> PlanSections(WorkMode mode, const DesignRun& run, const Che
             const double dc = in.dcCurrent.value_or(0);
             const double ripple = in.ripple.value_or(0);
             return {{"L",
+                     SectionRole::Choke,
                      run.after.ChokeTurns,
                      {{dc - ripple / 2, dc + ripple / 2, half},
                       {dc + ripple / 2, dc - ripple / 2, half}}}};
         }
         case WorkMode::Flyback: {
-            const double peak =
-                1e-6 * run.after.Findings.PulseUs * run.after.VoltIn / run.after.Inductance;
+            const double peak = run.after.Findings.PeakCurrentA;
             const double off = t.period - t.pulse;
-            return {{"P", np, {{0, peak, t.pulse}, {0, 0, off}}},
-                    {"S", ns, {{0, 0, t.pulse}, {peak * np / ns, 0, off}}}};
+            return {{"P", SectionRole::Primary, np, {{0, peak, t.pulse}, {0, 0, off}}},
+                    {"S", SectionRole::Secondary, ns, {{0, 0, t.pulse}, {peak * np / ns, 0, off}}}};
         }
         case WorkMode::SingleEnded: {
-            const double on = 0.45 * t.period;
-            const double off = t.period - on;
+            const double off = t.period - t.pulse;
             const double primary = load * ns / np;
-            return {{"P", np, {{primary, primary, on}, {0, 0, off}}},
-                    {"R", np, {{0, 0, t.period}}},
-                    {"S", ns, {{load, load, on}, {0, 0, off}}}};
+            return {{"P", SectionRole::Primary, np, {{primary, primary, t.pulse}, {0, 0, off}}},
+                    {"R", SectionRole::Reset, np, {{0, 0, t.period}}},
+                    {"S", SectionRole::Secondary, ns, {{load, load, t.pulse}, {0, 0, off}}}};
         }
         case WorkMode::PushPull: {
             const double primary = load * ns / np;
-            return {{"P1", np, {{primary, primary, half}, {0, 0, half}}},
-                    {"P2", np, {{0, 0, half}, {primary, primary, half}}},
-                    {"S1", ns, {{load, load, half}, {0, 0, half}}},
-                    {"S2", ns, {{0, 0, half}, {load, load, half}}}};
+            return {{"P1", SectionRole::Primary, np, {{primary, primary, half}, {0, 0, half}}},
+                    {"P2", SectionRole::Primary, np, {{0, 0, half}, {primary, primary, half}}},
+                    {"S1", SectionRole::Secondary, ns, {{load, load, half}, {0, 0, half}}},
+                    {"S2", SectionRole::Secondary, ns, {{0, 0, half}, {load, load, half}}}};
         }
     }
     return {};
@@ -110,52 +107,13 @@ bool ChooseWire(std::span<const RoundWire> wires, double required, double skinDe
     return true;
 }
 
-// The core's window in m from the dimensions as typed in mm.
-struct Window {
-    CoreKind kind = CoreKind::Ring;
-    double width = 0;     // m: a shaped core's window width, a ring's hole radius
-    double height = 0;    // m: a shaped core's window height
-    double hole = 0;      // m: a ring's inner diameter
-    double turnBase = 0;  // m: the mean turn length on the bare core
-
-    // Places per layer of wires of outer diameter d at build b.
-    double Places(double b, double d) const {
-        if (kind == CoreKind::Ring) {
-            return std::floor(pi * (hole - 2 * b - d) / d);
-        }
-        return std::floor(height / d);
-    }
-    double TurnLength(double b) const { return turnBase + 2 * pi * b; }
-};
-
-std::optional<Window> WindowOf(const CoreDimensions& c) {
-    Window w;
-    w.kind = c.kind;
-    if (c.kind == CoreKind::Ring) {
-        w.hole = c.d2 * 1e-3;
-        w.width = w.hole / 2;
-        w.turnBase = (c.d1 - c.d2 + 2 * c.d3) * 1e-3;
-    } else {
-        // The standard proportions: outer legs half the centre leg, backs as
-        // thick as the legs.
-        const double h1 = c.d1, h2 = c.d2, l1 = c.d3, l2 = c.d4;
-        const bool e = c.kind == CoreKind::ShapedE;
-        w.width = (e ? (h2 - 2 * l1) / 2 : h2 - 2 * l1) * 1e-3;
-        w.height = (e ? 2 * h1 - l1 : 2 * (h1 - l1)) * 1e-3;
-        w.turnBase = 2 * (l1 + l2) * 1e-3;
-    }
-    if (!(w.width > 0) || (w.kind != CoreKind::Ring && !(w.height > 0))) {
-        return std::nullopt;
-    }
-    return w;
-}
-
 // Layers of a section of `places` places wound from build b; none when a
 // layer holds no place. filled: the layers it filled, placed or not.
-std::optional<int> LayersFrom(const Window& w, double b, double d, double places, int& filled) {
+std::optional<int> LayersFrom(const WindingWindow& w, double b, double d, double places,
+                              int& filled) {
     filled = 0;
-    if (w.kind != CoreKind::Ring) {
-        const double perLayer = w.Places(b, d);
+    if (!w.IsHole()) {
+        const double perLayer = w.PlacesPerLayer(b, d);
         const double layers = std::ceil(places / perLayer);
         if (!(perLayer >= 1) || !(layers <= kMaxCount)) {
             return std::nullopt;
@@ -166,7 +124,7 @@ std::optional<int> LayersFrom(const Window& w, double b, double d, double places
     // A ring's layers shrink towards its centre, so the loop ends.
     double left = places;
     while (left > 0) {
-        const double perLayer = w.Places(b + filled * d, d);
+        const double perLayer = w.PlacesPerLayer(b + filled * d, d);
         if (!(perLayer >= 1)) {
             return std::nullopt;
         }
@@ -184,8 +142,8 @@ double SectionLoss(const WindingSection& s, double frequency, double resistivity
     double sum = dc * dc;
     if (frequency > 0) {
         // The skin depth falls as 1/√k over the harmonics, so Δ_k = Δ₁·√k.
-        const double first = DowellDelta(s.conductorDiameter, s.outerDiameter,
-                                         std::sqrt(resistivity / (pi * frequency * kMu0)));
+        const double first =
+            DowellDelta(s.conductorDiameter, s.outerDiameter, SkinDepth(resistivity, frequency));
         const double layers = *s.layers;
         for (std::size_t i = 0; i < s.current.ripple.size(); ++i) {
             // Harmonics that a waveform's symmetry cancels carry rounding
@@ -225,7 +183,7 @@ WindingCheck NotChecked(std::string_view why, double density) {
 
 }  // namespace
 
-WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const DesignCheck& check,
+WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
                              const CheckInputs& inputs, std::span<const RoundWire> wires) {
     const double density = inputs.currentDensity * 1e6;  // A/m²
     if (check.nothingToCheck) {
@@ -233,8 +191,7 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
     }
     ValidateCheckInputs(inputs);
     const CheckedDesign& d = run.checked;
-    const std::optional<CoreDimensions> core = CoreDimensionsOf(run.asRead, design.cores);
-    const std::optional<Window> window = core ? WindowOf(*core) : std::nullopt;
+    const std::optional<WindingWindow> window = d.shape ? d.shape->Window() : std::nullopt;
     if (!window) {
         return NotChecked(kNoDesignWindow, density);
     }
@@ -262,14 +219,14 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
     }
     const double frequency = timing.period > 0 ? 1 / timing.period : 0;
     const double resistivity = CopperResistivity(inputs.temperature);
-    const double skinDepth = frequency > 0 ? std::sqrt(resistivity / (pi * frequency * kMu0))
-                                           : std::numeric_limits<double>::infinity();
+    const double skinDepth =
+        frequency > 0 ? SkinDepth(resistivity, frequency) : std::numeric_limits<double>::infinity();
     const double load = inputs.loadCurrent.value_or(0);
     const std::vector<Planned> planned = PlanSections(d.mode, run, inputs, load, timing);
 
     WindingCheck c;
     c.currentDensity = density;
-    c.window = window->width;
+    c.window = window->breadth;
     c.frequency = frequency;
     c.resistivity = resistivity;
     c.currents = choke                         ? CurrentsAtFrequency::RippleScales
@@ -278,6 +235,7 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
     for (const Planned& p : planned) {
         WindingSection s;
         s.name = p.name;
+        s.role = p.role;
         s.turns = p.turns;
         // Without a period the current is direct: no piece lasts, only the mean.
         const std::vector<CurrentPiece> pieces =
@@ -286,7 +244,7 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
                 : std::vector<CurrentPiece>{{p.current[0].from, p.current[0].from, 1}};
         s.current = SpectrumOf(pieces, timing.period > 0 ? kHarmonics : 0);
         s.rmsCurrent = s.current.rms;
-        if (s.name == "R") {
+        if (s.role == SectionRole::Reset) {
             const WindingSection& primary = c.sections.front();
             s.conductorDiameter = primary.conductorDiameter;
             s.outerDiameter = primary.outerDiameter;
@@ -311,7 +269,7 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
             break;
         }
         s.layers = layers;
-        s.meanTurnLength = window->TurnLength(before + *layers * s.outerDiameter / 2);
+        s.meanTurnLength = d.shape->TurnLength(before + *layers * s.outerDiameter / 2);
         s.dcResistance =
             resistivity * s.turns * *s.meanTurnLength / (s.strands * WireArea(s.conductorDiameter));
         s.loss = SectionLoss(s, frequency, resistivity, 1, 1);
@@ -323,9 +281,7 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
     c.fits = placed && c.fill <= 1;
 
     if (d.mode == WorkMode::Flyback) {
-        const double peak =
-            1e-6 * run.after.Findings.PulseUs * run.after.VoltIn / run.after.Inductance;
-        c.outputPower = run.after.Inductance * peak * peak / 2 / timing.period;
+        c.outputPower = FlybackOutputPower(run);
     } else if (forward) {
         c.outputPower = run.asRead.VoltOut * load;
     }
@@ -336,7 +292,7 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
         }
         if (check.coreLoss) {
             c.totalLoss = *check.coreLoss + *c.copperLoss;
-            c.temperatureRise = WholePartRise(*c.totalLoss, check.surface);
+            c.temperatureRise = SurfaceRise(*c.totalLoss, check.surface);
             if (c.outputPower && *c.outputPower + *c.totalLoss > 0) {
                 c.efficiency = *c.outputPower / (*c.outputPower + *c.totalLoss);
             }
@@ -346,6 +302,11 @@ WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const D
         return NotChecked(kCheckOutOfRange, density);
     }
     return c;
+}
+
+double FlybackOutputPower(const DesignRun& run) {
+    const double peak = run.after.Findings.PeakCurrentA;
+    return run.after.Inductance * peak * peak / 2 / run.checked.period;
 }
 
 std::optional<double> CopperLossAt(const WindingCheck& windings, double frequency) {
@@ -376,14 +337,6 @@ std::optional<double> CopperLossAt(const WindingCheck& windings, double frequenc
         return std::nullopt;
     }
     return loss;
-}
-
-std::optional<double> WholePartRise(double loss, const std::optional<double>& surface) {
-    if (!surface || !(loss >= 0)) {
-        return std::nullopt;
-    }
-    // The ferrite makers' rule: mW over cm² to the power 0.833 gives kelvin.
-    return std::pow(loss * 1000 / (*surface * 1e4), 0.833);
 }
 
 }  // namespace transcalc

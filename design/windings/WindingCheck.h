@@ -34,10 +34,19 @@ struct RoundWire {
     double outerDiameter = 0;      // m
 };
 
+// What a section of the winding does in its mode.
+enum class SectionRole {
+    Choke,      // the choke's one winding
+    Primary,    // a transformer's primary, or one half of a push-pull's
+    Reset,      // the single-ended forward's reset winding, wound like the primary
+    Secondary,  // a transformer's secondary, or one half of a push-pull's
+};
+
 // One section of the winding, wound from the core outwards. The numbers
 // after the wire are empty from the first section that does not fit on.
 struct WindingSection {
     std::string name;  // "L", "P", "R", "S", "P1", "P2", "S1", "S2"
+    SectionRole role = SectionRole::Choke;
     double turns = 0;
     double rmsCurrent = 0;                 // A
     double conductorDiameter = 0;          // m
@@ -82,18 +91,17 @@ struct WindingCheck {
 // The windings of a run of `design` whose core `check` (RunDesignCheck of
 // run.checked with `inputs`) has checked, from the given wires, at the
 // inputs' load current and current density.
-WindingCheck RunWindingCheck(const Design& design, const DesignRun& run, const DesignCheck& check,
+WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
                              const CheckInputs& inputs, std::span<const RoundWire> wires);
+
+// What a flyback run delivers to its load: the energy of the primary's
+// peak current, L·I²/2, once a period, W.
+double FlybackOutputPower(const DesignRun& run);
 
 // The copper loss of the checked windings at another frequency: the same
 // wires, strands and layers, so the same DC resistances, with Dowell's
 // factors and the currents at that frequency. None where the windings have
 // no copper loss, or for a frequency that is not positive.
 std::optional<double> CopperLossAt(const WindingCheck& windings, double frequency);
-
-// The temperature rise of a part that sheds `loss` (W) through `surface`
-// (m²), by the ferrite makers' rule; none without a surface or for a
-// negative loss.
-std::optional<double> WholePartRise(double loss, const std::optional<double>& surface);
 
 }  // namespace transcalc

@@ -285,9 +285,8 @@ TEST_F(AdviserWindowTest, ASearchFillsTheTableAndApplyingARowReproducesIt) {
     const transcalc::DesignCheck core = transcalc::RunDesignCheck(
         form->CurrentCheckedDesign(), transcalc::catalogue::FindMaterial(catalogue, "N87"),
         *form->CurrentDesign().check);
-    const transcalc::WindingCheck windings =
-        transcalc::RunWindingCheck(form->CurrentDesign(), run, core, *form->CurrentDesign().check,
-                                   transcalc::catalogue::RoundWires(catalogue));
+    const transcalc::WindingCheck windings = transcalc::RunWindingCheck(
+        run, core, *form->CurrentDesign().check, transcalc::catalogue::RoundWires(catalogue));
     EXPECT_EQ(windings.fill, chosen.fill);
     EXPECT_EQ(windings.copperLoss, chosen.copperLoss);
 

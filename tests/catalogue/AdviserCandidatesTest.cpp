@@ -73,7 +73,7 @@ Applied Apply(const Design& design, const AdviserInputs& in) {
     Applied a;
     a.run = RunDesign(design, in.separator, CatalogueCoreLetters(Builtin(), design, in.separator));
     a.check = RunDesignCheck(a.run.checked, material, *design.check);
-    a.winding = RunWindingCheck(design, a.run, a.check, *design.check, wires);
+    a.winding = RunWindingCheck(a.run, a.check, *design.check, wires);
     return a;
 }
 

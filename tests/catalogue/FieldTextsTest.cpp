@@ -12,6 +12,11 @@
 namespace transcalc::catalogue {
 namespace {
 
+std::optional<EffectiveParameters> EffectiveOf(const CoreDimensions& core,
+                                               const std::optional<CoreLetters>& letters) {
+    return CoreShape(core, letters).Effective();
+}
+
 TEST(FieldTextsTest, RoundedText) {
     struct Case {
         double value;
@@ -196,7 +201,7 @@ TEST(FieldTextsTest, CatalogueShapedCoresMatchTheirDatasheets) {
             LettersWhileFilled(core, CorePictures::Of(core.kind), fields, ",");
         const CoreDimensions typed{core.kind, *core.Millimetres("B"), *core.Millimetres("A"),
                                    *core.Millimetres("F"), *core.Millimetres("C")};
-        const std::optional<EffectiveParameters> effective = EffectiveParametersOf(typed, letters);
+        const std::optional<EffectiveParameters> effective = EffectiveOf(typed, letters);
         ASSERT_TRUE(effective) << name;
         EXPECT_NEAR(effective->length / length, 1, 0.01) << name << ": " << effective->length;
     }
@@ -212,8 +217,8 @@ TEST(FieldTextsTest, EveryCatalogueCoreHasEffectiveParameters) {
         const bool ring = core.kind == CoreKind::Ring;
         const CoreDimensions typed{core.kind, mm(Field::Dimension1), mm(Field::Dimension2),
                                    mm(Field::Dimension3), ring ? 0 : mm(Field::Dimension4)};
-        const std::optional<EffectiveParameters> effective = EffectiveParametersOf(
-            typed, LettersWhileFilled(core, CorePictures::Of(core.kind), fields, "."));
+        const std::optional<EffectiveParameters> effective =
+            EffectiveOf(typed, LettersWhileFilled(core, CorePictures::Of(core.kind), fields, "."));
         ASSERT_TRUE(effective) << core.name;
         EXPECT_GT(effective->area, 0) << core.name;
         EXPECT_GT(effective->volume, 0) << core.name;

@@ -97,5 +97,38 @@ TEST(DesignRunTest, TheDesignsLeaveTheirFindings) {
     EXPECT_EQ(refused.after.Findings.ChokeMaxCurrent, 0);
 }
 
+TEST(DesignRunTest, TheCoreAsCalculateReadIt) {
+    DesignState state;
+    state.RingD1 = 2.5;
+    state.RingD2 = 1.5;
+    state.DimHL1 = 1;
+    state.DimH1 = 2.1;
+    state.DimH2 = 4.2;
+    state.DimL2 = 1.5;
+    struct Case {
+        CorePictures cores;
+        std::optional<CoreKind> kind;
+        double d1, d4;
+    };
+    const Case cases[] = {
+        {CorePictures::Of(CoreKind::Ring), CoreKind::Ring, 25, 0},
+        {CorePictures::Of(CoreKind::ShapedU), CoreKind::ShapedU, 21, 15},
+        // Calculate takes the shaped core over the ring, Ш over П.
+        {{true, true, true}, CoreKind::ShapedE, 21, 15},
+        {{}, std::nullopt, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const std::optional<CoreShape> shape = CoreShapeOf(state, c.cores);
+        ASSERT_EQ(shape.has_value(), c.kind.has_value());
+        if (shape) {
+            const CoreDimensions& core = shape->Dimensions();
+            EXPECT_EQ(core.kind, *c.kind);
+            EXPECT_DOUBLE_EQ(core.d1, c.d1);
+            EXPECT_DOUBLE_EQ(core.d3, 10);
+            EXPECT_DOUBLE_EQ(core.d4, c.d4);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace transcalc

@@ -62,7 +62,7 @@ WindingCheck Wind(const RunOfDesign& r, const CheckInputs& core, const WindingIn
     const CheckInputs in = WithWinding(core, winding);
     const Material material = N87();
     const DesignCheck check = RunDesignCheck(r.run.checked, &material, in);
-    return RunWindingCheck(r.design, r.run, check, in, kWires);
+    return RunWindingCheck(r.run, check, in, kWires);
 }
 
 TEST(DowellTest, FactorAgainstWorkedValues) {
@@ -344,22 +344,19 @@ TEST(WindingCheckTest, SaysWhyTheWindingsAreNotChecked) {
     EXPECT_EQ(Wind(E25(kModeSingleEnded), {}, {}).nothingToCheck, kNoWindingLoad);
     EXPECT_EQ(Wind(RingChoke("20"), noCurrent, {}).nothingToCheck, kNoWindingChokeCurrent);
     EXPECT_EQ(Wind(noWindow, {}, {5, 4}).nothingToCheck, kNoDesignWindow);
-    Design fresh;
     const DesignRun none;
     const DesignCheck check = RunDesignCheck(none.checked, nullptr, {});
-    EXPECT_EQ(RunWindingCheck(fresh, none, check, WithWinding({}, {5, 4}), kWires).nothingToCheck,
+    EXPECT_EQ(RunWindingCheck(none, check, WithWinding({}, {5, 4}), kWires).nothingToCheck,
               check.nothingToCheck);
     const RunOfDesign e25 = E25(kModePushPull);
     const DesignCheck own = RunDesignCheck(e25.run.checked, nullptr, {});
     const std::vector<RoundWire> grade2 = {{"0,5", 2, 0.5e-3, 0.56e-3}};
-    EXPECT_EQ(
-        RunWindingCheck(e25.design, e25.run, own, WithWinding({}, {5, 4}), grade2).nothingToCheck,
-        kNoWindingWires);
+    EXPECT_EQ(RunWindingCheck(e25.run, own, WithWinding({}, {5, 4}), grade2).nothingToCheck,
+              kNoWindingWires);
     // A density so low that the strands could not be counted.
     EXPECT_EQ(Wind(e25, {}, {5, 1e-12}).nothingToCheck, kCheckOutOfRange);
     // Without a core loss the copper is known, the totals are not.
-    const WindingCheck noMaterial =
-        RunWindingCheck(e25.design, e25.run, own, WithWinding({}, {5, 4}), kWires);
+    const WindingCheck noMaterial = RunWindingCheck(e25.run, own, WithWinding({}, {5, 4}), kWires);
     EXPECT_TRUE(noMaterial.copperLoss);
     EXPECT_FALSE(noMaterial.totalLoss);
     EXPECT_FALSE(noMaterial.temperatureRise);
@@ -457,7 +454,7 @@ TEST(CopperAtFrequencyTest, TheCurveCarriesCopperTotalAndTheWholePartsRise) {
     const CheckInputs in = WithWinding({}, {5, 4});
     const Material material = N87();
     const DesignCheck check = RunDesignCheck(r.run.checked, &material, in);
-    const WindingCheck windings = RunWindingCheck(r.design, r.run, check, in, kWires);
+    const WindingCheck windings = RunWindingCheck(r.run, check, in, kWires);
     CheckCurve curve = SweepCheck(r.run.checked, &material, in);
     AddWindingsToCurve(curve, windings, check);
     ASSERT_EQ(curve.points.size(), 241U);
