@@ -1,14 +1,15 @@
 #include <algorithm>
 
 #include "Adviser.h"
-#include "Extended.h"
+#include "NumberFormat.h"
 #include "Phrases.h"
 
 namespace transcalc {
 namespace {
 
+// The inputs and limits named in the words, as the user gives them.
 std::string Number(double value, DecimalSeparator separator) {
-    return FormatNumber(Extended(value), separator);
+    return FormatValue(value, kAsTyped, separator);
 }
 
 // The three forms a Russian noun takes after a count: 1, 2..4, 5..20.
