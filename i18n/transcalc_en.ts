@@ -727,60 +727,28 @@ Close the window without saving?</translation>
         <translation>Windings</translation>
     </message>
     <message>
-        <source>Секция</source>
-        <translation>Section</translation>
-    </message>
-    <message>
         <source>P — первичная, S — вторичная, R — размагничивающая, L — дроссель</source>
         <translation>P — primary, S — secondary, R — reset, L — choke</translation>
-    </message>
-    <message>
-        <source>Витков</source>
-        <translation>Turns</translation>
-    </message>
-    <message>
-        <source>Провод, мм</source>
-        <translation>Wire, mm</translation>
     </message>
     <message>
         <source>Диаметр провода по меди × число жил</source>
         <translation>Copper diameter of the wire × number of strands</translation>
     </message>
     <message>
-        <source>Слоев</source>
-        <translation>Layers</translation>
-    </message>
-    <message>
         <source>Каждая секция начинается с нового слоя</source>
         <translation>Each section starts on a new layer</translation>
-    </message>
-    <message>
-        <source>Ср. виток, мм</source>
-        <translation>Mean turn, mm</translation>
     </message>
     <message>
         <source>Средняя длина витка секции</source>
         <translation>Mean turn length of the section</translation>
     </message>
     <message>
-        <source>R пост., Ом</source>
-        <translation>R dc, Ω</translation>
-    </message>
-    <message>
         <source>Сопротивление постоянному току при температуре сердечника</source>
         <translation>DC resistance at the core temperature</translation>
     </message>
     <message>
-        <source>Kac</source>
-        <translation>Kac</translation>
-    </message>
-    <message>
         <source>Во сколько раз скин-эффект и эффект близости (по Доуэллу) увеличивают потери против постоянного тока</source>
         <translation>How many times the skin and proximity effects (after Dowell) raise the loss over that at DC</translation>
-    </message>
-    <message>
-        <source>Потери, Вт</source>
-        <translation>Loss, W</translation>
     </message>
     <message>
         <source>Потери в меди секции (оценка)</source>
