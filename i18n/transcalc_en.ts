@@ -291,54 +291,6 @@
         <translation>%v of %m</translation>
     </message>
     <message>
-        <source>Сердечник</source>
-        <translation>Core</translation>
-    </message>
-    <message>
-        <source>dB, Тл</source>
-        <translation>dB, T</translation>
-    </message>
-    <message>
-        <source>Зазор, мм</source>
-        <translation>Gap, mm</translation>
-    </message>
-    <message>
-        <source>Витки</source>
-        <translation>Turns</translation>
-    </message>
-    <message>
-        <source>Провод, мм</source>
-        <translation>Wire, mm</translation>
-    </message>
-    <message>
-        <source>Заполнение, %</source>
-        <translation>Fill, %</translation>
-    </message>
-    <message>
-        <source>Pсерд, Вт</source>
-        <translation>Pcore, W</translation>
-    </message>
-    <message>
-        <source>Pмедь, Вт</source>
-        <translation>Pcopper, W</translation>
-    </message>
-    <message>
-        <source>Pобщ, Вт</source>
-        <translation>Ptotal, W</translation>
-    </message>
-    <message>
-        <source>ΔT, К</source>
-        <translation>ΔT, K</translation>
-    </message>
-    <message>
-        <source>Запас, %</source>
-        <translation>Margin, %</translation>
-    </message>
-    <message>
-        <source>Ve, см³</source>
-        <translation>Ve, cm³</translation>
-    </message>
-    <message>
         <source>Применить</source>
         <translation>Apply</translation>
     </message>
@@ -415,16 +367,8 @@
         <translation>The table lists the %1 smallest by Ve.</translation>
     </message>
     <message>
-        <source>нет данных</source>
-        <translation>no data</translation>
-    </message>
-    <message>
         <source>У материала нет данных о потерях: перегрев — только от меди.</source>
         <translation>The material has no loss data: the rise is that of the copper alone.</translation>
-    </message>
-    <message>
-        <source>—</source>
-        <translation>—</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "Adviser.h"
+#include "AdviserTable.h"
 #include "NumberFormat.h"
 #include "Phrases.h"
 
@@ -214,7 +215,8 @@ std::string WireSummary(const AdvisedCore& row, DecimalSeparator separator) {
         if (s.strands > 1) {
             text += std::to_string(s.strands) + "\u00d7";
         }
-        text += Number(s.conductorDiameter * 1000, separator);
+        text += FormatValue(s.conductorDiameter * 1000, ColumnOf(AdviserColumn::Wire).format,
+                            separator);
         i = j;
     }
     return text;

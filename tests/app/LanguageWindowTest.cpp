@@ -594,7 +594,7 @@ TEST_F(LanguageAdviserTest, TheAdviserSpeaksEnglish) {
                           .arg(dialog->result()->feasibleCores));
             EXPECT_EQ(
                 dialog->findChild<QTableWidget*>("adviserTable")->horizontalHeaderItem(6)->text(),
-                "Pcore, W");
+                "P core, W");
         } else {
             const std::string why =
                 transcalc::NothingFitsText(dialog->inputs(), *dialog->result(), Language::English);
