@@ -142,7 +142,7 @@ std::string AllRuledOut(RuledOut condition, const AdviserInputs& in, const Advis
         case RuledOut::Rise:
             return AllCores(in, n) + " нагрева" + (SingularCount(n) ? "ется" : "ются") +
                    " больше чем на " + Number(in.maxRise, sep) +
-                   " K: допустите больший нагрев или снизьте плотность тока";
+                   " К: допустите больший нагрев или снизьте плотность тока";
     }
     return {};
 }
@@ -160,7 +160,7 @@ std::string Obstacle(RuledOut condition, const AdviserInputs& in, const AdviserR
         case RuledOut::Fit:
             return "нехватка места для обмоток";
         case RuledOut::Rise:
-            return "нагрев больше " + Number(in.maxRise, sep) + " K";
+            return "нагрев больше " + Number(in.maxRise, sep) + " К";
     }
     return {};
 }
