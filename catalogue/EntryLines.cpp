@@ -154,7 +154,8 @@ double PositiveNumber(std::string_view text, std::string_view what) {
 
 // The shortest digits that read back as the value, in fixed notation for
 // magnitudes from 1e-4 to below 1e16 and scientific outside them, as the
-// import script writes them.
+// import script writes them. Not display text: the catalogue's files are
+// written so and read back exactly, so it stays beside FormatValue.
 std::string NumberText(double value) {
     char text[400];
     const auto scientific =

@@ -9,6 +9,9 @@
 
 namespace transcalc::catalogue {
 
+// Not display text: the fields it fills are read by the classic parser, and
+// the catalogue's data are decimals as written, so it rounds the written
+// decimal where FormatValue rounds the double.
 std::string RoundedText(double value, int decimals, std::string_view separator) {
     // Nine decimals first, so that a datum such as 12.545 rounds as the decimal
     // number it was written as, not as its binary neighbour 12.54499...

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "AdviserTable.h"
 #include "CliOptions.h"
 #include "CliReport.h"
 
@@ -41,33 +42,12 @@ std::size_t WholeOption(std::string_view name, const std::string& text) {
     return number;
 }
 
-std::string Fixed(double value, int decimals, std::string_view separator) {
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    std::string text(buffer, result.ptr);
-    if (const std::size_t point = text.find('.'); point != std::string::npos) {
-        text.replace(point, 1, separator);
-    }
-    return text;
-}
-
 std::string_view KindName(CoreKind kind) {
     return InfoOf(kind).cliName;
 }
 
-std::string TurnsText(const AdvisedCore& row) {
-    if (row.turns) {
-        return Fixed(*row.turns, 0, ".");
-    }
-    return Fixed(row.turnsPrimary.value_or(0), 0, ".") + "/" +
-           Fixed(row.turnsSecondary.value_or(0), 0, ".");
-}
-
 // The plain table's texts in one language.
 struct AdviceTexts {
-    std::string_view noData;
-    std::array<std::string_view, 12> columns;
     std::string_view unknownCoreLoss;
     std::string_view fitBefore, fitOf, fitAfter;  // "Подходят 3 из 94 сердечников"
     std::array<std::string_view, kRuledOutCount> conditions;  // in RuledOut's order
@@ -75,9 +55,6 @@ struct AdviceTexts {
 };
 
 constexpr AdviceTexts kRussianTexts = {
-    "нет данных",
-    {"Сердечник", "dB, Тл", "Зазор, мм", "Витки", "Провод, мм", "Заполнение", "P сердечника, Вт",
-     "P меди, Вт", "P всего, Вт", "ΔT, K", "Запас, %", "Ve, см³"},
     "* потери в сердечнике неизвестны: нагрев только от меди\n",
     "Подходят ",
     " из ",
@@ -88,9 +65,6 @@ constexpr AdviceTexts kRussianTexts = {
 };
 
 constexpr AdviceTexts kEnglishTexts = {
-    "no data",
-    {"Core", "dB, T", "Gap, mm", "Turns", "Wire, mm", "Fill", "P core, W", "P copper, W",
-     "P total, W", "ΔT, K", "Margin, %", "Ve, cm³"},
     "* core loss unknown: the rise is the copper's alone\n",
     "",
     " of ",
@@ -132,24 +106,23 @@ std::string Table(const std::vector<std::vector<std::string>>& rows) {
 
 std::string PlainText(const AdviserInputs& inputs, const AdviserResult& result, Language language) {
     const AdviceTexts& say = language == Language::English ? kEnglishTexts : kRussianTexts;
-    const std::string kNoData(say.noData);
-    const std::string_view sep = inputs.separator;
     std::string text;
     if (result.rows.empty()) {
         text = NothingFitsText(inputs, result, language) + "\n";
     } else {
-        std::vector<std::vector<std::string>> rows = {
-            std::vector<std::string>(say.columns.begin(), say.columns.end())};
+        std::vector<std::vector<std::string>> rows(1);
+        for (const TableColumn& column : kAdviserColumns) {
+            rows.front().push_back(ColumnCaption(column, language));
+        }
         bool unknown = false;
         for (const AdvisedCore& row : result.rows) {
             unknown = unknown || row.coreLossUnknown;
-            rows.push_back({row.core, Fixed(row.db, 2, sep), Fixed(row.gap * 1000, 2, sep),
-                            TurnsText(row), WireSummary(row, sep), Fixed(row.fill, 2, sep),
-                            row.coreLoss ? Fixed(*row.coreLoss, 3, sep) : kNoData,
-                            Fixed(row.copperLoss, 3, sep),
-                            row.totalLoss ? Fixed(*row.totalLoss, 3, sep) : kNoData,
-                            Fixed(row.temperatureRise, 1, sep) + (row.coreLossUnknown ? "*" : ""),
-                            Fixed(row.margin * 100, 1, sep), Fixed(row.volume * 1e6, 3, sep)});
+            const auto cells = AdviserCells(row, inputs.separator, language);
+            rows.emplace_back(cells.begin(), cells.end());
+            // The footnote's mark: this rise is the copper's alone.
+            if (row.coreLossUnknown) {
+                rows.back()[static_cast<std::size_t>(AdviserColumn::Rise)] += "*";
+            }
         }
         text = Table(rows);
         if (unknown) {

@@ -23,6 +23,8 @@ const char* ColourName(ListColour colour) {
     return "default";
 }
 
+// Not display text: 17 significant digits that any JSON reader takes back
+// as the same double, as the --json output has always written them.
 void AppendNumber(std::string& out, double value) {
     if (!std::isfinite(value)) {
         out += "null";

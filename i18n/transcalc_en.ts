@@ -291,54 +291,6 @@
         <translation>%v of %m</translation>
     </message>
     <message>
-        <source>Сердечник</source>
-        <translation>Core</translation>
-    </message>
-    <message>
-        <source>dB, Тл</source>
-        <translation>dB, T</translation>
-    </message>
-    <message>
-        <source>Зазор, мм</source>
-        <translation>Gap, mm</translation>
-    </message>
-    <message>
-        <source>Витки</source>
-        <translation>Turns</translation>
-    </message>
-    <message>
-        <source>Провод, мм</source>
-        <translation>Wire, mm</translation>
-    </message>
-    <message>
-        <source>Заполнение, %</source>
-        <translation>Fill, %</translation>
-    </message>
-    <message>
-        <source>Pсерд, Вт</source>
-        <translation>Pcore, W</translation>
-    </message>
-    <message>
-        <source>Pмедь, Вт</source>
-        <translation>Pcopper, W</translation>
-    </message>
-    <message>
-        <source>Pобщ, Вт</source>
-        <translation>Ptotal, W</translation>
-    </message>
-    <message>
-        <source>ΔT, К</source>
-        <translation>ΔT, K</translation>
-    </message>
-    <message>
-        <source>Запас, %</source>
-        <translation>Margin, %</translation>
-    </message>
-    <message>
-        <source>Ve, см³</source>
-        <translation>Ve, cm³</translation>
-    </message>
-    <message>
         <source>Применить</source>
         <translation>Apply</translation>
     </message>
@@ -415,16 +367,8 @@
         <translation>The table lists the %1 smallest by Ve.</translation>
     </message>
     <message>
-        <source>нет данных</source>
-        <translation>no data</translation>
-    </message>
-    <message>
         <source>У материала нет данных о потерях: перегрев — только от меди.</source>
         <translation>The material has no loss data: the rise is that of the copper alone.</translation>
-    </message>
-    <message>
-        <source>—</source>
-        <translation>—</translation>
     </message>
 </context>
 <context>
@@ -727,60 +671,28 @@ Close the window without saving?</translation>
         <translation>Windings</translation>
     </message>
     <message>
-        <source>Секция</source>
-        <translation>Section</translation>
-    </message>
-    <message>
         <source>P — первичная, S — вторичная, R — размагничивающая, L — дроссель</source>
         <translation>P — primary, S — secondary, R — reset, L — choke</translation>
-    </message>
-    <message>
-        <source>Витков</source>
-        <translation>Turns</translation>
-    </message>
-    <message>
-        <source>Провод, мм</source>
-        <translation>Wire, mm</translation>
     </message>
     <message>
         <source>Диаметр провода по меди × число жил</source>
         <translation>Copper diameter of the wire × number of strands</translation>
     </message>
     <message>
-        <source>Слоев</source>
-        <translation>Layers</translation>
-    </message>
-    <message>
         <source>Каждая секция начинается с нового слоя</source>
         <translation>Each section starts on a new layer</translation>
-    </message>
-    <message>
-        <source>Ср. виток, мм</source>
-        <translation>Mean turn, mm</translation>
     </message>
     <message>
         <source>Средняя длина витка секции</source>
         <translation>Mean turn length of the section</translation>
     </message>
     <message>
-        <source>R пост., Ом</source>
-        <translation>R dc, Ω</translation>
-    </message>
-    <message>
         <source>Сопротивление постоянному току при температуре сердечника</source>
         <translation>DC resistance at the core temperature</translation>
     </message>
     <message>
-        <source>Kac</source>
-        <translation>Kac</translation>
-    </message>
-    <message>
         <source>Во сколько раз скин-эффект и эффект близости (по Доуэллу) увеличивают потери против постоянного тока</source>
         <translation>How many times the skin and proximity effects (after Dowell) raise the loss over that at DC</translation>
-    </message>
-    <message>
-        <source>Потери, Вт</source>
-        <translation>Loss, W</translation>
     </message>
     <message>
         <source>Потери в меди секции (оценка)</source>

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "NumberText.h"
+#include "NumberFormat.h"
 #include "PageText.h"
 
 namespace {
@@ -51,9 +51,9 @@ std::vector<double> LogTicks(double low, double high) {
 }
 
 QString TickText(double value, const std::string& separator) {
-    // Three significant digits at most: 1.5e-3 W reads 0,0015.
-    const double rounded = QString::number(value, 'g', 3).toDouble();
-    return QString::fromStdString(transcalc::FormatNumber(rounded, separator));
+    // Three significant digits: 1.5e-3 W reads 0,0015.
+    return QString::fromStdString(
+        transcalc::FormatValue(value, transcalc::SignificantDigits(3).Trimmed(), separator));
 }
 
 // The range of a positive quantity, widened to whole decades' fractions so

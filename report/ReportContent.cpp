@@ -1,25 +1,11 @@
 #include "ReportContent.h"
 
-#include <charconv>
 #include <utility>
 
+#include "NumberFormat.h"
 #include "ReportPhrases.h"
 
 namespace transcalc {
-namespace {
-
-std::string CheckNumber(double value, DecimalSeparator separator) {
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    std::string shown(text, result.ptr);
-    if (const auto point = shown.find('.'); point != std::string::npos) {
-        shown.replace(point, 1, separator);
-    }
-    return shown;
-}
-
-}  // namespace
-
 ReportContent ReportInputsOf(const Design& document, std::string name, std::string date,
                              DecimalSeparator separator, Language language) {
     ReportContent content;
@@ -75,8 +61,9 @@ ReportContent ReportInputsOf(const Design& document, std::string name, std::stri
         };
         for (const auto& [caption, value] : values) {
             if (value) {
-                inputs.push_back(
-                    {std::string(ReportText(caption, language)), CheckNumber(*value, separator)});
+                // Every digit of the value as given.
+                inputs.push_back({std::string(ReportText(caption, language)),
+                                  FormatValue(*value, RoundTrip(), separator)});
             }
         }
     }

@@ -20,6 +20,7 @@
 #include <tuple>
 
 #include "AdviserPlot.h"
+#include "AdviserTable.h"
 #include "Errors.h"
 #include "WindowLanguage.h"
 
@@ -44,31 +45,10 @@ constexpr KindBox kKindBoxes[] = {
 static_assert(std::size(kKindBoxes) == transcalc::kCoreKinds.size());
 using transcalc::WorkMode;
 
-// The table's columns, in order.
-enum Column {
-    kCore,
-    kDb,
-    kGap,
-    kTurns,
-    kWire,
-    kFill,
-    kCoreLoss,
-    kCopperLoss,
-    kTotalLoss,
-    kRise,
-    kMargin,
-    kVolume,
-    kColumnCount
-};
+constexpr int kColumnCount = static_cast<int>(transcalc::kAdviserColumnCount);
 
-// Three significant digits, at most four decimals.
-QString Significant(const QLocale& locale, double value) {
-    if (value == 0 || !std::isfinite(value)) {
-        return locale.toString(value, 'f', 0);
-    }
-    const int decimals =
-        std::clamp(2 - static_cast<int>(std::floor(std::log10(std::fabs(value)))), 0, 4);
-    return locale.toString(value, 'f', decimals);
+constexpr int ColumnIndex(transcalc::AdviserColumn column) {
+    return static_cast<int>(column);
 }
 
 // The label of a form row is named after its field; its text comes with
@@ -97,7 +77,7 @@ AdviserDialog::AdviserDialog(const transcalc::catalogue::Catalogue& catalogue,
 
     auto* top = new QHBoxLayout;
     top->addWidget(BuildInputs(prefilled), 0);
-    plot_ = new AdviserPlot(this);
+    plot_ = new AdviserPlot(separator_, this);
     top->addWidget(plot_, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -170,16 +150,18 @@ void AdviserDialog::ShowTexts() {
     search_->setText(tr("Подобрать"));
     cancel_->setText(tr("Отмена"));
     progress_->setFormat(tr("%v из %m"));
-    table_->setHorizontalHeaderLabels({tr("Сердечник"), tr("dB, Тл"), tr("Зазор, мм"), tr("Витки"),
-                                       tr("Провод, мм"), tr("Заполнение, %"), tr("Pсерд, Вт"),
-                                       tr("Pмедь, Вт"), tr("Pобщ, Вт"), tr("ΔT, К"), tr("Запас, %"),
-                                       tr("Ve, см³")});
+    QStringList headings;
+    for (const transcalc::TableColumn& column : transcalc::kAdviserColumns) {
+        headings << QString::fromStdString(
+            transcalc::ColumnCaption(column, transcalc::WindowLanguage()));
+    }
+    table_->setHorizontalHeaderLabels(headings);
     apply_->setText(tr("Применить"));
     apply_->setToolTip(tr("Перенести выбранный сердечник в окно и выполнить расчет"));
     close_->setText(tr("Закрыть"));
     if (result_ && !result_->cancelled) {
         for (int row = 0; row < table_->rowCount(); ++row) {
-            ShowLossWords(row, result_->rows[static_cast<std::size_t>(row)]);
+            ShowRowTexts(row, result_->rows[static_cast<std::size_t>(row)]);
         }
     }
     status_->setText(StatusText());
@@ -513,7 +495,7 @@ void AdviserDialog::Search() {
     searched_ = in;
     result_.reset();
     table_->setRowCount(0);
-    plot_->setPoints({}, locale_);
+    plot_->setPoints({});
     progress_->setRange(0, std::max<int>(1, static_cast<int>(searched.cores.size())));
     progress_->setValue(0);
     progress_->setTextVisible(true);
@@ -600,50 +582,33 @@ void AdviserDialog::ShowResult() {
         points.push_back({row.volume * 1e6, row.RankingLoss(), !row.coreLossUnknown});
     }
     table_->resizeColumnsToContents();
-    plot_->setPoints(std::move(points), locale_);
+    plot_->setPoints(std::move(points));
     if (!result.rows.empty()) {
         table_->selectRow(0);
     }
 }
 
 void AdviserDialog::FillRow(int row, const transcalc::AdvisedCore& core) {
-    const auto set = [&](Column column, const QString& text) {
-        auto* item = new QTableWidgetItem(text);
-        if (column != kCore && column != kWire) {
+    using transcalc::AdviserColumn;
+    for (int column = 0; column < kColumnCount; ++column) {
+        auto* item = new QTableWidgetItem;
+        if (column != ColumnIndex(AdviserColumn::Core) &&
+            column != ColumnIndex(AdviserColumn::Wire)) {
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
         table_->setItem(row, column, item);
-        return item;
-    };
-    const auto whole = [&](double value) { return locale_.toString(value, 'f', 0); };
-    set(kCore, QString::fromStdString(core.core));
-    set(kDb, locale_.toString(core.db, 'f', 2));
-    set(kGap, locale_.toString(core.gap * 1e3, 'f', 2));
-    if (core.turns) {
-        set(kTurns, whole(*core.turns));
-    } else {
-        set(kTurns, whole(core.turnsPrimary.value_or(0)) + QStringLiteral(" / ") +
-                        whole(core.turnsSecondary.value_or(0)));
     }
-    set(kWire, QString::fromStdString(transcalc::WireSummary(core, separator_)));
-    set(kFill, locale_.toString(core.fill * 100, 'f', 0));
-    set(kCoreLoss, core.coreLoss ? Significant(locale_, *core.coreLoss) : QString());
-    set(kCopperLoss, Significant(locale_, core.copperLoss));
-    set(kTotalLoss, core.totalLoss ? Significant(locale_, *core.totalLoss) : QString());
-    set(kRise, locale_.toString(core.temperatureRise, 'f', 1));
-    set(kMargin, locale_.toString(core.margin * 100, 'f', 1));
-    set(kVolume, Significant(locale_, core.volume * 1e6));
-    ShowLossWords(row, core);
+    ShowRowTexts(row, core);
 }
 
-void AdviserDialog::ShowLossWords(int row, const transcalc::AdvisedCore& core) {
-    if (!core.coreLoss) {
-        QTableWidgetItem* item = table_->item(row, kCoreLoss);
-        item->setText(tr("нет данных"));
-        item->setToolTip(tr("У материала нет данных о потерях: перегрев — только от меди."));
+void AdviserDialog::ShowRowTexts(int row, const transcalc::AdvisedCore& core) {
+    const auto cells = transcalc::AdviserCells(core, separator_, transcalc::WindowLanguage());
+    for (int column = 0; column < kColumnCount; ++column) {
+        table_->item(row, column)->setText(QString::fromStdString(cells[column]));
     }
-    if (!core.totalLoss) {
-        table_->item(row, kTotalLoss)->setText(tr("—"));
+    if (!core.coreLoss) {
+        table_->item(row, ColumnIndex(transcalc::AdviserColumn::CoreLoss))
+            ->setToolTip(tr("У материала нет данных о потерях: перегрев — только от меди."));
     }
 }
 

@@ -87,8 +87,8 @@ private:
     void Finished(std::optional<transcalc::AdviserResult> result, const QString& error);
     void ShowResult();
     void FillRow(int row, const transcalc::AdvisedCore& core);
-    // The cells of a row that hold words rather than numbers.
-    void ShowLossWords(int row, const transcalc::AdvisedCore& core);
+    // The texts of a row's cells, in the language in place.
+    void ShowRowTexts(int row, const transcalc::AdvisedCore& core);
     void SelectionChanged();
     void StopSearch();
 

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
+
+#include "NumberFormat.h"
 
 namespace transcalc {
 
@@ -42,8 +45,8 @@ double AxisEnd(double largest) {
     return std::ceil(largest / step * (1 - 1e-12)) * step;
 }
 
-QString TickText(double value, const QLocale& locale) {
-    return locale.toString(value, 'g', 4);
+QString TickText(double value, const std::string& separator) {
+    return QString::fromStdString(FormatValue(value, SignificantDigits(4).Trimmed(), separator));
 }
 
 }  // namespace
@@ -69,17 +72,17 @@ std::vector<bool> LowerLeftFront(const std::vector<AdviserPoint>& points) {
     return front;
 }
 
-AdviserPlot::AdviserPlot(QWidget* parent) : QWidget(parent) {
+AdviserPlot::AdviserPlot(std::string separator, QWidget* parent)
+    : QWidget(parent), separator_(std::move(separator)) {
     setObjectName(QStringLiteral("adviserPlot"));
     setAttribute(Qt::WA_OpaquePaintEvent);  // the plot fills its whole area
     setMinimumSize(320, 240);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void AdviserPlot::setPoints(std::vector<AdviserPoint> points, const QLocale& locale) {
+void AdviserPlot::setPoints(std::vector<AdviserPoint> points) {
     points_ = std::move(points);
     front_ = LowerLeftFront(points_);
-    locale_ = locale;
     selected_ = -1;
     update();
 }
@@ -98,8 +101,8 @@ AdviserPlot::Frame AdviserPlot::FrameOf() const {
     }
     frame.volumeMax = AxisEnd(frame.volumeMax);
     frame.lossMax = AxisEnd(frame.lossMax);
-    const double left =
-        metrics.horizontalAdvance(TickText(frame.lossMax * 0.75, locale_)) + metrics.height() + 14;
+    const double left = metrics.horizontalAdvance(TickText(frame.lossMax * 0.75, separator_)) +
+                        metrics.height() + 14;
     const double top = metrics.height() * 1.6;  // the legend
     const double bottom = metrics.height() * 2.4 + 6;
     frame.inner = QRectF(left, top, width() - left - 12, height() - top - bottom);
@@ -127,7 +130,7 @@ void AdviserPlot::paintEvent(QPaintEvent*) {
         painter.setPen(kGridColour);
         painter.drawLine(QPointF(x, inner.top()), QPointF(x, inner.bottom()));
         painter.setPen(kTextColour);
-        const QString text = TickText(v, locale_);
+        const QString text = TickText(v, separator_);
         painter.drawText(
             QPointF(x - metrics.horizontalAdvance(text) / 2, inner.bottom() + metrics.height()),
             text);
@@ -138,7 +141,7 @@ void AdviserPlot::paintEvent(QPaintEvent*) {
         painter.setPen(kGridColour);
         painter.drawLine(QPointF(inner.left(), y), QPointF(inner.right(), y));
         painter.setPen(kTextColour);
-        const QString text = TickText(w, locale_);
+        const QString text = TickText(w, separator_);
         painter.drawText(QPointF(inner.left() - metrics.horizontalAdvance(text) - 5,
                                  y + metrics.ascent() / 2 - 1),
                          text);

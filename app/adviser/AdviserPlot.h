@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QLocale>
 #include <QWidget>
+#include <string>
 #include <vector>
 
 namespace transcalc {
@@ -24,10 +24,10 @@ class AdviserPlot : public QWidget {
     Q_OBJECT
 
 public:
-    explicit AdviserPlot(QWidget* parent = nullptr);
+    // separator: the decimal separator the axes write.
+    explicit AdviserPlot(std::string separator, QWidget* parent = nullptr);
 
-    // The points, and the locale whose decimal separator the axes write.
-    void setPoints(std::vector<AdviserPoint> points, const QLocale& locale);
+    void setPoints(std::vector<AdviserPoint> points);
     void setSelected(int index);
     const std::vector<AdviserPoint>& points() const { return points_; }
     const std::vector<bool>& front() const { return front_; }
@@ -56,7 +56,7 @@ private:
     std::vector<AdviserPoint> points_;
     std::vector<bool> front_;
     int selected_ = -1;
-    QLocale locale_;
+    std::string separator_;
 };
 
 }  // namespace transcalc

@@ -16,7 +16,7 @@
 #include "CheckPlot.h"
 #include "CheckText.h"
 #include "ErrorBox.h"
-#include "NumberText.h"
+#include "NumberFormat.h"
 #include "WindingsPanel.h"
 #include "WindowLanguage.h"
 
@@ -58,12 +58,14 @@ QString DesignHead(const transcalc::CheckedDesign& d, const std::string& separat
     }
     const bool choke = d.mode == transcalc::WorkMode::Choke;
     return CheckDialog::tr("%1: %2 %3, dB = %4 Тл")
-        .arg(transcalc::ShownCaption(
-                 QString::fromUtf8(transcalc::ModeText(d.mode).data(),
-                                   static_cast<int>(transcalc::ModeText(d.mode).size()))),
-             choke ? CheckDialog::tr("витков дросселя") : CheckDialog::tr("витков первички"),
-             QString::fromStdString(transcalc::FormatNumber(d.turns, separator)),
-             QString::fromStdString(transcalc::FormatNumber(d.satInduction, separator)));
+        .arg(
+            transcalc::ShownCaption(
+                QString::fromUtf8(transcalc::ModeText(d.mode).data(),
+                                  static_cast<int>(transcalc::ModeText(d.mode).size()))),
+            choke ? CheckDialog::tr("витков дросселя") : CheckDialog::tr("витков первички"),
+            QString::fromStdString(transcalc::FormatValue(d.turns, transcalc::kAsTyped, separator)),
+            QString::fromStdString(
+                transcalc::FormatValue(d.satInduction, transcalc::kAsTyped, separator)));
 }
 
 }  // namespace

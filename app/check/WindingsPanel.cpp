@@ -11,7 +11,10 @@
 #include <functional>
 #include <tuple>
 
+#include "NumberFormat.h"
 #include "Phrases.h"
+#include "WindingColumns.h"
+#include "WindingText.h"
 #include "WindowLanguage.h"
 
 namespace transcalc {
@@ -20,33 +23,8 @@ namespace {
 
 const QString kDash = QStringLiteral("—");
 
-// Numbers as the check's lines write them, whatever the locale: fixed
-// decimals with the design's separator.
-QString Fixed(double value, int decimals, const std::string& separator) {
-    QString text = QString::number(value, 'f', decimals);
-    return text.replace(QLatin1Char('.'), QString::fromStdString(separator));
-}
-
-// Three significant digits, for values that span decades.
-QString Significant(double value, const std::string& separator) {
-    if (value == 0 || !std::isfinite(value)) {
-        return Fixed(value, 0, separator);
-    }
-    const int decimals =
-        std::clamp(2 - static_cast<int>(std::floor(std::log10(std::abs(value)))), 0, 9);
-    return Fixed(value, decimals, separator);
-}
-
-// A wire's diameter in mm as the catalogue names it: 0,25, 0,315, 1.
-QString Diameter(double metres, const std::string& separator) {
-    QString text = QString::number(metres * 1e3, 'f', 3);
-    while (text.endsWith(QLatin1Char('0'))) {
-        text.chop(1);
-    }
-    if (text.endsWith(QLatin1Char('.'))) {
-        text.chop(1);
-    }
-    return text.replace(QLatin1Char('.'), QString::fromStdString(separator));
+QString Number(double value, transcalc::NumberFormat format, const std::string& separator) {
+    return QString::fromStdString(transcalc::FormatValue(value, format, separator));
 }
 
 QString Optional(const std::optional<double>& value, const std::function<QString(double)>& text) {
@@ -88,21 +66,24 @@ WindingsPanel::WindingsPanel(QWidget* parent) : QGroupBox(tr("Обмотки"), 
     grid_->setContentsMargins(0, 0, 0, 0);
     grid_->setHorizontalSpacing(14);
     grid_->setVerticalSpacing(2);
-    const std::array<std::pair<QString, QString>, kColumns> heads = {{
-        {tr("Секция"), tr("P — первичная, S — вторичная, R — размагничивающая, L — дроссель")},
-        {tr("Витков"), QString()},
-        {tr("Провод, мм"), tr("Диаметр провода по меди × число жил")},
-        {tr("Слоев"), tr("Каждая секция начинается с нового слоя")},
-        {tr("Ср. виток, мм"), tr("Средняя длина витка секции")},
-        {tr("R пост., Ом"), tr("Сопротивление постоянному току при температуре сердечника")},
-        {tr("Kac"), tr("Во сколько раз скин-эффект и эффект близости (по Доуэллу) "
-                       "увеличивают потери против постоянного тока")},
-        {tr("Потери, Вт"), tr("Потери в меди секции (оценка)")},
-    }};
+    // What each column means; the captions are the core's table's.
+    const std::array<QString, kColumns> meanings = {
+        tr("P — первичная, S — вторичная, R — размагничивающая, L — дроссель"),
+        QString(),
+        tr("Диаметр провода по меди × число жил"),
+        tr("Каждая секция начинается с нового слоя"),
+        tr("Средняя длина витка секции"),
+        tr("Сопротивление постоянному току при температуре сердечника"),
+        tr("Во сколько раз скин-эффект и эффект близости (по Доуэллу) "
+           "увеличивают потери против постоянного тока"),
+        tr("Потери в меди секции (оценка)"),
+    };
     for (int column = 0; column < kColumns; ++column) {
-        QLabel* head =
-            NamedLabel(rows, QStringLiteral("windingsHead%1").arg(column), heads[column].first);
-        head->setToolTip(heads[column].second);
+        const std::string caption = transcalc::ColumnCaption(transcalc::kWindingColumns[column],
+                                                             transcalc::WindowLanguage());
+        QLabel* head = NamedLabel(rows, QStringLiteral("windingsHead%1").arg(column),
+                                  QString::fromStdString(caption));
+        head->setToolTip(meanings[column]);
         head->setStyleSheet(QStringLiteral("color: #555555"));
         grid_->addWidget(head, 0, column, column == 0 ? Qt::AlignLeft : Qt::AlignRight);
     }
@@ -185,43 +166,38 @@ void WindingsPanel::ShowWindings(const transcalc::WindingCheck& w, const std::st
     reason_->setVisible(false);
     details_->setVisible(true);
     SetRows(static_cast<int>(w.sections.size()));
-    const auto significant = [&](double v) { return Significant(v, separator); };
     for (int row = 0; row < Rows(); ++row) {
         const transcalc::WindingSection& s = w.sections[row];
-        QString wire = Diameter(s.conductorDiameter, separator);
+        const std::vector<std::string> cells = transcalc::WindingRow(s, separator);
+        for (int column = 0; column < kColumns; ++column) {
+            rows_[row][column]->setText(QString::fromStdString(cells[column]));
+        }
+        // The narrow column names the wire as the catalogue does: 0,25 or 0,63 × 3.
+        QString wire = Number(s.conductorDiameter * 1e3, transcalc::kAsTyped, separator);
         if (s.strands > 1) {
             wire += QStringLiteral(" × %1").arg(s.strands);
         }
-        const std::array<QString, kColumns> texts = {
-            QString::fromStdString(s.name),
-            Fixed(s.turns, 0, separator),
-            wire,
-            s.layers ? QString::number(*s.layers) : kDash,
-            Optional(s.meanTurnLength, [&](double v) { return Fixed(v * 1e3, 1, separator); }),
-            Optional(s.dcResistance, significant),
-            Optional(s.acFactor, [&](double v) { return Fixed(v, 2, separator); }),
-            Optional(s.loss, significant),
-        };
-        for (int column = 0; column < kColumns; ++column) {
-            rows_[row][column]->setText(texts[column]);
-        }
+        rows_[row][static_cast<int>(transcalc::WindingColumn::Wire)]->setText(wire);
     }
 
     const double percent = w.fill * 100;
     fill_->setValue(static_cast<int>(std::lround(std::clamp(w.fill, 0.0, 1.0) * 1000)));
-    fill_->setFormat(Fixed(percent, 0, separator) + QStringLiteral(" %"));
+    fill_->setFormat(Number(percent, transcalc::Decimals(0), separator) + QStringLiteral(" %"));
     if (const QString style = FillStyle(w.fits); fill_->styleSheet() != style) {
         fill_->setStyleSheet(style);  // a new style sheet polishes the bar anew: only on a change
     }
     fill_->setToolTip(w.fits ? QString() : tr("Обмотка не помещается в окно сердечника"));
 
-    const auto watts = [&](double v) { return Significant(v, separator) + tr(" Вт"); };
+    const auto watts = [&](double v) {
+        return Number(v, transcalc::SignificantDigits(3), separator) + tr(" Вт");
+    };
     copper_->setText(Optional(w.copperLoss, watts));
     total_->setText(Optional(w.totalLoss, watts));
-    rise_->setText(
-        Optional(w.temperatureRise, [&](double v) { return Fixed(v, 1, separator) + tr(" К"); }));
+    rise_->setText(Optional(w.temperatureRise, [&](double v) {
+        return Number(v, transcalc::Decimals(1), separator) + tr(" К");
+    }));
     efficiency_->setText(Optional(w.efficiency, [&](double v) {
-        return Fixed(v * 100, 1, separator) + QStringLiteral(" %");
+        return Number(v * 100, transcalc::Decimals(1), separator) + QStringLiteral(" %");
     }));
     // The choke gives no power to a load.
     efficiencyCaption_->setVisible(w.outputPower.has_value());

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "WindingCheck.h"
+#include "WindingColumns.h"
 
 class QGridLayout;
 class QLabel;
@@ -28,7 +29,7 @@ public:
     // The windings are not checked: why, in place of every number.
     void ShowReason(const QString& why);
 
-    static constexpr int kColumns = 8;
+    static constexpr int kColumns = static_cast<int>(transcalc::kWindingColumnCount);
     // The texts of a section's row, as shown.
     std::array<QString, kColumns> RowTexts(int row) const;
     int Rows() const { return static_cast<int>(rows_.size()); }

@@ -8,6 +8,7 @@
 #include "Calculate.h"
 #include "DesignRun.h"
 #include "GappedInductance.h"
+#include "NumberFormat.h"
 #include "Physics.h"
 
 namespace transcalc {
@@ -275,16 +276,8 @@ private:
 }  // namespace
 
 std::string HundredthsText(int hundredths, DecimalSeparator separator) {
-    std::string text = std::to_string(hundredths / 100);
-    const int fraction = hundredths % 100;
-    if (fraction != 0) {
-        text += separator;
-        text += static_cast<char>('0' + fraction / 10);
-        if (fraction % 10 != 0) {
-            text += static_cast<char>('0' + fraction % 10);
-        }
-    }
-    return text;
+    // Exact: a count of hundredths over 100 reads as that decimal.
+    return FormatValue(hundredths / 100.0, Decimals(2).Trimmed(), separator);
 }
 
 CoreOutcome SearchCore(const AdviserInputs& inputs, const AdviserCatalogue& catalogue,

@@ -2,14 +2,16 @@
 #include <array>
 
 #include "Adviser.h"
-#include "Extended.h"
+#include "AdviserTable.h"
+#include "NumberFormat.h"
 #include "Phrases.h"
 
 namespace transcalc {
 namespace {
 
+// The inputs and limits named in the words, as the user gives them.
 std::string Number(double value, DecimalSeparator separator) {
-    return FormatNumber(Extended(value), separator);
+    return FormatValue(value, kAsTyped, separator);
 }
 
 // The three forms a Russian noun takes after a count: 1, 2..4, 5..20.
@@ -130,7 +132,7 @@ std::string AllRuledOut(RuledOut condition, const AdviserInputs& in, const Advis
         case RuledOut::Rise:
             return AllCores(in, n) + " нагрева" + (SingularCount(n) ? "ется" : "ются") +
                    " больше чем на " + Number(in.maxRise, sep) +
-                   " K: допустите больший нагрев или снизьте плотность тока";
+                   " К: допустите больший нагрев или снизьте плотность тока";
     }
     return {};
 }
@@ -148,7 +150,7 @@ std::string Obstacle(RuledOut condition, const AdviserInputs& in, const AdviserR
         case RuledOut::Fit:
             return "нехватка места для обмоток";
         case RuledOut::Rise:
-            return "нагрев больше " + Number(in.maxRise, sep) + " K";
+            return "нагрев больше " + Number(in.maxRise, sep) + " К";
     }
     return {};
 }
@@ -203,7 +205,8 @@ std::string WireSummary(const AdvisedCore& row, DecimalSeparator separator) {
         if (s.strands > 1) {
             text += std::to_string(s.strands) + "\u00d7";
         }
-        text += Number(s.conductorDiameter * 1000, separator);
+        text += FormatValue(s.conductorDiameter * 1000, ColumnOf(AdviserColumn::Wire).format,
+                            separator);
         i = j;
     }
     return text;

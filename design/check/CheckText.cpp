@@ -1,55 +1,10 @@
 #include "CheckText.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
-
+#include "NumberFormat.h"
 #include "Phrases.h"
 
 namespace transcalc {
 namespace {
-
-// Fixed notation with the given decimals, whatever the locale; from 1E15 on,
-// as the results list does, three digits in scientific notation.
-std::string Fixed(double value, int decimals, DecimalSeparator separator) {
-    char buffer[64];
-    const bool huge = std::abs(value) >= 1e15;
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   huge ? std::chars_format::scientific : std::chars_format::fixed,
-                                   huge ? 2 : decimals)
-                         .ptr;
-    std::string text(buffer, end);
-    if (text.starts_with("-") &&
-        std::all_of(text.begin() + 1, text.end(), [](char ch) { return ch == '0' || ch == '.'; })) {
-        text.erase(0, 1);  // no "-0,0"
-    }
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text.replace(point, 1, separator);
-    }
-    return text;
-}
-
-// Three significant digits, for values that span decades.
-std::string Significant(double value, DecimalSeparator separator) {
-    if (value == 0 || !std::isfinite(value)) {
-        return Fixed(value, 0, separator);
-    }
-    const int decimals =
-        std::clamp(2 - static_cast<int>(std::floor(std::log10(std::abs(value)))), 0, 9);
-    return Fixed(value, decimals, separator);
-}
-
-// Three significant digits without trailing zeros: 0,001, 200, 10000.
-std::string Plain(double value, DecimalSeparator separator) {
-    std::string text = Significant(value, separator);
-    if (text.find(separator) != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.ends_with(separator)) {
-            text.erase(text.size() - separator.size());
-        }
-    }
-    return text;
-}
 
 // How the lines are written: the decimal separator and the language.
 struct Writing {
@@ -57,7 +12,12 @@ struct Writing {
     Language language;
 
     std::string Say(Phrase phrase) const { return std::string(PhraseText(phrase, language)); }
-    std::string Tesla(double value) const { return Fixed(value, 3, sep) + Say(Phrase::UnitTesla); }
+    std::string Number(double value, NumberFormat format) const {
+        return FormatValue(value, format, sep);
+    }
+    std::string Tesla(double value) const {
+        return Number(value, Decimals(3)) + Say(Phrase::UnitTesla);
+    }
 };
 
 Phrase NoLossPhrase(NoLoss reason) {
@@ -81,10 +41,10 @@ void AddCore(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lin
     // scale: from SI units to the unit shown.
     const auto besideList = [&](double value, const std::optional<double>& list, double scale,
                                 Phrase unit) {
-        std::string text = Significant(value * scale, w.sep) + w.Say(unit);
+        std::string text = w.Number(value * scale, SignificantDigits(3)) + w.Say(unit);
         if (list) {
-            text +=
-                w.Say(Phrase::InTheList) + Significant(*list * scale, w.sep) + w.Say(unit) + ")";
+            text += w.Say(Phrase::InTheList) + w.Number(*list * scale, SignificantDigits(3)) +
+                    w.Say(unit) + ")";
         }
         return text;
     };
@@ -94,9 +54,10 @@ void AddCore(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lin
     lines.push_back({w.Say(Phrase::EffectiveLength),
                      besideList(*c.effectiveLength, c.listLength, 100, Phrase::UnitCm),
                      w.Say(Phrase::EffectiveLengthMeaning)});
-    lines.push_back({w.Say(Phrase::EffectiveVolume),
-                     Significant(*c.effectiveVolume * 1e6, w.sep) + w.Say(Phrase::UnitCubicCm),
-                     w.Say(Phrase::EffectiveVolumeMeaning)});
+    lines.push_back(
+        {w.Say(Phrase::EffectiveVolume),
+         w.Number(*c.effectiveVolume * 1e6, SignificantDigits(3)) + w.Say(Phrase::UnitCubicCm),
+         w.Say(Phrase::EffectiveVolumeMeaning)});
 }
 
 void AddFlux(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lines) {
@@ -107,7 +68,7 @@ void AddFlux(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lin
     AddCore(c, w, lines);
     if (c.frequency) {
         lines.push_back({w.Say(Phrase::CheckFrequency),
-                         Fixed(*c.frequency / 1000, 1, w.sep) + w.Say(Phrase::UnitKhzCheck),
+                         w.Number(*c.frequency / 1000, Decimals(1)) + w.Say(Phrase::UnitKhzCheck),
                          w.Say(Phrase::CheckFrequencyMeaning)});
     } else {
         lines.push_back({w.Say(Phrase::CheckFrequency), w.Say(Phrase::NotGiven),
@@ -121,11 +82,11 @@ void AddFlux(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lin
     lines.push_back({w.Say(Phrase::FluxPeak), w.Tesla(*c.fluxPeak),
                      w.Say(atMaxCurrent ? Phrase::FluxPeakAtMaxCurrent : Phrase::FluxPeakMeaning)});
     lines.push_back({w.Say(Phrase::EnteredDb),
-                     FormatNumber(c.enteredDb, w.sep) + w.Say(Phrase::UnitTesla),
+                     w.Number(c.enteredDb, kAsTyped) + w.Say(Phrase::UnitTesla),
                      w.Say(Phrase::EnteredDbMeaning)});
 
     const std::string atTemperature = w.Say(Phrase::SaturationAt) +
-                                      FormatNumber(c.temperature, w.sep) +
+                                      w.Number(c.temperature, kAsTyped) +
                                       w.Say(Phrase::UnitCelsiusLabel);
     if (!c.bsat) {
         lines.push_back({atTemperature,
@@ -135,7 +96,7 @@ void AddFlux(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lin
     }
     lines.push_back({atTemperature, w.Tesla(*c.bsat), w.Say(Phrase::SaturationMeaning)});
     const bool saturates = *c.margin < 0;
-    lines.push_back({w.Say(Phrase::Margin), Fixed(*c.margin * 100, 1, w.sep) + " %",
+    lines.push_back({w.Say(Phrase::Margin), w.Number(*c.margin * 100, Decimals(1)) + " %",
                      w.Say(saturates ? Phrase::MarginSaturates : Phrase::MarginMeaning),
                      saturates});
 }
@@ -146,28 +107,29 @@ void AddHeat(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lin
                          w.Say(Phrase::CoreLossNotEstimated)});
     } else {
         std::string density =
-            Significant(*c.lossDensity * 1e-6, w.sep) + w.Say(Phrase::UnitLossDensity);
+            w.Number(*c.lossDensity * 1e-6, SignificantDigits(3)) + w.Say(Phrase::UnitLossDensity);
         Phrase meaning = Phrase::LossDensityMeaning;
         if (c.lossOutside) {
-            density += w.Say(Phrase::BeyondMaterialData) + Plain(c.lossOutside->low / 1000, w.sep) +
-                       "–" + Plain(c.lossOutside->high / 1000, w.sep) +
+            density += w.Say(Phrase::BeyondMaterialData) +
+                       w.Number(c.lossOutside->low / 1000, SignificantDigits(3).Trimmed()) + "–" +
+                       w.Number(c.lossOutside->high / 1000, SignificantDigits(3).Trimmed()) +
                        w.Say(Phrase::UnitKhzCheck) + ")";
             meaning = Phrase::LossExtrapolatedMeaning;
         }
         lines.push_back(
             {w.Say(Phrase::LossDensity) + w.Say(Phrase::LossEstimate), density, w.Say(meaning)});
         lines.push_back({w.Say(Phrase::CoreLoss) + w.Say(Phrase::LossEstimate),
-                         Significant(*c.coreLoss, w.sep) + w.Say(Phrase::UnitWatt),
+                         w.Number(*c.coreLoss, SignificantDigits(3)) + w.Say(Phrase::UnitWatt),
                          w.Say(Phrase::CoreLossMeaning)});
     }
     if (c.surface) {
         lines.push_back({w.Say(Phrase::Surface),
-                         Fixed(*c.surface * 1e4, 1, w.sep) + w.Say(Phrase::UnitSquareCmCheck),
+                         w.Number(*c.surface * 1e4, Decimals(1)) + w.Say(Phrase::UnitSquareCmCheck),
                          w.Say(Phrase::SurfaceMeaning)});
     }
     if (c.temperatureRise) {
         lines.push_back({w.Say(Phrase::TemperatureRise),
-                         Fixed(*c.temperatureRise, 1, w.sep) + w.Say(Phrase::UnitKelvin),
+                         w.Number(*c.temperatureRise, Decimals(1)) + w.Say(Phrase::UnitKelvin),
                          w.Say(Phrase::TemperatureRiseMeaning)});
     }
 }
@@ -175,7 +137,7 @@ void AddHeat(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lin
 void AddCopper(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lines) {
     if (c.skinDepth) {
         lines.push_back({w.Say(Phrase::SkinDepth),
-                         Fixed(*c.skinDepth * 1000, 3, w.sep) + w.Say(Phrase::UnitMm),
+                         w.Number(*c.skinDepth * 1000, Decimals(3)) + w.Say(Phrase::UnitMm),
                          w.Say(Phrase::SkinDepthMeaning)});
     }
     if (!c.wireDiameter) {
@@ -183,11 +145,11 @@ void AddCopper(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& l
     }
     const bool thick = c.strands.has_value();
     lines.push_back({w.Say(Phrase::WireDiameter),
-                     Fixed(*c.wireDiameter * 1000, 3, w.sep) + w.Say(Phrase::UnitMm),
+                     w.Number(*c.wireDiameter * 1000, Decimals(3)) + w.Say(Phrase::UnitMm),
                      w.Say(thick ? Phrase::WireThickMeaning : Phrase::WireThinMeaning)});
     if (thick) {
-        lines.push_back(
-            {w.Say(Phrase::Strands), Fixed(*c.strands, 0, w.sep), w.Say(Phrase::StrandsMeaning)});
+        lines.push_back({w.Say(Phrase::Strands), w.Number(*c.strands, Decimals(0)),
+                         w.Say(Phrase::StrandsMeaning)});
     }
 }
 

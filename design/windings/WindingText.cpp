@@ -1,12 +1,13 @@
 #include "WindingText.h"
 
 #include <array>
-#include <charconv>
-#include <cmath>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
+#include "NumberFormat.h"
 #include "Phrases.h"
+#include "WindingColumns.h"
 
 namespace transcalc {
 namespace {
@@ -15,14 +16,6 @@ namespace {
 enum class Say : std::size_t {
     Heading,
     HeadingUnit,
-    Section,
-    Turns,
-    Wire,
-    Layers,
-    TurnLength,
-    Resistance,
-    AcFactor,
-    Loss,
     TurnsLabel,
     WireLabel,
     LayersLabel,
@@ -30,9 +23,6 @@ enum class Say : std::size_t {
     ResistanceLabel,
     AcFactorLabel,
     LossLabel,
-    NoUnit,
-    Millimetres,
-    Ohms,
     Watts,
     Kelvin,
     Percent,
@@ -54,14 +44,6 @@ enum class Say : std::size_t {
 constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kRussian = {
     "Обмотки при плотности тока ",
     " А/мм²:",
-    "Обмотка",
-    "Витков",
-    "Провод, мм",
-    "Слоев",
-    "Ср. виток, мм",
-    "Rdc, Ом",
-    "Kac",
-    "Потери, Вт",
     "витков ",
     "провод ",
     "слоев ",
@@ -69,9 +51,6 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kRu
     "Rdc ",
     "Kac ",
     "потери ",
-    "",
-    " мм",
-    " Ом",
     " Вт",
     " К",
     " %",
@@ -93,14 +72,6 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kRu
 constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kEnglish = {
     "Windings at a current density of ",
     " A/mm²:",
-    "Winding",
-    "Turns",
-    "Wire, mm",
-    "Layers",
-    "Mean turn, mm",
-    "Rdc, Ω",
-    "Kac",
-    "Loss, W",
     "turns ",
     "wire ",
     "layers ",
@@ -108,9 +79,6 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kEn
     "Rdc ",
     "Kac ",
     "loss ",
-    "",
-    " mm",
-    " Ω",
     " W",
     " K",
     " %",
@@ -142,50 +110,38 @@ private:
     Language language_;
 };
 
-// Fixed notation with the given decimals, whatever the locale.
-std::string Fixed(double value, int decimals, DecimalSeparator separator) {
-    char buffer[64];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals)
-            .ptr;
-    std::string text(buffer, end);
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text.replace(point, 1, separator);
-    }
-    return text;
+std::string Shown(WindingColumn column, double value, DecimalSeparator separator) {
+    return FormatValue(value, ColumnOf(column).format, separator);
 }
 
-// Three significant digits, for values that span decades.
-std::string Significant(double value, DecimalSeparator separator) {
-    if (value == 0) {
-        return Fixed(value, 0, separator);
-    }
-    const int decimals = 2 - static_cast<int>(std::floor(std::log10(std::abs(value))));
-    return Fixed(value, decimals < 0 ? 0 : decimals > 9 ? 9 : decimals, separator);
+// A figure that is not a column's, with its unit.
+std::string Figure(double value, NumberFormat format, DecimalSeparator separator,
+                   const std::string& unit) {
+    return FormatValue(value, format, separator) + unit;
 }
 
 constexpr std::string_view kNone = "—";
 
-// The cells of one section, in the columns' order after its name.
-std::vector<std::string> Cells(const WindingSection& s, DecimalSeparator sep) {
-    const auto optional = [](const std::optional<std::string>& text) {
-        return text.value_or(std::string(kNone));
-    };
-    const auto map = [](const auto& value, auto shown) -> std::optional<std::string> {
-        return value ? std::optional<std::string>(shown(*value)) : std::nullopt;
+}  // namespace
+
+std::vector<std::string> WindingRow(const WindingSection& s, DecimalSeparator sep) {
+    // scale: from SI units to the column's.
+    const auto shown = [&](WindingColumn column, const std::optional<double>& value,
+                           double scale = 1) {
+        return value ? Shown(column, *value * scale, sep) : std::string(kNone);
     };
     return {
-        FormatNumber(s.turns, sep),
-        Fixed(s.conductorDiameter * 1000, 3, sep) + " × " + std::to_string(s.strands),
-        optional(map(s.layers, [](int m) { return std::to_string(m); })),
-        optional(map(s.meanTurnLength, [&](double l) { return Fixed(l * 1000, 1, sep); })),
-        optional(map(s.dcResistance, [&](double r) { return Significant(r, sep); })),
-        optional(map(s.acFactor, [&](double k) { return Fixed(k, 2, sep); })),
-        optional(map(s.loss, [&](double p) { return Significant(p, sep); })),
+        s.name,
+        Shown(WindingColumn::Turns, s.turns, sep),
+        Shown(WindingColumn::Wire, s.conductorDiameter * 1000, sep) + " × " +
+            std::to_string(s.strands),
+        s.layers ? Shown(WindingColumn::Layers, *s.layers, sep) : std::string(kNone),
+        shown(WindingColumn::MeanTurn, s.meanTurnLength, 1000),
+        shown(WindingColumn::Resistance, s.dcResistance),
+        shown(WindingColumn::AcFactor, s.acFactor),
+        shown(WindingColumn::Loss, s.loss),
     };
 }
-
-}  // namespace
 
 WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep, Language language) {
     const Texts say(language);
@@ -194,40 +150,39 @@ WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep, Languag
         table.lines.emplace_back(TranslatedText(*c.nothingToCheck, language));
         return table;
     }
-    table.heading =
-        say(Say::Heading) + FormatNumber(c.currentDensity / 1e6, sep) + say(Say::HeadingUnit);
-    for (const Say column : {Say::Section, Say::Turns, Say::Wire, Say::Layers, Say::TurnLength,
-                             Say::Resistance, Say::AcFactor, Say::Loss}) {
-        table.columns.push_back(say(column));
+    table.heading = say(Say::Heading) + FormatValue(c.currentDensity / 1e6, kAsTyped, sep) +
+                    say(Say::HeadingUnit);
+    for (const TableColumn& column : kWindingColumns) {
+        table.columns.push_back(ColumnCaption(column, language));
     }
     for (const WindingSection& s : c.sections) {
-        std::vector<std::string> row = {s.name};
-        for (std::string& cell : Cells(s, sep)) {
-            row.push_back(std::move(cell));
-        }
-        table.rows.push_back(std::move(row));
+        table.rows.push_back(WindingRow(s, sep));
     }
+    const std::string watts = say(Say::Watts);
+    const std::string percent = say(Say::Percent);
     std::vector<std::string>& lines = table.lines;
-    lines.push_back(say(Say::Fill) + Fixed(c.fill * 100, 1, sep) + say(Say::Percent) +
+    lines.push_back(say(Say::Fill) + Figure(c.fill * 100, Decimals(1), sep, percent) +
                     (c.fits ? "" : say(Say::DoesNotFit)) + say(Say::FillNote));
     if (!c.copperLoss) {
         lines.push_back(say(Say::CopperLossNone));
     } else {
-        lines.push_back(say(Say::CopperLoss) + Significant(*c.copperLoss, sep) + say(Say::Watts));
-        lines.push_back(c.totalLoss
-                            ? say(Say::TotalLoss) + Significant(*c.totalLoss, sep) + say(Say::Watts)
-                            : say(Say::TotalLossNone));
+        lines.push_back(say(Say::CopperLoss) +
+                        Figure(*c.copperLoss, SignificantDigits(3), sep, watts));
+        lines.push_back(c.totalLoss ? say(Say::TotalLoss) +
+                                          Figure(*c.totalLoss, SignificantDigits(3), sep, watts)
+                                    : say(Say::TotalLossNone));
     }
     if (c.temperatureRise) {
-        lines.push_back(say(Say::TemperatureRise) + Fixed(*c.temperatureRise, 1, sep) +
-                        say(Say::Kelvin));
+        lines.push_back(say(Say::TemperatureRise) +
+                        Figure(*c.temperatureRise, Decimals(1), sep, say(Say::Kelvin)));
     }
     if (c.outputPower) {
-        lines.push_back(say(Say::OutputPower) + Significant(*c.outputPower, sep) + say(Say::Watts));
+        lines.push_back(say(Say::OutputPower) +
+                        Figure(*c.outputPower, SignificantDigits(3), sep, watts));
     }
     if (c.efficiency) {
-        lines.push_back(say(Say::Efficiency) + Fixed(*c.efficiency * 100, 1, sep) +
-                        say(Say::Percent));
+        lines.push_back(say(Say::Efficiency) +
+                        Figure(*c.efficiency * 100, Decimals(1), sep, percent));
     }
     lines.push_back(say(Say::Estimate));
     return table;
@@ -241,33 +196,36 @@ std::vector<std::string> WindingTextLines(const WindingCheck& c, DecimalSeparato
         return table.lines;
     }
     std::vector<std::string> lines = {table.heading};
-    // Each cell after its label and before its unit; a section that found no
-    // place ends after its wire.
-    constexpr std::array<std::pair<Say, Say>, 7> kLabels = {{
-        {Say::TurnsLabel, Say::NoUnit},
-        {Say::WireLabel, Say::NoUnit},
-        {Say::LayersLabel, Say::NoUnit},
-        {Say::TurnLengthLabel, Say::Millimetres},
-        {Say::ResistanceLabel, Say::Ohms},
-        {Say::AcFactorLabel, Say::NoUnit},
-        {Say::LossLabel, Say::Watts},
+    // Each cell after its label and before its column's unit; a section that
+    // found no place ends after its wire.
+    constexpr std::array<std::pair<Say, WindingColumn>, 7> kLabels = {{
+        {Say::TurnsLabel, WindingColumn::Turns},
+        {Say::WireLabel, WindingColumn::Wire},
+        {Say::LayersLabel, WindingColumn::Layers},
+        {Say::TurnLengthLabel, WindingColumn::MeanTurn},
+        {Say::ResistanceLabel, WindingColumn::Resistance},
+        {Say::AcFactorLabel, WindingColumn::AcFactor},
+        {Say::LossLabel, WindingColumn::Loss},
     }};
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const std::vector<std::string>& row = table.rows[i];
         const WindingSection& s = c.sections[i];
         std::string line = row[0] + ":";
         for (std::size_t k = 0; k < kLabels.size(); ++k) {
-            const std::string& cell = row[k + 1];
-            if (k == 2 && !s.layers) {
+            const auto [label, column] = kLabels[k];
+            const std::string& cell = row[static_cast<std::size_t>(column)];
+            if (column == WindingColumn::Layers && !s.layers) {
                 line += ", " + say(Say::NotPlaced);
                 break;
             }
-            line += (k == 0 ? " " : ", ") + say(kLabels[k].first) + cell;
-            if (k == 1) {
-                line.replace(line.rfind(" × "), 0, say(Say::Millimetres));
-            } else if (cell != kNone) {
-                line += say(kLabels[k].second);
+            line += (k == 0 ? " " : ", ") + say(label) + cell;
+            const std::string_view unit = ColumnUnit(ColumnOf(column), language);
+            if (unit.empty() || cell == kNone) {
+                continue;
             }
+            // The wire's unit goes between its diameter and its strands.
+            const std::size_t at = column == WindingColumn::Wire ? line.rfind(" × ") : line.size();
+            line.insert(at, " " + std::string(unit));
         }
         lines.push_back(std::move(line));
     }

@@ -494,7 +494,7 @@ TEST_F(LanguageWindowTest, TheCheckDialogsWindingsSpeakEnglish) {
                 EXPECT_EQ(text("windingsReason"), c.reason) << c.name;
             }
             EXPECT_EQ(text("windingsHead0"), "Section");
-            EXPECT_EQ(text("windingsHead5"), "R dc, Ω");
+            EXPECT_EQ(text("windingsHead5"), "Rdc, Ω");
             EXPECT_EQ(text("windingsFillCaption"), "Window fill:");
             EXPECT_EQ(dialog->findChild<transcalc::CheckPlot*>("CheckPlot")->data().language,
                       Language::English);
@@ -594,7 +594,7 @@ TEST_F(LanguageAdviserTest, TheAdviserSpeaksEnglish) {
                           .arg(dialog->result()->feasibleCores));
             EXPECT_EQ(
                 dialog->findChild<QTableWidget*>("adviserTable")->horizontalHeaderItem(6)->text(),
-                "Pcore, W");
+                "P core, W");
         } else {
             const std::string why =
                 transcalc::NothingFitsText(dialog->inputs(), *dialog->result(), Language::English);

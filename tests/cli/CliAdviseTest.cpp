@@ -33,8 +33,9 @@ TEST(CliAdviseTest, TableListsTheCoresAndWhatWasRuledOut) {
     }
     ASSERT_EQ(lines.size(), 6u) << run.out;
     EXPECT_EQ(lines[0],
-              "Сердечник   dB, Тл  Зазор, мм  Витки  Провод, мм                        "
-              "Заполнение  P сердечника, Вт  P меди, Вт  P всего, Вт  ΔT, K  Запас, %  Ve, см³");
+              "Сердечник   dB, Тл  Зазор, мм  Витки   Провод, мм                        "
+              "Заполнение, %  P сердечника, Вт  P меди, Вт  P всего, Вт  ΔT, К  Запас, %  "
+              "Ve, см³");
     for (int i = 1; i <= 3; ++i) {
         EXPECT_TRUE(lines[i].starts_with("U ")) << lines[i];
     }
@@ -98,7 +99,7 @@ TEST(CliAdviseTest, SaysWhyNothingFits) {
 TEST(CliAdviseTest, SpeaksTheLanguageChosen) {
     const CliRun table = RunCli(With(kAdvise, {"--limit", "1", "--lang", "en"}));
     EXPECT_EQ(table.status, 0) << table.err;
-    EXPECT_TRUE(table.out.starts_with("Core       dB, T  Gap, mm  Turns  Wire, mm")) << table.out;
+    EXPECT_TRUE(table.out.starts_with("Core       dB, T  Gap, mm  Turns   Wire, mm")) << table.out;
     EXPECT_NE(table.out.find(" of 35 cores fit\nCandidates ruled out: calculation 0, saturation "),
               std::string::npos)
         << table.out;

@@ -123,6 +123,23 @@ TEST(ReportInputsTest, AddsTheWindingsInputsGiven) {
     EXPECT_EQ(rows.back(), (Rows::value_type{"Температура сердечника, °C", "100"}));
 }
 
+// The check's inputs as given, every digit and no exponent, at the ends of
+// their ranges: 100 000 A is not "1e+05", nor 0,0001 A "1e-04".
+TEST(ReportInputsTest, TheCheckInputsKeepTheirDigits) {
+    Design document = Filled(CoreKind::Ring, std::string(kModeChoke));
+    document.check = CheckInputs{.temperature = -273,
+                                 .dcCurrent = kMaxCurrentA,
+                                 .ripple = 0.0001,
+                                 .frequencyKhz = 0.123456789};
+    Rows rows = RowsOf(ReportInputsOf(document, "n", "d", ",").inputs);
+    ASSERT_GE(rows.size(), 4u);
+    const Rows expected = {{"Температура сердечника, °C", "-273"},
+                           {"Постоянный ток дросселя, А", "100000"},
+                           {"Размах пульсаций тока, А", "0,0001"},
+                           {"Частота пульсаций, КГц", "0,123456789"}};
+    EXPECT_EQ(Rows(rows.end() - 4, rows.end()), expected);
+}
+
 TEST(ReportPhrasesTest, EveryEnglishTextIsEnglish) {
     for (const ReportPhraseRow& row : kReportPhrases) {
         EXPECT_FALSE(row.english.empty()) << row.russian;

@@ -124,7 +124,7 @@ TEST_F(ReportPdfTest, RedListRedErrorAndTheCheckPlugIn) {
 WindingTable TwoSections() {
     WindingTable table;
     table.heading = "Обмотки при плотности тока 4 А/мм²:";
-    table.columns = {"Обмотка",       "Витков",  "Провод, мм", "Слоев",
+    table.columns = {"Секция",        "Витков",  "Провод, мм", "Слоев",
                      "Ср. виток, мм", "Rdc, Ом", "Kac",        "Потери, Вт"};
     table.rows = {{"P", "40", "0,355 × 1", "2", "45,1", "0,123", "1,07", "0,0456"},
                   {"S", "4", "0,630 × 9", "—", "—", "—", "—", "—"}};
@@ -148,7 +148,7 @@ TEST_F(ReportPdfTest, TheWindingsFollowTheCheck) {
     ASSERT_NE(heading, std::string::npos) << text;
     EXPECT_LT(check, heading);
     for (const char* part :
-         {"Обмотка", "Ср. виток, мм", "Потери, Вт", "0,355 × 1", "45,1", "0,0456", "0,630 × 9",
+         {"Секция", "Ср. виток, мм", "Потери, Вт", "0,355 × 1", "45,1", "0,0456", "0,630 × 9",
           "Заполнение окна=104,2 % — обмотка не помещается (без учета каркаса и изоляции)",
           "Потери в меди=не оцениваются: обмотка не помещается в окно", "Потери в меди — оценка"}) {
         EXPECT_NE(text.find(part, heading), std::string::npos) << part << "\n" << text;

@@ -223,7 +223,7 @@ TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
          RuledOut::Rise,
          129,
          true,
-         "все 129 сердечников нагреваются больше чем на 40 K: допустите больший нагрев или "
+         "все 129 сердечников нагреваются больше чем на 40 К: допустите больший нагрев или "
          "снизьте плотность тока",
          "all 129 cores heat up by more than 40 K: allow a higher rise or lower the current "
          "density"},
@@ -247,7 +247,7 @@ TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
          RuledOut::Rise,
          12,
          false,
-         "ни один сердечник не подходит; чаще всего мешает нагрев больше 40 K: 30 из 50 "
+         "ни один сердечник не подходит; чаще всего мешает нагрев больше 40 К: 30 из 50 "
          "вариантов",
          "no core fits; most often ruled out by a rise above 40 K: 30 of 50 candidates"},
         {WorkMode::PushPull,

@@ -66,7 +66,7 @@ TEST(WindingTextTest, TheTableShowsADashWhereAValueDoesNotApply) {
     c.fill = 1.2346;
     c.copperLoss.reset();
     const WindingTable table = WindingTableOf(c, ",");
-    EXPECT_EQ(table.columns, (Lines{"Обмотка", "Витков", "Провод, мм", "Слоев", "Ср. виток, мм",
+    EXPECT_EQ(table.columns, (Lines{"Секция", "Витков", "Провод, мм", "Слоев", "Ср. виток, мм",
                                     "Rdc, Ом", "Kac", "Потери, Вт"}));
     EXPECT_EQ(table.rows, (std::vector<Lines>{
                               {"R", "20", "0,450 × 8", "3", "34,6", "0,0123", "—", "0"},
@@ -107,7 +107,7 @@ TEST(WindingTextTest, EnglishWordsAroundTheSameNumbers) {
     c.copperLoss.reset();
     c.totalLoss.reset();
     const WindingTable table = WindingTableOf(c, ",", Language::English);
-    EXPECT_EQ(table.columns, (Lines{"Winding", "Turns", "Wire, mm", "Layers", "Mean turn, mm",
+    EXPECT_EQ(table.columns, (Lines{"Section", "Turns", "Wire, mm", "Layers", "Mean turn, mm",
                                     "Rdc, Ω", "Kac", "Loss, W"}));
     EXPECT_EQ(table.lines[0],
               "Window fill=30,0 % — the winding does not fit (without the bobbin and the "
