@@ -106,7 +106,7 @@ TEST_P(SharedCaptionsTest, TheWindingsTable) {
     const Material material = testing_support::N87();
     ReportContent content;
     content.language = language;
-    AddCheckToReport(content, design, run, &material, CheckInputs{.loadCurrent = 5},
+    AddCheckToReport(content, run, &material, CheckInputs{.loadCurrent = 5},
                      testing_support::GradeOneWires(), ",");
     ASSERT_FALSE(content.windings.rows.empty());
     EXPECT_EQ(content.windings.columns, defined);
