@@ -632,9 +632,11 @@ TEST(CliCatalogueTest, ListsTheCatalogue) {
         {{"--list", "materials"},
          310,
          "# name\tmaker\tcomposition\tinitial permeability at 25 C\tsaturation, C:T ...\t"
-         "Steinmetz ranges, f_min,f_max,k,alpha,beta[,ct0,ct1,ct2] ...\n"
+         "Steinmetz ranges, f_min,f_max,k,alpha,beta[,ct0,ct1,ct2] ...\tCurie temperature, C\t"
+         "permeability modifiers, FAMILY:METHOD:FACTOR=a,b,... ...\tloss formulas, "
+         "FAMILY:METHOD=a,b,... ...\n"
          "3C90\tFerroxcube\tferrite\t2364\t25:0.47 100:0.38\t1,200001,3.2,1.46,2.75,2.45,0.031,"
-         "0.000165\n"},
+         "0.000165\t220\t\t\n"},
         {{"--list", "wires"},
          550,
          "# name\tgrade\tconductor diameter, mm\touter diameter, mm\n"
@@ -664,8 +666,9 @@ TEST(CliCatalogueTest, UserFileAddsAndReportsItsBadLines) {
                               {"XDG_DATA_HOME=" + home});
     EXPECT_EQ(run.err, "transcalc-cli: " + folder +
                            "/materials.tsv:3: expected a name, maker, composition, initial "
-                           "permeability and optionally saturation and Steinmetz ranges, "
-                           "separated by tabs\n");
+                           "permeability and optionally saturation, Steinmetz ranges, Curie "
+                           "temperature, permeability modifiers and loss formulas, separated by "
+                           "tabs\n");
     EXPECT_NE(run.out.find("Проницаемость=2000\ndB инд. нассыщения=0,256\n"), std::string::npos)
         << run.out;
     std::filesystem::remove_all(home);
