@@ -63,9 +63,15 @@ struct Material {
     std::vector<LossFormula> lossFormulas;
 };
 
+// Whether a core of the material is no longer magnetic at a temperature:
+// at or above its Curie point; never for a material without one.
+bool AboveCurie(const Material& material, double temperature);
+
 // The saturation flux density at a temperature: linear between the two
-// nearest points, the end value beyond them, and never above a point at a
-// lower temperature; 0 for a material without points.
+// nearest points, the first value below them; above the last one it falls
+// linearly to 0 at the Curie point, or stays at the last value for a
+// material without one; never above a point at a lower temperature; 0 for a
+// material without points and at or above the Curie point.
 double SaturationAt(const Material& material, double temperature);
 
 }  // namespace transcalc

@@ -787,6 +787,25 @@ TEST(CliCheckTest, TheCheckObjectFollowsTheFormulas) {
     EXPECT_TRUE(std::isnan(JsonNumber(json, "strands")));
 }
 
+// N87 at 250 °C, past its Curie point of 210 °C: no saturation and no margin.
+TEST(CliCheckTest, AboveTheCuriePointTheCoreIsNotMagnetic) {
+    const CliRun text = RunCli(With(kPushPull, {"--temperature", "250"}));
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("\nТемпература выше точки Кюри материала (210 °C): сердечник теряет "
+                            "магнитные свойства\n"),
+              std::string::npos)
+        << text.out;
+    EXPECT_EQ(text.out.find("Запас до насыщения="), std::string::npos);
+    const CliRun json = RunCli(With(kPushPull, {"--temperature", "250", "--json"}));
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_NE(json.out.find("\"margin\": null"), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"above_curie\": true"), std::string::npos);
+    const CliRun warm = RunCli(With(kPushPull, {"--temperature", "200", "--json"}));
+    EXPECT_NE(warm.out.find("\"above_curie\": false"), std::string::npos);
+    // 0.3898 T at 100 °C falls to 10/110 of it at 200 °C.
+    EXPECT_NEAR(JsonNumber(warm.out, "bsat"), 0.3898 * 10 / 110, 1e-9);
+}
+
 // Choosing N87 fills dB with 0,312 T: every transformer mode on a catalogue
 // core keeps a margin at 100 °C, and the check leaves the results list as it
 // was.
