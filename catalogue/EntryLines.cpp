@@ -12,7 +12,9 @@ namespace transcalc::catalogue {
 const std::string_view kCoresHeader = "# name\tkind\tdimensions in mm, LETTER=value";
 const std::string_view kMaterialsHeader =
     "# name\tmaker\tcomposition\tinitial permeability at 25 C\tsaturation, C:T ...\t"
-    "Steinmetz ranges, f_min,f_max,k,alpha,beta[,ct0,ct1,ct2] ...";
+    "Steinmetz ranges, f_min,f_max,k,alpha,beta[,ct0,ct1,ct2] ...\tCurie temperature, C\t"
+    "permeability modifiers, FAMILY:METHOD:FACTOR=a,b,... ...\t"
+    "loss formulas, FAMILY:METHOD=a,b,... ...";
 const std::string_view kWiresHeader = "# name\tgrade\tconductor diameter, mm\touter diameter, mm";
 
 namespace {
@@ -360,11 +362,193 @@ std::vector<SteinmetzRange> ReadSteinmetz(std::string_view column) {
     return ranges;
 }
 
+// The families whose cores carry their own coefficients.
+constexpr std::string_view kFamilies[] = {"default", "E/ER/U", "EQ/LP"};
+
+struct MethodName {
+    PowderMethod method;
+    std::string_view name;
+};
+constexpr MethodName kMethods[] = {{PowderMethod::Magnetics, "magnetics"},
+                                   {PowderMethod::Micrometals, "micrometals"},
+                                   {PowderMethod::FairRite, "fair-rite"}};
+
+std::string_view MethodText(PowderMethod method) {
+    for (const MethodName& entry : kMethods) {
+        if (entry.method == method) {
+            return entry.name;
+        }
+    }
+    return {};
+}
+
+std::string_view FamilyOf(std::string_view name) {
+    for (std::string_view family : kFamilies) {
+        if (name == family) {
+            return family;
+        }
+    }
+    throw BadLine{"unknown core family " + Quoted(name) + " (default, E/ER/U or EQ/LP)"};
+}
+
+// The coefficients after '=', all of them numbers.
+std::vector<double> Coefficients(std::string_view text, std::string_view word) {
+    std::vector<double> values;
+    bool numbers = true;
+    ForEachPart(text, ',', [&](std::string_view part) {
+        const std::optional<double> value = Number(part);
+        numbers = numbers && value.has_value();
+        values.push_back(value.value_or(0));
+    });
+    if (!numbers) {
+        throw BadLine{"the coefficients in " + Quoted(word) + " are not numbers"};
+    }
+    return values;
+}
+
+// How many coefficients each factor of each method takes; 0 where the
+// method has no such factor. Micrometals' temperature factor is either one
+// linear slope or a ratio of two quadratics.
+struct FactorShape {
+    std::string_view name;
+    std::vector<double> PermeabilityModifiers::*member;
+    std::size_t counts[3][2];  // per method: the allowed counts
+};
+const FactorShape kFactors[] = {
+    {"bias", &PermeabilityModifiers::bias, {{3, 3}, {4, 4}, {0, 0}}},
+    {"frequency", &PermeabilityModifiers::frequency, {{5, 5}, {4, 4}, {0, 0}}},
+    {"flux", &PermeabilityModifiers::flux, {{0, 0}, {6, 6}, {0, 0}}},
+    {"temperature", &PermeabilityModifiers::temperature, {{5, 5}, {1, 5}, {1, 1}}},
+};
+
+std::string CountsText(const std::size_t (&counts)[2]) {
+    return std::to_string(counts[0]) +
+           (counts[1] == counts[0] ? "" : " or " + std::to_string(counts[1]));
+}
+
+// A word FAMILY:METHOD:FACTOR=a,b,... into the modifiers of its family.
+void ReadModifier(std::string_view word, std::vector<PermeabilityModifiers>& modifiers) {
+    const std::size_t first = word.find(':');
+    const std::size_t second = first == std::string_view::npos ? first : word.find(':', first + 1);
+    const std::size_t equals = second == std::string_view::npos ? second : word.find('=', second);
+    if (equals == std::string_view::npos) {
+        throw BadLine{Quoted(word) + " is not FAMILY:METHOD:FACTOR=a,b,..."};
+    }
+    const std::string_view family = FamilyOf(word.substr(0, first));
+    const std::string_view methodName = word.substr(first + 1, second - first - 1);
+    const MethodName* method =
+        std::find_if(std::begin(kMethods), std::end(kMethods),
+                     [&](const MethodName& m) { return m.name == methodName; });
+    if (method == std::end(kMethods)) {
+        throw BadLine{"unknown permeability method " + Quoted(methodName) +
+                      " (magnetics, micrometals or fair-rite)"};
+    }
+    const std::string_view factorName = word.substr(second + 1, equals - second - 1);
+    const auto index = static_cast<std::size_t>(method - std::begin(kMethods));
+    const FactorShape* factor = std::find_if(
+        std::begin(kFactors), std::end(kFactors),
+        [&](const FactorShape& f) { return f.name == factorName && f.counts[index][0] > 0; });
+    if (factor == std::end(kFactors)) {
+        throw BadLine{"the " + std::string(method->name) + " method has no factor " +
+                      Quoted(factorName)};
+    }
+    const std::vector<double> values = Coefficients(word.substr(equals + 1), word);
+    if (values.size() != factor->counts[index][0] && values.size() != factor->counts[index][1]) {
+        throw BadLine{"the " + std::string(factor->name) + " factor in " + Quoted(word) +
+                      " needs " + CountsText(factor->counts[index]) + " coefficients"};
+    }
+    // The bias factors divide by a at no field: a zero or negative a leaves
+    // no permeability.
+    if (factor->member == &PermeabilityModifiers::bias && !(values[0] > 0)) {
+        throw BadLine{"the bias factor in " + Quoted(word) + " needs a above 0"};
+    }
+    auto set = std::find_if(modifiers.begin(), modifiers.end(),
+                            [&](const PermeabilityModifiers& m) { return m.family == family; });
+    if (set == modifiers.end()) {
+        modifiers.push_back({std::string(family), method->method, {}, {}, {}, {}});
+        set = modifiers.end() - 1;
+    } else if (set->method != method->method) {
+        throw BadLine{"the family " + std::string(family) + " has modifiers of two methods"};
+    }
+    if (!((*set).*(factor->member)).empty()) {
+        throw BadLine{"the " + std::string(family) + " " + std::string(factor->name) +
+                      " factor is given twice"};
+    }
+    (*set).*(factor->member) = values;
+}
+
+std::vector<PermeabilityModifiers> ReadModifiers(std::string_view column) {
+    std::vector<PermeabilityModifiers> modifiers;
+    for (std::string_view word : Words(column)) {
+        ReadModifier(word, modifiers);
+    }
+    return modifiers;
+}
+
+// Words FAMILY:METHOD=a,b,...: magnetics a·B^b·f^c with a above 0,
+// micrometals with a, b, c and d not below 0 and one of a, b, c above 0.
+std::vector<LossFormula> ReadLossFormulas(std::string_view column) {
+    std::vector<LossFormula> formulas;
+    for (std::string_view word : Words(column)) {
+        const std::size_t colon = word.find(':');
+        const std::size_t equals = colon == std::string_view::npos ? colon : word.find('=', colon);
+        if (equals == std::string_view::npos) {
+            throw BadLine{Quoted(word) + " is not FAMILY:METHOD=a,b,..."};
+        }
+        const std::string_view family = FamilyOf(word.substr(0, colon));
+        const std::string_view method = word.substr(colon + 1, equals - colon - 1);
+        const std::vector<double> values = Coefficients(word.substr(equals + 1), word);
+        LossFormula formula{std::string(family), PowderMethod::Magnetics, values};
+        if (method == "magnetics") {
+            if (values.size() != 3 || !(values[0] > 0)) {
+                throw BadLine{"the magnetics loss formula in " + Quoted(word) +
+                              " needs 3 coefficients, a above 0"};
+            }
+        } else if (method == "micrometals") {
+            formula.method = PowderMethod::Micrometals;
+            if (values.size() != 4 ||
+                !std::all_of(values.begin(), values.end(), [](double v) { return v >= 0; }) ||
+                !(values[0] + values[1] + values[2] > 0)) {
+                throw BadLine{"the micrometals loss formula in " + Quoted(word) +
+                              " needs 4 coefficients, none below 0 and a, b or c above 0"};
+            }
+        } else {
+            throw BadLine{"unknown loss method " + Quoted(method) + " (magnetics or micrometals)"};
+        }
+        for (const LossFormula& other : formulas) {
+            if (other.family == family) {
+                throw BadLine{"the " + std::string(family) + " loss formula is given twice"};
+            }
+        }
+        formulas.push_back(std::move(formula));
+    }
+    return formulas;
+}
+
+// The Curie temperature, where given: saturation data above it would
+// describe a core that is no longer magnetic.
+std::optional<double> ReadCurie(std::string_view column,
+                                const std::vector<SaturationPoint>& saturation) {
+    if (column.empty()) {
+        return std::nullopt;
+    }
+    const std::optional<double> curie = Number(column);
+    if (!curie) {
+        throw BadLine{"the Curie temperature " + Quoted(column) + " is not a number"};
+    }
+    if (!saturation.empty() && *curie < saturation.back().temperature) {
+        throw BadLine{"the Curie temperature " + Quoted(column) +
+                      " is below a saturation point's temperature"};
+    }
+    return curie;
+}
+
 Material ReadMaterial(const Columns& columns) {
-    if (columns.size() < 4 || columns.size() > 6) {
+    if (columns.size() < 4 || columns.size() > 9) {
         throw BadLine{
             "expected a name, maker, composition, initial permeability and optionally "
-            "saturation and Steinmetz ranges, separated by tabs"};
+            "saturation, Steinmetz ranges, Curie temperature, permeability modifiers and loss "
+            "formulas, separated by tabs"};
     }
     CheckText(columns[1], "the maker");
     CheckText(columns[2], "the composition");
@@ -378,6 +562,15 @@ Material ReadMaterial(const Columns& columns) {
     }
     if (columns.size() > 5) {
         material.steinmetz = ReadSteinmetz(columns[5]);
+    }
+    if (columns.size() > 6) {
+        material.curieTemperature = ReadCurie(columns[6], material.saturation);
+    }
+    if (columns.size() > 7) {
+        material.modifiers = ReadModifiers(columns[7]);
+    }
+    if (columns.size() > 8) {
+        material.lossFormulas = ReadLossFormulas(columns[8]);
     }
     return material;
 }
@@ -442,6 +635,33 @@ std::string MaterialLine(const Material& material) {
         for (std::size_t i = 0; i < values.size(); ++i) {
             line += (i == 0 ? "" : ",") + NumberText(values[i]);
         }
+    }
+    // A material without the newer data keeps the older six columns.
+    if (!material.curieTemperature && material.modifiers.empty() && material.lossFormulas.empty()) {
+        return line;
+    }
+    line += "\t" + (material.curieTemperature ? NumberText(*material.curieTemperature) : "") + "\t";
+    const auto numbers = [](const std::vector<double>& values) {
+        std::string text;
+        for (double value : values) {
+            text += (text.empty() ? "" : ",") + NumberText(value);
+        }
+        return text;
+    };
+    std::string words;
+    for (const PermeabilityModifiers& set : material.modifiers) {
+        for (const FactorShape& factor : kFactors) {
+            if (!(set.*(factor.member)).empty()) {
+                words += (words.empty() ? "" : " ") + set.family + ":" +
+                         std::string(MethodText(set.method)) + ":" + std::string(factor.name) +
+                         "=" + numbers(set.*(factor.member));
+            }
+        }
+    }
+    line += words + "\t";
+    for (const LossFormula& formula : material.lossFormulas) {
+        line += (&formula == &material.lossFormulas.front() ? "" : " ") + formula.family + ":" +
+                std::string(MethodText(formula.method)) + "=" + numbers(formula.coefficients);
     }
     return line;
 }

@@ -107,6 +107,7 @@ nlohmann::ordered_json CheckJson(const DesignCheck& check) {
     for (const auto& [key, value] : values) {
         json[key] = value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json();
     }
+    json["above_curie"] = check.aboveCurie.has_value();
     // Whether the loss lies outside the material's data; null without a loss.
     json["loss_extrapolated"] = check.lossDensity
                                     ? nlohmann::ordered_json(check.lossOutside.has_value())

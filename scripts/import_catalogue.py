@@ -151,6 +151,49 @@ def steinmetz_text(losses):
     return " ".join(texts)
 
 
+# The core families whose own coefficients are kept; others fall back to "default".
+FAMILIES = ["default", "E/ER/U", "EQ/LP"]
+# A permeability factor's name in the data, its name in the file and its coefficients.
+FACTORS = [("magneticFieldDcBiasFactor", "bias"), ("frequencyFactor", "frequency"),
+           ("magneticFluxDensityFactor", "flux"), ("temperatureFactor", "temperature")]
+COEFFICIENTS = "abcdef"
+LOSS_COEFFICIENTS = {"magnetics": "abc", "micrometals": "abcd"}
+
+
+def coefficients_text(factor):
+    """a,b,... up to the last coefficient given."""
+    letters = [letter for letter in COEFFICIENTS if letter in factor]
+    return ",".join(number(factor[letter]) for letter in COEFFICIENTS[:len(letters)])
+
+
+def modifiers_text(initial):
+    modifiers = {}
+    for point in initial if isinstance(initial, list) else [initial]:
+        for family, modifier in (point.get("modifiers") or {}).items():
+            modifiers.setdefault(family, modifier)
+    words = []
+    for family in FAMILIES:
+        modifier = modifiers.get(family)
+        if not modifier:
+            continue
+        for key, name in FACTORS:
+            if key in modifier:
+                words.append(f"{family}:{modifier['method']}:{name}={coefficients_text(modifier[key])}")
+    return " ".join(words)
+
+
+def loss_formulas_text(losses):
+    words = []
+    for family in FAMILIES:
+        for model in (losses or {}).get(family, []):
+            letters = LOSS_COEFFICIENTS.get(model.get("method")) if isinstance(model, dict) else None
+            if letters:
+                values = ",".join(number(model[letter]) for letter in letters)
+                words.append(f"{family}:{model['method']}={values}")
+                break
+    return " ".join(words)
+
+
 def material_lines(materials):
     lines = []
     for m in first_of_each_name(materials, "material"):
@@ -159,12 +202,19 @@ def material_lines(materials):
         if initial is None:
             warn(f"material '{name}' has no initial permeability; left out")
             continue
-        lines.append([name, clean(m.get("manufacturerInfo", {}).get("name")), clean(m.get("material")),
-                      str(initial_permeability(initial)), saturation_text(m.get("saturation", [])),
-                      steinmetz_text(m.get("volumetricLosses"))])
+        line = [name, clean(m.get("manufacturerInfo", {}).get("name")), clean(m.get("material")),
+                str(initial_permeability(initial)), saturation_text(m.get("saturation", [])),
+                steinmetz_text(m.get("volumetricLosses"))]
+        curie = m.get("curieTemperature")
+        newer = [number(curie) if curie is not None else "", modifiers_text(initial),
+                 loss_formulas_text(m.get("volumetricLosses"))]
+        # A line without the newer data keeps the older six columns.
+        lines.append(line + newer if any(newer) else line)
     lines.sort(key=lambda line: natural_key(line[0]))
     header = "# name\tmaker\tcomposition\tinitial permeability at 25 C\t" \
-             "saturation, C:T ...\tSteinmetz ranges, f_min,f_max,k,alpha,beta[,ct0,ct1,ct2] ..."
+             "saturation, C:T ...\tSteinmetz ranges, f_min,f_max,k,alpha,beta[,ct0,ct1,ct2] ...\t" \
+             "Curie temperature, C\tpermeability modifiers, FAMILY:METHOD:FACTOR=a,b,... ...\t" \
+             "loss formulas, FAMILY:METHOD=a,b,... ..."
     return [header] + ["\t".join(line) for line in lines]
 
 

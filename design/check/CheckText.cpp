@@ -88,6 +88,12 @@ void AddFlux(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lin
     const std::string atTemperature = w.Say(Phrase::SaturationAt) +
                                       w.Number(c.temperature, kAsTyped) +
                                       w.Say(Phrase::UnitCelsiusLabel);
+    if (c.aboveCurie) {
+        lines.push_back({w.Say(Phrase::AboveCurie) + FormatNumber(*c.aboveCurie, w.sep) +
+                             w.Say(Phrase::AboveCurieEnd),
+                         "", "", true});
+        return;
+    }
     if (!c.bsat) {
         lines.push_back({atTemperature,
                          w.Say(c.material ? Phrase::NoSaturationData : Phrase::NoMaterial),

@@ -107,11 +107,10 @@ bool Finite(const std::optional<double>& value) {
 // Whether every number of a check is finite.
 bool AllFinite(const DesignCheck& c) {
     const std::optional<double> values[] = {
-        c.temperature,     c.enteredDb,    c.effectiveArea, c.effectiveLength,
-        c.effectiveVolume, c.listArea,     c.listLength,    c.frequency,
-        c.fluxSwing,       c.fluxPeak,     c.bsat,          c.margin,
-        c.lossDensity,     c.coreLoss,     c.surface,       c.temperatureRise,
-        c.skinDepth,       c.wireDiameter, c.strands,
+        c.temperature, c.enteredDb,       c.effectiveArea, c.effectiveLength, c.effectiveVolume,
+        c.listArea,    c.listLength,      c.frequency,     c.fluxSwing,       c.fluxPeak,
+        c.bsat,        c.margin,          c.aboveCurie,    c.lossDensity,     c.coreLoss,
+        c.surface,     c.temperatureRise, c.skinDepth,     c.wireDiameter,    c.strands,
     };
     const bool spanFinite =
         !c.lossOutside || (std::isfinite(c.lossOutside->low) && std::isfinite(c.lossOutside->high));
@@ -152,6 +151,9 @@ DesignCheck Evaluate(const CheckedDesign& d, const Material* material, const Che
 
     if (material != nullptr) {
         c.material = material->name;
+        if (AboveCurie(*material, in.temperature)) {
+            c.aboveCurie = material->curieTemperature;
+        }
         const double bsat = SaturationAt(*material, in.temperature);
         if (bsat > 0) {
             c.bsat = bsat;

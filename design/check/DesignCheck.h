@@ -47,7 +47,8 @@ struct DesignCheck {
     std::optional<double> frequency;        // Hz
     std::optional<double> fluxSwing;        // T, peak to peak
     std::optional<double> fluxPeak;         // T
-    std::optional<double> bsat;             // T at the temperature
+    std::optional<double> aboveCurie;       // °C, the material's Curie point when reached
+    std::optional<double> bsat;             // T at the temperature; none above the Curie point
     std::optional<double> margin;           // 1 − B_pk/B_sat
     NoLoss noLoss = NoLoss::None;
     std::optional<double> lossDensity;  // W/m³, temperature factor included

@@ -4,9 +4,13 @@
 
 namespace transcalc {
 
+bool AboveCurie(const Material& material, double temperature) {
+    return material.curieTemperature && temperature >= *material.curieTemperature;
+}
+
 double SaturationAt(const Material& material, double temperature) {
     const std::vector<SaturationPoint>& points = material.saturation;
-    if (points.empty()) {
+    if (points.empty() || AboveCurie(material, temperature)) {
         return 0;
     }
     if (temperature <= points.front().temperature) {
@@ -21,6 +25,9 @@ double SaturationAt(const Material& material, double temperature) {
         const SaturationPoint& low = *(above - 1);
         const double share = (temperature - low.temperature) / (high.temperature - low.temperature);
         value = low.fluxDensity + share * (high.fluxDensity - low.fluxDensity);
+    } else if (material.curieTemperature && temperature > points.back().temperature) {
+        const double curie = *material.curieTemperature;
+        value *= (curie - temperature) / (curie - points.back().temperature);
     }
     // A ferrite's saturation falls as it warms; a record that rises has its
     // temperatures swapped, and the colder value is the safe one.

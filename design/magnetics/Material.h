@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,29 @@ struct SteinmetzRange {
     double ct2 = 0;
 };
 
+// Which maker's set of formulas a powder's coefficients belong to.
+enum class PowderMethod { Magnetics, Micrometals, FairRite };
+
+// A maker's fit of the permeability against the DC field, the frequency, the
+// AC flux density and the temperature, for the cores of one family; each
+// factor's coefficients a, b, ... in order, empty where not given.
+struct PermeabilityModifiers {
+    std::string family;  // "default" (rings), "E/ER/U", "EQ/LP"
+    PowderMethod method = PowderMethod::Magnetics;
+    std::vector<double> bias;
+    std::vector<double> frequency;
+    std::vector<double> flux;
+    std::vector<double> temperature;
+};
+
+// A maker's core loss formula for the cores of one family (magnetics: a, b,
+// c; micrometals: a, b, c, d).
+struct LossFormula {
+    std::string family;
+    PowderMethod method = PowderMethod::Magnetics;
+    std::vector<double> coefficients;
+};
+
 // A core material as the catalogue knows it and the design check uses it.
 struct Material {
     std::string name;
@@ -34,11 +58,20 @@ struct Material {
     double initialPermeability = 0;           // at 25 °C
     std::vector<SaturationPoint> saturation;  // ascending temperature
     std::vector<SteinmetzRange> steinmetz;    // ascending frequency
+    std::optional<double> curieTemperature;   // °C
+    std::vector<PermeabilityModifiers> modifiers;
+    std::vector<LossFormula> lossFormulas;
 };
 
+// Whether a core of the material is no longer magnetic at a temperature:
+// at or above its Curie point; never for a material without one.
+bool AboveCurie(const Material& material, double temperature);
+
 // The saturation flux density at a temperature: linear between the two
-// nearest points, the end value beyond them, and never above a point at a
-// lower temperature; 0 for a material without points.
+// nearest points, the first value below them; above the last one it falls
+// linearly to 0 at the Curie point, or stays at the last value for a
+// material without one; never above a point at a lower temperature; 0 for a
+// material without points and at or above the Curie point.
 double SaturationAt(const Material& material, double temperature);
 
 }  // namespace transcalc

@@ -89,6 +89,36 @@ TEST(EntryLinesTest, ReadsAMaterialWithSortedSaturationAndSteinmetz) {
     EXPECT_FALSE(m1.steinmetz[1].hasTemperatureFactor);
     EXPECT_TRUE(materials[1].saturation.empty());
     EXPECT_TRUE(materials[1].steinmetz.empty());
+    EXPECT_FALSE(materials[1].curieTemperature);
+    EXPECT_TRUE(materials[1].modifiers.empty());
+    EXPECT_TRUE(materials[1].lossFormulas.empty());
+}
+
+TEST(EntryLinesTest, ReadsAPowderWithCurieModifiersAndLossFormulas) {
+    Messages messages;
+    const std::vector<Material> materials = ReadMaterials(
+        "P\tAcme\tpowder\t26\t100:1\t\t500\t"
+        "default:magnetics:bias=0.01,1.8e-10,1.82 default:magnetics:temperature=1,2,3,4,5 "
+        "E/ER/U:magnetics:bias=0.01,3.9e-11,2\t"
+        "default:magnetics=1.25,1.988,1.541 E/ER/U:micrometals=1e-9,1e-4,7e-4,2e-4\n",
+        "materials.tsv", messages);
+    EXPECT_EQ(messages, Messages{});
+    ASSERT_EQ(materials.size(), 1u);
+    const Material& p = materials[0];
+    EXPECT_EQ(p.curieTemperature, 500);
+    ASSERT_EQ(p.modifiers.size(), 2u);
+    EXPECT_EQ(p.modifiers[0].family, "default");
+    EXPECT_EQ(p.modifiers[0].method, PowderMethod::Magnetics);
+    EXPECT_EQ(p.modifiers[0].bias, (std::vector<double>{0.01, 1.8e-10, 1.82}));
+    EXPECT_TRUE(p.modifiers[0].frequency.empty());
+    EXPECT_EQ(p.modifiers[0].temperature, (std::vector<double>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(p.modifiers[1].family, "E/ER/U");
+    EXPECT_EQ(p.modifiers[1].bias, (std::vector<double>{0.01, 3.9e-11, 2}));
+    ASSERT_EQ(p.lossFormulas.size(), 2u);
+    EXPECT_EQ(p.lossFormulas[0].method, PowderMethod::Magnetics);
+    EXPECT_EQ(p.lossFormulas[0].coefficients, (std::vector<double>{1.25, 1.988, 1.541}));
+    EXPECT_EQ(p.lossFormulas[1].family, "E/ER/U");
+    EXPECT_EQ(p.lossFormulas[1].method, PowderMethod::Micrometals);
 }
 
 TEST(EntryLinesTest, MalformedMaterialAndWireLines) {
@@ -100,7 +130,8 @@ TEST(EntryLinesTest, MalformedMaterialAndWireLines) {
     const Case cases[] = {
         {true, "M\tAcme\tferrite",
          "m.tsv:3: expected a name, maker, composition, initial permeability and optionally "
-         "saturation and Steinmetz ranges, separated by tabs"},
+         "saturation, Steinmetz ranges, Curie temperature, permeability modifiers and loss "
+         "formulas, separated by tabs"},
         {true, "M\tAcme\tferrite\tmany",
          "m.tsv:3: the initial permeability 'many' is not a positive number"},
         {true, "M\tAcme\tferrite\t0",
@@ -192,6 +223,57 @@ TEST(EntryLinesTest, LinesNoRealPartCouldHaveAreNamedAndLeftOut) {
         {kMaterial, "M\tAcme\tferrite\t2000\t\t1,2,3,1.5,2.5,1,1e400,1",
          "u.tsv:2: '1,2,3,1.5,2.5,1,1e400,1' is not f_min,f_max,k,alpha,beta or "
          "f_min,f_max,k,alpha,beta,ct0,ct1,ct2"},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t500\t\t\t\t",
+         "u.tsv:2: expected a name, maker, composition, initial permeability and optionally "
+         "saturation, Steinmetz ranges, Curie temperature, permeability modifiers and loss "
+         "formulas, separated by tabs"},
+        {kMaterial, "M\tAcme\tferrite\t2000\t\t\t210 C",
+         "u.tsv:2: the Curie temperature '210 C' is not a number"},
+        {kMaterial, "M\tAcme\tferrite\t2000\t25:0.5 120:0.3\t\t100",
+         "u.tsv:2: the Curie temperature '100' is below a saturation point's temperature"},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\tdefault:magnetics:bias",
+         "u.tsv:2: 'default:magnetics:bias' is not FAMILY:METHOD:FACTOR=a,b,..."},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\tPQ:magnetics:bias=0.01,1e-10,2",
+         "u.tsv:2: unknown core family 'PQ' (default, E/ER/U or EQ/LP)"},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\tdefault:steinmetz:bias=0.01,1e-10,2",
+         "u.tsv:2: unknown permeability method 'steinmetz' (magnetics, micrometals or "
+         "fair-rite)"},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\tdefault:magnetics:flux=1,2,3,4,5,6",
+         "u.tsv:2: the magnetics method has no factor 'flux'"},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\tdefault:fair-rite:bias=0.01,1e-10,2",
+         "u.tsv:2: the fair-rite method has no factor 'bias'"},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\tdefault:micrometals:bias=0.01,1e-9,1.4",
+         "u.tsv:2: the bias factor in 'default:micrometals:bias=0.01,1e-9,1.4' needs 4 "
+         "coefficients"},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\tdefault:micrometals:temperature=1,2",
+         "u.tsv:2: the temperature factor in 'default:micrometals:temperature=1,2' needs 1 or 5 "
+         "coefficients"},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\tdefault:magnetics:bias=0.01,x,2",
+         "u.tsv:2: the coefficients in 'default:magnetics:bias=0.01,x,2' are not numbers"},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\tdefault:magnetics:bias=0,1e-10,2",
+         "u.tsv:2: the bias factor in 'default:magnetics:bias=0,1e-10,2' needs a above 0"},
+        {kMaterial,
+         "M\tAcme\tpowder\t60\t\t\t\tdefault:magnetics:bias=0.01,1e-10,2 "
+         "default:fair-rite:temperature=1",
+         "u.tsv:2: the family default has modifiers of two methods"},
+        {kMaterial,
+         "M\tAcme\tpowder\t60\t\t\t\tE/ER/U:magnetics:bias=0.01,1e-10,2 "
+         "E/ER/U:magnetics:bias=0.01,1e-10,2",
+         "u.tsv:2: the E/ER/U bias factor is given twice"},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\t\tdefault:magnetics",
+         "u.tsv:2: 'default:magnetics' is not FAMILY:METHOD=a,b,..."},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\t\tdefault:magnetics=1.5,2",
+         "u.tsv:2: the magnetics loss formula in 'default:magnetics=1.5,2' needs 3 coefficients, "
+         "a above 0"},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\t\tdefault:micrometals=1e-6,-1,0,0",
+         "u.tsv:2: the micrometals loss formula in 'default:micrometals=1e-6,-1,0,0' needs 4 "
+         "coefficients, none below 0 and a, b or c above 0"},
+        {kMaterial, "M\tAcme\tpowder\t60\t\t\t\t\tdefault:fair-rite=1",
+         "u.tsv:2: unknown loss method 'fair-rite' (magnetics or micrometals)"},
+        {kMaterial,
+         "M\tAcme\tpowder\t60\t\t\t\t\tdefault:magnetics=1.5,2,1.5 "
+         "default:micrometals=1,1,1,1",
+         "u.tsv:2: the default loss formula is given twice"},
         {kWire, "W\t1\t0.5\t0.5",
          "u.tsv:2: the conductor diameter must be smaller than the outer diameter"},
         {kWire, "W\t1\t0.6\t0.5",
@@ -235,11 +317,18 @@ TEST(EntryLinesTest, WritesLinesThatReadBack) {
         "0.00014772943887100001,7.149209522667017e-07",
         "PC95\tTDK\tferrite\t3300\t25:0.53 60:0.48 100:0.41 120:0.38\t",
         "Round 0.5 - FIW 4\t4\t0.5\t0.608",
+        "N87\tTDK\tferrite\t2309\t25:0.49525 100:0.3898\t\t210\t\t",
+        "Mix 2\tAcme\tpowder\t10\t\t\t\tEQ/LP:micrometals:bias=0.01,2e-09,1.4,0 "
+        "EQ/LP:micrometals:frequency=0.2,2e-07,0.66,15 "
+        "EQ/LP:micrometals:flux=350,4900,1.03,220,-1.98,140 "
+        "EQ/LP:micrometals:temperature=-0.36,-0.011,0.031,0.0002,-0.0007\t"
+        "default:micrometals=1.9e-06,0.000126,0.000226,0.00043",
     };
     Messages messages;
     EXPECT_EQ(CoreLine(ReadCores(lines[0], "c", messages).at(0)), lines[0]);
-    EXPECT_EQ(MaterialLine(ReadMaterials(lines[1], "m", messages).at(0)), lines[1]);
-    EXPECT_EQ(MaterialLine(ReadMaterials(lines[2], "m", messages).at(0)), lines[2]);
+    for (int i : {1, 2, 4, 5}) {
+        EXPECT_EQ(MaterialLine(ReadMaterials(lines[i], "m", messages).at(0)), lines[i]);
+    }
     EXPECT_EQ(WireLine(ReadWires(lines[3], "w", messages).at(0)), lines[3]);
     EXPECT_TRUE(messages.empty());
 }

@@ -32,6 +32,7 @@ SHAPES = [
 
 MATERIALS = [
     {"name": "F1", "material": "ferrite", "manufacturerInfo": {"name": "Acme"},
+     "curieTemperature": 210,
      # 20 °C and 30 °C at 10 kHz give 2308.5 -> 2309; the 100 kHz curve is left aside
      "permeability": {"initial": [
          {"temperature": 30, "frequency": 100000, "value": 1000},
@@ -47,9 +48,28 @@ MATERIALS = [
              {"minimumFrequency": 1, "maximumFrequency": 100000, "k": 13824.1, "alpha": 1.2,
               "beta": 2.6, "ct0": 0.0098, "ct1": 0.000148, "ct2": 7.1e-07}]}]}},
     {"name": "P60", "material": "powder", "manufacturerInfo": {"name": "Acme"},
-     "permeability": {"initial": {"value": 60, "modifiers": {}}},
+     "curieTemperature": 500,
+     # the families in a fixed order, one the catalogue has no core of left out
+     "permeability": {"initial": {"value": 60, "modifiers": {
+         "PQ": {"method": "micrometals", "temperatureFactor": {"a": 1}},
+         "E/ER/U": {"method": "magnetics",
+                    "magneticFieldDcBiasFactor": {"a": 0.01, "b": 2e-11, "c": 2}},
+         "default": {"method": "magnetics",
+                     "magneticFieldDcBiasFactor": {"a": 0.01, "b": 1e-10, "c": 1.8},
+                     "temperatureFactor": {"a": -0.002, "b": 1e-4, "c": 0, "d": 1e-8,
+                                           "e": -8e-12}}}}},
      "saturation": [{"temperature": 100, "magneticFluxDensity": 1.5, "magneticField": 8000}],
-     "volumetricLosses": {"default": [{"method": "micrometals", "a": 1}]}},
+     "volumetricLosses": {"default": [{"method": "magnetics", "a": 1.5, "b": 2, "c": 1.5}],
+                          "E/ER/U": [{"method": "magnetics", "a": 0.7, "b": 2, "c": 1.5}],
+                          "PQ": [{"method": "micrometals", "a": 1, "b": 1, "c": 1, "d": 1}]}},
+    {"name": "Mix 2", "material": "powder", "manufacturerInfo": {"name": "Acme"},
+     "permeability": {"initial": {"value": 10, "modifiers": {"default": {
+         "method": "micrometals",
+         "magneticFieldDcBiasFactor": {"a": 0.01, "b": 2e-9, "c": 1.4, "d": 0.0},
+         "temperatureFactor": {"a": 280.0}}}}},
+     "saturation": [],
+     "volumetricLosses": {"default": [{"method": "micrometals", "a": 1.9e-06, "b": 0.000126,
+                                       "c": 0.000226, "d": 0.00043}]}},
     {"name": "F2", "material": "ferrite", "manufacturerInfo": {"name": "Acme"},
      # the zero-bias points only; the first point of a repeated temperature
      "permeability": {"initial": [
@@ -108,11 +128,20 @@ class ImportTest(unittest.TestCase):
     def test_materials(self):
         self.assertEqual(self.lines("materials.tsv"), [
             "# name\tmaker\tcomposition\tinitial permeability at 25 C\tsaturation, C:T ...\t"
-            "Steinmetz ranges, f_min,f_max,k,alpha,beta[,ct0,ct1,ct2] ...",
+            "Steinmetz ranges, f_min,f_max,k,alpha,beta[,ct0,ct1,ct2] ...\t"
+            "Curie temperature, C\tpermeability modifiers, FAMILY:METHOD:FACTOR=a,b,... ...\t"
+            "loss formulas, FAMILY:METHOD=a,b,... ...",
             "F1\tAcme\tferrite\t2309\t25:0.49 100:0.39\t"
-            "1,100000,13824.1,1.2,2.6,0.0098,0.000148,7.1e-07 100000,300000,8.5,1.5,2.5",
+            "1,100000,13824.1,1.2,2.6,0.0098,0.000148,7.1e-07 100000,300000,8.5,1.5,2.5\t210\t\t",
             "F2\tAcme\tferrite\t1500\t25:0.5\t",
-            "P60\tAcme\tpowder\t60\t100:1.5\t",
+            "Mix 2\tAcme\tpowder\t10\t\t\t\t"
+            "default:micrometals:bias=0.01,2e-09,1.4,0 default:micrometals:temperature=280\t"
+            "default:micrometals=1.9e-06,0.000126,0.000226,0.00043",
+            "P60\tAcme\tpowder\t60\t100:1.5\t\t500\t"
+            "default:magnetics:bias=0.01,1e-10,1.8 "
+            "default:magnetics:temperature=-0.002,0.0001,0,1e-08,-8e-12 "
+            "E/ER/U:magnetics:bias=0.01,2e-11,2\t"
+            "default:magnetics=1.5,2,1.5 E/ER/U:magnetics=0.7,2,1.5",
         ])
 
     def test_wires(self):
@@ -131,7 +160,7 @@ class ImportTest(unittest.TestCase):
         self.assertEqual(self.run_result.stderr.splitlines(), [
             "import_catalogue: core 'T 20/10/7' appears again; the first entry is kept",
             "import_catalogue: material 'F1' appears again; the first entry is kept",
-            f"import_catalogue: 4 cores, 3 materials, 2 wires written to {self.out}",
+            f"import_catalogue: 4 cores, 4 materials, 2 wires written to {self.out}",
         ])
 
 

@@ -632,9 +632,11 @@ TEST(CliCatalogueTest, ListsTheCatalogue) {
         {{"--list", "materials"},
          310,
          "# name\tmaker\tcomposition\tinitial permeability at 25 C\tsaturation, C:T ...\t"
-         "Steinmetz ranges, f_min,f_max,k,alpha,beta[,ct0,ct1,ct2] ...\n"
+         "Steinmetz ranges, f_min,f_max,k,alpha,beta[,ct0,ct1,ct2] ...\tCurie temperature, C\t"
+         "permeability modifiers, FAMILY:METHOD:FACTOR=a,b,... ...\tloss formulas, "
+         "FAMILY:METHOD=a,b,... ...\n"
          "3C90\tFerroxcube\tferrite\t2364\t25:0.47 100:0.38\t1,200001,3.2,1.46,2.75,2.45,0.031,"
-         "0.000165\n"},
+         "0.000165\t220\t\t\n"},
         {{"--list", "wires"},
          550,
          "# name\tgrade\tconductor diameter, mm\touter diameter, mm\n"
@@ -664,8 +666,9 @@ TEST(CliCatalogueTest, UserFileAddsAndReportsItsBadLines) {
                               {"XDG_DATA_HOME=" + home});
     EXPECT_EQ(run.err, "transcalc-cli: " + folder +
                            "/materials.tsv:3: expected a name, maker, composition, initial "
-                           "permeability and optionally saturation and Steinmetz ranges, "
-                           "separated by tabs\n");
+                           "permeability and optionally saturation, Steinmetz ranges, Curie "
+                           "temperature, permeability modifiers and loss formulas, separated by "
+                           "tabs\n");
     EXPECT_NE(run.out.find("Проницаемость=2000\ndB инд. нассыщения=0,256\n"), std::string::npos)
         << run.out;
     std::filesystem::remove_all(home);
@@ -782,6 +785,25 @@ TEST(CliCheckTest, TheCheckObjectFollowsTheFormulas) {
     const double h1 = 1.255, h2 = 2.505, l2 = 0.72;  // cm, as the catalogue gives E 25/13/7
     EXPECT_NEAR(surfaceCm2, 2 * (2 * h1 * h2 + 2 * h1 * l2 + h2 * l2), 1e-9 * surfaceCm2);
     EXPECT_TRUE(std::isnan(JsonNumber(json, "strands")));
+}
+
+// N87 at 250 °C, past its Curie point of 210 °C: no saturation and no margin.
+TEST(CliCheckTest, AboveTheCuriePointTheCoreIsNotMagnetic) {
+    const CliRun text = RunCli(With(kPushPull, {"--temperature", "250"}));
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("\nТемпература выше точки Кюри материала (210 °C): сердечник теряет "
+                            "магнитные свойства\n"),
+              std::string::npos)
+        << text.out;
+    EXPECT_EQ(text.out.find("Запас до насыщения="), std::string::npos);
+    const CliRun json = RunCli(With(kPushPull, {"--temperature", "250", "--json"}));
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_NE(json.out.find("\"margin\": null"), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"above_curie\": true"), std::string::npos);
+    const CliRun warm = RunCli(With(kPushPull, {"--temperature", "200", "--json"}));
+    EXPECT_NE(warm.out.find("\"above_curie\": false"), std::string::npos);
+    // 0.3898 T at 100 °C falls to 10/110 of it at 200 °C.
+    EXPECT_NEAR(JsonNumber(warm.out, "bsat"), 0.3898 * 10 / 110, 1e-9);
 }
 
 // Choosing N87 fills dB with 0,312 T: every transformer mode on a catalogue

@@ -143,6 +143,28 @@ TEST(Adviser, ChokeThatSaturatesEverywhereSaysSo) {
               "проницаемостью");
 }
 
+// At 100 °C a material whose Curie point is 90 °C is not magnetic: every
+// core is ruled out under saturation, the transformer's dB grid included.
+TEST(Adviser, AboveTheCuriePointEveryCoreSaturates) {
+    AdviserCatalogue c = RingCatalogue();
+    c.material.curieTemperature = 90;
+    AdviserInputs choke = ChokeInputs();
+    AdviserResult result = Advise(choke, c);
+    EXPECT_TRUE(result.rows.empty());
+    EXPECT_EQ(result.ruledOut[RuledOut::Saturation], 4u);
+    AdviserInputs forward;
+    forward.mode = WorkMode::PushPull;
+    forward.fields[Field::FrequencyOrPulse] = "100";
+    forward.fields[Field::VoltageIn] = "24";
+    forward.fields[Field::VoltageOut] = "12";
+    forward.material = "M100";
+    forward.kinds = {CoreKind::Ring};
+    forward.check.loadCurrent = 1;
+    result = Advise(forward, c);
+    EXPECT_TRUE(result.rows.empty());
+    EXPECT_EQ(result.ruledOut[RuledOut::Saturation], 4u);
+}
+
 TEST(Adviser, CancelledBeforeTheStartFindsNothing) {
     std::stop_source source;
     source.request_stop();

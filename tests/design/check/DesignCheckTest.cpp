@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -158,6 +159,44 @@ TEST(DesignCheckTest, SaturationAtTemperatureAndMargin) {
         EXPECT_FALSE(check.coreLoss);
         EXPECT_FALSE(check.temperatureRise);
     }
+}
+
+// Past the last point the saturation falls to 0 at the Curie point; from
+// there on the core is not magnetic and no margin is shown.
+TEST(DesignCheckTest, AboveTheCuriePointNoMargin) {
+    Material material;
+    material.name = "N87";
+    material.saturation = {{25, 0.49}, {100, 0.39}};
+    material.curieTemperature = 210;
+    CheckInputs inputs;
+    inputs.temperature = 200;
+    DesignCheck check = RunDesignCheck(SquareCore("Однотактный", "50"), &material, inputs);
+    ExpectRelative(check.bsat, 0.035454545454545454, 1e-12, "0.39 T times 10/110");
+    EXPECT_FALSE(check.aboveCurie);
+    for (double temperature : {210.0, 250.0}) {
+        inputs.temperature = temperature;
+        check = RunDesignCheck(SquareCore("Однотактный", "50"), &material, inputs);
+        EXPECT_EQ(check.aboveCurie, 210);
+        EXPECT_FALSE(check.bsat);
+        EXPECT_FALSE(check.margin);
+    }
+    const std::vector<CheckLine> lines = CheckLines(check, ",");
+    const auto curie = std::find_if(lines.begin(), lines.end(), [](const CheckLine& line) {
+        return line.label.starts_with("Температура выше");
+    });
+    ASSERT_NE(curie, lines.end());
+    EXPECT_EQ(curie->label,
+              "Температура выше точки Кюри материала (210 °C): сердечник теряет магнитные "
+              "свойства");
+    EXPECT_TRUE(curie->alarm);
+    for (const CheckLine& line : lines) {
+        EXPECT_FALSE(line.label.starts_with("Запас")) << line.label;
+    }
+    const std::vector<std::string> english = CheckTextLines(check, ".", Language::English);
+    EXPECT_NE(std::find(english.begin(), english.end(),
+                        "The temperature is above the material's Curie point (210 °C): the core "
+                        "is no longer magnetic"),
+              english.end());
 }
 
 TEST(DesignCheckTest, WithoutMaterialOnlyTheFluxAgainstTheEnteredDb) {

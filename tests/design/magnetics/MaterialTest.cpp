@@ -52,6 +52,33 @@ TEST(MaterialTest, SaturationNeverAboveAColderPoint) {
     }
 }
 
+// N87: 0.49525 T at 25 °C, 0.3898 T at 100 °C, Curie point 210 °C (the
+// catalogue's values): linear to 0 between the last point and the Curie point.
+TEST(MaterialTest, SaturationFallsToZeroAtTheCuriePoint) {
+    Material n87 = WithSaturation({{25, 0.49525}, {100, 0.3898}});
+    n87.curieTemperature = 210;
+    struct Case {
+        double temperature;
+        double expected;
+        bool aboveCurie;
+    };
+    const Case cases[] = {
+        {100, 0.3898, false},   {155, 0.1949, false},  // half way: half of it
+        {199, 0.038980, false}, {209.99, 0.00003544, false}, {210, 0, true},
+        {250, 0, true},         {62.5, 0.442525, false},  // between the points as before
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(SaturationAt(n87, c.temperature), c.expected, 1e-7) << c.temperature;
+        EXPECT_EQ(AboveCurie(n87, c.temperature), c.aboveCurie) << c.temperature;
+    }
+    // The Curie point at the last point's temperature (DN150H: 100 °C).
+    Material dn150h = WithSaturation({{25, 0.314}, {80, 0.203}, {100, 0.144}});
+    dn150h.curieTemperature = 100;
+    EXPECT_NEAR(SaturationAt(dn150h, 99), 0.14695, 1e-12);
+    EXPECT_EQ(SaturationAt(dn150h, 100), 0);
+    EXPECT_FALSE(AboveCurie(kFerrite, 1000));
+}
+
 TEST(MaterialTest, SaturationWithoutPointsIsZero) {
     EXPECT_EQ(SaturationAt(Material{}, 100), 0);
     EXPECT_EQ(SaturationAt(WithSaturation({{25, 0.5}}), 100), 0.5);
