@@ -82,7 +82,7 @@ constexpr AdviceTexts kRussianTexts = {
     "Подходят ",
     " из ",
     " сердечников\n",
-    {"расчет", "насыщение", "мощность", "обмотки", "нагрев"},
+    {"расчет", "напряжение", "насыщение", "мощность", "обмотки", "нагрев"},
     "Отсеяно вариантов: ",
     " из ",
 };
@@ -95,7 +95,7 @@ constexpr AdviceTexts kEnglishTexts = {
     "",
     " of ",
     " cores fit\n",
-    {"calculation", "saturation", "power", "windings", "rise"},
+    {"calculation", "voltage", "saturation", "power", "windings", "rise"},
     "Candidates ruled out: ",
     " of ",
 };

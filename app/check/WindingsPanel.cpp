@@ -136,6 +136,8 @@ WindingsPanel::WindingsPanel(QWidget* parent) : QGroupBox(tr("Обмотки"), 
         totals->addRow(label, value);
         return std::pair{label, value};
     };
+    copperFill_ =
+        addTotal(QStringLiteral("windingsCopperFill"), tr("Заполнение окна медью:")).second;
     copper_ = addTotal(QStringLiteral("windingsCopper"), tr("Потери в меди (оценка):")).second;
     total_ = addTotal(QStringLiteral("windingsTotal"), tr("Сердечник + медь:")).second;
     rise_ = addTotal(QStringLiteral("windingsRise"), tr("Перегрев сердечника и обмоток:")).second;
@@ -214,6 +216,8 @@ void WindingsPanel::ShowWindings(const transcalc::WindingCheck& w, const std::st
         fill_->setStyleSheet(style);  // a new style sheet polishes the bar anew: only on a change
     }
     fill_->setToolTip(w.fits ? QString() : tr("Обмотка не помещается в окно сердечника"));
+
+    copperFill_->setText(Fixed(w.copperFill * 100, 1, separator) + QStringLiteral(" %"));
 
     const auto watts = [&](double v) { return Significant(v, separator) + tr(" Вт"); };
     copper_->setText(Optional(w.copperLoss, watts));

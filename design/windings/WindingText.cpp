@@ -40,6 +40,7 @@ enum class Say : std::size_t {
     Fill,
     FillNote,
     DoesNotFit,
+    CopperFill,
     CopperLoss,
     CopperLossNone,
     TotalLoss,
@@ -79,6 +80,7 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kRu
     "Заполнение окна=",
     " (без учета каркаса и изоляции)",
     " — обмотка не помещается",
+    "Заполнение окна медью=",
     "Потери в меди (оценка)=",
     "Потери в меди=не оцениваются: обмотка не помещается в окно",
     "Потери в сердечнике и меди=",
@@ -118,6 +120,7 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kEn
     "Window fill=",
     " (without the bobbin and the insulation)",
     " — the winding does not fit",
+    "Copper fill of the window=",
     "Copper loss (estimate)=",
     "Copper loss=not estimated: the winding does not fit in the window",
     "Core and copper loss=",
@@ -210,6 +213,7 @@ WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep, Languag
     std::vector<std::string>& lines = table.lines;
     lines.push_back(say(Say::Fill) + Fixed(c.fill * 100, 1, sep) + say(Say::Percent) +
                     (c.fits ? "" : say(Say::DoesNotFit)) + say(Say::FillNote));
+    lines.push_back(say(Say::CopperFill) + Fixed(c.copperFill * 100, 1, sep) + say(Say::Percent));
     if (!c.copperLoss) {
         lines.push_back(say(Say::CopperLossNone));
     } else {

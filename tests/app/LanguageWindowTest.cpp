@@ -500,8 +500,8 @@ TEST_F(LanguageWindowTest, TheCheckDialogsWindingsSpeakEnglish) {
                       Language::English);
             if (*c.reason == '\0') {
                 // The E 25 push-pull at 5 A, as the windings' own test counts it.
-                EXPECT_EQ(text("windingsCopper"), "0,155 W");
-                EXPECT_EQ(text("windingsRise"), "89,8 K");
+                EXPECT_EQ(text("windingsCopper"), "0,135 W");
+                EXPECT_EQ(text("windingsRise"), "89,5 K");
                 EXPECT_EQ(text("windingsEfficiency"), "92,9 %");
                 EXPECT_EQ(text("checkLoadCurrentCaption"), "Load current:");
                 EXPECT_EQ(dialog->findChild<QDoubleSpinBox*>("checkCurrentDensity")->text(),

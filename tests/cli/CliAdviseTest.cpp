@@ -33,14 +33,15 @@ TEST(CliAdviseTest, TableListsTheCoresAndWhatWasRuledOut) {
     }
     ASSERT_EQ(lines.size(), 6u) << run.out;
     EXPECT_EQ(lines[0],
-              "Сердечник   dB, Тл  Зазор, мм  Витки  Провод, мм                        "
+              "Сердечник  dB, Тл  Зазор, мм  Витки  Провод, мм                        "
               "Заполнение  P сердечника, Вт  P меди, Вт  P всего, Вт  ΔT, K  Запас, %  Ve, см³");
     for (int i = 1; i <= 3; ++i) {
         EXPECT_TRUE(lines[i].starts_with("U ")) << lines[i];
     }
     EXPECT_TRUE(lines[4].starts_with("Подходят ")) << lines[4];
     EXPECT_TRUE(lines[4].ends_with(" из 35 сердечников")) << lines[4];
-    EXPECT_TRUE(lines[5].starts_with("Отсеяно вариантов: расчет 0, насыщение ")) << lines[5];
+    EXPECT_TRUE(lines[5].starts_with("Отсеяно вариантов: расчет 0, напряжение 0, насыщение "))
+        << lines[5];
 }
 
 // The JSON's rows hold exactly the documented keys, and the first row, typed
@@ -60,8 +61,8 @@ TEST(CliAdviseTest, JsonRowsMatchTheDesignRunByHand) {
                                         "kind", "margin", "temperature_rise", "total_loss", "turns",
                                         "turns_primary", "turns_secondary", "volume"}));
     const Json ruledOut = json["ruled_out"];
-    EXPECT_EQ(ruledOut.size(), 5u);
-    for (const char* key : {"run", "saturation", "power", "fit", "rise"}) {
+    EXPECT_EQ(ruledOut.size(), 6u);
+    for (const char* key : {"run", "voltage", "saturation", "power", "fit", "rise"}) {
         EXPECT_TRUE(ruledOut[key].is_number_unsigned()) << key;
     }
     EXPECT_TRUE(json["nothing_fits"].is_null());
@@ -89,7 +90,8 @@ TEST(CliAdviseTest, SaysWhyNothingFits) {
     EXPECT_EQ(plain.out,
               "все 433 кольца насыщаются при 100 °C при токе 10 А: выберите материал с меньшей "
               "проницаемостью\n"
-              "Отсеяно вариантов: расчет 0, насыщение 433, мощность 0, обмотки 0, нагрев 0 из "
+              "Отсеяно вариантов: расчет 0, напряжение 0, насыщение 433, мощность 0, обмотки 0, "
+              "нагрев 0 из "
               "433\n");
 }
 
@@ -99,7 +101,8 @@ TEST(CliAdviseTest, SpeaksTheLanguageChosen) {
     const CliRun table = RunCli(With(kAdvise, {"--limit", "1", "--lang", "en"}));
     EXPECT_EQ(table.status, 0) << table.err;
     EXPECT_TRUE(table.out.starts_with("Core       dB, T  Gap, mm  Turns  Wire, mm")) << table.out;
-    EXPECT_NE(table.out.find(" of 35 cores fit\nCandidates ruled out: calculation 0, saturation "),
+    EXPECT_NE(table.out.find(
+                  " of 35 cores fit\nCandidates ruled out: calculation 0, voltage 0, saturation "),
               std::string::npos)
         << table.out;
     const CliRun plain =
@@ -108,7 +111,8 @@ TEST(CliAdviseTest, SpeaksTheLanguageChosen) {
     EXPECT_EQ(plain.out,
               "all 433 rings saturate at 100 °C at a current of 10 A: choose a material of lower "
               "permeability\n"
-              "Candidates ruled out: calculation 0, saturation 433, power 0, windings 0, rise 0 of "
+              "Candidates ruled out: calculation 0, voltage 0, saturation 433, power 0, windings "
+              "0, rise 0 of "
               "433\n");
     const CliRun json = RunCli({"--advise", "--mode", "choke", "--core", "ring", "--material",
                                 "N87", "--inductance", "0.05", "--current", "10", "--margin", "99",

@@ -1222,9 +1222,9 @@ TEST(CliLanguageTest, TheWindingsSpeakTheLanguageToo) {
          {"\nWindings at a current density of 4 A/mm²:\nP1: turns ", ", wire 0,", " mm × ",
           ", layers ", ", mean turn ", ", Rdc ", " Ω, Kac ", "\nWindow fill=",
           " % (without the bobbin and the "
-          "insulation)\nCopper loss (estimate)=",
-          "\nCore and copper loss=", "\nTemperature rise of the part=",
-          "\nOutput power=60,0 W\nEfficiency=",
+          "insulation)\nCopper fill of the window=",
+          " %\nCopper loss (estimate)=", "\nCore and copper loss=",
+          "\nTemperature rise of the part=", "\nOutput power=60,0 W\nEfficiency=",
           "\nThe copper loss is an "
           "estimate: the field of each section"}) {
         EXPECT_NE(english.out.find(text), std::string::npos) << text << "\n" << english.out;
@@ -1246,14 +1246,26 @@ TEST_F(CliDesignTest, TheReportInEnglishHoldsNoRussianWord) {
     EXPECT_EQ(run.status, 0) << run.err;
     const std::string english = PdfText(Path("report.pdf"));
     EXPECT_FALSE(HasCyrillic(english)) << english;
-    for (const char* text :
-         {"report", "Mode: Push-pull forward · E core · Core E 25/13/7 · Material N87",
-          "Dimensions in mm", "Inputs", "Core gap, mm", "Frequency, kHz", "Input voltage, V",
-          "Results", "Operating mode: Push-pull forward", "Design check",
-          "Margin to saturation=22,7 %", "frequency, kHz (the dot: the operating frequency)",
-          "Load current, A", "Windings at a current density of 4 A/mm²:", "Mean turn, mm",
-          "Window fill=41,7 %", "loss, W (estimate)", "copper",
-          "core and windings temperature rise, K"}) {
+    for (const char* text : {"report",
+                             "Mode: Push-pull forward · E core · Core E 25/13/7 · Material N87",
+                             "Dimensions in mm",
+                             "Inputs",
+                             "Core gap, mm",
+                             "Frequency, kHz",
+                             "Input voltage, V",
+                             "Results",
+                             "Operating mode: Push-pull forward",
+                             "Design check",
+                             "Margin to saturation=22,7 %",
+                             "frequency, kHz (the dot: the operating frequency)",
+                             "Load current, A",
+                             "Windings at a current density of 4 A/mm²:",
+                             "Mean turn, mm",
+                             "Window fill=44,4 %",
+                             "Copper fill of the window=16,0 %",
+                             "loss, W (estimate)",
+                             "copper",
+                             "core and windings temperature rise, K"}) {
         EXPECT_NE(english.find(text), std::string::npos) << text << "\n" << english;
     }
 
