@@ -258,6 +258,7 @@ WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
 
     WindingCheck c;
     c.currentDensity = density;
+    c.temperature = inputs.temperature;
     c.window = window->breadth;
     c.frequency = frequency;
     c.resistivity = resistivity;

@@ -73,6 +73,7 @@ enum class CurrentsAtFrequency {
 struct WindingCheck {
     std::optional<std::string> nothingToCheck;  // set: every number below is empty
     double currentDensity = 0;                  // A/m²
+    double temperature = 0;                     // °C: the core's, which the copper takes
     std::vector<WindingSection> sections;
     double window = 0;                      // m: the window's width, a ring's hole radius
     double build = 0;                       // m: the layers that were filled

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <string_view>
+#include <utility>
 
 #include "Phrases.h"
 
@@ -100,14 +101,14 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kEn
     "Wire, mm",
     "Layers",
     "Mean turn, mm",
-    "Rdc, Ω",
+    "R_dc at {T} °C, Ω",
     "Kac",
     "Loss, W",
     "turns ",
     "wire ",
     "layers ",
     "mean turn ",
-    "Rdc ",
+    "R_dc at {T} °C ",
     "Kac ",
     "loss ",
     "",
@@ -132,17 +133,23 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kEn
     "its inner side, and neighbouring windings are not counted",
 };
 
-// The texts of one language.
+// The texts of one language, with the copper's temperature in place of {T}.
 class Texts {
 public:
-    explicit Texts(Language language) : language_(language) {}
+    Texts(Language language, std::string temperature)
+        : language_(language), temperature_(std::move(temperature)) {}
     std::string operator()(Say key) const {
         const auto& column = language_ == Language::English ? kEnglish : kRussian;
-        return std::string(column[static_cast<std::size_t>(key)]);
+        std::string text(column[static_cast<std::size_t>(key)]);
+        if (const auto at = text.find("{T}"); at != std::string::npos) {
+            text.replace(at, 3, temperature_);
+        }
+        return text;
     }
 
 private:
     Language language_;
+    std::string temperature_;
 };
 
 // Fixed notation with the given decimals, whatever the locale.
@@ -191,7 +198,7 @@ std::vector<std::string> Cells(const WindingSection& s, DecimalSeparator sep) {
 }  // namespace
 
 WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep, Language language) {
-    const Texts say(language);
+    const Texts say(language, FormatNumber(c.temperature, sep));
     WindingTable table;
     if (c.nothingToCheck) {
         table.lines.emplace_back(TranslatedText(*c.nothingToCheck, language));
@@ -239,7 +246,7 @@ WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep, Languag
 
 std::vector<std::string> WindingTextLines(const WindingCheck& c, DecimalSeparator sep,
                                           Language language) {
-    const Texts say(language);
+    const Texts say(language, FormatNumber(c.temperature, sep));
     const WindingTable table = WindingTableOf(c, sep, language);
     if (c.nothingToCheck) {
         return table.lines;

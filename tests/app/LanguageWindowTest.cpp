@@ -246,7 +246,7 @@ TEST_F(LanguageWindowTest, TheResultsAreEnglish) {
     form->BitBtn5Click();
     form->Timer2Timer();
     ASSERT_GT(Lines().size(), 10);
-    EXPECT_EQ(Lines().first(), "Gap=0,5 mm") << Lines().join('\n').toStdString();
+    EXPECT_EQ(Lines().first(), "Total air gap=0,5 mm") << Lines().join('\n').toStdString();
     EXPECT_EQ(Cyrillic(Lines()), QStringList());
     EXPECT_TRUE(errors.isEmpty());
 }
@@ -261,7 +261,7 @@ TEST_F(LanguageWindowTest, TheReportIsEnglish) {
     form->Timer2Timer();
     const transcalc::ReportContent report = form->CurrentReport();
     EXPECT_EQ(report.language, Language::English);
-    EXPECT_EQ(report.results.front(), "Gap=0,5 mm");
+    EXPECT_EQ(report.results.front(), "Total air gap=0,5 mm");
 }
 
 // The captions of the form itself read as the core's tables have them.

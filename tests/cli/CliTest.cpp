@@ -1106,21 +1106,21 @@ TEST(CliLanguageTest, PrintsTheListInTheLanguageChosen) {
     EXPECT_EQ(english.status, 0);
     EXPECT_EQ(english.err, "");
     EXPECT_EQ(english.out,
-              "Gap=0,5 mm\n"
+              "Total air gap=0,5 mm\n"
               "Cross-section=0,5 cm²\n"
               "Magnetic path length=4,71 cm\n"
               "Permeability=2000\n"
-              "dB saturation induction=0,3\n"
+              "Working flux density dB the turns are designed for, T=0,3\n"
               "\n"
               "\n"
               "         Operating mode: Choke\n"
               "Ring core\n"
-              "Permeability with gap=90\n"
+              "Effective permeability with the gap=90\n"
               "Inductance=0,04966 mH\n"
-              "Gap=0,5 mm\n"
+              "Total air gap=0,5 mm\n"
               "Choke turns=20\n"
-              "Maximum choke current=6,041 A\n"
-              "Recommended wire diameter at least=1,048 mm\n"
+              "Choke current at which the core reaches dB=6,041 A\n"
+              "Recommended wire diameter at 7 A/mm², at least=1,048 mm\n"
               " \n"
               "Attention: a ring core. Does it really have a gap of 0,5 mm?\n");
     // Russian is the default; the last --lang counts.
@@ -1220,7 +1220,7 @@ TEST(CliLanguageTest, TheWindingsSpeakTheLanguageToo) {
     EXPECT_FALSE(HasCyrillic(english.out)) << english.out;
     for (const char* text :
          {"\nWindings at a current density of 4 A/mm²:\nP1: turns ", ", wire 0,", " mm × ",
-          ", layers ", ", mean turn ", ", Rdc ", " Ω, Kac ", "\nWindow fill=",
+          ", layers ", ", mean turn ", ", R_dc at 100 °C ", " Ω, Kac ", "\nWindow fill=",
           " % (without the bobbin and the "
           "insulation)\nCopper fill of the window=",
           " %\nCopper loss (estimate)=", "\nCore and copper loss=",
@@ -1229,8 +1229,13 @@ TEST(CliLanguageTest, TheWindingsSpeakTheLanguageToo) {
           "estimate: the field of each section"}) {
         EXPECT_NE(english.out.find(text), std::string::npos) << text << "\n" << english.out;
     }
-    // Line for line the same numbers in the windings' lines: only words differ.
-    const auto digits = [](const std::string& out) {
+    // Line for line the same numbers in the windings' lines: only words
+    // differ, and English names the copper's temperature beside R_dc.
+    const auto digits = [](std::string out) {
+        for (auto at = out.find(" at 100 °C"); at != std::string::npos;
+             at = out.find(" at 100 °C")) {
+            out.erase(at, std::string_view(" at 100 °C").size());
+        }
         const std::string text = out.substr(out.rfind("\n\n"));
         std::string kept;
         std::copy_if(text.begin(), text.end(), std::back_inserter(kept),

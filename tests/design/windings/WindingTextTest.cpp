@@ -15,6 +15,7 @@ using Lines = std::vector<std::string>;
 WindingCheck AChoke() {
     WindingCheck c;
     c.currentDensity = 2.5e6;
+    c.temperature = 100;
     WindingSection l;
     l.name = "L";
     l.turns = 20;
@@ -95,7 +96,8 @@ TEST(WindingTextTest, EnglishWordsAroundTheSameNumbers) {
     c.efficiency = 0.99;
     EXPECT_EQ(WindingTextLines(c, ".", Language::English),
               (Lines{"Windings at a current density of 2.5 A/mm²:",
-                     "L: turns 20, wire 0.450 mm × 8, layers 3, mean turn 34.6 mm, Rdc 0.0123 Ω, "
+                     "L: turns 20, wire 0.450 mm × 8, layers 3, mean turn 34.6 mm, R_dc at 100 °C "
+                     "0.0123 Ω, "
                      "Kac 1.00, loss 0.112 W",
                      "Window fill=30.0 % (without the bobbin and the insulation)",
                      "Copper fill of the window=12.3 %", "Copper loss (estimate)=0.112 W",
@@ -110,7 +112,7 @@ TEST(WindingTextTest, EnglishWordsAroundTheSameNumbers) {
     c.totalLoss.reset();
     const WindingTable table = WindingTableOf(c, ",", Language::English);
     EXPECT_EQ(table.columns, (Lines{"Winding", "Turns", "Wire, mm", "Layers", "Mean turn, mm",
-                                    "Rdc, Ω", "Kac", "Loss, W"}));
+                                    "R_dc at 100 °C, Ω", "Kac", "Loss, W"}));
     EXPECT_EQ(table.lines[0],
               "Window fill=30,0 % — the winding does not fit (without the bobbin and the "
               "insulation)");
