@@ -59,7 +59,7 @@ constexpr AdviceTexts kRussianTexts = {
     "Подходят ",
     " из ",
     " сердечников\n",
-    {"расчет", "насыщение", "мощность", "обмотки", "нагрев"},
+    {"расчет", "напряжение", "насыщение", "мощность", "обмотки", "нагрев"},
     "Отсеяно вариантов: ",
     " из ",
 };
@@ -69,7 +69,7 @@ constexpr AdviceTexts kEnglishTexts = {
     "",
     " of ",
     " cores fit\n",
-    {"calculation", "saturation", "power", "windings", "rise"},
+    {"calculation", "voltage", "saturation", "power", "windings", "rise"},
     "Candidates ruled out: ",
     " of ",
 };

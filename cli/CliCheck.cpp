@@ -140,6 +140,7 @@ nlohmann::ordered_json WindingJson(const WindingCheck& windings) {
     json["window"] = windings.window;
     json["build"] = windings.build;
     json["fill"] = windings.fill;
+    json["copper_fill"] = windings.copperFill;
     json["fits"] = windings.fits;
     json["copper_loss"] = number(windings.copperLoss);
     json["total_loss"] = number(windings.totalLoss);

@@ -734,5 +734,9 @@ Close the window without saving?</translation>
         <source> К</source>
         <translation> K</translation>
     </message>
+    <message>
+        <source>Заполнение окна медью:</source>
+        <translation>Copper fill of the window:</translation>
+    </message>
 </context>
 </TS>

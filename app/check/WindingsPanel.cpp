@@ -117,6 +117,8 @@ WindingsPanel::WindingsPanel(QWidget* parent) : QGroupBox(tr("Обмотки"), 
         totals->addRow(label, value);
         return std::pair{label, value};
     };
+    copperFill_ =
+        addTotal(QStringLiteral("windingsCopperFill"), tr("Заполнение окна медью:")).second;
     copper_ = addTotal(QStringLiteral("windingsCopper"), tr("Потери в меди (оценка):")).second;
     total_ = addTotal(QStringLiteral("windingsTotal"), tr("Сердечник + медь:")).second;
     rise_ = addTotal(QStringLiteral("windingsRise"), tr("Перегрев сердечника и обмоток:")).second;
@@ -187,6 +189,9 @@ void WindingsPanel::ShowWindings(const transcalc::WindingCheck& w, const std::st
         fill_->setStyleSheet(style);  // a new style sheet polishes the bar anew: only on a change
     }
     fill_->setToolTip(w.fits ? QString() : tr("Обмотка не помещается в окно сердечника"));
+
+    copperFill_->setText(Number(w.copperFill * 100, transcalc::Decimals(1), separator) +
+                         QStringLiteral(" %"));
 
     const auto watts = [&](double v) {
         return Number(v, transcalc::SignificantDigits(3), separator) + tr(" Вт");

@@ -17,8 +17,8 @@ namespace transcalc {
 
 // The "Обмотки" section of the check dialog: one row per section of the
 // winding, the fill of the core's window as a bar that turns red when the
-// winding does not fit, and the whole part's totals; or why the windings are
-// not checked.
+// winding does not fit, the copper's share of the window and the whole
+// part's totals; or why the windings are not checked.
 class WindingsPanel : public QGroupBox {
     Q_OBJECT
 
@@ -42,6 +42,7 @@ private:
     QGridLayout* grid_ = nullptr;
     std::vector<std::array<QLabel*, kColumns>> rows_;
     QProgressBar* fill_ = nullptr;
+    QLabel* copperFill_ = nullptr;  // the copper's share of the window's area
     QLabel* copper_ = nullptr;
     QLabel* total_ = nullptr;
     QLabel* rise_ = nullptr;

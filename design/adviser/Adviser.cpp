@@ -15,6 +15,8 @@ std::string_view RuledOutKey(RuledOut condition) {
     switch (condition) {
         case RuledOut::Run:
             return "run";
+        case RuledOut::Voltage:
+            return "voltage";
         case RuledOut::Saturation:
             return "saturation";
         case RuledOut::Power:

@@ -134,15 +134,16 @@ struct AdvisedCore {
 // The conditions that rule a design out, in the order they are judged.
 enum class RuledOut {
     Run,         // the run ends in an error, in red, or the check refuses it
+    Voltage,     // forward modes: no secondary count of the list reaches V_out
     Saturation,  // the margin is below the asked one (or dB above the allowed)
     Power,       // flyback: no gap up to the largest delivers V_out·I_L
     Fit,         // the winding does not fit the window (or cannot be wound)
     Rise,        // the temperature rise is above the asked one
 };
-inline constexpr std::size_t kRuledOutCount = 5;
+inline constexpr std::size_t kRuledOutCount = 6;
 
-// The key of a condition in the command line's JSON: "run", "saturation",
-// "power", "fit", "rise".
+// The key of a condition in the command line's JSON: "run", "voltage",
+// "saturation", "power", "fit", "rise".
 std::string_view RuledOutKey(RuledOut condition);
 
 // Counts by condition.

@@ -219,6 +219,9 @@ private:
             }
             return;
         }
+        if (run.checked.secondaryFallsShort) {
+            return RuleOut(RuledOut::Voltage);
+        }
         if (!check.margin || *check.margin < in_.margin) {
             return RuleOut(RuledOut::Saturation);
         }
@@ -251,7 +254,7 @@ private:
             row.turns = run.after.ChokeTurns;
         } else {
             row.turnsPrimary = run.after.TurnsPrimary;
-            row.turnsSecondary = run.after.TurnsSecondary;
+            row.turnsSecondary = run.checked.secondaryTurns;
         }
         row.sections = winding.sections;
         row.fill = winding.fill;

@@ -16,6 +16,12 @@ std::string Number(double value, DecimalSeparator separator) {
 
 // The three forms a Russian noun takes after a count: 1, 2..4, 5..20.
 using NounForms = std::array<std::string_view, 3>;
+// Why a forward design is ruled out when no secondary count of the list
+// reaches the output voltage.
+constexpr std::string_view kSecondaryShort = "напряжение вторички ниже заданного";
+constexpr std::string_view kSecondaryShortEnglish =
+    "the secondary falls short of the output voltage";
+
 constexpr NounForms kAnyCore = {"сердечник", "сердечника", "сердечников"};
 
 bool SingularCount(std::size_t n) {
@@ -60,6 +66,8 @@ std::string AllRuledOutEnglish(RuledOut condition, const AdviserInputs& in,
         case RuledOut::Run:
             return "the calculation fails for every core: " +
                    std::string(TranslatedText(result.runFailure.value_or(""), Language::English));
+        case RuledOut::Voltage:
+            return std::string(kSecondaryShortEnglish) + " on every core";
         case RuledOut::Saturation:
             if (in.mode == WorkMode::Choke) {
                 const double peak =
@@ -91,6 +99,8 @@ std::string ObstacleEnglish(RuledOut condition, const AdviserInputs& in,
             return "a calculation error (" +
                    std::string(TranslatedText(result.runFailure.value_or(""), Language::English)) +
                    ")";
+        case RuledOut::Voltage:
+            return std::string(kSecondaryShortEnglish);
         case RuledOut::Saturation:
             return "saturation at " + Number(in.check.temperature, sep) + " °C";
         case RuledOut::Power:
@@ -111,6 +121,8 @@ std::string AllRuledOut(RuledOut condition, const AdviserInputs& in, const Advis
         case RuledOut::Run:
             return "расчет не выполняется ни для одного сердечника: " +
                    result.runFailure.value_or("");
+        case RuledOut::Voltage:
+            return std::string(kSecondaryShort) + " на каждом сердечнике";
         case RuledOut::Saturation:
             if (in.mode == WorkMode::Choke) {
                 const double peak =
@@ -143,6 +155,8 @@ std::string Obstacle(RuledOut condition, const AdviserInputs& in, const AdviserR
     switch (condition) {
         case RuledOut::Run:
             return "ошибка расчета (" + result.runFailure.value_or("") + ")";
+        case RuledOut::Voltage:
+            return std::string(kSecondaryShort);
         case RuledOut::Saturation:
             return "насыщение при " + Number(in.check.temperature, sep) + " °C";
         case RuledOut::Power:

@@ -18,6 +18,10 @@ struct DesignFindings {
     double PulseUs = 0;          // µs: the part of the period the primary drives the core
     double PeriodUs = 0;         // µs: transformer modes, pulse and pause
     double ReflectedVolt = 0;    // V: what the flyback's secondary reflects
+    // Forward modes: the larger of the list's two secondary counts, and the
+    // secondary voltage the list gives for it.
+    double SecondaryTurnsLarger = 0;
+    double SecondaryVoltLarger = 0;  // V
 };
 
 // The design values shared by Calculate, the results pass and the mode designs.

@@ -58,6 +58,8 @@ BranchOutcome DesignForward(DesignState& s, ResultWriter& out, const ForwardKind
     out.Number(Phrase::SecondaryTurns, s.TurnsSecondary);
     double voltSecondary = SecondaryVoltage(s, kind);
     out.Number(Phrase::SecondaryVoltage, voltSecondary);
+    s.Findings.SecondaryTurnsLarger = s.TurnsSecondary;
+    s.Findings.SecondaryVoltLarger = voltSecondary;
 
     // Whole turns rarely give the wanted voltage: one turn more or less.
     if (voltSecondary != s.VoltOut) {
@@ -66,6 +68,10 @@ BranchOutcome DesignForward(DesignState& s, ResultWriter& out, const ForwardKind
         out.Number(Phrase::SecondaryTurnsCorrected, s.TurnsSecondary);
         voltSecondary = SecondaryVoltage(s, kind);
         out.Number(Phrase::SecondaryVoltage, voltSecondary);
+        if (step > 0) {
+            s.Findings.SecondaryTurnsLarger = s.TurnsSecondary;
+            s.Findings.SecondaryVoltLarger = voltSecondary;
+        }
     }
 
     double voltPerTurn = Store(Extended(s.VoltIn) / s.TurnsPrimary);

@@ -283,11 +283,12 @@ const ShapeRow& RowOf(CoreKind kind) {
 
 }  // namespace
 
+double WindingWindow::LayerLength(double build, double d) const {
+    return IsHole() ? pi * (hole - 2 * build - d) : height;
+}
+
 double WindingWindow::PlacesPerLayer(double build, double d) const {
-    if (IsHole()) {
-        return std::floor(pi * (hole - 2 * build - d) / d);
-    }
-    return std::floor(height / d);
+    return std::floor(LayerLength(build, d) / d);
 }
 
 CoreShape::CoreShape(const CoreDimensions& typed, const std::optional<CoreLetters>& letters)

@@ -60,6 +60,9 @@ struct WindingWindow {
     double hole = 0;     // m: a ring's inner diameter; 0 for a shaped core
 
     bool IsHole() const { return hole > 0; }
+    // The length a layer of wires of outer diameter d wound at build b may
+    // take: the window's height, or the circle through a ring's wire centres.
+    double LayerLength(double build, double d) const;
     // Places for wires of outer diameter d in one layer wound at build b.
     double PlacesPerLayer(double build, double d) const;
 };

@@ -1,5 +1,6 @@
 #include "Dowell.h"
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -33,9 +34,13 @@ double DowellFactor(double delta, double layers) {
     return delta * (skin + proximity * nearby);
 }
 
-double DowellDelta(double conductorDiameter, double outerDiameter, double skinDepth) {
+double DowellDelta(double conductorDiameter, double pitch, double skinDepth) {
     return std::pow(pi / 4, 0.75) * (conductorDiameter / skinDepth) *
-           std::sqrt(conductorDiameter / outerDiameter);
+           std::sqrt(conductorDiameter / pitch);
+}
+
+double LayerPitch(double outerDiameter, double length, double places) {
+    return places > 0 ? std::max(outerDiameter, length / places) : outerDiameter;
 }
 
 CurrentSpectrum SpectrumOf(std::span<const CurrentPiece> pieces, int harmonics) {

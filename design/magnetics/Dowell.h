@@ -13,9 +13,14 @@ namespace transcalc {
 // over the skin depth scaled to a square conductor of the same area.
 double DowellFactor(double delta, double layers);
 
-// Δ of round copper of conductor diameter dc and outer diameter do at skin
-// depth δ: (π/4)^(3/4)·(dc/δ)·sqrt(dc/do).
-double DowellDelta(double conductorDiameter, double outerDiameter, double skinDepth);
+// Δ of round copper of conductor diameter dc wound at pitch p (the distance
+// between neighbouring centres in a layer) at skin depth δ:
+// (π/4)^(3/4)·(dc/δ)·sqrt(dc/p).
+double DowellDelta(double conductorDiameter, double pitch, double skinDepth);
+
+// The pitch of `places` wires of outer diameter d spread over a layer of
+// `length`: no closer than touching, max(d, length/places).
+double LayerPitch(double outerDiameter, double length, double places);
 
 // One straight piece of a periodic current: from `from` A at its start to
 // `to` A at its end, lasting `duration` seconds.

@@ -82,6 +82,13 @@ CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColou
         d.chokeWireDiameter = after.Findings.ChokeWireMm / 1000;
     } else {
         d.turns = after.TurnsPrimary;
+        d.secondaryTurns = after.TurnsSecondary;
+        if (d.mode != WorkMode::Flyback) {
+            // The list corrects the secondary by one turn towards the output
+            // voltage, often below it; the load needs the count that reaches it.
+            d.secondaryTurns = after.Findings.SecondaryTurnsLarger;
+            d.secondaryFallsShort = after.Findings.SecondaryVoltLarger < after.VoltOut;
+        }
         ReadTiming(in, after.Findings, d);
     }
     if (!d.nothingToCheck && !Usable(d)) {

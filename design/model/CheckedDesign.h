@@ -45,6 +45,11 @@ struct CheckedDesign {
     double pulse = 0;              // s: the part of the period the primary drives the core
     double chokeMaxCurrent = 0;    // A: the current at which the choke reaches dB
     double chokeWireDiameter = 0;  // m: the recommended wire of the choke
+    // Transformers: the secondary turns the windings take, the list's count
+    // that gives at least the output voltage; forward modes: whether even
+    // that count falls short of it.
+    double secondaryTurns = 0;
+    bool secondaryFallsShort = false;
 };
 
 // The design a run left: its error box text, the list colour after it, the

@@ -40,7 +40,7 @@ struct Timing {
 std::vector<Planned> PlanSections(WorkMode mode, const DesignRun& run, const CheckInputs& in,
                                   double load, const Timing& t) {
     const double np = run.after.TurnsPrimary;
-    const double ns = run.after.TurnsSecondary;
+    const double ns = run.checked.secondaryTurns;
     const double half = t.period / 2;
     switch (mode) {
         case WorkMode::Choke: {
@@ -76,18 +76,21 @@ std::vector<Planned> PlanSections(WorkMode mode, const DesignRun& run, const Che
     return {};
 }
 
-// The wire for a section of `required` m² of copper at skin depth δ; false
-// when it would take more strands than can be counted.
-bool ChooseWire(std::span<const RoundWire> wires, double required, double skinDepth,
-                WindingSection& s) {
+// The wires a section of `required` m² of copper may take at skin depth δ:
+// one wire, and when it is thicker than 2δ strands of at most 2δ of the same
+// copper, which the loss decides between. Empty when the strands would be
+// more than can be counted.
+std::vector<WindingSection> WireChoices(std::span<const RoundWire> wires, double required,
+                                        double skinDepth, const WindingSection& s) {
     const auto one = std::ranges::find_if(
         wires, [&](const RoundWire& w) { return WireArea(w.conductorDiameter) >= required; });
     const RoundWire& single = one == wires.end() ? wires.back() : *one;
+    WindingSection wire = s;
+    wire.conductorDiameter = single.conductorDiameter;
+    wire.outerDiameter = single.outerDiameter;
+    wire.strands = 1;
     if (single.conductorDiameter <= 2 * skinDepth) {
-        s.conductorDiameter = single.conductorDiameter;
-        s.outerDiameter = single.outerDiameter;
-        s.strands = 1;
-        return true;
+        return {wire};
     }
     const RoundWire* strand = &wires.front();
     for (const RoundWire& w : wires) {
@@ -95,16 +98,18 @@ bool ChooseWire(std::span<const RoundWire> wires, double required, double skinDe
             strand = &w;
         }
     }
-    s.conductorDiameter = strand->conductorDiameter;
-    s.outerDiameter = strand->outerDiameter;
     // A relative hair keeps an exact multiple from rounding up to one strand more.
     const double strands =
         std::max(1.0, std::ceil(required / WireArea(strand->conductorDiameter) * (1 - 1e-12)));
     if (!(strands <= kMaxCount)) {
-        return false;
+        return {};
     }
-    s.strands = static_cast<int>(strands);
-    return true;
+    WindingSection stranded = s;
+    stranded.conductorDiameter = strand->conductorDiameter;
+    stranded.outerDiameter = strand->outerDiameter;
+    stranded.strands = static_cast<int>(strands);
+    // The strands first: a section that fits neither way is shown with them.
+    return {stranded, wire};
 }
 
 // Layers of a section of `places` places wound from build b; none when a
@@ -143,7 +148,7 @@ double SectionLoss(const WindingSection& s, double frequency, double resistivity
     if (frequency > 0) {
         // The skin depth falls as 1/√k over the harmonics, so Δ_k = Δ₁·√k.
         const double first =
-            DowellDelta(s.conductorDiameter, s.outerDiameter, SkinDepth(resistivity, frequency));
+            DowellDelta(s.conductorDiameter, *s.pitch, SkinDepth(resistivity, frequency));
         const double layers = *s.layers;
         for (std::size_t i = 0; i < s.current.ripple.size(); ++i) {
             // Harmonics that a waveform's symmetry cancels carry rounding
@@ -159,14 +164,41 @@ double SectionLoss(const WindingSection& s, double frequency, double resistivity
     return *s.dcResistance * sum;
 }
 
+// Winds section s from build `before`: its layers, mean turn length,
+// pitch, resistance and loss; false when a layer holds no place. filled:
+// the layers it filled, placed or not.
+bool WindFrom(const WindingWindow& window, const CoreShape& shape, double before, double frequency,
+              double resistivity, WindingSection& s, int& filled) {
+    const double places = std::ceil(s.turns * s.strands * (1 - 1e-12));
+    const std::optional<int> layers = LayersFrom(window, before, s.outerDiameter, places, filled);
+    if (!layers) {
+        return false;
+    }
+    s.layers = layers;
+    s.meanTurnLength = shape.TurnLength(before + *layers * s.outerDiameter / 2);
+    // A ring's layers shrink inwards: their mean length is that of the middle one.
+    const double length =
+        window.LayerLength(before + (*layers - 1) * s.outerDiameter / 2, s.outerDiameter);
+    s.pitch = LayerPitch(s.outerDiameter, length, places / *layers);
+    s.dcResistance =
+        resistivity * s.turns * *s.meanTurnLength / (s.strands * WireArea(s.conductorDiameter));
+    s.loss = SectionLoss(s, frequency, resistivity, 1, 1);
+    s.acFactor.reset();
+    if (s.rmsCurrent > 0 && *s.dcResistance > 0) {
+        s.acFactor = *s.loss / (*s.dcResistance * s.rmsCurrent * s.rmsCurrent);
+    }
+    return true;
+}
+
 bool Finite(const std::optional<double>& v) {
     return !v || std::isfinite(*v);
 }
 
 bool AllFinite(const WindingCheck& c) {
     const bool totals = std::isfinite(c.window) && std::isfinite(c.build) &&
-                        std::isfinite(c.fill) && Finite(c.copperLoss) && Finite(c.totalLoss) &&
-                        Finite(c.temperatureRise) && Finite(c.outputPower) && Finite(c.efficiency);
+                        std::isfinite(c.fill) && std::isfinite(c.copperFill) &&
+                        Finite(c.copperLoss) && Finite(c.totalLoss) && Finite(c.temperatureRise) &&
+                        Finite(c.outputPower) && Finite(c.efficiency);
     return totals && std::ranges::all_of(c.sections, [](const WindingSection& s) {
                return std::isfinite(s.turns) && std::isfinite(s.rmsCurrent) &&
                       Finite(s.meanTurnLength) && Finite(s.dcResistance) && Finite(s.acFactor) &&
@@ -226,12 +258,14 @@ WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
 
     WindingCheck c;
     c.currentDensity = density;
+    c.temperature = inputs.temperature;
     c.window = window->breadth;
     c.frequency = frequency;
     c.resistivity = resistivity;
     c.currents = choke                         ? CurrentsAtFrequency::RippleScales
                  : d.mode == WorkMode::Flyback ? CurrentsAtFrequency::AmplitudeScales
                                                : CurrentsAtFrequency::Same;
+    std::vector<std::vector<WindingSection>> choices;
     for (const Planned& p : planned) {
         WindingSection s;
         s.name = p.name;
@@ -244,40 +278,60 @@ WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
                 : std::vector<CurrentPiece>{{p.current[0].from, p.current[0].from, 1}};
         s.current = SpectrumOf(pieces, timing.period > 0 ? kHarmonics : 0);
         s.rmsCurrent = s.current.rms;
-        if (s.role == SectionRole::Reset) {
-            const WindingSection& primary = c.sections.front();
-            s.conductorDiameter = primary.conductorDiameter;
-            s.outerDiameter = primary.outerDiameter;
-            s.strands = primary.strands;
-        } else if (!ChooseWire(round, s.rmsCurrent / density, skinDepth, s)) {
-            return NotChecked(kCheckOutOfRange, density);
+        std::vector<WindingSection> wires = {s};
+        if (s.role != SectionRole::Reset) {
+            wires = WireChoices(round, s.rmsCurrent / density, skinDepth, s);
+            if (wires.empty()) {
+                return NotChecked(kCheckOutOfRange, density);
+            }
         }
-        c.sections.push_back(s);
+        choices.push_back(std::move(wires));
     }
 
+    // Each section in turn takes the wire of least loss among those that
+    // fit from where the sections before it left the build.
     bool placed = true;
-    for (std::size_t i = 0; i < c.sections.size() && placed; ++i) {
-        WindingSection& s = c.sections[i];
-        const double places = std::ceil(s.turns * s.strands * (1 - 1e-12));
-        int filled = 0;
-        const std::optional<int> layers =
-            LayersFrom(*window, c.build, s.outerDiameter, places, filled);
-        const double before = c.build;
-        c.build += filled * s.outerDiameter;
-        if (!layers) {
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        std::vector<WindingSection>& wires = choices[i];
+        if (wires.front().role == SectionRole::Reset) {
+            const WindingSection& primary = c.sections.front();
+            wires.front().conductorDiameter = primary.conductorDiameter;
+            wires.front().outerDiameter = primary.outerDiameter;
+            wires.front().strands = primary.strands;
+        }
+        if (!placed) {
+            c.sections.push_back(wires.front());
+            continue;
+        }
+        std::optional<std::size_t> best;
+        int bestFilled = 0;
+        for (std::size_t k = 0; k < wires.size(); ++k) {
+            int filled = 0;
+            if (WindFrom(*window, *d.shape, c.build, frequency, resistivity, wires[k], filled) &&
+                (!best || *wires[k].loss < *wires[*best].loss)) {
+                best = k;
+                bestFilled = filled;
+            } else if (!best && k == 0) {
+                bestFilled = filled;
+            }
+        }
+        WindingSection s = wires[best.value_or(0)];
+        c.build += bestFilled * s.outerDiameter;
+        if (!best) {
             placed = false;
-            break;
+            s.layers.reset();
+            s.meanTurnLength.reset();
+            s.pitch.reset();
+            s.dcResistance.reset();
+            s.acFactor.reset();
+            s.loss.reset();
         }
-        s.layers = layers;
-        s.meanTurnLength = d.shape->TurnLength(before + *layers * s.outerDiameter / 2);
-        s.dcResistance =
-            resistivity * s.turns * *s.meanTurnLength / (s.strands * WireArea(s.conductorDiameter));
-        s.loss = SectionLoss(s, frequency, resistivity, 1, 1);
-        if (s.rmsCurrent > 0 && *s.dcResistance > 0) {
-            s.acFactor = *s.loss / (*s.dcResistance * s.rmsCurrent * s.rmsCurrent);
-        }
+        c.sections.push_back(std::move(s));
     }
     c.fill = c.build / c.window;
+    for (const WindingSection& s : c.sections) {
+        c.copperFill += s.turns * s.strands * WireArea(s.conductorDiameter) / window->area;
+    }
     c.fits = placed && c.fill <= 1;
 
     if (d.mode == WorkMode::Flyback) {

@@ -54,6 +54,7 @@ struct WindingSection {
     int strands = 1;                       // wires side by side
     std::optional<int> layers;             // each a new layer of d_o
     std::optional<double> meanTurnLength;  // m
+    std::optional<double> pitch;           // m: between neighbouring places in a layer
     std::optional<double> dcResistance;    // Ω at the core temperature
     std::optional<double> acFactor;        // P_cu/(R_dc·I_rms²); none without current
     std::optional<double> loss;            // W
@@ -72,10 +73,12 @@ enum class CurrentsAtFrequency {
 struct WindingCheck {
     std::optional<std::string> nothingToCheck;  // set: every number below is empty
     double currentDensity = 0;                  // A/m²
+    double temperature = 0;                     // °C: the core's, which the copper takes
     std::vector<WindingSection> sections;
     double window = 0;                      // m: the window's width, a ring's hole radius
     double build = 0;                       // m: the layers that were filled
     double fill = 0;                        // build/window
+    double copperFill = 0;                  // the copper's Σ N·A_cu over the window's area
     bool fits = false;                      // every section placed and fill at most 1
     std::optional<double> copperLoss;       // W
     std::optional<double> totalLoss;        // W: core and copper, with a core loss

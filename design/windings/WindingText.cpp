@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "NumberFormat.h"
 #include "Phrases.h"
@@ -30,6 +31,7 @@ enum class Say : std::size_t {
     Fill,
     FillNote,
     DoesNotFit,
+    CopperFill,
     CopperLoss,
     CopperLossNone,
     TotalLoss,
@@ -58,6 +60,7 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kRu
     "Заполнение окна=",
     " (без учета каркаса и изоляции)",
     " — обмотка не помещается",
+    "Заполнение окна медью=",
     "Потери в меди (оценка)=",
     "Потери в меди=не оцениваются: обмотка не помещается в окно",
     "Потери в сердечнике и меди=",
@@ -76,7 +79,7 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kEn
     "wire ",
     "layers ",
     "mean turn ",
-    "Rdc ",
+    "R_dc at {T} °C ",
     "Kac ",
     "loss ",
     " W",
@@ -86,6 +89,7 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kEn
     "Window fill=",
     " (without the bobbin and the insulation)",
     " — the winding does not fit",
+    "Copper fill of the window=",
     "Copper loss (estimate)=",
     "Copper loss=not estimated: the winding does not fit in the window",
     "Core and copper loss=",
@@ -97,17 +101,23 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kEn
     "its inner side, and neighbouring windings are not counted",
 };
 
-// The texts of one language.
+// The texts of one language, with the copper's temperature in place of {T}.
 class Texts {
 public:
-    explicit Texts(Language language) : language_(language) {}
+    Texts(Language language, std::string temperature)
+        : language_(language), temperature_(std::move(temperature)) {}
     std::string operator()(Say key) const {
         const auto& column = language_ == Language::English ? kEnglish : kRussian;
-        return std::string(column[static_cast<std::size_t>(key)]);
+        std::string text(column[static_cast<std::size_t>(key)]);
+        if (const auto at = text.find("{T}"); at != std::string::npos) {
+            text.replace(at, 3, temperature_);
+        }
+        return text;
     }
 
 private:
     Language language_;
+    std::string temperature_;
 };
 
 std::string Shown(WindingColumn column, double value, DecimalSeparator separator) {
@@ -144,7 +154,7 @@ std::vector<std::string> WindingRow(const WindingSection& s, DecimalSeparator se
 }
 
 WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep, Language language) {
-    const Texts say(language);
+    const Texts say(language, FormatNumber(c.temperature, sep));
     WindingTable table;
     if (c.nothingToCheck) {
         table.lines.emplace_back(TranslatedText(*c.nothingToCheck, language));
@@ -163,6 +173,7 @@ WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep, Languag
     std::vector<std::string>& lines = table.lines;
     lines.push_back(say(Say::Fill) + Figure(c.fill * 100, Decimals(1), sep, percent) +
                     (c.fits ? "" : say(Say::DoesNotFit)) + say(Say::FillNote));
+    lines.push_back(say(Say::CopperFill) + Fixed(c.copperFill * 100, 1, sep) + say(Say::Percent));
     if (!c.copperLoss) {
         lines.push_back(say(Say::CopperLossNone));
     } else {
@@ -190,7 +201,7 @@ WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep, Languag
 
 std::vector<std::string> WindingTextLines(const WindingCheck& c, DecimalSeparator sep,
                                           Language language) {
-    const Texts say(language);
+    const Texts say(language, FormatNumber(c.temperature, sep));
     const WindingTable table = WindingTableOf(c, sep, language);
     if (c.nothingToCheck) {
         return table.lines;

@@ -76,12 +76,13 @@ TEST_F(CheckWindingsTest, PushPullRowsAndTotals) {
     ASSERT_TRUE(DetailsShown());
     EXPECT_EQ(Find<QGroupBox>("checkWindings")->title(), "Обмотки");
     ASSERT_EQ(Panel().Rows(), 4);
-    // Kac and the losses as the check finds them: P1 burns 1.05 · 0.855 Ω · (0.25 A)²/2.
+    // Kac and the losses as the check finds them: P1 burns 1.04 · 0.855 Ω · (0.25 A)²/2;
+    // each layer's turns spread over its 18.1 mm.
     const Row rows[] = {
-        {"P1", "60", "0,25", "1", "30,9", "0,855", "1,05", "0,0280"},
-        {"P2", "60", "0,25", "1", "32,6", "0,904", "1,05", "0,0296"},
-        {"S1", "3", "0,63 × 3", "1", "35,7", "0,00259", "1,41", "0,0458"},
-        {"S2", "3", "0,63 × 3", "1", "39,9", "0,00290", "1,41", "0,0512"},
+        {"P1", "60", "0,25", "1", "30,9", "0,855", "1,04", "0,0279"},
+        {"P2", "60", "0,25", "1", "32,6", "0,904", "1,04", "0,0295"},
+        {"S1", "3", "0,63 × 3", "1", "35,7", "0,00259", "1,12", "0,0365"},
+        {"S2", "3", "0,63 × 3", "1", "39,9", "0,00290", "1,12", "0,0408"},
     };
     for (int row = 0; row < 4; ++row) {
         EXPECT_EQ(Panel().RowTexts(row), rows[row]) << row;
@@ -92,11 +93,14 @@ TEST_F(CheckWindingsTest, PushPullRowsAndTotals) {
     EXPECT_EQ(Find<QProgressBar>("windingsFill")->text(), "37 %");
     EXPECT_EQ(Text("windingsFillNote"), "без учета каркаса и изоляции");
     EXPECT_EQ(RedPixels(), 0);
-    // The core's 4.42 W and the copper's 0.155 W through 20.7 cm² of
-    // surface; 60 W out of 64.57 W in.
-    EXPECT_EQ(Text("windingsCopper"), "0,155 Вт");
-    EXPECT_EQ(Text("windingsTotal"), "4,57 Вт");
-    EXPECT_EQ(Text("windingsRise"), "89,8 К");
+    // 2·60 turns of 0.25 mm and 2·3·3 strands of 0.63 mm: 11.50 mm² of
+    // copper in the 5.2 × 18.1 mm window.
+    EXPECT_EQ(Text("windingsCopperFill"), "12,2 %");
+    // The core's 4.42 W and the copper's 0.135 W through 20.7 cm² of
+    // surface; 60 W out of 64.55 W in.
+    EXPECT_EQ(Text("windingsCopper"), "0,135 Вт");
+    EXPECT_EQ(Text("windingsTotal"), "4,55 Вт");
+    EXPECT_EQ(Text("windingsRise"), "89,5 К");
     EXPECT_EQ(Text("windingsEfficiency"), "92,9 %");
     EXPECT_EQ(Text("windingsCopperCaption"), "Потери в меди (оценка):");
     EXPECT_TRUE(errors.isEmpty());
@@ -108,12 +112,12 @@ TEST_F(CheckWindingsTest, PushPullRowsAndTotals) {
     EXPECT_EQ(curve.operating.totalLoss, dialog->windings().totalLoss);
 }
 
-// 40 A: S takes 23 strands in three layers and each P five layers, 10.88 mm
-// of build in a 5.2 mm window.
+// 40 A: S takes 23 strands in three layers and each P one 0.71 mm wire in
+// three layers, 8.652 mm of build in a 5.2 mm window.
 TEST_F(CheckWindingsTest, AnOverfilledWindowTurnsTheBarRed) {
     Open(E25Design(kModePushPull));
     SetLoad(40);
-    EXPECT_EQ(Find<QProgressBar>("windingsFill")->text(), "209 %");
+    EXPECT_EQ(Find<QProgressBar>("windingsFill")->text(), "166 %");
     EXPECT_GT(RedPixels(), 100);
     EXPECT_EQ(Panel().RowTexts(2)[2], "0,63 × 23");
     SetLoad(5);

@@ -246,7 +246,7 @@ TEST_F(LanguageWindowTest, TheResultsAreEnglish) {
     form->BitBtn5Click();
     form->Timer2Timer();
     ASSERT_GT(Lines().size(), 10);
-    EXPECT_EQ(Lines().first(), "Gap=0,5 mm") << Lines().join('\n').toStdString();
+    EXPECT_EQ(Lines().first(), "Total air gap=0,5 mm") << Lines().join('\n').toStdString();
     EXPECT_EQ(Cyrillic(Lines()), QStringList());
     EXPECT_TRUE(errors.isEmpty());
 }
@@ -261,7 +261,7 @@ TEST_F(LanguageWindowTest, TheReportIsEnglish) {
     form->Timer2Timer();
     const transcalc::ReportContent report = form->CurrentReport();
     EXPECT_EQ(report.language, Language::English);
-    EXPECT_EQ(report.results.front(), "Gap=0,5 mm");
+    EXPECT_EQ(report.results.front(), "Total air gap=0,5 mm");
 }
 
 // The captions of the form itself read as the core's tables have them.
@@ -494,14 +494,14 @@ TEST_F(LanguageWindowTest, TheCheckDialogsWindingsSpeakEnglish) {
                 EXPECT_EQ(text("windingsReason"), c.reason) << c.name;
             }
             EXPECT_EQ(text("windingsHead0"), "Section");
-            EXPECT_EQ(text("windingsHead5"), "Rdc, Ω");
+            EXPECT_EQ(text("windingsHead5"), "R_dc at core temp., Ω");
             EXPECT_EQ(text("windingsFillCaption"), "Window fill:");
             EXPECT_EQ(dialog->findChild<transcalc::CheckPlot*>("CheckPlot")->data().language,
                       Language::English);
             if (*c.reason == '\0') {
                 // The E 25 push-pull at 5 A, as the windings' own test counts it.
-                EXPECT_EQ(text("windingsCopper"), "0,155 W");
-                EXPECT_EQ(text("windingsRise"), "89,8 K");
+                EXPECT_EQ(text("windingsCopper"), "0,135 W");
+                EXPECT_EQ(text("windingsRise"), "89,5 K");
                 EXPECT_EQ(text("windingsEfficiency"), "92,9 %");
                 EXPECT_EQ(text("checkLoadCurrentCaption"), "Load current:");
                 EXPECT_EQ(dialog->findChild<QDoubleSpinBox*>("checkCurrentDensity")->text(),

@@ -41,7 +41,8 @@ TEST(CliAdviseTest, TableListsTheCoresAndWhatWasRuledOut) {
     }
     EXPECT_TRUE(lines[4].starts_with("Подходят ")) << lines[4];
     EXPECT_TRUE(lines[4].ends_with(" из 35 сердечников")) << lines[4];
-    EXPECT_TRUE(lines[5].starts_with("Отсеяно вариантов: расчет 0, насыщение ")) << lines[5];
+    EXPECT_TRUE(lines[5].starts_with("Отсеяно вариантов: расчет 0, напряжение 0, насыщение "))
+        << lines[5];
 }
 
 // The JSON's rows hold exactly the documented keys, and the first row, typed
@@ -61,8 +62,8 @@ TEST(CliAdviseTest, JsonRowsMatchTheDesignRunByHand) {
                                         "kind", "margin", "temperature_rise", "total_loss", "turns",
                                         "turns_primary", "turns_secondary", "volume"}));
     const Json ruledOut = json["ruled_out"];
-    EXPECT_EQ(ruledOut.size(), 5u);
-    for (const char* key : {"run", "saturation", "power", "fit", "rise"}) {
+    EXPECT_EQ(ruledOut.size(), 6u);
+    for (const char* key : {"run", "voltage", "saturation", "power", "fit", "rise"}) {
         EXPECT_TRUE(ruledOut[key].is_number_unsigned()) << key;
     }
     EXPECT_TRUE(json["nothing_fits"].is_null());
@@ -90,7 +91,8 @@ TEST(CliAdviseTest, SaysWhyNothingFits) {
     EXPECT_EQ(plain.out,
               "все 433 кольца насыщаются при 100 °C при токе 10 А: выберите материал с меньшей "
               "проницаемостью\n"
-              "Отсеяно вариантов: расчет 0, насыщение 433, мощность 0, обмотки 0, нагрев 0 из "
+              "Отсеяно вариантов: расчет 0, напряжение 0, насыщение 433, мощность 0, обмотки 0, "
+              "нагрев 0 из "
               "433\n");
 }
 
@@ -100,7 +102,8 @@ TEST(CliAdviseTest, SpeaksTheLanguageChosen) {
     const CliRun table = RunCli(With(kAdvise, {"--limit", "1", "--lang", "en"}));
     EXPECT_EQ(table.status, 0) << table.err;
     EXPECT_TRUE(table.out.starts_with("Core       dB, T  Gap, mm  Turns   Wire, mm")) << table.out;
-    EXPECT_NE(table.out.find(" of 35 cores fit\nCandidates ruled out: calculation 0, saturation "),
+    EXPECT_NE(table.out.find(
+                  " of 35 cores fit\nCandidates ruled out: calculation 0, voltage 0, saturation "),
               std::string::npos)
         << table.out;
     const CliRun plain =
@@ -109,7 +112,8 @@ TEST(CliAdviseTest, SpeaksTheLanguageChosen) {
     EXPECT_EQ(plain.out,
               "all 433 rings saturate at 100 °C at a current of 10 A: choose a material of lower "
               "permeability\n"
-              "Candidates ruled out: calculation 0, saturation 433, power 0, windings 0, rise 0 of "
+              "Candidates ruled out: calculation 0, voltage 0, saturation 433, power 0, windings "
+              "0, rise 0 of "
               "433\n");
     const CliRun json = RunCli({"--advise", "--mode", "choke", "--core", "ring", "--material",
                                 "N87", "--inductance", "0.05", "--current", "10", "--margin", "99",

@@ -1128,21 +1128,21 @@ TEST(CliLanguageTest, PrintsTheListInTheLanguageChosen) {
     EXPECT_EQ(english.status, 0);
     EXPECT_EQ(english.err, "");
     EXPECT_EQ(english.out,
-              "Gap=0,5 mm\n"
+              "Total air gap=0,5 mm\n"
               "Cross-section=0,5 cm²\n"
               "Magnetic path length=4,71 cm\n"
               "Permeability=2000\n"
-              "dB saturation induction=0,3\n"
+              "Working flux density dB the turns are designed for, T=0,3\n"
               "\n"
               "\n"
               "         Operating mode: Choke\n"
               "Ring core\n"
-              "Permeability with gap=90\n"
+              "Effective permeability with the gap=90\n"
               "Inductance=0,04966 mH\n"
-              "Gap=0,5 mm\n"
+              "Total air gap=0,5 mm\n"
               "Choke turns=20\n"
-              "Maximum choke current=6,041 A\n"
-              "Recommended wire diameter at least=1,048 mm\n"
+              "Choke current at which the core reaches dB=6,041 A\n"
+              "Recommended wire diameter at 7 A/mm², at least=1,048 mm\n"
               " \n"
               "Attention: a ring core. Does it really have a gap of 0,5 mm?\n");
     // Russian is the default; the last --lang counts.
@@ -1242,17 +1242,22 @@ TEST(CliLanguageTest, TheWindingsSpeakTheLanguageToo) {
     EXPECT_FALSE(HasCyrillic(english.out)) << english.out;
     for (const char* text :
          {"\nWindings at a current density of 4 A/mm²:\nP1: turns ", ", wire 0,", " mm × ",
-          ", layers ", ", mean turn ", ", Rdc ", " Ω, Kac ", "\nWindow fill=",
+          ", layers ", ", mean turn ", ", R_dc at 100 °C ", " Ω, Kac ", "\nWindow fill=",
           " % (without the bobbin and the "
-          "insulation)\nCopper loss (estimate)=",
-          "\nCore and copper loss=", "\nTemperature rise of the part=",
-          "\nOutput power=60,0 W\nEfficiency=",
+          "insulation)\nCopper fill of the window=",
+          " %\nCopper loss (estimate)=", "\nCore and copper loss=",
+          "\nTemperature rise of the part=", "\nOutput power=60,0 W\nEfficiency=",
           "\nThe copper loss is an "
           "estimate: the field of each section"}) {
         EXPECT_NE(english.out.find(text), std::string::npos) << text << "\n" << english.out;
     }
-    // Line for line the same numbers in the windings' lines: only words differ.
-    const auto digits = [](const std::string& out) {
+    // Line for line the same numbers in the windings' lines: only words
+    // differ, and English names the copper's temperature beside R_dc.
+    const auto digits = [](std::string out) {
+        for (auto at = out.find(" at 100 °C"); at != std::string::npos;
+             at = out.find(" at 100 °C")) {
+            out.erase(at, std::string_view(" at 100 °C").size());
+        }
         const std::string text = out.substr(out.rfind("\n\n"));
         std::string kept;
         std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
@@ -1268,14 +1273,26 @@ TEST_F(CliDesignTest, TheReportInEnglishHoldsNoRussianWord) {
     EXPECT_EQ(run.status, 0) << run.err;
     const std::string english = PdfText(Path("report.pdf"));
     EXPECT_FALSE(HasCyrillic(english)) << english;
-    for (const char* text :
-         {"report", "Mode: Push-pull forward · E core · Core E 25/13/7 · Material N87",
-          "Dimensions in mm", "Inputs", "Core gap, mm", "Frequency, kHz", "Input voltage, V",
-          "Results", "Operating mode: Push-pull forward", "Design check",
-          "Margin to saturation=22,7 %", "frequency, kHz (the dot: the operating frequency)",
-          "Load current, A", "Windings at a current density of 4 A/mm²:", "Mean turn, mm",
-          "Window fill=41,7 %", "loss, W (estimate)", "copper",
-          "core and windings temperature rise, K"}) {
+    for (const char* text : {"report",
+                             "Mode: Push-pull forward · E core · Core E 25/13/7 · Material N87",
+                             "Dimensions in mm",
+                             "Inputs",
+                             "Core gap, mm",
+                             "Frequency, kHz",
+                             "Input voltage, V",
+                             "Results",
+                             "Operating mode: Push-pull forward",
+                             "Design check",
+                             "Margin to saturation=22,7 %",
+                             "frequency, kHz (the dot: the operating frequency)",
+                             "Load current, A",
+                             "Windings at a current density of 4 A/mm²:",
+                             "Mean turn, mm",
+                             "Window fill=44,4 %",
+                             "Copper fill of the window=16,0 %",
+                             "loss, W (estimate)",
+                             "copper",
+                             "core and windings temperature rise, K"}) {
         EXPECT_NE(english.find(text), std::string::npos) << text << "\n" << english;
     }
 

@@ -59,14 +59,17 @@ const std::vector<std::string> kPushPull60W = {"--separator",
                                                "5"};
 
 // Worked on paper. δ at 100 °C and 50 kHz is 0,339 mm, so 2δ = 0,678 mm.
-// P1, P2: 5·3/93 A for half the period, 0,1140 A rms, 0,0285 mm² at 4 A/mm²:
-// 0,19 mm has 0,02835 mm², so 0,20 mm (outer 0,22 mm). The window is
-// 2·12,55 − 7,25 = 17,85 mm high: 81 turns a layer, 93 turns take 2 layers.
+// The list ends on 3 secondary turns (9,7 V); 4 turns give 12,9 V and are
+// wound. P1, P2: 5·4/93 A for half the period, 0,1521 A rms, 0,0380 mm² at
+// 4 A/mm²: 0,224 mm (outer 0,2455 mm). The window is 2·12,55 − 7,25 =
+// 17,85 mm high: 72 turns a layer, 93 turns take 2 layers.
 // S1, S2: 3,536 A rms, 0,8839 mm²: one wire would be 1,06 mm, thicker than
-// 2δ, so strands of 0,63 mm (0,3117 mm², outer 0,679 mm): 3 of them, 9
-// places of the 26 a layer holds. Build 4·0,22 + 2·0,679 = 2,238 mm of the
-// window's (25,05 − 14,5)/2 = 5,275 mm: 42,4 %. The mean turns at the middle
-// of each build: 2·(7,25 + 7,2) + 2π·b with b = 0,22, 0,66, 1,2195, 1,8985 mm.
+// 2δ, and loses more than 3 strands of 0,63 mm (0,3117 mm², outer 0,679 mm):
+// 12 places of the 26 a layer holds. Build 4·0,2455 + 2·0,679 = 2,340 mm of
+// the window's (25,05 − 14,5)/2 = 5,275 mm: 44,4 %. The mean turns at the
+// middle of each build: 2·(7,25 + 7,2) + 2π·b with b = 0,2455, 0,7365,
+// 1,3215, 2,0005 mm. Copper: 2·93·0,03941 + 2·4·3·0,3117 mm² of
+// 5,275·17,85 mm²: 15,7 %.
 TEST(CliWindingTest, PushPullOnE25AgreesWithHandWorkedFigures) {
     const CliRun run = RunCli(kPushPull60W);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -74,20 +77,21 @@ TEST(CliWindingTest, PushPullOnE25AgreesWithHandWorkedFigures) {
         "Глубина скин-слоя δ=0,339 мм\n"
         "\n"
         "Обмотки при плотности тока 4 А/мм²:\n"
-        "P1: витков 93, провод 0,200 мм × 1, слоев 2, средний виток 30,3 мм, Rdc 2,03 Ом, Kac "
-        "1,13, потери 0,0299 Вт\n"
-        "P2: витков 93, провод 0,200 мм × 1, слоев 2, средний виток 33,0 мм, Rdc 2,22 Ом, Kac "
-        "1,13, потери 0,0326 Вт\n"
-        "S1: витков 3, провод 0,630 мм × 3, слоев 1, средний виток 36,6 мм, Rdc 0,00266 Ом, Kac "
-        "1,41, потери 0,0469 Вт\n"
-        "S2: витков 3, провод 0,630 мм × 3, слоев 1, средний виток 40,8 мм, Rdc 0,00297 Ом, Kac "
-        "1,41, потери 0,0524 Вт\n"
-        "Заполнение окна=42,4 % (без учета каркаса и изоляции)\n"
-        "Потери в меди (оценка)=0,162 Вт\n"
-        "Потери в сердечнике и меди=1,74 Вт\n"
-        "Перегрев изделия=41,6 К\n"
+        "P1: витков 93, провод 0,224 мм × 1, слоев 2, средний виток 30,4 мм, Rdc 1,63 Ом, Kac "
+        "1,10, потери 0,0414 Вт\n"
+        "P2: витков 93, провод 0,224 мм × 1, слоев 2, средний виток 33,5 мм, Rdc 1,79 Ом, Kac "
+        "1,10, потери 0,0456 Вт\n"
+        "S1: витков 4, провод 0,630 мм × 3, слоев 1, средний виток 37,2 мм, Rdc 0,00361 Ом, Kac "
+        "1,18, потери 0,0530 Вт\n"
+        "S2: витков 4, провод 0,630 мм × 3, слоев 1, средний виток 41,5 мм, Rdc 0,00402 Ом, Kac "
+        "1,18, потери 0,0591 Вт\n"
+        "Заполнение окна=44,4 % (без учета каркаса и изоляции)\n"
+        "Заполнение окна медью=15,7 %\n"
+        "Потери в меди (оценка)=0,199 Вт\n"
+        "Потери в сердечнике и меди=1,78 Вт\n"
+        "Перегрев изделия=42,4 К\n"
         "Выходная мощность=60,0 Вт\n"
-        "КПД=97,2 %\n"
+        "КПД=97,1 %\n"
         "Потери в меди — оценка: поле каждой секции нарастает от нуля у ее внутренней стороны, "
         "соседние обмотки не учитываются\n";
     EXPECT_TRUE(run.out.ends_with(expected)) << run.out;
@@ -95,7 +99,7 @@ TEST(CliWindingTest, PushPullOnE25AgreesWithHandWorkedFigures) {
     const json object = JsonOf(kPushPull60W);
     const json& w = object.at("winding");
     EXPECT_EQ(w.at("current_density"), 4e6);
-    const double primaryRms = 5.0 * 3 / 93 / std::sqrt(2.0);
+    const double primaryRms = 5.0 * 4 / 93 / std::sqrt(2.0);
     const double secondaryRms = 5 / std::sqrt(2.0);
     const double rho = 1.724e-8 * (1 + 0.00393 * 80);
     const struct {
@@ -103,12 +107,13 @@ TEST(CliWindingTest, PushPullOnE25AgreesWithHandWorkedFigures) {
         double turns, rms, conductor, outer;
         int strands, layers;
         double build;  // mm, at the middle of the section
-        double loss;   // W, from harmonics summed by a separate calculation
+        double loss;   // W, from harmonics summed by a separate calculation, with
+                       // the pitch of each layer: 17,85 mm over its places
     } sections[] = {
-        {"P1", 93, primaryRms, 0.2e-3, 0.22e-3, 1, 2, 0.22, 0.0298587},
-        {"P2", 93, primaryRms, 0.2e-3, 0.22e-3, 1, 2, 0.66, 0.0325846},
-        {"S1", 3, secondaryRms, 0.63e-3, 0.679e-3, 3, 1, 1.2195, 0.0469344},
-        {"S2", 3, secondaryRms, 0.63e-3, 0.679e-3, 3, 1, 1.8985, 0.0524110},
+        {"P1", 93, primaryRms, 0.224e-3, 0.2455e-3, 1, 2, 0.2455, 0.0413847},
+        {"P2", 93, primaryRms, 0.224e-3, 0.2455e-3, 1, 2, 0.7365, 0.0455786},
+        {"S1", 4, secondaryRms, 0.63e-3, 0.679e-3, 3, 1, 1.3215, 0.0529782},
+        {"S2", 4, secondaryRms, 0.63e-3, 0.679e-3, 3, 1, 2.0005, 0.0590535},
     };
     ASSERT_EQ(w.at("sections").size(), std::size(sections));
     for (std::size_t i = 0; i < std::size(sections); ++i) {
@@ -129,10 +134,11 @@ TEST(CliWindingTest, PushPullOnE25AgreesWithHandWorkedFigures) {
         EXPECT_NEAR(s.at("loss").get<double>(), e.loss, 0.001 * e.loss) << e.name;
     }
     EXPECT_NEAR(w.at("window").get<double>(), 5.275e-3, 1e-15);
-    EXPECT_NEAR(w.at("build").get<double>(), 2.238e-3, 1e-15);
-    EXPECT_NEAR(w.at("fill").get<double>(), 2.238 / 5.275, 1e-12);
+    EXPECT_NEAR(w.at("build").get<double>(), 2.340e-3, 1e-15);
+    EXPECT_NEAR(w.at("fill").get<double>(), 2.340 / 5.275, 1e-12);
+    EXPECT_NEAR(w.at("copper_fill").get<double>(), 0.1573014, 1e-7);
     EXPECT_EQ(w.at("fits"), true);
-    const double copper = 0.0298587 + 0.0325846 + 0.0469344 + 0.0524110;
+    const double copper = 0.0413847 + 0.0455786 + 0.0529782 + 0.0590535;
     const double total = object.at("check").at("core_loss").get<double>() + copper;
     const double surfaceCm2 = object.at("check").at("surface").get<double>() * 1e4;
     EXPECT_NEAR(w.at("copper_loss").get<double>(), copper, 0.001 * copper);
@@ -164,9 +170,10 @@ TEST(CliWindingTest, TheReportCarriesTheWindings) {
     for (const char* part : {"Ток нагрузки, А", "Глубина скин-слоя δ=0,339 мм"}) {
         EXPECT_LT(text.find(part), at) << part;
     }
-    for (const char* part : {"0,200 × 1", "0,630 × 3", "0,00266", "0,0524",
-                             "Заполнение окна=42,4 % (без учета каркаса и изоляции)", "КПД=97,2 %",
-                             "Перегрев изделия=41,6 К", "Потери в меди — оценка"}) {
+    for (const char* part :
+         {"0,224 × 1", "0,630 × 3", "0,00361", "0,0591",
+          "Заполнение окна=44,4 % (без учета каркаса и изоляции)", "Заполнение окна медью=15,7 %",
+          "КПД=97,1 %", "Перегрев изделия=42,4 К", "Потери в меди — оценка"}) {
         EXPECT_NE(text.find(part, at), std::string::npos) << part << "\n" << text;
     }
     std::filesystem::remove_all(folder);
@@ -285,7 +292,14 @@ void ExpectWindings(const Case& c, const std::vector<Wire>& all) {
     ASSERT_TRUE(w.is_object()) << c.what << ": " << object.dump();
     EXPECT_EQ(w.at("current_density"), c.density * 1e6) << c.what;
     const std::string mode = state.at("Mode");
-    const double np = state.at("TurnsPrimary"), ns = state.at("TurnsSecondary");
+    const double np = state.at("TurnsPrimary");
+    // The forward modes wind the larger of the list's two secondary counts.
+    double ns = state.at("TurnsSecondary");
+    for (const std::string line : object.at("lines")) {
+        if (line.starts_with("Число витков вторички")) {
+            ns = std::max(ns, std::stod(line.substr(line.find('=') + 1)));
+        }
+    }
     const double temperature = 100;
     const double rho = 1.724e-8 * (1 + 0.00393 * (temperature - 20));
     const double mu0 = 4e-7 * pi;
@@ -353,31 +367,91 @@ void ExpectWindings(const Case& c, const std::vector<Wire>& all) {
         const json& got = shown[i];
         const std::string what = c.what + " " + s.name;
         const double rms = Rms(s.current, period);
-        Wire wire;
-        int strands = 1;
+        // The wires it may take: one, and strands of at most 2δ when that
+        // one is thicker; the one of least loss among those that fit.
+        std::vector<std::pair<Wire, int>> choices;
         if (s.name == "R") {
-            wire = primaryWire;
-            strands = primaryStrands;
+            choices = {{primaryWire, primaryStrands}};
         } else {
             const double area = rms / c.density;  // mm²
             const auto one = std::find_if(all.begin(), all.end(), [&](const Wire& x) {
                 return pi * x.conductor * x.conductor / 4 * 1e6 >= area;
             });
-            wire = one == all.end() ? all.back() : *one;
-            if (wire.conductor > 2 * skin) {
-                wire = all.front();
+            const Wire single = one == all.end() ? all.back() : *one;
+            choices = {{single, 1}};
+            if (single.conductor > 2 * skin) {
+                Wire thin = all.front();
                 for (const Wire& x : all) {
                     if (x.conductor <= 2 * skin) {
-                        wire = x;
+                        thin = x;
                     }
                 }
-                strands = static_cast<int>(
-                    std::ceil(area / (pi * wire.conductor * wire.conductor / 4 * 1e6) - 1e-9));
+                const int strands = static_cast<int>(
+                    std::ceil(area / (pi * thin.conductor * thin.conductor / 4 * 1e6) - 1e-9));
+                choices.insert(choices.begin(), {thin, strands});
             }
-            if (i == 0) {
-                primaryWire = wire;
-                primaryStrands = strands;
+        }
+        struct Wound {
+            int layers = 0;
+            bool placed = true;
+            double mlt = 0, resistance = 0, loss = 0;
+        };
+        const auto wind = [&](const Wire& wire, int strands) {
+            Wound r;
+            const double d = wire.outer * 1e3;  // mm
+            // A ring's layers shrink inwards; a shaped core's are alike.
+            for (double left = s.turns * strands; left > 0;) {
+                const double perLayer = places(build + r.layers * d, d);
+                if (perLayer < 1) {
+                    r.placed = false;
+                    return r;
+                }
+                if (ring) {
+                    left -= perLayer;
+                    ++r.layers;
+                } else {
+                    r.layers = static_cast<int>(std::ceil(left / perLayer));
+                    left = 0;
+                }
             }
+            r.mlt = turn(build + r.layers * d / 2) * 1e-3;
+            r.resistance =
+                rho * s.turns * r.mlt / (strands * pi * wire.conductor * wire.conductor / 4);
+            // Turns spread over the layer's length, never closer than touching.
+            const double middle = build + (r.layers - 1) * d / 2;
+            const double length = ring ? pi * (d2 - 2 * middle - d) : height;
+            const double pitch = std::max(d, length / (s.turns * strands / r.layers)) * 1e-3;
+            const std::vector<double> h = Harmonics(s.current, period);
+            double sum = h[0] * h[0];
+            for (int k = 1; k <= 100; ++k) {
+                const double depth = std::sqrt(rho / (pi * k / period * mu0));
+                const double delta = std::pow(pi / 4, 0.75) * (wire.conductor / depth) *
+                                     std::sqrt(wire.conductor / pitch);
+                sum += Dowell(delta, r.layers) * h[k] * h[k];
+            }
+            r.loss = r.resistance * sum;
+            return r;
+        };
+        std::size_t best = 0;
+        Wound wound;
+        const bool placedBefore = placed;
+        if (placed) {
+            std::optional<Wound> kept;
+            for (std::size_t k = 0; k < choices.size(); ++k) {
+                const Wound r = wind(choices[k].first, choices[k].second);
+                if (r.placed && (!kept || r.loss < kept->loss)) {
+                    kept = r;
+                    best = k;
+                }
+            }
+            wound = kept.value_or(wind(choices[0].first, choices[0].second));
+            placed = kept.has_value();
+        }
+        const Wire wire = choices[best].first;
+        const int strands = choices[best].second;
+        if (i == 0) {
+            primaryWire = wire;
+            primaryStrands = strands;
         }
         EXPECT_EQ(got.at("name"), s.name) << what;
         EXPECT_EQ(got.at("turns"), s.turns) << what;
@@ -387,46 +461,29 @@ void ExpectWindings(const Case& c, const std::vector<Wire>& all) {
         EXPECT_EQ(got.at("strands"), strands) << what;
 
         const double d = wire.outer * 1e3;  // mm
-        // A ring's layers shrink inwards; a shaped core's are alike.
-        int layers = 0;
-        for (double left = s.turns * strands; placed && left > 0;) {
-            const double perLayer = places(build + layers * d, d);
-            if (perLayer < 1) {
-                placed = false;
-            } else if (ring) {
-                left -= perLayer;
-                ++layers;
-            } else {
-                layers = static_cast<int>(std::ceil(left / perLayer));
-                left = 0;
-            }
-        }
-        const double before = build;
-        build += layers * d;
         if (!placed) {
+            // The layers the first section that fails filled count in the build.
+            for (double left = placedBefore ? s.turns * strands : 0; left > 0;) {
+                const double perLayer = places(build, d);
+                if (perLayer < 1) {
+                    break;
+                }
+                build += d;
+                left -= ring ? perLayer : left;
+            }
             EXPECT_TRUE(got.at("layers").is_null()) << what;
             EXPECT_TRUE(got.at("loss").is_null()) << what;
             continue;
         }
-        EXPECT_EQ(got.at("layers"), layers) << what;
-        const double mlt = turn(before + layers * d / 2) * 1e-3;
-        ExpectNear(got.at("mean_turn_length"), mlt, 1e-9, what + " MLT");
-        const double resistance =
-            rho * s.turns * mlt / (strands * pi * wire.conductor * wire.conductor / 4);
-        ExpectNear(got.at("dc_resistance"), resistance, 1e-9, what + " R");
-        const std::vector<double> h = Harmonics(s.current, period);
-        double sum = h[0] * h[0];
-        for (int k = 1; k <= 100; ++k) {
-            const double depth = std::sqrt(rho / (pi * k / period * mu0));
-            const double delta = std::pow(pi / 4, 0.75) * (wire.conductor / depth) *
-                                 std::sqrt(wire.conductor / wire.outer);
-            sum += Dowell(delta, layers) * h[k] * h[k];
-        }
-        const double loss = resistance * sum;
-        copper += loss;
-        ExpectNear(got.at("loss"), loss, 0.01, what + " loss");
+        build += wound.layers * d;
+        EXPECT_EQ(got.at("layers"), wound.layers) << what;
+        ExpectNear(got.at("mean_turn_length"), wound.mlt, 1e-9, what + " MLT");
+        ExpectNear(got.at("dc_resistance"), wound.resistance, 1e-9, what + " R");
+        copper += wound.loss;
+        ExpectNear(got.at("loss"), wound.loss, 0.01, what + " loss");
         if (rms > 0) {
-            ExpectNear(got.at("ac_factor"), loss / (resistance * rms * rms), 0.01, what + " Kac");
+            ExpectNear(got.at("ac_factor"), wound.loss / (wound.resistance * rms * rms), 0.01,
+                       what + " Kac");
         } else {
             EXPECT_TRUE(got.at("ac_factor").is_null()) << what;
         }
@@ -532,6 +589,7 @@ TEST(CliWindingTest, AWindingThatDoesNotFitSaysSo) {
     EXPECT_NE(run.out.find("\nL: витков 150, провод 0,475 мм × 8, не помещается в окно\n"
                            "Заполнение окна=101,8 % — обмотка не помещается (без учета каркаса и "
                            "изоляции)\n"
+                           "Заполнение окна медью=120,3 %\n"
                            "Потери в меди=не оцениваются: обмотка не помещается в окно\n"
                            "Потери в меди — оценка:"),
               std::string::npos)

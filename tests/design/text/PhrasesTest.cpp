@@ -26,7 +26,7 @@ using Lines = std::vector<std::string>;
 using testing_support::HasCyrillic;
 
 TEST(PhrasesTest, TheCyrillicTestFindsCyrillicOnly) {
-    EXPECT_TRUE(HasCyrillic("Gap=0,5 мм"));
+    EXPECT_TRUE(HasCyrillic("Total air gap=0,5 мм"));
     EXPECT_TRUE(HasCyrillic("Ѐ"));  // U+0400
     EXPECT_TRUE(HasCyrillic("ӿ"));  // U+04FF
     EXPECT_FALSE(HasCyrillic("Skin depth δ=0,339 mm, ±35 %, 20 °C, 1 µs, ΔB"));
@@ -147,14 +147,17 @@ TEST_P(EnglishLinesTest, OfOneDesignOfEachMode) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, EnglishLinesTest,
     testing::Values(
-        EnglishCase{"RingChoke",
-                    testing_support::RingChokeDesign(),
-                    {"Gap=0,5 mm", "Cross-section=0,5 cm²", "Magnetic path length=4,71 cm",
-                     "Permeability=2000", "dB saturation induction=0,3", "", "",
-                     "         Operating mode: Choke", "Ring core", "Permeability with gap=90",
-                     "Inductance=0,04966 mH", "Gap=0,5 mm", "Choke turns=20",
-                     "Maximum choke current=6,041 A", "Recommended wire diameter at least=1,048 mm",
-                     " ", "Attention: a ring core. Does it really have a gap of 0,5 mm?"}},
+        EnglishCase{
+            "RingChoke",
+            testing_support::RingChokeDesign(),
+            {"Total air gap=0,5 mm", "Cross-section=0,5 cm²", "Magnetic path length=4,71 cm",
+             "Permeability=2000", "Working flux density dB the turns are designed for, T=0,3", "",
+             "", "         Operating mode: Choke", "Ring core",
+             "Effective permeability with the gap=90", "Inductance=0,04966 mH",
+             "Total air gap=0,5 mm", "Choke turns=20",
+             "Choke current at which the core reaches dB=6,041 A",
+             "Recommended wire diameter at 7 A/mm², at least=1,048 mm", " ",
+             "Attention: a ring core. Does it really have a gap of 0,5 mm?"}},
         EnglishCase{"Flyback",
                     [] {
                         Design design = EShaped(kModeFlyback);
@@ -163,39 +166,39 @@ INSTANTIATE_TEST_SUITE_P(
                         design.fields[Field::Gap] = "0,5";
                         return design;
                     }(),
-                    {"Input voltage=300",
-                     "Output voltage=12",
-                     "Flyback overshoot voltage=400",
-                     "Gap=0,5 mm",
+                    {"Input voltage, V=300",
+                     "Output voltage, V=12",
+                     "Flyback overshoot voltage allowed, V=400",
+                     "Total air gap=0,5 mm",
                      "Pulse duration=10 µs",
                      "Cross-section=0,5 cm²",
                      "Magnetic path length=5 cm",
                      "Permeability=2000",
-                     "dB saturation induction=0,3",
+                     "Working flux density dB the turns are designed for, T=0,3",
                      "",
                      "",
                      "         Operating mode: Flyback",
                      "E core",
                      "Primary turns=200",
-                     "Permeability with gap=95,2",
+                     "Effective permeability with the gap=95,2",
                      "Primary inductance=4,95238 mH",
-                     "Gap=0,5 mm",
+                     "Total air gap=0,5 mm",
                      "Peak pulse current through the power transistor=0,606 A",
                      "Secondary turns=26",
-                     "Maximum transistor voltage=401,5",
+                     "Maximum transistor voltage, V=401,5",
                      "Pulse time=10 µs",
-                     "Pause time=30 µs",
+                     "Pause for the core to demagnetise=30 µs",
                      "Recommended frequency=25 kHz"}},
         EnglishCase{"SingleEnded",
                     EShaped(kModeSingleEnded),
-                    {"Input voltage=300",
-                     "Output voltage=12",
-                     "Gap=0,1 mm",
+                    {"Input voltage, V=300",
+                     "Output voltage, V=12",
+                     "Total air gap=0,1 mm",
                      "Frequency=50 kHz",
                      "Cross-section=0,5 cm²",
                      "Magnetic path length=5 cm",
                      "Permeability=2000",
-                     "dB saturation induction=0,3",
+                     "Working flux density dB the turns are designed for, T=0,3",
                      "",
                      "",
                      "         Operating mode: Single-ended forward",
@@ -205,23 +208,23 @@ INSTANTIATE_TEST_SUITE_P(
                      "Primary turns=180",
                      "Primary inductance=16,848 mH",
                      "Secondary turns=16",
-                     "Secondary voltage=12",
+                     "Secondary voltage, V=12",
                      "Voltage per turn=1,36364 V",
-                     "No-load peak current=0,16 A",
-                     "Minimum pulse duration=9 µs",
-                     "Minimum pause duration=11 µs",
+                     "No-load peak magnetising current=0,16 A",
+                     "Longest pulse before the core saturates=9 µs",
+                     "Pause the core needs to reset after that pulse=11 µs",
                      "With these transformer parameters",
-                     "Lowest possible frequency=50 kHz"}},
+                     "Lowest frequency they allow=50 kHz"}},
         EnglishCase{"PushPullOneTurnOff",
                     testing_support::E25Design(kModePushPull),
-                    {"Input voltage=300",
-                     "Output voltage=12",
-                     "Gap=0 mm",
+                    {"Input voltage, V=300",
+                     "Output voltage, V=12",
+                     "Total air gap=0 mm",
                      "Frequency=50 kHz",
                      "Cross-section=0,5625 cm²",
                      "Magnetic path length=5,41 cm",
                      "Permeability=2200",
-                     "dB saturation induction=0,45",
+                     "Working flux density dB the turns are designed for, T=0,45",
                      "",
                      "",
                      "         Operating mode: Push-pull forward",
@@ -230,38 +233,38 @@ INSTANTIATE_TEST_SUITE_P(
                      "Primary turns=60",
                      "Primary inductance=10,70518 mH",
                      "Secondary turns=2",
-                     "Secondary voltage=10",
+                     "Secondary voltage, V=10",
                      "Secondary turns, corrected by one turn=3",
-                     "Secondary voltage=15",
+                     "Secondary voltage, V=15",
                      "Voltage per turn=5 V",
-                     "No-load peak current=0,14 A",
-                     "Minimum pulse duration=10,125 µs",
+                     "No-load peak magnetising current=0,14 A",
+                     "Longest pulse before the core saturates=10,125 µs",
                      "With these transformer parameters",
-                     "Lowest possible frequency=49,383 kHz"}},
-        EnglishCase{
-            "FlybackWithoutPulse",
-            [] {
-                Design design = EShaped(kModeFlyback);
-                design.fields[Field::FrequencyOrPulse] = "";
-                design.fields[Field::VoltageIn] = "";
-                design.fields[Field::VoltageOut] = "";
-                return design;
-            }(),
-            {"Gap=0,1 mm", "Pulse duration=0 µs", "Cross-section=0,5 cm²",
-             "Magnetic path length=5 cm", "Permeability=2000", "dB saturation induction=0,3", "",
-             "", "         Operating mode: Flyback", "E core", "Pulse duration=0",
-             "Not all data are entered: no calculation is possible"}},
-        EnglishCase{
-            "NoModeNoInduction",
-            [] {
-                Design design = EShaped("");
-                design.fields[Field::SatInduction] = "";
-                return design;
-            }(),
-            {"Input voltage=300", "Output voltage=12", "Gap=0,1 mm", "Frequency=50 kHz",
-             "Cross-section=0,5 cm²", "Magnetic path length=5 cm", "Permeability=2000", "", "",
-             "Choose an operating mode", "E core", "Saturation induction dB cannot be 0",
-             "Not all data are entered: no calculation is possible"}}),
+                     "Lowest frequency they allow=49,383 kHz"}},
+        EnglishCase{"FlybackWithoutPulse",
+                    [] {
+                        Design design = EShaped(kModeFlyback);
+                        design.fields[Field::FrequencyOrPulse] = "";
+                        design.fields[Field::VoltageIn] = "";
+                        design.fields[Field::VoltageOut] = "";
+                        return design;
+                    }(),
+                    {"Total air gap=0,1 mm", "Pulse duration=0 µs", "Cross-section=0,5 cm²",
+                     "Magnetic path length=5 cm", "Permeability=2000",
+                     "Working flux density dB the turns are designed for, T=0,3", "", "",
+                     "         Operating mode: Flyback", "E core", "Pulse duration=0",
+                     "Not all data are entered: no calculation is possible"}},
+        EnglishCase{"NoModeNoInduction",
+                    [] {
+                        Design design = EShaped("");
+                        design.fields[Field::SatInduction] = "";
+                        return design;
+                    }(),
+                    {"Input voltage, V=300", "Output voltage, V=12", "Total air gap=0,1 mm",
+                     "Frequency=50 kHz", "Cross-section=0,5 cm²", "Magnetic path length=5 cm",
+                     "Permeability=2000", "", "", "Choose an operating mode", "E core",
+                     "The working flux density dB cannot be 0",
+                     "Not all data are entered: no calculation is possible"}}),
     [](const testing::TestParamInfo<EnglishCase>& info) { return std::string(info.param.name); });
 
 // A mode text the designs do not know is shown as it was typed.

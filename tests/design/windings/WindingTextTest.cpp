@@ -15,6 +15,7 @@ using Lines = std::vector<std::string>;
 WindingCheck AChoke() {
     WindingCheck c;
     c.currentDensity = 2.5e6;
+    c.temperature = 100;
     WindingSection l;
     l.name = "L";
     l.turns = 20;
@@ -31,6 +32,7 @@ WindingCheck AChoke() {
     c.window = 5e-3;
     c.build = 1.5e-3;
     c.fill = 0.3;
+    c.copperFill = 0.12345;
     c.fits = true;
     c.copperLoss = 0.1117;
     return c;
@@ -42,7 +44,7 @@ TEST(WindingTextTest, AChokeWithoutCoreLossHasNoTotalsToShow) {
                      "L: витков 20, провод 0.450 мм × 8, слоев 3, средний виток 34.6 мм, Rdc "
                      "0.0123 Ом, Kac 1.00, потери 0.112 Вт",
                      "Заполнение окна=30.0 % (без учета каркаса и изоляции)",
-                     "Потери в меди (оценка)=0.112 Вт",
+                     "Заполнение окна медью=12.3 %", "Потери в меди (оценка)=0.112 Вт",
                      "Потери в сердечнике и меди=без потерь в сердечнике не оцениваются",
                      "Потери в меди — оценка: поле каждой секции нарастает от нуля у ее "
                      "внутренней стороны, соседние обмотки не учитываются"}));
@@ -74,6 +76,7 @@ TEST(WindingTextTest, TheTableShowsADashWhereAValueDoesNotApply) {
                           }));
     EXPECT_EQ(table.lines, (Lines{"Заполнение окна=123,5 % — обмотка не помещается (без учета "
                                   "каркаса и изоляции)",
+                                  "Заполнение окна медью=12,3 %",
                                   "Потери в меди=не оцениваются: обмотка не помещается в окно",
                                   "Потери в меди — оценка: поле каждой секции нарастает от нуля "
                                   "у ее внутренней стороны, соседние обмотки не учитываются"}));
@@ -91,16 +94,17 @@ TEST(WindingTextTest, EnglishWordsAroundTheSameNumbers) {
     c.temperatureRise = 12.34;
     c.outputPower = 60;
     c.efficiency = 0.99;
-    EXPECT_EQ(
-        WindingTextLines(c, ".", Language::English),
-        (Lines{"Windings at a current density of 2.5 A/mm²:",
-               "L: turns 20, wire 0.450 mm × 8, layers 3, mean turn 34.6 mm, Rdc 0.0123 Ω, "
-               "Kac 1.00, loss 0.112 W",
-               "Window fill=30.0 % (without the bobbin and the insulation)",
-               "Copper loss (estimate)=0.112 W", "Core and copper loss=0.500 W",
-               "Temperature rise of the part=12.3 K", "Output power=60.0 W", "Efficiency=99.0 %",
-               "The copper loss is an estimate: the field of each section is taken to rise "
-               "from zero at its inner side, and neighbouring windings are not counted"}));
+    EXPECT_EQ(WindingTextLines(c, ".", Language::English),
+              (Lines{"Windings at a current density of 2.5 A/mm²:",
+                     "L: turns 20, wire 0.450 mm × 8, layers 3, mean turn 34.6 mm, R_dc at 100 °C "
+                     "0.0123 Ω, "
+                     "Kac 1.00, loss 0.112 W",
+                     "Window fill=30.0 % (without the bobbin and the insulation)",
+                     "Copper fill of the window=12.3 %", "Copper loss (estimate)=0.112 W",
+                     "Core and copper loss=0.500 W", "Temperature rise of the part=12.3 K",
+                     "Output power=60.0 W", "Efficiency=99.0 %",
+                     "The copper loss is an estimate: the field of each section is taken to rise "
+                     "from zero at its inner side, and neighbouring windings are not counted"}));
 
     c.sections[0].layers.reset();
     c.fits = false;
@@ -108,11 +112,12 @@ TEST(WindingTextTest, EnglishWordsAroundTheSameNumbers) {
     c.totalLoss.reset();
     const WindingTable table = WindingTableOf(c, ",", Language::English);
     EXPECT_EQ(table.columns, (Lines{"Section", "Turns", "Wire, mm", "Layers", "Mean turn, mm",
-                                    "Rdc, Ω", "Kac", "Loss, W"}));
+                                    "R_dc at core temp., Ω", "Kac", "Loss, W"}));
     EXPECT_EQ(table.lines[0],
               "Window fill=30,0 % — the winding does not fit (without the bobbin and the "
               "insulation)");
-    EXPECT_EQ(table.lines[1], "Copper loss=not estimated: the winding does not fit in the window");
+    EXPECT_EQ(table.lines[1], "Copper fill of the window=12,3 %");
+    EXPECT_EQ(table.lines[2], "Copper loss=not estimated: the winding does not fit in the window");
     EXPECT_EQ(WindingTextLines(c, ",", Language::English)[1],
               "L: turns 20, wire 0,450 mm × 8, does not fit in the window");
 }
