@@ -102,6 +102,8 @@ nlohmann::ordered_json CheckJson(const DesignCheck& check) {
         {"effective_area", check.effectiveArea},
         {"effective_length", check.effectiveLength},
         {"effective_volume", check.effectiveVolume},
+        {"inductance", check.inductance},
+        {"al_value", check.alValue},
     };
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
     for (const auto& [key, value] : values) {

@@ -128,12 +128,14 @@ private:
     // A ring is not cut: it keeps the gap 0.
     int LargestGap() const { return CoreShape::IsCut(core_.kind) ? kLargestGapHundredths : 0; }
 
-    // The flyback's output, as the winding check states it.
-    static std::optional<double> FlybackPower(const DesignRun& run) {
+    // The flyback's output with the inductance its core really has, the
+    // gap's fringing field included.
+    std::optional<double> FlybackPower(const DesignRun& run) const {
         if (run.checked.nothingToCheck) {
             return std::nullopt;
         }
-        return FlybackOutputPower(run);
+        return FlybackDeliveredPower(run.checked,
+                                     RunDesignCheck(run.checked, &catalogue_.material, in_.check));
     }
 
     double RequiredPower(const DesignRun& run) const {

@@ -60,12 +60,53 @@ void AddCore(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lin
          w.Say(Phrase::EffectiveVolumeMeaning)});
 }
 
+Phrase GapSitePhrase(CoreKind kind) {
+    switch (kind) {
+        case CoreKind::Ring:
+            return Phrase::GapRingCut;
+        case CoreKind::ShapedU:
+            return Phrase::GapInBothLegs;
+        default:
+            return Phrase::GapInCentreLeg;
+    }
+}
+
+// The gap as the list takes it and where it lies (printed reports show no
+// meanings, so the value says it), and the inductance it gives;
+// the list's inductance beside it where the two part by more than 1 %.
+void AddInductance(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lines) {
+    if (c.gap && c.coreKind) {
+        lines.push_back({w.Say(Phrase::CheckGap),
+                         Plain(*c.gap * 1000, w.sep) + w.Say(Phrase::UnitMm) + " (" +
+                             w.Say(GapSitePhrase(*c.coreKind)) + ")",
+                         w.Say(Phrase::CheckGapMeaning)});
+    }
+    if (!c.inductance) {
+        return;
+    }
+    // Both in the unit of the check's value, µH below 1 mH.
+    const bool milli = *c.inductance >= 1e-3;
+    const auto inUnit = [&](double henry) {
+        return Significant(henry * (milli ? 1e3 : 1e6), w.sep) +
+               w.Say(milli ? Phrase::UnitMilliHenryCheck : Phrase::UnitMicroHenryCheck);
+    };
+    std::string value = inUnit(*c.inductance);
+    if (c.listInductance && std::abs(*c.inductance / *c.listInductance - 1) > 0.01) {
+        value += w.Say(Phrase::InductanceInTheList) + inUnit(*c.listInductance) + ")";
+    }
+    lines.push_back({w.Say(Phrase::CheckInductance), value, w.Say(Phrase::CheckInductanceMeaning)});
+    lines.push_back({w.Say(Phrase::CheckAlValue),
+                     Significant(*c.alValue * 1e9, w.sep) + w.Say(Phrase::UnitNanoHenry),
+                     w.Say(Phrase::CheckAlValueMeaning)});
+}
+
 void AddFlux(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lines) {
     if (c.material) {
         lines.push_back(
             {w.Say(Phrase::CheckMaterial), *c.material, w.Say(Phrase::CheckMaterialMeaning)});
     }
     AddCore(c, w, lines);
+    AddInductance(c, w, lines);
     if (c.frequency) {
         lines.push_back({w.Say(Phrase::CheckFrequency),
                          w.Number(*c.frequency / 1000, Decimals(1)) + w.Say(Phrase::UnitKhzCheck),

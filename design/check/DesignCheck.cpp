@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "MagneticCircuit.h"
 #include "Physics.h"
 
 namespace transcalc {
@@ -46,9 +47,11 @@ Operating TransformerFlux(const CheckedDesign& d, double timeScale) {
     return {swing, peak, std::move(w)};
 }
 
-Operating ChokeFlux(const CheckedDesign& d, const CheckInputs& in, double frequency) {
+// alValue: the core's A_L; B = L·I/(N·A_e) with L = N²·A_L.
+Operating ChokeFlux(const CheckedDesign& d, const CheckInputs& in, double frequency,
+                    double alValue) {
     Operating o;
-    const double perAmpere = kMu0 * d.permWithGap * d.turns / d.effectiveLength;  // T/A
+    const double perAmpere = alValue * d.turns / d.effectiveArea;  // T/A
     if (in.dcCurrent || in.ripple) {
         const double ripple = in.ripple.value_or(0);
         o.swing = std::abs(perAmpere * ripple);
@@ -89,6 +92,22 @@ void AddCoreLoss(const CheckedDesign& d, const Material* material, const Operati
     c.coreLoss = loss->density * d.effectiveVolume;
 }
 
+void AddInductance(const CheckedDesign& d, DesignCheck& c) {
+    if (d.shape) {
+        c.coreKind = d.shape->Kind();
+    }
+    if (d.gap > 0) {
+        c.gap = d.gap;
+    }
+    if (d.listInductance > 0) {
+        c.listInductance = d.listInductance;
+    }
+    c.alValue = AlValueAt(d, d.permeability);
+    if (c.alValue) {
+        c.inductance = *c.alValue * d.turns * d.turns;
+    }
+}
+
 // The design's own operating frequency, if it has one.
 std::optional<double> OperatingFrequency(const CheckedDesign& d, const CheckInputs& in) {
     if (d.mode == WorkMode::Choke) {
@@ -107,10 +126,14 @@ bool Finite(const std::optional<double>& value) {
 // Whether every number of a check is finite.
 bool AllFinite(const DesignCheck& c) {
     const std::optional<double> values[] = {
-        c.temperature, c.enteredDb,       c.effectiveArea, c.effectiveLength, c.effectiveVolume,
-        c.listArea,    c.listLength,      c.frequency,     c.fluxSwing,       c.fluxPeak,
-        c.bsat,        c.margin,          c.aboveCurie,    c.lossDensity,     c.coreLoss,
-        c.surface,     c.temperatureRise, c.skinDepth,     c.wireDiameter,    c.strands,
+        c.temperature,     c.enteredDb,       c.effectiveArea,
+        c.effectiveLength, c.effectiveVolume, c.listArea,
+        c.listLength,      c.frequency,       c.gap,
+        c.inductance,      c.alValue,         c.listInductance,
+        c.fluxSwing,       c.fluxPeak,        c.bsat,
+        c.margin,          c.aboveCurie,      c.lossDensity,
+        c.coreLoss,        c.surface,         c.temperatureRise,
+        c.skinDepth,       c.wireDiameter,    c.strands,
     };
     const bool spanFinite =
         !c.lossOutside || (std::isfinite(c.lossOutside->low) && std::isfinite(c.lossOutside->high));
@@ -143,8 +166,12 @@ DesignCheck Evaluate(const CheckedDesign& d, const Material* material, const Che
     if (choke && in.ripple) {
         scaled.ripple = *in.ripple * timeScale;  // the same volt-seconds at another frequency
     }
-    const Operating o =
-        choke ? ChokeFlux(d, scaled, frequency.value_or(0)) : TransformerFlux(d, timeScale);
+    AddInductance(d, c);
+    // Without a permeability the list's own gapped permeability stands in.
+    const double alValue =
+        c.alValue.value_or(kMu0 * d.permWithGap * d.effectiveArea / d.effectiveLength);
+    const Operating o = choke ? ChokeFlux(d, scaled, frequency.value_or(0), alValue)
+                              : TransformerFlux(d, timeScale);
     c.frequency = frequency;
     c.fluxSwing = o.swing;
     c.fluxPeak = o.peak;
@@ -191,6 +218,26 @@ DesignCheck Evaluate(const CheckedDesign& d, const Material* material, const Che
 }
 
 }  // namespace
+
+std::optional<double> AlValueAt(const CheckedDesign& design, double relativePermeability) {
+    if (!design.shape || !(relativePermeability > 0)) {
+        return std::nullopt;
+    }
+    const std::optional<EffectiveParameters> core = design.shape->Effective();
+    const std::optional<GapSite> site = design.shape->Gap();
+    if (!core || !site) {
+        return std::nullopt;
+    }
+    return InductanceFactor(*core, *site, std::max(design.gap, 0.0), relativePermeability);
+}
+
+std::optional<double> FlybackDeliveredPower(const CheckedDesign& design, const DesignCheck& check) {
+    if (!check.inductance || !(design.period > 0)) {
+        return std::nullopt;
+    }
+    const double voltSeconds = design.voltIn * design.pulse;
+    return voltSeconds * voltSeconds / (2 * *check.inductance * design.period);
+}
 
 bool CheckRefused(const DesignCheck& check) {
     return check.nothingToCheck == kNoDesignWindow || check.nothingToCheck == kCheckOutOfRange;

@@ -44,6 +44,11 @@ struct DesignCheck {
     std::optional<double> effectiveVolume;  // m³, V_e
     std::optional<double> listArea;         // m², the results list's cross-section
     std::optional<double> listLength;       // m, the results list's path length
+    std::optional<CoreKind> coreKind;       // where the gap lies
+    std::optional<double> gap;              // m, the total air gap; none without one
+    std::optional<double> inductance;       // H, the primary's or the choke's, with fringing
+    std::optional<double> alValue;          // H per turn², A_L
+    std::optional<double> listInductance;   // H, the results list's
     std::optional<double> frequency;        // Hz
     std::optional<double> fluxSwing;        // T, peak to peak
     std::optional<double> fluxPeak;         // T
@@ -71,6 +76,15 @@ bool CheckRefused(const DesignCheck& check);
 // The check at the design's own operating point.
 DesignCheck RunDesignCheck(const CheckedDesign& design, const Material* material,
                            const CheckInputs& inputs);
+
+// A_L of the design's core and gap at a relative permeability of its
+// material; none without a core or a permeability.
+std::optional<double> AlValueAt(const CheckedDesign& design, double relativePermeability);
+
+// What a flyback delivers to its load with the check's inductance L: the
+// pulse's volt-seconds drive the primary to V·t/L, storing L·I²/2 once a
+// period. None without an inductance.
+std::optional<double> FlybackDeliveredPower(const CheckedDesign& design, const DesignCheck& check);
 
 // The check at another frequency with the same turns and voltages: the
 // pulse, the pause and the flux swing (the choke's ripple) scale as 1/f.

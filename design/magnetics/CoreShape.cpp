@@ -45,6 +45,7 @@ struct ShapeRow {
     CoreLetters (*standard)(const CoreDimensions&);
     std::optional<EffectiveParameters> (*effective)(const CoreLetters&);
     std::optional<WindingWindow> (*window)(const CoreDimensions&);
+    GapSite (*gap)(const CoreLetters&);
     double (*turnBase)(const CoreDimensions&);     // mm, a turn on the bare core
     double (*surface)(const CoreDimensions&);      // mm²
     double (*classicArea)(const CoreDimensions&);  // cm²
@@ -81,6 +82,12 @@ std::optional<EffectiveParameters> Effective(const CoreLetters& l) {
     const double area = l.c * logRatio * logRatio / span;
     const double section = (outer - inner) * l.c;
     return EffectiveParameters{area * 1e-6, length * 1e-3, area * length * 1e-9, section * 1e-6};
+}
+
+// One cut through the ring; its field fringes over a quarter of the hole.
+GapSite Gap(const CoreLetters& l) {
+    const double section = (l.a - l.b) / 2;
+    return {section * l.c * 1e-6, 2 * (section + l.c) * 1e-3, l.b / 4 * 1e-3, 1};
 }
 
 std::optional<WindingWindow> Window(const CoreDimensions& core) {
@@ -176,6 +183,12 @@ std::optional<EffectiveParameters> Effective(const CoreLetters& l) {
                       {pi * (l.f / 2 + back) / 4, (backs + centre) / 2}});
 }
 
+// One gap in the centre leg, half-way up the window: its field fringes over
+// half the way to either back, as measured gapped cores bear out.
+GapSite Gap(const CoreLetters& l) {
+    return {l.f * l.c * 1e-6, 2 * (l.f + l.c) * 1e-3, l.d / 2 * 1e-3, 1};
+}
+
 // The window on either side of the centre leg, the pair's full height less
 // half a leg above and below.
 std::optional<WindingWindow> Window(const CoreDimensions& core) {
@@ -222,6 +235,12 @@ std::optional<EffectiveParameters> Effective(const CoreLetters& l) {
         {{4 * l.d, legs}, {2 * l.e, backs}, {pi * (leg + back) / 2, (legs + backs) / 2}});
 }
 
+// A gap in each leg: a spacer between the halves cuts both.
+GapSite Gap(const CoreLetters& l) {
+    const double leg = (l.a - l.e) / 2;
+    return {leg * l.c * 1e-6, 2 * (leg + l.c) * 1e-3, l.d / 2 * 1e-3, 2};
+}
+
 // The window between the two legs, the pair's height less a back at either
 // end.
 std::optional<WindingWindow> Window(const CoreDimensions& core) {
@@ -254,17 +273,18 @@ constexpr std::array<ShapeRow, 3> kShapes = {{
      ring::Standard,
      ring::Effective,
      ring::Window,
+     ring::Gap,
      ring::TurnBase,
      ring::Surface,
      ring::ClassicArea,
      ring::ClassicPath,
      ring::Fault},
     {CoreKind::ShapedE, true, e_core::kLetters, shaped::kRefining, e_core::Fields, e_core::Standard,
-     e_core::Effective, e_core::Window, shaped::TurnBase, shaped::Surface, shaped::ClassicArea,
-     e_core::ClassicPath, e_core::Fault},
+     e_core::Effective, e_core::Window, e_core::Gap, shaped::TurnBase, shaped::Surface,
+     shaped::ClassicArea, e_core::ClassicPath, e_core::Fault},
     {CoreKind::ShapedU, true, u_core::kLetters, shaped::kRefining, u_core::Fields, u_core::Standard,
-     u_core::Effective, u_core::Window, shaped::TurnBase, shaped::Surface, shaped::ClassicArea,
-     u_core::ClassicPath, u_core::Fault},
+     u_core::Effective, u_core::Window, u_core::Gap, shaped::TurnBase, shaped::Surface,
+     shaped::ClassicArea, u_core::ClassicPath, u_core::Fault},
 }};
 
 constexpr bool ShapesInOrder() {
@@ -314,6 +334,13 @@ double CoreShape::ClassicPath() const {
 
 std::optional<EffectiveParameters> CoreShape::Effective() const {
     return RowOf(Kind()).effective(letters_);
+}
+
+std::optional<GapSite> CoreShape::Gap() const {
+    if (!Effective()) {
+        return std::nullopt;
+    }
+    return RowOf(Kind()).gap(letters_);
 }
 
 std::optional<WindingWindow> CoreShape::Window() const {

@@ -51,6 +51,16 @@ struct EffectiveParameters {
     double minimumArea = 0;  // m², A_min
 };
 
+// Where a core's air gap lies: the leg it cuts and how many times. The total
+// gap splits evenly into `count` gaps, each on a leg of cross-section A_g and
+// perimeter C, its field fringing over a height h of the leg's faces.
+struct GapSite {
+    double legArea = 0;       // m², A_g
+    double legPerimeter = 0;  // m, C
+    double fringeHeight = 0;  // m, h
+    int count = 1;
+};
+
 // Where a winding lies: a shaped core's window, or a ring's hole, whose
 // layers each hold fewer turns than the one below.
 struct WindingWindow {
@@ -96,6 +106,8 @@ public:
     // back, window height or, Ш, window span less the centre leg is not
     // positive). A core without depth or height gives zeros.
     std::optional<EffectiveParameters> Effective() const;
+    // Where the gap lies; none where the core leaves no window.
+    std::optional<GapSite> Gap() const;
     // The window as the dimension fields give it, in the standard
     // proportions; none where it is not positive.
     std::optional<WindingWindow> Window() const;

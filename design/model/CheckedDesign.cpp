@@ -76,6 +76,9 @@ CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColou
     d.voltIn = in.VoltIn;
     d.satInduction = in.SatInduction;
     d.permWithGap = after.PermWithGap;
+    d.permeability = in.Permeability;
+    d.gap = in.GapCm / 100;
+    d.listInductance = after.Inductance;
     if (d.mode == WorkMode::Choke) {
         d.turns = after.ChokeTurns;
         d.chokeMaxCurrent = after.Findings.ChokeMaxCurrent;

@@ -38,6 +38,9 @@ struct CheckedDesign {
     double surface = 0;            // m², outer surface of the core; 0 when unknown
     double turns = 0;              // whole primary turns, or the choke's turns
     double permWithGap = 0;        // effective permeability with the gap
+    double permeability = 0;       // the material's relative permeability as entered
+    double gap = 0;                // m: the total air gap along the path
+    double listInductance = 0;     // H: the results list's; 0 where it has none
     double voltIn = 0;             // V
     double satInduction = 0;       // T: the entered dB
     double period = 0;             // s: transformer modes; the choke takes its own

@@ -135,6 +135,16 @@ enum class Phrase {
     WireThinMeaning,
     Strands,
     StrandsMeaning,
+    CheckGap,
+    CheckGapMeaning,
+    GapInCentreLeg,
+    GapInBothLegs,
+    GapRingCut,
+    CheckInductance,
+    CheckInductanceMeaning,
+    InductanceInTheList,
+    CheckAlValue,
+    CheckAlValueMeaning,
     // The units of the check.
     UnitSquareCmCheck,
     UnitCubicCm,
@@ -144,6 +154,9 @@ enum class Phrase {
     UnitLossDensity,
     UnitWatt,
     UnitKelvin,
+    UnitMicroHenryCheck,
+    UnitMilliHenryCheck,
+    UnitNanoHenry,
 };
 
 struct PhraseRow {
@@ -329,6 +342,20 @@ inline constexpr auto kPhrases = std::to_array<PhraseRow>({
     {Phrase::Strands, "Жил диаметром 2δ=", "Strands of diameter 2δ="},
     {Phrase::StrandsMeaning, "столько жил дают ту же площадь меди",
      "so many strands give the same copper area"},
+    {Phrase::CheckGap, "Зазор (суммарный)=", "Gap (total)="},
+    {Phrase::CheckGapMeaning, "весь зазор на пути потока, как его берет расчет",
+     "the whole gap along the flux path, as the results list takes it"},
+    {Phrase::GapInCentreLeg, "в центральном стержне", "in the centre leg"},
+    {Phrase::GapInBothLegs, "два зазора, по одному в каждом стержне: прокладка s дает 2·s",
+     "two gaps, one in each leg: a spacer of s gives 2·s"},
+    {Phrase::GapRingCut, "один разрез кольца", "one cut through the ring"},
+    {Phrase::CheckInductance, "Индуктивность с учетом выпучивания и подмагничивания=",
+     "Inductance with fringing and bias="},
+    {Phrase::CheckInductanceMeaning, "по эффективным параметрам сердечника и полю у зазора",
+     "from the core's effective parameters and the field fringing at the gap"},
+    {Phrase::InductanceInTheList, " (в списке ", " (in the list "},
+    {Phrase::CheckAlValue, "Индуктивность на виток² A_L=", "Inductance per turn² A_L="},
+    {Phrase::CheckAlValueMeaning, "L = A_L·N²", "L = A_L·N²"},
 
     {Phrase::UnitSquareCmCheck, " см²", " cm²"},
     {Phrase::UnitCubicCm, " см³", " cm³"},
@@ -338,6 +365,9 @@ inline constexpr auto kPhrases = std::to_array<PhraseRow>({
     {Phrase::UnitLossDensity, " Вт/см³", " W/cm³"},
     {Phrase::UnitWatt, " Вт", " W"},
     {Phrase::UnitKelvin, " К", " K"},
+    {Phrase::UnitMicroHenryCheck, " мкГн", " µH"},
+    {Phrase::UnitMilliHenryCheck, " мГн", " mH"},
+    {Phrase::UnitNanoHenry, " нГн", " nH"},
 });
 // clang-format on
 
@@ -348,7 +378,7 @@ constexpr bool PhrasesInOrder() {
             return false;
         }
     }
-    return kPhrases.back().phrase == Phrase::UnitKelvin;
+    return kPhrases.back().phrase == Phrase::UnitNanoHenry;
 }
 static_assert(PhrasesInOrder(), "kPhrases must list every Phrase once, in order");
 

@@ -95,8 +95,11 @@ TEST_F(CheckDialogTest, ChokeInputsOnlyForTheChoke) {
     Find<QDoubleSpinBox>("checkFrequency")->setValue(100);
     Find<QDoubleSpinBox>("checkTemperature")->setValue(20);
     EXPECT_TRUE(Results().contains("<b>100,0 кГц</b>"));
-    // 2 A + 1 A / 2 over the ring's l_e of 43.55 mm.
-    EXPECT_TRUE(Results().contains("<b>0,130 Тл</b>"));
+    // L·I/(N·A_e): 2 A + 1 A / 2 through the 58.5 µH of the cut ring, over
+    // 20 turns and 48.05 mm²; the list's 49.7 µH beside the check's.
+    EXPECT_TRUE(Results().contains("<b>0,152 Тл</b>"));
+    EXPECT_TRUE(Results().contains("<b>58,5 мкГн (в списке 49,7 мкГн)</b>"));
+    EXPECT_TRUE(Results().contains("<b>0,5 мм (один разрез кольца)</b>"));
     EXPECT_TRUE(Results().contains("Жил диаметром 2δ=</td><td><b>7</b>"));
 }
 

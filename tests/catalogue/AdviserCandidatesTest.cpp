@@ -77,8 +77,9 @@ Applied Apply(const Design& design, const AdviserInputs& in) {
     return a;
 }
 
+// What a flyback delivers with the check's inductance, fringing included.
 double OutputPower(const Applied& a) {
-    return a.winding.outputPower.value_or(0);
+    return FlybackDeliveredPower(a.run.checked, a.check).value_or(0);
 }
 
 Design WithField(Design design, Field field, std::string text) {

@@ -777,6 +777,9 @@ TEST(CliCheckTest, TheCheckObjectFollowsTheFormulas) {
         {"core_loss", loss},
         {"temperature_rise", std::pow(loss * 1000 / surfaceCm2, 0.833)},
         {"skin_depth", std::sqrt(resistivity / (3.14159265358979323846 * frequency * mu0))},
+        // Ungapped: the core's own A_L, μ0·μ·A_e/l_e.
+        {"al_value", mu0 * JsonNumber(json, "Permeability") * area / path},
+        {"inductance", JsonNumber(json, "al_value") * turns * turns},
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(JsonNumber(json, c.key), c.expected, 1e-9 * std::fabs(c.expected)) << c.key;
@@ -804,6 +807,22 @@ TEST(CliCheckTest, AboveTheCuriePointTheCoreIsNotMagnetic) {
     EXPECT_NE(warm.out.find("\"above_curie\": false"), std::string::npos);
     // 0.3898 T at 100 °C falls to 10/110 of it at 200 °C.
     EXPECT_NEAR(JsonNumber(warm.out, "bsat"), 0.3898 * 10 / 110, 1e-9);
+}
+
+// A gapped choke's flux follows its own inductance: B = L·I/(N·A_e), here
+// at 2 A with 1 A of ripple (2.5 A peak) on the 20-turn ring, cut 0.5 mm.
+TEST(CliCheckTest, TheChokesFluxFollowsItsInductance) {
+    const CliRun run =
+        RunCli({"--separator", ",",   "--core",   "ring",  "--d1",         "20",   "--d2",
+                "10",          "--h", "10",       "--gap", "0.5",          "--mu", "2000",
+                "--db",        "0.3", "--mode",   "choke", "--turns",      "20",   "--check",
+                "--current",   "2",   "--ripple", "1",     "--check-freq", "100",  "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const double inductance = JsonNumber(run.out, "inductance");
+    EXPECT_NEAR(inductance, 58.516e-6, 0.001e-6);
+    EXPECT_NEAR(JsonNumber(run.out, "al_value"), inductance / 400, 1e-9 * inductance);
+    const double peak = inductance * 2.5 / (20 * JsonNumber(run.out, "effective_area"));
+    EXPECT_NEAR(JsonNumber(run.out, "flux_peak"), peak, 1e-9 * peak);
 }
 
 // Choosing N87 fills dB with 0,312 T: every transformer mode on a catalogue
