@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "AdviserCandidates.h"
 #include "Catalogue.h"
 
 namespace {

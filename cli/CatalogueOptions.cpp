@@ -5,8 +5,12 @@
 #include <cstdio>
 #include <optional>
 
+#include "AdviserCandidates.h"
 #include "Catalogue.h"
 #include "CliOptions.h"
+#include "FieldTexts.h"
+#include "Search.h"
+#include "UserFiles.h"
 
 namespace transcalc::cli {
 namespace {

@@ -19,6 +19,7 @@
 #include <exception>
 #include <tuple>
 
+#include "AdviserCandidates.h"
 #include "AdviserPlot.h"
 #include "Errors.h"
 #include "WindowLanguage.h"

@@ -2,6 +2,8 @@
 
 #include <QTreeWidget>
 
+#include "FieldTexts.h"
+
 namespace transcalc {
 
 namespace {

@@ -4,6 +4,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "FieldTexts.h"
+
 namespace transcalc {
 
 namespace {

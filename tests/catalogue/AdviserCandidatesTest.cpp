@@ -10,6 +10,7 @@
 
 #include "Catalogue.h"
 #include "DesignRun.h"
+#include "FieldTexts.h"
 
 namespace transcalc::catalogue {
 namespace {
