@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "Advise.h"
+#include "AdviserPool.h"
 #include "CliOptions.h"
 #include "CliReport.h"
 
@@ -262,7 +264,9 @@ AdviserInputs AdviserInputsOf(const CliOptions& options) {
 
 int RunAdvise(const CliOptions& options) {
     const AdviserInputs inputs = AdviserInputsOf(options);
-    const AdviserResult result = Advise(inputs, SearchedCatalogue(inputs));
+    // With this thread, one for each core of the machine.
+    AdviserPool pool(AdviserPool::MachineThreads() - 1);
+    const AdviserResult result = Advise(pool, inputs, SearchedCatalogue(inputs));
     if (options.json) {
         std::fputs(JsonLine(AdviceJson(inputs, result, options.language)).c_str(), stdout);
     } else {
