@@ -1,6 +1,5 @@
 #include "CliAdvise.h"
 
-#include <CLI/CLI.hpp>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -12,6 +11,7 @@
 #include "AdviserPool.h"
 #include "CliOptions.h"
 #include "CliReport.h"
+#include "OptionParser.h"
 
 namespace transcalc::cli {
 
@@ -209,20 +209,19 @@ Json AdviceJson(const AdviserInputs& inputs, const AdviserResult& result, Langua
 
 }  // namespace
 
-void AddAdviseOptions(CLI::App& app, AdviseOptions& advise) {
-    app.add_flag("--advise", advise.run)->disable_flag_override();
-    app.add_option_function<std::string>("--margin", [&advise](const std::string& text) {
+void AddAdviseOptions(OptionList& list, AdviseOptions& advise) {
+    list.AddFlag("--advise", advise.run);
+    list.AddText("--margin", [&advise](const std::string& text) {
         advise.marginPercent = NumberOption("margin", text);
     });
-    app.add_option_function<std::string>("--max-rise", [&advise](const std::string& text) {
+    list.AddText("--max-rise", [&advise](const std::string& text) {
         advise.maxRise = NumberOption("max-rise", text);
     });
-    app.add_option_function<std::string>("--inductance", [&advise](const std::string& text) {
+    list.AddText("--inductance", [&advise](const std::string& text) {
         advise.inductanceMh = NumberOption("inductance", text);
     });
-    app.add_option_function<std::string>("--limit", [&advise](const std::string& text) {
-        advise.limit = WholeOption("limit", text);
-    });
+    list.AddText("--limit",
+                 [&advise](const std::string& text) { advise.limit = WholeOption("limit", text); });
 }
 
 AdviserInputs AdviserInputsOf(const CliOptions& options) {

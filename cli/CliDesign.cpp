@@ -5,7 +5,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <CLI/CLI.hpp>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -16,6 +15,7 @@
 
 #include "CliOptions.h"
 #include "DesignFile.h"
+#include "OptionParser.h"
 
 extern char** environ;
 
@@ -158,21 +158,20 @@ bool WriteReport(const CliOptions& options, const std::string& designText) {
 
 }  // namespace
 
-void AddDesignOptions(CLI::App& app, DesignFileOptions& files) {
+void AddDesignOptions(OptionList& list, DesignFileOptions& files) {
     const std::pair<const char*, std::string*> paths[] = {
         {"design", &files.load},
         {"save-design", &files.save},
         {"report", &files.report},
     };
     for (const auto& path : paths) {
-        app.add_option_function<std::string>(
-            std::string("--") + path.first, [path](const std::string& text) {
-                if (text.empty()) {
-                    throw UsageError("--" + std::string(path.first) +
-                                     " takes a file name, not an empty text");
-                }
-                *path.second = text;
-            });
+        list.AddText(std::string("--") + path.first, [path](const std::string& text) {
+            if (text.empty()) {
+                throw UsageError("--" + std::string(path.first) +
+                                 " takes a file name, not an empty text");
+            }
+            *path.second = text;
+        });
     }
 }
 

@@ -4,11 +4,9 @@
 
 #include "DesignDocument.h"
 
-namespace CLI {
-class App;
-}
-
 namespace transcalc::cli {
+
+class OptionList;
 
 struct CliOptions;
 
@@ -27,9 +25,9 @@ struct DesignFileOptions {
 
 extern const char* const kDesignUsage;
 
-// Adds --design, --save-design and --report to app, each filling files. An
+// Adds --design, --save-design and --report to list, each filling files. An
 // empty file name throws UsageError from the parse.
-void AddDesignOptions(CLI::App& app, DesignFileOptions& files);
+void AddDesignOptions(OptionList& list, DesignFileOptions& files);
 
 // The options that a design file starts from: its fields, core and mode,
 // with the rest kept for saving. Throws DocumentError.
