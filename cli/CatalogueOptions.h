@@ -6,13 +6,17 @@
 #include <string_view>
 #include <vector>
 
-#include "Adviser.h"
 #include "Calculate.h"
-#include "DesignModel.h"
-#include "EffectiveParameters.h"
 #include "InputField.h"
-#include "Material.h"
-#include "WindingCheck.h"
+
+namespace transcalc {
+struct AdviserCatalogue;
+struct AdviserInputs;
+struct CoreLetters;
+struct Design;
+struct Material;
+struct RoundWire;
+}  // namespace transcalc
 
 namespace transcalc::cli {
 

@@ -3,11 +3,13 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Advise.h"
+#include "Adviser.h"
 #include "AdviserPool.h"
 #include "CliOptions.h"
 #include "CliReport.h"

@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <optional>
 
-#include "Adviser.h"
+namespace transcalc {
+struct AdviserInputs;
+}  // namespace transcalc
 
 namespace transcalc::cli {
 

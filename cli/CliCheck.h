@@ -5,8 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "DesignCheck.h"
-#include "WindingCheck.h"
+namespace transcalc {
+struct CheckInputs;
+struct DesignCheck;
+struct WindingCheck;
+}  // namespace transcalc
 
 namespace transcalc::cli {
 

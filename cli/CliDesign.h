@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "DesignDocument.h"
+#include "DesignModel.h"
 
 namespace transcalc::cli {
 

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "Adviser.h"
+
 namespace transcalc::cli {
 
 const char* const kUsage =

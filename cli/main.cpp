@@ -1,8 +1,10 @@
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 #include "CheckText.h"
 #include "CliOptions.h"
 #include "CliReport.h"
+#include "DesignDocument.h"
 #include "DesignRun.h"
 #include "WindingText.h"
 

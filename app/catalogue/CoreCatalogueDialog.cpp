@@ -2,6 +2,7 @@
 
 #include <QTreeWidget>
 
+#include "Catalogue.h"
 #include "FieldTexts.h"
 
 namespace transcalc {

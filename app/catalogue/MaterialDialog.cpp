@@ -4,6 +4,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "Catalogue.h"
 #include "FieldTexts.h"
 
 namespace transcalc {
