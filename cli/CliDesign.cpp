@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -135,8 +134,8 @@ bool WriteReport(const CliOptions& options, const std::string& designText) {
                      options.design.report.c_str(), program.c_str(), std::strerror(spawnError));
         return false;
     }
-    // A program that dies early must not kill this one with SIGPIPE.
-    std::signal(SIGPIPE, SIG_IGN);
+    // A program that dies early fails the write with EPIPE: main ignores
+    // SIGPIPE before it asks for a report.
     std::string_view rest = designText;
     while (!rest.empty()) {
         const ssize_t written = ::write(input[1], rest.data(), rest.size());

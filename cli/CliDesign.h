@@ -43,7 +43,8 @@ Design DesignOf(const CliOptions& options);
 Design DocumentOf(const CliOptions& options);
 
 // Saves the design and writes the report, as the options ask. Reports a
-// failure on stderr and returns false.
+// failure on stderr and returns false. For a report, the caller ignores
+// SIGPIPE: the report program may end before it has read the whole design.
 bool WriteDesignFiles(const CliOptions& options);
 
 }  // namespace transcalc::cli
