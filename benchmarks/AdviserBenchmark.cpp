@@ -5,6 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "Advise.h"
+#include "AdviserCandidates.h"
+#include "AdviserPool.h"
 #include "Catalogue.h"
 
 namespace {
@@ -14,8 +17,9 @@ using namespace transcalc;
 void Search(benchmark::State& state, const AdviserInputs& inputs) {
     const AdviserCatalogue searched =
         catalogue::AdviserCatalogueOf(catalogue::BuiltinCatalogue(), inputs);
+    AdviserPool pool(AdviserPool::MachineThreads() - 1);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Advise(inputs, searched));
+        benchmark::DoNotOptimize(Advise(pool, inputs, searched));
     }
     state.counters["cores"] = static_cast<double>(searched.cores.size());
 }

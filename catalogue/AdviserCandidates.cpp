@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "Catalogue.h"
+#include "FieldTexts.h"
+#include "Search.h"
 
 namespace transcalc::catalogue {
 

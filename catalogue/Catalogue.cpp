@@ -3,6 +3,10 @@
 #include <algorithm>
 
 #include "BuiltinText.h"
+#include "DesignModel.h"
+#include "FieldTexts.h"
+#include "UserFiles.h"
+#include "WindingCheck.h"
 
 namespace transcalc::catalogue {
 namespace {

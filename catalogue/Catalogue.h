@@ -28,15 +28,14 @@
 #include <string_view>
 #include <vector>
 
-#include "DesignModel.h"
-#include "WindingCheck.h"
-
-#include "AdviserCandidates.h"
 #include "Entries.h"
 #include "EntryLines.h"
-#include "FieldTexts.h"
-#include "Search.h"
-#include "UserFiles.h"
+
+namespace transcalc {
+struct CoreLetters;
+struct Design;
+struct RoundWire;
+}  // namespace transcalc
 
 namespace transcalc::catalogue {
 

@@ -1,13 +1,17 @@
 #include "CatalogueOptions.h"
 
-#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
 
+#include "AdviserCandidates.h"
 #include "Catalogue.h"
 #include "CliOptions.h"
+#include "FieldTexts.h"
+#include "OptionParser.h"
+#include "Search.h"
+#include "UserFiles.h"
 
 namespace transcalc::cli {
 namespace {
@@ -62,12 +66,10 @@ bool SameNumber(const std::string& typed, const std::string& given, std::string_
 
 }  // namespace
 
-void AddCatalogueOptions(CLI::App& app, CatalogueChoice& choice) {
-    app.add_option_function<std::string>(
-        "--core-name", [&choice](const std::string& name) { choice.coreName = name; });
-    app.add_option_function<std::string>(
-        "--material", [&choice](const std::string& name) { choice.materialName = name; });
-    app.add_option_function<std::string>("--list", [&choice](const std::string& what) {
+void AddCatalogueOptions(OptionList& list, CatalogueChoice& choice) {
+    list.AddText("--core-name", [&choice](const std::string& name) { choice.coreName = name; });
+    list.AddText("--material", [&choice](const std::string& name) { choice.materialName = name; });
+    list.AddText("--list", [&choice](const std::string& what) {
         if (what != "cores" && what != "materials" && what != "wires") {
             throw UsageError("--list takes cores, materials or wires, not '" + what + "'");
         }

@@ -6,19 +6,21 @@
 #include <string_view>
 #include <vector>
 
-#include "Adviser.h"
 #include "Calculate.h"
-#include "CoreShape.h"
-#include "DesignModel.h"
 #include "InputField.h"
-#include "Material.h"
-#include "WindingCheck.h"
 
-namespace CLI {
-class App;
-}
+namespace transcalc {
+struct AdviserCatalogue;
+struct AdviserInputs;
+struct CoreLetters;
+struct Design;
+struct Material;
+struct RoundWire;
+}  // namespace transcalc
 
 namespace transcalc::cli {
+
+class OptionList;
 
 // What the catalogue options of one command line ask for.
 struct CatalogueChoice {
@@ -31,9 +33,9 @@ struct CatalogueChoice {
 // Which input fields the command line set by an option of their own.
 using TypedFields = std::array<bool, kFieldCount>;
 
-// Adds --core-name, --material and --list to app, each filling choice. A
+// Adds --core-name, --material and --list to list, each filling choice. A
 // --list of nothing it can list throws UsageError from the parse.
-void AddCatalogueOptions(CLI::App& app, CatalogueChoice& choice);
+void AddCatalogueOptions(OptionList& list, CatalogueChoice& choice);
 
 // Shows the chosen core's picture and fills the fields that the core and the
 // material give, except the typed ones; true when a core was chosen and its

@@ -1,16 +1,20 @@
 #include "CliAdvise.h"
 
-#include <CLI/CLI.hpp>
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "Advise.h"
+#include "Adviser.h"
+#include "AdviserPool.h"
 #include "AdviserTable.h"
 #include "CliOptions.h"
 #include "CliReport.h"
+#include "OptionParser.h"
 
 namespace transcalc::cli {
 
@@ -180,20 +184,19 @@ Json AdviceJson(const AdviserInputs& inputs, const AdviserResult& result, Langua
 
 }  // namespace
 
-void AddAdviseOptions(CLI::App& app, AdviseOptions& advise) {
-    app.add_flag("--advise", advise.run)->disable_flag_override();
-    app.add_option_function<std::string>("--margin", [&advise](const std::string& text) {
+void AddAdviseOptions(OptionList& list, AdviseOptions& advise) {
+    list.AddFlag("--advise", advise.run);
+    list.AddText("--margin", [&advise](const std::string& text) {
         advise.marginPercent = NumberOption("margin", text);
     });
-    app.add_option_function<std::string>("--max-rise", [&advise](const std::string& text) {
+    list.AddText("--max-rise", [&advise](const std::string& text) {
         advise.maxRise = NumberOption("max-rise", text);
     });
-    app.add_option_function<std::string>("--inductance", [&advise](const std::string& text) {
+    list.AddText("--inductance", [&advise](const std::string& text) {
         advise.inductanceMh = NumberOption("inductance", text);
     });
-    app.add_option_function<std::string>("--limit", [&advise](const std::string& text) {
-        advise.limit = WholeOption("limit", text);
-    });
+    list.AddText("--limit",
+                 [&advise](const std::string& text) { advise.limit = WholeOption("limit", text); });
 }
 
 AdviserInputs AdviserInputsOf(const CliOptions& options) {
@@ -237,7 +240,9 @@ AdviserInputs AdviserInputsOf(const CliOptions& options) {
 
 int RunAdvise(const CliOptions& options) {
     const AdviserInputs inputs = AdviserInputsOf(options);
-    const AdviserResult result = Advise(inputs, SearchedCatalogue(inputs));
+    // With this thread, one for each core of the machine.
+    AdviserPool pool(AdviserPool::MachineThreads() - 1);
+    const AdviserResult result = Advise(pool, inputs, SearchedCatalogue(inputs));
     if (options.json) {
         std::fputs(JsonLine(AdviceJson(inputs, result, options.language)).c_str(), stdout);
     } else {

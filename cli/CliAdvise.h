@@ -3,13 +3,13 @@
 #include <cstddef>
 #include <optional>
 
-#include "Adviser.h"
-
-namespace CLI {
-class App;
-}
+namespace transcalc {
+struct AdviserInputs;
+}  // namespace transcalc
 
 namespace transcalc::cli {
+
+class OptionList;
 
 struct CliOptions;
 
@@ -25,9 +25,9 @@ struct AdviseOptions {
 
 extern const char* const kAdviseUsage;
 
-// Adds --advise and its options to app, each filling advise. A value that is
+// Adds --advise and its options to list, each filling advise. A value that is
 // no number throws UsageError from the parse.
-void AddAdviseOptions(CLI::App& app, AdviseOptions& advise);
+void AddAdviseOptions(OptionList& list, AdviseOptions& advise);
 
 // The adviser's inputs from the options. Throws UsageError for inputs it
 // cannot search with.

@@ -1,14 +1,15 @@
 #include "CliCheck.h"
 
-#include <CLI/CLI.hpp>
 #include <charconv>
 #include <cmath>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "CliOptions.h"
 #include "CliReport.h"
+#include "OptionParser.h"
 
 namespace transcalc::cli {
 
@@ -40,8 +41,8 @@ double NumberOption(std::string_view name, const std::string& text) {
     return number;
 }
 
-void AddCheckOptions(CLI::App& app, CheckOptions& check) {
-    app.add_flag("--check", check.run)->disable_flag_override();
+void AddCheckOptions(OptionList& list, CheckOptions& check) {
+    list.AddFlag("--check", check.run);
     struct Number {
         const char* name;
         CheckInput input;
@@ -58,15 +59,13 @@ void AddCheckOptions(CLI::App& app, CheckOptions& check) {
     // Out of bounds is refused whether or not the check runs: the value would
     // go into a saved design all the same.
     for (const Number& number : numbers) {
-        app.add_option_function<std::string>(
-            std::string("--") + number.name, [number](const std::string& text) {
-                const double value = NumberOption(number.name, text);
-                if (const std::optional<std::string> why =
-                        CheckInputOutOfBounds(number.input, value)) {
-                    throw UsageError("--" + std::string(number.name) + " " + text + ": " + *why);
-                }
-                *number.target = value;
-            });
+        list.AddText(std::string("--") + number.name, [number](const std::string& text) {
+            const double value = NumberOption(number.name, text);
+            if (const std::optional<std::string> why = CheckInputOutOfBounds(number.input, value)) {
+                throw UsageError("--" + std::string(number.name) + " " + text + ": " + *why);
+            }
+            *number.target = value;
+        });
     }
 }
 

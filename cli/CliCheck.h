@@ -5,14 +5,15 @@
 #include <string>
 #include <string_view>
 
-#include "DesignCheck.h"
-#include "WindingCheck.h"
-
-namespace CLI {
-class App;
-}
+namespace transcalc {
+struct CheckInputs;
+struct DesignCheck;
+struct WindingCheck;
+}  // namespace transcalc
 
 namespace transcalc::cli {
+
+class OptionList;
 
 // The design check options: --check and its inputs.
 struct CheckOptions {
@@ -31,9 +32,9 @@ extern const char* const kCheckUsage;
 // UsageError for a text that is no finite number.
 double NumberOption(std::string_view name, const std::string& text);
 
-// Adds --check and its inputs to app, each filling check. A value that is no
+// Adds --check and its inputs to list, each filling check. A value that is no
 // number throws UsageError from the parse.
-void AddCheckOptions(CLI::App& app, CheckOptions& check);
+void AddCheckOptions(OptionList& list, CheckOptions& check);
 
 // The check's inputs. Throws UsageError for inputs the check cannot use.
 CheckInputs InputsOf(const CheckOptions& check);

@@ -5,9 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <CLI/CLI.hpp>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +14,7 @@
 
 #include "CliOptions.h"
 #include "DesignFile.h"
+#include "OptionParser.h"
 
 extern char** environ;
 
@@ -135,8 +134,8 @@ bool WriteReport(const CliOptions& options, const std::string& designText) {
                      options.design.report.c_str(), program.c_str(), std::strerror(spawnError));
         return false;
     }
-    // A program that dies early must not kill this one with SIGPIPE.
-    std::signal(SIGPIPE, SIG_IGN);
+    // A program that dies early fails the write with EPIPE: main ignores
+    // SIGPIPE before it asks for a report.
     std::string_view rest = designText;
     while (!rest.empty()) {
         const ssize_t written = ::write(input[1], rest.data(), rest.size());
@@ -158,21 +157,20 @@ bool WriteReport(const CliOptions& options, const std::string& designText) {
 
 }  // namespace
 
-void AddDesignOptions(CLI::App& app, DesignFileOptions& files) {
+void AddDesignOptions(OptionList& list, DesignFileOptions& files) {
     const std::pair<const char*, std::string*> paths[] = {
         {"design", &files.load},
         {"save-design", &files.save},
         {"report", &files.report},
     };
     for (const auto& path : paths) {
-        app.add_option_function<std::string>(
-            std::string("--") + path.first, [path](const std::string& text) {
-                if (text.empty()) {
-                    throw UsageError("--" + std::string(path.first) +
-                                     " takes a file name, not an empty text");
-                }
-                *path.second = text;
-            });
+        list.AddText(std::string("--") + path.first, [path](const std::string& text) {
+            if (text.empty()) {
+                throw UsageError("--" + std::string(path.first) +
+                                 " takes a file name, not an empty text");
+            }
+            *path.second = text;
+        });
     }
 }
 

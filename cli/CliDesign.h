@@ -2,13 +2,11 @@
 
 #include <string>
 
-#include "DesignDocument.h"
-
-namespace CLI {
-class App;
-}
+#include "DesignModel.h"
 
 namespace transcalc::cli {
+
+class OptionList;
 
 struct CliOptions;
 
@@ -27,9 +25,9 @@ struct DesignFileOptions {
 
 extern const char* const kDesignUsage;
 
-// Adds --design, --save-design and --report to app, each filling files. An
+// Adds --design, --save-design and --report to list, each filling files. An
 // empty file name throws UsageError from the parse.
-void AddDesignOptions(CLI::App& app, DesignFileOptions& files);
+void AddDesignOptions(OptionList& list, DesignFileOptions& files);
 
 // The options that a design file starts from: its fields, core and mode,
 // with the rest kept for saving. Throws DocumentError.
@@ -45,7 +43,8 @@ Design DesignOf(const CliOptions& options);
 Design DocumentOf(const CliOptions& options);
 
 // Saves the design and writes the report, as the options ask. Reports a
-// failure on stderr and returns false.
+// failure on stderr and returns false. For a report, the caller ignores
+// SIGPIPE: the report program may end before it has read the whole design.
 bool WriteDesignFiles(const CliOptions& options);
 
 }  // namespace transcalc::cli

@@ -1,11 +1,12 @@
 #include "CliOptions.h"
 
-#include <CLI/CLI.hpp>
 #include <clocale>
 #include <cstdlib>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "Adviser.h"
 
 namespace transcalc::cli {
 
@@ -146,60 +147,23 @@ std::string SystemDecimalSeparator() {
 
 namespace {
 
-// The two usage errors that the parser finds itself, in this program's
-// words: "--gap: 1 required TEXT missing" (only the last argument can lack
-// its value, as any next argument is taken) and "json was given a disallowed
-// flag override" (a flag given a value).
-std::string UsageText(const CLI::ParseError& error) {
-    const std::string text = error.what();
-    if (const auto at = text.find(": 1 required "); at != std::string::npos) {
-        return text.substr(0, at) + " needs a value";
-    }
-    if (const auto at = text.find(" was given a disallowed flag override");
-        at != std::string::npos) {
-        return "--" + text.substr(0, at) + " takes no value";
-    }
-    return text;
-}
-
-// The arguments as the parser takes them, last first. "--gap=" gives its
-// option an empty text here, which the parser would take from the next
-// argument instead.
-std::vector<std::string> ParserArguments(int argc, const char* const argv[]) {
-    std::vector<std::string> arguments;
-    for (int i = argc - 1; i >= 1; --i) {
-        const std::string_view argument = argv[i];
-        if (argument.starts_with("--") && argument.find('=') == argument.size() - 1) {
-            arguments.emplace_back();
-            arguments.emplace_back(argument.substr(0, argument.size() - 1));
-        } else {
-            arguments.emplace_back(argument);
-        }
-    }
-    return arguments;
-}
-
 // The options over the inputs that they start from.
 CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) {
     std::string separator;  // not given: the user's locale decides
-    TypedFields typed{};    // fields the catalogue must leave alone
+    bool separatorGiven = false;
+    TypedFields typed{};  // fields the catalogue must leave alone
     std::vector<std::string> cores;
 
-    CLI::App app;
-    app.set_help_flag();  // main prints the usage
-    app.allow_extras();   // reported below, in this program's words
-    // An option takes the next argument as its value whatever it looks like
-    // (a field text may start with '-'); given twice, the last one counts.
-    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    app.add_flag("--json", options.json)->disable_flag_override();
-    app.add_flag("--help", options.help)->disable_flag_override();
-    app.add_option("--core", cores)
-        ->allow_extra_args(false)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    app.add_option_function<std::string>(
-        "--mode", [&options](const std::string& mode) { options.mode = ModeText(mode); });
-    const CLI::Option* separatorOption = app.add_option("--separator", separator);
-    app.add_option_function<std::string>("--lang", [&options](const std::string& code) {
+    OptionList list;
+    list.AddFlag("--json", options.json);
+    list.AddFlag("--help", options.help);
+    list.AddRepeated("--core", cores);
+    list.AddText("--mode", [&options](const std::string& mode) { options.mode = ModeText(mode); });
+    list.AddText("--separator", [&separator, &separatorGiven](const std::string& text) {
+        separator = text;
+        separatorGiven = true;
+    });
+    list.AddText("--lang", [&options](const std::string& code) {
         const std::optional<Language> language = LanguageOfCode(code);
         if (!language) {
             throw UsageError("--lang takes ru or en, not '" + code + "'");
@@ -207,28 +171,17 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
         options.language = *language;
     });
     for (const FieldOption& option : kFieldOptions) {
-        app.add_option_function<std::string>(
-            option.names, [&options, &typed, field = option.field](const std::string& text) {
-                options.fields[field] = text;
-                typed[FieldIndex(field)] = true;
-            });
+        list.AddText(option.names,
+                     [&options, &typed, field = option.field](const std::string& text) {
+                         options.fields[field] = text;
+                         typed[FieldIndex(field)] = true;
+                     });
     }
-    AddCatalogueOptions(app, options.catalogue);
-    AddCheckOptions(app, options.check);
-    AddAdviseOptions(app, options.advise);
-    AddDesignOptions(app, options.design);
-    try {
-        app.parse(ParserArguments(argc, argv));
-    } catch (const CLI::ParseError& error) {
-        throw UsageError(UsageText(error));
-    }
-    if (const std::vector<std::string> extra = app.remaining(); !extra.empty()) {
-        if (extra.front().starts_with("--")) {
-            throw UsageError("unknown option '" + extra.front().substr(0, extra.front().find('=')) +
-                             "'");
-        }
-        throw UsageError("unexpected argument '" + extra.front() + "'");
-    }
+    AddCatalogueOptions(list, options.catalogue);
+    AddCheckOptions(list, options.check);
+    AddAdviseOptions(list, options.advise);
+    AddDesignOptions(list, options.design);
+    ParseArguments(list, argc, argv);
 
     if (!cores.empty() && std::exchange(options.design.coreFromFile, false)) {
         options.cores = {};  // the command line's cores replace the file's
@@ -236,7 +189,7 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
     for (const std::string& core : cores) {
         SetCore(options.cores, core);
     }
-    if (separatorOption->count() > 0 && separator != "," && separator != ".") {
+    if (separatorGiven && separator != "," && separator != ".") {
         throw UsageError("--separator takes \",\" or \".\", not '" + separator + "'");
     }
     options.separator = separator.empty() ? SystemDecimalSeparator() : separator;

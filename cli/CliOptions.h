@@ -5,7 +5,9 @@
 // How the pieces fit:
 //   CliOptions  the command line -> the window's inputs (field texts, core
 //               pictures, mode, decimal separator, language, output form),
-//               parsed by CLI11 with the options that each piece below adds
+//               from its own options and those that each piece below adds
+//   OptionParser  the options as plain data, and the parse: the one file
+//               that includes CLI11
 //   CatalogueOptions  --core-name, --material and --list: the catalogue's
 //               cores and materials -> field texts, and its listing
 //   CliDesign   --design, --save-design and --report: a design file as the
@@ -21,7 +23,6 @@
 //   main        Calculate, then one results pass, through design/
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "Calculate.h"
@@ -31,6 +32,7 @@
 #include "CliDesign.h"
 #include "DesignModel.h"
 #include "Language.h"
+#include "OptionParser.h"
 
 namespace transcalc::cli {
 
@@ -46,12 +48,6 @@ struct CliOptions {
     DesignFileOptions design;
     CheckOptions check;
     AdviseOptions advise;
-};
-
-// A command line that cannot be run; what() names the bad option.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 // The options after the program name. Throws UsageError, and DocumentError

@@ -1,8 +1,11 @@
+#include <csignal>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 #include "CheckText.h"
 #include "CliOptions.h"
 #include "CliReport.h"
+#include "DesignDocument.h"
 #include "DesignRun.h"
 #include "WindingText.h"
 
@@ -105,6 +108,12 @@ int main(int argc, char* argv[]) {
         }
     }
     std::fflush(stdout);
+    // The report program reads the design from a pipe: should it end early,
+    // the write must fail rather than end this program. Only now, so that a
+    // standard output closed early still ends it as before.
+    if (!options.design.report.empty()) {
+        std::signal(SIGPIPE, SIG_IGN);
+    }
     if (!cli::WriteDesignFiles(options)) {
         return cli::kExitError;
     }

@@ -19,8 +19,11 @@
 #include <exception>
 #include <tuple>
 
+#include "Advise.h"
+#include "AdviserCandidates.h"
 #include "AdviserPlot.h"
 #include "AdviserTable.h"
+#include "Catalogue.h"
 #include "Errors.h"
 #include "WindowLanguage.h"
 
@@ -397,7 +400,7 @@ QString AdviserDialog::missingInput() const {
 }
 
 transcalc::AdviserInputs AdviserDialog::inputs() const {
-    transcalc::AdviserInputs in = searched_;  // the limit and the threads as given
+    transcalc::AdviserInputs in = searched_;  // the limit as given
     in.mode = static_cast<WorkMode>(mode_->currentData().toInt());
     in.fields = fields_;
     in.fields[Field::VoltageIn] = voltIn_->text().toStdString();
@@ -438,15 +441,14 @@ transcalc::AdviserInputs AdviserDialog::inputs() const {
 void AdviserDialog::InputsChanged() {
     const QString missing = missingInput();
     search_->setEnabled(!running_ && missing.isEmpty());
-    cancel_->setEnabled(running_ && !worker_.get_stop_token().stop_requested());
+    cancel_->setEnabled(running_ && !stop_.stop_requested());
     status_->setText(StatusText());
 }
 
 // What the search is doing, what it still needs, or how the last one ended.
 QString AdviserDialog::StatusText() const {
     if (running_) {
-        return worker_.get_stop_token().stop_requested() ? tr("Подбор останавливается…")
-                                                         : tr("Идет подбор…");
+        return stop_.stop_requested() ? tr("Подбор останавливается…") : tr("Идет подбор…");
     }
     if (const QString missing = missingInput(); !missing.isEmpty()) {
         return missing;
@@ -490,6 +492,7 @@ void AdviserDialog::Search() {
         reportError_(QString::fromStdString(transcalc::ErrorBoxText(error.what())));
         return;
     }
+    stop_ = std::stop_source();
     running_ = true;
     failed_ = false;
     searched_ = in;
@@ -504,13 +507,13 @@ void AdviserDialog::Search() {
 
     // Progress and the end reach the dialog as queued calls: they run in its
     // thread, in the order they were posted, and go with the dialog.
-    worker_ = std::jthread(
-        [this, in = std::move(in), searched = std::move(searched)](std::stop_token stop) {
+    searchEnd_ = pool_.Post(
+        [this, in = std::move(in), searched = std::move(searched), stop = stop_.get_token()] {
             std::optional<transcalc::AdviserResult> result;
             QString error;
             try {
                 result = transcalc::Advise(
-                    in, searched,
+                    pool_, in, searched,
                     [this](std::size_t done, std::size_t total) {
                         QMetaObject::invokeMethod(
                             this, [this, done, total] { Progressed(done, total); },
@@ -535,14 +538,14 @@ void AdviserDialog::Cancel() {
     if (!running_) {
         return;
     }
-    worker_.request_stop();
+    stop_.request_stop();
     InputsChanged();
 }
 
 void AdviserDialog::StopSearch() {
-    if (worker_.joinable()) {
-        worker_.request_stop();
-        worker_.join();
+    if (searchEnd_.valid()) {
+        stop_.request_stop();
+        searchEnd_.wait();
     }
 }
 
@@ -552,8 +555,8 @@ void AdviserDialog::done(int result) {
 }
 
 void AdviserDialog::Finished(std::optional<transcalc::AdviserResult> result, const QString& error) {
-    if (worker_.joinable()) {
-        worker_.join();  // its last act was to post this call
+    if (searchEnd_.valid()) {
+        searchEnd_.get();  // its last act was to post this call
     }
     running_ = false;
     result_ = std::move(result);

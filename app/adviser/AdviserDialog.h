@@ -5,12 +5,12 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <future>
 #include <optional>
-#include <thread>
-#include <vector>
+#include <stop_token>
 
 #include "Adviser.h"
-#include "Catalogue.h"
+#include "AdviserPool.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,15 +23,19 @@ class QProgressBar;
 class QPushButton;
 class QTableWidget;
 
+namespace transcalc::catalogue {
+struct Catalogue;
+}  // namespace transcalc::catalogue
+
 namespace transcalc {
 
 class AdviserPlot;
 
 // "Подбор сердечника": the converter's figures, the material and the core
-// kinds; "Подобрать" runs the adviser on a thread of its own while the window
-// stays responsive, "Отмена" stops it. The kept cores fill the table and the
-// plot; "Применить" hands the chosen row's design to the window. Closing the
-// dialog stops a running search and waits for it. The window stays usable
+// kinds; "Подобрать" runs the adviser on the dialog's pool of threads while
+// the window stays responsive, "Отмена" stops it. The kept cores fill the
+// table and the plot; "Применить" hands the chosen row's design to the
+// window. Closing the dialog stops a running search and waits for it. The window stays usable
 // while it is open: its words follow a change of the window's language.
 class AdviserDialog : public QDialog {
     Q_OBJECT
@@ -129,8 +133,11 @@ private:
     bool failed_ = false;                // the last search ended in an error
     transcalc::AdviserInputs searched_;  // the inputs of the search shown or running
     std::optional<transcalc::AdviserResult> result_;
-    // Last: joined first when the dialog goes, before anything it posts to.
-    std::jthread worker_;
+    std::stop_source stop_;        // of the running search
+    std::future<void> searchEnd_;  // ready when the search posted to the pool ends
+    // Last: its threads end first when the dialog goes, before anything
+    // they post to.
+    transcalc::AdviserPool pool_{transcalc::AdviserPool::MachineThreads()};
 };
 
 }  // namespace transcalc

@@ -2,6 +2,9 @@
 
 #include <QTreeWidget>
 
+#include "Catalogue.h"
+#include "FieldTexts.h"
+
 namespace transcalc {
 
 namespace {

@@ -2,8 +2,13 @@
 
 #include <string_view>
 
-#include "Catalogue.h"
 #include "CatalogueDialog.h"
+#include "WorkMode.h"
+
+namespace transcalc::catalogue {
+struct Catalogue;
+struct Core;
+}  // namespace transcalc::catalogue
 
 namespace transcalc {
 

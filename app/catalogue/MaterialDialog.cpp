@@ -4,6 +4,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "Catalogue.h"
+#include "FieldTexts.h"
+
 namespace transcalc {
 
 namespace {

@@ -3,10 +3,15 @@
 #include <string>
 #include <string_view>
 
-#include "Catalogue.h"
 #include "CatalogueDialog.h"
 
+namespace transcalc::catalogue {
+struct Catalogue;
+}  // namespace transcalc::catalogue
+
 namespace transcalc {
+
+struct Material;
 
 // The materials of the catalogue with their saturation at 25 °C and 100 °C;
 // under the list, what OK sets in the "Проницаемость" and "dB - Индукция

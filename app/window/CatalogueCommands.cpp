@@ -3,8 +3,10 @@
 
 #include "Catalogue.h"
 #include "CoreCatalogueDialog.h"
+#include "FieldTexts.h"
 #include "L_C.h"
 #include "MaterialDialog.h"
+#include "UserFiles.h"
 
 namespace transcalc {
 

@@ -1,12 +1,11 @@
 #include "Adviser.h"
 
 #include <algorithm>
-#include <atomic>
-#include <exception>
 #include <mutex>
-#include <thread>
 #include <utility>
 
+#include "Advise.h"
+#include "AdviserPool.h"
 #include "AdviserSearch.h"
 
 namespace transcalc {
@@ -67,41 +66,24 @@ void ValidateAdviserInputs(const AdviserInputs& in) {
 namespace {
 
 // The outcomes of all cores, in catalogue order, however the threads took them.
-std::vector<CoreOutcome> SearchAll(const AdviserInputs& inputs, const AdviserCatalogue& catalogue,
+std::vector<CoreOutcome> SearchAll(AdviserPool& pool, const AdviserInputs& inputs,
+                                   const AdviserCatalogue& catalogue,
                                    const AdviserProgress& progress, std::stop_token stop) {
     const std::size_t total = catalogue.cores.size();
     std::vector<CoreOutcome> outcomes(total);
-    const unsigned machine = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t threads =
-        std::min<std::size_t>(inputs.threads == 0 ? machine : inputs.threads, total);
-    std::atomic<std::size_t> next = 0;
     std::size_t done = 0;
     std::mutex reporting;
-    std::exception_ptr failure;
-    auto work = [&]() {
-        try {
-            for (std::size_t i = next++; i < total && !stop.stop_requested(); i = next++) {
-                outcomes[i] = SearchCore(inputs, catalogue, catalogue.cores[i], stop);
-                const std::lock_guard lock(reporting);
-                ++done;
-                if (progress) {
-                    progress(done, total);
-                }
-            }
-        } catch (...) {
-            const std::lock_guard lock(reporting);
-            failure = failure ? failure : std::current_exception();
+    pool.ForEach(total, [&](std::size_t i) {
+        if (stop.stop_requested()) {
+            return;
         }
-    };
-    std::vector<std::jthread> pool;
-    for (std::size_t t = 1; t < threads; ++t) {
-        pool.emplace_back(work);
-    }
-    work();
-    pool.clear();  // joins
-    if (failure) {
-        std::rethrow_exception(failure);
-    }
+        outcomes[i] = SearchCore(inputs, catalogue, catalogue.cores[i], stop);
+        const std::lock_guard lock(reporting);
+        ++done;
+        if (progress) {
+            progress(done, total);
+        }
+    });
     return outcomes;
 }
 
@@ -122,10 +104,11 @@ std::optional<RuledOut> SoleCondition(const CoreOutcome& outcome) {
 
 }  // namespace
 
-AdviserResult Advise(const AdviserInputs& inputs, const AdviserCatalogue& catalogue,
-                     const AdviserProgress& progress, std::stop_token stop) {
+AdviserResult Advise(AdviserPool& pool, const AdviserInputs& inputs,
+                     const AdviserCatalogue& catalogue, const AdviserProgress& progress,
+                     std::stop_token stop) {
     ValidateAdviserInputs(inputs);
-    std::vector<CoreOutcome> outcomes = SearchAll(inputs, catalogue, progress, stop);
+    std::vector<CoreOutcome> outcomes = SearchAll(pool, inputs, catalogue, progress, stop);
     AdviserResult result;
     if (stop.stop_requested()) {
         result.cancelled = true;

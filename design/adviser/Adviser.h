@@ -1,17 +1,26 @@
 #pragma once
 
+// The core adviser.
+//
+// How the pieces fit:
+//   Adviser      (this file) what a search takes and gives: the inputs, the
+//                cores to try, the rows kept and the counts of what was
+//                ruled out; no thread in sight
+//   AdviserText  the words of an outcome: why nothing fits, a row's wires
+//   Advise       the whole search, shared out over an AdviserPool
+//   AdviserPool  the threads a search runs on, owned by whoever searches
+//   AdviserSearch  the designs of one core judged, the least loss kept
+
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <stdexcept>
-#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "CheckInputs.h"
 #include "CoreShape.h"
-#include "DesignCheck.h"
 #include "DesignModel.h"
 #include "InputField.h"
 #include "Language.h"
@@ -30,8 +39,7 @@ namespace transcalc {
 // design check and the winding check. A design is feasible when the run ends
 // in the list's normal colour, the saturation margin and the rise are within
 // the asked ones and the winding fits. Each core keeps its feasible design of
-// least loss; the cores are listed smallest first. The search is split over
-// threads; its result does not depend on the split.
+// least loss; the cores are listed smallest first.
 
 // A core as the catalogue fills the fields: the adviser knows no catalogue.
 struct AdviserCore {
@@ -75,7 +83,6 @@ struct AdviserInputs {
     double maxRise = 40;                 // K, the largest temperature rise of the whole part
     std::optional<double> inductanceMh;  // the choke's wanted inductance
     std::size_t limit = 20;              // the most rows listed
-    unsigned threads = 0;                // 0: one per core of the machine
 };
 
 // Inputs the adviser cannot search with; what() says which and why.
@@ -168,15 +175,6 @@ struct AdviserResult {
     std::optional<std::string> runFailure;
     bool cancelled = false;  // stopped before the end: the rest means nothing
 };
-
-// Called after each core, with how many are done of how many; from the
-// search's threads, one call at a time.
-using AdviserProgress = std::function<void(std::size_t done, std::size_t total)>;
-
-// The whole search. Throws AdviserInputError for inputs it cannot use. A stop
-// request ends it soon, with `cancelled` set.
-AdviserResult Advise(const AdviserInputs& inputs, const AdviserCatalogue& catalogue,
-                     const AdviserProgress& progress = {}, std::stop_token stop = {});
 
 // Where nothing is feasible, which condition ruled out most designs, in words
 // a user can act on, e.g. "все 433 кольца насыщаются при 100 °C уже при

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 
+#include "Catalogue.h"
 #include "CoreCatalogueDialog.h"
 #include "DesignFile.h"
 #include "MaterialDialog.h"

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "DesignCheck.h"
+#include "WindingCheck.h"
 
 namespace transcalc::catalogue {
 namespace {

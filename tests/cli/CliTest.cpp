@@ -544,6 +544,23 @@ TEST_F(CliDesignTest, FileNamesAreKeptByteForByte) {
     EXPECT_EQ(names, (std::vector<std::string>{longName, "r\xFF\xE9.pdf"}));
 }
 
+// A report program that ends before it has read the design fails the
+// report; the broken pipe does not end the command line.
+TEST_F(CliDesignTest, AReportProgramThatEndsEarlyFailsTheReport) {
+    namespace fs = std::filesystem;
+    // The command line runs the report program found beside itself.
+    fs::copy_file(TRANSCALC_CLI, Path("transcalc-cli"));
+    std::ofstream(Path("transcalc-report")) << "#!/bin/sh\nexit 1\n";
+    fs::permissions(Path("transcalc-report"), fs::perms::owner_all);
+    // A design larger than a pipe holds, so that the write meets the closed end.
+    const CliRun run = RunProgram(
+        Path("transcalc-cli").c_str(),
+        {"--core", "ring", "--mode", std::string(100000, 'x'), "--report", Path("r.pdf")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "");
+    EXPECT_FALSE(fs::exists(Path("r.pdf")));
+}
+
 TEST_F(CliDesignTest, ADesignHoldsOneCoreKind) {
     const CliRun run =
         RunCli({"--core", "ring", "--core", "u", "--save-design", Path("d.transcalc")});

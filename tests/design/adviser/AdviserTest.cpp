@@ -5,8 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "Advise.h"
+#include "AdviserPool.h"
+
 namespace transcalc {
 namespace {
+
+// The searches here run on the test's thread and one of the pool's.
+AdviserPool& Pool() {
+    static AdviserPool pool(1);
+    return pool;
+}
 
 // A ring as the catalogue would fill its fields, in mm.
 AdviserCore Ring(std::string name, std::string d1, std::string d2, std::string h) {
@@ -48,7 +57,7 @@ AdviserInputs ChokeInputs() {
 }
 
 TEST(Adviser, ChokeOnRingsKeepsWhatWorkedOutByHand) {
-    const AdviserResult result = Advise(ChokeInputs(), RingCatalogue());
+    const AdviserResult result = Advise(Pool(), ChokeInputs(), RingCatalogue());
     ASSERT_EQ(result.rows.size(), 1u);
     const AdvisedCore& r = result.rows[0];
     EXPECT_EQ(r.core, "R20");
@@ -80,7 +89,7 @@ TEST(Adviser, ChokeOnRingsKeepsWhatWorkedOutByHand) {
 }
 
 TEST(Adviser, RowHoldsTheDesignToApply) {
-    const AdvisedCore r = Advise(ChokeInputs(), RingCatalogue()).rows.at(0);
+    const AdvisedCore r = Advise(Pool(), ChokeInputs(), RingCatalogue()).rows.at(0);
     InputFields fields = InputFields::DesignTexts();
     fields[Field::Dimension1] = "20";
     fields[Field::Dimension2] = "10";
@@ -99,7 +108,7 @@ TEST(Adviser, RowHoldsTheDesignToApply) {
 TEST(Adviser, CoresListSmallestVolumeFirst) {
     AdviserInputs in = ChokeInputs();
     in.maxRise = 100;  // R10's 77.6 K passes
-    const AdviserResult all = Advise(in, RingCatalogue());
+    const AdviserResult all = Advise(Pool(), in, RingCatalogue());
     ASSERT_EQ(all.rows.size(), 2u);
     EXPECT_EQ(all.rows[0].core, "R10");
     EXPECT_EQ(all.rows[0].turns, 35);
@@ -108,7 +117,7 @@ TEST(Adviser, CoresListSmallestVolumeFirst) {
     EXPECT_EQ(all.rows[1].core, "R20");
 
     in.limit = 1;
-    const AdviserResult first = Advise(in, RingCatalogue());
+    const AdviserResult first = Advise(Pool(), in, RingCatalogue());
     ASSERT_EQ(first.rows.size(), 1u);
     EXPECT_EQ(first.rows[0].core, "R10");
     EXPECT_EQ(first.feasibleCores, 2u);
@@ -125,7 +134,7 @@ TEST(Adviser, ForwardGridEmptyWhenEvenTheLowestDbSaturates) {
     in.material = "M100";
     in.kinds = {CoreKind::Ring};
     in.check.loadCurrent = 1;
-    const AdviserResult result = Advise(in, c);
+    const AdviserResult result = Advise(Pool(), in, c);
     EXPECT_TRUE(result.rows.empty());
     EXPECT_EQ(result.candidates, 4u);
     EXPECT_EQ(result.ruledOut[RuledOut::Saturation], 4u);
@@ -136,7 +145,7 @@ TEST(Adviser, ForwardGridEmptyWhenEvenTheLowestDbSaturates) {
 TEST(Adviser, ChokeThatSaturatesEverywhereSaysSo) {
     AdviserInputs in = ChokeInputs();
     in.margin = 0.9;  // B_pk of 0.1 T at most: none of the four
-    const AdviserResult result = Advise(in, RingCatalogue());
+    const AdviserResult result = Advise(Pool(), in, RingCatalogue());
     EXPECT_EQ(result.ruledOut[RuledOut::Saturation], 4u);
     EXPECT_EQ(NothingFitsText(in, result),
               "все 4 кольца насыщаются при 100 °C при токе 3 А: выберите материал с меньшей "
@@ -168,7 +177,8 @@ TEST(Adviser, AboveTheCuriePointEveryCoreSaturates) {
 TEST(Adviser, CancelledBeforeTheStartFindsNothing) {
     std::stop_source source;
     source.request_stop();
-    const AdviserResult result = Advise(ChokeInputs(), RingCatalogue(), {}, source.get_token());
+    const AdviserResult result =
+        Advise(Pool(), ChokeInputs(), RingCatalogue(), {}, source.get_token());
     EXPECT_TRUE(result.cancelled);
     EXPECT_TRUE(result.rows.empty());
     EXPECT_EQ(NothingFitsText(ChokeInputs(), result), "");
@@ -177,8 +187,7 @@ TEST(Adviser, CancelledBeforeTheStartFindsNothing) {
 TEST(Adviser, ProgressCountsEveryCore) {
     std::vector<std::size_t> done;
     AdviserInputs in = ChokeInputs();
-    in.threads = 2;
-    Advise(in, RingCatalogue(), [&done](std::size_t d, std::size_t total) {
+    Advise(Pool(), in, RingCatalogue(), [&done](std::size_t d, std::size_t total) {
         EXPECT_EQ(total, 4u);
         done.push_back(d);
     });
@@ -358,7 +367,7 @@ TEST(Adviser, RefusesInputsItCannotSearchWith) {
         AdviserInputs in = ChokeInputs();
         c.change(in);
         try {
-            Advise(in, RingCatalogue());
+            Advise(Pool(), in, RingCatalogue());
             ADD_FAILURE() << "accepted: " << c.text;
         } catch (const AdviserInputError& error) {
             EXPECT_STREQ(error.what(), c.text);

@@ -3,11 +3,65 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <string>
+#include <string_view>
 
 #include "Errors.h"
 
 namespace transcalc {
 namespace {
+
+// A case's text spelled as a test name: digits and Latin letters kept, every
+// other character named, e.g. "1 000,5" -> "Text_1_blank_000_comma_5".
+std::string SpelledName(std::string_view text) {
+    std::string name = "Text";
+    bool afterWord = true;  // the last thing written was a word
+    const auto word = [&](std::string_view spelled) {
+        name += "_";
+        name += spelled;
+        afterWord = true;
+    };
+    for (const char c : text) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (letter || (c >= '0' && c <= '9')) {
+            name += afterWord ? "_" : "";
+            name += c;
+            afterWord = false;
+            continue;
+        }
+        switch (c) {
+            case ' ':
+                word("blank");
+                break;
+            case '\t':
+                word("tab");
+                break;
+            case '.':
+                word("point");
+                break;
+            case ',':
+                word("comma");
+                break;
+            case '-':
+                word("minus");
+                break;
+            case '+':
+                word("plus");
+                break;
+            default: {
+                constexpr char kHex[] = "0123456789ABCDEF";
+                const auto byte = static_cast<unsigned char>(c);
+                word(std::string("byte") + kHex[byte / 16] + kHex[byte % 16]);
+            }
+        }
+    }
+    return name;
+}
+
+template <typename Case>
+std::string NameOfText(const testing::TestParamInfo<Case>& info) {
+    return SpelledName(info.param.text);
+}
 
 struct ParseCase {
     const char* separator;
@@ -32,12 +86,14 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{",", "1e3", 1000}, ParseCase{",", "1.5E-3", 0.0015},
                     ParseCase{",", "5E", 5}, ParseCase{",", "5E+", 5}, ParseCase{",", "1E-400", 0},
                     ParseCase{",", "0E499", 0}, ParseCase{",", "0,1", 0.1},
-                    ParseCase{",", "1E308", 1e308}, ParseCase{",", "-0", 0}));
+                    ParseCase{",", "1E308", 1e308}, ParseCase{",", "-0", 0}),
+    NameOfText<ParseCase>);
 
 INSTANTIATE_TEST_SUITE_P(Point, ParseNumberTest,
                          testing::Values(ParseCase{".", "12.5", 12.5},
                                          ParseCase{".", " 1 2.5", 12.5},
-                                         ParseCase{".", "-.5e1", -5}, ParseCase{".", "7", 7}));
+                                         ParseCase{".", "-.5e1", -5}, ParseCase{".", "7", 7}),
+                         NameOfText<ParseCase>);
 
 TEST(ParseNumberTest, ScalesInExtendedPrecisionNotAsStrtod) {
     // 48398658547 / 10^7 in extended, then to double: one ulp below strtod's.
@@ -82,11 +138,16 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectCase{",", "+", "'+' is not a valid floating point value"},
                     RejectCase{",", "1,2,3", "'1,2,3' is not a valid floating point value"},
                     RejectCase{",", "inf", "'inf' is not a valid floating point value"},
-                    RejectCase{",", "1e4933", "'1e4933' is not a valid floating point value"},
-                    // Where the separator is a point a comma is no decimal mark and never
-                    // silently a thousands mark.
-                    RejectCase{".", "12,5", "'12,5' is not a valid floating point value"},
-                    RejectCase{".", "1.000,5", "'1.000,5' is not a valid floating point value"}));
+                    RejectCase{",", "1e4933", "'1e4933' is not a valid floating point value"}),
+    NameOfText<RejectCase>);
+
+// Where the separator is a point a comma is no decimal mark and never
+// silently a thousands mark.
+INSTANTIATE_TEST_SUITE_P(
+    PointTexts, ParseNumberRejectTest,
+    testing::Values(RejectCase{".", "12,5", "'12,5' is not a valid floating point value"},
+                    RejectCase{".", "1.000,5", "'1.000,5' is not a valid floating point value"}),
+    NameOfText<RejectCase>);
 
 TEST(ParseNumberTest, ANumberBeyondTheDoubleRangeOverflowsOnStore) {
     try {
@@ -98,6 +159,7 @@ TEST(ParseNumberTest, ANumberBeyondTheDoubleRangeOverflowsOnStore) {
 }
 
 struct FormatCase {
+    const char* name;
     long double value;
     const char* comma;
 };
@@ -110,18 +172,26 @@ TEST_P(FormatNumberTest, WritesFifteenSignificantDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FormatNumberTest,
-    testing::Values(FormatCase{0, "0"}, FormatCase{-0.0L, "0"}, FormatCase{0.5, "0,5"},
-                    FormatCase{1500, "1500"}, FormatCase{-2.5, "-2,5"}, FormatCase{12.34, "12,34"},
-                    FormatCase{1.0 / 3.0, "0,333333333333333"},
-                    FormatCase{2.0 / 3.0, "0,666666666666667"}, FormatCase{0.0001, "0,0001"},
-                    FormatCase{0.00005, "5E-5"}, FormatCase{1e-10, "1E-10"},
-                    FormatCase{123456789012345.0, "123456789012345"}, FormatCase{1e15, "1E15"},
-                    FormatCase{1234567890123456.0, "1,23456789012346E15"},
-                    FormatCase{1.5e20, "1,5E20"}, FormatCase{999999999999999.5L, "1E15"},
-                    FormatCase{0.00099999999999999999L, "0,001"}, FormatCase{-1e-5, "-1E-5"},
-                    FormatCase{DBL_MAX, "1,79769313486232E308"},
-                    FormatCase{4.9406564584124654e-324, "4,94065645841247E-324"},
-                    FormatCase{4.71238898038469, "4,71238898038469"}));
+    testing::Values(FormatCase{"Zero", 0, "0"}, FormatCase{"NegativeZero", -0.0L, "0"},
+                    FormatCase{"Half", 0.5, "0,5"}, FormatCase{"Whole", 1500, "1500"},
+                    FormatCase{"Negative", -2.5, "-2,5"}, FormatCase{"TwoDecimals", 12.34, "12,34"},
+                    FormatCase{"OneThirdRoundsDown", 1.0 / 3.0, "0,333333333333333"},
+                    FormatCase{"TwoThirdsRoundUp", 2.0 / 3.0, "0,666666666666667"},
+                    FormatCase{"SmallestWithoutExponent", 0.0001, "0,0001"},
+                    FormatCase{"SmallTakesAnExponent", 0.00005, "5E-5"},
+                    FormatCase{"TwoDigitNegativeExponent", 1e-10, "1E-10"},
+                    FormatCase{"FifteenDigitsWhole", 123456789012345.0, "123456789012345"},
+                    FormatCase{"SixteenDigitsTakeAnExponent", 1e15, "1E15"},
+                    FormatCase{"SixteenDigitsRoundToFifteen", 1234567890123456.0,
+                               "1,23456789012346E15"},
+                    FormatCase{"LargeWithFraction", 1.5e20, "1,5E20"},
+                    FormatCase{"RoundingCarriesIntoTheExponent", 999999999999999.5L, "1E15"},
+                    FormatCase{"RoundingCarriesToAThousandth", 0.00099999999999999999L, "0,001"},
+                    FormatCase{"NegativeWithExponent", -1e-5, "-1E-5"},
+                    FormatCase{"LargestDouble", DBL_MAX, "1,79769313486232E308"},
+                    FormatCase{"SmallestDouble", 4.9406564584124654e-324, "4,94065645841247E-324"},
+                    FormatCase{"FifteenSignificantDigits", 4.71238898038469, "4,71238898038469"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormatNumberTest, WritesTheGivenSeparator) {
     EXPECT_EQ(FormatNumber(12.34, "."), "12.34");
