@@ -77,8 +77,8 @@ Phrase GapSitePhrase(CoreKind kind) {
 void AddInductance(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lines) {
     if (c.gap && c.coreKind) {
         lines.push_back({w.Say(Phrase::CheckGap),
-                         Plain(*c.gap * 1000, w.sep) + w.Say(Phrase::UnitMm) + " (" +
-                             w.Say(GapSitePhrase(*c.coreKind)) + ")",
+                         w.Number(*c.gap * 1000, SignificantDigits(3).Trimmed()) +
+                             w.Say(Phrase::UnitMm) + " (" + w.Say(GapSitePhrase(*c.coreKind)) + ")",
                          w.Say(Phrase::CheckGapMeaning)});
     }
     if (!c.inductance) {
@@ -87,7 +87,7 @@ void AddInductance(const DesignCheck& c, const Writing& w, std::vector<CheckLine
     // Both in the unit of the check's value, µH below 1 mH.
     const bool milli = *c.inductance >= 1e-3;
     const auto inUnit = [&](double henry) {
-        return Significant(henry * (milli ? 1e3 : 1e6), w.sep) +
+        return w.Number(henry * (milli ? 1e3 : 1e6), SignificantDigits(3)) +
                w.Say(milli ? Phrase::UnitMilliHenryCheck : Phrase::UnitMicroHenryCheck);
     };
     std::string value = inUnit(*c.inductance);
@@ -95,9 +95,10 @@ void AddInductance(const DesignCheck& c, const Writing& w, std::vector<CheckLine
         value += w.Say(Phrase::InductanceInTheList) + inUnit(*c.listInductance) + ")";
     }
     lines.push_back({w.Say(Phrase::CheckInductance), value, w.Say(Phrase::CheckInductanceMeaning)});
-    lines.push_back({w.Say(Phrase::CheckAlValue),
-                     Significant(*c.alValue * 1e9, w.sep) + w.Say(Phrase::UnitNanoHenry),
-                     w.Say(Phrase::CheckAlValueMeaning)});
+    lines.push_back(
+        {w.Say(Phrase::CheckAlValue),
+         w.Number(*c.alValue * 1e9, SignificantDigits(3)) + w.Say(Phrase::UnitNanoHenry),
+         w.Say(Phrase::CheckAlValueMeaning)});
 }
 
 void AddFlux(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lines) {

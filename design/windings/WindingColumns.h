@@ -20,7 +20,7 @@ inline constexpr std::array<TableColumn, kWindingColumnCount> kWindingColumns = 
     {"Провод", "Wire", "мм", "mm", Decimals(3)},
     {"Слоев", "Layers", "", "", Decimals(0)},
     {"Ср. виток", "Mean turn", "мм", "mm", Decimals(1)},
-    {"Rdc", "R_dc at core temp.", "Ом", "Ω", SignificantDigits(3)},
+    {"Rdc", "R_dc hot", "Ом", "Ω", SignificantDigits(3)},
     {"Kac", "Kac", "", "", Decimals(2)},
     {"Потери", "Loss", "Вт", "W", SignificantDigits(3)},
 }};

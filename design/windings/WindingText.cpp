@@ -173,7 +173,7 @@ WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep, Languag
     std::vector<std::string>& lines = table.lines;
     lines.push_back(say(Say::Fill) + Figure(c.fill * 100, Decimals(1), sep, percent) +
                     (c.fits ? "" : say(Say::DoesNotFit)) + say(Say::FillNote));
-    lines.push_back(say(Say::CopperFill) + Fixed(c.copperFill * 100, 1, sep) + say(Say::Percent));
+    lines.push_back(say(Say::CopperFill) + Figure(c.copperFill * 100, Decimals(1), sep, percent));
     if (!c.copperLoss) {
         lines.push_back(say(Say::CopperLossNone));
     } else {

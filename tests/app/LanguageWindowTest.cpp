@@ -494,7 +494,7 @@ TEST_F(LanguageWindowTest, TheCheckDialogsWindingsSpeakEnglish) {
                 EXPECT_EQ(text("windingsReason"), c.reason) << c.name;
             }
             EXPECT_EQ(text("windingsHead0"), "Section");
-            EXPECT_EQ(text("windingsHead5"), "R_dc at core temp., Ω");
+            EXPECT_EQ(text("windingsHead5"), "R_dc hot, Ω");
             EXPECT_EQ(text("windingsFillCaption"), "Window fill:");
             EXPECT_EQ(dialog->findChild<transcalc::CheckPlot*>("CheckPlot")->data().language,
                       Language::English);

@@ -33,7 +33,7 @@ TEST(CliAdviseTest, TableListsTheCoresAndWhatWasRuledOut) {
     }
     ASSERT_EQ(lines.size(), 6u) << run.out;
     EXPECT_EQ(lines[0],
-              "Сердечник   dB, Тл  Зазор, мм  Витки   Провод, мм                        "
+              "Сердечник  dB, Тл  Зазор, мм  Витки   Провод, мм                        "
               "Заполнение, %  P сердечника, Вт  P меди, Вт  P всего, Вт  ΔT, К  Запас, %  "
               "Ve, см³");
     for (int i = 1; i <= 3; ++i) {

@@ -158,7 +158,7 @@ TEST(Adviser, AboveTheCuriePointEveryCoreSaturates) {
     AdviserCatalogue c = RingCatalogue();
     c.material.curieTemperature = 90;
     AdviserInputs choke = ChokeInputs();
-    AdviserResult result = Advise(choke, c);
+    AdviserResult result = Advise(Pool(), choke, c);
     EXPECT_TRUE(result.rows.empty());
     EXPECT_EQ(result.ruledOut[RuledOut::Saturation], 4u);
     AdviserInputs forward;
@@ -169,7 +169,7 @@ TEST(Adviser, AboveTheCuriePointEveryCoreSaturates) {
     forward.material = "M100";
     forward.kinds = {CoreKind::Ring};
     forward.check.loadCurrent = 1;
-    result = Advise(forward, c);
+    result = Advise(Pool(), forward, c);
     EXPECT_TRUE(result.rows.empty());
     EXPECT_EQ(result.ruledOut[RuledOut::Saturation], 4u);
 }

@@ -112,7 +112,7 @@ TEST(WindingTextTest, EnglishWordsAroundTheSameNumbers) {
     c.totalLoss.reset();
     const WindingTable table = WindingTableOf(c, ",", Language::English);
     EXPECT_EQ(table.columns, (Lines{"Section", "Turns", "Wire, mm", "Layers", "Mean turn, mm",
-                                    "R_dc at core temp., Ω", "Kac", "Loss, W"}));
+                                    "R_dc hot, Ω", "Kac", "Loss, W"}));
     EXPECT_EQ(table.lines[0],
               "Window fill=30,0 % — the winding does not fit (without the bobbin and the "
               "insulation)");
