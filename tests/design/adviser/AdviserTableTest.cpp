@@ -108,8 +108,7 @@ TEST(AdviserTableTest, CaptionsOfBothTables) {
     EXPECT_EQ(ColumnCaption(rise, Language::Russian), "ΔT, \u041a");
     EXPECT_EQ(ColumnCaption(rise, Language::English), "ΔT, K");
     EXPECT_EQ(ColumnCaption(ColumnOf(AdviserColumn::Fill), Language::Russian), "Заполнение, %");
-    EXPECT_EQ(ColumnCaption(ColumnOf(WindingColumn::Resistance), Language::English),
-              "R_dc hot, Ω");
+    EXPECT_EQ(ColumnCaption(ColumnOf(WindingColumn::Resistance), Language::English), "R_dc hot, Ω");
 }
 
 }  // namespace
