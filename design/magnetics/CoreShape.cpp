@@ -39,6 +39,7 @@ EffectiveParameters FromParts(std::initializer_list<PathPart> parts) {
 struct ShapeRow {
     CoreKind kind;
     bool cut;
+    std::string_view materialFamily;  // the key of a powder's fits for such cores
     std::span<const std::string_view> required;
     std::span<const std::string_view> refining;
     CoreDimensions (*fields)(const CoreLetters&);
@@ -184,9 +185,12 @@ std::optional<EffectiveParameters> Effective(const CoreLetters& l) {
 }
 
 // One gap in the centre leg, half-way up the window: its field fringes over
-// half the way to either back, as measured gapped cores bear out.
+// three quarters of the way to either back. So the makers' A_L of gapped
+// E 65/32/27 and E 42/21/15 sets, from 0.36 to 4 mm, come out within 7 %.
+constexpr double kFringeShare = 0.75;
+
 GapSite Gap(const CoreLetters& l) {
-    return {l.f * l.c * 1e-6, 2 * (l.f + l.c) * 1e-3, l.d / 2 * 1e-3, 1};
+    return {l.f * l.c * 1e-6, 2 * (l.f + l.c) * 1e-3, kFringeShare * l.d * 1e-3, 1};
 }
 
 // The window on either side of the centre leg, the pair's full height less
@@ -235,10 +239,11 @@ std::optional<EffectiveParameters> Effective(const CoreLetters& l) {
         {{4 * l.d, legs}, {2 * l.e, backs}, {pi * (leg + back) / 2, (legs + backs) / 2}});
 }
 
-// A gap in each leg: a spacer between the halves cuts both.
+// A gap in each leg: a spacer between the halves cuts both. Each lies
+// half-way up the window like an E core's, and fringes as far.
 GapSite Gap(const CoreLetters& l) {
     const double leg = (l.a - l.e) / 2;
-    return {leg * l.c * 1e-6, 2 * (leg + l.c) * 1e-3, l.d / 2 * 1e-3, 2};
+    return {leg * l.c * 1e-6, 2 * (leg + l.c) * 1e-3, e_core::kFringeShare * l.d * 1e-3, 2};
 }
 
 // The window between the two legs, the pair's height less a back at either
@@ -267,6 +272,7 @@ std::optional<std::string_view> Fault(const CoreLetters& l) {
 constexpr std::array<ShapeRow, 3> kShapes = {{
     {CoreKind::Ring,
      false,
+     "default",
      ring::kLetters,
      {},
      ring::Fields,
@@ -279,12 +285,12 @@ constexpr std::array<ShapeRow, 3> kShapes = {{
      ring::ClassicArea,
      ring::ClassicPath,
      ring::Fault},
-    {CoreKind::ShapedE, true, e_core::kLetters, shaped::kRefining, e_core::Fields, e_core::Standard,
-     e_core::Effective, e_core::Window, e_core::Gap, shaped::TurnBase, shaped::Surface,
-     shaped::ClassicArea, e_core::ClassicPath, e_core::Fault},
-    {CoreKind::ShapedU, true, u_core::kLetters, shaped::kRefining, u_core::Fields, u_core::Standard,
-     u_core::Effective, u_core::Window, u_core::Gap, shaped::TurnBase, shaped::Surface,
-     shaped::ClassicArea, u_core::ClassicPath, u_core::Fault},
+    {CoreKind::ShapedE, true, "E/ER/U", e_core::kLetters, shaped::kRefining, e_core::Fields,
+     e_core::Standard, e_core::Effective, e_core::Window, e_core::Gap, shaped::TurnBase,
+     shaped::Surface, shaped::ClassicArea, e_core::ClassicPath, e_core::Fault},
+    {CoreKind::ShapedU, true, "E/ER/U", u_core::kLetters, shaped::kRefining, u_core::Fields,
+     u_core::Standard, u_core::Effective, u_core::Window, u_core::Gap, shaped::TurnBase,
+     shaped::Surface, shaped::ClassicArea, u_core::ClassicPath, u_core::Fault},
 }};
 
 constexpr bool ShapesInOrder() {
@@ -322,6 +328,10 @@ CoreShape CoreShape::OfLetters(const CoreLetters& letters) {
 
 bool CoreShape::IsCut(CoreKind kind) {
     return RowOf(kind).cut;
+}
+
+std::string_view CoreShape::MaterialFamily() const {
+    return RowOf(Kind()).materialFamily;
 }
 
 double CoreShape::ClassicArea() const {
