@@ -134,10 +134,33 @@ std::vector<FrequencySpan> SteinmetzSpans(const Material& material) {
     return spans;
 }
 
+double MakerLossDensity(const LossFormula& formula, double acFlux, double frequency) {
+    const std::vector<double>& k = formula.coefficients;
+    if (!(acFlux > 0) || k.size() < 3) {
+        return 0;
+    }
+    if (formula.method == PowderMethod::Micrometals) {
+        const double hysteresis =
+            frequency / (k[0] / std::pow(acFlux, 3) + k[1] / std::pow(acFlux, 2.3) +
+                         k[2] / std::pow(acFlux, 1.65));
+        const double eddy = k.size() > 3 ? k[3] * acFlux * acFlux * frequency * frequency : 0;
+        return hysteresis + eddy;
+    }
+    return k[0] * std::pow(acFlux, k[1]) * std::pow(frequency, k[2]);
+}
+
 std::optional<LossDensity> LossDensityAt(const Material& material, const FluxWaveform& waveform,
-                                         double frequency, double temperature) {
+                                         double frequency, double temperature,
+                                         std::string_view family) {
     if (material.steinmetz.empty()) {
-        return std::nullopt;
+        const LossFormula* formula = FitForFamily(material.lossFormulas, family);
+        if (formula == nullptr || formula->method == PowderMethod::FairRite) {
+            return std::nullopt;
+        }
+        return LossDensity{MakerLossDensity(*formula, waveform.swing / 2, frequency),
+                           formula->method == PowderMethod::Micrometals ? LossMethod::Micrometals
+                                                                        : LossMethod::Magnetics,
+                           std::nullopt};
     }
     LossDensity loss;
     loss.outside = OutsideSpan(material, frequency);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "Material.h"
@@ -49,8 +50,18 @@ double SteinmetzLossDensity(const SteinmetzRange& range, const FluxWaveform& wav
 // or overlap joined into one span; ascending.
 std::vector<FrequencySpan> SteinmetzSpans(const Material& material);
 
+// Which law a loss comes from: the Steinmetz fit of a ferrite's data, or a
+// powder maker's own formula.
+enum class LossMethod { Steinmetz, Magnetics, Micrometals };
+
+// W/m³ by a powder maker's formula at an AC peak flux (T) and a frequency
+// (Hz): Magnetics P_v = a·B^b·f^c; Micrometals
+// P_v = f/(a/B³ + b/B^2.3 + c/B^1.65) + d·B²·f². 0 without flux.
+double MakerLossDensity(const LossFormula& formula, double acFlux, double frequency);
+
 struct LossDensity {
     double density = 0;  // W/m³
+    LossMethod method = LossMethod::Steinmetz;
     // Set when the frequency lies outside every range: the covered span
     // nearest to it, from which the loss is extrapolated.
     std::optional<FrequencySpan> outside;
@@ -62,7 +73,11 @@ struct LossDensity {
 // blended geometrically, so the loss is continuous in f. None for a material
 // without loss ranges, or where the temperature factor of a range it takes
 // is not positive: that fit does not hold at the temperature.
+// A material without ranges takes its maker's formula for the core family
+// (Material.h), as the makers apply it: B half the swing, at the switching
+// frequency; their formulas have no temperature.
 std::optional<LossDensity> LossDensityAt(const Material& material, const FluxWaveform& waveform,
-                                         double frequency, double temperature);
+                                         double frequency, double temperature,
+                                         std::string_view family = "default");
 
 }  // namespace transcalc

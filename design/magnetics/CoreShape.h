@@ -96,6 +96,9 @@ public:
     // Whether cores of the kind are pairs of halves that can be gapped; a
     // ring is not cut.
     static bool IsCut(CoreKind kind);
+    // Which of a powder material's fits, each made on cores of one family,
+    // holds for this core: "default" (rings) or "E/ER/U".
+    std::string_view MaterialFamily() const;
 
     // The results list's cross-section (m²) and path (m), by the classic
     // formulas from the dimension fields.

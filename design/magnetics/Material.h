@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace transcalc {
@@ -62,6 +63,22 @@ struct Material {
     std::vector<PermeabilityModifiers> modifiers;
     std::vector<LossFormula> lossFormulas;
 };
+
+// The entry made for a core family ("default" for rings, "E/ER/U", ...),
+// else the "default" one; null without either.
+template <class Fit>
+const Fit* FitForFamily(const std::vector<Fit>& fits, std::string_view family) {
+    const Fit* fallback = nullptr;
+    for (const Fit& fit : fits) {
+        if (fit.family == family) {
+            return &fit;
+        }
+        if (fit.family == "default") {
+            fallback = &fit;
+        }
+    }
+    return fallback;
+}
 
 // Whether a core of the material is no longer magnetic at a temperature:
 // at or above its Curie point; never for a material without one.

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "CheckFixture.h"
+#include "PowderFixture.h"
 
 namespace transcalc {
 namespace {
@@ -123,6 +124,51 @@ TEST(CoreLossTest, NoLossWhereTheTemperatureFactorIsNotPositive) {
         EXPECT_EQ(loss.has_value(), c.loss) << c.frequency << " Hz, " << c.temperature << " °C";
     }
     EXPECT_FALSE(LossDensityAt(Material{}, Square(1000, 0.2), 1000, 25));
+}
+
+// Powders lose by their makers' formulas at B = ΔB/2 and the switching
+// frequency, in kW/m³ (= mW/cm³), worked by hand: Magnetics a·B^b·f^c,
+// Micrometals f/(a/B³ + b/B^2.3 + c/B^1.65) + d·B²·f²; an E core takes the
+// fit its maker made on E cores. The temperature does not enter.
+TEST(CoreLossTest, PowdersLoseByTheirMakersFormulas) {
+    struct Row {
+        const char* name;
+        Material material;
+        const char* family;
+        double frequency;  // Hz
+        double swing;      // T
+        double kilowattsPerCubicMetre;
+        LossMethod method;
+    };
+    const Row rows[] = {
+        {"Kool Mµ 60 ring, 100 kHz, 0.1 T", testing_support::KoolMu60(), "default", 1e5, 0.2,
+         550.052, LossMethod::Magnetics},
+        {"Kool Mµ 60 ring, 50 kHz, 0.05 T", testing_support::KoolMu60(), "default", 5e4, 0.1,
+         47.6507, LossMethod::Magnetics},
+        {"Kool Mµ 60 E core, 100 kHz, 0.1 T", testing_support::KoolMu60(), "E/ER/U", 1e5, 0.2,
+         500.000, LossMethod::Magnetics},
+        {"Mix 26, 100 kHz, 0.05 T", testing_support::Mix26(), "default", 1e5, 0.1, 1173.81,
+         LossMethod::Micrometals},
+        {"Mix 26, 10 kHz, 0.1 T", testing_support::Mix26(), "default", 1e4, 0.2, 295.499,
+         LossMethod::Micrometals},
+    };
+    for (const Row& row : rows) {
+        for (const double temperature : {25.0, 100.0}) {
+            const std::optional<LossDensity> loss =
+                LossDensityAt(row.material, Square(row.frequency, row.swing), row.frequency,
+                              temperature, row.family);
+            ASSERT_TRUE(loss) << row.name;
+            EXPECT_NEAR(loss->density / 1e3, row.kilowattsPerCubicMetre,
+                        1e-5 * row.kilowattsPerCubicMetre)
+                << row.name;
+            EXPECT_EQ(loss->method, row.method) << row.name;
+            EXPECT_FALSE(loss->outside) << row.name;
+        }
+    }
+    Material none = testing_support::KoolMu60();
+    none.lossFormulas.clear();
+    EXPECT_FALSE(LossDensityAt(none, Square(1e5, 0.2), 1e5, 25));
+    EXPECT_EQ(LossDensityAt(testing_support::Mix26(), Square(1e5, 0), 1e5, 25)->density, 0);
 }
 
 }  // namespace
