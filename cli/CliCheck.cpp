@@ -85,6 +85,21 @@ CheckInputs InputsOf(const CheckOptions& check) {
     return inputs;
 }
 
+namespace {
+
+const char* LossMethodKey(LossMethod method) {
+    switch (method) {
+        case LossMethod::Magnetics:
+            return "magnetics";
+        case LossMethod::Micrometals:
+            return "micrometals";
+        default:
+            return "steinmetz";
+    }
+}
+
+}  // namespace
+
 nlohmann::ordered_json CheckJson(const DesignCheck& check) {
     const std::pair<const char*, const std::optional<double>&> values[] = {
         {"frequency", check.frequency},
@@ -103,12 +118,19 @@ nlohmann::ordered_json CheckJson(const DesignCheck& check) {
         {"effective_volume", check.effectiveVolume},
         {"inductance", check.inductance},
         {"al_value", check.alValue},
+        {"inductance_dc", check.inductanceDc},
+        {"inductance_peak", check.inductancePeak},
+        {"permeability_dc", check.permeabilityDc},
     };
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
     for (const auto& [key, value] : values) {
         json[key] = value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json();
     }
     json["above_curie"] = check.aboveCurie.has_value();
+    json["loss_method"] = check.lossDensity
+                              ? nlohmann::ordered_json(LossMethodKey(check.lossMethod))
+                              : nlohmann::ordered_json();
+    json["bias_warning"] = check.biasWarning;
     // Whether the loss lies outside the material's data; null without a loss.
     json["loss_extrapolated"] = check.lossDensity
                                     ? nlohmann::ordered_json(check.lossOutside.has_value())

@@ -249,15 +249,9 @@ void DrawPanel(QPainter& painter, const Panel& panel, const LogAxis& x, double o
         DrawLegend(painter, panel, style);
     }
 }
-
-}  // namespace
-
-void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& data) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(area, Qt::white);
-    const Style style{QFontMetricsF(painter.font()), QFontMetricsF(painter.font()).height(),
-                      std::max(1.0, area.height() / 300), data.decimalSeparator, data.language};
+// The loss and rise panels over the frequency.
+void PaintAgainstFrequency(QPainter& painter, const QRectF& area, const CheckPlotData& data,
+                           const Style& style) {
     const double line = style.line;
 
     const transcalc::CheckCurve& curve = data.curve;
@@ -291,7 +285,6 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
     if (core.points.size() < 2) {
         painter.setPen(Qt::darkGray);
         painter.drawText(area, Qt::AlignCenter, Say(transcalc::ReportPhrase::PlotNoLoss, language));
-        painter.restore();
         return;
     }
     const bool withCopper = total.points.size() >= 2;
@@ -343,5 +336,134 @@ void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& 
     painter.drawText(QRectF(plots.left(), plots.bottom() + 1.3 * line, plots.width(), line),
                      Qt::AlignHCenter | Qt::AlignTop,
                      Say(transcalc::ReportPhrase::PlotFrequencyAxis, language));
+}
+
+// Ticks at a step of 1, 2 or 5 times a power of ten, about five from 0 to
+// high.
+std::vector<double> LinearTicks(double high) {
+    const double rough = high / 5;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = 10 * power;
+    for (const double multiple : {1.0, 2.0, 5.0}) {
+        if (multiple * power >= rough) {
+            step = multiple * power;
+            break;
+        }
+    }
+    std::vector<double> ticks;
+    for (int i = 0; i * step <= high * (1 + 1e-9); ++i) {
+        ticks.push_back(i * step);
+    }
+    return ticks;
+}
+
+// A powder choke's inductance against its current on linear scales, its DC
+// and peak currents marked.
+void PaintAgainstCurrent(QPainter& painter, const QRectF& area, const CheckPlotData& data,
+                         const Style& style) {
+    const transcalc::CheckCurve& curve = data.curve;
+    const double line = style.line;
+    const QRectF rect = area.adjusted(6.5 * line, 0.8 * line, -1.5 * line, -2.6 * line);
+    double highest = 0;
+    for (const transcalc::InductancePoint& point : curve.inductance) {
+        highest = std::max(highest, point.inductance);
+    }
+    const bool milli = highest >= 1e-3;
+    const double scale = milli ? 1e3 : 1e6;
+    const double top = highest * scale * 1.1;
+    const double right = curve.inductance.back().current;
+    const auto at = [&](double current, double henry) {
+        return QPointF(rect.left() + current / right * rect.width(),
+                       rect.bottom() - henry * scale / top * rect.height());
+    };
+    painter.setPen(QPen(kGridColour, style.width));
+    for (const double tick : LinearTicks(right)) {
+        const double x = at(tick, 0).x();
+        painter.drawLine(QPointF(x, rect.top()), QPointF(x, rect.bottom()));
+    }
+    for (const double tick : LinearTicks(top)) {
+        const double y = at(0, tick / scale).y();
+        painter.setPen(QPen(kGridColour, style.width));
+        painter.drawLine(QPointF(rect.left(), y), QPointF(rect.right(), y));
+        painter.setPen(kLossColour);
+        painter.drawText(QRectF(rect.left() - 6 * line, y - line / 2, 5.7 * line, line),
+                         Qt::AlignRight | Qt::AlignVCenter, TickText(tick, style.separator));
+    }
+    painter.setPen(QPen(Qt::black, style.width));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect);
+
+    QPainterPath path;
+    for (const transcalc::InductancePoint& point : curve.inductance) {
+        if (path.elementCount() == 0) {
+            path.moveTo(at(point.current, point.inductance));
+        } else {
+            path.lineTo(at(point.current, point.inductance));
+        }
+    }
+    painter.setPen(QPen(kLossColour, 2 * style.width));
+    painter.drawPath(path);
+    // L at a current, along the sweep's straight pieces.
+    const auto inductanceAt = [&curve](double current) {
+        const auto& points = curve.inductance;
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            if (points[i].current >= current) {
+                const double share =
+                    (current - points[i - 1].current) / (points[i].current - points[i - 1].current);
+                return points[i - 1].inductance +
+                       share * (points[i].inductance - points[i - 1].inductance);
+            }
+        }
+        return points.back().inductance;
+    };
+    for (const double current : {curve.dcCurrent, curve.peakCurrent}) {
+        const QPointF dot = at(current, inductanceAt(current));
+        painter.setPen(QPen(Qt::darkGray, style.width, Qt::DotLine));
+        painter.drawLine(QPointF(dot.x(), rect.top()), QPointF(dot.x(), rect.bottom()));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kLossColour);
+        painter.drawEllipse(dot, 3.5 * style.width, 3.5 * style.width);
+    }
+    painter.setBrush(Qt::NoBrush);
+
+    const transcalc::Language language = data.language;
+    const QString title =
+        Say(transcalc::ReportPhrase::PlotInductanceTitle, language) +
+        Say(milli ? transcalc::Phrase::UnitMilliHenryCheck : transcalc::Phrase::UnitMicroHenryCheck,
+            language);
+    const double titleWidth = style.metrics.horizontalAdvance(title);
+    const QRectF titleBox(rect.right() - titleWidth - line, rect.top() + 0.3 * line, titleWidth + 2,
+                          line);
+    painter.fillRect(titleBox.adjusted(-2, 0, 2, 0), Qt::white);
+    painter.setPen(kLossColour);
+    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter, title);
+    painter.setPen(Qt::black);
+    for (const double tick : LinearTicks(right)) {
+        painter.drawText(
+            QRectF(at(tick, 0).x() - 3 * line, rect.bottom() + 0.2 * line, 6 * line, line),
+            Qt::AlignHCenter | Qt::AlignTop, TickText(tick, style.separator));
+    }
+    painter.drawText(QRectF(rect.left(), rect.bottom() + 1.3 * line, rect.width(), line),
+                     Qt::AlignHCenter | Qt::AlignTop,
+                     Say(transcalc::ReportPhrase::PlotCurrentAxis, language));
+}
+
+}  // namespace
+
+void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& data) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(area, Qt::white);
+    const Style style{QFontMetricsF(painter.font()), QFontMetricsF(painter.font()).height(),
+                      std::max(1.0, area.height() / 300), data.decimalSeparator, data.language};
+    QRectF frequencyArea = area;
+    if (data.curve.inductance.size() >= 2 && data.curve.inductance.back().current > 0) {
+        // A powder choke: the inductance against the current below the rest.
+        const double split = area.top() + 0.58 * area.height();
+        frequencyArea.setBottom(split);
+        PaintAgainstCurrent(
+            painter, QRectF(area.left(), split, area.width(), area.bottom() - split), data, style);
+    }
+    PaintAgainstFrequency(painter, frequencyArea, data, style);
     painter.restore();
 }

@@ -19,6 +19,7 @@ struct CheckPlotData {
 // in two panels over one frequency axis, with the operating point marked and
 // the frequencies beyond the material's loss data greyed. A curve that
 // carries the windings' copper shows core, copper and total loss with a
-// legend, and the rise of core and windings together. The check dialog and
-// a printed report draw the same plot through it.
+// legend, and the rise of core and windings together. A powder choke's
+// curve adds its inductance against its current below, on linear scales.
+// The check dialog and a printed report draw the same plot through it.
 void PaintCheckPlot(QPainter& painter, const QRectF& area, const CheckPlotData& data);

@@ -36,6 +36,8 @@ enum class ReportPhrase {
     PlotWholeRiseTitle,
     PlotNoLoss,
     PlotFrequencyAxis,
+    PlotInductanceTitle,
+    PlotCurrentAxis,
 };
 
 struct ReportPhraseRow {
@@ -72,6 +74,9 @@ inline constexpr auto kReportPhrases = std::to_array<ReportPhraseRow>({
     {ReportPhrase::PlotNoLoss, "Нет потерь для графика", "No core loss to plot"},
     {ReportPhrase::PlotFrequencyAxis, "частота, кГц (точка — рабочая частота)",
      "frequency, kHz (the dot: the operating frequency)"},
+    {ReportPhrase::PlotInductanceTitle, "индуктивность,", "inductance,"},
+    {ReportPhrase::PlotCurrentAxis, "ток дросселя, А (точки — постоянный и пиковый ток)",
+     "choke current, A (the dots: the DC and the peak current)"},
 });
 // clang-format on
 
@@ -81,7 +86,7 @@ constexpr bool ReportPhrasesInOrder() {
             return false;
         }
     }
-    return kReportPhrases.back().phrase == ReportPhrase::PlotFrequencyAxis;
+    return kReportPhrases.back().phrase == ReportPhrase::PlotCurrentAxis;
 }
 static_assert(ReportPhrasesInOrder(), "kReportPhrases must list every ReportPhrase once, in order");
 

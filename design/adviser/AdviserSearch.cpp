@@ -168,6 +168,13 @@ private:
             }
             if (turns) {
                 design.fields[Field::ChokeTurns] = std::to_string(static_cast<long>(*turns));
+                const std::optional<double> working = WorkingTurns(design, *turns);
+                if (!working) {
+                    ++outcome_.candidates;
+                    ++outcome_.ruledOut[RuledOut::Fit];
+                    continue;
+                }
+                design.fields[Field::ChokeTurns] = std::to_string(static_cast<long>(*working));
             }
             Judge(design, RunOf(design));
         }
@@ -202,6 +209,45 @@ private:
         }
     }
 
+    // The fewest whole turns whose inductance where the choke works (at its
+    // DC current, with the gap's fringing field and a powder's roll-off)
+    // reaches the wanted one, searched from the list's count; none where
+    // more turns no longer raise it (a powder driven down its curve). The
+    // design's own run says why when it has nothing to check.
+    std::optional<double> WorkingTurns(const Design& design, double listTurns) const {
+        const DesignRun run = RunOf(design);
+        if (run.error || run.checked.nothingToCheck) {
+            return listTurns;
+        }
+        CheckedDesign probe = run.checked;
+        const auto atDc = [&](double turns) {
+            probe.turns = turns;
+            return RunDesignCheck(probe, &catalogue_.material, in_.check).inductanceDc.value_or(0);
+        };
+        const double wanted = *in_.inductanceMh * 1e-3;
+        double turns = listTurns;
+        double inductance = atDc(turns);
+        if (!(inductance > 0)) {
+            return listTurns;
+        }
+        while (inductance < wanted) {
+            // L grows as N² where the permeability holds: a step that far, at
+            // least one turn.
+            const double next =
+                std::max(turns + 1, std::ceil(turns * std::sqrt(wanted / inductance)));
+            const double more = atDc(next);
+            if (next > kMostTurns || !(more > inductance)) {
+                return std::nullopt;
+            }
+            turns = next;
+            inductance = more;
+        }
+        while (turns > 1 && atDc(turns - 1) >= wanted) {
+            --turns;
+        }
+        return turns;
+    }
+
     static std::optional<std::string> FailureOf(const DesignRun& run, const DesignCheck& check) {
         if (run.error) {
             return run.error;
@@ -213,7 +259,10 @@ private:
         ++outcome_.candidates;
         const DesignCheck check = RunDesignCheck(run.checked, &catalogue_.material, in_.check);
         const bool choke = in_.mode == WorkMode::Choke;
-        const bool reached = !choke || run.after.Inductance >= *in_.inductanceMh * 1e-3;
+        // A choke reaches the inductance where it works; without a core
+        // shape the list's stands.
+        const double reachedL = check.inductanceDc.value_or(run.after.Inductance);
+        const bool reached = !choke || reachedL >= *in_.inductanceMh * 1e-3;
         if (const std::optional<std::string> failure = FailureOf(run, check); failure || !reached) {
             RuleOut(RuledOut::Run);
             if (!outcome_.runFailure) {

@@ -71,6 +71,30 @@ Phrase GapSitePhrase(CoreKind kind) {
     }
 }
 
+// A powder choke's inductance falls with its current: where it works, and
+// what that makes of the ripple and the peak.
+template <class InUnit>
+void AddRollOff(const DesignCheck& c, const Writing& w, const InUnit& inUnit,
+                std::vector<CheckLine>& lines) {
+    if (!c.rollsOff || !c.inductanceDc) {
+        return;
+    }
+    lines.push_back({w.Say(Phrase::PermeabilityAtDc),
+                     w.Number(*c.permeabilityDc, SignificantDigits(3)),
+                     w.Say(Phrase::PermeabilityAtDcMeaning)});
+    lines.push_back({w.Say(Phrase::InductanceAtDc), inUnit(*c.inductanceDc),
+                     w.Say(Phrase::InductanceAtDcMeaning)});
+    lines.push_back({w.Say(Phrase::InductanceAtPeak), inUnit(*c.inductancePeak),
+                     w.Say(Phrase::InductanceAtPeakMeaning)});
+    const auto amperes = [&](double value) {
+        return w.Number(value, SignificantDigits(3)) + w.Say(Phrase::UnitAmpere);
+    };
+    lines.push_back(
+        {w.Say(Phrase::RippleAtDc), amperes(*c.ripple), w.Say(Phrase::RippleAtDcMeaning)});
+    lines.push_back(
+        {w.Say(Phrase::CurrentPeak), amperes(*c.currentPeak), w.Say(Phrase::CurrentPeakMeaning)});
+}
+
 // The gap as the list takes it and where it lies (printed reports show no
 // meanings, so the value says it), and the inductance it gives;
 // the list's inductance beside it where the two part by more than 1 %.
@@ -99,6 +123,7 @@ void AddInductance(const DesignCheck& c, const Writing& w, std::vector<CheckLine
         {w.Say(Phrase::CheckAlValue),
          w.Number(*c.alValue * 1e9, SignificantDigits(3)) + w.Say(Phrase::UnitNanoHenry),
          w.Say(Phrase::CheckAlValueMeaning)});
+    AddRollOff(c, w, inUnit, lines);
 }
 
 void AddFlux(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lines) {
@@ -164,11 +189,15 @@ void AddHeat(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lin
                        w.Say(Phrase::UnitKhzCheck) + ")";
             meaning = Phrase::LossExtrapolatedMeaning;
         }
-        lines.push_back(
-            {w.Say(Phrase::LossDensity) + w.Say(Phrase::LossEstimate), density, w.Say(meaning)});
-        lines.push_back({w.Say(Phrase::CoreLoss) + w.Say(Phrase::LossEstimate),
+        const Phrase how = c.lossMethod == LossMethod::Steinmetz ? Phrase::LossEstimate
+                                                                 : Phrase::LossByMakerFormula;
+        lines.push_back({w.Say(Phrase::LossDensity) + w.Say(how), density, w.Say(meaning)});
+        lines.push_back({w.Say(Phrase::CoreLoss) + w.Say(how),
                          w.Number(*c.coreLoss, SignificantDigits(3)) + w.Say(Phrase::UnitWatt),
                          w.Say(Phrase::CoreLossMeaning)});
+        if (c.biasWarning) {
+            lines.push_back({w.Say(Phrase::BiasWarning), "", ""});
+        }
     }
     if (c.surface) {
         lines.push_back({w.Say(Phrase::Surface),

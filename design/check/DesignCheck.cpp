@@ -7,6 +7,7 @@
 
 #include "MagneticCircuit.h"
 #include "Physics.h"
+#include "WorkingInductance.h"
 
 namespace transcalc {
 namespace {
@@ -47,18 +48,44 @@ Operating TransformerFlux(const CheckedDesign& d, double timeScale) {
     return {swing, peak, std::move(w)};
 }
 
-// alValue: the core's A_L; B = L·I/(N·A_e) with L = N²·A_L.
+// The choke's flux from its inductance where it works, B = L·I/(N·A_e):
+// for a powder the permeability falls with the current, so the ripple the
+// user gives, that of the inductance at 0 A, grows by L(0)/L(I_dc) with the
+// same volt-seconds, and the peak takes L at its own current. Without a
+// core shape the inductance of `fallbackAl` stands for every current.
 Operating ChokeFlux(const CheckedDesign& d, const CheckInputs& in, double frequency,
-                    double alValue) {
+                    const WorkingInductance& working, double fallbackAl, DesignCheck& c) {
+    const double perHenry = 1 / (d.turns * d.effectiveArea);  // T per H·A
+    const auto inductance = [&](double current, double acFlux) {
+        return working.At(current, acFlux).value_or(fallbackAl * d.turns * d.turns);
+    };
     Operating o;
-    const double perAmpere = alValue * d.turns / d.effectiveArea;  // T/A
+    const double atRest = inductance(0, 0);
     if (in.dcCurrent || in.ripple) {
-        const double ripple = in.ripple.value_or(0);
-        o.swing = std::abs(perAmpere * ripple);
-        o.peak = std::abs(perAmpere * (in.dcCurrent.value_or(0) + ripple / 2));
+        const double dc = in.dcCurrent.value_or(0);
+        double atDc = inductance(dc, 0);
+        double ripple = in.ripple.value_or(0) * atRest / atDc;
+        // An iron powder's permeability also follows the AC flux: once more
+        // with the swing the first pass found.
+        atDc = inductance(dc, std::abs(atDc * ripple * perHenry) / 2);
+        ripple = in.ripple.value_or(0) * atRest / atDc;
+        const double swing = std::abs(atDc * ripple * perHenry);
+        const double peakCurrent = dc + ripple / 2;
+        const double atPeak = inductance(peakCurrent, swing / 2);
+        o.swing = swing;
+        o.peak = std::abs(atPeak * peakCurrent * perHenry);
+        c.inductanceDc = atDc;
+        c.inductancePeak = atPeak;
+        c.permeabilityDc = working.Permeability(dc, swing / 2);
+        c.ripple = ripple;
+        c.currentPeak = peakCurrent;
     } else {
-        o.peak = std::abs(perAmpere * d.chokeMaxCurrent);
+        const double atMax = inductance(d.chokeMaxCurrent, 0);
+        o.peak = std::abs(atMax * d.chokeMaxCurrent * perHenry);
+        c.inductancePeak = atMax;
+        c.currentPeak = d.chokeMaxCurrent;
     }
+    c.rollsOff = working.RollsOff();
     if (frequency > 0 && o.swing) {
         const double period = 1 / frequency;
         o.waveform =
@@ -67,13 +94,27 @@ Operating ChokeFlux(const CheckedDesign& d, const CheckInputs& in, double freque
     return o;
 }
 
+// Measured, a ferrite's loss rises with a DC field in it: flagged past
+// 20 A/m. The field in the material is B_dc/(μ0·μ_r); across the gap it is
+// far higher, and of no concern to the loss.
+bool FerriteBiasWarning(const CheckedDesign& d, const Material* material, const CheckInputs& in,
+                        const DesignCheck& c) {
+    if (material == nullptr || material->composition != "ferrite" || !in.dcCurrent ||
+        !c.inductance || !(d.permeability > 0)) {
+        return false;
+    }
+    const double fluxDc = *c.inductance * std::abs(*in.dcCurrent) / (d.turns * d.effectiveArea);
+    return fluxDc / (kMu0 * d.permeability) > 20;
+}
+
 void AddCoreLoss(const CheckedDesign& d, const Material* material, const Operating& o,
                  std::optional<double> frequency, double temperature, DesignCheck& c) {
     if (material == nullptr) {
         c.noLoss = NoLoss::NoMaterial;
         return;
     }
-    if (material->steinmetz.empty()) {
+    const std::string_view family = d.shape ? d.shape->MaterialFamily() : "default";
+    if (material->steinmetz.empty() && !FitForFamily(material->lossFormulas, family)) {
         c.noLoss = NoLoss::NoSteinmetz;
         return;
     }
@@ -82,17 +123,18 @@ void AddCoreLoss(const CheckedDesign& d, const Material* material, const Operati
         return;
     }
     const std::optional<LossDensity> loss =
-        LossDensityAt(*material, *o.waveform, *frequency, temperature);
+        LossDensityAt(*material, *o.waveform, *frequency, temperature, family);
     if (!loss) {
         c.noLoss = NoLoss::NoFitAtTemperature;
         return;
     }
     c.lossDensity = loss->density;
+    c.lossMethod = loss->method;
     c.lossOutside = loss->outside;
     c.coreLoss = loss->density * d.effectiveVolume;
 }
 
-void AddInductance(const CheckedDesign& d, DesignCheck& c) {
+void AddInductance(const CheckedDesign& d, const WorkingInductance& working, DesignCheck& c) {
     if (d.shape) {
         c.coreKind = d.shape->Kind();
     }
@@ -102,9 +144,9 @@ void AddInductance(const CheckedDesign& d, DesignCheck& c) {
     if (d.listInductance > 0) {
         c.listInductance = d.listInductance;
     }
-    c.alValue = AlValueAt(d, d.permeability);
-    if (c.alValue) {
-        c.inductance = *c.alValue * d.turns * d.turns;
+    c.inductance = working.At(0);
+    if (c.inductance) {
+        c.alValue = *c.inductance / (d.turns * d.turns);
     }
 }
 
@@ -126,14 +168,35 @@ bool Finite(const std::optional<double>& value) {
 // Whether every number of a check is finite.
 bool AllFinite(const DesignCheck& c) {
     const std::optional<double> values[] = {
-        c.temperature,     c.enteredDb,       c.effectiveArea,
-        c.effectiveLength, c.effectiveVolume, c.listArea,
-        c.listLength,      c.frequency,       c.gap,
-        c.inductance,      c.alValue,         c.listInductance,
-        c.fluxSwing,       c.fluxPeak,        c.bsat,
-        c.margin,          c.aboveCurie,      c.lossDensity,
-        c.coreLoss,        c.surface,         c.temperatureRise,
-        c.skinDepth,       c.wireDiameter,    c.strands,
+        c.temperature,
+        c.enteredDb,
+        c.effectiveArea,
+        c.effectiveLength,
+        c.effectiveVolume,
+        c.listArea,
+        c.listLength,
+        c.frequency,
+        c.gap,
+        c.inductance,
+        c.alValue,
+        c.listInductance,
+        c.inductanceDc,
+        c.inductancePeak,
+        c.permeabilityDc,
+        c.ripple,
+        c.currentPeak,
+        c.fluxSwing,
+        c.fluxPeak,
+        c.bsat,
+        c.margin,
+        c.aboveCurie,
+        c.lossDensity,
+        c.coreLoss,
+        c.surface,
+        c.temperatureRise,
+        c.skinDepth,
+        c.wireDiameter,
+        c.strands,
     };
     const bool spanFinite =
         !c.lossOutside || (std::isfinite(c.lossOutside->low) && std::isfinite(c.lossOutside->high));
@@ -166,12 +229,13 @@ DesignCheck Evaluate(const CheckedDesign& d, const Material* material, const Che
     if (choke && in.ripple) {
         scaled.ripple = *in.ripple * timeScale;  // the same volt-seconds at another frequency
     }
-    AddInductance(d, c);
+    const WorkingInductance working(d, material, in.temperature, frequency.value_or(0));
+    AddInductance(d, working, c);
     // Without a permeability the list's own gapped permeability stands in.
-    const double alValue =
-        c.alValue.value_or(kMu0 * d.permWithGap * d.effectiveArea / d.effectiveLength);
-    const Operating o = choke ? ChokeFlux(d, scaled, frequency.value_or(0), alValue)
+    const double fallbackAl = kMu0 * d.permWithGap * d.effectiveArea / d.effectiveLength;
+    const Operating o = choke ? ChokeFlux(d, scaled, frequency.value_or(0), working, fallbackAl, c)
                               : TransformerFlux(d, timeScale);
+    c.biasWarning = choke && FerriteBiasWarning(d, material, in, c);
     c.frequency = frequency;
     c.fluxSwing = o.swing;
     c.fluxPeak = o.peak;

@@ -49,18 +49,30 @@ struct DesignCheck {
     std::optional<double> inductance;       // H, the primary's or the choke's, with fringing
     std::optional<double> alValue;          // H per turn², A_L
     std::optional<double> listInductance;   // H, the results list's
-    std::optional<double> frequency;        // Hz
-    std::optional<double> fluxSwing;        // T, peak to peak
-    std::optional<double> fluxPeak;         // T
-    std::optional<double> aboveCurie;       // °C, the material's Curie point when reached
-    std::optional<double> bsat;             // T at the temperature; none above the Curie point
-    std::optional<double> margin;           // 1 − B_pk/B_sat
+    // A choke where it works; its DC current's values with a current or a
+    // ripple given, else its peak at the list's maximum current:
+    std::optional<double> inductanceDc;    // H, at I_dc
+    std::optional<double> inductancePeak;  // H, at I_pk
+    std::optional<double> permeabilityDc;  // relative, at I_dc
+    std::optional<double> ripple;          // A, peak to peak with L(I_dc)
+    std::optional<double> currentPeak;     // A, I_pk
+    bool rollsOff = false;                 // its material's permeability falls with the current
+    std::optional<double> frequency;       // Hz
+    std::optional<double> fluxSwing;       // T, peak to peak
+    std::optional<double> fluxPeak;        // T
+    std::optional<double> aboveCurie;      // °C, the material's Curie point when reached
+    std::optional<double> bsat;            // T at the temperature; none above the Curie point
+    std::optional<double> margin;          // 1 − B_pk/B_sat
     NoLoss noLoss = NoLoss::None;
     std::optional<double> lossDensity;  // W/m³, temperature factor included
     std::optional<double> coreLoss;     // W
     // With a loss: set when the frequency lies outside the material's data,
     // the covered span nearest to it.
     std::optional<FrequencySpan> lossOutside;
+    LossMethod lossMethod = LossMethod::Steinmetz;  // which law gave the loss
+    // A ferrite choke whose DC field in the material passes 20 A/m: its
+    // measured loss runs above the estimate.
+    bool biasWarning = false;
     std::optional<double> surface;          // m²
     std::optional<double> temperatureRise;  // K
     std::optional<double> skinDepth;        // m

@@ -4,13 +4,38 @@
 #include <cmath>
 
 #include "Physics.h"
+#include "WorkingInductance.h"
 
 namespace transcalc {
+namespace {
+
+void AddInductanceCurve(const CheckedDesign& design, const Material* material,
+                        const CheckInputs& inputs, const DesignCheck& own, CheckCurve& curve) {
+    if (!own.rollsOff || !own.currentPeak || !(*own.currentPeak > 0)) {
+        return;
+    }
+    constexpr int kPoints = 61;
+    const WorkingInductance working(design, material, inputs.temperature,
+                                    own.frequency.value_or(0));
+    const double acFlux = own.fluxSwing.value_or(0) / 2;
+    const double last = 1.5 * *own.currentPeak;
+    for (int i = 0; i < kPoints; ++i) {
+        const double current = last * i / (kPoints - 1);
+        if (const std::optional<double> inductance = working.At(current, acFlux)) {
+            curve.inductance.push_back({current, *inductance});
+        }
+    }
+    curve.dcCurrent = inputs.dcCurrent.value_or(0);
+    curve.peakCurrent = *own.currentPeak;
+}
+
+}  // namespace
 
 CheckCurve SweepCheck(const CheckedDesign& design, const Material* material,
                       const CheckInputs& inputs, int pointCount) {
     CheckCurve curve;
     const DesignCheck own = RunDesignCheck(design, material, inputs);
+    AddInductanceCurve(design, material, inputs, own, curve);
     if (!own.frequency || !own.coreLoss || pointCount < 2) {
         return curve;
     }

@@ -19,6 +19,12 @@ struct CheckCurvePoint {
     std::optional<double> totalRise;        // K, of core and windings together
 };
 
+// A choke's inductance at one DC current.
+struct InductancePoint {
+    double current = 0;     // A
+    double inductance = 0;  // H
+};
+
 // The check swept from a tenth to ten times the operating frequency with the
 // same turns and voltages, for the plot.
 struct CheckCurve {
@@ -29,9 +35,15 @@ struct CheckCurve {
     // The frequencies the material's loss data covers; beyond them the loss
     // is extrapolated.
     std::vector<FrequencySpan> materialData;
+    // A choke whose material's permeability falls with the current: L from
+    // 0 A to 1.5·I_pk, ascending, with its DC and peak currents (A).
+    std::vector<InductancePoint> inductance;
+    double dcCurrent = 0;
+    double peakCurrent = 0;
 };
 
-// Empty points when the operating point has no core loss to sweep. Dense
+// Empty points when the operating point has no core loss to sweep; the
+// inductance's curve does not need one. Dense
 // enough that the blend where two loss ranges meet (±10 % in frequency)
 // shows as a curve, not a step.
 CheckCurve SweepCheck(const CheckedDesign& design, const Material* material,

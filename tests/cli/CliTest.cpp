@@ -842,6 +842,50 @@ TEST(CliCheckTest, TheChokesFluxFollowsItsInductance) {
     EXPECT_NEAR(JsonNumber(run.out, "flux_peak"), peak, 1e-9 * peak);
 }
 
+// A powder ring's inductance falls with its current: the check object says
+// how far, and which law gave the loss; a gapped ferrite keeps its
+// inductance and warns that a DC bias raises its loss.
+TEST(CliCheckTest, TheChokeAtItsOperatingPoint) {
+    const std::vector<std::string> choke = {
+        "--separator", ",",  "--mode",   "choke", "--turns",      "40",  "--check",
+        "--current",   "10", "--ripple", "1",     "--check-freq", "100", "--json"};
+    struct Row {
+        std::vector<std::string> core;
+        bool rollsOff;
+        const char* lossMethod;
+        bool biasWarning;
+    };
+    const Row rows[] = {
+        {{"--core", "ring", "--d1", "46.7", "--d2", "24.1", "--h", "18", "--mu", "60", "--db",
+          "0.5", "--material", "Kool Mµ 60"},
+         true,
+         "magnetics",
+         false},
+        {{"--core-name", "E 42/21/15", "--material", "N87", "--gap", "1"},
+         false,
+         "steinmetz",
+         true},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> arguments = row.core;
+        arguments.insert(arguments.end(), choke.begin(), choke.end());
+        const CliRun run = RunCli(arguments);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const nlohmann::json check = nlohmann::json::parse(run.out)["check"];
+        const double atRest = check["inductance"].get<double>();
+        const double atDc = check["inductance_dc"].get<double>();
+        if (row.rollsOff) {
+            EXPECT_LT(atDc, 0.9 * atRest) << row.lossMethod;
+            EXPECT_LT(check["permeability_dc"].get<double>(), 60);
+        } else {
+            EXPECT_EQ(atDc, atRest);
+        }
+        EXPECT_LE(check["inductance_peak"].get<double>(), atDc);
+        EXPECT_EQ(check["loss_method"], row.lossMethod);
+        EXPECT_EQ(check["bias_warning"], row.biasWarning);
+    }
+}
+
 // Choosing N87 fills dB with 0,312 T: every transformer mode on a catalogue
 // core keeps a margin at 100 °C, and the check leaves the results list as it
 // was.
