@@ -439,6 +439,10 @@
         <translation>Loss and temperature rise are estimates: the Steinmetz equation for the real flux waveform is accurate to ±35 %, the rise follows the ferrite makers&apos; rule.</translation>
     </message>
     <message>
+        <source>Потери и перегрев — оценка: потери по формуле производителя порошка, перегрев — по правилу производителей ферритов.</source>
+        <translation>Loss and temperature rise are estimates: the loss by the powder maker&apos;s formula, the rise by the ferrite makers&apos; rule.</translation>
+    </message>
+    <message>
         <source>Закрыть</source>
         <translation>Close</translation>
     </message>

@@ -123,14 +123,11 @@ void CheckDialog::Build(const QString& preselected) {
         layout->addWidget(windingsPanel_);
     }
 
-    auto* note =
-        new QLabel(tr("Потери и перегрев — оценка: формула Штейнмеца для реальной формы "
-                      "индукции точна до ±35 %, перегрев — по правилу производителей ферритов."),
-                   this);
-    note->setObjectName(QStringLiteral("checkNote"));
-    note->setWordWrap(true);
-    note->setStyleSheet(QStringLiteral("color: #555555"));
-    layout->addWidget(note);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("checkNote"));
+    note_->setWordWrap(true);
+    note_->setStyleSheet(QStringLiteral("color: #555555"));
+    layout->addWidget(note_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(QStringLiteral("checkButtons"));
@@ -286,6 +283,13 @@ void CheckDialog::Recompute() {
         plot.curve = {};
         reportError_(QString::fromUtf8(error.what()));
     }
+    // A powder's loss comes from its maker's formula, not from Steinmetz.
+    note_->setText(check_.lossDensity && check_.lossMethod != transcalc::LossMethod::Steinmetz
+                       ? tr("Потери и перегрев — оценка: потери по формуле производителя "
+                            "порошка, перегрев — по правилу производителей ферритов.")
+                       : tr("Потери и перегрев — оценка: формула Штейнмеца для реальной формы "
+                            "индукции точна до ±35 %, перегрев — по правилу производителей "
+                            "ферритов."));
     const std::vector<transcalc::CheckLine> lines =
         transcalc::CheckLines(check_, separator_, transcalc::WindowLanguage());
     results_->setText(ResultsHtml(lines));

@@ -96,6 +96,7 @@ private:
     QDoubleSpinBox* load_ = nullptr;       // the forward modes' only, with windings
     QDoubleSpinBox* density_ = nullptr;    // with windings
     QLabel* results_ = nullptr;
+    QLabel* note_ = nullptr;  // how far the loss and rise are to be trusted
     WindingsPanel* windingsPanel_ = nullptr;
     CheckPlot* plot_ = nullptr;
 };

@@ -12,7 +12,13 @@ CheckPlot::CheckPlot(QWidget* parent) : QWidget(parent) {
 }
 
 void CheckPlot::setData(CheckPlotData data) {
+    const bool taller = data.curve.inductance.empty() != data_.curve.inductance.empty();
     data_ = std::move(data);
+    if (taller) {
+        // The L(I) panel needs room of its own below the frequency panels.
+        setMinimumSize(420, data_.curve.inductance.empty() ? 280 : 400);
+        updateGeometry();
+    }
     update();
 }
 

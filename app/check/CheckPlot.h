@@ -16,7 +16,8 @@ public:
     void setData(CheckPlotData data);
     const CheckPlotData& data() const { return data_; }
 
-    QSize sizeHint() const override { return {480, 300}; }
+    // Taller with a powder choke's L(I) below the frequency panels.
+    QSize sizeHint() const override { return {480, data_.curve.inductance.empty() ? 300 : 440}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

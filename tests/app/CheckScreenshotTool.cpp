@@ -1,5 +1,5 @@
-// Saves the check dialog of a push-pull forward design and of a ring choke,
-// each with its windings: transcalc_check_screenshots OUTPUT_FOLDER
+// Saves the check dialog of a push-pull forward design, of a ring choke and
+// of a powder ring choke, each with its windings: transcalc_check_screenshots OUTPUT_FOLDER
 // (in English with TRANSCALC_LANG=en)
 
 #include <QApplication>
@@ -10,6 +10,7 @@
 
 #include "CheckDialog.h"
 #include "CheckFixture.h"
+#include "PowderFixture.h"
 #include "WindowFonts.h"
 #include "WindowLanguage.h"
 
@@ -68,5 +69,20 @@ int main(int argc, char* argv[]) {
     choke.findChild<QDoubleSpinBox*>("checkRipple")->setValue(1);
     choke.findChild<QDoubleSpinBox*>("checkFrequency")->setValue(100);
     saved = Save(choke, folder, "screenshot-check-choke.png") && saved;
+
+    // A Kool Mµ 60 ring of 46.7/24.1/18 mm, 40 turns, at 10 A with 1 A ripple.
+    const Design powderDesign = testing_support::DesignWith(kModeChoke, CoreKind::Ring,
+                                                            {{Field::Dimension1, "46,7"},
+                                                             {Field::Dimension2, "24,1"},
+                                                             {Field::Dimension3, "18"},
+                                                             {Field::Gap, "0"},
+                                                             {Field::SatInduction, "0,5"},
+                                                             {Field::Permeability, "60"},
+                                                             {Field::ChokeTurns, "40"}});
+    CheckDialog powder(Subject(powderDesign), {testing_support::KoolMu60()}, "Kool Mµ 60", ",");
+    powder.findChild<QDoubleSpinBox*>("checkCurrent")->setValue(10);
+    powder.findChild<QDoubleSpinBox*>("checkRipple")->setValue(1);
+    powder.findChild<QDoubleSpinBox*>("checkFrequency")->setValue(100);
+    saved = Save(powder, folder, "screenshot-check-powder-choke.png") && saved;
     return saved ? 0 : 1;
 }
