@@ -134,8 +134,8 @@ private:
         if (run.checked.nothingToCheck) {
             return std::nullopt;
         }
-        return FlybackDeliveredPower(run.checked,
-                                     RunDesignCheck(run.checked, &catalogue_.material, in_.check));
+        return FlybackDeliveredPower(
+            run.checked, RunDesignCheck(run.checked, &catalogue_.material, in_.check).inductance);
     }
 
     double RequiredPower(const DesignRun& run) const {

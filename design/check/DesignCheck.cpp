@@ -295,12 +295,13 @@ std::optional<double> AlValueAt(const CheckedDesign& design, double relativePerm
     return InductanceFactor(*core, *site, std::max(design.gap, 0.0), relativePermeability);
 }
 
-std::optional<double> FlybackDeliveredPower(const CheckedDesign& design, const DesignCheck& check) {
-    if (!check.inductance || !(design.period > 0)) {
+std::optional<double> FlybackDeliveredPower(const CheckedDesign& design,
+                                            std::optional<double> inductance) {
+    if (!(inductance.value_or(0) > 0) || !(design.period > 0)) {
         return std::nullopt;
     }
     const double voltSeconds = design.voltIn * design.pulse;
-    return voltSeconds * voltSeconds / (2 * *check.inductance * design.period);
+    return voltSeconds * voltSeconds / (2 * *inductance * design.period);
 }
 
 bool CheckRefused(const DesignCheck& check) {

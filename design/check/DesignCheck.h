@@ -93,10 +93,12 @@ DesignCheck RunDesignCheck(const CheckedDesign& design, const Material* material
 // material; none without a core or a permeability.
 std::optional<double> AlValueAt(const CheckedDesign& design, double relativePermeability);
 
-// What a flyback delivers to its load with the check's inductance L: the
-// pulse's volt-seconds drive the primary to V·t/L, storing L·I²/2 once a
-// period. None without an inductance.
-std::optional<double> FlybackDeliveredPower(const CheckedDesign& design, const DesignCheck& check);
+// What a flyback delivers to its load with an inductance L (H), the check's
+// with the gap's fringing: the pulse's volt-seconds drive the primary to
+// V·t/L, storing L·I²/2 once a period. None without a positive inductance
+// or period.
+std::optional<double> FlybackDeliveredPower(const CheckedDesign& design,
+                                            std::optional<double> inductance);
 
 // The check at another frequency with the same turns and voltages: the
 // pulse, the pause and the flux swing (the choke's ripple) scale as 1/f.

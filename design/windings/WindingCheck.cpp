@@ -335,7 +335,10 @@ WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
     c.fits = placed && c.fill <= 1;
 
     if (d.mode == WorkMode::Flyback) {
-        c.outputPower = FlybackOutputPower(run);
+        // The check's inductance, the gap's fringing included; the list's
+        // where the core has no shape to check.
+        c.outputPower =
+            FlybackDeliveredPower(run.checked, check.inductance.value_or(run.after.Inductance));
     } else if (forward) {
         c.outputPower = run.asRead.VoltOut * load;
     }
@@ -356,11 +359,6 @@ WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
         return NotChecked(kCheckOutOfRange, density);
     }
     return c;
-}
-
-double FlybackOutputPower(const DesignRun& run) {
-    const double peak = run.after.Findings.PeakCurrentA;
-    return run.after.Inductance * peak * peak / 2 / run.checked.period;
 }
 
 std::optional<double> CopperLossAt(const WindingCheck& windings, double frequency) {

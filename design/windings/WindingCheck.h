@@ -97,10 +97,6 @@ struct WindingCheck {
 WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
                              const CheckInputs& inputs, std::span<const RoundWire> wires);
 
-// What a flyback run delivers to its load: the energy of the primary's
-// peak current, L·I²/2, once a period, W.
-double FlybackOutputPower(const DesignRun& run);
-
 // The copper loss of the checked windings at another frequency: the same
 // wires, strands and layers, so the same DC resistances, with Dowell's
 // factors and the currents at that frequency. None where the windings have

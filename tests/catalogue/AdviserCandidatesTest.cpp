@@ -82,7 +82,7 @@ Applied Apply(const Design& design, const AdviserInputs& in) {
 
 // What a flyback delivers with the check's inductance, fringing included.
 double OutputPower(const Applied& a) {
-    return FlybackDeliveredPower(a.run.checked, a.check).value_or(0);
+    return FlybackDeliveredPower(a.run.checked, a.check.inductance).value_or(0);
 }
 
 Design WithField(Design design, Field field, std::string text) {
