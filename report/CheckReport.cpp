@@ -26,7 +26,10 @@ void AddCheckToReport(ReportContent& content, const DesignRun& run, const Materi
     AddWindingsToCurve(plot.curve, windings, check);
     plot.decimalSeparator = separator;
     plot.language = content.language;
-    if (!plot.curve.points.empty()) {
+    if (!plot.curve.inductance.empty()) {
+        content.checkPlotHeightMm = 100;
+    }
+    if (!plot.curve.points.empty() || !plot.curve.inductance.empty()) {
         content.checkPlot = [plot](QPainter& painter, const QRectF& area) {
             PaintCheckPlot(painter, area, plot);
         };

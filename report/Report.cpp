@@ -260,7 +260,7 @@ void DrawCheck(Page& page, const ReportContent& content, double y) {
     }
     if (content.checkPlot) {
         const double x = kLeftColumnMm + kGapMm;
-        const double height = std::min(70.0, page.HeightMm() - y);
+        const double height = std::min(content.checkPlotHeightMm, page.HeightMm() - y);
         if (height > 10) {
             QPainter& painter = page.painter();
             painter.save();

@@ -42,6 +42,7 @@ struct ReportContent {
     // The design check, when there is one: its lines and its plot.
     std::vector<std::string> checkLines;
     std::function<void(QPainter&, const QRectF&)> checkPlot;
+    double checkPlotHeightMm = 70;  // taller with a powder choke's L(I) below
     // The windings below the check: their table and totals, or why none.
     WindingTable windings;
 };

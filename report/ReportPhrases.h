@@ -75,8 +75,8 @@ inline constexpr auto kReportPhrases = std::to_array<ReportPhraseRow>({
     {ReportPhrase::PlotFrequencyAxis, "частота, кГц (точка — рабочая частота)",
      "frequency, kHz (the dot: the operating frequency)"},
     {ReportPhrase::PlotInductanceTitle, "индуктивность,", "inductance,"},
-    {ReportPhrase::PlotCurrentAxis, "ток дросселя, А (точки — постоянный и пиковый ток)",
-     "choke current, A (the dots: the DC and the peak current)"},
+    {ReportPhrase::PlotCurrentAxis, "ток, А (точки — постоянный и пиковый)",
+     "current, A (the dots: DC and peak)"},
 });
 // clang-format on
 
