@@ -39,7 +39,7 @@ AdviserCatalogue AdviserCatalogueOf(const Catalogue& catalogue, const AdviserInp
     searched.material = *material;
     searched.permeabilityText = PermeabilityText(*material);
     searched.workingFluxText = WorkingFluxText(*material, inputs.separator);
-    searched.wires = RoundWires(catalogue);
+    searched.wires = WindingWires(RoundWires(catalogue));
     return searched;
 }
 

@@ -1,6 +1,7 @@
 #include "Adviser.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <mutex>
 #include <utility>
 
@@ -65,28 +66,6 @@ void ValidateAdviserInputs(const AdviserInputs& in) {
 
 namespace {
 
-// The outcomes of all cores, in catalogue order, however the threads took them.
-std::vector<CoreOutcome> SearchAll(AdviserPool& pool, const AdviserInputs& inputs,
-                                   const AdviserCatalogue& catalogue,
-                                   const AdviserProgress& progress, std::stop_token stop) {
-    const std::size_t total = catalogue.cores.size();
-    std::vector<CoreOutcome> outcomes(total);
-    std::size_t done = 0;
-    std::mutex reporting;
-    pool.ForEach(total, [&](std::size_t i) {
-        if (stop.stop_requested()) {
-            return;
-        }
-        outcomes[i] = SearchCore(inputs, catalogue, catalogue.cores[i], stop);
-        const std::lock_guard lock(reporting);
-        ++done;
-        if (progress) {
-            progress(done, total);
-        }
-    });
-    return outcomes;
-}
-
 // The one condition that ruled out every design of a core, if one did.
 std::optional<RuledOut> SoleCondition(const CoreOutcome& outcome) {
     std::optional<RuledOut> sole;
@@ -102,50 +81,107 @@ std::optional<RuledOut> SoleCondition(const CoreOutcome& outcome) {
     return sole;
 }
 
+// A feasible core's row with its place in the catalogue.
+using Kept = std::pair<std::size_t, AdvisedCore>;
+
+// The table's order: by V_e, then by loss, then as the catalogue lists them.
+bool ListedBefore(const Kept& a, const Kept& b) {
+    const double av = a.second.volume, bv = b.second.volume;
+    if (av != bv) {
+        return av < bv;
+    }
+    const double al = a.second.RankingLoss(), bl = b.second.RankingLoss();
+    if (al != bl) {
+        return al < bl;
+    }
+    return a.first < b.first;
+}
+
+// The cores' outcomes folded as the threads finish them: the counts, and
+// only the rows the table can show, so that memory follows the limit and
+// not the catalogue. The order of the rows does not depend on the threads.
+class Folding {
+public:
+    Folding(AdviserResult& result, std::size_t limit) : result_(result), limit_(limit) {}
+
+    void Add(std::size_t index, CoreOutcome&& outcome) {
+        result_.candidates += outcome.candidates;
+        for (std::size_t c = 0; c < kRuledOutCount; ++c) {
+            result_.ruledOut.counts[c] += outcome.ruledOut.counts[c];
+        }
+        if (outcome.runFailure && index < failureIndex_) {
+            failureIndex_ = index;
+            result_.runFailure = std::move(outcome.runFailure);
+        }
+        if (outcome.best) {
+            ++result_.feasibleCores;
+            Keep({index, std::move(*outcome.best)});
+        } else if (const std::optional<RuledOut> sole = SoleCondition(outcome)) {
+            ++result_.coresRuledOut[*sole];
+        }
+    }
+
+    // The kept rows in the table's order.
+    void Finish() {
+        std::ranges::sort_heap(kept_, ListedBefore);
+        for (Kept& row : kept_) {
+            result_.rows.push_back(std::move(row.second));
+        }
+    }
+
+private:
+    // A heap whose top is the last row shown: a better one takes its place.
+    void Keep(Kept row) {
+        if (limit_ == 0) {
+            return;
+        }
+        if (kept_.size() == limit_) {
+            if (!ListedBefore(row, kept_.front())) {
+                return;
+            }
+            std::ranges::pop_heap(kept_, ListedBefore);
+            kept_.pop_back();
+        }
+        kept_.push_back(std::move(row));
+        std::ranges::push_heap(kept_, ListedBefore);
+    }
+
+    AdviserResult& result_;
+    std::size_t limit_;
+    std::vector<Kept> kept_;
+    std::size_t failureIndex_ = SIZE_MAX;
+};
+
 }  // namespace
 
 AdviserResult Advise(AdviserPool& pool, const AdviserInputs& inputs,
                      const AdviserCatalogue& catalogue, const AdviserProgress& progress,
                      std::stop_token stop) {
     ValidateAdviserInputs(inputs);
-    std::vector<CoreOutcome> outcomes = SearchAll(pool, inputs, catalogue, progress, stop);
+    const std::size_t total = catalogue.cores.size();
     AdviserResult result;
-    if (stop.stop_requested()) {
-        result.cancelled = true;
-        return result;
-    }
-    result.coresSearched = outcomes.size();
-    std::vector<std::pair<std::size_t, AdvisedCore*>> kept;
-    for (std::size_t i = 0; i < outcomes.size(); ++i) {
-        CoreOutcome& outcome = outcomes[i];
-        result.candidates += outcome.candidates;
-        for (std::size_t c = 0; c < kRuledOutCount; ++c) {
-            result.ruledOut.counts[c] += outcome.ruledOut.counts[c];
+    Folding folding(result, inputs.limit);
+    std::size_t done = 0;
+    std::mutex folded;
+    pool.ForEach(total, [&](std::size_t i) {
+        if (stop.stop_requested()) {
+            return;
         }
-        if (!result.runFailure) {
-            result.runFailure = outcome.runFailure;
+        CoreOutcome outcome = SearchCore(inputs, catalogue, catalogue.cores[i], stop);
+        const std::lock_guard lock(folded);
+        folding.Add(i, std::move(outcome));
+        ++done;
+        if (progress) {
+            progress(done, total);
         }
-        if (outcome.best) {
-            kept.emplace_back(i, &*outcome.best);
-        } else if (const std::optional<RuledOut> sole = SoleCondition(outcome)) {
-            ++result.coresRuledOut[*sole];
-        }
-    }
-    std::ranges::sort(kept, [](const auto& a, const auto& b) {
-        const double av = a.second->volume, bv = b.second->volume;
-        if (av != bv) {
-            return av < bv;
-        }
-        const double al = a.second->RankingLoss(), bl = b.second->RankingLoss();
-        if (al != bl) {
-            return al < bl;
-        }
-        return a.first < b.first;
     });
-    result.feasibleCores = kept.size();
-    for (std::size_t i = 0; i < kept.size() && i < inputs.limit; ++i) {
-        result.rows.push_back(std::move(*kept[i].second));
+    if (stop.stop_requested()) {
+        AdviserResult cancelled;
+        cancelled.cancelled = true;
+        return cancelled;
     }
+    result.coresSearched = total;
+    folding.Finish();
     return result;
 }
 

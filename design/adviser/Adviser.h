@@ -61,7 +61,7 @@ struct AdviserCatalogue {
     // The dB field as the material fills it (the choke's dB); empty for a
     // material without saturation data, when the window's dB stays.
     std::string workingFluxText;
-    std::vector<RoundWire> wires;  // in metres, all grades
+    std::vector<RoundWire> wires;  // in metres, as WindingWires leaves them
 };
 
 // What the user asks of the adviser.

@@ -26,8 +26,8 @@ constexpr double kMostTurns = 1e6;
 class CoreSearch {
 public:
     CoreSearch(const AdviserInputs& inputs, const AdviserCatalogue& catalogue,
-               const AdviserCore& core)
-        : in_(inputs), catalogue_(catalogue), core_(core) {
+               const AdviserCore& core, SpectrumCache& spectra)
+        : in_(inputs), catalogue_(catalogue), core_(core), spectra_(spectra) {
         base_.fields = inputs.fields;
         const int dimensions = InfoOf(core.kind).dimensionCount;
         for (int i = 0; i < dimensions; ++i) {
@@ -279,7 +279,8 @@ private:
         if (in_.mode == WorkMode::Flyback && !Delivers(run)) {
             return RuleOut(RuledOut::Power);
         }
-        const WindingCheck winding = RunWindingCheck(run, check, in_.check, catalogue_.wires);
+        const WindingCheck winding =
+            RunWindingCheck(run, check, in_.check, catalogue_.wires, &spectra_);
         if (winding.nothingToCheck || !winding.fits || !winding.copperLoss) {
             return RuleOut(RuledOut::Fit);
         }
@@ -323,6 +324,7 @@ private:
     const AdviserInputs& in_;
     const AdviserCatalogue& catalogue_;
     const AdviserCore& core_;
+    SpectrumCache& spectra_;
     Design base_;
     CoreOutcome outcome_;
 };
@@ -336,7 +338,10 @@ std::string HundredthsText(int hundredths, DecimalSeparator separator) {
 
 CoreOutcome SearchCore(const AdviserInputs& inputs, const AdviserCatalogue& catalogue,
                        const AdviserCore& core, std::stop_token stop) {
-    return CoreSearch(inputs, catalogue, core).Run(std::move(stop));
+    // The candidates of a search, and of the cores a thread takes in turn,
+    // carry a handful of distinct currents: each thread keeps their spectra.
+    thread_local SpectrumCache spectra;
+    return CoreSearch(inputs, catalogue, core, spectra).Run(std::move(stop));
 }
 
 }  // namespace transcalc

@@ -81,4 +81,21 @@ CurrentSpectrum SpectrumOf(std::span<const CurrentPiece> pieces, int harmonics) 
     return s;
 }
 
+const CurrentSpectrum& SpectrumCache::Of(std::span<const CurrentPiece> pieces, int harmonics) {
+    for (const Entry& entry : entries_) {
+        if (entry.harmonics == harmonics && std::ranges::equal(entry.pieces, pieces)) {
+            return entry.spectrum;
+        }
+    }
+    Entry entry{{pieces.begin(), pieces.end()}, harmonics, SpectrumOf(pieces, harmonics)};
+    if (entries_.size() < kEntries) {
+        entries_.push_back(std::move(entry));
+        return entries_.back().spectrum;
+    }
+    Entry& replaced = entries_[next_];
+    next_ = (next_ + 1) % kEntries;
+    replaced = std::move(entry);
+    return replaced.spectrum;
+}
+
 }  // namespace transcalc

@@ -28,6 +28,8 @@ struct CurrentPiece {
     double from = 0;
     double to = 0;
     double duration = 0;
+
+    bool operator==(const CurrentPiece&) const = default;
 };
 
 // A periodic current given piece after piece over one period.
@@ -39,5 +41,25 @@ struct CurrentSpectrum {
 
 // The exact Fourier series of a piecewise-linear current up to `harmonics`.
 CurrentSpectrum SpectrumOf(std::span<const CurrentPiece> pieces, int harmonics);
+
+// Spectra already computed, by their exact pieces: a search that winds many
+// candidates carrying the same currents computes each series once, and gets
+// the very same numbers. One cache serves one thread.
+class SpectrumCache {
+public:
+    const CurrentSpectrum& Of(std::span<const CurrentPiece> pieces, int harmonics);
+
+private:
+    struct Entry {
+        std::vector<CurrentPiece> pieces;
+        int harmonics = 0;
+        CurrentSpectrum spectrum;
+    };
+    // A search meets a handful of distinct currents; a flyback's vary with
+    // every candidate, so the oldest make way.
+    static constexpr std::size_t kEntries = 32;
+    std::vector<Entry> entries_;
+    std::size_t next_ = 0;  // the entry to replace once full
+};
 
 }  // namespace transcalc

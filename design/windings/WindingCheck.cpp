@@ -206,6 +206,15 @@ bool AllFinite(const WindingCheck& c) {
            });
 }
 
+bool UsableRound(const RoundWire& w) {
+    return w.grade == 1 && w.conductorDiameter > 0 && w.outerDiameter >= w.conductorDiameter;
+}
+
+bool IsGradeOneAscending(std::span<const RoundWire> wires) {
+    return std::ranges::all_of(wires, UsableRound) &&
+           std::ranges::is_sorted(wires, {}, &RoundWire::conductorDiameter);
+}
+
 WindingCheck NotChecked(std::string_view why, double density) {
     WindingCheck c;
     c.nothingToCheck = std::string(why);
@@ -216,7 +225,8 @@ WindingCheck NotChecked(std::string_view why, double density) {
 }  // namespace
 
 WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
-                             const CheckInputs& inputs, std::span<const RoundWire> wires) {
+                             const CheckInputs& inputs, std::span<const RoundWire> wires,
+                             SpectrumCache* spectra) {
     const double density = inputs.currentDensity * 1e6;  // A/m²
     if (check.nothingToCheck) {
         return NotChecked(*check.nothingToCheck, density);
@@ -235,14 +245,16 @@ WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
     if (choke && inputs.dcCurrent.value_or(0) <= 0 && inputs.ripple.value_or(0) <= 0) {
         return NotChecked(kNoWindingChokeCurrent, density);
     }
-    std::vector<RoundWire> round;
-    std::ranges::copy_if(wires, std::back_inserter(round), [](const RoundWire& w) {
-        return w.grade == 1 && w.conductorDiameter > 0 && w.outerDiameter >= w.conductorDiameter;
-    });
+    // A search passes the wires as WindingWires leaves them, sparing the copy.
+    std::vector<RoundWire> copied;
+    std::span<const RoundWire> round = wires;
+    if (!IsGradeOneAscending(wires)) {
+        copied = WindingWires(wires);
+        round = copied;
+    }
     if (round.empty()) {
         return NotChecked(kNoWindingWires, density);
     }
-    std::ranges::sort(round, {}, &RoundWire::conductorDiameter);
 
     Timing timing{d.period, d.pulse};
     if (choke) {
@@ -276,7 +288,9 @@ WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
             timing.period > 0
                 ? p.current
                 : std::vector<CurrentPiece>{{p.current[0].from, p.current[0].from, 1}};
-        s.current = SpectrumOf(pieces, timing.period > 0 ? kHarmonics : 0);
+        const int harmonics = timing.period > 0 ? kHarmonics : 0;
+        s.current =
+            spectra != nullptr ? spectra->Of(pieces, harmonics) : SpectrumOf(pieces, harmonics);
         s.rmsCurrent = s.current.rms;
         std::vector<WindingSection> wires = {s};
         if (s.role != SectionRole::Reset) {
@@ -389,6 +403,13 @@ std::optional<double> CopperLossAt(const WindingCheck& windings, double frequenc
         return std::nullopt;
     }
     return loss;
+}
+
+std::vector<RoundWire> WindingWires(std::span<const RoundWire> wires) {
+    std::vector<RoundWire> round;
+    std::ranges::copy_if(wires, std::back_inserter(round), UsableRound);
+    std::ranges::sort(round, {}, &RoundWire::conductorDiameter);
+    return round;
 }
 
 }  // namespace transcalc

@@ -94,8 +94,15 @@ struct WindingCheck {
 // The windings of a run of `design` whose core `check` (RunDesignCheck of
 // run.checked with `inputs`) has checked, from the given wires, at the
 // inputs' load current and current density.
+// A search that winds many designs passes its own `spectra` and the wires
+// as WindingWires leaves them, so that neither is redone each time.
 WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
-                             const CheckInputs& inputs, std::span<const RoundWire> wires);
+                             const CheckInputs& inputs, std::span<const RoundWire> wires,
+                             SpectrumCache* spectra = nullptr);
+
+// The wires the windings take: grade 1, whole, by ascending conductor
+// diameter.
+std::vector<RoundWire> WindingWires(std::span<const RoundWire> wires);
 
 // The copper loss of the checked windings at another frequency: the same
 // wires, strands and layers, so the same DC resistances, with Dowell's

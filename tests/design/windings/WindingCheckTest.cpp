@@ -65,6 +65,25 @@ WindingCheck Wind(const RunOfDesign& r, const CheckInputs& core, const WindingIn
     return RunWindingCheck(r.run, check, in, kWires);
 }
 
+// A search asks the cache for the same currents again and again, and for
+// more distinct ones than it keeps: every answer is the series itself.
+TEST(DowellTest, TheSpectrumCacheAnswersTheVerySameSeries) {
+    SpectrumCache cache;
+    const auto pieces = [](int i) {
+        return std::vector<CurrentPiece>{{0, 1.0 + i, 4e-6}, {1.0 + i, 0, 6e-6}};
+    };
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 40; ++i) {
+            const CurrentSpectrum expected = SpectrumOf(pieces(i), 100);
+            const CurrentSpectrum& cached = cache.Of(pieces(i), 100);
+            EXPECT_EQ(cached.mean, expected.mean) << i;
+            EXPECT_EQ(cached.rms, expected.rms) << i;
+            EXPECT_EQ(cached.ripple, expected.ripple) << i;
+        }
+    }
+    EXPECT_EQ(cache.Of(pieces(1), 3).ripple.size(), 3u);  // the harmonics are part of the key
+}
+
 TEST(DowellTest, FactorAgainstWorkedValues) {
     struct Case {
         double delta;
