@@ -1,5 +1,6 @@
 #include "CliAdvise.h"
 
+#include <unistd.h>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -238,11 +239,35 @@ AdviserInputs AdviserInputsOf(const CliOptions& options) {
     return inputs;
 }
 
+// How far a search has come, on one line of a terminal's standard error
+// that the next count overwrites and the end clears; nothing when standard
+// error is a file or a pipe, whose reader wants no carriage returns.
+AdviserProgress TerminalProgress(Language language) {
+    if (isatty(STDERR_FILENO) == 0) {
+        return {};
+    }
+    return [language, shown = std::size_t{0}](std::size_t done, std::size_t total) mutable {
+        // Every hundredth of the way is plenty for the eye.
+        if (done != total && (done - shown) * 100 < total) {
+            return;
+        }
+        shown = done;
+        const char* format = language == Language::English ? "\rSearching: %zu of %zu cores"
+                                                           : "\rПодбор: %zu из %zu сердечников";
+        std::fprintf(stderr, format, done, total);
+        if (done == total) {
+            std::fputs("\r\033[K", stderr);
+        }
+        std::fflush(stderr);
+    };
+}
+
 int RunAdvise(const CliOptions& options) {
     const AdviserInputs inputs = AdviserInputsOf(options);
     // With this thread, one for each core of the machine.
     AdviserPool pool(AdviserPool::MachineThreads() - 1);
-    const AdviserResult result = Advise(pool, inputs, SearchedCatalogue(inputs));
+    const AdviserResult result =
+        Advise(pool, inputs, SearchedCatalogue(inputs), TerminalProgress(options.language));
     if (options.json) {
         std::fputs(JsonLine(AdviceJson(inputs, result, options.language)).c_str(), stdout);
     } else {
