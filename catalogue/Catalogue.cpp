@@ -18,19 +18,42 @@ const Entry* FindByName(const std::vector<Entry>& entries, std::string_view name
     return found == entries.end() ? nullptr : &*found;
 }
 
+// The lines of a list that name the entry, with its header and comments:
+// its other lines are not worth parsing.
+std::string LinesNamed(std::string_view text, std::string_view name) {
+    std::string kept;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.starts_with('#') || line.substr(0, line.find('\t')) == name) {
+            kept.append(line).push_back('\n');
+        }
+    }
+    return kept;
+}
+
 }  // namespace
 
 Catalogue BuiltinCatalogue(Parts parts) {
     Catalogue catalogue;
+    std::string kept;  // a list's lines of the one name, read before the next
+    const auto text = [&](std::string_view whole) -> std::string_view {
+        if (!parts.named) {
+            return whole;
+        }
+        kept = LinesNamed(whole, *parts.named);
+        return kept;
+    };
     if (parts.cores) {
-        catalogue.cores = ReadCores(BuiltinCoresText(), kCoresFile, catalogue.messages);
+        catalogue.cores = ReadCores(text(BuiltinCoresText()), kCoresFile, catalogue.messages);
     }
     if (parts.materials) {
         catalogue.materials =
-            ReadMaterials(BuiltinMaterialsText(), kMaterialsFile, catalogue.messages);
+            ReadMaterials(text(BuiltinMaterialsText()), kMaterialsFile, catalogue.messages);
     }
     if (parts.wires) {
-        catalogue.wires = ReadWires(BuiltinWiresText(), kWiresFile, catalogue.messages);
+        catalogue.wires = ReadWires(text(BuiltinWiresText()), kWiresFile, catalogue.messages);
     }
     return catalogue;
 }

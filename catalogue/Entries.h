@@ -51,6 +51,9 @@ struct Parts {
     bool cores = true;
     bool materials = true;
     bool wires = true;
+    // Only the built-in entries of this name: one design needs one core and
+    // one material, not the whole lists. The user's files are read whole.
+    std::optional<std::string> named;
 };
 
 // A core's letters as its geometry takes them; a letter it lacks is 0.

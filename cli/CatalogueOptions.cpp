@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <map>
 #include <optional>
+#include <utility>
 
 #include "AdviserCandidates.h"
 #include "Catalogue.h"
@@ -18,21 +20,45 @@ namespace {
 
 enum class Part { Cores, Materials, Wires };
 
+// The problems of the user's files go to stderr once for each part.
+void Tell(Part part, const catalogue::Messages& messages) {
+    static std::array<bool, 3> told{};
+    if (std::exchange(told[static_cast<std::size_t>(part)], true)) {
+        return;
+    }
+    for (const std::string& message : messages) {
+        std::fprintf(stderr, "transcalc-cli: %s\n", message.c_str());
+    }
+}
+
+catalogue::Parts PartsOf(Part part) {
+    return {part == Part::Cores, part == Part::Materials, part == Part::Wires, std::nullopt};
+}
+
 // The catalogue of this run, each part loaded alone when first needed: a
 // design file may name a material after the options needed only the cores.
-// The problems of the user's files go to stderr once, with their part.
 const catalogue::Catalogue& RunCatalogue(Part part) {
     static std::array<std::optional<catalogue::Catalogue>, 3> loaded;
     std::optional<catalogue::Catalogue>& slot = loaded[static_cast<std::size_t>(part)];
     if (!slot) {
-        slot = catalogue::LoadCatalogue(
-            catalogue::UserDataFolder(),
-            {part == Part::Cores, part == Part::Materials, part == Part::Wires});
-        for (const std::string& message : slot->messages) {
-            std::fprintf(stderr, "transcalc-cli: %s\n", message.c_str());
-        }
+        slot = catalogue::LoadCatalogue(catalogue::UserDataFolder(), PartsOf(part));
+        Tell(part, slot->messages);
     }
     return *slot;
+}
+
+// A part with only the built-in entries of one name (and the user's whole
+// files): where a name is not found, the whole part gives the closest names.
+const catalogue::Catalogue& NamedCatalogue(Part part, const std::string& name) {
+    static std::map<std::pair<Part, std::string>, catalogue::Catalogue> loaded;
+    auto [at, inserted] = loaded.try_emplace({part, name});
+    if (inserted) {
+        catalogue::Parts parts = PartsOf(part);
+        parts.named = name;
+        at->second = catalogue::LoadCatalogue(catalogue::UserDataFolder(), parts);
+        Tell(part, at->second.messages);
+    }
+    return at->second;
 }
 
 template <typename Entry>
@@ -81,10 +107,10 @@ bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
                     CorePictures& cores, std::string_view separator) {
     bool coreHeld = false;
     if (choice.coreName) {
-        const catalogue::Catalogue& known = RunCatalogue(Part::Cores);
-        const catalogue::Core* core = catalogue::FindCore(known, *choice.coreName);
+        const catalogue::Core* core =
+            catalogue::FindCore(NamedCatalogue(Part::Cores, *choice.coreName), *choice.coreName);
         if (core == nullptr) {
-            throw UsageError(Unknown("core", *choice.coreName, known.cores));
+            throw UsageError(Unknown("core", *choice.coreName, RunCatalogue(Part::Cores).cores));
         }
         cores.Shows(core->kind) = true;
         const std::vector<catalogue::FieldText> texts = catalogue::CoreFieldTexts(*core, separator);
@@ -95,10 +121,11 @@ bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
         }
     }
     if (choice.materialName) {
-        const catalogue::Catalogue& known = RunCatalogue(Part::Materials);
-        const Material* material = catalogue::FindMaterial(known, *choice.materialName);
+        const Material* material = catalogue::FindMaterial(
+            NamedCatalogue(Part::Materials, *choice.materialName), *choice.materialName);
         if (material == nullptr) {
-            throw UsageError(Unknown("material", *choice.materialName, known.materials));
+            throw UsageError(
+                Unknown("material", *choice.materialName, RunCatalogue(Part::Materials).materials));
         }
         SetUntyped(catalogue::MaterialFieldTexts(*material, separator), typed, fields);
     }
@@ -106,10 +133,9 @@ bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
 }
 
 const Material& CheckMaterial(const std::string& name) {
-    const catalogue::Catalogue& known = RunCatalogue(Part::Materials);
-    const Material* material = catalogue::FindMaterial(known, name);
+    const Material* material = catalogue::FindMaterial(NamedCatalogue(Part::Materials, name), name);
     if (material == nullptr) {
-        throw UsageError(Unknown("material", name, known.materials));
+        throw UsageError(Unknown("material", name, RunCatalogue(Part::Materials).materials));
     }
     return *material;
 }
@@ -119,7 +145,11 @@ std::vector<RoundWire> CheckWires() {
 }
 
 std::optional<CoreLetters> CheckCoreLetters(const Design& design, std::string_view separator) {
-    return catalogue::CatalogueCoreLetters(RunCatalogue(Part::Cores), design, separator);
+    if (design.catalogueCore.empty()) {
+        return std::nullopt;
+    }
+    return catalogue::CatalogueCoreLetters(NamedCatalogue(Part::Cores, design.catalogueCore),
+                                           design, separator);
 }
 
 AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs) {

@@ -170,6 +170,36 @@ TEST(CatalogueTest, EveryMaterialWithLossDataGivesALoss) {
     EXPECT_EQ(without, 75);
 }
 
+// One design needs one core and one material: parsed alone, each is the
+// entry the whole list holds; a name twice in the data keeps both lines.
+TEST(CatalogueTest, OneNamedEntryParsedAlone) {
+    const Catalogue whole = BuiltinCatalogue();
+    const char* names[] = {"E 25/13/7", "T 76/38/13.6", "N87", "XFlux 125", "Round 0.5 - Grade 1"};
+    for (const char* name : names) {
+        Parts parts;
+        parts.named = name;
+        const Catalogue named = BuiltinCatalogue(parts);
+        EXPECT_TRUE(named.messages.empty()) << name;
+        const std::size_t found = named.cores.size() + named.materials.size() + named.wires.size();
+        EXPECT_GE(found, 1u) << name;
+        if (const Core* core = FindCore(named, name)) {
+            EXPECT_EQ(LettersOf(*core).a, LettersOf(*FindCore(whole, name)).a) << name;
+            EXPECT_EQ(named.cores.size(),
+                      static_cast<std::size_t>(std::ranges::count_if(
+                          whole.cores, [&](const Core& c) { return c.name == name; })));
+        }
+        if (const Material* material = FindMaterial(named, name)) {
+            EXPECT_EQ(material->steinmetz.size(), FindMaterial(whole, name)->steinmetz.size());
+            EXPECT_EQ(material->initialPermeability,
+                      FindMaterial(whole, name)->initialPermeability);
+        }
+    }
+    Parts absent;
+    absent.named = "E 25/13";  // a prefix names nothing
+    const Catalogue none = BuiltinCatalogue(absent);
+    EXPECT_TRUE(none.cores.empty() && none.materials.empty() && none.wires.empty());
+}
+
 TEST(CatalogueTest, SharedCatalogueIsLoadedOnce) {
     EXPECT_EQ(&SharedCatalogue(), &SharedCatalogue());
     EXPECT_GE(SharedCatalogue().cores.size(), 562u);
