@@ -71,15 +71,8 @@ int main(int argc, char* argv[]) {
     saved = Save(choke, folder, "screenshot-check-choke.png") && saved;
 
     // A Kool Mµ 60 ring of 46.7/24.1/18 mm, 40 turns, at 10 A with 1 A ripple.
-    const Design powderDesign = testing_support::DesignWith(kModeChoke, CoreKind::Ring,
-                                                            {{Field::Dimension1, "46,7"},
-                                                             {Field::Dimension2, "24,1"},
-                                                             {Field::Dimension3, "18"},
-                                                             {Field::Gap, "0"},
-                                                             {Field::SatInduction, "0,5"},
-                                                             {Field::Permeability, "60"},
-                                                             {Field::ChokeTurns, "40"}});
-    CheckDialog powder(Subject(powderDesign), {testing_support::KoolMu60()}, "Kool Mµ 60", ",");
+    CheckDialog powder(Subject(testing_support::KoolMuRingDesign()), {testing_support::KoolMu60()},
+                       "Kool Mµ 60", ",");
     powder.findChild<QDoubleSpinBox*>("checkCurrent")->setValue(10);
     powder.findChild<QDoubleSpinBox*>("checkRipple")->setValue(1);
     powder.findChild<QDoubleSpinBox*>("checkFrequency")->setValue(100);

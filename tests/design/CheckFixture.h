@@ -69,6 +69,18 @@ inline CheckedDesign RingChoke(const char* turns = "20") {
     return RunDesign(RingChokeDesign(turns), ",").checked;
 }
 
+// A Kool Mµ 60 ring of 46.7/24.1/18 mm without a gap, 40 turns, dB 0.5 T.
+inline Design KoolMuRingDesign() {
+    return DesignWith(kModeChoke, CoreKind::Ring,
+                      {{Field::Dimension1, "46,7"},
+                       {Field::Dimension2, "24,1"},
+                       {Field::Dimension3, "18"},
+                       {Field::Gap, "0"},
+                       {Field::SatInduction, "0,5"},
+                       {Field::Permeability, "60"},
+                       {Field::ChokeTurns, "40"}});
+}
+
 // N87 from the public material data: saturation and the three Steinmetz
 // ranges with their temperature factors.
 inline Material N87() {

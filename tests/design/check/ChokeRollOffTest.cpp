@@ -12,22 +12,11 @@
 namespace transcalc {
 namespace {
 
-using testing_support::DesignWith;
 using testing_support::KoolMu60;
 using testing_support::RingChoke;
 
-// A Kool Mµ 60 ring of 46.7/24.1/18 mm without a gap, 40 turns, dB 0.5 T.
 CheckedDesign KoolMuRing() {
-    return RunDesign(DesignWith(kModeChoke, CoreKind::Ring,
-                                {{Field::Dimension1, "46,7"},
-                                 {Field::Dimension2, "24,1"},
-                                 {Field::Dimension3, "18"},
-                                 {Field::Gap, "0"},
-                                 {Field::SatInduction, "0,5"},
-                                 {Field::Permeability, "60"},
-                                 {Field::ChokeTurns, "40"}}),
-                     ",")
-        .checked;
+    return RunDesign(testing_support::KoolMuRingDesign(), ",").checked;
 }
 
 bool HasLine(const std::vector<std::string>& lines, const std::string& text) {
