@@ -153,10 +153,12 @@ std::optional<CoreLetters> CheckCoreLetters(const Design& design, std::string_vi
 }
 
 AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs) {
-    catalogue::Catalogue whole;
-    whole.cores = RunCatalogue(Part::Cores).cores;
-    whole.materials = RunCatalogue(Part::Materials).materials;
-    whole.wires = RunCatalogue(Part::Wires).wires;
+    // Loaded once and dropped as soon as the search has its own list: a user
+    // catalogue of 100 000 cores is not kept three times over.
+    const catalogue::Catalogue whole = catalogue::LoadCatalogue(catalogue::UserDataFolder());
+    for (const Part part : {Part::Cores, Part::Materials, Part::Wires}) {
+        Tell(part, part == Part::Cores ? whole.messages : catalogue::Messages{});
+    }
     try {
         return catalogue::AdviserCatalogueOf(whole, inputs);
     } catch (const AdviserInputError& error) {
