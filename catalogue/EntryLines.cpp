@@ -1,6 +1,7 @@
 #include "EntryLines.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -19,12 +20,49 @@ const std::string_view kWiresHeader = "# name\tgrade\tconductor diameter, mm\tou
 
 namespace {
 
-// The bounds of the material data.
-constexpr double kMaxSaturation = 3;  // T, beyond any magnetic material
-constexpr double kMinAlpha = 0.5;
-constexpr double kMaxAlpha = 4.5;
-constexpr double kMinBeta = 0.1;
-constexpr double kMaxBeta = 5;
+// A closed interval that a number of the files must lie in.
+struct Bounds {
+    double low = 0;
+    double high = 0;
+
+    bool Hold(double value) const { return value >= low && value <= high; }
+};
+
+// Every number of the files within what real parts reach, so that no datum
+// of 1e300, below zero or upside down reaches a design. All in one place:
+//
+// Cores: a letter from 0.1 mm to 1 m (the data's smallest is 0.76 mm, its
+// largest 210 mm); a corner radius may be 0, a sharp corner.
+constexpr Bounds kDimensionMm{0.1, 1000};
+constexpr Bounds kCornerRadiusMm{0, 1000};
+// Wires: from the finest IEC 60317 size, 0.01 mm, to a bar no winding takes.
+constexpr Bounds kWireDiameterMm{0.01, 100};
+// Materials: permeability and temperatures where the models hold; cobalt's
+// Curie point, 1115 C, is the highest of any magnetic material.
+constexpr Bounds kPermeability{1, 1e6};
+constexpr Bounds kSaturationC{-60, 300};
+constexpr Bounds kCurieC{-60, 1200};
+constexpr double kMaxSaturationT = 3;  // beyond any magnetic material
+// Steinmetz ranges start above 0 Hz and end after they start, at most at
+// 1 GHz: the makers' open-ended fits in the public data end at 600 MHz.
+constexpr double kMaxFrequencyHz = 1e9;
+// The exponents within what measured ferrites and powders reach (alpha up to
+// 4.05, beta down to 0.12 among the built-in materials).
+constexpr Bounds kAlpha{0.5, 4.5};
+constexpr Bounds kBeta{0.1, 5};
+// The span of resources/catalogue/materials.tsv widened 100 times on either
+// side and rounded outward to two digits: k from 3.33e-14 to 1.14e7; |ct0| up
+// to 24.8, |ct1| up to 0.52, |ct2| up to 0.00163; the powders' permeability
+// factors up to 1.29e6 in magnitude; the magnetics loss formula's a from 0.42
+// to 262 (its exponents of B and f bounded as beta and alpha); the
+// micrometals one's a, b, c and d, where not 0, from 1e-9, 1.26e-5, 2.51e-6
+// and 4.4e-5 to 5.04e-5, 0.0017, 0.0031 and 0.032.
+constexpr Bounds kSteinmetzK{3.3e-16, 1.2e9};
+constexpr double kMaxTemperatureFactors[] = {2500, 52, 0.17};  // |ct0|, |ct1|, |ct2|
+constexpr double kMaxModifierCoefficient = 1.3e8;
+constexpr Bounds kMagneticsLossA{0.0041, 27000};
+constexpr Bounds kMicrometalsLoss[] = {
+    {1e-11, 0.0051}, {1.2e-7, 0.18}, {2.5e-8, 0.32}, {4.4e-7, 3.2}};
 
 // Why a line was left out.
 struct BadLine {
@@ -83,7 +121,10 @@ bool IsControl(std::string_view character) {
            (first == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0);
 }
 
-// Why a text cannot name or describe an entry; empty when it can.
+// U+FEFF: a byte order mark, invisible where it is shown.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Why a text cannot stand in a line; empty when it can.
 std::string TextProblem(std::string_view text, std::string_view what) {
     while (!text.empty()) {
         const std::size_t length = Utf8Length(text);
@@ -93,35 +134,24 @@ std::string TextProblem(std::string_view text, std::string_view what) {
         if (IsControl(text.substr(0, length))) {
             return std::string(what) + " holds a control character";
         }
+        if (text.starts_with(kByteOrderMark)) {
+            return std::string(what) + " holds a byte order mark";
+        }
         text.remove_prefix(length);
     }
     return {};
 }
 
-void CheckText(std::string_view text, std::string_view what) {
-    if (std::string problem = TextProblem(text, what); !problem.empty()) {
-        throw BadLine{std::move(problem)};
-    }
-}
-
-// A text of the line as a message quotes it: at most 40 characters, what is
-// no printable UTF-8 shown as '?', so that a message stays one short line.
+// A text of the line as a message quotes it: at most 40 characters, so that
+// a message stays one short line. Every column is printable UTF-8 by then.
 std::string Quoted(std::string_view text) {
     constexpr std::size_t kMaxCharacters = 40;
-    std::string quoted = "'";
-    std::size_t characters = 0;
-    while (!text.empty() && characters < kMaxCharacters) {
-        const std::size_t length = Utf8Length(text);
-        if (length == 0 || IsControl(text.substr(0, length))) {
-            quoted += '?';
-            text.remove_prefix(length == 0 ? 1 : length);
-        } else {
-            quoted += text.substr(0, length);
-            text.remove_prefix(length);
-        }
-        ++characters;
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < text.size() && characters < kMaxCharacters;
+         ++characters) {
+        end += std::max<std::size_t>(Utf8Length(text.substr(end)), 1);
     }
-    return quoted + (text.empty() ? "'" : "...'");
+    return "'" + std::string(text.substr(0, end)) + (end == text.size() ? "'" : "...'");
 }
 
 // The blank-separated words of a column.
@@ -146,14 +176,6 @@ std::optional<double> Number(std::string_view text) {
     return value;
 }
 
-double PositiveNumber(std::string_view text, std::string_view what) {
-    const std::optional<double> value = Number(text);
-    if (!value || *value <= 0) {
-        throw BadLine{std::string(what) + " " + Quoted(text) + " is not a positive number"};
-    }
-    return *value;
-}
-
 // The shortest digits that read back as the value, in fixed notation for
 // magnitudes from 1e-4 to below 1e16 and scientific outside them, as the
 // import script writes them. Not display text: the catalogue's files are
@@ -174,6 +196,24 @@ std::string NumberText(double value) {
     return std::string(text, fixed.ptr);
 }
 
+std::string BoundsText(const Bounds& bounds, std::string_view unit) {
+    return NumberText(bounds.low) + " to " + NumberText(bounds.high) + std::string(unit);
+}
+
+// The number of a column, within its bounds; `unit` is written after them.
+double BoundedNumber(std::string_view text, std::string_view what, const Bounds& bounds,
+                     std::string_view unit = "") {
+    const std::optional<double> value = Number(text);
+    if (!value) {
+        throw BadLine{std::string(what) + " " + Quoted(text) + " is not a number"};
+    }
+    if (!bounds.Hold(*value)) {
+        throw BadLine{std::string(what) + " " + Quoted(text) + " is not within " +
+                      BoundsText(bounds, unit)};
+    }
+    return *value;
+}
+
 // Calls visit(part) for each part of `text` between separators.
 template <typename Visit>
 void ForEachPart(std::string_view text, char separator, Visit visit) {
@@ -185,11 +225,46 @@ void ForEachPart(std::string_view text, char separator, Visit visit) {
     visit(text.substr(start));
 }
 
+// What a message calls the column of an index.
+using ColumnName = std::string (*)(std::size_t index);
+
+// The column's name in its file's list, else its number.
+std::string NamedColumn(std::span<const std::string_view> names, std::size_t index) {
+    return index < names.size() ? std::string(names[index]) : "column " + std::to_string(index + 1);
+}
+
+std::string CoreColumn(std::size_t index) {
+    constexpr std::string_view kNames[] = {"the name", "the kind"};
+    return index < std::size(kNames) ? NamedColumn(kNames, index)
+                                     : "the dimension in " + NamedColumn({}, index);
+}
+
+std::string MaterialColumn(std::size_t index) {
+    constexpr std::string_view kNames[] = {"the name",
+                                           "the maker",
+                                           "the composition",
+                                           "the initial permeability",
+                                           "the saturation",
+                                           "the column of Steinmetz ranges",
+                                           "the Curie temperature",
+                                           "the column of permeability factors",
+                                           "the column of loss formulas"};
+    return NamedColumn(kNames, index);
+}
+
+std::string WireColumn(std::size_t index) {
+    constexpr std::string_view kNames[] = {"the name", "the grade", "the conductor diameter",
+                                           "the outer diameter"};
+    return NamedColumn(kNames, index);
+}
+
 template <typename Entry, typename ReadLine>
 std::vector<Entry> ReadLines(std::string_view text, std::string_view source, Messages& messages,
-                             ReadLine readLine) {
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);
+                             ColumnName columnName, ReadLine readLine) {
+    // A mark that an editor wrote before the first line; anywhere else it
+    // would be an invisible part of a name or a number.
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
     }
     std::vector<Entry> entries;
     entries.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
@@ -210,7 +285,16 @@ std::vector<Entry> ReadLines(std::string_view text, std::string_view source, Mes
             if (columns[0].empty()) {
                 throw BadLine{"the name is empty"};
             }
-            CheckText(columns[0], "the name");
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                if (std::string problem = TextProblem(columns[i], columnName(i));
+                    !problem.empty()) {
+                    throw BadLine{std::move(problem)};
+                }
+            }
+            // The line that writes such a name back would read as a comment.
+            if (columns[0].starts_with('#')) {
+                throw BadLine{"the name starts with '#', which marks a comment line"};
+            }
             entries.push_back(readLine(columns));
         } catch (const BadLine& bad) {
             messages.push_back(std::string(source) + ":" + std::to_string(number) + ": " +
@@ -247,35 +331,73 @@ bool IsLetter(std::string_view letter) {
            std::all_of(letter.begin(), letter.end(), alphanumeric);
 }
 
+// The corner radii that the halves of a cut core give besides the letters
+// its geometry reads; a ring has none.
+constexpr std::string_view kCornerLetters[] = {"R1", "R2"};
+
+std::span<const std::string_view> CornerLetters(CoreKind kind) {
+    return CoreShape::IsCut(kind) ? kCornerLetters : std::span<const std::string_view>();
+}
+
+// The letters a core of the kind may give, in alphabetical order.
+std::span<const std::string_view> KindLetters(CoreKind kind) {
+    static const auto letters = [] {
+        std::array<std::vector<std::string_view>, kCoreKinds.size()> all;
+        for (const CoreKindInfo& info : kCoreKinds) {
+            std::vector<std::string_view>& of = all[static_cast<std::size_t>(info.kind)];
+            for (const auto& list :
+                 {CoreShape::RequiredLetters(info.kind), CoreShape::RefiningLetters(info.kind),
+                  CornerLetters(info.kind)}) {
+                of.insert(of.end(), list.begin(), list.end());
+            }
+            // A П core's E is both read and refining.
+            std::sort(of.begin(), of.end());
+            of.erase(std::unique(of.begin(), of.end()), of.end());
+        }
+        return all;
+    }();
+    return letters[static_cast<std::size_t>(kind)];
+}
+
+bool Holds(std::span<const std::string_view> letters, std::string_view letter) {
+    return std::find(letters.begin(), letters.end(), letter) != letters.end();
+}
+
 Core ReadCore(const Columns& columns) {
     if (columns.size() < 3) {
         throw BadLine{"expected a name, a kind and dimensions, separated by tabs"};
     }
     Core core{std::string(columns[0]), KindOf(columns[1]), {}};
     core.dimensions.reserve(columns.size() - 2);
+    const std::span<const std::string_view> letters = KindLetters(core.kind);
     for (std::size_t i = 2; i < columns.size(); ++i) {
         const std::size_t equals = columns[i].find('=');
         const std::string_view letter = columns[i].substr(0, std::min(equals, columns[i].size()));
-        const double value = equals == std::string_view::npos
-                                 ? -1
-                                 : Number(columns[i].substr(equals + 1)).value_or(-1);
-        if (!IsLetter(letter) || value < 0) {
+        const std::optional<double> value = Number(
+            equals == std::string_view::npos ? std::string_view() : columns[i].substr(equals + 1));
+        if (!IsLetter(letter) || !value) {
             throw BadLine{Quoted(columns[i]) + " is not LETTER=millimetres"};
+        }
+        if (!Holds(letters, letter)) {
+            throw BadLine{"the dimension " + std::string(letter) + " is not one of kind " +
+                          std::string(columns[1]) + " (" + Listed(letters) + ")"};
         }
         if (core.Millimetres(letter)) {
             throw BadLine{"the dimension " + std::string(letter) + " is given twice"};
         }
-        core.dimensions.push_back({std::string(letter), value});
+        const Bounds& bounds =
+            Holds(CornerLetters(core.kind), letter) ? kCornerRadiusMm : kDimensionMm;
+        if (!bounds.Hold(*value)) {
+            throw BadLine{"the dimension " + Quoted(columns[i]) + " is not within " +
+                          BoundsText(bounds, " mm")};
+        }
+        core.dimensions.push_back({std::string(letter), *value});
     }
     const std::span<const std::string_view> required = CoreShape::RequiredLetters(core.kind);
     for (std::string_view letter : required) {
-        const std::optional<double> value = core.Millimetres(letter);
-        if (!value) {
+        if (!core.Millimetres(letter)) {
             throw BadLine{"the dimension " + std::string(letter) + " is missing (a core of kind " +
                           std::string(columns[1]) + " needs " + Listed(required) + ")"};
-        }
-        if (*value == 0) {
-            throw BadLine{"the dimension " + std::string(letter) + " must not be 0"};
         }
     }
     // A core must leave room for its winding, judged on the dimensions its
@@ -295,11 +417,19 @@ std::vector<SaturationPoint> ReadSaturation(std::string_view column) {
             colon == std::string_view::npos ? std::nullopt : Number(word.substr(0, colon));
         const std::optional<double> flux =
             colon == std::string_view::npos ? std::nullopt : Number(word.substr(colon + 1));
-        if (!temperature || !flux || *flux <= 0) {
+        if (!temperature || !flux) {
             throw BadLine{Quoted(word) + " is not CELSIUS:TESLA"};
         }
-        if (*flux > kMaxSaturation) {
-            throw BadLine{"the saturation " + Quoted(word) + " is above 3 T"};
+        if (!kSaturationC.Hold(*temperature)) {
+            throw BadLine{"the saturation temperature in " + Quoted(word) + " is not within " +
+                          BoundsText(kSaturationC, " C")};
+        }
+        if (!(*flux > 0)) {
+            throw BadLine{"the saturation flux density in " + Quoted(word) + " is not above 0 T"};
+        }
+        if (*flux > kMaxSaturationT) {
+            throw BadLine{"the saturation flux density in " + Quoted(word) + " is above " +
+                          NumberText(kMaxSaturationT) + " T"};
         }
         for (const SaturationPoint& point : points) {
             if (point.temperature == *temperature) {
@@ -315,18 +445,38 @@ std::vector<SaturationPoint> ReadSaturation(std::string_view column) {
     return points;
 }
 
-// The factors of real materials: a positive k, alpha and beta within what
-// measured ferrites and powders reach (alpha up to 4.05, beta down to 0.12
-// among the built-in materials).
+// A range of a real material: its frequencies in order and within the
+// bounds, its factors within those of the public data.
 void CheckSteinmetz(const SteinmetzRange& range, std::string_view word) {
-    if (range.k <= 0) {
-        throw BadLine{"the Steinmetz k in " + Quoted(word) + " is not above 0"};
+    const auto bad = [&](std::string_view factor, const std::string& why) {
+        return BadLine{"the Steinmetz " + std::string(factor) + " in " + Quoted(word) + " " + why};
+    };
+    if (!(range.minimumFrequency > 0)) {
+        throw bad("f_min", "is not above 0 Hz");
     }
-    if (range.alpha < kMinAlpha || range.alpha > kMaxAlpha) {
-        throw BadLine{"the Steinmetz alpha in " + Quoted(word) + " is not within 0.5 to 4.5"};
+    if (!(range.maximumFrequency > range.minimumFrequency)) {
+        throw bad("f_max", "is not above its f_min");
     }
-    if (range.beta < kMinBeta || range.beta > kMaxBeta) {
-        throw BadLine{"the Steinmetz beta in " + Quoted(word) + " is not within 0.1 to 5"};
+    if (range.maximumFrequency > kMaxFrequencyHz) {
+        throw bad("f_max", "is above " + NumberText(kMaxFrequencyHz) + " Hz");
+    }
+    const std::pair<std::string_view, const Bounds&> factors[] = {
+        {"k", kSteinmetzK}, {"alpha", kAlpha}, {"beta", kBeta}};
+    const double values[] = {range.k, range.alpha, range.beta};
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        if (!factors[i].second.Hold(values[i])) {
+            throw bad(factors[i].first, "is not within " + BoundsText(factors[i].second, ""));
+        }
+    }
+    if (range.hasTemperatureFactor) {
+        const double ct[] = {range.ct0, range.ct1, range.ct2};
+        for (std::size_t i = 0; i < std::size(ct); ++i) {
+            const double largest = kMaxTemperatureFactors[i];
+            if (!(std::abs(ct[i]) <= largest)) {
+                throw bad("ct" + std::to_string(i),
+                          "is not within " + BoundsText({-largest, largest}, ""));
+            }
+        }
     }
 }
 
@@ -347,13 +497,13 @@ std::vector<SteinmetzRange> ReadSteinmetz(std::string_view column) {
                           "ct2"};
         }
         SteinmetzRange range{values[0], values[1], values[2], values[3], values[4]};
-        CheckSteinmetz(range, word);
         if (parts == 8) {
             range.hasTemperatureFactor = true;
             range.ct0 = values[5];
             range.ct1 = values[6];
             range.ct2 = values[7];
         }
+        CheckSteinmetz(range, word);
         ranges.push_back(range);
     }
     std::sort(ranges.begin(), ranges.end(), [](const SteinmetzRange& a, const SteinmetzRange& b) {
@@ -457,6 +607,11 @@ void ReadModifier(std::string_view word, std::vector<PermeabilityModifiers>& mod
         throw BadLine{"the " + std::string(factor->name) + " factor in " + Quoted(word) +
                       " needs " + CountsText(factor->counts[index]) + " coefficients"};
     }
+    if (!std::all_of(values.begin(), values.end(),
+                     [](double v) { return std::abs(v) <= kMaxModifierCoefficient; })) {
+        throw BadLine{"the coefficients in " + Quoted(word) + " are not within " +
+                      BoundsText({-kMaxModifierCoefficient, kMaxModifierCoefficient}, "")};
+    }
     // The bias factors divide by a at no field: a zero or negative a leaves
     // no permeability.
     if (factor->member == &PermeabilityModifiers::bias && !(values[0] > 0)) {
@@ -485,8 +640,34 @@ std::vector<PermeabilityModifiers> ReadModifiers(std::string_view column) {
     return modifiers;
 }
 
+// A loss formula of a real powder. Magnetics a·B^b·f^c: a, b and c within
+// their bounds. Micrometals: each of a, b, c and d 0 or within its bounds.
+void CheckLossFormula(const LossFormula& formula, std::string_view method, std::string_view word) {
+    constexpr std::string_view kNames[] = {"a", "b", "c", "d"};
+    const std::vector<double>& values = formula.coefficients;
+    const auto bad = [&](std::size_t i, const std::string& why) {
+        return BadLine{"the " + std::string(method) + " loss formula's " + std::string(kNames[i]) +
+                       " in " + Quoted(word) + " " + why};
+    };
+    if (formula.method == PowderMethod::Magnetics) {
+        const Bounds* bounds[] = {&kMagneticsLossA, &kBeta, &kAlpha};
+        for (std::size_t i = 0; i < std::size(bounds); ++i) {
+            if (!bounds[i]->Hold(values[i])) {
+                throw bad(i, "is not within " + BoundsText(*bounds[i], ""));
+            }
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < std::size(kMicrometalsLoss); ++i) {
+        if (values[i] != 0 && !kMicrometalsLoss[i].Hold(values[i])) {
+            throw bad(i, "is neither 0 nor within " + BoundsText(kMicrometalsLoss[i], ""));
+        }
+    }
+}
+
 // Words FAMILY:METHOD=a,b,...: magnetics a·B^b·f^c with a above 0,
-// micrometals with a, b, c and d not below 0 and one of a, b, c above 0.
+// micrometals with a, b, c and d not below 0 and one of a, b, c above 0;
+// every coefficient within what real powders have.
 std::vector<LossFormula> ReadLossFormulas(std::string_view column) {
     std::vector<LossFormula> formulas;
     for (std::string_view word : Words(column)) {
@@ -515,6 +696,7 @@ std::vector<LossFormula> ReadLossFormulas(std::string_view column) {
         } else {
             throw BadLine{"unknown loss method " + Quoted(method) + " (magnetics or micrometals)"};
         }
+        CheckLossFormula(formula, method, word);
         for (const LossFormula& other : formulas) {
             if (other.family == family) {
                 throw BadLine{"the " + std::string(family) + " loss formula is given twice"};
@@ -532,11 +714,8 @@ std::optional<double> ReadCurie(std::string_view column,
     if (column.empty()) {
         return std::nullopt;
     }
-    const std::optional<double> curie = Number(column);
-    if (!curie) {
-        throw BadLine{"the Curie temperature " + Quoted(column) + " is not a number"};
-    }
-    if (!saturation.empty() && *curie < saturation.back().temperature) {
+    const double curie = BoundedNumber(column, "the Curie temperature", kCurieC, " C");
+    if (!saturation.empty() && curie < saturation.back().temperature) {
         throw BadLine{"the Curie temperature " + Quoted(column) +
                       " is below a saturation point's temperature"};
     }
@@ -550,13 +729,12 @@ Material ReadMaterial(const Columns& columns) {
             "saturation, Steinmetz ranges, Curie temperature, permeability modifiers and loss "
             "formulas, separated by tabs"};
     }
-    CheckText(columns[1], "the maker");
-    CheckText(columns[2], "the composition");
     Material material;
     material.name = columns[0];
     material.maker = columns[1];
     material.composition = columns[2];
-    material.initialPermeability = PositiveNumber(columns[3], "the initial permeability");
+    material.initialPermeability =
+        BoundedNumber(columns[3], "the initial permeability", kPermeability);
     if (columns.size() > 4) {
         material.saturation = ReadSaturation(columns[4]);
     }
@@ -586,8 +764,8 @@ Wire ReadWire(const Columns& columns) {
         throw BadLine{"the grade " + Quoted(columns[1]) + " is not a whole number"};
     }
     const Wire wire{std::string(columns[0]), grade,
-                    PositiveNumber(columns[2], "the conductor diameter"),
-                    PositiveNumber(columns[3], "the outer diameter")};
+                    BoundedNumber(columns[2], "the conductor diameter", kWireDiameterMm, " mm"),
+                    BoundedNumber(columns[3], "the outer diameter", kWireDiameterMm, " mm")};
     if (wire.conductorDiameter >= wire.outerDiameter) {
         throw BadLine{"the conductor diameter must be smaller than the outer diameter"};
     }
@@ -597,16 +775,16 @@ Wire ReadWire(const Columns& columns) {
 }  // namespace
 
 std::vector<Core> ReadCores(std::string_view text, std::string_view source, Messages& messages) {
-    return ReadLines<Core>(text, source, messages, ReadCore);
+    return ReadLines<Core>(text, source, messages, CoreColumn, ReadCore);
 }
 
 std::vector<Material> ReadMaterials(std::string_view text, std::string_view source,
                                     Messages& messages) {
-    return ReadLines<Material>(text, source, messages, ReadMaterial);
+    return ReadLines<Material>(text, source, messages, MaterialColumn, ReadMaterial);
 }
 
 std::vector<Wire> ReadWires(std::string_view text, std::string_view source, Messages& messages) {
-    return ReadLines<Wire>(text, source, messages, ReadWire);
+    return ReadLines<Wire>(text, source, messages, WireColumn, ReadWire);
 }
 
 std::string CoreLine(const Core& core) {

@@ -14,12 +14,14 @@ using Messages = std::vector<std::string>;
 
 // The three file formats: UTF-8 text, one entry a line, columns separated by
 // tabs, numbers with a decimal point whatever the user's locale. Blank lines
-// and lines starting with '#' (the header) are skipped. A malformed line, or
-// one that no real part could have (a name that is not UTF-8 or holds a
-// control character, a core that leaves no window for its winding, a
-// saturation above 3 T, Steinmetz factors outside those of real materials, a
-// wire's conductor not below its outer diameter), adds a message naming
-// `source` and the line number and is left out; the rest is read. Entries
+// and lines starting with '#' (the header) are skipped; a byte order mark
+// before the first line is too. A malformed line, or one that no real part
+// could have (a column that is not UTF-8 or holds a control character or a
+// byte order mark, a number outside the bounds of real parts, a letter its
+// kind of core does not have, a core that leaves no window for its winding,
+// a Steinmetz range that ends before it starts, a wire's conductor not below
+// its outer diameter), adds a message naming `source`, the line number, the
+// column or datum and the bound, and is left out; the rest is read. Entries
 // come in the order of the file.
 std::vector<Core> ReadCores(std::string_view text, std::string_view source, Messages& messages);
 std::vector<Material> ReadMaterials(std::string_view text, std::string_view source,

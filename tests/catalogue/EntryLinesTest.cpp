@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "BuiltinText.h"
 
@@ -40,11 +42,13 @@ TEST(EntryLinesTest, AMalformedLineIsNamedAndTheRestIsRead) {
         {"X 1\tpot\tA=1", "mine.tsv:2: unknown kind 'pot' (ring, e or u)"},
         {"X 1\tring\tA=1\tB=0,5\tC=1", "mine.tsv:2: 'B=0,5' is not LETTER=millimetres"},
         {"X 1\tring\tA=1\t=2\tC=1", "mine.tsv:2: '=2' is not LETTER=millimetres"},
-        {"X 1\tring\tA=1\tB=-2\tC=1", "mine.tsv:2: 'B=-2' is not LETTER=millimetres"},
+        {"X 1\tring\tA=1\tB=-2\tC=1",
+         "mine.tsv:2: the dimension 'B=-2' is not within 0.1 to 1000 mm"},
         {"X 1\tring\tA=1\tA=2\tC=1", "mine.tsv:2: the dimension A is given twice"},
         {"X 1\te\tA=10\tB=5\tC=3",
          "mine.tsv:2: the dimension F is missing (a core of kind e needs A, B, C, F)"},
-        {"X 1\tring\tA=10\tB=0\tC=3", "mine.tsv:2: the dimension B must not be 0"},
+        {"X 1\tring\tA=10\tB=0\tC=3",
+         "mine.tsv:2: the dimension 'B=0' is not within 0.1 to 1000 mm"},
         {"X 1\tu\tA=10\tB=5\tC=3\tE=10",
          "mine.tsv:2: the window width E must be smaller than the overall width A"},
         {"\tring\tA=1\tB=1\tC=1", "mine.tsv:2: the name is empty"},
@@ -133,9 +137,9 @@ TEST(EntryLinesTest, MalformedMaterialAndWireLines) {
          "saturation, Steinmetz ranges, Curie temperature, permeability modifiers and loss "
          "formulas, separated by tabs"},
         {true, "M\tAcme\tferrite\tmany",
-         "m.tsv:3: the initial permeability 'many' is not a positive number"},
+         "m.tsv:3: the initial permeability 'many' is not a number"},
         {true, "M\tAcme\tferrite\t0",
-         "m.tsv:3: the initial permeability '0' is not a positive number"},
+         "m.tsv:3: the initial permeability '0' is not within 1 to 1000000"},
         {true, "M\tAcme\tferrite\t2000\t25=0.5", "m.tsv:3: '25=0.5' is not CELSIUS:TESLA"},
         {true, "M\tAcme\tferrite\t2000\t25:0.5 25:0.4",
          "m.tsv:3: the saturation at 25 C is given twice"},
@@ -148,7 +152,7 @@ TEST(EntryLinesTest, MalformedMaterialAndWireLines) {
         {false, "W\t1\t0.5",
          "m.tsv:3: expected a name, grade, conductor and outer diameter, separated by tabs"},
         {false, "W\tone\t0.5\t0.55", "m.tsv:3: the grade 'one' is not a whole number"},
-        {false, "W\t1\t0.5\tthick", "m.tsv:3: the outer diameter 'thick' is not a positive number"},
+        {false, "W\t1\t0.5\tthick", "m.tsv:3: the outer diameter 'thick' is not a number"},
     };
     for (const Case& c : cases) {
         Messages messages;
@@ -187,7 +191,7 @@ TEST(EntryLinesTest, LinesNoRealPartCouldHaveAreNamedAndLeftOut) {
         {kCore, "R\tring\tA=2\tB=1\tC=1\tLong=1", "u.tsv:2: 'Long=1' is not LETTER=millimetres"},
         {kCore, "R\tring\tA=2\tB=1\tC=1\t" + std::string(100, 'x'),
          "u.tsv:2: 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...' is not LETTER=millimetres"},
-        {kCore, "R\tpot\x01\tA=2", "u.tsv:2: unknown kind 'pot?' (ring, e or u)"},
+        {kCore, "R\tpot\x01\tA=2", "u.tsv:2: the kind holds a control character"},
         // Ш: the centre leg L1 = F against H2/2 = A/2 and 2*H1 = 2*B.
         {kCore, "E\te\tA=20\tB=10\tC=5\tF=10",
          "u.tsv:2: the centre leg F leaves no window for the winding (F must be below A/2 and "
@@ -202,16 +206,17 @@ TEST(EntryLinesTest, LinesNoRealPartCouldHaveAreNamedAndLeftOut) {
         {kMaterial, "M\tAcme\tfer\xE2\x82rite\t2000",
          "u.tsv:2: the composition is not valid UTF-8"},
         {kMaterial, "M\tAcme\tferrite\t-2000",
-         "u.tsv:2: the initial permeability '-2000' is not a positive number"},
+         "u.tsv:2: the initial permeability '-2000' is not within 1 to 1000000"},
         {kMaterial, "M\tAcme\tferrite\tinf",
-         "u.tsv:2: the initial permeability 'inf' is not a positive number"},
-        {kMaterial, "M\tAcme\tferrite\t2000\t25:0", "u.tsv:2: '25:0' is not CELSIUS:TESLA"},
+         "u.tsv:2: the initial permeability 'inf' is not a number"},
+        {kMaterial, "M\tAcme\tferrite\t2000\t25:0",
+         "u.tsv:2: the saturation flux density in '25:0' is not above 0 T"},
         {kMaterial, "M\tAcme\tferrite\t2000\t25:3.01",
-         "u.tsv:2: the saturation '25:3.01' is above 3 T"},
+         "u.tsv:2: the saturation flux density in '25:3.01' is above 3 T"},
         {kMaterial, "M\tAcme\tferrite\t2000\t\t1,2,0,1.5,2.5",
-         "u.tsv:2: the Steinmetz k in '1,2,0,1.5,2.5' is not above 0"},
+         "u.tsv:2: the Steinmetz k in '1,2,0,1.5,2.5' is not within 3.3e-16 to 1200000000"},
         {kMaterial, "M\tAcme\tferrite\t2000\t\t1,2,-3,1.5,2.5",
-         "u.tsv:2: the Steinmetz k in '1,2,-3,1.5,2.5' is not above 0"},
+         "u.tsv:2: the Steinmetz k in '1,2,-3,1.5,2.5' is not within 3.3e-16 to 1200000000"},
         {kMaterial, "M\tAcme\tferrite\t2000\t\t1,2,3,0.4,2.5",
          "u.tsv:2: the Steinmetz alpha in '1,2,3,0.4,2.5' is not within 0.5 to 4.5"},
         {kMaterial, "M\tAcme\tferrite\t2000\t\t1,2,3,4.6,2.5",
@@ -272,7 +277,7 @@ TEST(EntryLinesTest, LinesNoRealPartCouldHaveAreNamedAndLeftOut) {
          "u.tsv:2: unknown loss method 'fair-rite' (magnetics or micrometals)"},
         {kMaterial,
          "M\tAcme\tpowder\t60\t\t\t\t\tdefault:magnetics=1.5,2,1.5 "
-         "default:micrometals=1,1,1,1",
+         "default:micrometals=1e-9,1e-4,7e-4,2e-4",
          "u.tsv:2: the default loss formula is given twice"},
         {kWire, "W\t1\t0.5\t0.5",
          "u.tsv:2: the conductor diameter must be smaller than the outer diameter"},
@@ -292,6 +297,149 @@ TEST(EntryLinesTest, LinesNoRealPartCouldHaveAreNamedAndLeftOut) {
     }
 }
 
+// The files of the three readers.
+enum class File { kCores, kMaterials, kWires };
+
+// How many entries a file's text gives, with its messages.
+std::size_t EntriesRead(File file, std::string_view text, Messages& messages) {
+    switch (file) {
+        case File::kCores:
+            return ReadCores(text, "u.tsv", messages).size();
+        case File::kMaterials:
+            return ReadMaterials(text, "u.tsv", messages).size();
+        case File::kWires:
+            return ReadWires(text, "u.tsv", messages).size();
+    }
+    return 0;
+}
+
+struct RefusedLine {
+    File file;
+    std::string line;
+    const char* message;
+};
+
+// Each line alone after a header: left out, with its one message.
+void ExpectRefused(std::span<const RefusedLine> cases) {
+    for (const RefusedLine& c : cases) {
+        Messages messages;
+        EXPECT_EQ(EntriesRead(c.file, "# header\n" + c.line + "\n", messages), 0u) << c.message;
+        ASSERT_EQ(messages.size(), 1u) << c.message;
+        EXPECT_EQ(messages[0], c.message);
+    }
+}
+
+// Numbers no real part has, each named with its bound.
+TEST(EntryLinesTest, NumbersOutsideTheBoundsOfRealPartsAreNamedWithTheBound) {
+    constexpr File kCores = File::kCores;
+    constexpr File kMaterials = File::kMaterials;
+    constexpr File kWires = File::kWires;
+    const RefusedLine cases[] = {
+        {kCores, "R\tring\tA=1e300\tB=1\tC=5",
+         "u.tsv:2: the dimension 'A=1e300' is not within 0.1 to 1000 mm"},
+        {kCores, "R\tring\tA=2\tB=1\tC=0.09",
+         "u.tsv:2: the dimension 'C=0.09' is not within 0.1 to 1000 mm"},
+        {kCores, "U\tu\tA=80\tB=75\tC=30\tE=39\tR1=-1",
+         "u.tsv:2: the dimension 'R1=-1' is not within 0 to 1000 mm"},
+        {kMaterials, "M\tAcme\tferrite\t1e300",
+         "u.tsv:2: the initial permeability '1e300' is not within 1 to 1000000"},
+        {kMaterials, "M\tAcme\tferrite\t2000\t1e300:0.3",
+         "u.tsv:2: the saturation temperature in '1e300:0.3' is not within -60 to 300 C"},
+        {kMaterials, "M\tAcme\tferrite\t2000\t-60.5:0.5",
+         "u.tsv:2: the saturation temperature in '-60.5:0.5' is not within -60 to 300 C"},
+        {kMaterials, "M\tAcme\tferrite\t2000\t\t1000,100,3,1.5,2.5",
+         "u.tsv:2: the Steinmetz f_max in '1000,100,3,1.5,2.5' is not above its f_min"},
+        {kMaterials, "M\tAcme\tferrite\t2000\t\t-1000,100000,3,1.5,2.5",
+         "u.tsv:2: the Steinmetz f_min in '-1000,100000,3,1.5,2.5' is not above 0 Hz"},
+        {kMaterials, "M\tAcme\tferrite\t2000\t\t1,1.1e9,3,1.5,2.5",
+         "u.tsv:2: the Steinmetz f_max in '1,1.1e9,3,1.5,2.5' is above 1000000000 Hz"},
+        {kMaterials, "M\tAcme\tferrite\t2000\t\t1,2,1e300,1.5,2.5",
+         "u.tsv:2: the Steinmetz k in '1,2,1e300,1.5,2.5' is not within 3.3e-16 to 1200000000"},
+        {kMaterials, "M\tAcme\tferrite\t2000\t\t1,2,3e-16,1.5,2.5",
+         "u.tsv:2: the Steinmetz k in '1,2,3e-16,1.5,2.5' is not within 3.3e-16 to 1200000000"},
+        {kMaterials, "M\tAcme\tferrite\t2000\t\t1,2,3,1.5,2.5,1e300,0,0",
+         "u.tsv:2: the Steinmetz ct0 in '1,2,3,1.5,2.5,1e300,0,0' is not within -2500 to 2500"},
+        {kMaterials, "M\tAcme\tferrite\t2000\t\t1,2,3,1.5,2.5,1,-1e300,0",
+         "u.tsv:2: the Steinmetz ct1 in '1,2,3,1.5,2.5,1,-1e300,0' is not within -52 to 52"},
+        {kMaterials, "M\tAcme\tferrite\t2000\t\t1,2,3,1.5,2.5,1,0,-0.18",
+         "u.tsv:2: the Steinmetz ct2 in '1,2,3,1.5,2.5,1,0,-0.18' is not within -0.17 to 0.17"},
+        {kMaterials, "M\tAcme\tferrite\t2000\t\t\t1e300",
+         "u.tsv:2: the Curie temperature '1e300' is not within -60 to 1200 C"},
+        {kMaterials, "M\tAcme\tpowder\t60\t\t\t\tdefault:magnetics:bias=0.01,1e300,2",
+         "u.tsv:2: the coefficients in 'default:magnetics:bias=0.01,1e300,2' are not within "
+         "-130000000 to 130000000"},
+        {kMaterials, "M\tAcme\tpowder\t60\t\t\t\t\tdefault:magnetics=27001,2,1.5",
+         "u.tsv:2: the magnetics loss formula's a in 'default:magnetics=27001,2,1.5' is not "
+         "within 0.0041 to 27000"},
+        {kMaterials, "M\tAcme\tpowder\t60\t\t\t\t\tdefault:magnetics=1.5,2,27000",
+         "u.tsv:2: the magnetics loss formula's c in 'default:magnetics=1.5,2,27000' is not "
+         "within 0.5 to 4.5"},
+        {kMaterials, "M\tAcme\tpowder\t60\t\t\t\t\tdefault:micrometals=0,0,1e-300,0",
+         "u.tsv:2: the micrometals loss formula's c in 'default:micrometals=0,0,1e-300,0' is "
+         "neither 0 nor within 2.5e-08 to 0.32"},
+        {kWires, "W\t1\t1e300\t2e300",
+         "u.tsv:2: the conductor diameter '1e300' is not within 0.01 to 100 mm"},
+        {kWires, "W\t1\t99\t101", "u.tsv:2: the outer diameter '101' is not within 0.01 to 100 mm"},
+    };
+    ExpectRefused(cases);
+}
+
+// Only a kind's own letters, and nothing in any column that would hide or
+// garble a part of the line where it is shown.
+TEST(EntryLinesTest, ForeignLettersHiddenMarksAndCommentNamesAreNamed) {
+    constexpr File kCores = File::kCores;
+    constexpr File kMaterials = File::kMaterials;
+    constexpr File kWires = File::kWires;
+    const RefusedLine cases[] = {
+        {kCores, "R\tring\tA=2\tB=1\tC=1\tZ=4",
+         "u.tsv:2: the dimension Z is not one of kind ring (A, B, C)"},
+        {kCores, "E\te\tA=20\tB=10\tC=5\tF=5\tG=4",
+         "u.tsv:2: the dimension G is not one of kind e (A, B, C, D, E, F, R1, R2)"},
+        {kCores, "U\tu\tA=80\tB=75\tC=30\tE=39\tF=20",
+         "u.tsv:2: the dimension F is not one of kind u (A, B, C, D, E, R1, R2)"},
+        {kCores, "N\xEF\xBB\xBF\tring\tA=2\tB=1\tC=1", "u.tsv:2: the name holds a byte order mark"},
+        {kCores, "R\tring\tA=2\tB=1\x0B\tC=1",
+         "u.tsv:2: the dimension in column 4 holds a control character"},
+        {kCores,
+         "R\tring\tA=2\tB=1\tC=\xEF\xBB\xBF"
+         "1",
+         "u.tsv:2: the dimension in column 5 holds a byte order mark"},
+        {kCores, " #5\tring\tA=2\tB=1\tC=1",
+         "u.tsv:2: the name starts with '#', which marks a comment line"},
+        {kMaterials, "M\tAc\xEF\xBB\xBFme\tferrite\t2000",
+         "u.tsv:2: the maker holds a byte order mark"},
+        {kMaterials, "M\tAcme\tferrite\t2000\xEF\xBB\xBF",
+         "u.tsv:2: the initial permeability holds a byte order mark"},
+        {kMaterials, "M\tAcme\tferrite\t2000\t\t1,2,3,1.5,2.5\xC2\x9B",
+         "u.tsv:2: the column of Steinmetz ranges holds a control character"},
+        {kMaterials,
+         "M\tAcme\tferrite\t2000\t\t\t\xFF"
+         "200",
+         "u.tsv:2: the Curie temperature is not valid UTF-8"},
+        {kWires,
+         "W\t\xEF\xBB\xBF"
+         "1\t0.5\t0.6",
+         "u.tsv:2: the grade holds a byte order mark"},
+    };
+    ExpectRefused(cases);
+}
+
+// A mark an editor put before the first line is skipped; a second one is
+// the first name's.
+TEST(EntryLinesTest, OnlyTheByteOrderMarkBeforeTheFirstLineIsSkipped) {
+    Messages messages;
+    const std::vector<Core> cores =
+        ReadCores("\xEF\xBB\xBFR 1\tring\tA=2\tB=1\tC=1\n", "u.tsv", messages);
+    EXPECT_EQ(messages, Messages{});
+    ASSERT_EQ(cores.size(), 1u);
+    EXPECT_EQ(cores[0].name, "R 1");
+
+    EXPECT_EQ(
+        ReadCores("\xEF\xBB\xBF\xEF\xBB\xBFR 1\tring\tA=2\tB=1\tC=1\n", "u.tsv", messages).size(),
+        0u);
+    EXPECT_EQ(messages, Messages{"u.tsv:1: the name holds a byte order mark"});
+}
+
 // The edges that real parts reach are still read.
 TEST(EntryLinesTest, PartsAtTheEdgesOfTheRulesAreRead) {
     Messages messages;
@@ -305,7 +453,21 @@ TEST(EntryLinesTest, PartsAtTheEdgesOfTheRulesAreRead) {
                             "u.tsv", messages)
                   .size(),
               1u);
-    EXPECT_EQ(ReadWires("W\t0\t0.01\t0.0125\n", "u.tsv", messages).size(), 1u);
+    EXPECT_EQ(ReadCores("Big\tring\tA=1000\tB=0.1\tC=0.1\n"
+                        "E R\te\tA=20\tB=10\tC=5\tD=7\tE=15\tF=5\tR1=0\tR2=1000\n",
+                        "u.tsv", messages)
+                  .size(),
+              2u);
+    EXPECT_EQ(ReadMaterials("M\tAcme\tferrite\t1000000\t-60:0.5 300:0.1\t"
+                            "0.001,1e9,3.3e-16,1.5,2.5,2500,-52,0.17 "
+                            "1,2,1.2e9,1.5,2.5,-2500,52,-0.17\t1200\n"
+                            "Cold\tAcme\tferrite\t2000\t\t\t-60\n"
+                            "P\tAcme\tpowder\t60\t\t\t\tdefault:magnetics:bias=0.01,-1.3e8,2\t"
+                            "default:magnetics=27000,5,4.5 E/ER/U:micrometals=0,0,0.32,3.2\n",
+                            "u.tsv", messages)
+                  .size(),
+              3u);
+    EXPECT_EQ(ReadWires("W\t0\t0.01\t0.0125\nBar\t1\t99\t100\n", "u.tsv", messages).size(), 2u);
     EXPECT_EQ(messages, Messages{});
 }
 

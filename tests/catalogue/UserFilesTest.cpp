@@ -92,6 +92,37 @@ TEST_F(UserFilesTest, ManyLinesMergeByNameInOneLinearPass) {
               FindCore(builtin, "E 25/13/7") - builtin.cores.data());
 }
 
+// A file an editor saved with a byte order mark is read from its first
+// line; every number outside its bounds is named and the part left out, the
+// built-in one of its name kept.
+TEST_F(UserFilesTest, AMarkBeforeTheFirstLineIsSkippedAndBoundsAreNamed) {
+    Write("cores.tsv",
+          "\xEF\xBB\xBFMy ring\tring\tA=30\tB=20\tC=10\n"
+          "E 25/13/7\te\tA=1e300\tB=13\tC=8\tF=7.5\n"
+          "Z core\tring\tA=30\tB=20\tC=10\tZ=4\n");
+    Write("materials.tsv",
+          "\xEF\xBB\xBF\xEF\xBB\xBFN87\tTDK\tferrite\t2200\n"
+          "N97\tTDK\tferrite\t2300\t25:0\n"
+          "Mine\tAcme\tferrite\t1e300\n");
+    Write("wires.tsv", "\xEF\xBB\xBFThin\t1\t0.02\t0.03\n");
+    const Catalogue catalogue = LoadCatalogue(folder);
+    EXPECT_EQ(
+        catalogue.messages,
+        (Messages{
+            PathOf("cores.tsv") + ":2: the dimension 'A=1e300' is not within 0.1 to 1000 mm",
+            PathOf("cores.tsv") + ":3: the dimension Z is not one of kind ring (A, B, C)",
+            PathOf("materials.tsv") + ":1: the name holds a byte order mark",
+            PathOf("materials.tsv") + ":2: the saturation flux density in '25:0' is not above 0 T",
+            PathOf("materials.tsv") +
+                ":3: the initial permeability '1e300' is not within 1 to 1000000",
+        }));
+    EXPECT_EQ(catalogue.cores.back().name, "My ring");
+    EXPECT_EQ(FindCore(catalogue, "E 25/13/7")->Millimetres("A"), 25.05);
+    EXPECT_EQ(FindMaterial(catalogue, "N87")->initialPermeability, 2309);
+    EXPECT_EQ(catalogue.materials.size(), 309u);
+    EXPECT_EQ(catalogue.wires.back().name, "Thin");
+}
+
 TEST_F(UserFilesTest, FilesThatCannotServe) {
     fs::create_directory(folder / "cores.tsv");
     ASSERT_EQ(mkfifo((folder / "materials.tsv").c_str(), 0600), 0);
