@@ -1,7 +1,5 @@
 #include "WorkingInductance.h"
 
-#include <cmath>
-
 #include "DesignCheck.h"
 
 namespace transcalc {
