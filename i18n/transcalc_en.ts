@@ -559,6 +559,21 @@
     </message>
 </context>
 <context>
+    <name>transcalc::LanguageSetting</name>
+    <message>
+        <source>Файл настроек %1 не прочитан: %2. Окно открыто на языке по умолчанию.</source>
+        <translation>The settings file %1 was not read: %2. The window opens in its default language.</translation>
+    </message>
+    <message>
+        <source>Выбор языка не сохранен в файле %1: %2. Он действует до закрытия программы.</source>
+        <translation>The language choice was not saved in %1: %2. It holds until the program closes.</translation>
+    </message>
+    <message>
+        <source>больше 64 КиБ</source>
+        <translation>larger than 64 KiB</translation>
+    </message>
+</context>
+<context>
     <name>transcalc::MaterialDialog</name>
     <message>
         <source>феррит</source>

@@ -1,23 +1,18 @@
 #include "WindowLanguage.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 #include <QTranslator>
 #include <optional>
+#include <utility>
+
+#include "LanguageSetting.h"
 
 namespace transcalc {
 
 namespace {
 
-constexpr char kLanguageKey[] = "language";
-
 std::optional<transcalc::Language> LanguageOf(const QString& code) {
     return transcalc::LanguageOfCode(code.toStdString());
-}
-
-QString CodeOf(transcalc::Language language) {
-    const std::string_view code = transcalc::LanguageCode(language);
-    return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
 }
 
 // The English translation; installed while English is chosen.
@@ -28,6 +23,9 @@ QTranslator& EnglishTranslation() {
 
 transcalc::Language current = transcalc::kDefaultLanguage;
 
+// Why the kept language could not be read at the start, until it is told.
+QString startProblem;
+
 }  // namespace
 
 void SetSettingsNames() {
@@ -36,12 +34,17 @@ void SetSettingsNames() {
 }
 
 transcalc::Language StartLanguage() {
+    startProblem.clear();
     if (const auto chosen = LanguageOf(qEnvironmentVariable("TRANSCALC_LANG"))) {
         return *chosen;
     }
-    const QSettings settings;
-    return LanguageOf(settings.value(QLatin1String(kLanguageKey)).toString())
-        .value_or(transcalc::kDefaultLanguage);
+    LanguageSettingRead read = ReadLanguageSetting(LanguageSettingPath());
+    startProblem = std::move(read.problem);
+    return read.language.value_or(transcalc::kDefaultLanguage);
+}
+
+QString TakeStartLanguageProblem() {
+    return std::exchange(startProblem, QString());
 }
 
 transcalc::Language WindowLanguage() {
@@ -67,9 +70,8 @@ void ApplyWindowLanguage(transcalc::Language language) {
     current = language;
 }
 
-void StoreLanguage(transcalc::Language language) {
-    QSettings settings;
-    settings.setValue(QLatin1String(kLanguageKey), CodeOf(language));
+QString StoreLanguage(transcalc::Language language) {
+    return WriteLanguageSetting(LanguageSettingPath(), language);
 }
 
 }  // namespace transcalc

@@ -8,16 +8,21 @@ namespace transcalc {
 
 // The language of the window and its dialogs. Russian is the source
 // language of every text; English comes from the translation embedded under
-// :/i18n/. The user's choice is kept in the program's settings (QSettings),
+// :/i18n/. The user's choice is kept in the settings file (LanguageSetting.h),
 // never in the state file; TRANSCALC_LANG ("ru" or "en") overrides it.
 
-// The names the settings are kept under: call once, after the application
-// object exists and before the first setting is read.
+// The program's names for Qt: call once, after the application object
+// exists.
 void SetSettingsNames();
 
-// The language to start in: TRANSCALC_LANG when it names one, else the
-// choice kept in the settings, else Russian.
+// The language to start in: TRANSCALC_LANG when it names one (the settings
+// file is then not read), else the choice kept in the settings file, else
+// Russian.
 transcalc::Language StartLanguage();
+
+// Why the last StartLanguage could not read the settings file, once: empty
+// when nothing was in the way or it has been taken.
+QString TakeStartLanguageProblem();
 
 // The language the window speaks now.
 transcalc::Language WindowLanguage();
@@ -26,7 +31,8 @@ transcalc::Language WindowLanguage();
 // LanguageChange event. Nothing happens when it is already in place.
 void ApplyWindowLanguage(transcalc::Language language);
 
-// Keeps the choice for the next start.
-void StoreLanguage(transcalc::Language language);
+// Keeps the choice for the next start. Returns why it could not, for the
+// user; empty when it is kept.
+[[nodiscard]] QString StoreLanguage(transcalc::Language language);
 
 }  // namespace transcalc

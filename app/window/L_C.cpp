@@ -167,10 +167,21 @@ void TForm1::ShowLanguageChoice() {
     ui_->N13Russian->setChecked(!english);
 }
 
+// The language first, so that a failure to keep it is told in it.
 void TForm1::ChooseLanguage(transcalc::Language language) {
-    transcalc::StoreLanguage(language);
     transcalc::ApplyWindowLanguage(language);
     ShowLanguageChoice();
+    const QString problem = transcalc::StoreLanguage(language);
+    if (!problem.isEmpty() && !languageNotKeptTold_) {
+        languageNotKeptTold_ = true;
+        reportError_(problem);
+    }
+}
+
+void TForm1::ReportLanguageSettingProblem() {
+    if (const QString problem = transcalc::TakeStartLanguageProblem(); !problem.isEmpty()) {
+        reportError_(problem);
+    }
 }
 
 // The list's designed lines follow the language until results replace them.

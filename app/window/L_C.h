@@ -84,8 +84,12 @@ public:
     void SaveReportAsPdf();      // "Отчет…"
     void PrintReportPage();      // "Печать…"
     // "Русский" or "English": the whole program speaks it at once, and
-    // starts in it the next time.
+    // starts in it the next time. Where the settings file cannot keep it,
+    // the choice holds for this run and the first failure is told.
     void ChooseLanguage(transcalc::Language language);
+    // Tells why the settings file could not be read at the start, if it
+    // could not; run once after BitBtn8Click.
+    void ReportLanguageSettingProblem();
 
     // Opens a design file as "Открыть расчет…" does, after its file dialog.
     // A file that cannot be read is reported and changes nothing.
@@ -187,6 +191,7 @@ private:
     QString classicTitle_;
     QStringList greetingShown_;  // the list's designed lines as they are shown
     QString designPath_;
+    bool languageNotKeptTold_ = false;
     mutable std::unique_ptr<transcalc::catalogue::Catalogue> catalogue_;
     // The last "Расчет": its error and the inputs as it read them, for the
     // design check.

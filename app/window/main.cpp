@@ -30,6 +30,7 @@ int main(int argc, char* argv[]) {
     transcalc::ApplyWindowLanguage(transcalc::StartLanguage());
     transcalc::TForm1 Form1;
     Form1.BitBtn8Click();
+    Form1.ReportLanguageSettingProblem();
     // A design file named on the command line, as the desktop passes it.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) {

@@ -15,7 +15,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -30,6 +29,7 @@
 #include "CheckFixture.h"
 #include "CheckPlot.h"
 #include "CoreCatalogueDialog.h"
+#include "LanguageSetting.h"
 #include "MaterialDialog.h"
 #include "ReportContent.h"
 #include "StateFile.h"
@@ -119,16 +119,21 @@ protected:
         previous_ = QDir::currentPath();
         QDir::setCurrent(folder_.path());
         setenv("XDG_DATA_HOME", QFile::encodeName(folder_.path()).constData(), 1);
-        QSettings().clear();
+        QFile::remove(transcalc::LanguageSettingPath());
         WindowTest::SetUp();
     }
     void TearDown() override {
         transcalc::ApplyWindowLanguage(Language::Russian);
         form.reset();
-        QSettings().clear();
+        QFile::remove(transcalc::LanguageSettingPath());
         unsetenv("XDG_DATA_HOME");
         unsetenv("TRANSCALC_LANG");
         QDir::setCurrent(previous_);
+    }
+
+    static QByteArray KeptBytes() {
+        QFile file(transcalc::LanguageSettingPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     // The menu item, as the user picks it; the texts follow with the events.
@@ -320,7 +325,7 @@ TEST_F(LanguageWindowTest, TheStateFileIsTheSameInEitherLanguage) {
 TEST_F(LanguageWindowTest, TheChoiceIsKeptAndTheEnvironmentOverridesIt) {
     EXPECT_EQ(transcalc::StartLanguage(), Language::Russian);
     Choose("N13English");
-    EXPECT_EQ(QSettings().value("language").toString(), "en");
+    EXPECT_EQ(KeptBytes(), "[General]\nlanguage=en\n");
     EXPECT_EQ(transcalc::StartLanguage(), Language::English);
     const std::pair<const char*, Language> overrides[] = {
         {"ru", Language::Russian},
@@ -334,7 +339,7 @@ TEST_F(LanguageWindowTest, TheChoiceIsKeptAndTheEnvironmentOverridesIt) {
     }
     setenv("TRANSCALC_LANG", "en", 1);
     Choose("N13Russian");
-    EXPECT_EQ(QSettings().value("language").toString(), "ru");
+    EXPECT_EQ(KeptBytes(), "[General]\nlanguage=ru\n");
     EXPECT_EQ(transcalc::StartLanguage(), Language::English);
     unsetenv("TRANSCALC_LANG");
     EXPECT_EQ(transcalc::StartLanguage(), Language::Russian);
