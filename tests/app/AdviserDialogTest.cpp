@@ -388,6 +388,32 @@ TEST_F(AdviserWindowTest, ACancelledSearchLeavesTheWindowAsItWas) {
     EXPECT_TRUE(errors.isEmpty());
 }
 
+// However many searches came before, "Отмена" stops the one running and the
+// buttons come back.
+TEST_F(AdviserWindowTest, EverySearchCanBeCancelled) {
+    TypePushPull();
+    AdviserDialog* dialog = OpenAdviser();
+    ASSERT_NE(dialog, nullptr);
+    In<QDoubleSpinBox>(dialog, "adviserLoadCurrent")->setValue(5);
+    TickEveryKind(dialog);
+    auto* search = In<QPushButton>(dialog, "adviserSearch");
+    auto* cancel = In<QPushButton>(dialog, "adviserCancel");
+    for (int round = 1; round <= 3; ++round) {
+        QSignalSpy ended(dialog, &AdviserDialog::searchEnded);
+        search->click();
+        ASSERT_TRUE(dialog->running()) << round;
+        ASSERT_TRUE(cancel->isEnabled()) << round;
+        cancel->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ended.count() > 0; }, kSearchMs)) << round;
+        ASSERT_TRUE(dialog->result().has_value()) << round;
+        EXPECT_TRUE(dialog->result()->cancelled) << round;
+        EXPECT_TRUE(search->isEnabled()) << round;
+        EXPECT_FALSE(cancel->isEnabled()) << round;
+        EXPECT_EQ(In<QLabel>(dialog, "adviserStatus")->text(), "Подбор отменен.") << round;
+    }
+    EXPECT_TRUE(errors.isEmpty());
+}
+
 TEST_F(AdviserWindowTest, ClosingTheDialogOrTheWindowWhileItSearchesStopsTheSearch) {
     TypePushPull();
     const transcalc::Design design = form->CurrentDesign();
