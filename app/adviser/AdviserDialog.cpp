@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -47,6 +48,9 @@ constexpr KindBox kKindBoxes[] = {
 };
 static_assert(std::size(kKindBoxes) == transcalc::kCoreKinds.size());
 using transcalc::WorkMode;
+
+// How often the progress bar follows a search.
+constexpr int kProgressTickMs = 50;
 
 constexpr int kColumnCount = static_cast<int>(transcalc::kAdviserColumnCount);
 
@@ -321,6 +325,10 @@ QWidget* AdviserDialog::BuildResults() {
     run->addWidget(cancel_);
     run->addWidget(progress_, 1);
     layout->addLayout(run);
+    progressTick_ = new QTimer(this);
+    progressTick_->setObjectName(QStringLiteral("adviserProgressTick"));
+    progressTick_->setInterval(kProgressTickMs);
+    connect(progressTick_, &QTimer::timeout, this, &AdviserDialog::ShowProgress);
     connect(search_, &QPushButton::clicked, this, &AdviserDialog::Search);
     connect(cancel_, &QPushButton::clicked, this, &AdviserDialog::Cancel);
 
@@ -505,8 +513,13 @@ void AdviserDialog::Search() {
     apply_->setEnabled(false);
     InputsChanged();
 
-    // Progress and the end reach the dialog as queued calls: they run in its
-    // thread, in the order they were posted, and go with the dialog.
+    // The progress bar paints at once on every new value, so it follows the
+    // search on a tick, never core by core: hundreds of paints queued one
+    // behind the other would hold the window for the whole search. The end
+    // reaches the dialog as a queued call, which runs in its thread and goes
+    // with the dialog.
+    searchDone_ = 0;
+    progressTick_->start();
     searchEnd_ = pool_.Post(
         [this, in = std::move(in), searched = std::move(searched), stop = stop_.get_token()] {
             std::optional<transcalc::AdviserResult> result;
@@ -514,12 +527,7 @@ void AdviserDialog::Search() {
             try {
                 result = transcalc::Advise(
                     pool_, in, searched,
-                    [this](std::size_t done, std::size_t total) {
-                        QMetaObject::invokeMethod(
-                            this, [this, done, total] { Progressed(done, total); },
-                            Qt::QueuedConnection);
-                    },
-                    stop);
+                    [this](std::size_t done, std::size_t) { searchDone_ = done; }, stop);
             } catch (const std::exception& failure) {
                 error = QString::fromStdString(transcalc::ErrorBoxText(failure.what()));
             }
@@ -529,9 +537,8 @@ void AdviserDialog::Search() {
         });
 }
 
-void AdviserDialog::Progressed(std::size_t done, std::size_t total) {
-    progress_->setRange(0, static_cast<int>(total));
-    progress_->setValue(static_cast<int>(done));
+void AdviserDialog::ShowProgress() {
+    progress_->setValue(static_cast<int>(searchDone_.load()));
 }
 
 void AdviserDialog::Cancel() {
@@ -558,6 +565,8 @@ void AdviserDialog::Finished(std::optional<transcalc::AdviserResult> result, con
     if (searchEnd_.valid()) {
         searchEnd_.get();  // its last act was to post this call
     }
+    progressTick_->stop();
+    ShowProgress();
     running_ = false;
     result_ = std::move(result);
     failed_ = !result_;

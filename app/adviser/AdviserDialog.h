@@ -3,7 +3,10 @@
 #include <QDialog>
 #include <QLocale>
 #include <QString>
+#include <algorithm>
 #include <array>
+#include <atomic>
+#include <cstddef>
 #include <functional>
 #include <future>
 #include <optional>
@@ -22,6 +25,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class QTimer;
 
 namespace transcalc::catalogue {
 struct Catalogue;
@@ -87,7 +91,7 @@ private:
     void ShowModeInputs();
     void InputsChanged();
     QString StatusText() const;
-    void Progressed(std::size_t done, std::size_t total);
+    void ShowProgress();
     void Finished(std::optional<transcalc::AdviserResult> result, const QString& error);
     void ShowResult();
     void FillRow(int row, const transcalc::AdvisedCore& core);
@@ -133,11 +137,15 @@ private:
     bool failed_ = false;                // the last search ended in an error
     transcalc::AdviserInputs searched_;  // the inputs of the search shown or running
     std::optional<transcalc::AdviserResult> result_;
-    std::stop_source stop_;        // of the running search
+    std::stop_source stop_;  // of the running search
+    // The cores the running search has done, shown on progressTick_.
+    std::atomic<std::size_t> searchDone_{0};
+    QTimer* progressTick_ = nullptr;
     std::future<void> searchEnd_;  // ready when the search posted to the pool ends
     // Last: its threads end first when the dialog goes, before anything
-    // they post to.
-    transcalc::AdviserPool pool_{transcalc::AdviserPool::MachineThreads()};
+    // they post to. One core fewer than the machine has: the search, which
+    // runs on the pool's own threads, leaves one to the window.
+    transcalc::AdviserPool pool_{std::max(1u, transcalc::AdviserPool::MachineThreads() - 1)};
 };
 
 }  // namespace transcalc
