@@ -561,6 +561,46 @@ TEST_F(CliDesignTest, AReportProgramThatEndsEarlyFailsTheReport) {
     EXPECT_FALSE(fs::exists(Path("r.pdf")));
 }
 
+// The report program ends every refusal with its message and status 2: a
+// design whose check it cannot run, and standard input beyond the bound of a
+// design file, even when what comes after the design is only blanks.
+TEST_F(CliDesignTest, TheReportProgramRefusesWhatItCannotDraw) {
+    ASSERT_EQ(RunCli({"--core", "ring", "--mode", "choke", "--ripple", "1", "--check-freq", "100",
+                      "--save-design", Path("d.transcalc")})
+                  .status,
+              3);
+    const std::string design = Read(Path("d.transcalc"));
+    std::string noFrequency = design;
+    const std::string frequency = "\"frequencyKHz\": 100";
+    noFrequency.replace(noFrequency.find(frequency), frequency.size(), "\"frequencyKHz\": null");
+    const struct {
+        std::string input;
+        std::string reason;
+    } cases[] = {
+        {noFrequency, "the ripple needs the switching frequency"},
+        {design + std::string(5 * 1024 * 1024, ' '), "too large for a design"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunProgram(
+            TRANSCALC_REPORT, {"--separator", ",", "--output", Path("r.pdf"), "--check", "yes"}, {},
+            c.input);
+        EXPECT_EQ(run.err, "transcalc-report: Design file \"standard input\": " + c.reason + "\n");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_FALSE(std::filesystem::exists(Path("r.pdf")));
+    }
+}
+
+// The page is drawn offscreen whatever platform the environment names: here
+// one that needs a display, and there is none.
+TEST_F(CliDesignTest, TheReportNeedsNoDisplayWhateverThePlatform) {
+    ASSERT_EQ(mkdir(Path("runtime").c_str(), 0700), 0);
+    const CliRun run = RunCli({"--core", "ring", "--mode", "choke", "--report", Path("r.pdf")},
+                              {"QT_QPA_PLATFORM=xcb", "XDG_RUNTIME_DIR=" + Path("runtime")});
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(Read(Path("r.pdf")).substr(0, 5), "%PDF-");
+}
+
 TEST_F(CliDesignTest, ADesignHoldsOneCoreKind) {
     const CliRun run =
         RunCli({"--core", "ring", "--core", "u", "--save-design", Path("d.transcalc")});
