@@ -224,6 +224,22 @@ bool WriteDesignFiles(const CliOptions& options) {
         return true;
     }
     const Design document = DocumentOf(options);
+    // A design is saved or reported only when its check could run: what the
+    // command line writes, it can check.
+    if (document.check) {
+        try {
+            ValidateCheckInputs(*document.check);
+        } catch (const CheckInputError& error) {
+            for (const auto& [path, what] :
+                 {std::pair{&files.save, "Design file"}, std::pair{&files.report, "Report"}}) {
+                if (!path->empty()) {
+                    std::fprintf(stderr, "transcalc-cli: %s \"%s\" not written: %s\n", what,
+                                 path->c_str(), error.what());
+                }
+            }
+            return false;
+        }
+    }
     bool written = true;
     if (!files.save.empty()) {
         try {

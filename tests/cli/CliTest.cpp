@@ -561,6 +561,20 @@ TEST_F(CliDesignTest, AReportProgramThatEndsEarlyFailsTheReport) {
     EXPECT_FALSE(fs::exists(Path("r.pdf")));
 }
 
+// A design is saved or reported only when its check could run; nothing is
+// written, and the results are printed as always.
+TEST_F(CliDesignTest, ADesignItCouldNotCheckIsNeitherSavedNorReported) {
+    const CliRun run = RunCli({"--core", "ring", "--mode", "choke", "--ripple", "1",
+                               "--save-design", Path("d.transcalc"), "--report", Path("r.pdf")});
+    EXPECT_EQ(run.err, "transcalc-cli: Design file \"" + Path("d.transcalc") +
+                           "\" not written: the ripple needs the switching frequency\n"
+                           "transcalc-cli: Report \"" +
+                           Path("r.pdf") +
+                           "\" not written: the ripple needs the switching frequency\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(std::filesystem::is_empty(folder_));
+}
+
 // The report program ends every refusal with its message and status 2: a
 // design whose check it cannot run, and standard input beyond the bound of a
 // design file, even when what comes after the design is only blanks.
