@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Adviser.h"
+#include "OptionScope.h"
 
 namespace transcalc::cli {
 
@@ -181,7 +182,8 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
     AddCheckOptions(list, options.check);
     AddAdviseOptions(list, options.advise);
     AddDesignOptions(list, options.design);
-    ParseArguments(list, argc, argv);
+    options.given = ParseArguments(list, argc, argv);
+    CheckOptionScope(options);
 
     if (!cores.empty() && std::exchange(options.design.coreFromFile, false)) {
         options.cores = {};  // the command line's cores replace the file's
@@ -216,9 +218,6 @@ CliOptions ParseCommandLine(int argc, const char* const argv[]) {
         InputsOf(options.check);  // refuses inputs the check cannot use
     }
     if (options.advise.run) {
-        if (!options.design.save.empty() || !options.design.report.empty()) {
-            throw UsageError("--advise saves no design and writes no report");
-        }
         AdviserInputsOf(options);  // refuses inputs the adviser cannot search with
     }
     return options;

@@ -8,6 +8,8 @@
 //               from its own options and those that each piece below adds
 //   OptionParser  the options as plain data, and the parse: the one file
 //               that includes CLI11
+//   OptionScope which options each action takes (one Calculate, --list,
+//               --advise in each mode), and what a search cannot do without
 //   CatalogueOptions  --core-name, --material and --list: the catalogue's
 //               cores and materials -> field texts, and its listing
 //   CliDesign   --design, --save-design and --report: a design file as the
@@ -24,6 +26,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Calculate.h"
 #include "CatalogueOptions.h"
@@ -48,6 +51,8 @@ struct CliOptions {
     DesignFileOptions design;
     CheckOptions check;
     AdviseOptions advise;
+    // The options on the command line, each under the name it was given by.
+    std::vector<std::string> given;
 };
 
 // The options after the program name. Throws UsageError, and DocumentError

@@ -301,6 +301,75 @@ INSTANTIATE_TEST_SUITE_P(
                 64}),
     [](const auto& info) { return info.param.name; });
 
+// An option that the run does not take is named, before anything runs: the
+// adviser's own without --advise, all but --core and --json with --list, and
+// with --advise what the search chooses itself or its mode does not read.
+// A search whose mode lacks a field it reads is refused the same way.
+std::vector<std::string> Search(const char* mode, std::vector<std::string> more) {
+    std::vector<std::string> arguments = {"--advise", "--mode", mode, "--material", "N87"};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+CliCase Refused(const char* name, std::vector<std::string> arguments, const std::string& message) {
+    return {name, std::move(arguments), "",
+            "transcalc-cli: " + message + "\nTry 'transcalc-cli --help'.\n", 64};
+}
+
+const std::vector<std::string> kChokeSearch = {"--inductance", "1", "--current", "3"};
+const std::vector<std::string> kFlybackSearch = {"--load-current", "1",  "--vin",   "300",
+                                                 "--vout",         "12", "--pulse", "10"};
+
+std::vector<std::string> Joined(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scope, CliTest,
+    testing::Values(
+        Refused("MarginWithoutAdvise", {"--margin", "5"}, "--margin applies to --advise only"),
+        Refused("LimitWithoutAdviseAsGiven", {"--gap", "1", "--limit=3"},
+                "--limit applies to --advise only"),
+        Refused("ListTakesNoMode", {"--list", "cores", "--mode", "choke"},
+                "--mode does not apply to --list"),
+        Refused("ListTakesNoSeparator", {"--list", "wires", "--separator", ","},
+                "--separator does not apply to --list"),
+        Refused("AdviseTakesNoList", Search("choke", {"--list", "cores"}),
+                "--list does not apply to --advise"),
+        Refused("AdviseChoosesDb", Search("choke", Joined(kChokeSearch, {"--db", "0.3"})),
+                "--db: --advise chooses dB itself"),
+        Refused("AdviseTakesTheMaterialsPermeability", Search("choke", {"--mu", "2000"}),
+                "--mu: --advise takes the permeability from the material"),
+        Refused("AdviseTakesTheCataloguesDimensions", Search("push-pull", {"--h1", "10"}),
+                "--h1: --advise takes the dimensions from the catalogue's cores"),
+        Refused("AdviseChoosesTheTurns", Search("choke", {"--turns", "20"}),
+                "--turns: --advise chooses the turns itself"),
+        Refused("AdviseTakesNoCoreName", Search("choke", {"--core-name", "E 25/13/7"}),
+                "--core-name: --advise searches every core of the kinds that --core gives"),
+        Refused("AdviseTakesNoCheck", Search("choke", {"--check"}),
+                "--check: --advise checks every design it tries"),
+        Refused("AdviseWritesNoReport", Search("choke", {"--report", "r.pdf"}),
+                "--report: --advise saves no design and writes no report"),
+        Refused("FlybackSearchChoosesTheGap", Search("flyback", {"--gap", "0.5"}),
+                "--gap does not apply to --advise --mode flyback"),
+        Refused("ChokeSearchReadsNoVoltage", Search("choke", {"--vin", "12"}),
+                "--vin does not apply to --advise --mode choke"),
+        Refused("ForwardSearchTakesNoInductance", Search("push-pull", {"--inductance", "1"}),
+                "--inductance does not apply to --advise --mode push-pull"),
+        Refused("ChokeSearchTakesNoLoadCurrent", Search("choke", {"--load-current", "1"}),
+                "--load-current does not apply to --advise --mode choke"),
+        Refused("FlybackSearchNeedsTheOvershoot", Search("flyback", kFlybackSearch),
+                "--advise --mode flyback needs --overshoot"),
+        Refused("PushPullSearchNeedsTheOutputVoltage",
+                Search("push-pull", {"--load-current", "1", "--vin", "300", "--freq", "100"}),
+                "--advise --mode push-pull needs --vout"),
+        Refused("SingleEndedSearchNeedsAPositiveOutput",
+                Search("single-ended",
+                       {"--load-current", "1", "--vin", "300", "--freq", "100", "--vout", "0.0"}),
+                "--advise --mode single-ended needs --vout above 0, not '0.0'")),
+    [](const auto& info) { return info.param.name; });
+
 TEST(CliJsonTest, PrintsOneObjectWithTheState) {
     const CliRun run = RunCli(
         {"--json", "--separator", ",", "--core", "ring", "--d1", "20", "--d2", "10", "--h", "10"});
