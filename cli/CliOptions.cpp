@@ -43,7 +43,8 @@ forward converter: one Calculate and its results, as the window shows them.
                     permeability and Edit9 with its working flux density, 0.8 of its
                     saturation induction at 100 °C
   --list WHAT       cores | materials | wires: prints the catalogue, one entry a line,
-                    tab-separated, a header line first; with --core only cores of that kind.
+                    tab-separated, a header line first; with --json one array of objects;
+                    with --core only cores of that kind. Takes no other option.
                     Your own entries in $XDG_DATA_HOME/transcalc/ (default
                     ~/.local/share/transcalc/) are part of the catalogue
   --separator C     the decimal separator, "," or "." (default: the user's locale, as the

@@ -12,6 +12,7 @@
 //               --advise in each mode), and what a search cannot do without
 //   CatalogueOptions  --core-name, --material and --list: the catalogue's
 //               cores and materials -> field texts, and its listing
+//   CatalogueJson  the listing as one JSON array (--list with --json)
 //   CliDesign   --design, --save-design and --report: a design file as the
 //               starting inputs, the inputs saved as one, and the PDF report
 //               through the transcalc-report program (which holds the Qt)

@@ -51,7 +51,8 @@ int Run(int argc, char* argv[]) {
         return cli::kExitNormal;
     }
     if (options.catalogue.list) {
-        std::fputs(cli::CatalogueListing(options.catalogue, options.cores).c_str(), stdout);
+        std::fputs(cli::CatalogueListing(options.catalogue, options.cores, options.json).c_str(),
+                   stdout);
         return cli::kExitNormal;
     }
 

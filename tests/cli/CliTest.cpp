@@ -794,6 +794,60 @@ TEST(CliCatalogueTest, ListsTheCatalogue) {
     }
 }
 
+// --list with --json: the entries of the listing as an array of objects,
+// the same numbers in the same units (mm, T, °C, Hz).
+TEST(CliCatalogueTest, ListsTheCatalogueAsJson) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::size_t entries;
+        const char* entry;
+    } cases[] = {
+        {{"--list", "cores", "--core", "u", "--json"},
+         35,
+         R"({"name": "U 10/8/3", "kind": "u",
+             "dimensions": {"A": 9.9, "B": 8.2, "C": 2.85, "D": 5, "E": 4.15}})"},
+        {{"--json", "--list=materials"},
+         309,
+         R"({"name": "3C90", "maker": "Ferroxcube", "composition": "ferrite",
+             "initial_permeability": 2364,
+             "saturation": [{"temperature": 25, "flux_density": 0.47},
+                            {"temperature": 100, "flux_density": 0.38}],
+             "steinmetz": [{"min_frequency": 1, "max_frequency": 200001, "k": 3.2,
+                            "alpha": 1.46, "beta": 2.75, "ct0": 2.45, "ct1": 0.031,
+                            "ct2": 0.000165}],
+             "curie_temperature": 220, "permeability_modifiers": [], "loss_formulas": []})"},
+        {{"--list", "materials", "--json"},
+         309,
+         R"({"name": "75-Series 26", "maker": "Magnetics", "composition": "powder",
+             "initial_permeability": 26,
+             "saturation": [{"temperature": 100, "flux_density": 0.9}], "steinmetz": [],
+             "curie_temperature": 700,
+             "permeability_modifiers": [{"family": "default", "method": "magnetics",
+                 "bias": [0.01, 4.0969425693293166e-10, 1.6585866683192652],
+                 "frequency": [], "flux": [], "temperature": []}],
+             "loss_formulas": [{"family": "default", "method": "magnetics",
+                                "coefficients": [12.970875501943503, 2.031, 1.44]}]})"},
+        {{"--list", "wires", "--json"},
+         549,
+         R"({"name": "Round 0.01 - Grade 1", "grade": 1, "conductor_diameter": 0.01,
+             "outer_diameter": 0.0125})"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << c.entry;
+        const nlohmann::ordered_json list = nlohmann::ordered_json::parse(run.out);
+        const nlohmann::ordered_json entry = nlohmann::ordered_json::parse(c.entry);
+        EXPECT_EQ(list.size(), c.entries) << c.entry;
+        const auto listed = std::find_if(list.begin(), list.end(), [&](const auto& e) {
+            return e.at("name") == entry.at("name");
+        });
+        ASSERT_NE(listed, list.end()) << c.entry;
+        EXPECT_EQ(*listed, entry);
+    }
+}
+
 TEST(CliCatalogueTest, UserFileAddsAndReportsItsBadLines) {
     const std::string home = testing::TempDir() + "cli-catalogue-" + std::to_string(getpid());
     const std::string folder = home + "/transcalc";
