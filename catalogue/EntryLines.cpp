@@ -523,15 +523,6 @@ constexpr MethodName kMethods[] = {{PowderMethod::Magnetics, "magnetics"},
                                    {PowderMethod::Micrometals, "micrometals"},
                                    {PowderMethod::FairRite, "fair-rite"}};
 
-std::string_view MethodText(PowderMethod method) {
-    for (const MethodName& entry : kMethods) {
-        if (entry.method == method) {
-            return entry.name;
-        }
-    }
-    return {};
-}
-
 std::string_view FamilyOf(std::string_view name) {
     for (std::string_view family : kFamilies) {
         if (name == family) {
@@ -785,6 +776,15 @@ std::vector<Material> ReadMaterials(std::string_view text, std::string_view sour
 
 std::vector<Wire> ReadWires(std::string_view text, std::string_view source, Messages& messages) {
     return ReadLines<Wire>(text, source, messages, WireColumn, ReadWire);
+}
+
+std::string_view MethodText(PowderMethod method) {
+    for (const MethodName& entry : kMethods) {
+        if (entry.method == method) {
+            return entry.name;
+        }
+    }
+    return {};
 }
 
 std::string CoreLine(const Core& core) {

@@ -39,4 +39,8 @@ std::string CoreLine(const Core& core);
 std::string MaterialLine(const Material& material);
 std::string WireLine(const Wire& wire);
 
+// A powder maker's method as a line names it: "magnetics", "micrometals",
+// "fair-rite".
+std::string_view MethodText(PowderMethod method);
+
 }  // namespace transcalc::catalogue

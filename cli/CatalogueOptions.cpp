@@ -9,6 +9,7 @@
 
 #include "AdviserCandidates.h"
 #include "Catalogue.h"
+#include "CatalogueJson.h"
 #include "CliOptions.h"
 #include "FieldTexts.h"
 #include "OptionParser.h"
@@ -166,7 +167,7 @@ AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs) {
     }
 }
 
-std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores) {
+std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores, bool json) {
     const std::string what = choice.list.value_or("");
     const catalogue::Catalogue& known = RunCatalogue(what == "cores"       ? Part::Cores
                                                      : what == "materials" ? Part::Materials
@@ -179,18 +180,31 @@ std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& 
     if (what == "cores") {
         const bool anyShown = std::ranges::any_of(
             kCoreKinds, [&](const CoreKindInfo& info) { return cores.Shows(info.kind); });
-        add(catalogue::kCoresHeader);
+        std::vector<const catalogue::Core*> listed;
         for (const catalogue::Core& core : known.cores) {
             if (!anyShown || cores.Shows(core.kind)) {
-                add(catalogue::CoreLine(core));
+                listed.push_back(&core);
             }
         }
+        if (json) {
+            return CoresJson(listed);
+        }
+        add(catalogue::kCoresHeader);
+        for (const catalogue::Core* core : listed) {
+            add(catalogue::CoreLine(*core));
+        }
     } else if (what == "materials") {
+        if (json) {
+            return MaterialsJson(known.materials);
+        }
         add(catalogue::kMaterialsHeader);
         for (const Material& material : known.materials) {
             add(catalogue::MaterialLine(material));
         }
     } else {
+        if (json) {
+            return WiresJson(known.wires);
+        }
         add(catalogue::kWiresHeader);
         for (const catalogue::Wire& wire : known.wires) {
             add(catalogue::WireLine(wire));

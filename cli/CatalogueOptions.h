@@ -59,12 +59,13 @@ std::optional<CoreLetters> CheckCoreLetters(const Design& design, std::string_vi
 // adviser searches them. Throws UsageError for an unknown material.
 AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs);
 
-// The --list output: the header line and one entry a line in the catalogue
-// file format; cores only of the shown kinds when any is shown.
 // Drops the names of a design file that the catalogue lacks, each with a
 // warning on stderr; looks the catalogue up only for a name the design gives.
 void DropStaleNames(Design& design, const std::string& path);
 
-std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores);
+// The --list output: the header line and one entry a line in the catalogue
+// file format, or with json one array of objects (CatalogueJson.h); cores
+// only of the shown kinds when any is shown.
+std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores, bool json);
 
 }  // namespace transcalc::cli

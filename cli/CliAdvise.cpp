@@ -16,6 +16,7 @@
 #include "CliOptions.h"
 #include "CliReport.h"
 #include "OptionParser.h"
+#include "OptionScope.h"
 
 namespace transcalc::cli {
 
@@ -27,12 +28,15 @@ const char* const kAdviseUsage =
                     --load-current (forward modes, flyback) or --inductance and
                     --current (choke); --core limits the kinds (default all three);
                     --temperature, --current-density, --ripple and --check-freq as
-                    for the check
+                    for the check. It chooses the core, --mu, --db, the turns and (flyback,
+                    choke) the gap itself, so these options, --core-name and those the
+                    mode does not read are refused
   --margin PERCENT  the least saturation margin at the temperature (default 20): 0 to 99
   --max-rise K      the largest temperature rise of core and copper (default 40):
                     above 0, at most 1000
   --inductance MH   choke: the inductance wanted, above 0, at most 1000000
   --limit N         the most cores listed (default 20): 1 to 100000
+  --margin, --max-rise, --inductance and --limit apply to --advise only
 )";
 
 namespace {
@@ -236,6 +240,7 @@ AdviserInputs AdviserInputsOf(const CliOptions& options) {
     } catch (const AdviserInputError& error) {
         throw UsageError(error.what());
     }
+    CheckSearchFields(options, inputs.mode);
     return inputs;
 }
 

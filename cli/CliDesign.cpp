@@ -69,21 +69,6 @@ std::string DesignName(const DesignFileOptions& files) {
     return {};
 }
 
-// The report program never opens a window: the offscreen platform spares it a
-// display, which a shell on a server does not have.
-std::vector<std::string> ReportEnvironment() {
-    std::vector<std::string> environment;
-    bool platformGiven = false;
-    for (char** variable = environ; *variable != nullptr; ++variable) {
-        environment.emplace_back(*variable);
-        platformGiven = platformGiven || environment.back().starts_with("QT_QPA_PLATFORM=");
-    }
-    if (!platformGiven) {
-        environment.emplace_back("QT_QPA_PLATFORM=offscreen");
-    }
-    return environment;
-}
-
 // Runs the report program with the design's text on its standard input.
 bool WriteReport(const CliOptions& options, const std::string& designText) {
     const std::string program = FindReportProgram();
@@ -103,7 +88,6 @@ bool WriteReport(const CliOptions& options, const std::string& designText) {
                                           options.check.run ? "yes" : "no",
                                           "--lang",
                                           std::string(LanguageCode(options.language))};
-    std::vector<std::string> environment = ReportEnvironment();
     const auto pointers = [](std::vector<std::string>& texts) {
         std::vector<char*> list;
         for (std::string& text : texts) {
@@ -113,7 +97,6 @@ bool WriteReport(const CliOptions& options, const std::string& designText) {
         return list;
     };
     std::vector<char*> argv = pointers(arguments);
-    std::vector<char*> envp = pointers(environment);
 
     int input[2];
     if (::pipe2(input, O_CLOEXEC) != 0) {
@@ -124,8 +107,9 @@ bool WriteReport(const CliOptions& options, const std::string& designText) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
     pid_t child = 0;
+    // The program draws offscreen whatever the environment says.
     const int spawnError =
-        ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+        ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(input[0]);
     if (spawnError != 0) {
@@ -240,6 +224,22 @@ bool WriteDesignFiles(const CliOptions& options) {
         return true;
     }
     const Design document = DocumentOf(options);
+    // A design is saved or reported only when its check could run: what the
+    // command line writes, it can check.
+    if (document.check) {
+        try {
+            ValidateCheckInputs(*document.check);
+        } catch (const CheckInputError& error) {
+            for (const auto& [path, what] :
+                 {std::pair{&files.save, "Design file"}, std::pair{&files.report, "Report"}}) {
+                if (!path->empty()) {
+                    std::fprintf(stderr, "transcalc-cli: %s \"%s\" not written: %s\n", what,
+                                 path->c_str(), error.what());
+                }
+            }
+            return false;
+        }
+    }
     bool written = true;
     if (!files.save.empty()) {
         try {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Adviser.h"
+#include "OptionScope.h"
 
 namespace transcalc::cli {
 
@@ -42,7 +43,8 @@ forward converter: one Calculate and its results, as the window shows them.
                     permeability and Edit9 with its working flux density, 0.8 of its
                     saturation induction at 100 °C
   --list WHAT       cores | materials | wires: prints the catalogue, one entry a line,
-                    tab-separated, a header line first; with --core only cores of that kind.
+                    tab-separated, a header line first; with --json one array of objects;
+                    with --core only cores of that kind. Takes no other option.
                     Your own entries in $XDG_DATA_HOME/transcalc/ (default
                     ~/.local/share/transcalc/) are part of the catalogue
   --separator C     the decimal separator, "," or "." (default: the user's locale, as the
@@ -181,7 +183,8 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
     AddCheckOptions(list, options.check);
     AddAdviseOptions(list, options.advise);
     AddDesignOptions(list, options.design);
-    ParseArguments(list, argc, argv);
+    options.given = ParseArguments(list, argc, argv);
+    CheckOptionScope(options);
 
     if (!cores.empty() && std::exchange(options.design.coreFromFile, false)) {
         options.cores = {};  // the command line's cores replace the file's
@@ -216,9 +219,6 @@ CliOptions ParseCommandLine(int argc, const char* const argv[]) {
         InputsOf(options.check);  // refuses inputs the check cannot use
     }
     if (options.advise.run) {
-        if (!options.design.save.empty() || !options.design.report.empty()) {
-            throw UsageError("--advise saves no design and writes no report");
-        }
         AdviserInputsOf(options);  // refuses inputs the adviser cannot search with
     }
     return options;

@@ -8,8 +8,11 @@
 //               from its own options and those that each piece below adds
 //   OptionParser  the options as plain data, and the parse: the one file
 //               that includes CLI11
+//   OptionScope which options each action takes (one Calculate, --list,
+//               --advise in each mode), and what a search cannot do without
 //   CatalogueOptions  --core-name, --material and --list: the catalogue's
 //               cores and materials -> field texts, and its listing
+//   CatalogueJson  the listing as one JSON array (--list with --json)
 //   CliDesign   --design, --save-design and --report: a design file as the
 //               starting inputs, the inputs saved as one, and the PDF report
 //               through the transcalc-report program (which holds the Qt)
@@ -24,6 +27,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Calculate.h"
 #include "CatalogueOptions.h"
@@ -48,6 +52,8 @@ struct CliOptions {
     DesignFileOptions design;
     CheckOptions check;
     AdviseOptions advise;
+    // The options on the command line, each under the name it was given by.
+    std::vector<std::string> given;
 };
 
 // The options after the program name. Throws UsageError, and DocumentError

@@ -53,9 +53,43 @@ std::vector<std::string> ParserArguments(int argc, const char* const argv[]) {
     return arguments;
 }
 
+// The option that a name given on the command line stands for, if any.
+const OptionList::Option* Named(const OptionList& options, std::string_view name) {
+    for (const OptionList::Option& option : options.Options()) {
+        for (std::string_view names = option.names; !names.empty();) {
+            const std::size_t comma = names.find(',');
+            if (names.substr(0, comma) == name) {
+                return &option;
+            }
+            names = comma == std::string_view::npos ? "" : names.substr(comma + 1);
+        }
+    }
+    return nullptr;
+}
+
+// The names of the options given, from a command line that the parser took:
+// every option but a flag takes the next argument unless it holds '='.
+std::vector<std::string> GivenNames(const OptionList& options, int argc, const char* const argv[]) {
+    std::vector<std::string> given;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const std::string_view name = argument.substr(0, argument.find('='));
+        const OptionList::Option* option = Named(options, name);
+        if (option == nullptr) {
+            continue;
+        }
+        given.emplace_back(name);
+        if (option->kind != OptionList::Kind::Flag && name.size() == argument.size()) {
+            ++i;
+        }
+    }
+    return given;
+}
+
 }  // namespace
 
-void ParseArguments(const OptionList& options, int argc, const char* const argv[]) {
+std::vector<std::string> ParseArguments(const OptionList& options, int argc,
+                                        const char* const argv[]) {
     CLI::App app;
     app.set_help_flag();  // the program prints its own usage
     app.allow_extras();   // reported below, in this program's words
@@ -87,6 +121,7 @@ void ParseArguments(const OptionList& options, int argc, const char* const argv[
         }
         throw UsageError("unexpected argument '" + extra.front() + "'");
     }
+    return GivenNames(options, argc, argv);
 }
 
 }  // namespace transcalc::cli

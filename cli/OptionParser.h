@@ -48,10 +48,13 @@ private:
     std::vector<Option> options_;
 };
 
-// Reads the arguments after the program name into the options. Throws
-// UsageError for an unknown option, a missing value, a value given to a
-// flag, an argument that is no option's value, and what a take throws.
-// "--gap=" gives its option an empty text.
-void ParseArguments(const OptionList& options, int argc, const char* const argv[]);
+// Reads the arguments after the program name into the options and returns
+// the options given, each under the name it was given by ("--h1", not
+// "--d1"), in the order of the command line. Throws UsageError for an
+// unknown option, a missing value, a value given to a flag, an argument that
+// is no option's value, and what a take throws. "--gap=" gives its option an
+// empty text.
+std::vector<std::string> ParseArguments(const OptionList& options, int argc,
+                                        const char* const argv[]);
 
 }  // namespace transcalc::cli

@@ -30,9 +30,7 @@ std::optional<CoreLetters> CheckLettersOf(const cli::CliOptions& options, const 
     return cli::CheckCoreLetters(design, options.separator);
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
+int Run(int argc, char* argv[]) {
     cli::CliOptions options;
     try {
         options = cli::ParseCommandLine(argc, argv);
@@ -53,7 +51,8 @@ int main(int argc, char* argv[]) {
         return cli::kExitNormal;
     }
     if (options.catalogue.list) {
-        std::fputs(cli::CatalogueListing(options.catalogue, options.cores).c_str(), stdout);
+        std::fputs(cli::CatalogueListing(options.catalogue, options.cores, options.json).c_str(),
+                   stdout);
         return cli::kExitNormal;
     }
 
@@ -118,4 +117,17 @@ int main(int argc, char* argv[]) {
         return cli::kExitError;
     }
     return cli::ExitStatus(report);
+}
+
+}  // namespace
+
+// Whatever goes wrong ends in a message and an exit status, never an abort.
+int main(int argc, char* argv[]) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
+    }
+    return cli::kExitError;
 }

@@ -38,6 +38,19 @@ Design LoadDesign(const std::filesystem::path& path) {
     return ParseDesignText(file.bytes, path.string());
 }
 
+Design ReadDesign(int descriptor, const std::string& source) {
+    files::DescriptorText text;
+    try {
+        text = files::ReadDescriptor(descriptor, kMaxDesignBytes);
+    } catch (const files::FileFailure& failure) {
+        FailToRead(source, failure.what());
+    }
+    if (text.cut) {
+        FailToRead(source, "too large for a design");
+    }
+    return ParseDesignText(text.bytes, source);
+}
+
 void SaveDesign(const Design& document, const std::filesystem::path& path) {
     const std::string text = DesignText(document, path.string());
     try {

@@ -11,6 +11,11 @@ namespace transcalc {
 // system's reason, and for every refusal of ParseDesignText.
 Design LoadDesign(const std::filesystem::path& path);
 
+// Reads a design from an open descriptor (a pipe), named source in its
+// messages, held to the bound of a design file. Throws DocumentError as
+// LoadDesign does.
+Design ReadDesign(int descriptor, const std::string& source);
+
 // Writes the whole design file or nothing, through files::ReplaceRegularFile:
 // only a regular file (or the one a link points to) is replaced, anything
 // else is refused untouched. On failure an old file at path stays as it was,

@@ -1,6 +1,7 @@
 #include "FileReader.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,14 +13,20 @@
 namespace transcalc::files {
 namespace {
 
-// The next bytes into buffer, at most size; 0 at the end of the file.
+// The next bytes into buffer, at most size; 0 at the end of the file. A
+// descriptor that has nothing yet and would block is waited for.
 std::size_t ReadSome(int descriptor, char* buffer, std::size_t size) {
     for (;;) {
         const ssize_t count = ::read(descriptor, buffer, size);
         if (count >= 0) {
             return static_cast<std::size_t>(count);
         }
-        if (errno != EINTR) {
+        if (errno == EAGAIN) {  // EWOULDBLOCK on Linux
+            pollfd wait{.fd = descriptor, .events = POLLIN, .revents = 0};
+            if (::poll(&wait, 1, -1) < 0 && errno != EINTR) {
+                throw FileFailure::FromErrno(errno);
+            }
+        } else if (errno != EINTR) {
             throw FileFailure::FromErrno(errno);
         }
     }
@@ -88,6 +95,25 @@ FileText ReadFileText(const std::filesystem::path& path, std::size_t maxBytes) {
     text.found = end != ReadEnd::Missing;
     text.cut = end == ReadEnd::Cut;
     return text;
+}
+
+DescriptorText ReadDescriptor(int descriptor, std::size_t maxBytes) {
+    DescriptorText text;
+    char buffer[65536];
+    for (;;) {
+        const std::size_t left = maxBytes - text.bytes.size();
+        // One byte past the bound tells input of exactly the bound from more.
+        const std::size_t count = ReadSome(descriptor, buffer, std::min(left + 1, sizeof buffer));
+        if (count == 0) {
+            return text;
+        }
+        if (count > left) {
+            text.bytes.append(buffer, left);
+            text.cut = true;
+            return text;
+        }
+        text.bytes.append(buffer, count);
+    }
 }
 
 }  // namespace transcalc::files

@@ -36,4 +36,16 @@ struct FileText {
 
 FileText ReadFileText(const std::filesystem::path& path, std::size_t maxBytes);
 
+// The bytes of an open descriptor (a pipe, a terminal, a file) up to its end,
+// at most maxBytes of them; cut when it holds more, whose rest stays unread.
+// A read interrupted by a signal is retried, and a descriptor left
+// non-blocking is waited for. Throws FileFailure for a failing read; the
+// descriptor stays open.
+struct DescriptorText {
+    bool cut = false;
+    std::string bytes;
+};
+
+DescriptorText ReadDescriptor(int descriptor, std::size_t maxBytes);
+
 }  // namespace transcalc::files

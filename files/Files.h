@@ -8,7 +8,8 @@
 //   FileFailure  a refusal or a failing system call: the errno and its text.
 //   Descriptor   an open descriptor that closes itself, for the two below.
 //   FileReader   reads a regular file (or the one a link points to) without
-//                blocking, up to a bound of bytes.
+//                blocking, up to a bound of bytes; and an open descriptor
+//                (standard input) up to a bound.
 //   FileWriter   replaces a regular file (or the one a link points to, the
 //                link staying a link) through a temporary file beside it,
 //                or in place where the folder refuses one and the caller

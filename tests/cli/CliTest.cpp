@@ -301,6 +301,75 @@ INSTANTIATE_TEST_SUITE_P(
                 64}),
     [](const auto& info) { return info.param.name; });
 
+// An option that the run does not take is named, before anything runs: the
+// adviser's own without --advise, all but --core and --json with --list, and
+// with --advise what the search chooses itself or its mode does not read.
+// A search whose mode lacks a field it reads is refused the same way.
+std::vector<std::string> Search(const char* mode, std::vector<std::string> more) {
+    std::vector<std::string> arguments = {"--advise", "--mode", mode, "--material", "N87"};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+CliCase Refused(const char* name, std::vector<std::string> arguments, const std::string& message) {
+    return {name, std::move(arguments), "",
+            "transcalc-cli: " + message + "\nTry 'transcalc-cli --help'.\n", 64};
+}
+
+const std::vector<std::string> kChokeSearch = {"--inductance", "1", "--current", "3"};
+const std::vector<std::string> kFlybackSearch = {"--load-current", "1",  "--vin",   "300",
+                                                 "--vout",         "12", "--pulse", "10"};
+
+std::vector<std::string> Joined(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scope, CliTest,
+    testing::Values(
+        Refused("MarginWithoutAdvise", {"--margin", "5"}, "--margin applies to --advise only"),
+        Refused("LimitWithoutAdviseAsGiven", {"--gap", "1", "--limit=3"},
+                "--limit applies to --advise only"),
+        Refused("ListTakesNoMode", {"--list", "cores", "--mode", "choke"},
+                "--mode does not apply to --list"),
+        Refused("ListTakesNoSeparator", {"--list", "wires", "--separator", ","},
+                "--separator does not apply to --list"),
+        Refused("AdviseTakesNoList", Search("choke", {"--list", "cores"}),
+                "--list does not apply to --advise"),
+        Refused("AdviseChoosesDb", Search("choke", Joined(kChokeSearch, {"--db", "0.3"})),
+                "--db: --advise chooses dB itself"),
+        Refused("AdviseTakesTheMaterialsPermeability", Search("choke", {"--mu", "2000"}),
+                "--mu: --advise takes the permeability from the material"),
+        Refused("AdviseTakesTheCataloguesDimensions", Search("push-pull", {"--h1", "10"}),
+                "--h1: --advise takes the dimensions from the catalogue's cores"),
+        Refused("AdviseChoosesTheTurns", Search("choke", {"--turns", "20"}),
+                "--turns: --advise chooses the turns itself"),
+        Refused("AdviseTakesNoCoreName", Search("choke", {"--core-name", "E 25/13/7"}),
+                "--core-name: --advise searches every core of the kinds that --core gives"),
+        Refused("AdviseTakesNoCheck", Search("choke", {"--check"}),
+                "--check: --advise checks every design it tries"),
+        Refused("AdviseWritesNoReport", Search("choke", {"--report", "r.pdf"}),
+                "--report: --advise saves no design and writes no report"),
+        Refused("FlybackSearchChoosesTheGap", Search("flyback", {"--gap", "0.5"}),
+                "--gap does not apply to --advise --mode flyback"),
+        Refused("ChokeSearchReadsNoVoltage", Search("choke", {"--vin", "12"}),
+                "--vin does not apply to --advise --mode choke"),
+        Refused("ForwardSearchTakesNoInductance", Search("push-pull", {"--inductance", "1"}),
+                "--inductance does not apply to --advise --mode push-pull"),
+        Refused("ChokeSearchTakesNoLoadCurrent", Search("choke", {"--load-current", "1"}),
+                "--load-current does not apply to --advise --mode choke"),
+        Refused("FlybackSearchNeedsTheOvershoot", Search("flyback", kFlybackSearch),
+                "--advise --mode flyback needs --overshoot"),
+        Refused("PushPullSearchNeedsTheOutputVoltage",
+                Search("push-pull", {"--load-current", "1", "--vin", "300", "--freq", "100"}),
+                "--advise --mode push-pull needs --vout"),
+        Refused("SingleEndedSearchNeedsAPositiveOutput",
+                Search("single-ended",
+                       {"--load-current", "1", "--vin", "300", "--freq", "100", "--vout", "0.0"}),
+                "--advise --mode single-ended needs --vout above 0, not '0.0'")),
+    [](const auto& info) { return info.param.name; });
+
 TEST(CliJsonTest, PrintsOneObjectWithTheState) {
     const CliRun run = RunCli(
         {"--json", "--separator", ",", "--core", "ring", "--d1", "20", "--d2", "10", "--h", "10"});
@@ -561,6 +630,60 @@ TEST_F(CliDesignTest, AReportProgramThatEndsEarlyFailsTheReport) {
     EXPECT_FALSE(fs::exists(Path("r.pdf")));
 }
 
+// A design is saved or reported only when its check could run; nothing is
+// written, and the results are printed as always.
+TEST_F(CliDesignTest, ADesignItCouldNotCheckIsNeitherSavedNorReported) {
+    const CliRun run = RunCli({"--core", "ring", "--mode", "choke", "--ripple", "1",
+                               "--save-design", Path("d.transcalc"), "--report", Path("r.pdf")});
+    EXPECT_EQ(run.err, "transcalc-cli: Design file \"" + Path("d.transcalc") +
+                           "\" not written: the ripple needs the switching frequency\n"
+                           "transcalc-cli: Report \"" +
+                           Path("r.pdf") +
+                           "\" not written: the ripple needs the switching frequency\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(std::filesystem::is_empty(folder_));
+}
+
+// The report program ends every refusal with its message and status 2: a
+// design whose check it cannot run, and standard input beyond the bound of a
+// design file, even when what comes after the design is only blanks.
+TEST_F(CliDesignTest, TheReportProgramRefusesWhatItCannotDraw) {
+    ASSERT_EQ(RunCli({"--core", "ring", "--mode", "choke", "--ripple", "1", "--check-freq", "100",
+                      "--save-design", Path("d.transcalc")})
+                  .status,
+              3);
+    const std::string design = Read(Path("d.transcalc"));
+    std::string noFrequency = design;
+    const std::string frequency = "\"frequencyKHz\": 100";
+    noFrequency.replace(noFrequency.find(frequency), frequency.size(), "\"frequencyKHz\": null");
+    const struct {
+        std::string input;
+        std::string reason;
+    } cases[] = {
+        {noFrequency, "the ripple needs the switching frequency"},
+        {design + std::string(5 * 1024 * 1024, ' '), "too large for a design"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunProgram(
+            TRANSCALC_REPORT, {"--separator", ",", "--output", Path("r.pdf"), "--check", "yes"}, {},
+            c.input);
+        EXPECT_EQ(run.err, "transcalc-report: Design file \"standard input\": " + c.reason + "\n");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_FALSE(std::filesystem::exists(Path("r.pdf")));
+    }
+}
+
+// The page is drawn offscreen whatever platform the environment names: here
+// one that needs a display, and there is none.
+TEST_F(CliDesignTest, TheReportNeedsNoDisplayWhateverThePlatform) {
+    ASSERT_EQ(mkdir(Path("runtime").c_str(), 0700), 0);
+    const CliRun run = RunCli({"--core", "ring", "--mode", "choke", "--report", Path("r.pdf")},
+                              {"QT_QPA_PLATFORM=xcb", "XDG_RUNTIME_DIR=" + Path("runtime")});
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(Read(Path("r.pdf")).substr(0, 5), "%PDF-");
+}
+
 TEST_F(CliDesignTest, ADesignHoldsOneCoreKind) {
     const CliRun run =
         RunCli({"--core", "ring", "--core", "u", "--save-design", Path("d.transcalc")});
@@ -668,6 +791,60 @@ TEST(CliCatalogueTest, ListsTheCatalogue) {
             << c.arguments[1];
         const std::size_t second = run.out.find('\n', run.out.find('\n') + 1);
         EXPECT_EQ(run.out.substr(0, second + 1), c.firstTwo);
+    }
+}
+
+// --list with --json: the entries of the listing as an array of objects,
+// the same numbers in the same units (mm, T, °C, Hz).
+TEST(CliCatalogueTest, ListsTheCatalogueAsJson) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::size_t entries;
+        const char* entry;
+    } cases[] = {
+        {{"--list", "cores", "--core", "u", "--json"},
+         35,
+         R"({"name": "U 10/8/3", "kind": "u",
+             "dimensions": {"A": 9.9, "B": 8.2, "C": 2.85, "D": 5, "E": 4.15}})"},
+        {{"--json", "--list=materials"},
+         309,
+         R"({"name": "3C90", "maker": "Ferroxcube", "composition": "ferrite",
+             "initial_permeability": 2364,
+             "saturation": [{"temperature": 25, "flux_density": 0.47},
+                            {"temperature": 100, "flux_density": 0.38}],
+             "steinmetz": [{"min_frequency": 1, "max_frequency": 200001, "k": 3.2,
+                            "alpha": 1.46, "beta": 2.75, "ct0": 2.45, "ct1": 0.031,
+                            "ct2": 0.000165}],
+             "curie_temperature": 220, "permeability_modifiers": [], "loss_formulas": []})"},
+        {{"--list", "materials", "--json"},
+         309,
+         R"({"name": "75-Series 26", "maker": "Magnetics", "composition": "powder",
+             "initial_permeability": 26,
+             "saturation": [{"temperature": 100, "flux_density": 0.9}], "steinmetz": [],
+             "curie_temperature": 700,
+             "permeability_modifiers": [{"family": "default", "method": "magnetics",
+                 "bias": [0.01, 4.0969425693293166e-10, 1.6585866683192652],
+                 "frequency": [], "flux": [], "temperature": []}],
+             "loss_formulas": [{"family": "default", "method": "magnetics",
+                                "coefficients": [12.970875501943503, 2.031, 1.44]}]})"},
+        {{"--list", "wires", "--json"},
+         549,
+         R"({"name": "Round 0.01 - Grade 1", "grade": 1, "conductor_diameter": 0.01,
+             "outer_diameter": 0.0125})"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << c.entry;
+        const nlohmann::ordered_json list = nlohmann::ordered_json::parse(run.out);
+        const nlohmann::ordered_json entry = nlohmann::ordered_json::parse(c.entry);
+        EXPECT_EQ(list.size(), c.entries) << c.entry;
+        const auto listed = std::find_if(list.begin(), list.end(), [&](const auto& e) {
+            return e.at("name") == entry.at("name");
+        });
+        ASSERT_NE(listed, list.end()) << c.entry;
+        EXPECT_EQ(*listed, entry);
     }
 }
 

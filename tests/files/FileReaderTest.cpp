@@ -82,5 +82,49 @@ TEST_F(FileReaderTest, TheTakerCanStopAndTheFileIsClosedOnEveryPath) {
     EXPECT_EQ(NextDescriptor(), free);
 }
 
+// A pipe's bytes as a child writes them, after a pause, so that a reader
+// left non-blocking meets an empty pipe first.
+std::string DescriptorOutcome(const std::string& bytes, std::size_t maxBytes, bool nonBlocking) {
+    int ends[2];
+    if (::pipe(ends) != 0) {
+        return "no pipe";
+    }
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        ::close(ends[0]);
+        ::usleep(20'000);
+        [[maybe_unused]] const ssize_t written = ::write(ends[1], bytes.data(), bytes.size());
+        ::_exit(0);
+    }
+    ::close(ends[1]);
+    if (nonBlocking) {
+        ::fcntl(ends[0], F_SETFL, O_NONBLOCK);
+    }
+    const DescriptorText text = ReadDescriptor(ends[0], maxBytes);
+    ::close(ends[0]);
+    ::waitpid(writer, nullptr, 0);
+    return (text.cut ? "cut: " : "read: ") + text.bytes;
+}
+
+TEST(DescriptorReaderTest, ReadsAPipeUpToTheBound) {
+    const struct {
+        std::string bytes;
+        std::size_t maxBytes;
+        bool nonBlocking;
+        std::string outcome;
+    } cases[] = {
+        {"0123456789", 100, false, "read: 0123456789"},
+        {"0123456789", 10, false, "read: 0123456789"},  // exactly the bound: whole
+        {"0123456789", 4, false, "cut: 0123"},
+        {"", 4, false, "read: "},
+        {"0123456789", 100, true, "read: 0123456789"},
+        {"0123456789", 0, true, "cut: "},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DescriptorOutcome(c.bytes, c.maxBytes, c.nonBlocking), c.outcome)
+            << c.bytes.size() << " bytes, bound " << c.maxBytes;
+    }
+}
+
 }  // namespace
 }  // namespace transcalc::files::testing
