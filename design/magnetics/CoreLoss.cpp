@@ -1,5 +1,7 @@
 #include "CoreLoss.h"
 
+#include <math.h>  // lgamma_r, which std:: lacks
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -78,8 +80,12 @@ std::optional<FrequencySpan> OutsideSpan(const Material& material, double freque
 
 double CosinePowerIntegral(double alpha) {
     // 4·∫₀^{π/2} cos^α θ dθ = 2·√π·Γ((α+1)/2) / Γ(α/2 + 1); through log-gamma so
-    // that large exponents do not overflow.
-    return 2 * std::sqrt(pi) * std::exp(std::lgamma((alpha + 1) / 2) - std::lgamma(alpha / 2 + 1));
+    // that large exponents do not overflow. lgamma_r, not std::lgamma: that
+    // one writes the C library's global signgam, and the adviser's threads
+    // call this at once. Both arguments are positive, so the sign is +.
+    int sign = 0;
+    return 2 * std::sqrt(pi) *
+           std::exp(::lgamma_r((alpha + 1) / 2, &sign) - ::lgamma_r(alpha / 2 + 1, &sign));
 }
 
 const SteinmetzRange* SteinmetzRangeFor(const Material& material, double frequency) {
