@@ -41,7 +41,7 @@ double NumberOption(std::string_view name, const std::string& text) {
     return number;
 }
 
-void AddCheckOptions(OptionList& list, CheckOptions& check) {
+void AddCheckOptions(OptionList& list, CheckOptions& check, const Language& language) {
     list.AddFlag("--check", check.run);
     struct Number {
         const char* name;
@@ -59,17 +59,18 @@ void AddCheckOptions(OptionList& list, CheckOptions& check) {
     // Out of bounds is refused whether or not the check runs: the value would
     // go into a saved design all the same.
     for (const Number& number : numbers) {
-        list.AddText(std::string("--") + number.name, [number](const std::string& text) {
+        list.AddText(std::string("--") + number.name, [number, &language](const std::string& text) {
             const double value = NumberOption(number.name, text);
-            if (const std::optional<std::string> why = CheckInputOutOfBounds(number.input, value)) {
-                throw UsageError("--" + std::string(number.name) + " " + text + ": " + *why);
+            if (const std::optional<Refusal> why = CheckInputOutOfBounds(number.input, value)) {
+                throw UsageError("--" + std::string(number.name) + " " + text + ": " +
+                                 why->In(language));
             }
             *number.target = value;
         });
     }
 }
 
-CheckInputs InputsOf(const CheckOptions& check) {
+CheckInputs InputsOf(const CheckOptions& check, Language language) {
     CheckInputs inputs;
     inputs.temperature = check.temperature.value_or(inputs.temperature);
     inputs.dcCurrent = check.current;
@@ -80,7 +81,7 @@ CheckInputs InputsOf(const CheckOptions& check) {
     try {
         ValidateCheckInputs(inputs);
     } catch (const CheckInputError& error) {
-        throw UsageError(error.what());
+        throw UsageError(error.In(language));
     }
     return inputs;
 }

@@ -488,6 +488,10 @@ void AdviserDialog::Search() {
     try {
         transcalc::ValidateAdviserInputs(in);
         searched = transcalc::catalogue::AdviserCatalogueOf(catalogue_, in);
+    } catch (const transcalc::AdviserInputError& error) {
+        reportError_(
+            QString::fromStdString(transcalc::ErrorBoxText(error.In(transcalc::WindowLanguage()))));
+        return;
     } catch (const std::exception& error) {
         reportError_(QString::fromStdString(transcalc::ErrorBoxText(error.what())));
         return;

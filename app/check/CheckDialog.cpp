@@ -211,11 +211,11 @@ bool CheckDialog::DensityWithinBounds() const {
 }
 
 void CheckDialog::DensityChanged() {
-    if (DensityWithinBounds()) {
-        kept_.currentDensity = density_->value();
+    if (const std::optional<transcalc::Refusal> why = transcalc::CheckInputOutOfBounds(
+            transcalc::CheckInput::CurrentDensity, density_->value())) {
+        reportError_(QString::fromStdString(why->In(transcalc::WindowLanguage())));
     } else {
-        reportError_(QString::fromStdString(*transcalc::CheckInputOutOfBounds(
-            transcalc::CheckInput::CurrentDensity, density_->value())));
+        kept_.currentDensity = density_->value();
     }
     Recompute();
 }
@@ -281,7 +281,7 @@ void CheckDialog::Recompute() {
         check_.nothingToCheck = transcalc::kCheckOutOfRange;
         windings_ = {};
         plot.curve = {};
-        reportError_(QString::fromUtf8(error.what()));
+        reportError_(QString::fromStdString(error.In(transcalc::WindowLanguage())));
     }
     // A powder's loss comes from its maker's formula, not from Steinmetz.
     note_->setText(check_.lossDensity && check_.lossMethod != transcalc::LossMethod::Steinmetz
@@ -338,8 +338,9 @@ void CheckDialog::setInputs(const transcalc::CheckInputs& inputs) {
     kept_ = Inputs();
     QStringList refused;
     const auto within = [&refused](transcalc::CheckInput input, double value) {
-        if (const std::optional<std::string> why = transcalc::CheckInputOutOfBounds(input, value)) {
-            refused << QString::fromStdString(*why);
+        if (const std::optional<transcalc::Refusal> why =
+                transcalc::CheckInputOutOfBounds(input, value)) {
+            refused << QString::fromStdString(why->In(transcalc::WindowLanguage()));
             return false;
         }
         return true;

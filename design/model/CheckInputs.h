@@ -1,8 +1,8 @@
 #pragma once
 
 #include <optional>
-#include <stdexcept>
-#include <string>
+
+#include "Refusal.h"
 
 namespace transcalc {
 
@@ -20,10 +20,10 @@ struct CheckInputs {
     bool operator==(const CheckInputs& other) const = default;
 };
 
-// Check inputs that cannot be used; what() says which and why.
-class CheckInputError : public std::invalid_argument {
+// Check inputs that cannot be used; the refusal says which and why.
+class CheckInputError : public RefusalError {
 public:
-    using std::invalid_argument::invalid_argument;
+    using RefusalError::RefusalError;
 };
 
 // The physical bounds of the check's inputs, the same wherever they are
@@ -38,7 +38,7 @@ enum class CheckInput { Temperature, DcCurrent, Ripple, FrequencyKhz, LoadCurren
 
 // Why a value of one input lies outside its bounds, naming the input and
 // its bounds; none when within them.
-std::optional<std::string> CheckInputOutOfBounds(CheckInput input, double value);
+std::optional<Refusal> CheckInputOutOfBounds(CheckInput input, double value);
 
 // Throws CheckInputError for an input outside its bounds or a ripple
 // without a frequency.

@@ -12,6 +12,7 @@
 #include "CheckFixture.h"
 #include "CheckPlot.h"
 #include "WindingsPanel.h"
+#include "WindowLanguage.h"
 
 using transcalc::CheckDialog;
 using transcalc::CheckPlot;
@@ -186,8 +187,9 @@ TEST_F(CheckWindingsTest, WithoutRoundWiresTheSectionSaysSo) {
     EXPECT_EQ(Text("windingsReason"), QString::fromUtf8(kNoWindingWires.data()));
 }
 
-// A value outside its bounds reaches the reporter with the bounds' own text
-// and is not taken: the inputs keep the last value within them.
+// A value outside its bounds reaches the reporter with the bounds' own text,
+// in the window's language, and is not taken: the inputs keep the last value
+// within them.
 TEST_F(CheckWindingsTest, OutOfBoundsValuesGoToTheReporter) {
     Open(E25Design(kModePushPull));
     SetLoad(5);
@@ -195,11 +197,17 @@ TEST_F(CheckWindingsTest, OutOfBoundsValuesGoToTheReporter) {
     density->setValue(8);
     density->setValue(0);
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors[0],
-              "the current density must be a number above 0 A/mm² and at most 100 A/mm²");
+    EXPECT_EQ(errors[0], "плотность тока должна быть числом больше 0 А/мм² и не больше 100 А/мм²");
     EXPECT_EQ(Text("windingsReason"),
               "Обмотки не проверены: плотность тока вне допустимых пределов");
     EXPECT_EQ(dialog->inputs().currentDensity, 8);
+    ApplyWindowLanguage(Language::English);
+    density->setValue(8);
+    density->setValue(0);
+    ApplyWindowLanguage(Language::Russian);
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_EQ(errors[1],
+              "the current density must be a number above 0 A/mm² and at most 100 A/mm²");
 
     errors.clear();
     CheckInputs inputs;
@@ -209,8 +217,8 @@ TEST_F(CheckWindingsTest, OutOfBoundsValuesGoToTheReporter) {
     dialog->setInputs(inputs);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors[0],
-              "the core temperature must be a number above -273.15 °C and at most 500 °C\n"
-              "the load current must be a number above 0 A and at most 100000 A");
+              "температура сердечника должна быть числом выше -273,15 °C и не выше 500 °C\n"
+              "ток нагрузки должен быть числом больше 0 А и не больше 100000 А");
     EXPECT_EQ(dialog->inputs().loadCurrent, 5);
     EXPECT_EQ(dialog->inputs().currentDensity, 6);
     EXPECT_EQ(dialog->inputs().temperature, 100);

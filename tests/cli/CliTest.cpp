@@ -988,9 +988,9 @@ TEST(CliCheckTest, BadCheckInputsAreUsageErrors) {
         std::vector<std::string> more;
         const char* message;
     } cases[] = {
-        {{"--current", "-1"}, "current"},
-        {{"--ripple", "1"}, "ripple"},
-        {{"--check-freq", "-5"}, "frequency"},
+        {{"--current", "-1"}, "постоянный ток"},
+        {{"--ripple", "1"}, "для пульсаций нужна частота переключения"},
+        {{"--check-freq", "-5", "--lang", "en"}, "switching frequency"},
         {{"--temperature", "hot"}, "--temperature takes a number, not 'hot'"},
         {{"--material", "N87x"}, "no material 'N87x' in the catalogue; closest:"},
     };
@@ -1064,27 +1064,28 @@ TEST(CliCheckTest, TheReportShowsTheCheckThatRan) {
 }
 
 // Bounds hold whether or not the check runs: a saved design would keep the
-// value all the same.
+// value all the same. They are said in the language of --lang, wherever it
+// stands.
 TEST(CliCheckTest, InputsOutOfTheirBoundsAreUsageErrorsNamingThem) {
     const struct {
         std::vector<std::string> more;
         const char* message;
     } cases[] = {
         {{"--temperature", "1e300"},
-         "--temperature 1e300: the core temperature must be a number above -273.15 °C and at "
-         "most 500 °C"},
-        {{"--temperature", "-273.15"},
+         "--temperature 1e300: температура сердечника должна быть числом выше -273,15 °C и не "
+         "выше 500 °C"},
+        {{"--temperature", "-273.15", "--lang", "en"},
          "--temperature -273.15: the core temperature must be a number above -273.15 °C and at "
          "most 500 °C"},
         {{"--check-freq", "1e308"},
-         "--check-freq 1e308: the switching frequency must be a number above 0 kHz and at most "
-         "10000 kHz"},
-        {{"--ripple", "1e300"},
+         "--check-freq 1e308: частота переключения должна быть числом больше 0 кГц и не больше "
+         "10000 кГц"},
+        {{"--lang", "en", "--ripple", "1e300"},
          "--ripple 1e300: the ripple must be a number of at least 0 A and at most 100000 A"},
         {{"--current", "1e308"},
-         "--current 1e308: the DC current must be a number of at least 0 A and at most 100000 A"},
-        {{"--current", "-1"},
-         "--current -1: the DC current must be a number of at least 0 A and at most 100000 A"},
+         "--current 1e308: постоянный ток должен быть числом не меньше 0 А и не больше 100000 А"},
+        {{"--current", "-1", "--lang", "ru"},
+         "--current -1: постоянный ток должен быть числом не меньше 0 А и не больше 100000 А"},
     };
     for (const auto& c : cases) {
         for (const bool check : {true, false}) {

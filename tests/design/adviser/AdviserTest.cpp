@@ -343,34 +343,42 @@ TEST(Adviser, WireSummaryJoinsSectionsOfOneWire) {
 TEST(Adviser, RefusesInputsItCannotSearchWith) {
     struct Case {
         void (*change)(AdviserInputs&);
-        const char* text;
+        Refusal text;
     };
     const Case cases[] = {
-        {[](AdviserInputs& in) { in.kinds.clear(); }, "no core kind to search"},
+        {[](AdviserInputs& in) { in.kinds.clear(); },
+         {"не выбран ни один вид сердечника", "no core kind to search"}},
         {[](AdviserInputs& in) { in.margin = 1; },
-         "the saturation margin must be at least 0 % and at most 99 %"},
+         {"запас до насыщения должен быть не меньше 0 % и не больше 99 %",
+          "the saturation margin must be at least 0 % and at most 99 %"}},
         {[](AdviserInputs& in) { in.maxRise = 0; },
-         "the largest temperature rise must be a number above 0 K and at most 1000 K"},
+         {"наибольший перегрев должен быть числом больше 0 К и не больше 1000 К",
+          "the largest temperature rise must be a number above 0 K and at most 1000 K"}},
         {[](AdviserInputs& in) { in.limit = 0; },
-         "the number of rows must be at least 1 and at most 100000"},
+         {"число строк должно быть не меньше 1 и не больше 100000",
+          "the number of rows must be at least 1 and at most 100000"}},
         {[](AdviserInputs& in) { in.inductanceMh.reset(); },
-         "the choke needs the inductance wanted"},
+         {"для дросселя нужна желаемая индуктивность", "the choke needs the inductance wanted"}},
         {[](AdviserInputs& in) { in.inductanceMh = -1; },
-         "the inductance must be a number above 0 mH and at most 1000000 mH"},
-        {[](AdviserInputs& in) { in.check.dcCurrent.reset(); }, "the choke needs its DC current"},
+         {"индуктивность должна быть числом больше 0 мГн и не больше 1000000 мГн",
+          "the inductance must be a number above 0 mH and at most 1000000 mH"}},
+        {[](AdviserInputs& in) { in.check.dcCurrent.reset(); },
+         {"для дросселя нужен его постоянный ток", "the choke needs its DC current"}},
         {[](AdviserInputs& in) { in.mode = WorkMode::Flyback; },
-         "the converter needs its load current"},
+         {"для преобразователя нужен ток нагрузки", "the converter needs its load current"}},
         {[](AdviserInputs& in) { in.check.currentDensity = 0; },
-         "the current density must be a number above 0 A/mm² and at most 100 A/mm²"},
+         {"плотность тока должна быть числом больше 0 А/мм² и не больше 100 А/мм²",
+          "the current density must be a number above 0 A/mm² and at most 100 A/mm²"}},
     };
     for (const Case& c : cases) {
         AdviserInputs in = ChokeInputs();
         c.change(in);
         try {
             Advise(Pool(), in, RingCatalogue());
-            ADD_FAILURE() << "accepted: " << c.text;
+            ADD_FAILURE() << "accepted: " << c.text.english;
         } catch (const AdviserInputError& error) {
-            EXPECT_STREQ(error.what(), c.text);
+            EXPECT_EQ(error.In(Language::Russian), c.text.russian);
+            EXPECT_EQ(error.In(Language::English), c.text.english);
         }
     }
 }

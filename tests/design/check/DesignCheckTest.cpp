@@ -308,18 +308,20 @@ TEST(DesignCheckTest, NothingToCheck) {
 }
 
 TEST(DesignCheckTest, InputsOutOfTheirBoundsAreRefusedNamingThem) {
-    constexpr const char* kTemperature =
-        "the core temperature must be a number above -273.15 °C and at most 500 °C";
-    constexpr const char* kCurrent =
-        "the DC current must be a number of at least 0 A and at most 100000 A";
-    constexpr const char* kRipple =
-        "the ripple must be a number of at least 0 A and at most 100000 A";
-    constexpr const char* kFrequency =
-        "the switching frequency must be a number above 0 kHz and at most 10000 kHz";
+    const Refusal kTemperature{
+        "температура сердечника должна быть числом выше -273,15 °C и не выше 500 °C",
+        "the core temperature must be a number above -273.15 °C and at most 500 °C"};
+    const Refusal kCurrent{"постоянный ток должен быть числом не меньше 0 А и не больше 100000 А",
+                           "the DC current must be a number of at least 0 A and at most 100000 A"};
+    const Refusal kRipple{"размах пульсаций должен быть числом не меньше 0 А и не больше 100000 А",
+                          "the ripple must be a number of at least 0 A and at most 100000 A"};
+    const Refusal kFrequency{
+        "частота переключения должна быть числом больше 0 кГц и не больше 10000 кГц",
+        "the switching frequency must be a number above 0 kHz and at most 10000 kHz"};
     const std::nullopt_t none = std::nullopt;
     struct Case {
         CheckInputs inputs;
-        const char* message;
+        Refusal message;
     };
     const Case cases[] = {
         {{100, -1, none, none}, kCurrent},
@@ -333,7 +335,8 @@ TEST(DesignCheckTest, InputsOutOfTheirBoundsAreRefusedNamingThem) {
         {{100, 1, 0.5, 1e308}, kFrequency},
         {{100, 1, 0.5, 10000.000000000002}, kFrequency},
         {{100, 1, 0.5, INFINITY}, kFrequency},
-        {{100, 1, 0.5, none}, "the ripple needs the switching frequency"},
+        {{100, 1, 0.5, none},
+         {"для пульсаций нужна частота переключения", "the ripple needs the switching frequency"}},
         {{-300, none, none, none}, kTemperature},
         {{-273.15, none, none, none}, kTemperature},
         {{500.00000000000006, none, none, none}, kTemperature},
@@ -345,11 +348,13 @@ TEST(DesignCheckTest, InputsOutOfTheirBoundsAreRefusedNamingThem) {
     for (const Case& c : cases) {
         try {
             ValidateCheckInputs(c.inputs);
-            ADD_FAILURE() << "accepted: " << c.message;
+            ADD_FAILURE() << "accepted: " << c.message.english;
         } catch (const CheckInputError& error) {
-            EXPECT_STREQ(error.what(), c.message);
+            EXPECT_EQ(error.refusal(), c.message);
+            EXPECT_EQ(error.what(), c.message.english);
         }
-        EXPECT_THROW(RunDesignCheck(choke, nullptr, c.inputs), CheckInputError) << c.message;
+        EXPECT_THROW(RunDesignCheck(choke, nullptr, c.inputs), CheckInputError)
+            << c.message.english;
     }
     EXPECT_NO_THROW(ValidateCheckInputs({-40, 0, 0, 0.001}));
     EXPECT_NO_THROW(ValidateCheckInputs({-273.1, 1e5, 1e5, 1e4}));
