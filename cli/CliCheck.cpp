@@ -18,8 +18,8 @@ const char* const kCheckUsage =
   --check           runs the check and prints its lines after the results list, then the
                     windings; with --json adds the objects "check" and "winding"
   --material NAME   also the material of the check (saturation and core loss)
-  --temperature C   the core temperature in °C (default 100): above -273.15, at
-                    most 500
+  --temperature C   the core temperature in °C (default 100): -60 to 300, where
+                    the models of copper and core hold
   --current A       choke: the DC current, 0 to 100000
   --ripple A        choke: the ripple current, peak to peak (needs --check-freq),
                     0 to 100000

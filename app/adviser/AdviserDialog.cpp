@@ -15,7 +15,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 #include <exception>
 #include <tuple>
 
@@ -285,8 +284,8 @@ QWidget* AdviserDialog::BuildInputs(const transcalc::AdviserInputs& prefilled) {
     kindRow->addStretch();
     AddRow(form_, kinds);
 
-    temperature_ = NumberBox(QStringLiteral("adviserTemperature"),
-                             std::ceil(transcalc::kAbsoluteZeroC), transcalc::kMaxTemperatureC, 0);
+    temperature_ = NumberBox(QStringLiteral("adviserTemperature"), transcalc::kMinTemperatureC,
+                             transcalc::kMaxTemperatureC, 0);
     temperature_->setValue(check.temperature);
     margin_ = NumberBox(QStringLiteral("adviserMargin"), 0, transcalc::kMaxAdviserMargin * 100, 0);
     margin_->setValue(prefilled.margin * 100);

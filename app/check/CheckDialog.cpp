@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "CaptionText.h"
 #include "CheckPlot.h"
@@ -162,7 +161,7 @@ QWidget* CheckDialog::BuildInputs(const QString& preselected) {
     temperature_ =
         NumberBox(inputs, QStringLiteral("checkTemperature"), transcalc::kMaxTemperatureC, 0,
                   QStringLiteral(" °C"), QString(), locale);
-    temperature_->setMinimum(std::ceil(transcalc::kAbsoluteZeroC));
+    temperature_->setMinimum(transcalc::kMinTemperatureC);
     temperature_->setValue(100);
     AddRow(form, tr("Температура сердечника:"), temperature_);
 

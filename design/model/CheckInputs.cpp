@@ -8,12 +8,12 @@ std::optional<Refusal> CheckInputOutOfBounds(CheckInput input, double value) {
     // NaN fails every comparison below and so lies outside all bounds.
     switch (input) {
         case CheckInput::Temperature:
-            if (!(value > kAbsoluteZeroC && value <= kMaxTemperatureC)) {
+            if (!(value >= kMinTemperatureC && value <= kMaxTemperatureC)) {
                 return Refusal{
-                    "температура сердечника должна быть числом выше -273,15 °C и не "
-                    "выше 500 °C",
-                    "the core temperature must be a number above -273.15 °C and at "
-                    "most 500 °C"};
+                    "температура сердечника должна быть числом не ниже -60 °C и не выше "
+                    "300 °C: в этих пределах верны модели меди и сердечника",
+                    "the core temperature must be a number of at least -60 °C and at most "
+                    "300 °C, where the models of copper and core hold"};
             }
             break;
         case CheckInput::DcCurrent:

@@ -27,9 +27,12 @@ public:
 };
 
 // The physical bounds of the check's inputs, the same wherever they are
-// given: the window, the command line and design files.
-inline constexpr double kAbsoluteZeroC = -273.15;  // °C, excluded
-inline constexpr double kMaxTemperatureC = 500;    // °C
+// given: the window, the command line and design files. The temperature's
+// are those over which the models hold, as for the catalogue's saturation
+// data: copper's linear resistivity turns negative at -234.5 °C, and the
+// ferrites' loss fits run wild far from their data.
+inline constexpr double kMinTemperatureC = -60;    // °C
+inline constexpr double kMaxTemperatureC = 300;    // °C
 inline constexpr double kMaxCurrentA = 1e5;        // A, the DC current and the ripple
 inline constexpr double kMaxFrequencyKhz = 1e4;    // kHz
 inline constexpr double kMaxCurrentDensity = 100;  // A/mm²

@@ -213,11 +213,12 @@ TEST_F(CheckWindingsTest, OutOfBoundsValuesGoToTheReporter) {
     CheckInputs inputs;
     inputs.loadCurrent = 2e5;
     inputs.currentDensity = 6;
-    inputs.temperature = 600;
+    inputs.temperature = -240;
     dialog->setInputs(inputs);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors[0],
-              "температура сердечника должна быть числом выше -273,15 °C и не выше 500 °C\n"
+              "температура сердечника должна быть числом не ниже -60 °C и не выше 300 °C: в этих "
+              "пределах верны модели меди и сердечника\n"
               "ток нагрузки должен быть числом больше 0 А и не больше 100000 А");
     EXPECT_EQ(dialog->inputs().loadCurrent, 5);
     EXPECT_EQ(dialog->inputs().currentDensity, 6);

@@ -1072,11 +1072,11 @@ TEST(CliCheckTest, InputsOutOfTheirBoundsAreUsageErrorsNamingThem) {
         const char* message;
     } cases[] = {
         {{"--temperature", "1e300"},
-         "--temperature 1e300: температура сердечника должна быть числом выше -273,15 °C и не "
-         "выше 500 °C"},
-        {{"--temperature", "-273.15", "--lang", "en"},
-         "--temperature -273.15: the core temperature must be a number above -273.15 °C and at "
-         "most 500 °C"},
+         "--temperature 1e300: температура сердечника должна быть числом не ниже -60 °C и не "
+         "выше 300 °C: в этих пределах верны модели меди и сердечника"},
+        {{"--temperature", "-240", "--lang", "en"},
+         "--temperature -240: the core temperature must be a number of at least -60 °C and at "
+         "most 300 °C, where the models of copper and core hold"},
         {{"--check-freq", "1e308"},
          "--check-freq 1e308: частота переключения должна быть числом больше 0 кГц и не больше "
          "10000 кГц"},
@@ -1105,7 +1105,7 @@ TEST(CliCheckTest, InputsOutOfTheirBoundsAreUsageErrorsNamingThem) {
         RunCli({"--separator", ",",   "--core",        "ring", "--mode",    "choke",
                 "--d1",        "20",  "--d2",          "10",   "--h",       "10",
                 "--gap",       "0.5", "--mu",          "2000", "--db",      "0.3",
-                "--turns",     "20",  "--temperature", "500",  "--current", "1e5",
+                "--turns",     "20",  "--temperature", "300",  "--current", "1e5",
                 "--ripple",    "1e5", "--check-freq",  "1e4",  "--check",   "--json"});
     EXPECT_EQ(edge.status, 0) << edge.err;
 }

@@ -309,8 +309,10 @@ TEST(DesignCheckTest, NothingToCheck) {
 
 TEST(DesignCheckTest, InputsOutOfTheirBoundsAreRefusedNamingThem) {
     const Refusal kTemperature{
-        "температура сердечника должна быть числом выше -273,15 °C и не выше 500 °C",
-        "the core temperature must be a number above -273.15 °C and at most 500 °C"};
+        "температура сердечника должна быть числом не ниже -60 °C и не выше 300 °C: в этих "
+        "пределах верны модели меди и сердечника",
+        "the core temperature must be a number of at least -60 °C and at most 300 °C, where the "
+        "models of copper and core hold"};
     const Refusal kCurrent{"постоянный ток должен быть числом не меньше 0 А и не больше 100000 А",
                            "the DC current must be a number of at least 0 A and at most 100000 A"};
     const Refusal kRipple{"размах пульсаций должен быть числом не меньше 0 А и не больше 100000 А",
@@ -337,9 +339,9 @@ TEST(DesignCheckTest, InputsOutOfTheirBoundsAreRefusedNamingThem) {
         {{100, 1, 0.5, INFINITY}, kFrequency},
         {{100, 1, 0.5, none},
          {"для пульсаций нужна частота переключения", "the ripple needs the switching frequency"}},
-        {{-300, none, none, none}, kTemperature},
-        {{-273.15, none, none, none}, kTemperature},
-        {{500.00000000000006, none, none, none}, kTemperature},
+        {{-240, none, none, none}, kTemperature},  // copper's resistivity below 0
+        {{-60.00000000000001, none, none, none}, kTemperature},
+        {{300.00000000000006, none, none, none}, kTemperature},
         {{1e300, none, none, none}, kTemperature},
         {{INFINITY, none, none, none}, kTemperature},
         {{NAN, none, none, none}, kTemperature},
@@ -357,12 +359,12 @@ TEST(DesignCheckTest, InputsOutOfTheirBoundsAreRefusedNamingThem) {
             << c.message.english;
     }
     EXPECT_NO_THROW(ValidateCheckInputs({-40, 0, 0, 0.001}));
-    EXPECT_NO_THROW(ValidateCheckInputs({-273.1, 1e5, 1e5, 1e4}));
-    EXPECT_NO_THROW(ValidateCheckInputs({500, 0, 0, 5e-324}));
+    EXPECT_NO_THROW(ValidateCheckInputs({-60, 1e5, 1e5, 1e4}));
+    EXPECT_NO_THROW(ValidateCheckInputs({300, 0, 0, 5e-324}));
 }
 
 // Inputs within their bounds may still overflow a double: a user material's
-// extreme loss factors, a temperature factor wild at 499 °C. The check then
+// extreme loss factors, a temperature factor wild at 300 °C. The check then
 // shows one text and not one number, and counts as refused.
 TEST(DesignCheckTest, NumbersPastADoubleRefuseTheWholeCheck) {
     Material wildFactor = LossOnly(2, 1, 2);
@@ -379,7 +381,7 @@ TEST(DesignCheckTest, NumbersPastADoubleRefuseTheWholeCheck) {
          RingChoke(),
          LossOnly(1e300, 4.5, 5),
          {25, 1e5, 1e5, 1e4}},
-        {"temperature factor at 499 °C", E25PushPull(), wildFactor, {499, {}, {}, {}}},
+        {"temperature factor at 300 °C", E25PushPull(), wildFactor, {300, {}, {}, {}}},
     };
     for (const auto& c : cases) {
         const DesignCheck check = RunDesignCheck(c.design, &c.material, c.inputs);
