@@ -136,6 +136,10 @@ nlohmann::ordered_json CheckJson(const DesignCheck& check) {
     json["loss_extrapolated"] = check.lossDensity
                                     ? nlohmann::ordered_json(check.lossOutside.has_value())
                                     : nlohmann::ordered_json();
+    // Whether its temperature factor is taken beyond the material's data.
+    json["loss_temperature_extrapolated"] =
+        check.lossDensity ? nlohmann::ordered_json(check.lossTemperatureOutside.has_value())
+                          : nlohmann::ordered_json();
     return json;
 }
 

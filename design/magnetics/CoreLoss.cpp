@@ -76,6 +76,19 @@ std::optional<FrequencySpan> OutsideSpan(const Material& material, double freque
     return nearest;
 }
 
+// The span of the material's data when a temperature factor is taken outside
+// it: the quadratic factors fitted there grow without bound beyond.
+std::optional<TemperatureSpan> OutsideTemperatures(const Material& material,
+                                                   const SteinmetzRange& range,
+                                                   double temperature) {
+    const std::optional<TemperatureSpan> data = DataTemperatures(material);
+    if (!range.hasTemperatureFactor || !data ||
+        (temperature >= data->low && temperature <= data->high)) {
+        return std::nullopt;
+    }
+    return data;
+}
+
 }  // namespace
 
 double CosinePowerIntegral(double alpha) {
@@ -175,6 +188,10 @@ std::optional<LossDensity> LossDensityAt(const Material& material, const FluxWav
               TemperatureFactor(*edge->above, temperature) > 0)) {
             return std::nullopt;
         }
+        loss.temperatureOutside = OutsideTemperatures(material, *edge->below, temperature);
+        if (!loss.temperatureOutside) {
+            loss.temperatureOutside = OutsideTemperatures(material, *edge->above, temperature);
+        }
         const double share = std::log(kBlendRatio * frequency / edge->frequency) /
                              std::log(kBlendRatio * kBlendRatio);
         const double below = SteinmetzLossDensity(*edge->below, waveform, temperature);
@@ -191,6 +208,7 @@ std::optional<LossDensity> LossDensityAt(const Material& material, const FluxWav
         return std::nullopt;
     }
     loss.density = SteinmetzLossDensity(range, waveform, temperature);
+    loss.temperatureOutside = OutsideTemperatures(material, range, temperature);
     return loss;
 }
 

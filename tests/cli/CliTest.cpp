@@ -800,7 +800,9 @@ TEST(CliCheckTest, TheCheckObjectFollowsTheFormulas) {
     EXPECT_NEAR(path / 57.5e-3, 1, 0.01);
     EXPECT_NEAR(area / 52.5e-6, 1, 0.015);
     EXPECT_NEAR(JsonNumber(json, "effective_volume"), area * path, 1e-9 * area * path);
-    EXPECT_NE(json.find("\"loss_extrapolated\": false}"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"loss_extrapolated\": false, \"loss_temperature_extrapolated\": false}"),
+              std::string::npos)
+        << json;
     const double surfaceCm2 = JsonNumber(json, "surface") * 1e4;
     const double resistivity = 1.724e-8 * (1 + 0.00393 * (100 - 20));
     const double mu0 = 4e-7 * 3.14159265358979323846;
@@ -934,24 +936,36 @@ TEST(CliCheckTest, TheMaterialsWorkingFluxKeepsAMarginWhenWarm) {
 }
 
 TEST(CliCheckTest, ALossBeyondTheMaterialsDataIsMarked) {
-    // 3C90's loss data ends at 200 kHz.
+    // 3C90's loss data ends at 200 kHz, its data's temperatures at 25 and 100 °C.
     const std::vector<std::string> at300 = {
         "--separator", ",",     "--core-name", "E 25/13/7", "--material", "3C90",    "--mode",
         "push-pull",   "--vin", "300",         "--vout",    "12",         "--check", "--freq"};
-    const CliRun text = RunCli(With(at300, {"300"}));
-    EXPECT_NE(text.out.find(" Вт/см³ (за пределами данных материала: 0,001–200 кГц)\n"),
-              std::string::npos)
-        << text.out;
+    const struct {
+        std::vector<std::string> arguments;
+        const char* text;
+    } lines[] = {
+        {With(at300, {"300"}), " Вт/см³ (за пределами данных материала: 0,001–200 кГц)\n"},
+        {With(at300, {"100", "--temperature", "120"}),
+         " Вт/см³ (за пределами данных материала: 25–100 °C)\n"},
+        {With(at300, {"300", "--temperature", "-40", "--lang", "en"}),
+         " W/cm³ (beyond the material's data: 0,001–200 kHz, 25–100 °C)\n"},
+    };
+    for (const auto& line : lines) {
+        const CliRun text = RunCli(line.arguments);
+        EXPECT_NE(text.out.find(line.text), std::string::npos) << text.out;
+    }
     const struct {
         std::vector<std::string> arguments;
         const char* extrapolated;
     } cases[] = {
-        {With(at300, {"300", "--json"}), "true"},
-        {With(at300, {"100", "--json"}), "false"},
+        {With(at300, {"300", "--json"}), "true, \"loss_temperature_extrapolated\": false"},
+        {With(at300, {"100", "--json"}), "false, \"loss_temperature_extrapolated\": false"},
+        {With(at300, {"100", "--temperature", "20", "--json"}),
+         "false, \"loss_temperature_extrapolated\": true"},
         {{"--core", "e",    "--h1",  "20",   "--h2",    "50",     "--l1",
           "10",     "--l2", "10",    "--db", "0.3",     "--mode", "push-pull",
           "--freq", "100",  "--vin", "300",  "--check", "--json"},
-         "null"},
+         "null, \"loss_temperature_extrapolated\": null"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli(c.arguments);

@@ -636,23 +636,44 @@ TEST(DesignCheckTest, FrequencyAsEnteredAndNoStepAtARangeEdge) {
     EXPECT_EQ(curve.materialData[0].high, 1e7);
 }
 
+// Beyond the frequencies of the material's data (as 3C90's end at 200 kHz)
+// or the temperatures of its data (25 and 100 °C here), where its
+// temperature factor (1 here) is taken.
 TEST(DesignCheckTest, LinesSayWhereTheLossLeavesTheMaterialsData) {
     Material material = LossOnly(2, 1, 2);
-    material.steinmetz.front().maximumFrequency = 200001;  // as 3C90's data ends
-    const std::vector<CheckLine> lines =
-        CheckLines(RunDesignCheck(SquareCore("Двухтактный", "300"), &material, {}), ",");
-    const auto density = std::find_if(lines.begin(), lines.end(), [](const CheckLine& line) {
-        return line.label.starts_with("Удельные");
-    });
-    ASSERT_NE(density, lines.end());
-    // 9 turns swing 0.556 T: 2·300 kHz·(0.278 T)² = 46.3 kW/m³.
-    EXPECT_EQ(density->value, "0,0463 Вт/см³ (за пределами данных материала: 0,001–200 кГц)");
-    EXPECT_EQ(density->meaning,
-              "данные материала на эту частоту не распространяются: потери экстраполированы");
-
-    // A temperature factor of 1 − 0.02·T is none at 100 °C.
+    material.saturation = {{25, 0.49}, {100, 0.39}};
     material.steinmetz.front().hasTemperatureFactor = true;
     material.steinmetz.front().ct0 = 1;
+    const struct {
+        double maximumFrequency, temperature;
+        const char* value;
+        const char* meaning;
+    } cases[] = {
+        {1e6, 100, "0,0463 Вт/см³", "мощность, которую теряет 1 см³ материала"},
+        {200001, 100, "0,0463 Вт/см³ (за пределами данных материала: 0,001–200 кГц)",
+         "данные материала на эту частоту не распространяются: потери экстраполированы"},
+        {1e6, 150, "0,0463 Вт/см³ (за пределами данных материала: 25–100 °C)",
+         "данные материала на эту температуру не распространяются: потери экстраполированы"},
+        {200001, -40, "0,0463 Вт/см³ (за пределами данных материала: 0,001–200 кГц, 25–100 °C)",
+         "данные материала не распространяются ни на эту частоту, ни на эту температуру: потери "
+         "экстраполированы"},
+    };
+    for (const auto& c : cases) {
+        material.steinmetz.front().maximumFrequency = c.maximumFrequency;
+        CheckInputs inputs;
+        inputs.temperature = c.temperature;
+        const std::vector<CheckLine> lines =
+            CheckLines(RunDesignCheck(SquareCore("Двухтактный", "300"), &material, inputs), ",");
+        const auto density = std::find_if(lines.begin(), lines.end(), [](const CheckLine& line) {
+            return line.label.starts_with("Удельные");
+        });
+        ASSERT_NE(density, lines.end());
+        // 9 turns swing 0.556 T: 2·300 kHz·(0.278 T)² = 46.3 kW/m³.
+        EXPECT_EQ(density->value, c.value);
+        EXPECT_EQ(density->meaning, c.meaning);
+    }
+
+    // A temperature factor of 1 − 0.02·T is none at 100 °C.
     material.steinmetz.front().ct1 = 0.02;
     const DesignCheck warm = RunDesignCheck(SquareCore("Двухтактный", "50"), &material, {});
     EXPECT_EQ(warm.noLoss, NoLoss::NoFitAtTemperature);
