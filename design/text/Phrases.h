@@ -82,6 +82,7 @@ enum class Phrase {
     NoWindingLoad,
     NoWindingChokeCurrent,
     NoWindingWires,
+    NoWindingStrands,
     // The design check's labels, values and meanings.
     CheckMaterial,
     CheckMaterialMeaning,
@@ -276,6 +277,11 @@ inline constexpr auto kPhrases = std::to_array<PhraseRow>({
      "The windings are not checked: no choke current is given"},
     {Phrase::NoWindingWires, "Обмотки не проверены: в каталоге нет круглых проводов",
      "The windings are not checked: the catalogue has no round wires"},
+    {Phrase::NoWindingStrands,
+     "Обмотки не проверены: при этой плотности тока нужно больше миллиарда проводов в "
+     "параллель",
+     "The windings are not checked: this current density would take more than a billion "
+     "wires side by side"},
 
     {Phrase::CheckMaterial, "Материал=", "Material="},
     {Phrase::CheckMaterialMeaning, "по его данным насыщения и потерь",
