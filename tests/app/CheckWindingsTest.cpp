@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QStringList>
+#include <QTest>
 
 #include "CheckDialog.h"
 #include "CheckFixture.h"
@@ -224,6 +225,21 @@ TEST_F(CheckWindingsTest, OutOfBoundsValuesGoToTheReporter) {
     EXPECT_EQ(dialog->inputs().currentDensity, 6);
     EXPECT_EQ(dialog->inputs().temperature, 100);
     EXPECT_TRUE(DetailsShown());
+}
+
+// 0,001 A/mm² lies within the density's bounds: typed, it is taken as it
+// is and the windings are wound, with the thickest wires side by side.
+TEST_F(CheckWindingsTest, ATinyDensityIsWoundAsTyped) {
+    Open(E25Design(kModePushPull));
+    SetLoad(5);
+    auto* density = Find<QDoubleSpinBox>("checkCurrentDensity");
+    density->selectAll();
+    QTest::keyClicks(density, "0,001");
+    QTest::keyClick(density, Qt::Key_Return);
+    EXPECT_EQ(errors, QStringList());
+    EXPECT_EQ(dialog->inputs().currentDensity, 0.001);
+    ASSERT_TRUE(DetailsShown());
+    EXPECT_EQ(dialog->windings().sections.at(0).conductorDiameter, 1.32e-3);
 }
 
 // Inputs that a mode does not show stay as given: a choke keeps the load
