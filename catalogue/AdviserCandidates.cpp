@@ -24,11 +24,13 @@ AdviserCore AdviserCoreOf(const Core& core, std::string_view separator) {
 AdviserCatalogue AdviserCatalogueOf(const Catalogue& catalogue, const AdviserInputs& inputs) {
     const Material* material = FindMaterial(catalogue, inputs.material);
     if (material == nullptr) {
-        std::string text = "no material '" + inputs.material + "' in the catalogue; closest:";
-        for (const std::string& closest : ClosestNames(catalogue.materials, inputs.material)) {
-            text += (text.ends_with(':') ? " '" : ", '") + closest + "'";
+        std::string closest;
+        for (const std::string& name : ClosestNames(catalogue.materials, inputs.material)) {
+            closest += (closest.empty() ? " '" : ", '") + name + "'";
         }
-        throw AdviserInputError(text);
+        throw AdviserInputError(
+            Refusal{"в каталоге нет материала '" + inputs.material + "'; ближайшие:" + closest,
+                    "no material '" + inputs.material + "' in the catalogue; closest:" + closest});
     }
     AdviserCatalogue searched;
     for (const Core& core : catalogue.cores) {

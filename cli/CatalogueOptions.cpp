@@ -153,7 +153,7 @@ std::optional<CoreLetters> CheckCoreLetters(const Design& design, std::string_vi
                                            design, separator);
 }
 
-AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs) {
+AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs, Language language) {
     // Loaded once and dropped as soon as the search has its own list: a user
     // catalogue of 100 000 cores is not kept three times over.
     const catalogue::Catalogue whole = catalogue::LoadCatalogue(catalogue::UserDataFolder());
@@ -163,7 +163,7 @@ AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs) {
     try {
         return catalogue::AdviserCatalogueOf(whole, inputs);
     } catch (const AdviserInputError& error) {
-        throw UsageError(error.what());
+        throw UsageError(error.In(language));
     }
 }
 

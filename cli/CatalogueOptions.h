@@ -8,6 +8,7 @@
 
 #include "Calculate.h"
 #include "InputField.h"
+#include "Language.h"
 
 namespace transcalc {
 struct AdviserCatalogue;
@@ -56,8 +57,9 @@ std::vector<RoundWire> CheckWires();
 std::optional<CoreLetters> CheckCoreLetters(const Design& design, std::string_view separator);
 
 // The cores of the inputs' kinds, their material and the wires, as the
-// adviser searches them. Throws UsageError for an unknown material.
-AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs);
+// adviser searches them. Throws UsageError, in the language, for an unknown
+// material.
+AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs, Language language);
 
 // Drops the names of a design file that the catalogue lacks, each with a
 // warning on stderr; looks the catalogue up only for a name the design gives.

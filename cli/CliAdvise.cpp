@@ -227,7 +227,7 @@ AdviserInputs AdviserInputsOf(const CliOptions& options) {
             inputs.kinds.push_back(info.kind);
         }
     }
-    inputs.check = InputsOf(options.check);
+    inputs.check = InputsOf(options.check, options.language);
     const AdviseOptions& advise = options.advise;
     if (advise.marginPercent) {
         inputs.margin = *advise.marginPercent / 100;
@@ -238,7 +238,7 @@ AdviserInputs AdviserInputsOf(const CliOptions& options) {
     try {
         ValidateAdviserInputs(inputs);
     } catch (const AdviserInputError& error) {
-        throw UsageError(error.what());
+        throw UsageError(error.In(options.language));
     }
     CheckSearchFields(options, inputs.mode);
     return inputs;
@@ -271,8 +271,8 @@ int RunAdvise(const CliOptions& options) {
     const AdviserInputs inputs = AdviserInputsOf(options);
     // With this thread, one for each core of the machine.
     AdviserPool pool(AdviserPool::MachineThreads() - 1);
-    const AdviserResult result =
-        Advise(pool, inputs, SearchedCatalogue(inputs), TerminalProgress(options.language));
+    const AdviserResult result = Advise(pool, inputs, SearchedCatalogue(inputs, options.language),
+                                        TerminalProgress(options.language));
     if (options.json) {
         std::fputs(JsonLine(AdviceJson(inputs, result, options.language)).c_str(), stdout);
     } else {

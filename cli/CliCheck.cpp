@@ -18,8 +18,8 @@ const char* const kCheckUsage =
   --check           runs the check and prints its lines after the results list, then the
                     windings; with --json adds the objects "check" and "winding"
   --material NAME   also the material of the check (saturation and core loss)
-  --temperature C   the core temperature in °C (default 100): above -273.15, at
-                    most 500
+  --temperature C   the core temperature in °C (default 100): -60 to 300, where
+                    the models of copper and core hold
   --current A       choke: the DC current, 0 to 100000
   --ripple A        choke: the ripple current, peak to peak (needs --check-freq),
                     0 to 100000
@@ -41,7 +41,7 @@ double NumberOption(std::string_view name, const std::string& text) {
     return number;
 }
 
-void AddCheckOptions(OptionList& list, CheckOptions& check) {
+void AddCheckOptions(OptionList& list, CheckOptions& check, const Language& language) {
     list.AddFlag("--check", check.run);
     struct Number {
         const char* name;
@@ -59,17 +59,18 @@ void AddCheckOptions(OptionList& list, CheckOptions& check) {
     // Out of bounds is refused whether or not the check runs: the value would
     // go into a saved design all the same.
     for (const Number& number : numbers) {
-        list.AddText(std::string("--") + number.name, [number](const std::string& text) {
+        list.AddText(std::string("--") + number.name, [number, &language](const std::string& text) {
             const double value = NumberOption(number.name, text);
-            if (const std::optional<std::string> why = CheckInputOutOfBounds(number.input, value)) {
-                throw UsageError("--" + std::string(number.name) + " " + text + ": " + *why);
+            if (const std::optional<Refusal> why = CheckInputOutOfBounds(number.input, value)) {
+                throw UsageError("--" + std::string(number.name) + " " + text + ": " +
+                                 why->In(language));
             }
             *number.target = value;
         });
     }
 }
 
-CheckInputs InputsOf(const CheckOptions& check) {
+CheckInputs InputsOf(const CheckOptions& check, Language language) {
     CheckInputs inputs;
     inputs.temperature = check.temperature.value_or(inputs.temperature);
     inputs.dcCurrent = check.current;
@@ -80,7 +81,7 @@ CheckInputs InputsOf(const CheckOptions& check) {
     try {
         ValidateCheckInputs(inputs);
     } catch (const CheckInputError& error) {
-        throw UsageError(error.what());
+        throw UsageError(error.In(language));
     }
     return inputs;
 }
@@ -135,6 +136,10 @@ nlohmann::ordered_json CheckJson(const DesignCheck& check) {
     json["loss_extrapolated"] = check.lossDensity
                                     ? nlohmann::ordered_json(check.lossOutside.has_value())
                                     : nlohmann::ordered_json();
+    // Whether its temperature factor is taken beyond the material's data.
+    json["loss_temperature_extrapolated"] =
+        check.lossDensity ? nlohmann::ordered_json(check.lossTemperatureOutside.has_value())
+                          : nlohmann::ordered_json();
     return json;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "Language.h"
+
 namespace transcalc {
 struct CheckInputs;
 struct DesignCheck;
@@ -33,11 +35,14 @@ extern const char* const kCheckUsage;
 double NumberOption(std::string_view name, const std::string& text);
 
 // Adds --check and its inputs to list, each filling check. A value that is no
-// number throws UsageError from the parse.
-void AddCheckOptions(OptionList& list, CheckOptions& check);
+// number, or one out of its bounds, throws UsageError from the parse; the
+// bounds are said in `language` as it stands when the values are taken (add
+// --lang first).
+void AddCheckOptions(OptionList& list, CheckOptions& check, const Language& language);
 
-// The check's inputs. Throws UsageError for inputs the check cannot use.
-CheckInputs InputsOf(const CheckOptions& check);
+// The check's inputs. Throws UsageError, in the language, for inputs the
+// check cannot use.
+CheckInputs InputsOf(const CheckOptions& check, Language language);
 
 // The "check" object of the JSON output: every key a number in SI units, or
 // null where it does not apply.

@@ -180,7 +180,7 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
                      });
     }
     AddCatalogueOptions(list, options.catalogue);
-    AddCheckOptions(list, options.check);
+    AddCheckOptions(list, options.check, options.language);  // after --lang
     AddAdviseOptions(list, options.advise);
     AddDesignOptions(list, options.design);
     options.given = ParseArguments(list, argc, argv);
@@ -216,7 +216,7 @@ CliOptions ParseCommandLine(int argc, const char* const argv[]) {
         DocumentOf(options);  // refuses what a design cannot hold
     }
     if (options.check.run) {
-        InputsOf(options.check);  // refuses inputs the check cannot use
+        InputsOf(options.check, options.language);  // refuses inputs the check cannot use
     }
     if (options.advise.run) {
         AdviserInputsOf(options);  // refuses inputs the adviser cannot search with

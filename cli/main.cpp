@@ -67,7 +67,7 @@ int Run(int argc, char* argv[]) {
     std::optional<WindingCheck> windings;
     if (options.check.run) {
         try {
-            const CheckInputs inputs = cli::InputsOf(options.check);
+            const CheckInputs inputs = cli::InputsOf(options.check, options.language);
             check = RunDesignCheck(report.checked, CheckMaterialOf(options), inputs);
             windings = RunWindingCheck(report, *check, inputs, cli::CheckWires());
         } catch (const cli::UsageError& error) {

@@ -248,8 +248,8 @@ std::string DesignText(const Design& document, std::string_view fileName) {
     const auto put = [&](std::string_view key, CheckInput input,
                          const std::optional<double>& value) {
         if (value) {
-            if (const std::optional<std::string> why = CheckInputOutOfBounds(input, *value)) {
-                throw refuse("\"check\"." + Quoted(key) + ": " + *why);
+            if (const std::optional<Refusal> why = CheckInputOutOfBounds(input, *value)) {
+                throw refuse("\"check\"." + Quoted(key) + ": " + why->english);
             }
         }
         check[std::string(key)] = value ? NumberValue(*value) : WriteJson();
@@ -315,8 +315,8 @@ Design ParseDesignText(std::string_view text, std::string_view fileName) {
             const std::string path = "\"check\"." + Quoted(key);
             const std::optional<double> number = reader.OptionalNumber(*check, key, path);
             if (number) {
-                if (const std::optional<std::string> why = CheckInputOutOfBounds(input, *number)) {
-                    reader.Refuse(path + ": " + *why);
+                if (const std::optional<Refusal> why = CheckInputOutOfBounds(input, *number)) {
+                    reader.Refuse(path + ": " + why->english);  // with the file's English
                 }
             }
             return number;

@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 #include <exception>
 #include <tuple>
 
@@ -289,8 +288,8 @@ QWidget* AdviserDialog::BuildInputs(const transcalc::AdviserInputs& prefilled) {
     kindRow->addStretch();
     AddRow(form_, kinds);
 
-    temperature_ = NumberBox(QStringLiteral("adviserTemperature"),
-                             std::ceil(transcalc::kAbsoluteZeroC), transcalc::kMaxTemperatureC, 0);
+    temperature_ = NumberBox(QStringLiteral("adviserTemperature"), transcalc::kMinTemperatureC,
+                             transcalc::kMaxTemperatureC, 0);
     temperature_->setValue(check.temperature);
     margin_ = NumberBox(QStringLiteral("adviserMargin"), 0, transcalc::kMaxAdviserMargin * 100, 0);
     margin_->setValue(prefilled.margin * 100);
@@ -496,6 +495,10 @@ void AdviserDialog::Search() {
     try {
         transcalc::ValidateAdviserInputs(in);
         searched = transcalc::catalogue::AdviserCatalogueOf(catalogue_, in);
+    } catch (const transcalc::AdviserInputError& error) {
+        reportError_(
+            QString::fromStdString(transcalc::ErrorBoxText(error.In(transcalc::WindowLanguage()))));
+        return;
     } catch (const std::exception& error) {
         reportError_(QString::fromStdString(transcalc::ErrorBoxText(error.what())));
         return;

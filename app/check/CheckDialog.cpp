@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
-#include <cmath>
+#include <limits>
 
 #include "CaptionText.h"
 #include "CheckPlot.h"
@@ -34,13 +34,31 @@ void AddRow(QFormLayout* form, const QString& caption, QWidget* field) {
 
 const QString kAlarmColour = QStringLiteral("#c00000");
 
-QDoubleSpinBox* NumberBox(QWidget* parent, const QString& name, double maximum, int decimals,
+// A number box that keeps a value as typed or given. QDoubleSpinBox rounds
+// every value to its decimals: an allowed 0,001 A/mm² in a box of two
+// became 0 and was refused, and a design file's 0,125 A of ripple was
+// checked as another current than it holds. This one takes as many decimals
+// as a double has digits, so its rounding keeps every value, and shows each
+// in the fewest digits that read back as it.
+class ExactNumberBox : public QDoubleSpinBox {
+public:
+    explicit ExactNumberBox(QWidget* parent) : QDoubleSpinBox(parent) {
+        setDecimals(std::numeric_limits<double>::max_exponent10 +
+                    std::numeric_limits<double>::digits10);
+    }
+
+protected:
+    QString textFromValue(double value) const override {
+        return locale().toString(value, 'f', QLocale::FloatingPointShortest);
+    }
+};
+
+QDoubleSpinBox* NumberBox(QWidget* parent, const QString& name, double maximum,
                           const QString& suffix, const QString& unset, const QLocale& locale) {
-    auto* box = new QDoubleSpinBox(parent);
+    auto* box = new ExactNumberBox(parent);
     box->setObjectName(name);
     box->setLocale(locale);
     box->setRange(0, maximum);
-    box->setDecimals(decimals);
     box->setSuffix(suffix);
     box->setSpecialValueText(unset);  // 0 stands for "not given"
     box->setKeyboardTracking(false);
@@ -159,20 +177,19 @@ QWidget* CheckDialog::BuildInputs(const QString& preselected) {
 
     // The boxes span the inputs' whole bounds: a design file's values within
     // them are shown as kept, and one beyond them never opens.
-    temperature_ =
-        NumberBox(inputs, QStringLiteral("checkTemperature"), transcalc::kMaxTemperatureC, 0,
-                  QStringLiteral(" °C"), QString(), locale);
-    temperature_->setMinimum(std::ceil(transcalc::kAbsoluteZeroC));
+    temperature_ = NumberBox(inputs, QStringLiteral("checkTemperature"),
+                             transcalc::kMaxTemperatureC, QStringLiteral(" °C"), QString(), locale);
+    temperature_->setMinimum(transcalc::kMinTemperatureC);
     temperature_->setValue(100);
     AddRow(form, tr("Температура сердечника:"), temperature_);
 
     if (!design_.nothingToCheck && design_.mode == transcalc::WorkMode::Choke) {
-        current_ = NumberBox(inputs, QStringLiteral("checkCurrent"), transcalc::kMaxCurrentA, 2,
+        current_ = NumberBox(inputs, QStringLiteral("checkCurrent"), transcalc::kMaxCurrentA,
                              tr(" А"), tr("не задан"), locale);
-        ripple_ = NumberBox(inputs, QStringLiteral("checkRipple"), transcalc::kMaxCurrentA, 2,
+        ripple_ = NumberBox(inputs, QStringLiteral("checkRipple"), transcalc::kMaxCurrentA,
                             tr(" А"), tr("не заданы"), locale);
         frequency_ = NumberBox(inputs, QStringLiteral("checkFrequency"),
-                               transcalc::kMaxFrequencyKhz, 1, tr(" кГц"), tr("не задана"), locale);
+                               transcalc::kMaxFrequencyKhz, tr(" кГц"), tr("не задана"), locale);
         AddRow(form, tr("Постоянный ток дросселя:"), current_);
         AddRow(form, tr("Пульсации тока (размах):"), ripple_);
         AddRow(form, tr("Частота переключения:"), frequency_);
@@ -192,14 +209,14 @@ void CheckDialog::AddWindingInputs(QWidget* inputs, QFormLayout* form, const QLo
     const bool forward = design_.mode == transcalc::WorkMode::SingleEnded ||
                          design_.mode == transcalc::WorkMode::PushPull;
     if (forward) {
-        load_ = NumberBox(inputs, QStringLiteral("checkLoadCurrent"), transcalc::kMaxCurrentA, 2,
+        load_ = NumberBox(inputs, QStringLiteral("checkLoadCurrent"), transcalc::kMaxCurrentA,
                           tr(" А"), tr("не задан"), locale);
         AddRow(form, tr("Ток нагрузки:"), load_);
         connect(load_, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
     }
     // 0 lies outside the bounds: it is reported, not taken.
     density_ = NumberBox(inputs, QStringLiteral("checkCurrentDensity"),
-                         transcalc::kMaxCurrentDensity, 2, tr(" А/мм²"), QString(), locale);
+                         transcalc::kMaxCurrentDensity, tr(" А/мм²"), QString(), locale);
     density_->setValue(kept_.currentDensity);
     AddRow(form, tr("Плотность тока в обмотках:"), density_);
     connect(density_, &QDoubleSpinBox::valueChanged, this, &CheckDialog::DensityChanged);
@@ -211,11 +228,11 @@ bool CheckDialog::DensityWithinBounds() const {
 }
 
 void CheckDialog::DensityChanged() {
-    if (DensityWithinBounds()) {
-        kept_.currentDensity = density_->value();
+    if (const std::optional<transcalc::Refusal> why = transcalc::CheckInputOutOfBounds(
+            transcalc::CheckInput::CurrentDensity, density_->value())) {
+        reportError_(QString::fromStdString(why->In(transcalc::WindowLanguage())));
     } else {
-        reportError_(QString::fromStdString(*transcalc::CheckInputOutOfBounds(
-            transcalc::CheckInput::CurrentDensity, density_->value())));
+        kept_.currentDensity = density_->value();
     }
     Recompute();
 }
@@ -281,7 +298,7 @@ void CheckDialog::Recompute() {
         check_.nothingToCheck = transcalc::kCheckOutOfRange;
         windings_ = {};
         plot.curve = {};
-        reportError_(QString::fromUtf8(error.what()));
+        reportError_(QString::fromStdString(error.In(transcalc::WindowLanguage())));
     }
     // A powder's loss comes from its maker's formula, not from Steinmetz.
     note_->setText(check_.lossDensity && check_.lossMethod != transcalc::LossMethod::Steinmetz
@@ -338,8 +355,9 @@ void CheckDialog::setInputs(const transcalc::CheckInputs& inputs) {
     kept_ = Inputs();
     QStringList refused;
     const auto within = [&refused](transcalc::CheckInput input, double value) {
-        if (const std::optional<std::string> why = transcalc::CheckInputOutOfBounds(input, value)) {
-            refused << QString::fromStdString(*why);
+        if (const std::optional<transcalc::Refusal> why =
+                transcalc::CheckInputOutOfBounds(input, value)) {
+            refused << QString::fromStdString(why->In(transcalc::WindowLanguage()));
             return false;
         }
         return true;

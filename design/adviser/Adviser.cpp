@@ -31,36 +31,46 @@ std::string_view RuledOutKey(RuledOut condition) {
 
 void ValidateAdviserInputs(const AdviserInputs& in) {
     if (in.kinds.empty()) {
-        throw AdviserInputError("no core kind to search");
+        throw AdviserInputError(
+            Refusal{"не выбран ни один вид сердечника", "no core kind to search"});
     }
     if (!(in.margin >= 0 && in.margin <= kMaxAdviserMargin)) {
-        throw AdviserInputError("the saturation margin must be at least 0 % and at most 99 %");
+        throw AdviserInputError(
+            Refusal{"запас до насыщения должен быть не меньше 0 % и не больше 99 %",
+                    "the saturation margin must be at least 0 % and at most 99 %"});
     }
     if (!(in.maxRise > 0 && in.maxRise <= kMaxAdviserRise)) {
         throw AdviserInputError(
-            "the largest temperature rise must be a number above 0 K and at most 1000 K");
+            Refusal{"наибольший перегрев должен быть числом больше 0 К и не больше 1000 К",
+                    "the largest temperature rise must be a number above 0 K and at most 1000 K"});
     }
     if (in.limit < 1 || in.limit > kMaxAdviserLimit) {
-        throw AdviserInputError("the number of rows must be at least 1 and at most 100000");
+        throw AdviserInputError(
+            Refusal{"число строк должно быть не меньше 1 и не больше 100000",
+                    "the number of rows must be at least 1 and at most 100000"});
     }
     try {
         ValidateCheckInputs(in.check);
     } catch (const CheckInputError& error) {
-        throw AdviserInputError(error.what());
+        throw AdviserInputError(error.refusal());
     }
     if (in.mode == WorkMode::Choke) {
         if (!in.inductanceMh) {
-            throw AdviserInputError("the choke needs the inductance wanted");
+            throw AdviserInputError(Refusal{"для дросселя нужна желаемая индуктивность",
+                                            "the choke needs the inductance wanted"});
         }
         if (!(*in.inductanceMh > 0 && *in.inductanceMh <= kMaxAdviserInductanceMh)) {
             throw AdviserInputError(
-                "the inductance must be a number above 0 mH and at most 1000000 mH");
+                Refusal{"индуктивность должна быть числом больше 0 мГн и не больше 1000000 мГн",
+                        "the inductance must be a number above 0 mH and at most 1000000 mH"});
         }
         if (!in.check.dcCurrent) {
-            throw AdviserInputError("the choke needs its DC current");
+            throw AdviserInputError(
+                Refusal{"для дросселя нужен его постоянный ток", "the choke needs its DC current"});
         }
     } else if (!in.check.loadCurrent) {
-        throw AdviserInputError("the converter needs its load current");
+        throw AdviserInputError(Refusal{"для преобразователя нужен ток нагрузки",
+                                        "the converter needs its load current"});
     }
 }
 

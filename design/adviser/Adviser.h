@@ -14,7 +14,6 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +25,7 @@
 #include "Language.h"
 #include "Material.h"
 #include "NumberText.h"
+#include "Refusal.h"
 #include "WindingCheck.h"
 #include "WorkMode.h"
 
@@ -85,10 +85,10 @@ struct AdviserInputs {
     std::size_t limit = 20;              // the most rows listed
 };
 
-// Inputs the adviser cannot search with; what() says which and why.
-class AdviserInputError : public std::invalid_argument {
+// Inputs the adviser cannot search with; the refusal says which and why.
+class AdviserInputError : public RefusalError {
 public:
-    using std::invalid_argument::invalid_argument;
+    using RefusalError::RefusalError;
 };
 
 // The bounds of the adviser's own inputs.

@@ -181,14 +181,27 @@ void AddHeat(const DesignCheck& c, const Writing& w, std::vector<CheckLine>& lin
     } else {
         std::string density =
             w.Number(*c.lossDensity * 1e-6, SignificantDigits(3)) + w.Say(Phrase::UnitLossDensity);
-        Phrase meaning = Phrase::LossDensityMeaning;
+        // The spans of the material's data that the loss lies beyond.
+        const auto span = [&](double low, double high, Phrase unit) {
+            return w.Number(low, SignificantDigits(3).Trimmed()) + "–" +
+                   w.Number(high, SignificantDigits(3).Trimmed()) + w.Say(unit);
+        };
+        std::string beyond;
         if (c.lossOutside) {
-            density += w.Say(Phrase::BeyondMaterialData) +
-                       w.Number(c.lossOutside->low / 1000, SignificantDigits(3).Trimmed()) + "–" +
-                       w.Number(c.lossOutside->high / 1000, SignificantDigits(3).Trimmed()) +
-                       w.Say(Phrase::UnitKhzCheck) + ")";
-            meaning = Phrase::LossExtrapolatedMeaning;
+            beyond =
+                span(c.lossOutside->low / 1000, c.lossOutside->high / 1000, Phrase::UnitKhzCheck);
         }
+        if (const std::optional<TemperatureSpan>& t = c.lossTemperatureOutside) {
+            beyond += (beyond.empty() ? "" : ", ") + span(t->low, t->high, Phrase::UnitCelsius);
+        }
+        if (!beyond.empty()) {
+            density += w.Say(Phrase::BeyondMaterialData) + beyond + ")";
+        }
+        const Phrase meaning =
+            c.lossOutside && c.lossTemperatureOutside ? Phrase::LossBothExtrapolatedMeaning
+            : c.lossOutside                           ? Phrase::LossExtrapolatedMeaning
+            : c.lossTemperatureOutside                ? Phrase::LossTemperatureExtrapolatedMeaning
+                                                      : Phrase::LossDensityMeaning;
         const Phrase how = c.lossMethod == LossMethod::Steinmetz ? Phrase::LossEstimate
                                                                  : Phrase::LossByMakerFormula;
         lines.push_back({w.Say(Phrase::LossDensity) + w.Say(how), density, w.Say(meaning)});

@@ -131,6 +131,7 @@ void AddCoreLoss(const CheckedDesign& d, const Material* material, const Operati
     c.lossDensity = loss->density;
     c.lossMethod = loss->method;
     c.lossOutside = loss->outside;
+    c.lossTemperatureOutside = loss->temperatureOutside;
     c.coreLoss = loss->density * d.effectiveVolume;
 }
 

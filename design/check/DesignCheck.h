@@ -69,6 +69,9 @@ struct DesignCheck {
     // With a loss: set when the frequency lies outside the material's data,
     // the covered span nearest to it.
     std::optional<FrequencySpan> lossOutside;
+    // With a loss: set when its temperature factor is taken outside the
+    // temperatures of the material's data, their span.
+    std::optional<TemperatureSpan> lossTemperatureOutside;
     LossMethod lossMethod = LossMethod::Steinmetz;  // which law gave the loss
     // A ferrite choke whose DC field in the material passes 20 A/m: its
     // measured loss runs above the estimate.

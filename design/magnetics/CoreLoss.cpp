@@ -1,5 +1,7 @@
 #include "CoreLoss.h"
 
+#include <math.h>  // lgamma_r, which std:: lacks
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -74,12 +76,29 @@ std::optional<FrequencySpan> OutsideSpan(const Material& material, double freque
     return nearest;
 }
 
+// The span of the material's data when a temperature factor is taken outside
+// it: the quadratic factors fitted there grow without bound beyond.
+std::optional<TemperatureSpan> OutsideTemperatures(const Material& material,
+                                                   const SteinmetzRange& range,
+                                                   double temperature) {
+    const std::optional<TemperatureSpan> data = DataTemperatures(material);
+    if (!range.hasTemperatureFactor || !data ||
+        (temperature >= data->low && temperature <= data->high)) {
+        return std::nullopt;
+    }
+    return data;
+}
+
 }  // namespace
 
 double CosinePowerIntegral(double alpha) {
     // 4·∫₀^{π/2} cos^α θ dθ = 2·√π·Γ((α+1)/2) / Γ(α/2 + 1); through log-gamma so
-    // that large exponents do not overflow.
-    return 2 * std::sqrt(pi) * std::exp(std::lgamma((alpha + 1) / 2) - std::lgamma(alpha / 2 + 1));
+    // that large exponents do not overflow. lgamma_r, not std::lgamma: that
+    // one writes the C library's global signgam, and the adviser's threads
+    // call this at once. Both arguments are positive, so the sign is +.
+    int sign = 0;
+    return 2 * std::sqrt(pi) *
+           std::exp(::lgamma_r((alpha + 1) / 2, &sign) - ::lgamma_r(alpha / 2 + 1, &sign));
 }
 
 const SteinmetzRange* SteinmetzRangeFor(const Material& material, double frequency) {
@@ -169,6 +188,10 @@ std::optional<LossDensity> LossDensityAt(const Material& material, const FluxWav
               TemperatureFactor(*edge->above, temperature) > 0)) {
             return std::nullopt;
         }
+        loss.temperatureOutside = OutsideTemperatures(material, *edge->below, temperature);
+        if (!loss.temperatureOutside) {
+            loss.temperatureOutside = OutsideTemperatures(material, *edge->above, temperature);
+        }
         const double share = std::log(kBlendRatio * frequency / edge->frequency) /
                              std::log(kBlendRatio * kBlendRatio);
         const double below = SteinmetzLossDensity(*edge->below, waveform, temperature);
@@ -185,6 +208,7 @@ std::optional<LossDensity> LossDensityAt(const Material& material, const FluxWav
         return std::nullopt;
     }
     loss.density = SteinmetzLossDensity(range, waveform, temperature);
+    loss.temperatureOutside = OutsideTemperatures(material, range, temperature);
     return loss;
 }
 

@@ -65,6 +65,9 @@ struct LossDensity {
     // Set when the frequency lies outside every range: the covered span
     // nearest to it, from which the loss is extrapolated.
     std::optional<FrequencySpan> outside;
+    // Set when the fit's temperature factor is taken at a temperature
+    // outside the material's data (DataTemperatures): those data's span.
+    std::optional<TemperatureSpan> temperatureOutside;
 };
 
 // The loss density at a frequency (as entered, not recomputed from the
@@ -72,7 +75,9 @@ struct LossDensity {
 // disagree, by tens of per cent; within f_b/1.1 < f < 1.1·f_b the two are
 // blended geometrically, so the loss is continuous in f. None for a material
 // without loss ranges, or where the temperature factor of a range it takes
-// is not positive: that fit does not hold at the temperature.
+// is not positive: that fit does not hold at the temperature. A loss without
+// a temperature factor (a maker's formula, a range without one) is the same
+// at every temperature and extrapolates none.
 // A material without ranges takes its maker's formula for the core family
 // (Material.h), as the makers apply it: B half the swing, at the switching
 // frequency; their formulas have no temperature.

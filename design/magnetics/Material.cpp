@@ -8,6 +8,14 @@ bool AboveCurie(const Material& material, double temperature) {
     return material.curieTemperature && temperature >= *material.curieTemperature;
 }
 
+std::optional<TemperatureSpan> DataTemperatures(const Material& material) {
+    if (material.saturation.empty()) {
+        return std::nullopt;
+    }
+    return TemperatureSpan{material.saturation.front().temperature,
+                           material.saturation.back().temperature};
+}
+
 double SaturationAt(const Material& material, double temperature) {
     const std::vector<SaturationPoint>& points = material.saturation;
     if (points.empty() || AboveCurie(material, temperature)) {

@@ -84,6 +84,16 @@ const Fit* FitForFamily(const std::vector<Fit>& fits, std::string_view family) {
 // at or above its Curie point; never for a material without one.
 bool AboveCurie(const Material& material, double temperature);
 
+// A stretch of temperatures in °C.
+struct TemperatureSpan {
+    double low = 0;
+    double high = 0;
+};
+
+// The temperatures a material's data reach: those of its saturation points,
+// which its maker measures beside the loss; none without points.
+std::optional<TemperatureSpan> DataTemperatures(const Material& material);
+
 // The saturation flux density at a temperature: linear between the two
 // nearest points, the first value below them; above the last one it falls
 // linearly to 0 at the Curie point, or stays at the last value for a

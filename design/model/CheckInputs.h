@@ -1,8 +1,8 @@
 #pragma once
 
 #include <optional>
-#include <stdexcept>
-#include <string>
+
+#include "Refusal.h"
 
 namespace transcalc {
 
@@ -20,16 +20,19 @@ struct CheckInputs {
     bool operator==(const CheckInputs& other) const = default;
 };
 
-// Check inputs that cannot be used; what() says which and why.
-class CheckInputError : public std::invalid_argument {
+// Check inputs that cannot be used; the refusal says which and why.
+class CheckInputError : public RefusalError {
 public:
-    using std::invalid_argument::invalid_argument;
+    using RefusalError::RefusalError;
 };
 
 // The physical bounds of the check's inputs, the same wherever they are
-// given: the window, the command line and design files.
-inline constexpr double kAbsoluteZeroC = -273.15;  // °C, excluded
-inline constexpr double kMaxTemperatureC = 500;    // °C
+// given: the window, the command line and design files. The temperature's
+// are those over which the models hold, as for the catalogue's saturation
+// data: copper's linear resistivity turns negative at -234.5 °C, and the
+// ferrites' loss fits run wild far from their data.
+inline constexpr double kMinTemperatureC = -60;    // °C
+inline constexpr double kMaxTemperatureC = 300;    // °C
 inline constexpr double kMaxCurrentA = 1e5;        // A, the DC current and the ripple
 inline constexpr double kMaxFrequencyKhz = 1e4;    // kHz
 inline constexpr double kMaxCurrentDensity = 100;  // A/mm²
@@ -38,7 +41,7 @@ enum class CheckInput { Temperature, DcCurrent, Ripple, FrequencyKhz, LoadCurren
 
 // Why a value of one input lies outside its bounds, naming the input and
 // its bounds; none when within them.
-std::optional<std::string> CheckInputOutOfBounds(CheckInput input, double value);
+std::optional<Refusal> CheckInputOutOfBounds(CheckInput input, double value);
 
 // Throws CheckInputError for an input outside its bounds or a ripple
 // without a frequency.

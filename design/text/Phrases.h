@@ -82,6 +82,7 @@ enum class Phrase {
     NoWindingLoad,
     NoWindingChokeCurrent,
     NoWindingWires,
+    NoWindingStrands,
     // The design check's labels, values and meanings.
     CheckMaterial,
     CheckMaterialMeaning,
@@ -125,6 +126,8 @@ enum class Phrase {
     BiasWarning,
     BeyondMaterialData,
     LossExtrapolatedMeaning,
+    LossTemperatureExtrapolatedMeaning,
+    LossBothExtrapolatedMeaning,
     CoreLossMeaning,
     Surface,
     SurfaceMeaning,
@@ -163,6 +166,7 @@ enum class Phrase {
     UnitKhzCheck,
     UnitTesla,
     UnitCelsiusLabel,
+    UnitCelsius,
     UnitLossDensity,
     UnitWatt,
     UnitKelvin,
@@ -273,6 +277,11 @@ inline constexpr auto kPhrases = std::to_array<PhraseRow>({
      "The windings are not checked: no choke current is given"},
     {Phrase::NoWindingWires, "Обмотки не проверены: в каталоге нет круглых проводов",
      "The windings are not checked: the catalogue has no round wires"},
+    {Phrase::NoWindingStrands,
+     "Обмотки не проверены: при этой плотности тока нужно больше миллиарда проводов в "
+     "параллель",
+     "The windings are not checked: this current density would take more than a billion "
+     "wires side by side"},
 
     {Phrase::CheckMaterial, "Материал=", "Material="},
     {Phrase::CheckMaterialMeaning, "по его данным насыщения и потерь",
@@ -339,6 +348,14 @@ inline constexpr auto kPhrases = std::to_array<PhraseRow>({
     {Phrase::LossExtrapolatedMeaning,
      "данные материала на эту частоту не распространяются: потери экстраполированы",
      "the material's data do not reach this frequency: the loss is extrapolated"},
+    {Phrase::LossTemperatureExtrapolatedMeaning,
+     "данные материала на эту температуру не распространяются: потери экстраполированы",
+     "the material's data do not reach this temperature: the loss is extrapolated"},
+    {Phrase::LossBothExtrapolatedMeaning,
+     "данные материала не распространяются ни на эту частоту, ни на эту температуру: потери "
+     "экстраполированы",
+     "the material's data reach neither this frequency nor this temperature: the loss is "
+     "extrapolated"},
     {Phrase::CoreLossMeaning, "тепло, выделяемое сердечником", "the heat the core gives off"},
     {Phrase::Surface, "Поверхность сердечника=", "Core surface="},
     {Phrase::SurfaceMeaning, "через нее сердечник отдает тепло",
@@ -393,6 +410,7 @@ inline constexpr auto kPhrases = std::to_array<PhraseRow>({
     {Phrase::UnitKhzCheck, " кГц", " kHz"},
     {Phrase::UnitTesla, " Тл", " T"},
     {Phrase::UnitCelsiusLabel, " °C=", " °C="},
+    {Phrase::UnitCelsius, " °C", " °C"},
     {Phrase::UnitLossDensity, " Вт/см³", " W/cm³"},
     {Phrase::UnitWatt, " Вт", " W"},
     {Phrase::UnitKelvin, " К", " K"},

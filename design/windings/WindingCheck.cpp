@@ -77,39 +77,42 @@ std::vector<Planned> PlanSections(WorkMode mode, const DesignRun& run, const Che
 }
 
 // The wires a section of `required` m² of copper may take at skin depth δ:
-// one wire, and when it is thicker than 2δ strands of at most 2δ of the same
-// copper, which the loss decides between. Empty when the strands would be
-// more than can be counted.
+// the thinnest wire that carries it alone, or when none does the thickest
+// wires side by side; and when that wire is thicker than 2δ, strands of at
+// most 2δ of the same copper, which the loss decides between. A choice of
+// more wires than can be counted is left out, so the list may be empty.
 std::vector<WindingSection> WireChoices(std::span<const RoundWire> wires, double required,
                                         double skinDepth, const WindingSection& s) {
+    const auto count = [required](const RoundWire& w) {
+        // A relative hair keeps an exact multiple from rounding up to one wire more.
+        return std::max(1.0, std::ceil(required / WireArea(w.conductorDiameter) * (1 - 1e-12)));
+    };
+    std::vector<WindingSection> choices;
+    const auto add = [&](const RoundWire& w, double strands) {
+        if (!(strands <= kMaxCount)) {
+            return;
+        }
+        WindingSection choice = s;
+        choice.conductorDiameter = w.conductorDiameter;
+        choice.outerDiameter = w.outerDiameter;
+        choice.strands = static_cast<int>(strands);
+        choices.push_back(std::move(choice));
+    };
     const auto one = std::ranges::find_if(
         wires, [&](const RoundWire& w) { return WireArea(w.conductorDiameter) >= required; });
     const RoundWire& single = one == wires.end() ? wires.back() : *one;
-    WindingSection wire = s;
-    wire.conductorDiameter = single.conductorDiameter;
-    wire.outerDiameter = single.outerDiameter;
-    wire.strands = 1;
-    if (single.conductorDiameter <= 2 * skinDepth) {
-        return {wire};
-    }
-    const RoundWire* strand = &wires.front();
-    for (const RoundWire& w : wires) {
-        if (w.conductorDiameter <= 2 * skinDepth) {
-            strand = &w;
+    if (single.conductorDiameter > 2 * skinDepth) {
+        const RoundWire* strand = &wires.front();
+        for (const RoundWire& w : wires) {
+            if (w.conductorDiameter <= 2 * skinDepth) {
+                strand = &w;
+            }
         }
+        // The strands first: a section that fits neither way is shown with them.
+        add(*strand, count(*strand));
     }
-    // A relative hair keeps an exact multiple from rounding up to one strand more.
-    const double strands =
-        std::max(1.0, std::ceil(required / WireArea(strand->conductorDiameter) * (1 - 1e-12)));
-    if (!(strands <= kMaxCount)) {
-        return {};
-    }
-    WindingSection stranded = s;
-    stranded.conductorDiameter = strand->conductorDiameter;
-    stranded.outerDiameter = strand->outerDiameter;
-    stranded.strands = static_cast<int>(strands);
-    // The strands first: a section that fits neither way is shown with them.
-    return {stranded, wire};
+    add(single, one == wires.end() ? count(single) : 1);
+    return choices;
 }
 
 // Layers of a section of `places` places wound from build b; none when a
@@ -296,7 +299,7 @@ WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
         if (s.role != SectionRole::Reset) {
             wires = WireChoices(round, s.rmsCurrent / density, skinDepth, s);
             if (wires.empty()) {
-                return NotChecked(kCheckOutOfRange, density);
+                return NotChecked(kNoWindingStrands, density);
             }
         }
         choices.push_back(std::move(wires));

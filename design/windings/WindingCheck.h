@@ -25,6 +25,9 @@ inline constexpr std::string_view kNoWindingLoad = PhraseText(Phrase::NoWindingL
 inline constexpr std::string_view kNoWindingChokeCurrent =
     PhraseText(Phrase::NoWindingChokeCurrent);
 inline constexpr std::string_view kNoWindingWires = PhraseText(Phrase::NoWindingWires);
+// More wires side by side than can be wound (over 10⁹), however they are
+// chosen: a current density far too low for the current.
+inline constexpr std::string_view kNoWindingStrands = PhraseText(Phrase::NoWindingStrands);
 
 // A round copper wire as the catalogue lists it; the check takes grade 1.
 struct RoundWire {

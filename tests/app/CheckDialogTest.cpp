@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QTest>
 
 #include "CheckFixture.h"
 #include "CheckPlot.h"
@@ -131,11 +132,41 @@ TEST_F(CheckDialogTest, NothingToCheckSaysWhy) {
 // a narrower box.
 TEST_F(CheckDialogTest, TheBoxesHoldTheInputsWholeBounds) {
     Open(RingChoke());
-    const CheckInputs edges[] = {{500, 1e5, 1e5, 1e4}, {-273, 0.01, 0.01, 0.1}};
+    const CheckInputs edges[] = {{300, 1e5, 1e5, 1e4}, {-60, 0.01, 0.01, 0.1}};
     for (const CheckInputs& inputs : edges) {
         dialog->setInputs(inputs);
         EXPECT_EQ(dialog->inputs(), inputs);
     }
+}
+
+// A value typed or given is the value checked and shown, whatever its
+// digits: no box rounds it to decimals of its own.
+TEST_F(CheckDialogTest, TheBoxesKeepTheValuesAsTyped) {
+    Open(RingChoke());
+    const struct {
+        const char* box;
+        const char* typed;
+        double value;
+        const char* shown;
+    } cases[] = {
+        {"checkTemperature", "25,5", 25.5, "25,5 °C"},
+        {"checkCurrent", "0,001", 0.001, "0,001 А"},
+        {"checkRipple", "0,125", 0.125, "0,125 А"},
+        {"checkFrequency", "99,9999", 99.9999, "99,9999 кГц"},
+    };
+    for (const auto& c : cases) {
+        auto* box = Find<QDoubleSpinBox>(c.box);
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromUtf8(c.typed));
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_EQ(box->value(), c.value) << c.box;
+        EXPECT_EQ(box->text(), QString::fromUtf8(c.shown)) << c.box;
+    }
+    EXPECT_EQ(dialog->inputs(), (CheckInputs{25.5, 0.001, 0.125, 99.9999}));
+    const CheckInputs given{-59.99, 1e-7, 0.0015, 1e-3};
+    dialog->setInputs(given);
+    EXPECT_EQ(dialog->inputs(), given);
+    EXPECT_EQ(Find<QDoubleSpinBox>("checkCurrent")->text(), "0,0000001 А");
 }
 
 // A material whose loss overflows a double: one text, no number, no plot.

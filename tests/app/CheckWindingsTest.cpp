@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QStringList>
+#include <QTest>
 
 #include "CheckDialog.h"
 #include "CheckFixture.h"
 #include "CheckPlot.h"
 #include "WindingsPanel.h"
+#include "WindowLanguage.h"
 
 using transcalc::CheckDialog;
 using transcalc::CheckPlot;
@@ -168,7 +170,7 @@ TEST_F(CheckWindingsTest, TheLoadCurrentOnlyForTheForwardModes) {
         auto* density = Find<QDoubleSpinBox>("checkCurrentDensity");
         ASSERT_NE(density, nullptr) << c.name;
         EXPECT_EQ(density->value(), 4) << c.name;
-        EXPECT_EQ(density->text(), "4,00 А/мм²") << c.name;
+        EXPECT_EQ(density->text(), "4 А/мм²") << c.name;
     }
     // The flyback's peak current fixes its windings without another input.
     Open(flyback);
@@ -186,8 +188,9 @@ TEST_F(CheckWindingsTest, WithoutRoundWiresTheSectionSaysSo) {
     EXPECT_EQ(Text("windingsReason"), QString::fromUtf8(kNoWindingWires.data()));
 }
 
-// A value outside its bounds reaches the reporter with the bounds' own text
-// and is not taken: the inputs keep the last value within them.
+// A value outside its bounds reaches the reporter with the bounds' own text,
+// in the window's language, and is not taken: the inputs keep the last value
+// within them.
 TEST_F(CheckWindingsTest, OutOfBoundsValuesGoToTheReporter) {
     Open(E25Design(kModePushPull));
     SetLoad(5);
@@ -195,26 +198,48 @@ TEST_F(CheckWindingsTest, OutOfBoundsValuesGoToTheReporter) {
     density->setValue(8);
     density->setValue(0);
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors[0],
-              "the current density must be a number above 0 A/mm² and at most 100 A/mm²");
+    EXPECT_EQ(errors[0], "плотность тока должна быть числом больше 0 А/мм² и не больше 100 А/мм²");
     EXPECT_EQ(Text("windingsReason"),
               "Обмотки не проверены: плотность тока вне допустимых пределов");
     EXPECT_EQ(dialog->inputs().currentDensity, 8);
+    ApplyWindowLanguage(Language::English);
+    density->setValue(8);
+    density->setValue(0);
+    ApplyWindowLanguage(Language::Russian);
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_EQ(errors[1],
+              "the current density must be a number above 0 A/mm² and at most 100 A/mm²");
 
     errors.clear();
     CheckInputs inputs;
     inputs.loadCurrent = 2e5;
     inputs.currentDensity = 6;
-    inputs.temperature = 600;
+    inputs.temperature = -240;
     dialog->setInputs(inputs);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors[0],
-              "the core temperature must be a number above -273.15 °C and at most 500 °C\n"
-              "the load current must be a number above 0 A and at most 100000 A");
+              "температура сердечника должна быть числом не ниже -60 °C и не выше 300 °C: в этих "
+              "пределах верны модели меди и сердечника\n"
+              "ток нагрузки должен быть числом больше 0 А и не больше 100000 А");
     EXPECT_EQ(dialog->inputs().loadCurrent, 5);
     EXPECT_EQ(dialog->inputs().currentDensity, 6);
     EXPECT_EQ(dialog->inputs().temperature, 100);
     EXPECT_TRUE(DetailsShown());
+}
+
+// 0,001 A/mm² lies within the density's bounds: typed, it is taken as it
+// is and the windings are wound, with the thickest wires side by side.
+TEST_F(CheckWindingsTest, ATinyDensityIsWoundAsTyped) {
+    Open(E25Design(kModePushPull));
+    SetLoad(5);
+    auto* density = Find<QDoubleSpinBox>("checkCurrentDensity");
+    density->selectAll();
+    QTest::keyClicks(density, "0,001");
+    QTest::keyClick(density, Qt::Key_Return);
+    EXPECT_EQ(errors, QStringList());
+    EXPECT_EQ(dialog->inputs().currentDensity, 0.001);
+    ASSERT_TRUE(DetailsShown());
+    EXPECT_EQ(dialog->windings().sections.at(0).conductorDiameter, 1.32e-3);
 }
 
 // Inputs that a mode does not show stay as given: a choke keeps the load

@@ -163,8 +163,8 @@ TEST_F(CheckWindowTest, TheWindingsInputsStayWithTheDesign) {
     density->setValue(6);
     density->setValue(0);
     EXPECT_EQ(errors, QStringList{QStringLiteral(
-                          "the current density must be a number above 0 A/mm² and at most "
-                          "100 A/mm²")});
+                          "плотность тока должна быть числом больше 0 А/мм² и не больше "
+                          "100 А/мм²")});
     Close(dialog);
 
     const transcalc::Design design = form->CurrentDesign();

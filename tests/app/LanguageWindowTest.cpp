@@ -510,7 +510,7 @@ TEST_F(LanguageWindowTest, TheCheckDialogsWindingsSpeakEnglish) {
                 EXPECT_EQ(text("windingsEfficiency"), "92,9 %");
                 EXPECT_EQ(text("checkLoadCurrentCaption"), "Load current:");
                 EXPECT_EQ(dialog->findChild<QDoubleSpinBox*>("checkCurrentDensity")->text(),
-                          "4,00 A/mm²");
+                          "4 A/mm²");
             }
         }
 

@@ -297,8 +297,9 @@ TEST(AdviserCandidates, SearchesTheKindsAndTheMaterial) {
         AdviserCatalogueOf(Builtin(), in);
         ADD_FAILURE() << "an unknown material was searched";
     } catch (const AdviserInputError& error) {
-        EXPECT_STREQ(error.what(),
-                     "no material 'N870' in the catalogue; closest: 'N87', '80', 'N27'");
+        EXPECT_EQ(error.refusal(),
+                  (Refusal{"в каталоге нет материала 'N870'; ближайшие: 'N87', '80', 'N27'",
+                           "no material 'N870' in the catalogue; closest: 'N87', '80', 'N27'"}));
     }
 }
 

@@ -977,7 +977,9 @@ TEST(CliCheckTest, TheCheckObjectFollowsTheFormulas) {
     EXPECT_NEAR(path / 57.5e-3, 1, 0.01);
     EXPECT_NEAR(area / 52.5e-6, 1, 0.015);
     EXPECT_NEAR(JsonNumber(json, "effective_volume"), area * path, 1e-9 * area * path);
-    EXPECT_NE(json.find("\"loss_extrapolated\": false}"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"loss_extrapolated\": false, \"loss_temperature_extrapolated\": false}"),
+              std::string::npos)
+        << json;
     const double surfaceCm2 = JsonNumber(json, "surface") * 1e4;
     const double resistivity = 1.724e-8 * (1 + 0.00393 * (100 - 20));
     const double mu0 = 4e-7 * 3.14159265358979323846;
@@ -1111,24 +1113,36 @@ TEST(CliCheckTest, TheMaterialsWorkingFluxKeepsAMarginWhenWarm) {
 }
 
 TEST(CliCheckTest, ALossBeyondTheMaterialsDataIsMarked) {
-    // 3C90's loss data ends at 200 kHz.
+    // 3C90's loss data ends at 200 kHz, its data's temperatures at 25 and 100 °C.
     const std::vector<std::string> at300 = {
         "--separator", ",",     "--core-name", "E 25/13/7", "--material", "3C90",    "--mode",
         "push-pull",   "--vin", "300",         "--vout",    "12",         "--check", "--freq"};
-    const CliRun text = RunCli(With(at300, {"300"}));
-    EXPECT_NE(text.out.find(" Вт/см³ (за пределами данных материала: 0,001–200 кГц)\n"),
-              std::string::npos)
-        << text.out;
+    const struct {
+        std::vector<std::string> arguments;
+        const char* text;
+    } lines[] = {
+        {With(at300, {"300"}), " Вт/см³ (за пределами данных материала: 0,001–200 кГц)\n"},
+        {With(at300, {"100", "--temperature", "120"}),
+         " Вт/см³ (за пределами данных материала: 25–100 °C)\n"},
+        {With(at300, {"300", "--temperature", "-40", "--lang", "en"}),
+         " W/cm³ (beyond the material's data: 0,001–200 kHz, 25–100 °C)\n"},
+    };
+    for (const auto& line : lines) {
+        const CliRun text = RunCli(line.arguments);
+        EXPECT_NE(text.out.find(line.text), std::string::npos) << text.out;
+    }
     const struct {
         std::vector<std::string> arguments;
         const char* extrapolated;
     } cases[] = {
-        {With(at300, {"300", "--json"}), "true"},
-        {With(at300, {"100", "--json"}), "false"},
+        {With(at300, {"300", "--json"}), "true, \"loss_temperature_extrapolated\": false"},
+        {With(at300, {"100", "--json"}), "false, \"loss_temperature_extrapolated\": false"},
+        {With(at300, {"100", "--temperature", "20", "--json"}),
+         "false, \"loss_temperature_extrapolated\": true"},
         {{"--core", "e",    "--h1",  "20",   "--h2",    "50",     "--l1",
           "10",     "--l2", "10",    "--db", "0.3",     "--mode", "push-pull",
           "--freq", "100",  "--vin", "300",  "--check", "--json"},
-         "null"},
+         "null, \"loss_temperature_extrapolated\": null"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli(c.arguments);
@@ -1165,9 +1179,9 @@ TEST(CliCheckTest, BadCheckInputsAreUsageErrors) {
         std::vector<std::string> more;
         const char* message;
     } cases[] = {
-        {{"--current", "-1"}, "current"},
-        {{"--ripple", "1"}, "ripple"},
-        {{"--check-freq", "-5"}, "frequency"},
+        {{"--current", "-1"}, "постоянный ток"},
+        {{"--ripple", "1"}, "для пульсаций нужна частота переключения"},
+        {{"--check-freq", "-5", "--lang", "en"}, "switching frequency"},
         {{"--temperature", "hot"}, "--temperature takes a number, not 'hot'"},
         {{"--material", "N87x"}, "no material 'N87x' in the catalogue; closest:"},
     };
@@ -1241,27 +1255,28 @@ TEST(CliCheckTest, TheReportShowsTheCheckThatRan) {
 }
 
 // Bounds hold whether or not the check runs: a saved design would keep the
-// value all the same.
+// value all the same. They are said in the language of --lang, wherever it
+// stands.
 TEST(CliCheckTest, InputsOutOfTheirBoundsAreUsageErrorsNamingThem) {
     const struct {
         std::vector<std::string> more;
         const char* message;
     } cases[] = {
         {{"--temperature", "1e300"},
-         "--temperature 1e300: the core temperature must be a number above -273.15 °C and at "
-         "most 500 °C"},
-        {{"--temperature", "-273.15"},
-         "--temperature -273.15: the core temperature must be a number above -273.15 °C and at "
-         "most 500 °C"},
+         "--temperature 1e300: температура сердечника должна быть числом не ниже -60 °C и не "
+         "выше 300 °C: в этих пределах верны модели меди и сердечника"},
+        {{"--temperature", "-240", "--lang", "en"},
+         "--temperature -240: the core temperature must be a number of at least -60 °C and at "
+         "most 300 °C, where the models of copper and core hold"},
         {{"--check-freq", "1e308"},
-         "--check-freq 1e308: the switching frequency must be a number above 0 kHz and at most "
-         "10000 kHz"},
-        {{"--ripple", "1e300"},
+         "--check-freq 1e308: частота переключения должна быть числом больше 0 кГц и не больше "
+         "10000 кГц"},
+        {{"--lang", "en", "--ripple", "1e300"},
          "--ripple 1e300: the ripple must be a number of at least 0 A and at most 100000 A"},
         {{"--current", "1e308"},
-         "--current 1e308: the DC current must be a number of at least 0 A and at most 100000 A"},
-        {{"--current", "-1"},
-         "--current -1: the DC current must be a number of at least 0 A and at most 100000 A"},
+         "--current 1e308: постоянный ток должен быть числом не меньше 0 А и не больше 100000 А"},
+        {{"--current", "-1", "--lang", "ru"},
+         "--current -1: постоянный ток должен быть числом не меньше 0 А и не больше 100000 А"},
     };
     for (const auto& c : cases) {
         for (const bool check : {true, false}) {
@@ -1281,7 +1296,7 @@ TEST(CliCheckTest, InputsOutOfTheirBoundsAreUsageErrorsNamingThem) {
         RunCli({"--separator", ",",   "--core",        "ring", "--mode",    "choke",
                 "--d1",        "20",  "--d2",          "10",   "--h",       "10",
                 "--gap",       "0.5", "--mu",          "2000", "--db",      "0.3",
-                "--turns",     "20",  "--temperature", "500",  "--current", "1e5",
+                "--turns",     "20",  "--temperature", "300",  "--current", "1e5",
                 "--ripple",    "1e5", "--check-freq",  "1e4",  "--check",   "--json"});
     EXPECT_EQ(edge.status, 0) << edge.err;
 }

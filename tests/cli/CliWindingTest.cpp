@@ -642,9 +642,9 @@ TEST(CliWindingTest, WindingsNotCheckedGiveTheReason) {
 
 // Bounds hold whether or not the check runs: a saved design keeps the value.
 TEST(CliWindingTest, LoadCurrentAndDensityOutOfBoundsAreUsageErrors) {
-    const std::string load = "the load current must be a number above 0 A and at most 100000 A";
+    const std::string load = "ток нагрузки должен быть числом больше 0 А и не больше 100000 А";
     const std::string density =
-        "the current density must be a number above 0 A/mm² and at most 100 A/mm²";
+        "плотность тока должна быть числом больше 0 А/мм² и не больше 100 А/мм²";
     const struct {
         std::vector<std::string> option;
         std::string message;

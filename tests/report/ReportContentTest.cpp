@@ -127,13 +127,13 @@ TEST(ReportInputsTest, AddsTheWindingsInputsGiven) {
 // their ranges: 100 000 A is not "1e+05", nor 0,0001 A "1e-04".
 TEST(ReportInputsTest, TheCheckInputsKeepTheirDigits) {
     Design document = Filled(CoreKind::Ring, std::string(kModeChoke));
-    document.check = CheckInputs{.temperature = -273,
+    document.check = CheckInputs{.temperature = -60,
                                  .dcCurrent = kMaxCurrentA,
                                  .ripple = 0.0001,
                                  .frequencyKhz = 0.123456789};
     Rows rows = RowsOf(ReportInputsOf(document, "n", "d", ",").inputs);
     ASSERT_GE(rows.size(), 4u);
-    const Rows expected = {{"Температура сердечника, °C", "-273"},
+    const Rows expected = {{"Температура сердечника, °C", "-60"},
                            {"Постоянный ток дросселя, А", "100000"},
                            {"Размах пульсаций тока, А", "0,0001"},
                            {"Частота пульсаций, КГц", "0,123456789"}};

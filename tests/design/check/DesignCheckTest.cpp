@@ -308,18 +308,22 @@ TEST(DesignCheckTest, NothingToCheck) {
 }
 
 TEST(DesignCheckTest, InputsOutOfTheirBoundsAreRefusedNamingThem) {
-    constexpr const char* kTemperature =
-        "the core temperature must be a number above -273.15 °C and at most 500 °C";
-    constexpr const char* kCurrent =
-        "the DC current must be a number of at least 0 A and at most 100000 A";
-    constexpr const char* kRipple =
-        "the ripple must be a number of at least 0 A and at most 100000 A";
-    constexpr const char* kFrequency =
-        "the switching frequency must be a number above 0 kHz and at most 10000 kHz";
+    const Refusal kTemperature{
+        "температура сердечника должна быть числом не ниже -60 °C и не выше 300 °C: в этих "
+        "пределах верны модели меди и сердечника",
+        "the core temperature must be a number of at least -60 °C and at most 300 °C, where the "
+        "models of copper and core hold"};
+    const Refusal kCurrent{"постоянный ток должен быть числом не меньше 0 А и не больше 100000 А",
+                           "the DC current must be a number of at least 0 A and at most 100000 A"};
+    const Refusal kRipple{"размах пульсаций должен быть числом не меньше 0 А и не больше 100000 А",
+                          "the ripple must be a number of at least 0 A and at most 100000 A"};
+    const Refusal kFrequency{
+        "частота переключения должна быть числом больше 0 кГц и не больше 10000 кГц",
+        "the switching frequency must be a number above 0 kHz and at most 10000 kHz"};
     const std::nullopt_t none = std::nullopt;
     struct Case {
         CheckInputs inputs;
-        const char* message;
+        Refusal message;
     };
     const Case cases[] = {
         {{100, -1, none, none}, kCurrent},
@@ -333,10 +337,11 @@ TEST(DesignCheckTest, InputsOutOfTheirBoundsAreRefusedNamingThem) {
         {{100, 1, 0.5, 1e308}, kFrequency},
         {{100, 1, 0.5, 10000.000000000002}, kFrequency},
         {{100, 1, 0.5, INFINITY}, kFrequency},
-        {{100, 1, 0.5, none}, "the ripple needs the switching frequency"},
-        {{-300, none, none, none}, kTemperature},
-        {{-273.15, none, none, none}, kTemperature},
-        {{500.00000000000006, none, none, none}, kTemperature},
+        {{100, 1, 0.5, none},
+         {"для пульсаций нужна частота переключения", "the ripple needs the switching frequency"}},
+        {{-240, none, none, none}, kTemperature},  // copper's resistivity below 0
+        {{-60.00000000000001, none, none, none}, kTemperature},
+        {{300.00000000000006, none, none, none}, kTemperature},
         {{1e300, none, none, none}, kTemperature},
         {{INFINITY, none, none, none}, kTemperature},
         {{NAN, none, none, none}, kTemperature},
@@ -345,19 +350,21 @@ TEST(DesignCheckTest, InputsOutOfTheirBoundsAreRefusedNamingThem) {
     for (const Case& c : cases) {
         try {
             ValidateCheckInputs(c.inputs);
-            ADD_FAILURE() << "accepted: " << c.message;
+            ADD_FAILURE() << "accepted: " << c.message.english;
         } catch (const CheckInputError& error) {
-            EXPECT_STREQ(error.what(), c.message);
+            EXPECT_EQ(error.refusal(), c.message);
+            EXPECT_EQ(error.what(), c.message.english);
         }
-        EXPECT_THROW(RunDesignCheck(choke, nullptr, c.inputs), CheckInputError) << c.message;
+        EXPECT_THROW(RunDesignCheck(choke, nullptr, c.inputs), CheckInputError)
+            << c.message.english;
     }
     EXPECT_NO_THROW(ValidateCheckInputs({-40, 0, 0, 0.001}));
-    EXPECT_NO_THROW(ValidateCheckInputs({-273.1, 1e5, 1e5, 1e4}));
-    EXPECT_NO_THROW(ValidateCheckInputs({500, 0, 0, 5e-324}));
+    EXPECT_NO_THROW(ValidateCheckInputs({-60, 1e5, 1e5, 1e4}));
+    EXPECT_NO_THROW(ValidateCheckInputs({300, 0, 0, 5e-324}));
 }
 
 // Inputs within their bounds may still overflow a double: a user material's
-// extreme loss factors, a temperature factor wild at 499 °C. The check then
+// extreme loss factors, a temperature factor wild at 300 °C. The check then
 // shows one text and not one number, and counts as refused.
 TEST(DesignCheckTest, NumbersPastADoubleRefuseTheWholeCheck) {
     Material wildFactor = LossOnly(2, 1, 2);
@@ -374,7 +381,7 @@ TEST(DesignCheckTest, NumbersPastADoubleRefuseTheWholeCheck) {
          RingChoke(),
          LossOnly(1e300, 4.5, 5),
          {25, 1e5, 1e5, 1e4}},
-        {"temperature factor at 499 °C", E25PushPull(), wildFactor, {499, {}, {}, {}}},
+        {"temperature factor at 300 °C", E25PushPull(), wildFactor, {300, {}, {}, {}}},
     };
     for (const auto& c : cases) {
         const DesignCheck check = RunDesignCheck(c.design, &c.material, c.inputs);
@@ -629,23 +636,44 @@ TEST(DesignCheckTest, FrequencyAsEnteredAndNoStepAtARangeEdge) {
     EXPECT_EQ(curve.materialData[0].high, 1e7);
 }
 
+// Beyond the frequencies of the material's data (as 3C90's end at 200 kHz)
+// or the temperatures of its data (25 and 100 °C here), where its
+// temperature factor (1 here) is taken.
 TEST(DesignCheckTest, LinesSayWhereTheLossLeavesTheMaterialsData) {
     Material material = LossOnly(2, 1, 2);
-    material.steinmetz.front().maximumFrequency = 200001;  // as 3C90's data ends
-    const std::vector<CheckLine> lines =
-        CheckLines(RunDesignCheck(SquareCore("Двухтактный", "300"), &material, {}), ",");
-    const auto density = std::find_if(lines.begin(), lines.end(), [](const CheckLine& line) {
-        return line.label.starts_with("Удельные");
-    });
-    ASSERT_NE(density, lines.end());
-    // 9 turns swing 0.556 T: 2·300 kHz·(0.278 T)² = 46.3 kW/m³.
-    EXPECT_EQ(density->value, "0,0463 Вт/см³ (за пределами данных материала: 0,001–200 кГц)");
-    EXPECT_EQ(density->meaning,
-              "данные материала на эту частоту не распространяются: потери экстраполированы");
-
-    // A temperature factor of 1 − 0.02·T is none at 100 °C.
+    material.saturation = {{25, 0.49}, {100, 0.39}};
     material.steinmetz.front().hasTemperatureFactor = true;
     material.steinmetz.front().ct0 = 1;
+    const struct {
+        double maximumFrequency, temperature;
+        const char* value;
+        const char* meaning;
+    } cases[] = {
+        {1e6, 100, "0,0463 Вт/см³", "мощность, которую теряет 1 см³ материала"},
+        {200001, 100, "0,0463 Вт/см³ (за пределами данных материала: 0,001–200 кГц)",
+         "данные материала на эту частоту не распространяются: потери экстраполированы"},
+        {1e6, 150, "0,0463 Вт/см³ (за пределами данных материала: 25–100 °C)",
+         "данные материала на эту температуру не распространяются: потери экстраполированы"},
+        {200001, -40, "0,0463 Вт/см³ (за пределами данных материала: 0,001–200 кГц, 25–100 °C)",
+         "данные материала не распространяются ни на эту частоту, ни на эту температуру: потери "
+         "экстраполированы"},
+    };
+    for (const auto& c : cases) {
+        material.steinmetz.front().maximumFrequency = c.maximumFrequency;
+        CheckInputs inputs;
+        inputs.temperature = c.temperature;
+        const std::vector<CheckLine> lines =
+            CheckLines(RunDesignCheck(SquareCore("Двухтактный", "300"), &material, inputs), ",");
+        const auto density = std::find_if(lines.begin(), lines.end(), [](const CheckLine& line) {
+            return line.label.starts_with("Удельные");
+        });
+        ASSERT_NE(density, lines.end());
+        // 9 turns swing 0.556 T: 2·300 kHz·(0.278 T)² = 46.3 kW/m³.
+        EXPECT_EQ(density->value, c.value);
+        EXPECT_EQ(density->meaning, c.meaning);
+    }
+
+    // A temperature factor of 1 − 0.02·T is none at 100 °C.
     material.steinmetz.front().ct1 = 0.02;
     const DesignCheck warm = RunDesignCheck(SquareCore("Двухтактный", "50"), &material, {});
     EXPECT_EQ(warm.noLoss, NoLoss::NoFitAtTemperature);

@@ -126,6 +126,39 @@ TEST(CoreLossTest, NoLossWhereTheTemperatureFactorIsNotPositive) {
     EXPECT_FALSE(LossDensityAt(Material{}, Square(1000, 0.2), 1000, 25));
 }
 
+// A temperature factor taken beyond the temperatures of the material's data
+// (N87's: 25 and 100 °C) is an extrapolation; a loss without a factor (a
+// maker's formula, here Mix 26's) is the same at every temperature.
+TEST(CoreLossTest, AFactorBeyondTheDatasTemperaturesIsMarked) {
+    Material withoutFactor = testing_support::N87();
+    withoutFactor.steinmetz[1].hasTemperatureFactor = false;
+    struct Case {
+        const char* name;
+        Material material;
+        double frequency, temperature;
+        bool outside;
+    };
+    const Case cases[] = {
+        {"N87 at 100 °C", testing_support::N87(), 2e5, 100, false},
+        {"N87 at 25 °C", testing_support::N87(), 2e5, 25, false},
+        {"N87 at 120 °C", testing_support::N87(), 2e5, 120, true},
+        {"N87 at -40 °C", testing_support::N87(), 2e5, -40, true},
+        {"N87 at the blend of 100 kHz, 120 °C", testing_support::N87(), 1e5, 120, true},
+        {"N87 without a factor, 120 °C", withoutFactor, 2e5, 120, false},
+        {"Mix 26 at 120 °C", testing_support::Mix26(), 1e5, 120, false},
+    };
+    for (const Case& c : cases) {
+        const std::optional<LossDensity> loss =
+            LossDensityAt(c.material, Square(c.frequency, 0.2), c.frequency, c.temperature);
+        ASSERT_TRUE(loss) << c.name;
+        ASSERT_EQ(loss->temperatureOutside.has_value(), c.outside) << c.name;
+        if (c.outside) {
+            EXPECT_EQ(loss->temperatureOutside->low, 25) << c.name;
+            EXPECT_EQ(loss->temperatureOutside->high, 100) << c.name;
+        }
+    }
+}
+
 // Powders lose by their makers' formulas at B = ΔB/2 and the switching
 // frequency, in kW/m³ (= mW/cm³), worked by hand: Magnetics a·B^b·f^c,
 // Micrometals f/(a/B³ + b/B^2.3 + c/B^1.65) + d·B²·f²; an E core takes the

@@ -418,6 +418,39 @@ TEST(WindingCheckTest, OneWireOrStrandsByTheirLoss) {
     EXPECT_EQ(ac.sections[2].strands, 3);
 }
 
+// Where no wire carries the current alone, the thickest ones go side by
+// side, or strands of at most 2δ of the same copper.
+TEST(WindingCheckTest, TinyDensitiesTakeTheThickestWiresSideBySide) {
+    CheckInputs direct;
+    direct.dcCurrent = 5;
+    struct Case {
+        const char* name;
+        RunOfDesign design;
+        CheckInputs core;
+        WindingInputs winding;
+        std::size_t section;
+        double conductorMm;
+        int strands;
+    };
+    const Case cases[] = {
+        // 5 A DC at 0.001 A/mm²: 5000 mm² over the 1.368 mm² of 1.32 mm.
+        {"ring choke", RingChoke("20"), direct, {std::nullopt, 0.001}, 0, 1.32, 3654},
+        // P1's 0.177 A rms at 0.01 A/mm²: 17.68 mm², 13 wires of 1.32 mm,
+        // which lose less than 57 strands of 0.63 mm (2δ is 0.68 mm); S1's
+        // 3.54 A rms likewise 259 of them, not 1135 strands.
+        {"push-pull P1", E25(kModePushPull), {}, {5, 0.01}, 0, 1.32, 13},
+        {"push-pull S1", E25(kModePushPull), {}, {5, 0.01}, 2, 1.32, 259},
+    };
+    for (const Case& c : cases) {
+        const WindingCheck w = Wind(c.design, c.core, c.winding);
+        ASSERT_FALSE(w.nothingToCheck) << c.name << ": " << *w.nothingToCheck;
+        EXPECT_NEAR(w.sections.at(c.section).conductorDiameter, c.conductorMm * 1e-3, 1e-12)
+            << c.name;
+        EXPECT_EQ(w.sections[c.section].strands, c.strands) << c.name;
+        EXPECT_FALSE(w.fits) << c.name;
+    }
+}
+
 TEST(WindingCheckTest, LowFrequencyLeavesASingleLayerAtItsDcResistance) {
     CheckInputs in;
     in.dcCurrent = 1;
@@ -509,7 +542,7 @@ TEST(WindingCheckTest, SaysWhyTheWindingsAreNotChecked) {
     EXPECT_EQ(RunWindingCheck(e25.run, own, WithWinding({}, {5, 4}), grade2).nothingToCheck,
               kNoWindingWires);
     // A density so low that the strands could not be counted.
-    EXPECT_EQ(Wind(e25, {}, {5, 1e-12}).nothingToCheck, kCheckOutOfRange);
+    EXPECT_EQ(Wind(e25, {}, {5, 1e-12}).nothingToCheck, kNoWindingStrands);
     // Without a core loss the copper is known, the totals are not.
     const WindingCheck noMaterial = RunWindingCheck(e25.run, own, WithWinding({}, {5, 4}), kWires);
     EXPECT_TRUE(noMaterial.copperLoss);
