@@ -1,0 +1,69 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "CoreFamily.h"
+
+namespace transcalc {
+
+// A standard core's dimensions under the letters of its family's drawing
+// (A, B, C, ..., F2, R1), in mm.
+struct ShapeLetter {
+    std::string letter;
+    double millimetres = 0;
+};
+using ShapeLetters = std::vector<ShapeLetter>;
+
+// The letter's value; none when the core lacks it.
+std::optional<double> LetterOf(const ShapeLetters& letters, std::string_view letter);
+
+// The winding space a bobbin that fits the core leaves, in mm: the breadth
+// layers build up in and the height of one layer.
+struct BobbinWindow {
+    double breadth = 0;
+    double height = 0;
+};
+
+// Geometry of a core of a family beyond the classic three, in SI units, as
+// the effective parameters, gap, window, turn and surface of CoreShape (see
+// there); FamilyShape.cpp holds a row per family with its letters' meanings.
+struct FamilyGeometry {
+    double area = 0;         // m², A_e
+    double length = 0;       // m, l_e
+    double volume = 0;       // m³, V_e
+    double minimumArea = 0;  // m², A_min
+    double gapLegArea = 0;   // m², the gapped leg
+    double gapLegPerimeter = 0;
+    double fringeHeight = 0;   // m
+    int gapCount = 1;          // 2 where a spacer cuts two legs (U, C)
+    double windowBreadth = 0;  // m, bare core
+    double windowHeight = 0;   // m, both halves
+    double turnBase = 0;       // m, a turn at build 0 (round leg: 2π·r)
+    bool roundLeg = false;
+    double outerSurface = 0;  // m², the assembled set
+};
+
+// A core of a family beyond the classic three as its drawing gives it; the
+// subtype tells the drawing's variants apart where the data has them (RM
+// with or without a centre hole, PM, pot, EFD, UR).
+struct FamilyCore {
+    CoreFamily family = CoreFamily::Etd;
+    std::string subtype;
+    ShapeLetters letters;
+};
+
+// The letters a core of the family must have.
+std::span<const std::string_view> FamilyRequiredLetters(CoreFamily family);
+
+// Why the letters leave no core (a required letter missing, or no window);
+// none when they make one. Only for families beyond the classic three.
+std::optional<std::string> FamilyShapeFault(const FamilyCore& core);
+
+// The geometry; none where FamilyShapeFault names a fault.
+std::optional<FamilyGeometry> FamilyGeometryOf(const FamilyCore& core);
+
+}  // namespace transcalc
