@@ -56,6 +56,13 @@ struct FamilyCore {
     ShapeLetters letters;
 };
 
+// A catalogue core of such a family as a design holds it: the core and the
+// window of the bobbin that fits it, where the catalogue has one.
+struct CatalogueFamilyCore {
+    FamilyCore core;
+    std::optional<BobbinWindow> bobbin;
+};
+
 // The letters a core of the family must have.
 std::span<const std::string_view> FamilyRequiredLetters(CoreFamily family);
 
