@@ -12,6 +12,7 @@ DesignRun RunDesign(const Design& design, DecimalSeparator separator,
                     const std::optional<CoreLetters>& letters, Language language) {
     DesignRun run;
     run.after.Mode = design.mode;
+    run.coreFamily = design.Family();
     CorePictures cores = design.cores;
     if (design.familyCore) {
         // The classic designs run on the family core's effective parameters.

@@ -21,6 +21,8 @@ struct DesignRun {
     DesignState asRead;
     DesignState after;
     CheckedDesign checked;  // what the design check and the windings read
+    // The family of the core the design ran on; none without a core.
+    std::optional<CoreFamily> coreFamily;
 };
 
 // One click on "Расчет" in a freshly started window: Calculate, and when it
