@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "CoreShape.h"
+
 namespace transcalc {
 namespace {
 
@@ -322,6 +324,54 @@ TEST(FamilyShapeTest, EffectiveParametersAsTheDatasheets) {
     }
 }
 
+// What else a family core answers, worked by hand: planar E 22/6/16 (gap
+// in the F × C centre leg, window (E − F)/2 by 2·D, the 21.8 × 11.4 × 15.8
+// box) and C 8 (a spacer in both 11 × 20 legs, window E by 2·D), wound
+// bare and on a bobbin.
+TEST(FamilyShapeTest, GapWindowTurnAndSurface) {
+    const CoreShape planar = CoreShape::OfFamily(
+        {CoreFamily::PlanarE,
+         "",
+         {{"A", 21.8}, {"B", 5.7}, {"C", 15.8}, {"D", 3.2}, {"E", 16.8}, {"F", 5}}});
+    EXPECT_EQ(planar.Kind(), CoreKind::ShapedE);
+    EXPECT_EQ(planar.Family(), CoreFamily::PlanarE);
+    EXPECT_EQ(planar.MaterialFamily(), "E/ER/U");
+    const std::optional<GapSite> gap = planar.Gap();
+    ASSERT_TRUE(gap);
+    EXPECT_NEAR(gap->legArea, 79e-6, 1e-12);
+    EXPECT_NEAR(gap->legPerimeter, 41.6e-3, 1e-12);
+    EXPECT_NEAR(gap->fringeHeight, 2.4e-3, 1e-12);
+    EXPECT_EQ(gap->count, 1);
+    const std::optional<WindingWindow> window = planar.Window();
+    ASSERT_TRUE(window);
+    EXPECT_NEAR(window->breadth, 5.9e-3, 1e-12);
+    EXPECT_NEAR(window->height, 6.4e-3, 1e-12);
+    EXPECT_NEAR(planar.TurnLength(1e-3), 41.6e-3 + 2 * 3.14159265358979e-3, 1e-12);
+    EXPECT_NEAR(planar.OuterSurface(), 2 * (21.8 * 11.4 + 21.8 * 15.8 + 11.4 * 15.8) * 1e-6, 1e-12);
+    EXPECT_FALSE(planar.WindowFault());
+
+    const FamilyCore c8{CoreFamily::C, "", {{"A", 35}, {"B", 26}, {"C", 20}, {"D", 15}, {"E", 13}}};
+    const CoreShape bare = CoreShape::OfFamily(c8);
+    EXPECT_EQ(bare.Kind(), CoreKind::ShapedU);
+    const std::optional<GapSite> legs = bare.Gap();
+    ASSERT_TRUE(legs);
+    EXPECT_NEAR(legs->legArea, 220e-6, 1e-12);
+    EXPECT_NEAR(legs->legPerimeter, 62e-3, 1e-12);
+    EXPECT_NEAR(legs->fringeHeight, 11.25e-3, 1e-12);
+    EXPECT_EQ(legs->count, 2);
+    EXPECT_NEAR(bare.Window()->breadth, 13e-3, 1e-12);
+    EXPECT_NEAR(bare.Window()->height, 30e-3, 1e-12);
+    const std::optional<WindingWindow> bobbin =
+        CoreShape::OfFamily(c8, BobbinWindow{4, 27}).Window();
+    ASSERT_TRUE(bobbin);
+    EXPECT_NEAR(bobbin->breadth, 4e-3, 1e-12);
+    EXPECT_NEAR(bobbin->height, 27e-3, 1e-12);
+    EXPECT_NEAR(bobbin->area, 108e-6, 1e-12);
+
+    EXPECT_EQ(CoreShape({CoreKind::Ring, 25, 15, 10, 0}).Family(), CoreFamily::Ring);
+    EXPECT_EQ(CoreShape::OfFamily({CoreFamily::Pq, "", {}}).MaterialFamily(), "EQ/LP");
+}
+
 // Letters that make no core are refused with what is wrong, and give no
 // parameters.
 TEST(FamilyShapeTest, LettersThatMakeNoCore) {
@@ -340,6 +390,7 @@ TEST(FamilyShapeTest, LettersThatMakeNoCore) {
         ASSERT_TRUE(fault) << why;
         EXPECT_TRUE(fault->starts_with(why)) << *fault;
         EXPECT_FALSE(FamilyGeometryOf(core)) << why;
+        EXPECT_FALSE(CoreShape::OfFamily(core).Gap()) << why;
     }
 }
 
