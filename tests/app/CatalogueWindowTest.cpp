@@ -1,7 +1,9 @@
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -149,6 +151,43 @@ TEST_F(CatalogueWindowTest, OkOnAMaterialSetsPermeabilityAndSaturation) {
     EXPECT_EQ(Edit(10)->text(), "2309");
     EXPECT_EQ(Edit(9)->text(), "0,312");
     EXPECT_EQ(form->CurrentDesign().material, "N87");
+}
+
+// The family box narrows the list, the filter finds a core by an alias, and
+// a core of a family the fields cannot hold is listed but never applied.
+TEST_F(CatalogueWindowTest, ACoreOfAnotherFamilyIsListedButNotApplied) {
+    FillRingChoke();
+    const QStringList before = Fields();
+    CoreCatalogueDialog* dialog = Open<CoreCatalogueDialog>("N1Catalogue");
+    ASSERT_NE(dialog, nullptr);
+    QComboBox* family = dialog->findChild<QComboBox*>("CoreCatalogueFamily");
+    ASSERT_EQ(family, dialog->familyBox());
+    EXPECT_EQ(family->count(), 24);
+    EXPECT_EQ(family->itemText(0), "все");
+    EXPECT_EQ(family->itemText(2), "Ш (E)");
+    family->setCurrentIndex(family->findText("ETD"));
+    EXPECT_EQ(ShownNames(*dialog).size(), 9);
+    dialog->filter()->setText("etd 39");
+    EXPECT_EQ(ShownNames(*dialog), QStringList{"ETD 39/20/13"});
+    const QTreeWidgetItem* row = dialog->list()->currentItem();
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ((QStringList{row->text(1), row->text(2), row->text(5)}),
+              (QStringList{"ETD", "", ""}));
+    EXPECT_FALSE(dialog->okButton()->isEnabled());
+    EXPECT_EQ(dialog->status()->text(),
+              "Сердечник семейства ETD пока нельзя перенести в окно: поля размеров принимают "
+              "кольцо, Ш и П сердечники.");
+    emit dialog->list()->itemActivated(dialog->list()->currentItem(), 0);
+    EXPECT_TRUE(dialog->isVisible());
+
+    family->setCurrentIndex(0);
+    dialog->filter()->setText("EF 25");  // an alias of E 25/13/7
+    EXPECT_EQ(ShownNames(*dialog), QStringList{"E 25/13/7"});
+    EXPECT_TRUE(dialog->okButton()->isEnabled());
+    EXPECT_EQ(dialog->status()->text(), "");
+    dialog->reject();
+    EXPECT_EQ(Fields(), before);
+    EXPECT_EQ(form->CurrentDesign().catalogueCore, "");
 }
 
 TEST_F(CatalogueWindowTest, CancelChangesNothing) {
