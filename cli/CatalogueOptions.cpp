@@ -103,7 +103,7 @@ void AddCatalogueOptions(OptionList& list, CatalogueChoice& choice) {
     });
 }
 
-bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
+bool ApplyCatalogue(CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
                     CorePictures& cores, std::string_view separator) {
     bool coreHeld = false;
     if (choice.coreName) {
@@ -112,6 +112,12 @@ bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
         if (core == nullptr) {
             throw UsageError(Unknown("core", *choice.coreName, RunCatalogue(Part::Cores).cores));
         }
+        if (!core->IsClassic()) {
+            throw UsageError("the core '" + core->name + "' is of the family " +
+                             std::string(FamilyName(core->Family(), Language::English)) +
+                             ", which no dimension field holds (ring, e and u cores do)");
+        }
+        choice.coreName = core->name;
         cores.Shows(core->kind) = true;
         const std::vector<catalogue::FieldText> texts = catalogue::CoreFieldTexts(*core, separator);
         SetUntyped(texts, typed, fields);
@@ -181,7 +187,7 @@ std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& 
             kCoreKinds, [&](const CoreKindInfo& info) { return cores.Shows(info.kind); });
         add(catalogue::kCoresHeader);
         for (const catalogue::Core& core : known.cores) {
-            if (!anyShown || cores.Shows(core.kind)) {
+            if (!anyShown || (core.IsClassic() && cores.Shows(core.kind))) {
                 add(catalogue::CoreLine(core));
             }
         }

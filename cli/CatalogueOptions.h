@@ -24,7 +24,7 @@ class OptionList;
 
 // What the catalogue options of one command line ask for.
 struct CatalogueChoice {
-    std::optional<std::string> coreName;      // --core-name
+    std::optional<std::string> coreName;      // --core-name; its own name once found
     std::optional<std::string> materialName;  // --material
     std::optional<std::string> list;          // --list: "cores", "materials" or "wires"
     bool coreHeld = false;                    // the chosen core's dimensions still stand
@@ -39,9 +39,10 @@ void AddCatalogueOptions(OptionList& list, CatalogueChoice& choice);
 
 // Shows the chosen core's picture and fills the fields that the core and the
 // material give, except the typed ones; true when a core was chosen and its
-// dimensions still stand. An unknown name throws UsageError naming the
-// closest entries.
-bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
+// dimensions still stand. A core named by an alias takes its own name in
+// `choice`. An unknown name throws UsageError naming the closest entries, and
+// so does a core of a family beyond ring, Ш and П, which no field holds.
+bool ApplyCatalogue(CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
                     CorePictures& cores, std::string_view separator);
 
 // The material of the design check by its exact name. An unknown name throws
@@ -59,12 +60,12 @@ std::optional<CoreLetters> CheckCoreLetters(const Design& design, std::string_vi
 // adviser searches them. Throws UsageError for an unknown material.
 AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs);
 
-// The --list output: the header line and one entry a line in the catalogue
-// file format; cores only of the shown kinds when any is shown.
 // Drops the names of a design file that the catalogue lacks, each with a
 // warning on stderr; looks the catalogue up only for a name the design gives.
 void DropStaleNames(Design& design, const std::string& path);
 
+// The --list output: the header line and one entry a line in the catalogue
+// file format; cores only of the shown kinds when any is shown.
 std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores);
 
 }  // namespace transcalc::cli

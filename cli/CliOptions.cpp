@@ -36,13 +36,16 @@ forward converter: one Calculate and its results, as the window shows them.
   --turns TEXT                 Edit11
   --overshoot TEXT             Edit12
   catalogue options (field options given as well win, wherever they stand):
-  --core-name NAME  a core of the catalogue by its exact name, e.g. "E 25/13/7": makes its
-                    picture visible as --core does and fills the dimension fields
+  --core-name NAME  a core of the catalogue by its exact name or alias, e.g. "E 25/13/7":
+                    makes its picture visible as --core does and fills the dimension
+                    fields; only ring, E and U cores have such fields
   --material NAME   a material of the catalogue, e.g. "N87": fills Edit10 with its initial
                     permeability and Edit9 with its working flux density, 0.8 of its
                     saturation induction at 100 °C
   --list WHAT       cores | materials | wires: prints the catalogue, one entry a line,
-                    tab-separated, a header line first; with --core only cores of that kind.
+                    tab-separated, a header line first, the kind column naming each
+                    core's family (ring, e, u, etd, rm, pq, ...); with --core only cores
+                    of that kind.
                     Your own entries in $XDG_DATA_HOME/transcalc/ (default
                     ~/.local/share/transcalc/) are part of the catalogue
   --separator C     the decimal separator, "," or "." (default: the user's locale, as the

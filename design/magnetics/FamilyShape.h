@@ -21,6 +21,8 @@ inline constexpr double kFringeShare = 0.75;
 struct ShapeLetter {
     std::string letter;
     double millimetres = 0;
+
+    bool operator==(const ShapeLetter& other) const = default;
 };
 using ShapeLetters = std::vector<ShapeLetter>;
 
@@ -32,6 +34,8 @@ std::optional<double> LetterOf(const ShapeLetters& letters, std::string_view let
 struct BobbinWindow {
     double breadth = 0;
     double height = 0;
+
+    bool operator==(const BobbinWindow& other) const = default;
 };
 
 // Geometry of a core of a family beyond the classic three, in SI units, as
@@ -61,6 +65,8 @@ struct FamilyCore {
     CoreFamily family = CoreFamily::Etd;
     std::string subtype;
     ShapeLetters letters;
+
+    bool operator==(const FamilyCore& other) const = default;
 };
 
 // A catalogue core of such a family as a design holds it: the core and the
@@ -68,6 +74,8 @@ struct FamilyCore {
 struct CatalogueFamilyCore {
     FamilyCore core;
     std::optional<BobbinWindow> bobbin;
+
+    bool operator==(const CatalogueFamilyCore& other) const = default;
 };
 
 // The letters a core of the family must have.

@@ -238,6 +238,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "transcalc-cli: no core 'E 25/13/8' in the catalogue; closest: 'E 25/13/7', "
                 "'E 25/13/11', 'E 20/10/5'\nTry 'transcalc-cli --help'.\n",
                 64},
+        CliCase{"CoreOfAFamilyNoFieldHolds",
+                {"--core-name", "ETD 39"},
+                "",
+                "transcalc-cli: the core 'ETD 39/20/13' is of the family ETD, which no dimension "
+                "field holds (ring, e and u cores do)\nTry 'transcalc-cli --help'.\n",
+                64},
         CliCase{"UnknownMaterial",
                 {"--material=n87"},
                 "",
@@ -589,6 +595,8 @@ TEST_F(CliDesignTest, TheCatalogueNameStaysOnlyWithItsCore) {
     EXPECT_EQ(saved({"--design", Path("a.transcalc"), "--core", "ring"}), "");
     EXPECT_EQ(saved({"--core-name", "E 25/13/7", "--l2", "9"}), "");
     EXPECT_EQ(saved({"--core-name", "E 25/13/7", "--mu", "2000"}), "E 25/13/7");
+    // A core named by its alias is saved by its own name.
+    EXPECT_EQ(saved({"--core-name", "E 25/7"}), "E 25/13/7");
 }
 
 // The catalogue's core and material give the field texts that a user would
@@ -641,11 +649,11 @@ TEST(CliCatalogueTest, ListsTheCatalogue) {
         {{"--list", "cores", "--core", "u"},
          36,
          "# name\tkind\tdimensions in mm, LETTER=value\n"
-         "U 10/8/3\tu\tA=9.9\tB=8.2\tC=2.85\tD=5\tE=4.15\n"},
+         "U 10/8/3\tu\tA=9.9\tB=8.2\tC=2.85\tD=5\tE=4.15\talias=U 10\n"},
         {{"--list=cores"},
-         563,
+         888,
          "# name\tkind\tdimensions in mm, LETTER=value\nT 1.78/0.89/0.76\tring\tA=1.78\tB=0."
-         "89\tC=0.76\n"},
+         "89\tC=0.76\talias=T 1.78\n"},
         {{"--list", "materials"},
          310,
          "# name\tmaker\tcomposition\tinitial permeability at 25 C\tsaturation, C:T ...\t"
@@ -669,6 +677,11 @@ TEST(CliCatalogueTest, ListsTheCatalogue) {
         const std::size_t second = run.out.find('\n', run.out.find('\n') + 1);
         EXPECT_EQ(run.out.substr(0, second + 1), c.firstTwo);
     }
+    // The kind column names the family of a core beyond ring, Ш and П.
+    EXPECT_NE(RunCli({"--list", "cores"})
+                  .out.find("\nETD 39/20/13\tetd\tA=39.1\tB=19.8\tC=12.5\tD=14.6\tE=30.1\tF=12.5\t"
+                            "alias=ETD 39\tbobbin=6.75,25.7\tbobbin=6.9,25.7\n"),
+              std::string::npos);
 }
 
 TEST(CliCatalogueTest, UserFileAddsAndReportsItsBadLines) {
