@@ -124,22 +124,34 @@ std::optional<CoreLetters> CatalogueCoreLetters(const Catalogue& catalogue, cons
         return std::nullopt;
     }
     const Core* core = FindCore(catalogue, design.catalogueCore);
-    if (core == nullptr) {
-        return std::nullopt;
+    if (core == nullptr || !core->IsClassic()) {
+        return std::nullopt;  // a family core is held whole by the design
     }
     return LettersWhileFilled(*core, design.cores, design.fields, separator);
 }
 
-std::vector<std::string> DropStaleNames(Design& design, std::string_view fileName,
-                                        const CatalogueSource& cores,
-                                        const CatalogueSource& materials) {
+std::vector<std::string> ResolveCatalogueNames(Design& design, std::string_view fileName,
+                                               const CatalogueSource& cores,
+                                               const CatalogueSource& materials) {
     std::vector<std::string> messages;
     const auto drop = [&](std::string& name, const char* what) {
         messages.push_back("Design file \"" + std::string(fileName) + "\": no " + what + " \"" +
                            name + "\" in the catalogue; its name is dropped");
         name.clear();
     };
-    if (!design.catalogueCore.empty() && FindCore(cores(), design.catalogueCore) == nullptr) {
+    if (design.familyCore) {
+        const CoreFamily family = design.familyCore->core.family;
+        const Core* core = FindCore(cores(), design.catalogueCore);
+        if (core == nullptr || core->Family() != family) {
+            messages.push_back("Design file \"" + std::string(fileName) + "\": no " +
+                               std::string(InfoOf(family).key) + " core \"" + design.catalogueCore +
+                               "\" in the catalogue; the design is left without a core");
+            design.ShowNoCore();
+        } else {
+            design.ShowFamilyCore(core->name, {FamilyCoreOf(*core), core->Bobbin()});
+        }
+    } else if (!design.catalogueCore.empty() &&
+               FindCore(cores(), design.catalogueCore) == nullptr) {
         drop(design.catalogueCore, "core");
     }
     if (!design.material.empty() && FindMaterial(materials(), design.material) == nullptr) {

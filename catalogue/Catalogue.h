@@ -76,11 +76,13 @@ std::optional<CoreLetters> CatalogueCoreLetters(const Catalogue& catalogue, cons
 using CatalogueSource = std::function<const Catalogue&()>;
 
 // Drops from a design the catalogue core and material names that the
-// catalogue lacks: the dimensions stay, the name goes. One message for each,
-// naming the design file. A source is asked only when the design names an
-// entry of its kind.
-std::vector<std::string> DropStaleNames(Design& design, std::string_view fileName,
-                                        const CatalogueSource& cores,
-                                        const CatalogueSource& materials);
+// catalogue lacks: the dimensions stay, the name goes. A core of a family
+// beyond the classic three takes its letters and bobbin from the catalogue;
+// without that core the design has no core at all. One message for each
+// name dropped, naming the design file. A source is asked only when the
+// design names an entry of its kind.
+std::vector<std::string> ResolveCatalogueNames(Design& design, std::string_view fileName,
+                                               const CatalogueSource& cores,
+                                               const CatalogueSource& materials);
 
 }  // namespace transcalc::catalogue

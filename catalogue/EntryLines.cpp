@@ -397,8 +397,8 @@ const std::vector<FamilyLetters>& FamilyLetterTable() {
         {CoreFamily::Pm, {"A", "B", "C", "D", "E", "F", "G", "H"}, {"alpha", "b", "e", "t"}},
         {CoreFamily::Pq, {"A", "B", "C", "D", "E", "F"}, {"G", "J", "L"}},
         {CoreFamily::Pqi, {"A", "B", "B2", "C", "D", "E", "F", "G", "J", "L"}, {}},
-        {CoreFamily::Ep, {"A", "B", "C", "D", "E", "F"}, {"G", "K"}},
-        {CoreFamily::Epx, {"A", "B", "C", "D", "E", "F"}, {"G", "K"}},
+        {CoreFamily::Ep, {"A", "B", "C", "D", "E", "F", "K"}, {"G"}},
+        {CoreFamily::Epx, {"A", "B", "C", "D", "E", "F", "K"}, {"G"}},
         {CoreFamily::Ur, {"A", "B", "C", "D", "E", "H"}, {"F", "G", "S"}},
         {CoreFamily::Ui, {"A", "B", "B2", "C", "D", "E"}, {"H"}},
         {CoreFamily::Ut, {"A", "B", "C", "D", "E", "F"}, {}},
@@ -589,6 +589,10 @@ Core ReadCore(const Columns& columns) {
         }
     } else if (std::optional<std::string> fault = FamilyWindowFault(core)) {
         throw BadLine{std::move(*fault)};
+    } else if (const std::optional<std::string_view> shapeFault =
+                   FamilyShapeFault(FamilyCoreOf(core))) {
+        // Every core the catalogue takes has the geometry the checks read.
+        throw BadLine{std::string(*shapeFault)};
     }
     CheckBobbins(core);
     return core;

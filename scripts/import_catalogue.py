@@ -32,8 +32,8 @@ REQUIRED = {"ring": "A B C", "e": "A B C F", "u": "A B C E", "etd": "A B C D E F
             "eq": "A B C D E F G", "lp": "A B C D E F G", "planar-e": "A B C D E F",
             "planar-er": "A B C D E F", "planar-el": "A B C D E F F2",
             "rm": "A B C D E F G J", "pot": "A B D E F G", "pm": "A B C D E F G H",
-            "pq": "A B C D E F", "pqi": "A B B2 C D E F G J L", "ep": "A B C D E F",
-            "epx": "A B C D E F", "ur": "A B C D E H", "ui": "A B B2 C D E",
+            "pq": "A B C D E F", "pqi": "A B B2 C D E F G J L", "ep": "A B C D E F K",
+            "epx": "A B C D E F K", "ur": "A B C D E H", "ui": "A B B2 C D E",
             "ut": "A B C D E F", "c": "A B C D E"}
 # Letters that are no length: PM's alpha, the angle of its slots, is in degrees.
 ANGLES = {"alpha"}

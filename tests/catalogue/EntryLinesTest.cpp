@@ -56,7 +56,7 @@ TEST(EntryLinesTest, ReadsACoreOfEveryFamily) {
         "PQI 16/7.8\tpqi\tA=16.4\tB=5.4\tB2=2.35\tC=11.2\tD=3.05\tE=14.4\tF=7\tG=10\tJ=3.9\t"
         "L=8.4",
         "EP 5\tep\tA=6\tB=2.8\tC=3.8\tD=2\tE=4.4\tF=1.7\tK=0.9",
-        "EPX 7\tepx\tA=9.4\tB=3.65\tC=8.8\tD=2.5\tE=7.2\tF=3.3",
+        "EPX 7\tepx\tA=9.4\tB=3.65\tC=8.8\tD=2.5\tE=7.2\tF=3.3\tK=4",
         "UR 35/27.5/13\tur\tA=35.4\tB=27.5\tC=13\tD=17.5\tE=12\tH=10",
         "UI 93/76/16\tui\tA=93\tB=76\tB2=28\tC=16\tD=48\tE=34.6",
         "UT 20\tut\tA=14.1\tB=20.6\tC=4.6\tD=16\tE=7.5\tF=4.1",
@@ -495,7 +495,7 @@ TEST(EntryLinesTest, FamilyLinesNoRealPartCouldHaveAreNamed) {
          "u.tsv:2: the dimension J is missing (a core of kind rm needs A, B, C, D, E, F, G, J)"},
         {kCores, "X\tpq\tA=16\tB=8\tC=11\tD=4.6\tE=16\tF=6.5",
          "u.tsv:2: the window width E must be smaller than the overall width A"},
-        {kCores, "X\tep\tA=6\tB=2\tC=3.8\tD=2\tE=4.4\tF=1.7",
+        {kCores, "X\tep\tA=6\tB=2\tC=3.8\tD=2\tE=4.4\tF=1.7\tK=0.9",
          "u.tsv:2: the window height D must be smaller than the height B of one half"},
         {kCores, "X\tetd\tA=19.6\tB=13.65\tC=7.4\tD=9.4\tE=14.9\tF=15",
          "u.tsv:2: the centre leg F must be narrower than the window width E"},

@@ -214,7 +214,9 @@ INSTANTIATE_TEST_SUITE_P(
             "BadCore",
             {"--core", "toroid"},
             "",
-            "transcalc-cli: --core takes ring, e or u, not 'toroid'\nTry 'transcalc-cli --help'.\n",
+            "transcalc-cli: --core takes a core family (ring, e, u, etd, er, ec, efd, eq, lp, "
+            "planar-e, planar-er, planar-el, rm, pot, pm, pq, pqi, ep, epx, ur, ui, ut, c), not "
+            "'toroid'\nTry 'transcalc-cli --help'.\n",
             64},
         CliCase{"MissingValue",
                 {"--gap"},
@@ -238,11 +240,17 @@ INSTANTIATE_TEST_SUITE_P(
                 "transcalc-cli: no core 'E 25/13/8' in the catalogue; closest: 'E 25/13/7', "
                 "'E 25/13/11', 'E 20/10/5'\nTry 'transcalc-cli --help'.\n",
                 64},
-        CliCase{"CoreOfAFamilyNoFieldHolds",
-                {"--core-name", "ETD 39"},
+        CliCase{"FamilyWithoutItsCore",
+                {"--core", "etd"},
                 "",
-                "transcalc-cli: the core 'ETD 39/20/13' is of the family ETD, which no dimension "
-                "field holds (ring, e and u cores do)\nTry 'transcalc-cli --help'.\n",
+                "transcalc-cli: --core etd needs --core-name: such a core is known by its "
+                "catalogue name\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"FamilyOtherThanTheNamedCore",
+                {"--core", "e", "--core-name", "ETD 39"},
+                "",
+                "transcalc-cli: the core 'ETD 39/20/13' is of the family etd, not e\nTry "
+                "'transcalc-cli --help'.\n",
                 64},
         CliCase{"UnknownMaterial",
                 {"--material=n87"},
@@ -318,7 +326,7 @@ TEST(CliJsonTest, PrintsOneObjectWithTheState) {
     for (const char* part :
          {"\"Введите режим \", \"Магнитопровод кольцо\"", "\"colour\": \"red\", \"error\": null",
           "\"CoreArea\": 0.5, \"PathLength\": 4.7123889803846897,", "\"RingD1\": 2,",
-          "\"ResultsPending\": false, \"Mode\": \"\"}}\n"}) {
+          "\"ResultsPending\": false, \"Mode\": \"\"}, \"core_family\": \"ring\"}\n"}) {
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
     }
 }
