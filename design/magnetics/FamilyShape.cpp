@@ -68,11 +68,26 @@ std::vector<PathPart> EPath(const Frame& f, const Leg& centre, const Leg& outer,
     return parts;
 }
 
-// A pot-like pair: the flux spreads from the round centre leg (radius r2)
-// to the wall (radius r3) through a back whose section grows with the
-// radius, over a share of the circle; rim is the back's width where it
-// meets the wall (less the wall's slots), mm. The back is the one part of
-// constant l/A and l/A² of that disc.
+// Two outer legs round a round post (PQ, RM): each back straight over
+// yokeLength with the mean of the post's and the legs' sections, each
+// corner the mean of its two neighbours.
+std::vector<PathPart> MeanBackPath(const Frame& f, const Leg& centre, const Leg& outer,
+                                   double yokeLength) {
+    std::vector<PathPart> parts{{f.windowHeight, outer.area}, {f.windowHeight, centre.area}};
+    const double area = (centre.area + outer.area) / 2;
+    for (const double back : f.backs) {
+        parts.push_back({yokeLength, area});
+        parts.push_back(Corner(outer.depth, back, outer.area, area));
+        parts.push_back(Corner(centre.depth, back, centre.area, area));
+    }
+    return parts;
+}
+
+// A pot-like pair: the flux leaves the round centre leg (radius r2) all
+// round and spreads to the wall (radius r3) through a back whose section
+// grows with the radius, over the wall's share of the circle; rim is the
+// back's width where it meets the wall (less the wall's cuts), mm. The back
+// is the one part of constant l/A and l/A² of that disc.
 std::vector<PathPart> PotPath(const Frame& f, const Leg& centre, double r2, const Leg& wall,
                               double r3, double share, double rim) {
     std::vector<PathPart> parts{{f.windowHeight, wall.area}, {f.windowHeight, centre.area}};
@@ -82,7 +97,7 @@ std::vector<PathPart> PotPath(const Frame& f, const Leg& centre, double r2, cons
         const double overSquare = (1 / r2 - 1 / r3) / (width * width);
         const double area = overArea / overSquare;
         parts.push_back({overArea * area, area});
-        parts.push_back(Corner(centre.depth, back, centre.area, 2 * pi * share * r2 * back));
+        parts.push_back(Corner(centre.depth, back, centre.area, 2 * pi * r2 * back));
         parts.push_back(Corner(wall.depth, back, wall.area, rim * back));
     }
     return parts;
@@ -181,6 +196,22 @@ Leg RoundLeg(double f, double hole = 0) {
     return {pi * (f * f - hole * hole) / 4, pi * f, f / 4, true};
 }
 
+// A round post of diameter F less a hole of diameter H, as the pot cores'
+// corner rule turns its flux into the back: from the radius that halves
+// its section.
+Leg Post(double f, double hole = 0) {
+    const double r2 = f / 2, r1 = hole / 2;
+    return {pi * (r2 * r2 - r1 * r1), pi * f, r2 - std::sqrt((r2 * r2 + r1 * r1) / 2), true};
+}
+
+// Two outer legs closing round the window's circle (diameter e), each over
+// ±beta of it, as they meet the back: their centre of area lies half their
+// mean thickness behind that arc; where they do not reach the circle
+// (beta 0), half their straight thickness (a − g)/2 behind the opening.
+Leg ArcFacedLegs(double area, double e, double beta, double a, double g) {
+    return {area, 0, beta > 0 ? area / (2 * beta * e) / 2 : (a - g) / 4, false};
+}
+
 Frame PairFrame(double b, double d) {
     return {2 * d, {b - d, b - d}};
 }
@@ -197,10 +228,8 @@ Finish CentreGap(const Leg& centre, double e, double f, double d, double turnBas
 // of one half, C depth, D window height of one half, E window diameter (the outer legs' inner
 // circle), F centre-leg diameter; G, where given, the straight width
 // between the outer legs where the window opens (low ER only).
-// EQ, LP and PQ (Ferroxcube's EQ and TDK's LP and PQ drawings): the same
-// letters, G the opening between the outer legs; PQ's J and L (its back's
-// waist at the openings) are not used: the back is taken over the full
-// depth C, as the standard's E cores.
+// EQ and LP (Ferroxcube's EQ and TDK's LP drawings): the same letters, G
+// the opening between the outer legs.
 std::optional<FamilyGeometry> RoundLegE(const Letters& l) {
     const double a = l("A"), b = l("B"), c = l("C"), d = l("D"), e = l("E"), f = l("F");
     const double outerArea = ArcLegs(a, c, e, l("G"));
@@ -263,34 +292,67 @@ std::optional<FamilyGeometry> PlanarEl(const Letters& l) {
     return FlatLegE(l, {f * straight + pi * f * f / 4, 2 * straight + pi * f, f / 4, false});
 }
 
-// PQI (a PQ half closed by a plate): A, B, C, D, E, F, G as PQ's for the
-// half, B2 the plate's thickness; the window is D high, closed by the
-// plate, where the gap lies. J and L as PQ's, not used.
+// --- PQ ----------------------------------------------------------------------
+
+// A PQ half (TDK's PQ drawing): A overall width, C depth, E the window's
+// circle, F centre-post diameter, G the opening between the outer legs,
+// which close round the circle out to A and C. J and L, the notch in the
+// back at the openings (its length along the back and the depth it
+// leaves), are not read: it lies across the post (J < F on every drawing)
+// and leaves 2·L·(B − D), within 7 % of the post's own section. The back
+// is taken as the mean of the post's and the legs' sections.
+struct PqHalf {
+    Leg post;
+    Leg legs;
+};
+
+PqHalf PqLegs(const Letters& l) {
+    const double a = l("A"), c = l("C"), e = l("E"), f = l("F"), g = l("G");
+    const double beta = std::min(std::acos(std::min(g / e, 1.0)), std::asin(std::min(c / e, 1.0)));
+    return {Post(f), ArcFacedLegs(ArcLegs(a, c, e, g), e, beta, a, g)};
+}
+
+// PQ pairs: B height of one half, D window height of one half.
+std::optional<FamilyGeometry> Pq(const Letters& l) {
+    const double a = l("A"), b = l("B"), c = l("C"), d = l("D"), e = l("E"), f = l("F");
+    const PqHalf half = PqLegs(l);
+    return Geometry(MeanBackPath(PairFrame(b, d), half.post, half.legs, (e - f) / 2),
+                    CentreGap(half.post, e, f, d, pi * f, BoxSurface(a, 2 * b, c), 2 * d));
+}
+
+// PQI (a PQ half closed by a plate): B the half's height, D its window
+// height, B2 the plate's thickness; the window is D high, closed by the
+// plate, where the gap lies.
 std::optional<FamilyGeometry> Pqi(const Letters& l) {
     const double a = l("A"), b = l("B"), b2 = l("B2"), c = l("C"), d = l("D"), e = l("E"),
                  f = l("F");
-    const double outerArea = ArcLegs(a, c, e, l("G"));
-    const Leg centre = RoundLeg(f);
-    const Leg outer{outerArea, 0, outerArea / c / 4, false};
+    const PqHalf half = PqLegs(l);
     const Frame frame{d, {b - d, b2}};
-    return Geometry(EPath(frame, centre, outer, (e - f) / 2, c),
-                    CentreGap(centre, e, f, d, pi * f, BoxSurface(a, b + b2, c), d));
+    return Geometry(MeanBackPath(frame, half.post, half.legs, (e - f) / 2),
+                    CentreGap(half.post, e, f, d, pi * f, BoxSurface(a, b + b2, c), d));
 }
 
 // --- Pot-like cores -----------------------------------------------------------
 
+// What two opposite straight cuts g wide through the middle take from a
+// disc of radius r.
+double CutsFromDisc(double r, double g) {
+    return 4 * UnderCircle(r, std::min(g / 2, r));
+}
+
 // Pot cores and PM (the makers' P and PM drawings): A outer diameter, B height of one half, D
 // window height of one half, E the wall's inner diameter, F centre-leg diameter, H the centre hole
-// (none on P/I), G the width of each of the wall's two slots (PM: its two wide cut-outs); C (the
-// slots' span), r1, M, N, PM's b, e, t and alpha (fixing details) are not used.
+// (none on P/I), G the width of the wall's two slots (PM: its two wide cut-outs), each a straight
+// cut across the wall; C (the slots' span), r1, M, N, PM's b, e, t and alpha (fixing details) are
+// not used.
 std::optional<FamilyGeometry> Pot(const Letters& l) {
     const double a = l("A"), b = l("B"), d = l("D"), e = l("E"), f = l("F"), g = l("G");
     const double r2 = f / 2, r3 = e / 2, r4 = a / 2;
-    const Leg centre{pi * (f * f - l("H") * l("H")) / 4, pi * f,
-                     r2 - std::sqrt((r2 * r2 + l("H") * l("H") / 4) / 2), true};
-    const double wallArea = pi * (r4 * r4 - r3 * r3) - 2 * g * (r4 - r3);
+    const Leg centre = Post(f, l("H"));
+    const double wallArea = pi * (r4 * r4 - r3 * r3) - (CutsFromDisc(r4, g) - CutsFromDisc(r3, g));
+    const double rim = 2 * pi * r3 - 4 * r3 * std::asin(std::min(g / e, 1.0));
     const Leg wall{wallArea, 0, std::sqrt((r3 * r3 + r4 * r4) / 2) - r3, false};
-    return Geometry(PotPath(PairFrame(b, d), centre, r2, wall, r3, 1, 2 * pi * r3 - 2 * g),
+    return Geometry(PotPath(PairFrame(b, d), centre, r2, wall, r3, 1, rim),
                     CentreGap(centre, e, f, d, pi * f, pi * a * a / 2 + pi * a * 2 * b, 2 * d));
 }
 
@@ -319,20 +381,15 @@ double RmQuarterLeg(double a, double e, double g, double j) {
 // window diameter, F centre-leg diameter, G the window's opening between
 // the legs, J the width across the chamfered corners, H the centre hole
 // (none on RM/I and RM/ILP); C (the back's width at the openings) and R are
-// not used. The back carries the flux only over the legs' share of the
-// circle.
+// not used. The back is taken as PQ's: the mean of the post's and the legs'
+// sections.
 std::optional<FamilyGeometry> Rm(const Letters& l) {
     const double a = l("A"), b = l("B"), d = l("D"), e = l("E"), f = l("F"), g = l("G");
-    const double hole = l("H");
-    const double r2 = f / 2, r3 = e / 2;
-    const double share = 2 * std::acos(std::min(g / e, 1.0)) / pi;
-    const double wallArea = 4 * RmQuarterLeg(a, e, g, l("J"));
-    const double rim = 2 * pi * share * r3;
-    const Leg centre{pi * (f * f - hole * hole) / 4, pi * f,
-                     r2 - std::sqrt((r2 * r2 + hole * hole / 4) / 2), true};
-    const Leg wall{wallArea, 0, wallArea / rim / 2, false};
-    return Geometry(PotPath(PairFrame(b, d), centre, r2, wall, r3, share, rim),
-                    CentreGap(centre, e, f, d, pi * f, BoxSurface(a, 2 * b, a), 2 * d));
+    const Leg post = Post(f, l("H"));
+    const double beta = std::acos(std::min(g / e, 1.0));
+    const Leg legs = ArcFacedLegs(4 * RmQuarterLeg(a, e, g, l("J")), e, beta, a, g);
+    return Geometry(MeanBackPath(PairFrame(b, d), post, legs, (e - f) / 2),
+                    CentreGap(post, e, f, d, pi * f, BoxSurface(a, 2 * b, a), 2 * d));
 }
 
 // EP and EPX (the makers' EP and EPX drawings): A overall
@@ -348,7 +405,7 @@ std::optional<FamilyGeometry> Ep(const Letters& l) {
     const double wallArea = a * c - pi * e * e / 8 - e * front;
     const double share = (pi + 2 * std::atan(front / r3)) / (2 * pi);
     const double rim = 2 * pi * share * r3;
-    const Leg centre = {pi * f * f / 4, pi * f, r2 - r2 / std::sqrt(2.0), true};
+    const Leg centre = Post(f);
     const Leg wall{wallArea, 0, wallArea / rim / 2, false};
     return Geometry(PotPath(PairFrame(b, d), centre, r2, wall, r3, share, rim),
                     CentreGap(centre, e, f, d, pi * f, BoxSurface(a, 2 * b, c), 2 * d));
@@ -450,7 +507,7 @@ constexpr std::array<FamilyRow, 20> kFamilyRows = {{
     {CoreFamily::Rm, kRmLetters, kEqFits, Rm},
     {CoreFamily::Pot, kPotLetters, kEqFits, Pot},
     {CoreFamily::Pm, kPmLetters, kEqFits, Pot},
-    {CoreFamily::Pq, kSixLetters, kEqFits, RoundLegE},
+    {CoreFamily::Pq, kSixLetters, kEqFits, Pq},
     {CoreFamily::Pqi, kPqiLetters, kEqFits, Pqi},
     {CoreFamily::Ep, kEpLetters, kEqFits, Ep},
     {CoreFamily::Epx, kEpLetters, kEqFits, Ep},
