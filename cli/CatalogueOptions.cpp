@@ -112,18 +112,18 @@ bool ApplyCatalogue(CatalogueChoice& choice, const TypedFields& typed, InputFiel
         if (core == nullptr) {
             throw UsageError(Unknown("core", *choice.coreName, RunCatalogue(Part::Cores).cores));
         }
-        if (!core->IsClassic()) {
-            throw UsageError("the core '" + core->name + "' is of the family " +
-                             std::string(FamilyName(core->Family(), Language::English)) +
-                             ", which no dimension field holds (ring, e and u cores do)");
-        }
         choice.coreName = core->name;
-        cores.Shows(core->kind) = true;
-        const std::vector<catalogue::FieldText> texts = catalogue::CoreFieldTexts(*core, separator);
-        SetUntyped(texts, typed, fields);
         coreHeld = true;
-        for (const catalogue::FieldText& text : texts) {
-            coreHeld = coreHeld && SameNumber(fields[text.field], text.text, separator);
+        if (core->IsClassic()) {
+            cores.Shows(core->kind) = true;
+            const std::vector<catalogue::FieldText> texts =
+                catalogue::CoreFieldTexts(*core, separator);
+            SetUntyped(texts, typed, fields);
+            for (const catalogue::FieldText& text : texts) {
+                coreHeld = coreHeld && SameNumber(fields[text.field], text.text, separator);
+            }
+        } else {
+            choice.familyCore = CatalogueFamilyCore{catalogue::FamilyCoreOf(*core), core->Bobbin()};
         }
     }
     if (choice.materialName) {
@@ -172,7 +172,7 @@ AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs) {
     }
 }
 
-std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores) {
+std::string CatalogueListing(const CatalogueChoice& choice, std::span<const CoreFamily> families) {
     const std::string what = choice.list.value_or("");
     const catalogue::Catalogue& known = RunCatalogue(what == "cores"       ? Part::Cores
                                                      : what == "materials" ? Part::Materials
@@ -183,11 +183,9 @@ std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& 
         text += '\n';
     };
     if (what == "cores") {
-        const bool anyShown = std::ranges::any_of(
-            kCoreKinds, [&](const CoreKindInfo& info) { return cores.Shows(info.kind); });
         add(catalogue::kCoresHeader);
         for (const catalogue::Core& core : known.cores) {
-            if (!anyShown || (core.IsClassic() && cores.Shows(core.kind))) {
+            if (families.empty() || std::ranges::find(families, core.Family()) != families.end()) {
                 add(catalogue::CoreLine(core));
             }
         }
@@ -205,8 +203,8 @@ std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& 
     return text;
 }
 
-void DropStaleNames(Design& design, const std::string& path) {
-    const std::vector<std::string> messages = catalogue::DropStaleNames(
+void ResolveCatalogueNames(Design& design, const std::string& path) {
+    const std::vector<std::string> messages = catalogue::ResolveCatalogueNames(
         design, path, []() -> const catalogue::Catalogue& { return RunCatalogue(Part::Cores); },
         []() -> const catalogue::Catalogue& { return RunCatalogue(Part::Materials); });
     for (const std::string& message : messages) {

@@ -2,11 +2,13 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Calculate.h"
+#include "FamilyShape.h"
 #include "InputField.h"
 
 namespace transcalc {
@@ -28,6 +30,9 @@ struct CatalogueChoice {
     std::optional<std::string> materialName;  // --material
     std::optional<std::string> list;          // --list: "cores", "materials" or "wires"
     bool coreHeld = false;                    // the chosen core's dimensions still stand
+    // The chosen core when it is of a family beyond the classic three: it
+    // takes no dimension field, the design holds it whole.
+    std::optional<CatalogueFamilyCore> familyCore;
 };
 
 // Which input fields the command line set by an option of their own.
@@ -40,8 +45,9 @@ void AddCatalogueOptions(OptionList& list, CatalogueChoice& choice);
 // Shows the chosen core's picture and fills the fields that the core and the
 // material give, except the typed ones; true when a core was chosen and its
 // dimensions still stand. A core named by an alias takes its own name in
-// `choice`. An unknown name throws UsageError naming the closest entries, and
-// so does a core of a family beyond ring, Ш and П, which no field holds.
+// `choice`; a core of a family beyond ring, Ш and П fills no field and is
+// kept whole in `choice`. An unknown name throws UsageError naming the
+// closest entries.
 bool ApplyCatalogue(CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
                     CorePictures& cores, std::string_view separator);
 
@@ -62,10 +68,10 @@ AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs);
 
 // Drops the names of a design file that the catalogue lacks, each with a
 // warning on stderr; looks the catalogue up only for a name the design gives.
-void DropStaleNames(Design& design, const std::string& path);
+void ResolveCatalogueNames(Design& design, const std::string& path);
 
 // The --list output: the header line and one entry a line in the catalogue
 // file format; cores only of the shown kinds when any is shown.
-std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores);
+std::string CatalogueListing(const CatalogueChoice& choice, std::span<const CoreFamily> families);
 
 }  // namespace transcalc::cli

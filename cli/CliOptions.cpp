@@ -87,14 +87,43 @@ constexpr FieldOption kFieldOptions[] = {
     {"--overshoot", Field::Overshoot},
 };
 
-void SetCore(CorePictures& cores, std::string_view name) {
-    for (const CoreKindInfo& info : kCoreKinds) {
-        if (name == info.cliName) {
-            cores.Shows(info.kind) = true;
-            return;
+// A classic family shows its picture; every family is kept for --list and
+// --advise.
+void SetCore(CliOptions& options, std::string_view name) {
+    const std::optional<CoreFamily> family = FamilyOfKey(name);
+    if (!family) {
+        std::string keys;
+        for (const FamilyInfo& info : kCoreFamilies) {
+            keys += (keys.empty() ? "" : ", ") + std::string(info.key);
+        }
+        throw UsageError("--core takes a core family (" + keys + "), not '" + std::string(name) +
+                         "'");
+    }
+    if (const std::optional<CoreKind> kind = ClassicKindOf(*family)) {
+        options.cores.Shows(*kind) = true;
+    }
+    options.families.push_back(*family);
+}
+
+// A design on a core beyond the classic three takes it by its catalogue
+// name: --core alone gives it no dimensions.
+void CheckFamilyCores(const CliOptions& options) {
+    if (options.catalogue.list || options.advise.run) {
+        return;
+    }
+    const std::optional<CatalogueFamilyCore>& named = options.catalogue.familyCore;
+    for (const CoreFamily family : options.families) {
+        const bool classic = ClassicKindOf(family).has_value();
+        if (named && family != named->core.family) {
+            throw UsageError("the core '" + options.catalogue.coreName.value_or("") +
+                             "' is of the family " + std::string(InfoOf(named->core.family).key) +
+                             ", not " + std::string(InfoOf(family).key));
+        }
+        if (!classic && !named) {
+            throw UsageError("--core " + std::string(InfoOf(family).key) +
+                             " needs --core-name: such a core is known by its catalogue name");
         }
     }
-    throw UsageError("--core takes ring, e or u, not '" + std::string(name) + "'");
 }
 
 // A command-line mode name stands for its mode text; any other text is taken
@@ -188,9 +217,13 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
 
     if (!cores.empty() && std::exchange(options.design.coreFromFile, false)) {
         options.cores = {};  // the command line's cores replace the file's
+        options.catalogue.familyCore.reset();
+    }
+    if (!cores.empty()) {
+        options.families.clear();
     }
     for (const std::string& core : cores) {
-        SetCore(options.cores, core);
+        SetCore(options, core);
     }
     if (separatorGiven && separator != "," && separator != ".") {
         throw UsageError("--separator takes \",\" or \".\", not '" + separator + "'");
@@ -198,6 +231,7 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
     options.separator = separator.empty() ? SystemDecimalSeparator() : separator;
     options.catalogue.coreHeld =
         ApplyCatalogue(options.catalogue, typed, options.fields, options.cores, options.separator);
+    CheckFamilyCores(options);
     return options;
 }
 

@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
         return cli::kExitNormal;
     }
     if (options.catalogue.list) {
-        std::fputs(cli::CatalogueListing(options.catalogue, options.cores).c_str(), stdout);
+        std::fputs(cli::CatalogueListing(options.catalogue, options.families).c_str(), stdout);
         return cli::kExitNormal;
     }
 

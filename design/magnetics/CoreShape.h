@@ -127,6 +127,8 @@ public:
     // proportions; none where it is not positive. A family core: its
     // bobbin's window, else the bare core's.
     std::optional<WindingWindow> Window() const;
+    // Whether Window() is a bobbin's, whose walls are already allowed for.
+    bool WindsOnBobbin() const { return family_ && family_->bobbin; }
     // The mean length of a turn wound at build b (m) over the bare core, m.
     double TurnLength(double build) const;
     // The outer surface that sheds the core's heat, m²: a ring's faces and

@@ -8,11 +8,7 @@
 
 namespace transcalc {
 
-DesignRun RunDesign(const Design& design, DecimalSeparator separator,
-                    const std::optional<CoreLetters>& letters, Language language) {
-    DesignRun run;
-    run.after.Mode = design.mode;
-    run.coreFamily = design.Family();
+CorePictures RunCores(const Design& design) {
     CorePictures cores = design.cores;
     if (design.familyCore) {
         // The classic designs run on the family core's effective parameters.
@@ -21,6 +17,15 @@ DesignRun RunDesign(const Design& design, DecimalSeparator separator,
         cores.named =
             NamedCore{design.catalogueCore, shape.ClassicArea() * 1e4, shape.ClassicPath() * 1e2};
     }
+    return cores;
+}
+
+DesignRun RunDesign(const Design& design, DecimalSeparator separator,
+                    const std::optional<CoreLetters>& letters, Language language) {
+    DesignRun run;
+    run.after.Mode = design.mode;
+    run.coreFamily = design.Family();
+    const CorePictures cores = RunCores(design);
     try {
         Calculate(design.fields, cores, run.after, run.list, separator, language);
         run.asRead = run.after;

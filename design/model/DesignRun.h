@@ -25,6 +25,10 @@ struct DesignRun {
     std::optional<CoreFamily> coreFamily;
 };
 
+// The cores a design's run takes: its classic pictures, or its family core
+// named, on that core's effective cross-section and path.
+CorePictures RunCores(const Design& design);
+
 // One click on "Расчет" in a freshly started window: Calculate, and when it
 // succeeds the one results pass that it arms. An error ends the run where it
 // arose, as in the window. Every program runs a design through this; letters:

@@ -386,6 +386,9 @@ TEST_F(CliDesignTest, ASavedDesignGivesTheSameResults) {
         {"--core", "u",    "--h1",  "20",   "--h2",   "30",    "--l1",   "10",
          "--l2",   "10",   "--mu",  "2000", "--db",   "0,2",   "--mode", "Двухтактный",
          "--freq", " 5e1", "--vin", "240",  "--vout", "\"12\""},
+        // A core beyond the classic three is kept by its family and name.
+        {"--core-name", "PQ 32/30", "--mu", "2000", "--db", "0,2", "--mode", "push-pull", "--freq",
+         "100", "--vin", "48", "--vout", "12"},
     };
     for (std::vector<std::string> arguments : designs) {
         arguments.insert(arguments.begin(), {"--separator", ","});
