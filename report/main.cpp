@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
             return transcalc::catalogue::SharedCatalogue();
         };
         // The page never names what the catalogue lacks.
-        for (const std::string& message : transcalc::catalogue::DropStaleNames(
+        for (const std::string& message : transcalc::catalogue::ResolveCatalogueNames(
                  document, "standard input", catalogue, catalogue)) {
             std::fprintf(stderr, "transcalc-report: %s\n", message.c_str());
         }
