@@ -34,7 +34,7 @@ AdviserCatalogue AdviserCatalogueOf(const Catalogue& catalogue, const AdviserInp
     }
     AdviserCatalogue searched;
     for (const Core& core : catalogue.cores) {
-        if (std::ranges::find(inputs.kinds, core.kind) != inputs.kinds.end()) {
+        if (core.IsClassic() && std::ranges::find(inputs.kinds, core.kind) != inputs.kinds.end()) {
             searched.cores.push_back(AdviserCoreOf(core, inputs.separator));
         }
     }

@@ -12,9 +12,9 @@ namespace transcalc::catalogue {
 // check takes while the fields hold it.
 AdviserCore AdviserCoreOf(const Core& core, std::string_view separator);
 
-// What the adviser searches for the inputs: the catalogue's cores of the
-// inputs' kinds in catalogue order, the inputs' material with the fields it
-// fills, and the round wires. Throws AdviserInputError for a material the
+// What the adviser searches for the inputs: the catalogue's ring, Ш and П
+// cores of the inputs' kinds in catalogue order, the inputs' material with
+// the fields it fills, and the round wires. Throws AdviserInputError for a material the
 // catalogue lacks, naming the closest ones.
 AdviserCatalogue AdviserCatalogueOf(const Catalogue& catalogue, const AdviserInputs& inputs);
 

@@ -5,6 +5,7 @@
 #include "BuiltinText.h"
 #include "DesignModel.h"
 #include "FieldTexts.h"
+#include "Search.h"
 #include "UserFiles.h"
 #include "WindingCheck.h"
 
@@ -18,15 +19,29 @@ const Entry* FindByName(const std::vector<Entry>& entries, std::string_view name
     return found == entries.end() ? nullptr : &*found;
 }
 
-// The lines of a list that name the entry, with its header and comments:
-// its other lines are not worth parsing.
+// Whether a core line gives the name as an alias column.
+bool HasAlias(std::string_view line, std::string_view name) {
+    constexpr std::string_view kAlias = "\talias=";
+    for (std::size_t at = line.find(kAlias); at != std::string_view::npos;
+         at = line.find(kAlias, at + 1)) {
+        const std::string_view rest = line.substr(at + kAlias.size());
+        if (rest.substr(0, rest.find('\t')) == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The lines of a list that name the entry, by name or alias, with its header
+// and comments: its other lines are not worth parsing.
 std::string LinesNamed(std::string_view text, std::string_view name) {
     std::string kept;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (line.starts_with('#') || line.substr(0, line.find('\t')) == name) {
+        if (line.starts_with('#') || line.substr(0, line.find('\t')) == name ||
+            HasAlias(line, name)) {
             kept.append(line).push_back('\n');
         }
     }
@@ -81,7 +96,7 @@ std::string ProblemsText(const Messages& messages, std::size_t listed) {
 }
 
 const Core* FindCore(const Catalogue& catalogue, std::string_view name) {
-    return FindByName(catalogue.cores, name);
+    return CoreNamed(catalogue.cores, name);
 }
 
 const Material* FindMaterial(const Catalogue& catalogue, std::string_view name) {
@@ -109,22 +124,34 @@ std::optional<CoreLetters> CatalogueCoreLetters(const Catalogue& catalogue, cons
         return std::nullopt;
     }
     const Core* core = FindCore(catalogue, design.catalogueCore);
-    if (core == nullptr) {
-        return std::nullopt;
+    if (core == nullptr || !core->IsClassic()) {
+        return std::nullopt;  // a family core is held whole by the design
     }
     return LettersWhileFilled(*core, design.cores, design.fields, separator);
 }
 
-std::vector<std::string> DropStaleNames(Design& design, std::string_view fileName,
-                                        const CatalogueSource& cores,
-                                        const CatalogueSource& materials) {
+std::vector<std::string> ResolveCatalogueNames(Design& design, std::string_view fileName,
+                                               const CatalogueSource& cores,
+                                               const CatalogueSource& materials) {
     std::vector<std::string> messages;
     const auto drop = [&](std::string& name, const char* what) {
         messages.push_back("Design file \"" + std::string(fileName) + "\": no " + what + " \"" +
                            name + "\" in the catalogue; its name is dropped");
         name.clear();
     };
-    if (!design.catalogueCore.empty() && FindCore(cores(), design.catalogueCore) == nullptr) {
+    if (design.familyCore) {
+        const CoreFamily family = design.familyCore->core.family;
+        const Core* core = FindCore(cores(), design.catalogueCore);
+        if (core == nullptr || core->Family() != family) {
+            messages.push_back("Design file \"" + std::string(fileName) + "\": no " +
+                               std::string(InfoOf(family).key) + " core \"" + design.catalogueCore +
+                               "\" in the catalogue; the design is left without a core");
+            design.ShowNoCore();
+        } else {
+            design.ShowFamilyCore(core->name, {FamilyCoreOf(*core), core->Bobbin()});
+        }
+    } else if (!design.catalogueCore.empty() &&
+               FindCore(cores(), design.catalogueCore) == nullptr) {
         drop(design.catalogueCore, "core");
     }
     if (!design.material.empty() && FindMaterial(materials(), design.material) == nullptr) {

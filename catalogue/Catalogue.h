@@ -4,7 +4,8 @@
 // any window toolkit.
 //
 // How the pieces fit:
-//   Entries      a core (kind and every letter in mm), a wire, the whole
+//   Entries      a core (family, kind, every letter in mm, aliases and
+//                bobbin windows), a wire, the whole
 //                Catalogue and the Parts of it to load; materials are
 //                design/Material.
 //   EntryLines   the tab-separated file format: lines -> entries with a
@@ -14,7 +15,8 @@
 //   UserFiles    the user's own files in $XDG_DATA_HOME/transcalc, merged over
 //                the built-in entries by name.
 //   FieldTexts   what the input fields take from a core or a material.
-//   Search       the filter of the lists and the names closest to an unknown one.
+//   Search       the filter of the lists, a core by name or alias, and the
+//                names closest to an unknown one.
 //   AdviserCandidates  the cores, material and wires as the core adviser takes
 //                them.
 //   Catalogue    (this file) loading once on first use, lookup by name, and
@@ -56,7 +58,8 @@ inline constexpr std::size_t kListedProblems = 20;
 // for the rest: a file of thousands of bad lines still fits a box.
 std::string ProblemsText(const Messages& messages, std::size_t listed = kListedProblems);
 
-// Exact lookup by name; nullptr when there is no such entry.
+// Exact lookup by name, a core also by its alias; nullptr when there is no
+// such entry.
 const Core* FindCore(const Catalogue& catalogue, std::string_view name);
 const Material* FindMaterial(const Catalogue& catalogue, std::string_view name);
 const Wire* FindWire(const Catalogue& catalogue, std::string_view name);
@@ -73,11 +76,13 @@ std::optional<CoreLetters> CatalogueCoreLetters(const Catalogue& catalogue, cons
 using CatalogueSource = std::function<const Catalogue&()>;
 
 // Drops from a design the catalogue core and material names that the
-// catalogue lacks: the dimensions stay, the name goes. One message for each,
-// naming the design file. A source is asked only when the design names an
-// entry of its kind.
-std::vector<std::string> DropStaleNames(Design& design, std::string_view fileName,
-                                        const CatalogueSource& cores,
-                                        const CatalogueSource& materials);
+// catalogue lacks: the dimensions stay, the name goes. A core of a family
+// beyond the classic three takes its letters and bobbin from the catalogue;
+// without that core the design has no core at all. One message for each
+// name dropped, naming the design file. A source is asked only when the
+// design names an entry of its kind.
+std::vector<std::string> ResolveCatalogueNames(Design& design, std::string_view fileName,
+                                               const CatalogueSource& cores,
+                                               const CatalogueSource& materials);
 
 }  // namespace transcalc::catalogue

@@ -6,7 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "CoreFamily.h"
 #include "CoreShape.h"
+#include "FamilyShape.h"
 #include "Material.h"
 #include "WorkMode.h"
 
@@ -18,14 +20,28 @@ struct Dimension {
     double millimetres = 0;
 };
 
-// A standard core: ring, Ш-shaped (E) or П-shaped (U), with every letter its
-// standard gives.
+// A standard core with every letter its drawing gives: a ring, Ш-shaped (E)
+// or П-shaped (U) core, which the dimension fields take, or a core of another
+// family (ETD, RM, PQ, ...), known by its letters alone.
 struct Core {
     std::string name;
+    // The classic kind of a ring, Ш or П core; a core of another family
+    // leaves it Ring, so ask IsClassic() first.
     CoreKind kind = CoreKind::Ring;
     std::vector<Dimension> dimensions;
+    // A family beyond the classic three; none for a ring, Ш or П core.
+    std::optional<CoreFamily> otherFamily;
+    std::string subtype;               // the drawing's variant, where the data has one
+    std::vector<std::string> aliases;  // other names it is found by: "ETD 39"
+    // The winding spaces of the bobbins that fit it, the most common first.
+    std::vector<BobbinWindow> bobbins;
 
     std::optional<double> Millimetres(std::string_view letter) const;
+    CoreFamily Family() const { return otherFamily.value_or(FamilyOfKind(kind)); }
+    // A ring, Ш or П core, whose dimensions the fields take.
+    bool IsClassic() const { return !otherFamily; }
+    // The window of the most common bobbin; none without a bobbin.
+    std::optional<BobbinWindow> Bobbin() const;
 };
 
 // An IEC 60317 round copper wire of one insulation grade.
@@ -56,7 +72,10 @@ struct Parts {
     std::optional<std::string> named;
 };
 
-// A core's letters as its geometry takes them; a letter it lacks is 0.
+// A classic core's letters as its geometry takes them; a letter it lacks is 0.
 CoreLetters LettersOf(const Core& core);
+
+// A core of a family beyond the classic three as its drawing gives it.
+FamilyCore FamilyCoreOf(const Core& core);
 
 }  // namespace transcalc::catalogue

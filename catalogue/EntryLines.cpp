@@ -35,6 +35,10 @@ struct Bounds {
 // largest 210 mm); a corner radius may be 0, a sharp corner.
 constexpr Bounds kDimensionMm{0.1, 1000};
 constexpr Bounds kCornerRadiusMm{0, 1000};
+// The offset K of an EFD's or EP's centre leg may lie either side of the
+// middle (-0.2 mm on EFD 10/5/3); PM's alpha is the angle of its slots.
+constexpr Bounds kOffsetMm{-1000, 1000};
+constexpr Bounds kAngleDegrees{0, 360};
 // Wires: from the finest IEC 60317 size, 0.01 mm, to a bar no winding takes.
 constexpr Bounds kWireDiameterMm{0.01, 100};
 // Materials: permeability and temperatures where the models hold; cobalt's
@@ -304,13 +308,18 @@ std::vector<Entry> ReadLines(std::string_view text, std::string_view source, Mes
     return entries;
 }
 
-CoreKind KindOf(std::string_view name) {
-    for (const CoreKindInfo& info : kCoreKinds) {
-        if (name == info.cliName) {
-            return info.kind;
-        }
+CoreFamily KindOf(std::string_view name) {
+    if (const std::optional<CoreFamily> family = FamilyOfKey(name)) {
+        return *family;
     }
-    throw BadLine{"unknown kind " + Quoted(name) + " (ring, e or u)"};
+    std::string keys;
+    for (const FamilyInfo& info : kCoreFamilies) {
+        keys += std::string(keys.empty()                     ? ""
+                            : &info == &kCoreFamilies.back() ? " or "
+                                                             : ", ") +
+                std::string(info.key);
+    }
+    throw BadLine{"unknown kind " + Quoted(name) + " (" + keys + ")"};
 }
 
 std::string Listed(std::span<const std::string_view> letters) {
@@ -363,19 +372,191 @@ bool Holds(std::span<const std::string_view> letters, std::string_view letter) {
     return std::find(letters.begin(), letters.end(), letter) != letters.end();
 }
 
+// The letters of each family beyond the classic three, as the public data
+// gives them: those a core of the family needs, then those some cores add
+// (a centre hole, a corner radius, a slot, the offset of the centre leg).
+struct FamilyLetters {
+    CoreFamily family;
+    std::vector<std::string_view> required;
+    std::vector<std::string_view> optional;
+};
+
+const std::vector<FamilyLetters>& FamilyLetterTable() {
+    static const std::vector<FamilyLetters> table = {
+        {CoreFamily::Etd, {"A", "B", "C", "D", "E", "F"}, {}},
+        {CoreFamily::Er, {"A", "B", "C", "D", "E", "F"}, {"G"}},
+        {CoreFamily::Ec, {"A", "B", "C", "D", "E", "F"}, {"T", "r", "s"}},
+        {CoreFamily::Efd, {"A", "B", "C", "D", "E", "F", "F2"}, {"K", "q"}},
+        {CoreFamily::Eq, {"A", "B", "C", "D", "E", "F", "G"}, {}},
+        {CoreFamily::Lp, {"A", "B", "C", "D", "E", "F", "G"}, {}},
+        {CoreFamily::PlanarE, {"A", "B", "C", "D", "E", "F"}, {}},
+        {CoreFamily::PlanarEr, {"A", "B", "C", "D", "E", "F"}, {"G"}},
+        {CoreFamily::PlanarEl, {"A", "B", "C", "D", "E", "F", "F2"}, {"R"}},
+        {CoreFamily::Rm, {"A", "B", "C", "D", "E", "F", "G", "J"}, {"H", "R"}},
+        {CoreFamily::Pot, {"A", "B", "D", "E", "F", "G"}, {"C", "H", "M", "N", "r1"}},
+        {CoreFamily::Pm, {"A", "B", "C", "D", "E", "F", "G", "H"}, {"alpha", "b", "e", "t"}},
+        {CoreFamily::Pq, {"A", "B", "C", "D", "E", "F"}, {"G", "J", "L"}},
+        {CoreFamily::Pqi, {"A", "B", "B2", "C", "D", "E", "F", "G", "J", "L"}, {}},
+        {CoreFamily::Ep, {"A", "B", "C", "D", "E", "F", "K"}, {"G"}},
+        {CoreFamily::Epx, {"A", "B", "C", "D", "E", "F", "K"}, {"G"}},
+        {CoreFamily::Ur, {"A", "B", "C", "D", "E", "H"}, {"F", "G", "S"}},
+        {CoreFamily::Ui, {"A", "B", "B2", "C", "D", "E"}, {"H"}},
+        {CoreFamily::Ut, {"A", "B", "C", "D", "E", "F"}, {}},
+        {CoreFamily::C, {"A", "B", "C", "D", "E"}, {}},
+    };
+    return table;
+}
+
+const FamilyLetters& LettersOfFamily(CoreFamily family) {
+    const std::vector<FamilyLetters>& table = FamilyLetterTable();
+    return *std::find_if(table.begin(), table.end(),
+                         [&](const FamilyLetters& row) { return row.family == family; });
+}
+
+// The letters a core of the family may give, in alphabetical order.
+std::span<const std::string_view> AllowedLetters(CoreFamily family) {
+    if (const std::optional<CoreKind> kind = ClassicKindOf(family)) {
+        return KindLetters(*kind);
+    }
+    static const auto letters = [] {
+        std::array<std::vector<std::string_view>, kCoreFamilies.size()> all;
+        for (const FamilyLetters& row : FamilyLetterTable()) {
+            std::vector<std::string_view>& of = all[static_cast<std::size_t>(row.family)];
+            of = row.required;
+            of.insert(of.end(), row.optional.begin(), row.optional.end());
+            std::sort(of.begin(), of.end());
+        }
+        return all;
+    }();
+    return letters[static_cast<std::size_t>(family)];
+}
+
+std::span<const std::string_view> RequiredLetters(CoreFamily family) {
+    if (const std::optional<CoreKind> kind = ClassicKindOf(family)) {
+        return CoreShape::RequiredLetters(*kind);
+    }
+    return LettersOfFamily(family).required;
+}
+
+// The bounds of a letter and their unit: a corner radius may be 0, an offset
+// below 0, an angle is in degrees.
+std::pair<const Bounds&, std::string_view> LetterBounds(CoreFamily family,
+                                                        std::string_view letter) {
+    if (const std::optional<CoreKind> kind = ClassicKindOf(family)) {
+        return {Holds(CornerLetters(*kind), letter) ? kCornerRadiusMm : kDimensionMm, " mm"};
+    }
+    if (letter == "alpha") {
+        return {kAngleDegrees, " degrees"};
+    }
+    if (letter == "K") {
+        return {kOffsetMm, " mm"};
+    }
+    constexpr std::string_view kRadii[] = {"R", "q", "r", "r1"};
+    return {Holds(kRadii, letter) ? kCornerRadiusMm : kDimensionMm, " mm"};
+}
+
+// A core of a family beyond the classic three leaves a window for its
+// winding: narrower than the core, lower than its half, and wider than a
+// centre leg inside it (the U-like families have none: their F is no leg).
+std::optional<std::string> FamilyWindowFault(const Core& core) {
+    const auto below = [&](std::string_view small, std::string_view large) {
+        const std::optional<double> a = core.Millimetres(small);
+        const std::optional<double> b = core.Millimetres(large);
+        return !a || !b || *a < *b;
+    };
+    if (!below("E", "A")) {
+        return "the window width E must be smaller than the overall width A";
+    }
+    if (!below("D", "B")) {
+        return "the window height D must be smaller than the height B of one half";
+    }
+    if (InfoOf(core.Family()).group != FamilyGroup::UAndC && !below("F", "E")) {
+        return "the centre leg F must be narrower than the window width E";
+    }
+    return std::nullopt;
+}
+
+// The columns beside the letters: alias=NAME (any number), subtype=TEXT and
+// bobbin=BREADTH,HEIGHT (mm, any number). Their keys are longer than any
+// letter. False for a column of a letter.
+bool ReadNamedColumn(std::string_view column, Core& core) {
+    const std::size_t equals = column.find('=');
+    const std::string_view key = column.substr(0, std::min(equals, column.size()));
+    const std::string_view value =
+        equals == std::string_view::npos ? std::string_view() : Trimmed(column.substr(equals + 1));
+    if (key == "alias" || key == "subtype") {
+        if (value.empty()) {
+            throw BadLine{Quoted(column) + " names no " + std::string(key)};
+        }
+        if (key == "alias") {
+            core.aliases.emplace_back(value);
+        } else if (!core.subtype.empty()) {
+            throw BadLine{"the subtype is given twice"};
+        } else {
+            core.subtype = value;
+        }
+        return true;
+    }
+    if (key != "bobbin") {
+        return false;
+    }
+    const std::size_t comma = value.find(',');
+    const std::optional<double> breadth =
+        comma == std::string_view::npos ? std::nullopt : Number(value.substr(0, comma));
+    const std::optional<double> height =
+        comma == std::string_view::npos ? std::nullopt : Number(value.substr(comma + 1));
+    if (!breadth || !height) {
+        throw BadLine{Quoted(column) + " is not bobbin=BREADTH,HEIGHT"};
+    }
+    if (!kDimensionMm.Hold(*breadth) || !kDimensionMm.Hold(*height)) {
+        throw BadLine{"the bobbin " + Quoted(column) + " is not within " +
+                      BoundsText(kDimensionMm, " mm")};
+    }
+    core.bobbins.push_back({*breadth, *height});
+    return true;
+}
+
+// A bobbin fits the bare window around a centre leg: (E - F)/2 by 2*D.
+void CheckBobbins(const Core& core) {
+    const std::optional<double> d = core.Millimetres("D");
+    const std::optional<double> e = core.Millimetres("E");
+    const std::optional<double> f = core.Millimetres("F");
+    const FamilyGroup group = InfoOf(core.Family()).group;
+    if (!d || !e || !f || group == FamilyGroup::Ring || group == FamilyGroup::U ||
+        group == FamilyGroup::UAndC) {
+        return;
+    }
+    for (const BobbinWindow& bobbin : core.bobbins) {
+        if (bobbin.breadth > (*e - *f) / 2 || bobbin.height > 2 * *d) {
+            throw BadLine{"the bobbin " + NumberText(bobbin.breadth) + "," +
+                          NumberText(bobbin.height) +
+                          " is larger than the core's window ((E-F)/2 by 2*D)"};
+        }
+    }
+}
+
 Core ReadCore(const Columns& columns) {
     if (columns.size() < 3) {
         throw BadLine{"expected a name, a kind and dimensions, separated by tabs"};
     }
-    Core core{std::string(columns[0]), KindOf(columns[1]), {}};
+    Core core{std::string(columns[0]), CoreKind::Ring, {}};
+    const CoreFamily family = KindOf(columns[1]);
+    if (const std::optional<CoreKind> kind = ClassicKindOf(family)) {
+        core.kind = *kind;
+    } else {
+        core.otherFamily = family;
+    }
     core.dimensions.reserve(columns.size() - 2);
-    const std::span<const std::string_view> letters = KindLetters(core.kind);
+    const std::span<const std::string_view> letters = AllowedLetters(family);
     for (std::size_t i = 2; i < columns.size(); ++i) {
+        if (ReadNamedColumn(columns[i], core)) {
+            continue;
+        }
         const std::size_t equals = columns[i].find('=');
         const std::string_view letter = columns[i].substr(0, std::min(equals, columns[i].size()));
         const std::optional<double> value = Number(
             equals == std::string_view::npos ? std::string_view() : columns[i].substr(equals + 1));
-        if (!IsLetter(letter) || !value) {
+        if (!(IsLetter(letter) || Holds(letters, letter)) || !value) {
             throw BadLine{Quoted(columns[i]) + " is not LETTER=millimetres"};
         }
         if (!Holds(letters, letter)) {
@@ -385,15 +566,14 @@ Core ReadCore(const Columns& columns) {
         if (core.Millimetres(letter)) {
             throw BadLine{"the dimension " + std::string(letter) + " is given twice"};
         }
-        const Bounds& bounds =
-            Holds(CornerLetters(core.kind), letter) ? kCornerRadiusMm : kDimensionMm;
+        const auto [bounds, unit] = LetterBounds(family, letter);
         if (!bounds.Hold(*value)) {
             throw BadLine{"the dimension " + Quoted(columns[i]) + " is not within " +
-                          BoundsText(bounds, " mm")};
+                          BoundsText(bounds, unit)};
         }
         core.dimensions.push_back({std::string(letter), *value});
     }
-    const std::span<const std::string_view> required = CoreShape::RequiredLetters(core.kind);
+    const std::span<const std::string_view> required = RequiredLetters(family);
     for (std::string_view letter : required) {
         if (!core.Millimetres(letter)) {
             throw BadLine{"the dimension " + std::string(letter) + " is missing (a core of kind " +
@@ -402,10 +582,19 @@ Core ReadCore(const Columns& columns) {
     }
     // A core must leave room for its winding, judged on the dimensions its
     // fields take.
-    if (const std::optional<std::string_view> fault =
-            CoreShape::OfLetters(LettersOf(core)).WindowFault()) {
-        throw BadLine{std::string(*fault)};
+    if (core.IsClassic()) {
+        if (const std::optional<std::string_view> fault =
+                CoreShape::OfLetters(LettersOf(core)).WindowFault()) {
+            throw BadLine{std::string(*fault)};
+        }
+    } else if (std::optional<std::string> fault = FamilyWindowFault(core)) {
+        throw BadLine{std::move(*fault)};
+    } else if (const std::optional<std::string_view> shapeFault =
+                   FamilyShapeFault(FamilyCoreOf(core))) {
+        // Every core the catalogue takes has the geometry the checks read.
+        throw BadLine{std::string(*shapeFault)};
     }
+    CheckBobbins(core);
     return core;
 }
 
@@ -788,9 +977,20 @@ std::string_view MethodText(PowderMethod method) {
 }
 
 std::string CoreLine(const Core& core) {
-    std::string line = core.name + "\t" + std::string(InfoOf(core.kind).cliName);
+    std::string line =
+        core.name + "\t" +
+        std::string(core.IsClassic() ? InfoOf(core.kind).cliName : InfoOf(core.Family()).key);
     for (const Dimension& dimension : core.dimensions) {
         line += "\t" + dimension.letter + "=" + NumberText(dimension.millimetres);
+    }
+    if (!core.subtype.empty()) {
+        line += "\tsubtype=" + core.subtype;
+    }
+    for (const std::string& alias : core.aliases) {
+        line += "\talias=" + alias;
+    }
+    for (const BobbinWindow& bobbin : core.bobbins) {
+        line += "\tbobbin=" + NumberText(bobbin.breadth) + "," + NumberText(bobbin.height);
     }
     return line;
 }

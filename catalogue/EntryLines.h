@@ -18,11 +18,13 @@ using Messages = std::vector<std::string>;
 // before the first line is too. A malformed line, or one that no real part
 // could have (a column that is not UTF-8 or holds a control character or a
 // byte order mark, a number outside the bounds of real parts, a letter its
-// kind of core does not have, a core that leaves no window for its winding,
+// kind (family) of core does not have, a core that leaves no window for its
+// winding or a bobbin larger than that window,
 // a Steinmetz range that ends before it starts, a wire's conductor not below
 // its outer diameter), adds a message naming `source`, the line number, the
 // column or datum and the bound, and is left out; the rest is read. Entries
-// come in the order of the file.
+// come in the order of the file. A core line may add alias=NAME,
+// subtype=TEXT and bobbin=BREADTH,HEIGHT (mm) columns to its letters.
 std::vector<Core> ReadCores(std::string_view text, std::string_view source, Messages& messages);
 std::vector<Material> ReadMaterials(std::string_view text, std::string_view source,
                                     Messages& messages);

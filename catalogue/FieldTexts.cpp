@@ -47,6 +47,9 @@ std::string RoundedText(double value, int decimals, std::string_view separator) 
 }
 
 std::vector<FieldText> CoreFieldTexts(const Core& core, std::string_view separator) {
+    if (!core.IsClassic()) {
+        return {};
+    }
     const CoreDimensions fields = CoreShape::OfLetters(LettersOf(core)).Dimensions();
     const double values[] = {fields.d1, fields.d2, fields.d3, fields.d4};
     std::vector<FieldText> texts;
@@ -60,6 +63,9 @@ std::vector<FieldText> CoreFieldTexts(const Core& core, std::string_view separat
 std::optional<CoreLetters> LettersWhileFilled(const Core& core, const CorePictures& cores,
                                               const InputFields& fields,
                                               std::string_view separator) {
+    if (!core.IsClassic()) {
+        return std::nullopt;
+    }
     const std::span<const std::string_view> refining = CoreShape::RefiningLetters(core.kind);
     if (refining.empty() || !cores.Shows(core.kind) ||
         !std::ranges::all_of(refining,

@@ -26,14 +26,15 @@ std::string RoundedText(double value, int decimals, std::string_view separator);
 
 // The dimension fields of a core: a ring's D1 = A, D2 = B, H = C; an E core's
 // H1 = B, H2 = A, L1 = F (centre leg), L2 = C; a U core's H1 = B, H2 = A,
-// L1 = (A - E) / 2 (one leg), L2 = C. Millimetres to 2 decimals.
+// L1 = (A - E) / 2 (one leg), L2 = C. Millimetres to 2 decimals. None for a
+// core of another family: the fields cannot hold it.
 std::vector<FieldText> CoreFieldTexts(const Core& core, std::string_view separator);
 
 // The letters of a Ш or П catalogue core for the design check's effective
 // parameters, while the design still holds that core: its picture is shown
 // and each dimension field holds the number that CoreFieldTexts gave it.
 // None for a ring (its fields are exact), a core without the letters D and E,
-// or fields typed over.
+// a core of another family, or fields typed over.
 std::optional<CoreLetters> LettersWhileFilled(const Core& core, const CorePictures& cores,
                                               const InputFields& fields,
                                               std::string_view separator);

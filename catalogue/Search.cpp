@@ -18,6 +18,17 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
            part.empty();
 }
 
+const Core* CoreNamed(const std::vector<Core>& cores, std::string_view name) {
+    const auto named = std::ranges::find(cores, name, &Core::name);
+    if (named != cores.end()) {
+        return &*named;
+    }
+    const auto aliased = std::ranges::find_if(cores, [&](const Core& core) {
+        return std::ranges::find(core.aliases, name) != core.aliases.end();
+    });
+    return aliased == cores.end() ? nullptr : &*aliased;
+}
+
 std::size_t NameDistance(std::string_view a, std::string_view b) {
     std::vector<std::size_t> row(b.size() + 1);
     std::iota(row.begin(), row.end(), 0);

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "Entries.h"
+
 namespace transcalc::catalogue {
 
 // Whether `part` occurs in `text`, ASCII letters compared without case; an
@@ -25,6 +27,10 @@ std::vector<const Entry*> Filter(const std::vector<Entry>& entries, std::string_
     }
     return kept;
 }
+
+// The core of that exact name, else the first with that alias ("ETD 39"
+// for "ETD 39/20/13"); nullptr when none is.
+const Core* CoreNamed(const std::vector<Core>& cores, std::string_view name);
 
 // The edit distance between two names, ASCII letters compared without case.
 std::size_t NameDistance(std::string_view a, std::string_view b);

@@ -85,8 +85,14 @@ std::string CoresJson(const std::vector<const catalogue::Core*>& cores) {
         }
         Json json = Json::object();
         json["name"] = core->name;
-        json["kind"] = std::string(InfoOf(core->kind).cliName);
+        json["kind"] = std::string(InfoOf(core->Family()).key);
         json["dimensions"] = std::move(dimensions);
+        json["aliases"] = core->aliases;
+        json["subtype"] = core->subtype.empty() ? Json() : Json(core->subtype);
+        json["bobbins"] = Json::array();
+        for (const BobbinWindow& bobbin : core->bobbins) {
+            json["bobbins"].push_back({{"breadth", bobbin.breadth}, {"height", bobbin.height}});
+        }
         return json;
     });
 }

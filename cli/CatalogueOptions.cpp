@@ -104,7 +104,7 @@ void AddCatalogueOptions(OptionList& list, CatalogueChoice& choice) {
     });
 }
 
-bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
+bool ApplyCatalogue(CatalogueChoice& choice, const TypedFields& typed, InputFields& fields,
                     CorePictures& cores, std::string_view separator) {
     bool coreHeld = false;
     if (choice.coreName) {
@@ -113,12 +113,18 @@ bool ApplyCatalogue(const CatalogueChoice& choice, const TypedFields& typed, Inp
         if (core == nullptr) {
             throw UsageError(Unknown("core", *choice.coreName, RunCatalogue(Part::Cores).cores));
         }
-        cores.Shows(core->kind) = true;
-        const std::vector<catalogue::FieldText> texts = catalogue::CoreFieldTexts(*core, separator);
-        SetUntyped(texts, typed, fields);
+        choice.coreName = core->name;
         coreHeld = true;
-        for (const catalogue::FieldText& text : texts) {
-            coreHeld = coreHeld && SameNumber(fields[text.field], text.text, separator);
+        if (core->IsClassic()) {
+            cores.Shows(core->kind) = true;
+            const std::vector<catalogue::FieldText> texts =
+                catalogue::CoreFieldTexts(*core, separator);
+            SetUntyped(texts, typed, fields);
+            for (const catalogue::FieldText& text : texts) {
+                coreHeld = coreHeld && SameNumber(fields[text.field], text.text, separator);
+            }
+        } else {
+            choice.familyCore = CatalogueFamilyCore{catalogue::FamilyCoreOf(*core), core->Bobbin()};
         }
     }
     if (choice.materialName) {
@@ -167,7 +173,8 @@ AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs, Language languag
     }
 }
 
-std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& cores, bool json) {
+std::string CatalogueListing(const CatalogueChoice& choice, std::span<const CoreFamily> families,
+                             bool json) {
     const std::string what = choice.list.value_or("");
     const catalogue::Catalogue& known = RunCatalogue(what == "cores"       ? Part::Cores
                                                      : what == "materials" ? Part::Materials
@@ -178,11 +185,9 @@ std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& 
         text += '\n';
     };
     if (what == "cores") {
-        const bool anyShown = std::ranges::any_of(
-            kCoreKinds, [&](const CoreKindInfo& info) { return cores.Shows(info.kind); });
         std::vector<const catalogue::Core*> listed;
         for (const catalogue::Core& core : known.cores) {
-            if (!anyShown || cores.Shows(core.kind)) {
+            if (families.empty() || std::ranges::find(families, core.Family()) != families.end()) {
                 listed.push_back(&core);
             }
         }
@@ -213,8 +218,8 @@ std::string CatalogueListing(const CatalogueChoice& choice, const CorePictures& 
     return text;
 }
 
-void DropStaleNames(Design& design, const std::string& path) {
-    const std::vector<std::string> messages = catalogue::DropStaleNames(
+void ResolveCatalogueNames(Design& design, const std::string& path) {
+    const std::vector<std::string> messages = catalogue::ResolveCatalogueNames(
         design, path, []() -> const catalogue::Catalogue& { return RunCatalogue(Part::Cores); },
         []() -> const catalogue::Catalogue& { return RunCatalogue(Part::Materials); });
     for (const std::string& message : messages) {

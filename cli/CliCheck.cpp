@@ -166,6 +166,7 @@ nlohmann::ordered_json WindingJson(const WindingCheck& windings) {
     json["current_density"] = windings.currentDensity;
     json["sections"] = std::move(sections);
     json["window"] = windings.window;
+    json["on_bobbin"] = windings.onBobbin;
     json["build"] = windings.build;
     json["fill"] = windings.fill;
     json["copper_fill"] = windings.copperFill;

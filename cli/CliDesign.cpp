@@ -161,10 +161,11 @@ void AddDesignOptions(OptionList& list, DesignFileOptions& files) {
 CliOptions StartFrom(const std::string& designPath) {
     CliOptions options;
     options.design.document = LoadDesign(designPath);
-    DropStaleNames(options.design.document, designPath);
+    ResolveCatalogueNames(options.design.document, designPath);
     const Design& document = options.design.document;
     options.fields = document.fields;
     options.cores = document.cores;
+    options.catalogue.familyCore = document.familyCore;
     options.design.coreFromFile = document.CoresShown() > 0;
     options.mode = document.mode;
     if (document.check) {
@@ -180,8 +181,12 @@ CliOptions StartFrom(const std::string& designPath) {
 
 Design DesignOf(const CliOptions& options) {
     Design design = options.design.document;
-    if (design.cores != options.cores) {
+    if (options.catalogue.familyCore) {
+        design.ShowFamilyCore(options.catalogue.coreName.value_or(design.catalogueCore),
+                              *options.catalogue.familyCore);
+    } else if (design.cores != options.cores || design.familyCore) {
         design.catalogueCore.clear();
+        design.familyCore.reset();
         design.cores = options.cores;
     }
     for (const FieldInfo& info : kFields) {

@@ -37,14 +37,17 @@ forward converter: one Calculate and its results, as the window shows them.
   --turns TEXT                 Edit11
   --overshoot TEXT             Edit12
   catalogue options (field options given as well win, wherever they stand):
-  --core-name NAME  a core of the catalogue by its exact name, e.g. "E 25/13/7": makes its
-                    picture visible as --core does and fills the dimension fields
+  --core-name NAME  a core of the catalogue by its exact name or alias, e.g. "E 25/13/7":
+                    makes its picture visible as --core does and fills the dimension
+                    fields; only ring, E and U cores have such fields
   --material NAME   a material of the catalogue, e.g. "N87": fills Edit10 with its initial
                     permeability and Edit9 with its working flux density, 0.8 of its
                     saturation induction at 100 °C
   --list WHAT       cores | materials | wires: prints the catalogue, one entry a line,
-                    tab-separated, a header line first; with --json one array of objects;
-                    with --core only cores of that kind. Takes no other option.
+                    tab-separated, a header line first, the kind column naming each
+                    core's family (ring, e, u, etd, rm, pq, ...); with --json one array
+                    of objects; with --core only cores of those families. Takes no
+                    other option.
                     Your own entries in $XDG_DATA_HOME/transcalc/ (default
                     ~/.local/share/transcalc/) are part of the catalogue
   --separator C     the decimal separator, "," or "." (default: the user's locale, as the
@@ -86,14 +89,43 @@ constexpr FieldOption kFieldOptions[] = {
     {"--overshoot", Field::Overshoot},
 };
 
-void SetCore(CorePictures& cores, std::string_view name) {
-    for (const CoreKindInfo& info : kCoreKinds) {
-        if (name == info.cliName) {
-            cores.Shows(info.kind) = true;
-            return;
+// A classic family shows its picture; every family is kept for --list and
+// --advise.
+void SetCore(CliOptions& options, std::string_view name) {
+    const std::optional<CoreFamily> family = FamilyOfKey(name);
+    if (!family) {
+        std::string keys;
+        for (const FamilyInfo& info : kCoreFamilies) {
+            keys += (keys.empty() ? "" : ", ") + std::string(info.key);
+        }
+        throw UsageError("--core takes a core family (" + keys + "), not '" + std::string(name) +
+                         "'");
+    }
+    if (const std::optional<CoreKind> kind = ClassicKindOf(*family)) {
+        options.cores.Shows(*kind) = true;
+    }
+    options.families.push_back(*family);
+}
+
+// A design on a core beyond the classic three takes it by its catalogue
+// name: --core alone gives it no dimensions.
+void CheckFamilyCores(const CliOptions& options) {
+    if (options.catalogue.list || options.advise.run) {
+        return;
+    }
+    const std::optional<CatalogueFamilyCore>& named = options.catalogue.familyCore;
+    for (const CoreFamily family : options.families) {
+        const bool classic = ClassicKindOf(family).has_value();
+        if (named && family != named->core.family) {
+            throw UsageError("the core '" + options.catalogue.coreName.value_or("") +
+                             "' is of the family " + std::string(InfoOf(named->core.family).key) +
+                             ", not " + std::string(InfoOf(family).key));
+        }
+        if (!classic && !named) {
+            throw UsageError("--core " + std::string(InfoOf(family).key) +
+                             " needs --core-name: such a core is known by its catalogue name");
         }
     }
-    throw UsageError("--core takes ring, e or u, not '" + std::string(name) + "'");
 }
 
 // A command-line mode name stands for its mode text; any other text is taken
@@ -188,9 +220,13 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
 
     if (!cores.empty() && std::exchange(options.design.coreFromFile, false)) {
         options.cores = {};  // the command line's cores replace the file's
+        options.catalogue.familyCore.reset();
+    }
+    if (!cores.empty()) {
+        options.families.clear();
     }
     for (const std::string& core : cores) {
-        SetCore(options.cores, core);
+        SetCore(options, core);
     }
     if (separatorGiven && separator != "," && separator != ".") {
         throw UsageError("--separator takes \",\" or \".\", not '" + separator + "'");
@@ -198,6 +234,7 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
     options.separator = separator.empty() ? SystemDecimalSeparator() : separator;
     options.catalogue.coreHeld =
         ApplyCatalogue(options.catalogue, typed, options.fields, options.cores, options.separator);
+    CheckFamilyCores(options);
     return options;
 }
 

@@ -43,6 +43,7 @@ namespace transcalc::cli {
 struct CliOptions {
     InputFields fields;
     CorePictures cores;
+    std::vector<CoreFamily> families;  // --core, in the order given
     std::string mode;
     std::string separator;
     Language language = Language::Russian;  // of the lines and the report

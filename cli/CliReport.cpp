@@ -101,6 +101,7 @@ Json ReportJson(const DesignRun& run, const std::optional<DesignCheck>& check,
     json["colour"] = ColourName(run.list.colour);
     json["error"] = run.error ? Json(*run.error) : Json();
     json["state"] = std::move(state);
+    json["core_family"] = run.coreFamily ? Json(std::string(InfoOf(*run.coreFamily).key)) : Json();
     if (check && CheckRefused(*check)) {
         json["check"] = Json();
         json["check_error"] = TranslatedText(*check->nothingToCheck, language);

@@ -51,7 +51,7 @@ int Run(int argc, char* argv[]) {
         return cli::kExitNormal;
     }
     if (options.catalogue.list) {
-        std::fputs(cli::CatalogueListing(options.catalogue, options.cores, options.json).c_str(),
+        std::fputs(cli::CatalogueListing(options.catalogue, options.families, options.json).c_str(),
                    stdout);
         return cli::kExitNormal;
     }

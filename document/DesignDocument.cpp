@@ -208,17 +208,18 @@ public:
         }
     }
 
-    std::optional<CoreKind> Core(const ReadJson& root) const {
+    std::optional<CoreFamily> Core(const ReadJson& root) const {
         const ReadJson& core = Required(root, "", "core");
         if (core.is_null()) {
             return std::nullopt;
         }
-        for (const CoreKindInfo& info : kCoreKinds) {
-            if (core.is_string() && core.get_ref<const std::string&>() == info.cliName) {
-                return info.kind;
+        if (core.is_string()) {
+            if (const std::optional<CoreFamily> family =
+                    FamilyOfKey(core.get_ref<const std::string&>())) {
+                return family;
             }
         }
-        Refuse("\"core\" is not \"ring\", \"e\", \"u\" or null");
+        Refuse("\"core\" is not a core family (\"ring\", \"e\", \"u\", \"etd\", ...) or null");
     }
 
 private:
@@ -266,8 +267,8 @@ std::string DesignText(const Design& document, std::string_view fileName) {
     root["format"] = std::string(kDesignFormat);
     root["version"] = kDesignVersion;
     root["fields"] = std::move(fields);
-    const std::optional<CoreKind> core = document.FirstCore();
-    root["core"] = core ? WriteJson(std::string(InfoOf(*core).cliName)) : WriteJson();
+    const std::optional<CoreFamily> core = document.Family();
+    root["core"] = core ? WriteJson(std::string(InfoOf(*core).key)) : WriteJson();
     root["mode"] = document.mode;
     root["catalogueCore"] = document.catalogueCore;
     root["material"] = document.material;
@@ -299,11 +300,21 @@ Design ParseDesignText(std::string_view text, std::string_view fileName) {
         }
         document.fields[field] = std::move(value);
     }
-    if (const std::optional<CoreKind> core = reader.Core(root)) {
-        document.cores = CorePictures::Of(*core);
+    const std::optional<CoreFamily> core = reader.Core(root);
+    if (core && ClassicKindOf(*core)) {
+        document.cores = CorePictures::Of(*ClassicKindOf(*core));
     }
     document.mode = reader.Text(reader.Required(root, "", "mode"), "\"mode\"");
     document.catalogueCore = reader.OptionalText(root, "catalogueCore");
+    if (core && !ClassicKindOf(*core)) {
+        // Such a core is known by its name alone: its letters come from the
+        // catalogue when the file is opened.
+        if (document.catalogueCore.empty()) {
+            reader.Refuse("a core of the family \"" + std::string(InfoOf(*core).key) +
+                          "\" needs its \"catalogueCore\"");
+        }
+        document.familyCore = CatalogueFamilyCore{FamilyCore{*core, "", {}}, std::nullopt};
+    }
     document.material = reader.OptionalText(root, "material");
     if (const auto check = root.find("check"); check != root.end() && !check->is_null()) {
         if (!check->is_object()) {

@@ -557,6 +557,18 @@
         <source>L2, мм</source>
         <translation>L2, mm</translation>
     </message>
+    <message>
+        <source>Семейство:</source>
+        <translation>Family:</translation>
+    </message>
+    <message>
+        <source>все</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Сердечник семейства %1 пока нельзя перенести в окно: поля размеров принимают кольцо, Ш и П сердечники.</source>
+        <translation>A %1 core cannot be put into the window yet: the dimension fields take ring, E and U cores.</translation>
+    </message>
 </context>
 <context>
     <name>transcalc::LanguageSetting</name>

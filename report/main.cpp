@@ -98,8 +98,8 @@ void WriteReport(const Arguments& arguments) {
         return transcalc::catalogue::SharedCatalogue();
     };
     // The page never names what the catalogue lacks.
-    for (const std::string& message :
-         transcalc::catalogue::DropStaleNames(document, "standard input", catalogue, catalogue)) {
+    for (const std::string& message : transcalc::catalogue::ResolveCatalogueNames(
+             document, "standard input", catalogue, catalogue)) {
         std::fprintf(stderr, "transcalc-report: %s\n", message.c_str());
     }
     const std::string date =

@@ -75,7 +75,12 @@ CatalogueDialog::CatalogueDialog(const QString& prefix, const QString& title,
 
     connect(filter_, &QLineEdit::textChanged, this, &CatalogueDialog::ApplyFilter);
     connect(list_, &QTreeWidget::currentItemChanged, this, &CatalogueDialog::UpdateChoice);
-    connect(list_, &QTreeWidget::itemActivated, this, &QDialog::accept);
+    // A row that OK refuses is not taken by a double click either.
+    connect(list_, &QTreeWidget::itemActivated, this, [this] {
+        if (ok_->isEnabled()) {
+            accept();
+        }
+    });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
@@ -148,7 +153,8 @@ void CatalogueDialog::ApplyFilter(const QString& text) {
     QTreeWidgetItem* firstShown = nullptr;
     for (int row = 0; row < list_->topLevelItemCount(); ++row) {
         QTreeWidgetItem* item = list_->topLevelItem(row);
-        const bool shown = transcalc::catalogue::ContainsIgnoringCase(filterTexts_[row], part);
+        const bool shown = transcalc::catalogue::ContainsIgnoringCase(filterTexts_[row], part) &&
+                           Admits(IndexOfRow(row));
         item->setHidden(!shown);
         if (shown && firstShown == nullptr) {
             firstShown = item;
@@ -158,6 +164,10 @@ void CatalogueDialog::ApplyFilter(const QString& text) {
         list_->setCurrentItem(firstShown);
     }
     UpdateChoice();
+}
+
+void CatalogueDialog::Refilter() {
+    ApplyFilter(filter_->text());
 }
 
 void CatalogueDialog::UpdateChoice() {

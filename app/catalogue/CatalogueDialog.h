@@ -41,6 +41,11 @@ protected:
     QVBoxLayout* extraArea() const { return extra_; }
     // Called whenever the chosen row changes.
     virtual void ChosenChanged() {}
+    // Whether the entry `index` may show beside the filter's text: a
+    // dialog's own filter.
+    virtual bool Admits(int /*index*/) const { return true; }
+    // The rows again through both filters, after the dialog's own changed.
+    void Refilter();
     // The dialog's own texts again, in the language now in place: its title,
     // headings and the cells it translates.
     virtual void Retranslate() = 0;

@@ -1,9 +1,16 @@
 #include "CoreCatalogueDialog.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "Catalogue.h"
+#include "CoreFamily.h"
 #include "FieldTexts.h"
+#include "WindowLanguage.h"
 
 namespace transcalc {
 
@@ -19,8 +26,15 @@ constexpr const char* kKindTexts[] = {
 };
 static_assert(std::size(kKindTexts) == kCoreKinds.size());
 
-QString KindText(CoreKind kind) {
-    return CoreCatalogueDialog::tr(kKindTexts[static_cast<std::size_t>(kind)]);
+QString FamilyText(CoreFamily family) {
+    return QString::fromUtf8(FamilyName(family, WindowLanguage()));
+}
+
+// A ring, Ш or П core by its kind's text, any other by its family's name.
+QString KindText(const transcalc::catalogue::Core& core) {
+    return core.IsClassic()
+               ? CoreCatalogueDialog::tr(kKindTexts[static_cast<std::size_t>(core.kind)])
+               : FamilyText(core.Family());
 }
 
 QString Title() {
@@ -33,40 +47,101 @@ QStringList Headings() {
             CoreCatalogueDialog::tr("H / L1, мм"),  CoreCatalogueDialog::tr("L2, мм")};
 }
 
+// The family box holds each family's index, or this for all families.
+constexpr int kAllFamilies = -1;
+
 }  // namespace
 
 CoreCatalogueDialog::CoreCatalogueDialog(const transcalc::catalogue::Catalogue& catalogue,
                                          CoreKind firstKind, std::string_view separator,
                                          QWidget* parent)
     : CatalogueDialog(QStringLiteral("CoreCatalogue"), Title(), Headings(), 2, parent),
-      catalogue_(catalogue) {
-    std::vector<CoreKind> kinds = {firstKind};
-    for (const transcalc::CoreKindInfo& info : transcalc::kCoreKinds) {
-        if (info.kind != firstKind) {
-            kinds.push_back(info.kind);
+      catalogue_(catalogue),
+      familyLabel_(new QLabel(this)),
+      family_(new QComboBox(this)),
+      status_(new QLabel(this)) {
+    familyLabel_->setObjectName(QStringLiteral("CoreCatalogueFamilyLabel"));
+    familyLabel_->setBuddy(family_);
+    family_->setObjectName(QStringLiteral("CoreCatalogueFamily"));
+    family_->addItem(QString(), kAllFamilies);
+    for (const FamilyInfo& info : kCoreFamilies) {
+        family_->addItem(QString(), static_cast<int>(info.family));
+    }
+    status_->setObjectName(QStringLiteral("CoreCatalogueStatus"));
+    status_->setWordWrap(true);
+    // Room for the two lines it may say, so the list keeps its height.
+    status_->setMinimumHeight(2 * status_->fontMetrics().lineSpacing());
+    auto* familyRow = new QHBoxLayout;
+    familyRow->addWidget(familyLabel_);
+    familyRow->addWidget(family_);
+    familyRow->addStretch();
+    extraArea()->addLayout(familyRow);
+    extraArea()->addWidget(status_);
+    ShowFamilyNames();
+
+    std::vector<CoreFamily> families = {FamilyOfKind(firstKind)};
+    for (const FamilyInfo& info : kCoreFamilies) {
+        if (info.family != families.front()) {
+            families.push_back(info.family);
         }
     }
-    for (CoreKind kind : kinds) {
+    for (CoreFamily family : families) {
         for (std::size_t i = 0; i < catalogue.cores.size(); ++i) {
             const transcalc::catalogue::Core& core = catalogue.cores[i];
-            if (core.kind != kind) {
+            if (core.Family() != family) {
                 continue;
             }
-            QStringList columns = {QString::fromStdString(core.name), KindText(kind)};
+            QStringList columns = {QString::fromStdString(core.name), KindText(core)};
             for (const auto& field : transcalc::catalogue::CoreFieldTexts(core, separator)) {
                 columns << QString::fromStdString(field.text);
             }
-            AddRow(columns, static_cast<int>(i), core.name);
+            std::string filterText = core.name;
+            for (const std::string& alias : core.aliases) {
+                filterText += '\t' + alias;
+            }
+            AddRow(columns, static_cast<int>(i), std::move(filterText));
         }
     }
+    connect(family_, &QComboBox::currentIndexChanged, this, [this] { Refilter(); });
     FinishRows();
+}
+
+void CoreCatalogueDialog::ShowFamilyNames() {
+    familyLabel_->setText(tr("Семейство:"));
+    family_->setItemText(0, tr("все"));
+    for (int item = 1; item < family_->count(); ++item) {
+        family_->setItemText(item,
+                             FamilyText(static_cast<CoreFamily>(family_->itemData(item).toInt())));
+    }
 }
 
 void CoreCatalogueDialog::Retranslate() {
     SetHeadings(Title(), Headings());
+    ShowFamilyNames();
     for (int row = 0; row < list()->topLevelItemCount(); ++row) {
-        list()->topLevelItem(row)->setText(1, KindText(catalogue_.cores[IndexOfRow(row)].kind));
+        list()->topLevelItem(row)->setText(1, KindText(catalogue_.cores[IndexOfRow(row)]));
     }
+    ChosenChanged();
+}
+
+bool CoreCatalogueDialog::Admits(int index) const {
+    const int family = family_->currentData().toInt();
+    return family == kAllFamilies ||
+           catalogue_.cores[index].Family() == static_cast<CoreFamily>(family);
+}
+
+// The dimension fields hold a ring, Ш or П core only: another family's core
+// is listed, but OK does not take it into the window.
+void CoreCatalogueDialog::ChosenChanged() {
+    const transcalc::catalogue::Core* core = chosenCore();
+    if (core == nullptr || core->IsClassic()) {
+        status_->setText(QString());
+        return;
+    }
+    okButton()->setEnabled(false);
+    status_->setText(tr("Сердечник семейства %1 пока нельзя перенести в окно: поля размеров "
+                        "принимают кольцо, Ш и П сердечники.")
+                         .arg(FamilyText(core->Family())));
 }
 
 const transcalc::catalogue::Core* CoreCatalogueDialog::chosenCore() const {

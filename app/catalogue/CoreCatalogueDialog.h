@@ -5,6 +5,9 @@
 #include "CatalogueDialog.h"
 #include "WorkMode.h"
 
+class QComboBox;
+class QLabel;
+
 namespace transcalc::catalogue {
 struct Catalogue;
 struct Core;
@@ -13,7 +16,10 @@ struct Core;
 namespace transcalc {
 
 // The standard cores of the catalogue with the texts their dimension fields
-// take; the kind chosen in the window comes first.
+// take; the kind chosen in the window comes first, then the other ring, Ш and
+// П cores, then the other families. A family box narrows the list to one
+// family. The fields hold ring, Ш and П cores only: for a core of another
+// family OK stays disabled and the status line says why.
 class CoreCatalogueDialog : public CatalogueDialog {
     Q_OBJECT
 
@@ -23,11 +29,19 @@ public:
 
     // The chosen core; nullptr when none is.
     const transcalc::catalogue::Core* chosenCore() const;
+    QComboBox* familyBox() const { return family_; }
+    QLabel* status() const { return status_; }
 
 private:
+    void ChosenChanged() override;
+    bool Admits(int index) const override;
     void Retranslate() override;
+    void ShowFamilyNames();
 
     const transcalc::catalogue::Catalogue& catalogue_;
+    QLabel* familyLabel_;
+    QComboBox* family_;
+    QLabel* status_;
 };
 
 }  // namespace transcalc

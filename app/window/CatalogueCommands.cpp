@@ -47,7 +47,8 @@ void TForm1::ChooseCatalogueCore() {
         new CoreCatalogueDialog(Catalogue(), first, separator_, this),
         [this](const CoreCatalogueDialog& dialog) {
             const transcalc::catalogue::Core* core = dialog.chosenCore();
-            if (core == nullptr) {
+            // The dialog takes no core of a family the fields cannot hold.
+            if (core == nullptr || !core->IsClassic()) {
                 return;
             }
             // Exactly what the core's menu item does, then its dimensions.

@@ -101,7 +101,7 @@ void TForm1::OpenDesign(const QString& path) {
             return Catalogue();
         };
         const std::vector<std::string> stale =
-            transcalc::catalogue::DropStaleNames(design, path.toStdString(), catalogue, catalogue);
+            transcalc::catalogue::ResolveCatalogueNames(design, path.toStdString(), catalogue, catalogue);
         ApplyDesign(design);
         SetDesignPath(path);
         if (!stale.empty()) {

@@ -78,6 +78,10 @@ void ReadInputs(const FieldReader& read, const CorePictures& cores, DesignState&
     if (cores.shapedE || cores.shapedU) {
         ReadShapedCore(read, cores.shapedE, s);
     }
+    if (cores.named) {
+        s.CoreArea = cores.named->areaCm2;
+        s.PathLength = cores.named->pathCm;
+    }
     if (read.Has(Field::ChokeTurns)) {
         s.ChokeTurns = read.Number(Field::ChokeTurns);
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "DesignState.h"
 #include "InputField.h"
 #include "Language.h"
@@ -9,17 +12,31 @@
 
 namespace transcalc {
 
+// A catalogue core of a family beyond the classic three: the designs take
+// its effective cross-section and path instead of dimension fields.
+struct NamedCore {
+    std::string name;
+    double areaCm2 = 0;
+    double pathCm = 0;
+
+    bool operator==(const NamedCore& other) const = default;
+};
+
 // The core kind as the window holds it: which core pictures are visible
 // (BitBtn2 ring, BitBtn3 Ш-shaped, BitBtn4 П-shaped). Normally one at most.
+// A named core shows its family's drawing in their place, and no classic
+// picture.
 struct CorePictures {
     bool ring = false;
     bool shapedE = false;
     bool shapedU = false;
+    std::optional<NamedCore> named;
 
     static constexpr CorePictures Of(CoreKind kind) {
         return {.ring = kind == CoreKind::Ring,
                 .shapedE = kind == CoreKind::ShapedE,
-                .shapedU = kind == CoreKind::ShapedU};
+                .shapedU = kind == CoreKind::ShapedU,
+                .named = std::nullopt};
     }
     constexpr bool& Shows(CoreKind kind) {
         return kind == CoreKind::Ring ? ring : kind == CoreKind::ShapedE ? shapedE : shapedU;

@@ -1,5 +1,7 @@
 #include "ResultsPass.h"
 
+#include <string>
+
 #include "Choke.h"
 #include "Flyback.h"
 #include "Forward.h"
@@ -41,6 +43,9 @@ void AppendResults(const CorePictures& cores, DesignState& s, ResultWriter& out)
         if (cores.Shows(info.kind)) {
             out.Text(CoreHeading(info.kind, out.language()));
         }
+    }
+    if (cores.named) {
+        out.Text(std::string(out.Say(Phrase::CoreNamed)) + cores.named->name);
     }
     if (Design(s, out) == BranchOutcome::Refused) {
         out.Text(Phrase::NotAllData);

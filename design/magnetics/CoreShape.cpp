@@ -184,11 +184,7 @@ std::optional<EffectiveParameters> Effective(const CoreLetters& l) {
                       {pi * (l.f / 2 + back) / 4, (backs + centre) / 2}});
 }
 
-// One gap in the centre leg, half-way up the window: its field fringes over
-// three quarters of the way to either back. So the makers' A_L of gapped
-// E 65/32/27 and E 42/21/15 sets, from 0.36 to 4 mm, come out within 7 %.
-constexpr double kFringeShare = 0.75;
-
+// One gap in the centre leg, half-way up the window (kFringeShare).
 GapSite Gap(const CoreLetters& l) {
     return {l.f * l.c * 1e-6, 2 * (l.f + l.c) * 1e-3, kFringeShare * l.d * 1e-3, 1};
 }
@@ -243,7 +239,7 @@ std::optional<EffectiveParameters> Effective(const CoreLetters& l) {
 // half-way up the window like an E core's, and fringes as far.
 GapSite Gap(const CoreLetters& l) {
     const double leg = (l.a - l.e) / 2;
-    return {leg * l.c * 1e-6, 2 * (leg + l.c) * 1e-3, e_core::kFringeShare * l.d * 1e-3, 2};
+    return {leg * l.c * 1e-6, 2 * (leg + l.c) * 1e-3, kFringeShare * l.d * 1e-3, 2};
 }
 
 // The window between the two legs, the pair's height less a back at either
@@ -326,23 +322,47 @@ CoreShape CoreShape::OfLetters(const CoreLetters& letters) {
     return CoreShape(RowOf(letters.kind).fields(letters), letters);
 }
 
+CoreShape CoreShape::OfFamily(const FamilyCore& core, std::optional<BobbinWindow> bobbin) {
+    const CoreKind kind = FamilyClassicKind(core.family);
+    CoreShape shape(CoreDimensions{kind, 0, 0, 0, 0}, CoreLetters{kind, 0, 0, 0, 0, 0, 0});
+    shape.family_ = FamilyPart{core.family, FamilyGeometryOf(core), bobbin, FamilyShapeFault(core)};
+    return shape;
+}
+
+CoreFamily CoreShape::Family() const {
+    return family_ ? family_->family : FamilyOfKind(Kind());
+}
+
 bool CoreShape::IsCut(CoreKind kind) {
     return RowOf(kind).cut;
 }
 
 std::string_view CoreShape::MaterialFamily() const {
-    return RowOf(Kind()).materialFamily;
+    return family_ ? FamilyMaterialKey(family_->family) : RowOf(Kind()).materialFamily;
 }
 
 double CoreShape::ClassicArea() const {
+    if (family_) {
+        return family_->geometry ? family_->geometry->area : 0;
+    }
     return RowOf(Kind()).classicArea(typed_) * 1e-4;
 }
 
 double CoreShape::ClassicPath() const {
+    if (family_) {
+        return family_->geometry ? family_->geometry->length : 0;
+    }
     return RowOf(Kind()).classicPath(typed_) * 1e-2;
 }
 
 std::optional<EffectiveParameters> CoreShape::Effective() const {
+    if (family_) {
+        if (!family_->geometry) {
+            return std::nullopt;
+        }
+        const FamilyGeometry& g = *family_->geometry;
+        return EffectiveParameters{g.area, g.length, g.volume, g.minimumArea};
+    }
     return RowOf(Kind()).effective(letters_);
 }
 
@@ -350,18 +370,38 @@ std::optional<GapSite> CoreShape::Gap() const {
     if (!Effective()) {
         return std::nullopt;
     }
+    if (family_) {
+        const FamilyGeometry& g = *family_->geometry;
+        return GapSite{g.gapLegArea, g.gapLegPerimeter, g.fringeHeight, g.gapCount};
+    }
     return RowOf(Kind()).gap(letters_);
 }
 
 std::optional<WindingWindow> CoreShape::Window() const {
+    if (family_) {
+        if (family_->bobbin) {
+            return shaped::WindowOf(family_->bobbin->breadth, family_->bobbin->height);
+        }
+        if (!family_->geometry) {
+            return std::nullopt;
+        }
+        return shaped::WindowOf(family_->geometry->windowBreadth * 1e3,
+                                family_->geometry->windowHeight * 1e3);
+    }
     return RowOf(Kind()).window(typed_);
 }
 
 double CoreShape::TurnLength(double build) const {
+    if (family_) {
+        return (family_->geometry ? family_->geometry->turnBase : 0) + 2 * pi * build;
+    }
     return RowOf(Kind()).turnBase(typed_) * 1e-3 + 2 * pi * build;
 }
 
 double CoreShape::OuterSurface() const {
+    if (family_) {
+        return family_->geometry ? family_->geometry->outerSurface : 0;
+    }
     return RowOf(Kind()).surface(typed_) * 1e-6;
 }
 
@@ -374,7 +414,7 @@ std::span<const std::string_view> CoreShape::RefiningLetters(CoreKind kind) {
 }
 
 std::optional<std::string_view> CoreShape::WindowFault() const {
-    return RowOf(Kind()).fault(letters_);
+    return family_ ? family_->fault : RowOf(Kind()).fault(letters_);
 }
 
 }  // namespace transcalc

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "FamilyShape.h"
 #include "WorkMode.h"
 
 namespace transcalc {
@@ -12,7 +13,9 @@ namespace transcalc {
 // the adviser, the catalogue and the report know of a core they ask here.
 // Each kind of core is one row of a table in CoreShape.cpp (its letters, how
 // its dimension fields follow from them, its effective parameters, window,
-// turn and surface), so a new family of cores is one new row.
+// turn and surface), so a new family of cores is one new row. The families
+// beyond the classic three are known by their letters alone: one row each
+// in FamilyShape.cpp.
 
 // The dimension fields of a core as read, in mm: a ring's D1, D2, H; a Ш or
 // П core's H1, H2, L1, L2.
@@ -89,19 +92,28 @@ public:
     // A catalogue core: the dimension fields its letters fill in, and those
     // letters.
     static CoreShape OfLetters(const CoreLetters& letters);
+    // A core of a family beyond the classic three by its letters, wound on
+    // the bobbin's window where one fits it.
+    static CoreShape OfFamily(const FamilyCore& core,
+                              std::optional<BobbinWindow> bobbin = std::nullopt);
 
+    // The classic kind the designs take the core for: a family core's gap
+    // site decides it (Ш: the centre leg; П: both legs).
     CoreKind Kind() const { return typed_.kind; }
+    CoreFamily Family() const;
+    // A family core has no dimension fields nor classic letters: zeros of
+    // its classic kind.
     const CoreDimensions& Dimensions() const { return typed_; }
     const CoreLetters& Letters() const { return letters_; }
     // Whether cores of the kind are pairs of halves that can be gapped; a
     // ring is not cut.
     static bool IsCut(CoreKind kind);
     // Which of a powder material's fits, each made on cores of one family,
-    // holds for this core: "default" (rings) or "E/ER/U".
+    // holds for this core: "default" (rings), "E/ER/U" or "EQ/LP".
     std::string_view MaterialFamily() const;
 
     // The results list's cross-section (m²) and path (m), by the classic
-    // formulas from the dimension fields.
+    // formulas from the dimension fields; a family core's A_e and l_e.
     double ClassicArea() const;
     double ClassicPath() const;
     // None when the core leaves no window for a winding (a ring whose inner
@@ -112,8 +124,11 @@ public:
     // Where the gap lies; none where the core leaves no window.
     std::optional<GapSite> Gap() const;
     // The window as the dimension fields give it, in the standard
-    // proportions; none where it is not positive.
+    // proportions; none where it is not positive. A family core: its
+    // bobbin's window, else the bare core's.
     std::optional<WindingWindow> Window() const;
+    // Whether Window() is a bobbin's, whose walls are already allowed for.
+    bool WindsOnBobbin() const { return family_ && family_->bobbin; }
     // The mean length of a turn wound at build b (m) over the bare core, m.
     double TurnLength(double build) const;
     // The outer surface that sheds the core's heat, m²: a ring's faces and
@@ -130,11 +145,20 @@ public:
     std::optional<std::string_view> WindowFault() const;
 
 private:
+    // What a family core holds instead of dimension fields.
+    struct FamilyPart {
+        CoreFamily family;
+        std::optional<FamilyGeometry> geometry;
+        std::optional<BobbinWindow> bobbin;
+        std::optional<std::string_view> fault;
+    };
+
     CoreShape(const CoreDimensions& typed, const CoreLetters& letters)
         : typed_(typed), letters_(letters) {}
 
     CoreDimensions typed_;
     CoreLetters letters_;
+    std::optional<FamilyPart> family_;
 };
 
 }  // namespace transcalc

@@ -48,8 +48,8 @@ void SetCheckedCore(CheckedDesign& design, const CoreShape& shape) {
 
 CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColour colour,
                               const DesignState& in, const DesignState& after,
-                              const CorePictures& cores,
-                              const std::optional<CoreLetters>& letters) {
+                              const CorePictures& cores, const std::optional<CoreLetters>& letters,
+                              const std::optional<CatalogueFamilyCore>& familyCore) {
     CheckedDesign d;
     if (error) {
         d.nothingToCheck = kNoDesignError;
@@ -69,7 +69,7 @@ CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColou
         return d;
     }
     d.mode = *mode;
-    d.shape = CoreShapeOf(in, cores, letters);
+    d.shape = CoreShapeOf(in, cores, letters, familyCore);
     if (d.shape) {
         SetCheckedCore(d, *d.shape);
     }
@@ -101,7 +101,11 @@ CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColou
 }
 
 std::optional<CoreShape> CoreShapeOf(const DesignState& s, const CorePictures& cores,
-                                     const std::optional<CoreLetters>& letters) {
+                                     const std::optional<CoreLetters>& letters,
+                                     const std::optional<CatalogueFamilyCore>& familyCore) {
+    if (familyCore) {
+        return CoreShape::OfFamily(familyCore->core, familyCore->bobbin);
+    }
     // The state keeps the dimensions in cm.
     if (cores.shapedE || cores.shapedU) {
         return CoreShape({cores.shapedE ? CoreKind::ShapedE : CoreKind::ShapedU, s.DimH1 * 10,

@@ -7,6 +7,7 @@
 #include "Calculate.h"
 #include "CoreShape.h"
 #include "DesignState.h"
+#include "FamilyShape.h"
 #include "Phrases.h"
 #include "ResultsList.h"
 #include "WorkMode.h"
@@ -62,12 +63,16 @@ struct CheckedDesign {
 CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColour colour,
                               const DesignState& asRead, const DesignState& after,
                               const CorePictures& cores,
-                              const std::optional<CoreLetters>& letters = std::nullopt);
+                              const std::optional<CoreLetters>& letters = std::nullopt,
+                              const std::optional<CatalogueFamilyCore>& familyCore = std::nullopt);
 
 // The core that Calculate read: the shaped core when its picture is shown
 // (Ш before П, as Calculate takes them), else the ring, with the catalogue
-// core's letters when they are of its kind; none without a picture.
-std::optional<CoreShape> CoreShapeOf(const DesignState& asRead, const CorePictures& cores,
-                                     const std::optional<CoreLetters>& letters = std::nullopt);
+// core's letters when they are of its kind; a family core as the catalogue
+// gives it; none without a picture.
+std::optional<CoreShape> CoreShapeOf(
+    const DesignState& asRead, const CorePictures& cores,
+    const std::optional<CoreLetters>& letters = std::nullopt,
+    const std::optional<CatalogueFamilyCore>& familyCore = std::nullopt);
 
 }  // namespace transcalc

@@ -21,7 +21,13 @@ struct DesignRun {
     DesignState asRead;
     DesignState after;
     CheckedDesign checked;  // what the design check and the windings read
+    // The family of the core the design ran on; none without a core.
+    std::optional<CoreFamily> coreFamily;
 };
+
+// The cores a design's run takes: its classic pictures, or its family core
+// named, on that core's effective cross-section and path.
+CorePictures RunCores(const Design& design);
 
 // One click on "Расчет" in a freshly started window: Calculate, and when it
 // succeeds the one results pass that it arms. An error ends the run where it

@@ -28,6 +28,7 @@ enum class Phrase {
     ModeLine,
     EnterMode,
     // The results pass and the designs of the modes.
+    CoreNamed,
     NoSatInduction,
     NotAllData,
     RingGapWarning,
@@ -198,6 +199,7 @@ inline constexpr auto kPhrases = std::to_array<PhraseRow>({
     {Phrase::ModeLine, "         Режим работы: ", "         Operating mode: "},
     {Phrase::EnterMode, "Введите режим ", "Choose an operating mode"},
 
+    {Phrase::CoreNamed, "Магнитопровод ", "Core "},
     {Phrase::NoSatInduction, "Индукция насыщения dB не может равняться 0",
      "The working flux density dB cannot be 0"},
     {Phrase::NotAllData, "Введены не все данные, расчет не возможен",

@@ -275,6 +275,7 @@ WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
     c.currentDensity = density;
     c.temperature = inputs.temperature;
     c.window = window->breadth;
+    c.onBobbin = d.shape->WindsOnBobbin();
     c.frequency = frequency;
     c.resistivity = resistivity;
     c.currents = choke                         ? CurrentsAtFrequency::RippleScales

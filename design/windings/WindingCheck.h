@@ -79,6 +79,7 @@ struct WindingCheck {
     double temperature = 0;                     // °C: the core's, which the copper takes
     std::vector<WindingSection> sections;
     double window = 0;                      // m: the window's width, a ring's hole radius
+    bool onBobbin = false;                  // the window is that of the bobbin that fits the core
     double build = 0;                       // m: the layers that were filled
     double fill = 0;                        // build/window
     double copperFill = 0;                  // the copper's Σ N·A_cu over the window's area

@@ -30,6 +30,7 @@ enum class Say : std::size_t {
     NotPlaced,
     Fill,
     FillNote,
+    FillNoteBobbin,
     DoesNotFit,
     CopperFill,
     CopperLoss,
@@ -59,6 +60,7 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kRu
     "не помещается в окно",
     "Заполнение окна=",
     " (без учета каркаса и изоляции)",
+    " (в окне каркаса, без учета изоляции)",
     " — обмотка не помещается",
     "Заполнение окна медью=",
     "Потери в меди (оценка)=",
@@ -88,6 +90,7 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kEn
     "does not fit in the window",
     "Window fill=",
     " (without the bobbin and the insulation)",
+    " (in the bobbin's window, without the insulation)",
     " — the winding does not fit",
     "Copper fill of the window=",
     "Copper loss (estimate)=",
@@ -172,7 +175,8 @@ WindingTable WindingTableOf(const WindingCheck& c, DecimalSeparator sep, Languag
     const std::string percent = say(Say::Percent);
     std::vector<std::string>& lines = table.lines;
     lines.push_back(say(Say::Fill) + Figure(c.fill * 100, Decimals(1), sep, percent) +
-                    (c.fits ? "" : say(Say::DoesNotFit)) + say(Say::FillNote));
+                    (c.fits ? "" : say(Say::DoesNotFit)) +
+                    say(c.onBobbin ? Say::FillNoteBobbin : Say::FillNote));
     lines.push_back(say(Say::CopperFill) + Figure(c.copperFill * 100, Decimals(1), sep, percent));
     if (!c.copperLoss) {
         lines.push_back(say(Say::CopperLossNone));

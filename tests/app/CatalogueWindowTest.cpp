@@ -1,7 +1,9 @@
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -94,7 +96,7 @@ TEST_F(CatalogueWindowTest, CoreDialogListsTheWindowsKindFirstAndFilters) {
             << name;
     }
     QTreeWidget* list = dialog->list();
-    EXPECT_EQ(list->topLevelItemCount(), 562);
+    EXPECT_EQ(list->topLevelItemCount(), 887);
     const QTreeWidgetItem* first = list->topLevelItem(0);
     QStringList columns;
     for (int column = 0; column < 6; ++column) {
@@ -104,8 +106,8 @@ TEST_F(CatalogueWindowTest, CoreDialogListsTheWindowsKindFirstAndFilters) {
     EXPECT_EQ(columns, (QStringList{"E 4", "Ш Образный", "1,5", "4,35", "1,15", "1,35"}));
     EXPECT_EQ(list->topLevelItem(94)->text(1), "Кольцо");
 
-    dialog->filter()->setText("25/13");
-    EXPECT_EQ(ShownNames(*dialog), (QStringList{"E 25/13/7", "E 25/13/11"}));
+    dialog->filter()->setText("25/13");  // the other families after ring, Ш and П
+    EXPECT_EQ(ShownNames(*dialog), (QStringList{"E 25/13/7", "E 25/13/11", "EFD 25/13/9"}));
     EXPECT_EQ(dialog->chosenCore()->name, "E 25/13/7");
     dialog->filter()->setText("no such core");
     EXPECT_TRUE(ShownNames(*dialog).isEmpty());
@@ -149,6 +151,43 @@ TEST_F(CatalogueWindowTest, OkOnAMaterialSetsPermeabilityAndSaturation) {
     EXPECT_EQ(Edit(10)->text(), "2309");
     EXPECT_EQ(Edit(9)->text(), "0,312");
     EXPECT_EQ(form->CurrentDesign().material, "N87");
+}
+
+// The family box narrows the list, the filter finds a core by an alias, and
+// a core of a family the fields cannot hold is listed but never applied.
+TEST_F(CatalogueWindowTest, ACoreOfAnotherFamilyIsListedButNotApplied) {
+    FillRingChoke();
+    const QStringList before = Fields();
+    CoreCatalogueDialog* dialog = Open<CoreCatalogueDialog>("N1Catalogue");
+    ASSERT_NE(dialog, nullptr);
+    QComboBox* family = dialog->findChild<QComboBox*>("CoreCatalogueFamily");
+    ASSERT_EQ(family, dialog->familyBox());
+    EXPECT_EQ(family->count(), 24);
+    EXPECT_EQ(family->itemText(0), "все");
+    EXPECT_EQ(family->itemText(2), "Ш (E)");
+    family->setCurrentIndex(family->findText("ETD"));
+    EXPECT_EQ(ShownNames(*dialog).size(), 9);
+    dialog->filter()->setText("etd 39");
+    EXPECT_EQ(ShownNames(*dialog), QStringList{"ETD 39/20/13"});
+    const QTreeWidgetItem* row = dialog->list()->currentItem();
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ((QStringList{row->text(1), row->text(2), row->text(5)}),
+              (QStringList{"ETD", "", ""}));
+    EXPECT_FALSE(dialog->okButton()->isEnabled());
+    EXPECT_EQ(dialog->status()->text(),
+              "Сердечник семейства ETD пока нельзя перенести в окно: поля размеров принимают "
+              "кольцо, Ш и П сердечники.");
+    emit dialog->list()->itemActivated(dialog->list()->currentItem(), 0);
+    EXPECT_TRUE(dialog->isVisible());
+
+    family->setCurrentIndex(0);
+    dialog->filter()->setText("EF 25");  // an alias of E 25/13/7
+    EXPECT_EQ(ShownNames(*dialog), QStringList{"E 25/13/7"});
+    EXPECT_TRUE(dialog->okButton()->isEnabled());
+    EXPECT_EQ(dialog->status()->text(), "");
+    dialog->reject();
+    EXPECT_EQ(Fields(), before);
+    EXPECT_EQ(form->CurrentDesign().catalogueCore, "");
 }
 
 TEST_F(CatalogueWindowTest, CancelChangesNothing) {

@@ -32,6 +32,61 @@ TEST(EntryLinesTest, ReadsACoreWithEveryLetter) {
     EXPECT_EQ(cores[1].Millimetres("R2"), 0.0);
 }
 
+// A core of each family beyond the classic three, as a user's file gives it:
+// its letters (EFD's offset K below 0, PM's slot angle in degrees), its
+// subtype, aliases and bobbin windows.
+TEST(EntryLinesTest, ReadsACoreOfEveryFamily) {
+    const char* const lines[] = {
+        "ETD 19/14/8\tetd\tA=19.6\tB=13.65\tC=7.4\tD=9.4\tE=14.9\tF=7.4\talias=ETD 19\t"
+        "bobbin=2.15,15.9",
+        "ER 25.5\ter\tA=25.5\tB=9.3\tC=7.5\tD=6.2\tE=20.3\tF=7.5",
+        "EC 35\tec\tA=34.5\tB=17.3\tC=9.5\tD=12.25\tE=22.75\tF=9.5\tT=28.5\tr=0.5\ts=2.75",
+        "EFD 10/5/3\tefd\tA=10.5\tB=5.2\tC=2.7\tD=3.75\tE=7.65\tF=4.55\tF2=1.45\tK=-0.2\t"
+        "q=0.2\tsubtype=1",
+        "EQ 13/3\teq\tA=12.8\tB=2.855\tC=8.7\tD=1.755\tE=11.2\tF=5\tG=9.05",
+        "LP 23/14\tlp\tA=23.39\tB=8.71\tC=14\tD=6.2\tE=19.41\tF=9.19\tG=14.21",
+        "E 14/3.5/5\tplanar-e\tA=14\tB=3.5\tC=5\tD=2\tE=11\tF=3",
+        "ER 9.5/2.5/5\tplanar-er\tA=9.35\tB=2.455\tC=4.9\tD=1.675\tE=7.625\tF=3.4\tG=7.2",
+        "EL 11/2.0\tplanar-el\tA=11\tB=2.01\tC=8.8\tD=1\tE=9.17\tF=2.78\tF2=6.4\tR=0.3",
+        "RM 4\trm\tA=11.2\tB=5.2\tC=4.5\tD=3.6\tE=8.15\tF=3.8\tG=5.8\tJ=9.6\tR=0",
+        "P 3.3/2.6\tpot\tA=3.24\tB=1.275\tD=0.9\tE=2.55\tF=1.35\tG=1.05\tH=0.5\tr1=0.2",
+        "PM 50/39\tpm\tA=49.15\tB=19.4\tC=23\tD=13.4\tE=39.65\tF=19.7\tG=23.4\tH=5.55\t"
+        "alpha=120\tb=4.5\te=7.8\tt=1.4",
+        "PQ 16/11\tpq\tA=20.6\tB=8.15\tC=11.1\tD=4.6\tE=16\tF=6.5",
+        "PQI 16/7.8\tpqi\tA=16.4\tB=5.4\tB2=2.35\tC=11.2\tD=3.05\tE=14.4\tF=7\tG=10\tJ=3.9\t"
+        "L=8.4",
+        "EP 5\tep\tA=6\tB=2.8\tC=3.8\tD=2\tE=4.4\tF=1.7\tK=0.9",
+        "EPX 7\tepx\tA=9.4\tB=3.65\tC=8.8\tD=2.5\tE=7.2\tF=3.3\tK=4",
+        "UR 35/27.5/13\tur\tA=35.4\tB=27.5\tC=13\tD=17.5\tE=12\tH=10",
+        "UI 93/76/16\tui\tA=93\tB=76\tB2=28\tC=16\tD=48\tE=34.6",
+        "UT 20\tut\tA=14.1\tB=20.6\tC=4.6\tD=16\tE=7.5\tF=4.1",
+        "C 4\tc\tA=28.5\tB=25.5\tC=15.25\tD=16.375\tE=10.5\talias=CC-4\talias=C-4",
+    };
+    for (const char* line : lines) {
+        Messages messages;
+        const std::vector<Core> cores = ReadCores(line, "u.tsv", messages);
+        EXPECT_EQ(messages, Messages{}) << line;
+        ASSERT_EQ(cores.size(), 1u) << line;
+        EXPECT_FALSE(cores[0].IsClassic()) << line;
+        EXPECT_EQ(CoreLine(cores[0]), line);
+    }
+    Messages messages;
+    const Core etd = ReadCores(lines[0], "u.tsv", messages).at(0);
+    EXPECT_EQ(etd.Family(), CoreFamily::Etd);
+    EXPECT_EQ(etd.aliases, std::vector<std::string>{"ETD 19"});
+    ASSERT_TRUE(etd.Bobbin());
+    EXPECT_EQ(etd.Bobbin()->breadth, 2.15);
+    EXPECT_EQ(etd.Bobbin()->height, 15.9);
+    const Core efd = ReadCores(lines[3], "u.tsv", messages).at(0);
+    EXPECT_EQ(efd.subtype, "1");
+    EXPECT_EQ(efd.Millimetres("K"), -0.2);
+    const FamilyCore drawn = FamilyCoreOf(efd);
+    EXPECT_EQ(drawn.family, CoreFamily::Efd);
+    ASSERT_EQ(drawn.letters.size(), 9u);
+    EXPECT_EQ(drawn.letters[6].letter, "F2");
+    EXPECT_EQ(drawn.letters[6].millimetres, 1.45);
+}
+
 TEST(EntryLinesTest, AMalformedLineIsNamedAndTheRestIsRead) {
     struct Case {
         const char* line;
@@ -39,7 +94,9 @@ TEST(EntryLinesTest, AMalformedLineIsNamedAndTheRestIsRead) {
     };
     const Case cases[] = {
         {"X 1\tring", "mine.tsv:2: expected a name, a kind and dimensions, separated by tabs"},
-        {"X 1\tpot\tA=1", "mine.tsv:2: unknown kind 'pot' (ring, e or u)"},
+        {"X 1\tpod\tA=1",
+         "mine.tsv:2: unknown kind 'pod' (ring, e, u, etd, er, ec, efd, eq, lp, planar-e, "
+         "planar-er, planar-el, rm, pot, pm, pq, pqi, ep, epx, ur, ui, ut or c)"},
         {"X 1\tring\tA=1\tB=0,5\tC=1", "mine.tsv:2: 'B=0,5' is not LETTER=millimetres"},
         {"X 1\tring\tA=1\t=2\tC=1", "mine.tsv:2: '=2' is not LETTER=millimetres"},
         {"X 1\tring\tA=1\tB=-2\tC=1",
@@ -424,6 +481,37 @@ TEST(EntryLinesTest, ForeignLettersHiddenMarksAndCommentNamesAreNamed) {
     ExpectRefused(cases);
 }
 
+// Lines of the other families are held to the same rules as the classic
+// ones: the family's letters only, each within its bounds, the letters it
+// needs, a window for the winding and a bobbin that fits it.
+TEST(EntryLinesTest, FamilyLinesNoRealPartCouldHaveAreNamed) {
+    constexpr File kCores = File::kCores;
+    const RefusedLine cases[] = {
+        {kCores, "X\tetd\tA=19.6\tB=13.65\tC=7.4\tD=9.4\tE=14.9\tF=7.4\tG=3",
+         "u.tsv:2: the dimension G is not one of kind etd (A, B, C, D, E, F)"},
+        {kCores, "X\tpm\tA=49\tB=19\tC=23\tD=13\tE=39\tF=19\tG=23\tH=5\talpha=400",
+         "u.tsv:2: the dimension 'alpha=400' is not within 0 to 360 degrees"},
+        {kCores, "X\trm\tA=11.2\tB=5.2\tC=4.5\tD=3.6\tE=8.15\tF=3.8\tG=5.8",
+         "u.tsv:2: the dimension J is missing (a core of kind rm needs A, B, C, D, E, F, G, J)"},
+        {kCores, "X\tpq\tA=16\tB=8\tC=11\tD=4.6\tE=16\tF=6.5",
+         "u.tsv:2: the window width E must be smaller than the overall width A"},
+        {kCores, "X\tep\tA=6\tB=2\tC=3.8\tD=2\tE=4.4\tF=1.7\tK=0.9",
+         "u.tsv:2: the window height D must be smaller than the height B of one half"},
+        {kCores, "X\tetd\tA=19.6\tB=13.65\tC=7.4\tD=9.4\tE=14.9\tF=15",
+         "u.tsv:2: the centre leg F must be narrower than the window width E"},
+        {kCores, "X\tetd\tA=19.6\tB=13.65\tC=7.4\tD=9.4\tE=14.9\tF=7.4\tbobbin=3.8,15.9",
+         "u.tsv:2: the bobbin 3.8,15.9 is larger than the core's window ((E-F)/2 by 2*D)"},
+        {kCores, "X\tetd\tA=19.6\tB=13.65\tC=7.4\tD=9.4\tE=14.9\tF=7.4\tbobbin=2",
+         "u.tsv:2: 'bobbin=2' is not bobbin=BREADTH,HEIGHT"},
+        {kCores, "X\tetd\tA=19.6\tB=13.65\tC=7.4\tD=9.4\tE=14.9\tF=7.4\tbobbin=0,5",
+         "u.tsv:2: the bobbin 'bobbin=0,5' is not within 0.1 to 1000 mm"},
+        {kCores, "X\tring\tA=2\tB=1\tC=1\talias=", "u.tsv:2: 'alias=' names no alias"},
+        {kCores, "X\tetd\tA=19.6\tB=13.65\tC=7.4\tD=9.4\tE=14.9\tF=7.4\tsubtype=1\tsubtype=2",
+         "u.tsv:2: the subtype is given twice"},
+    };
+    ExpectRefused(cases);
+}
+
 // A mark an editor put before the first line is skipped; a second one is
 // the first name's.
 TEST(EntryLinesTest, OnlyTheByteOrderMarkBeforeTheFirstLineIsSkipped) {
@@ -508,7 +596,7 @@ TEST(EntryLinesTest, EveryBuiltInLineWritesBackAsItIs) {
         }
         return lines;
     };
-    EXPECT_EQ(check(BuiltinCoresText(), ReadCores, CoreLine), 562u);
+    EXPECT_EQ(check(BuiltinCoresText(), ReadCores, CoreLine), 887u);
     EXPECT_EQ(check(BuiltinMaterialsText(), ReadMaterials, MaterialLine), 309u);
     EXPECT_EQ(check(BuiltinWiresText(), ReadWires, WireLine), 549u);
     EXPECT_EQ(CoreLine({"X", CoreKind::Ring, {{"A", 1e16}, {"B", 1e-5}, {"C", 0.0001}}}),

@@ -214,7 +214,9 @@ INSTANTIATE_TEST_SUITE_P(
             "BadCore",
             {"--core", "toroid"},
             "",
-            "transcalc-cli: --core takes ring, e or u, not 'toroid'\nTry 'transcalc-cli --help'.\n",
+            "transcalc-cli: --core takes a core family (ring, e, u, etd, er, ec, efd, eq, lp, "
+            "planar-e, planar-er, planar-el, rm, pot, pm, pq, pqi, ep, epx, ur, ui, ut, c), not "
+            "'toroid'\nTry 'transcalc-cli --help'.\n",
             64},
         CliCase{"MissingValue",
                 {"--gap"},
@@ -237,6 +239,18 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "transcalc-cli: no core 'E 25/13/8' in the catalogue; closest: 'E 25/13/7', "
                 "'E 25/13/11', 'E 20/10/5'\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"FamilyWithoutItsCore",
+                {"--core", "etd"},
+                "",
+                "transcalc-cli: --core etd needs --core-name: such a core is known by its "
+                "catalogue name\nTry 'transcalc-cli --help'.\n",
+                64},
+        CliCase{"FamilyOtherThanTheNamedCore",
+                {"--core", "e", "--core-name", "ETD 39"},
+                "",
+                "transcalc-cli: the core 'ETD 39/20/13' is of the family etd, not e\nTry "
+                "'transcalc-cli --help'.\n",
                 64},
         CliCase{"UnknownMaterial",
                 {"--material=n87"},
@@ -381,7 +395,7 @@ TEST(CliJsonTest, PrintsOneObjectWithTheState) {
     for (const char* part :
          {"\"Введите режим \", \"Магнитопровод кольцо\"", "\"colour\": \"red\", \"error\": null",
           "\"CoreArea\": 0.5, \"PathLength\": 4.7123889803846897,", "\"RingD1\": 2,",
-          "\"ResultsPending\": false, \"Mode\": \"\"}}\n"}) {
+          "\"ResultsPending\": false, \"Mode\": \"\"}, \"core_family\": \"ring\"}\n"}) {
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
     }
 }
@@ -441,6 +455,9 @@ TEST_F(CliDesignTest, ASavedDesignGivesTheSameResults) {
         {"--core", "u",    "--h1",  "20",   "--h2",   "30",    "--l1",   "10",
          "--l2",   "10",   "--mu",  "2000", "--db",   "0,2",   "--mode", "Двухтактный",
          "--freq", " 5e1", "--vin", "240",  "--vout", "\"12\""},
+        // A core beyond the classic three is kept by its family and name.
+        {"--core-name", "PQ 32/30", "--mu", "2000", "--db", "0,2", "--mode", "push-pull", "--freq",
+         "100", "--vin", "48", "--vout", "12"},
     };
     for (std::vector<std::string> arguments : designs) {
         arguments.insert(arguments.begin(), {"--separator", ","});
@@ -712,6 +729,8 @@ TEST_F(CliDesignTest, TheCatalogueNameStaysOnlyWithItsCore) {
     EXPECT_EQ(saved({"--design", Path("a.transcalc"), "--core", "ring"}), "");
     EXPECT_EQ(saved({"--core-name", "E 25/13/7", "--l2", "9"}), "");
     EXPECT_EQ(saved({"--core-name", "E 25/13/7", "--mu", "2000"}), "E 25/13/7");
+    // A core named by its alias is saved by its own name.
+    EXPECT_EQ(saved({"--core-name", "E 25/7"}), "E 25/13/7");
 }
 
 // The catalogue's core and material give the field texts that a user would
@@ -764,11 +783,11 @@ TEST(CliCatalogueTest, ListsTheCatalogue) {
         {{"--list", "cores", "--core", "u"},
          36,
          "# name\tkind\tdimensions in mm, LETTER=value\n"
-         "U 10/8/3\tu\tA=9.9\tB=8.2\tC=2.85\tD=5\tE=4.15\n"},
+         "U 10/8/3\tu\tA=9.9\tB=8.2\tC=2.85\tD=5\tE=4.15\talias=U 10\n"},
         {{"--list=cores"},
-         563,
+         888,
          "# name\tkind\tdimensions in mm, LETTER=value\nT 1.78/0.89/0.76\tring\tA=1.78\tB=0."
-         "89\tC=0.76\n"},
+         "89\tC=0.76\talias=T 1.78\n"},
         {{"--list", "materials"},
          310,
          "# name\tmaker\tcomposition\tinitial permeability at 25 C\tsaturation, C:T ...\t"
@@ -792,6 +811,11 @@ TEST(CliCatalogueTest, ListsTheCatalogue) {
         const std::size_t second = run.out.find('\n', run.out.find('\n') + 1);
         EXPECT_EQ(run.out.substr(0, second + 1), c.firstTwo);
     }
+    // The kind column names the family of a core beyond ring, Ш and П.
+    EXPECT_NE(RunCli({"--list", "cores"})
+                  .out.find("\nETD 39/20/13\tetd\tA=39.1\tB=19.8\tC=12.5\tD=14.6\tE=30.1\tF=12.5\t"
+                            "alias=ETD 39\tbobbin=6.75,25.7\tbobbin=6.9,25.7\n"),
+              std::string::npos);
 }
 
 // --list with --json: the entries of the listing as an array of objects,
