@@ -1,6 +1,7 @@
 #include "CliAdvise.h"
 
 #include <unistd.h>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -20,12 +21,13 @@
 namespace transcalc::cli {
 
 const char* const kAdviseUsage =
-    R"(  core adviser (--advise): every catalogue core of the chosen kinds tried on a grid of dB,
-  gaps and turns; the smallest that work, with the design that works best on each
+    R"(  core adviser (--advise): every catalogue core of the chosen families tried on a grid
+  of dB, gaps and turns; the smallest that work, with the design that works best on each
   --advise          search instead of one Calculate; needs --mode and --material, the
                     mode's fields (--freq or --pulse, --vin, --vout, --overshoot), and
                     --load-current (forward modes, flyback) or --inductance and
-                    --current (choke); --core limits the kinds (default all three);
+                    --current (choke); --core FAMILY (repeated) searches those
+                    families together (default ring, e and u);
                     --temperature, --current-density, --ripple and --check-freq as
                     for the check
   --margin PERCENT  the least saturation margin at the temperature (default 20): 0 to 99
@@ -183,6 +185,30 @@ Json AdviceJson(const AdviserInputs& inputs, const AdviserResult& result, Langua
     return json;
 }
 
+// The families --core names, each once, in the families' order; else the
+// core a --design file shows; else the classic three.
+std::vector<CoreFamily> SearchedFamilies(const CliOptions& options) {
+    std::vector<CoreFamily> named = options.families;
+    if (named.empty()) {
+        for (const CoreKindInfo& info : kCoreKinds) {
+            if (options.cores.Shows(info.kind)) {
+                named.push_back(FamilyOfKind(info.kind));
+            }
+        }
+        if (options.catalogue.familyCore) {
+            named.push_back(options.catalogue.familyCore->core.family);
+        }
+    }
+    std::vector<CoreFamily> families;
+    for (const FamilyInfo& info : kCoreFamilies) {
+        const bool classic = ClassicKindOf(info.family).has_value();
+        if (std::ranges::find(named, info.family) != named.end() || (named.empty() && classic)) {
+            families.push_back(info.family);
+        }
+    }
+    return families;
+}
+
 }  // namespace
 
 void AddAdviseOptions(OptionList& list, AdviseOptions& advise) {
@@ -213,16 +239,7 @@ AdviserInputs AdviserInputsOf(const CliOptions& options) {
     }
     inputs.fields = options.fields;
     inputs.separator = options.separator;
-    for (const CoreKindInfo& info : kCoreKinds) {
-        if (options.cores.Shows(info.kind)) {
-            inputs.kinds.push_back(info.kind);
-        }
-    }
-    if (inputs.kinds.empty()) {
-        for (const CoreKindInfo& info : kCoreKinds) {
-            inputs.kinds.push_back(info.kind);
-        }
-    }
+    inputs.families = SearchedFamilies(options);
     inputs.check = InputsOf(options.check);
     const AdviseOptions& advise = options.advise;
     if (advise.marginPercent) {

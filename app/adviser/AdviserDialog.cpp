@@ -31,19 +31,19 @@ namespace transcalc {
 
 namespace {
 
-using transcalc::CoreKind;
+using transcalc::CoreFamily;
 using transcalc::Field;
 
 // A box for each kind of core the adviser searches.
 struct KindBox {
-    CoreKind kind;
+    CoreFamily family;
     const char* objectName;
     const char* caption;
 };
 constexpr KindBox kKindBoxes[] = {
-    {CoreKind::Ring, "adviserRing", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "Кольцо")},
-    {CoreKind::ShapedE, "adviserE", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "Ш")},
-    {CoreKind::ShapedU, "adviserU", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "П")},
+    {CoreFamily::Ring, "adviserRing", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "Кольцо")},
+    {CoreFamily::E, "adviserE", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "Ш")},
+    {CoreFamily::U, "adviserU", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "П")},
 };
 static_assert(std::size(kKindBoxes) == transcalc::kCoreKinds.size());
 using transcalc::WorkMode;
@@ -278,7 +278,8 @@ QWidget* AdviserDialog::BuildInputs(const transcalc::AdviserInputs& prefilled) {
     for (const KindBox& kind : kKindBoxes) {
         auto* box = new QCheckBox(kinds);
         box->setObjectName(QString::fromLatin1(kind.objectName));
-        box->setChecked(std::ranges::find(prefilled.kinds, kind.kind) != prefilled.kinds.end());
+        box->setChecked(std::ranges::find(prefilled.families, kind.family) !=
+                        prefilled.families.end());
         kindRow->addWidget(box);
         kinds_.push_back(box);
     }
@@ -410,10 +411,10 @@ transcalc::AdviserInputs AdviserDialog::inputs() const {
     in.separator = separator_;
     const int material = material_->currentData().toInt();
     in.material = material < 0 ? std::string() : catalogue_.materials[material].name;
-    in.kinds.clear();
+    in.families.clear();
     for (std::size_t i = 0; i < kinds_.size(); ++i) {
         if (kinds_[i]->isChecked()) {
-            in.kinds.push_back(kKindBoxes[i].kind);
+            in.families.push_back(kKindBoxes[i].family);
         }
     }
     const auto given = [](const QDoubleSpinBox* box) -> std::optional<double> {

@@ -30,7 +30,7 @@ std::string_view RuledOutKey(RuledOut condition) {
 }
 
 void ValidateAdviserInputs(const AdviserInputs& in) {
-    if (in.kinds.empty()) {
+    if (in.families.empty()) {
         throw AdviserInputError("no core kind to search");
     }
     if (!(in.margin >= 0 && in.margin <= kMaxAdviserMargin)) {

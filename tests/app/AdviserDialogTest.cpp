@@ -139,7 +139,7 @@ TEST_F(AdviserWindowTest, TheMenuItemOpensOneAdviserPrefilledFromTheWindow) {
     const transcalc::AdviserInputs inputs = dialog->inputs();
     EXPECT_EQ(inputs.mode, transcalc::WorkMode::PushPull);
     EXPECT_EQ(inputs.material, "N87");
-    EXPECT_EQ(inputs.kinds, std::vector{transcalc::CoreKind::ShapedU});
+    EXPECT_EQ(inputs.families, std::vector{transcalc::CoreFamily::U});
     EXPECT_EQ(inputs.fields[transcalc::Field::VoltageIn], "24");
     EXPECT_EQ(inputs.separator, ",");
     EXPECT_EQ(inputs.check.loadCurrent, 5);
