@@ -27,7 +27,8 @@ const char* const kAdviseUsage =
                     mode's fields (--freq or --pulse, --vin, --vout, --overshoot), and
                     --load-current (forward modes, flyback) or --inductance and
                     --current (choke); --core FAMILY (repeated) searches those
-                    families together (default ring, e and u);
+                    families together (default ring, e and u), with a column
+                    naming each row's family beyond those three;
                     --temperature, --current-density, --ripple and --check-freq as
                     for the check
   --margin PERCENT  the least saturation margin at the temperature (default 20): 0 to 99
@@ -117,18 +118,29 @@ std::string PlainText(const AdviserInputs& inputs, const AdviserResult& result, 
     if (result.rows.empty()) {
         text = NothingFitsText(inputs, result, language) + "\n";
     } else {
+        const bool families = AdviserShowsFamilies(inputs);
+        const auto shown = [families](std::size_t column) {
+            return families || column != static_cast<std::size_t>(AdviserColumn::Family);
+        };
         std::vector<std::vector<std::string>> rows(1);
-        for (const TableColumn& column : kAdviserColumns) {
-            rows.front().push_back(ColumnCaption(column, language));
+        for (std::size_t c = 0; c < kAdviserColumnCount; ++c) {
+            if (shown(c)) {
+                rows.front().push_back(ColumnCaption(kAdviserColumns[c], language));
+            }
         }
         bool unknown = false;
         for (const AdvisedCore& row : result.rows) {
             unknown = unknown || row.coreLossUnknown;
-            const auto cells = AdviserCells(row, inputs.separator, language);
-            rows.emplace_back(cells.begin(), cells.end());
+            auto cells = AdviserCells(row, inputs.separator, language);
             // The footnote's mark: this rise is the copper's alone.
             if (row.coreLossUnknown) {
-                rows.back()[static_cast<std::size_t>(AdviserColumn::Rise)] += "*";
+                cells[static_cast<std::size_t>(AdviserColumn::Rise)] += "*";
+            }
+            rows.emplace_back();
+            for (std::size_t c = 0; c < kAdviserColumnCount; ++c) {
+                if (shown(c)) {
+                    rows.back().push_back(std::move(cells[c]));
+                }
             }
         }
         text = Table(rows);
@@ -159,6 +171,9 @@ Json AdviceJson(const AdviserInputs& inputs, const AdviserResult& result, Langua
         Json item = Json::object();
         item["core"] = row.core;
         item["kind"] = KindName(row.kind);
+        if (AdviserShowsFamilies(inputs)) {
+            item["family"] = InfoOf(row.family).key;
+        }
         item["db"] = row.db;
         item["gap"] = row.gap;
         item["turns_primary"] = Optional(row.turnsPrimary);

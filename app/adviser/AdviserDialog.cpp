@@ -159,6 +159,8 @@ void AdviserDialog::ShowTexts() {
             transcalc::ColumnCaption(column, transcalc::WindowLanguage()));
     }
     table_->setHorizontalHeaderLabels(headings);
+    table_->setColumnHidden(ColumnIndex(transcalc::AdviserColumn::Family),
+                            !transcalc::AdviserShowsFamilies(searched_));
     apply_->setText(tr("Применить"));
     apply_->setToolTip(tr("Перенести выбранный сердечник в окно и выполнить расчет"));
     close_->setText(tr("Закрыть"));
@@ -499,6 +501,8 @@ void AdviserDialog::Search() {
     searched_ = in;
     result_.reset();
     table_->setRowCount(0);
+    table_->setColumnHidden(ColumnIndex(transcalc::AdviserColumn::Family),
+                            !transcalc::AdviserShowsFamilies(searched_));
     plot_->setPoints({});
     progress_->setRange(0, std::max<int>(1, static_cast<int>(searched.cores.size())));
     progress_->setValue(0);
@@ -597,6 +601,7 @@ void AdviserDialog::FillRow(int row, const transcalc::AdvisedCore& core) {
     for (int column = 0; column < kColumnCount; ++column) {
         auto* item = new QTableWidgetItem;
         if (column != ColumnIndex(AdviserColumn::Core) &&
+            column != ColumnIndex(AdviserColumn::Family) &&
             column != ColumnIndex(AdviserColumn::Wire)) {
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }

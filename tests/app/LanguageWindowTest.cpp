@@ -26,6 +26,7 @@
 #include <functional>
 
 #include "AdviserDialog.h"
+#include "AdviserTable.h"
 #include "CheckDialog.h"
 #include "CheckFixture.h"
 #include "CheckPlot.h"
@@ -593,7 +594,9 @@ TEST_F(LanguageAdviserTest, TheAdviserSpeaksEnglish) {
                                      "by Ve.")
                           .arg(dialog->result()->feasibleCores));
             EXPECT_EQ(
-                dialog->findChild<QTableWidget*>("adviserTable")->horizontalHeaderItem(6)->text(),
+                dialog->findChild<QTableWidget*>("adviserTable")
+                    ->horizontalHeaderItem(static_cast<int>(transcalc::AdviserColumn::CoreLoss))
+                    ->text(),
                 "P core, W");
         } else {
             const std::string why =
