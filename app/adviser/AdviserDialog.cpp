@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <optional>
 #include <tuple>
 
 #include "Advise.h"
@@ -34,7 +35,8 @@ namespace {
 using transcalc::CoreFamily;
 using transcalc::Field;
 
-// A box for each kind of core the adviser searches.
+// A box for each classic kind of core the adviser searches; the other
+// families have theirs below, named by the families' table.
 struct KindBox {
     CoreFamily family;
     const char* objectName;
@@ -47,6 +49,21 @@ constexpr KindBox kKindBoxes[] = {
 };
 static_assert(std::size(kKindBoxes) == transcalc::kCoreKinds.size());
 using transcalc::WorkMode;
+
+// A family's box by its key: "planar-er" -> "adviserPlanarEr".
+QString FamilyBoxName(CoreFamily family) {
+    QString name = QStringLiteral("adviser");
+    bool upper = true;
+    for (const char c : transcalc::InfoOf(family).key) {
+        if (c == '-') {
+            upper = true;
+            continue;
+        }
+        name += upper ? QChar(c).toUpper() : QChar(c);
+        upper = false;
+    }
+    return name;
+}
 
 constexpr int kColumnCount = static_cast<int>(transcalc::kAdviserColumnCount);
 
@@ -105,8 +122,12 @@ void AdviserDialog::ShowTexts() {
         mode_->setItemText(mode_->findData(static_cast<int>(mode)), name);
     }
     material_->setItemText(0, tr("не выбран"));
-    for (std::size_t i = 0; i < kinds_.size(); ++i) {
-        kinds_[i]->setText(tr(kKindBoxes[i].caption));
+    for (std::size_t i = 0; i < families_.size(); ++i) {
+        const CoreFamily family = families_[i].first;
+        families_[i].second->setText(
+            i < std::size(kKindBoxes)
+                ? tr(kKindBoxes[i].caption)
+                : QString::fromUtf8(transcalc::FamilyName(family, transcalc::WindowLanguage())));
     }
 
     // The captions of the rows; the timing's follows the mode.
@@ -121,7 +142,8 @@ void AdviserDialog::ShowTexts() {
         {ripple_, tr("Пульсации тока (размах):")},
         {frequency_, tr("Частота переключения:")},
         {material_, tr("Материал сердечника:")},
-        {kinds_[0]->parentWidget(), tr("Виды сердечников:")},
+        {families_.front().second->parentWidget(), tr("Виды сердечников:")},
+        {families_.back().second->parentWidget(), tr("Другие семейства:")},
         {temperature_, tr("Температура сердечника:")},
         {margin_, tr("Запас до насыщения не менее:")},
         {rise_, tr("Перегрев не более:")},
@@ -165,9 +187,12 @@ void AdviserDialog::ShowTexts() {
     apply_->setToolTip(tr("Перенести выбранный сердечник в окно и выполнить расчет"));
     close_->setText(tr("Закрыть"));
     if (result_ && !result_->cancelled) {
+        std::vector<QString> labels;
         for (int row = 0; row < table_->rowCount(); ++row) {
             ShowRowTexts(row, result_->rows[static_cast<std::size_t>(row)]);
+            labels.push_back(PointLabel(result_->rows[static_cast<std::size_t>(row)]));
         }
+        plot_->setLabels(labels);
     }
     status_->setText(StatusText());
 }
@@ -187,8 +212,8 @@ void AdviserDialog::ConnectInputs() {
     for (QLineEdit* line : {voltIn_, voltOut_, timing_, overshoot_}) {
         connect(line, &QLineEdit::textChanged, this, &AdviserDialog::InputsChanged);
     }
-    for (QCheckBox* kind : kinds_) {
-        connect(kind, &QCheckBox::toggled, this, &AdviserDialog::InputsChanged);
+    for (const auto& [family, box] : families_) {
+        connect(box, &QCheckBox::toggled, this, &AdviserDialog::InputsChanged);
     }
     connect(material_, &QComboBox::currentIndexChanged, this, &AdviserDialog::InputsChanged);
     connect(mode_, &QComboBox::currentIndexChanged, this, [this] {
@@ -277,16 +302,43 @@ QWidget* AdviserDialog::BuildInputs(const transcalc::AdviserInputs& prefilled) {
     kinds->setObjectName(QStringLiteral("adviserKinds"));
     auto* kindRow = new QHBoxLayout(kinds);
     kindRow->setContentsMargins(0, 0, 0, 0);
+    const auto familyBox = [&](CoreFamily family, QWidget* parent, const QString& name) {
+        auto* box = new QCheckBox(parent);
+        box->setObjectName(name);
+        box->setChecked(std::ranges::find(prefilled.families, family) != prefilled.families.end());
+        families_.emplace_back(family, box);
+        return box;
+    };
     for (const KindBox& kind : kKindBoxes) {
-        auto* box = new QCheckBox(kinds);
-        box->setObjectName(QString::fromLatin1(kind.objectName));
-        box->setChecked(std::ranges::find(prefilled.families, kind.family) !=
-                        prefilled.families.end());
-        kindRow->addWidget(box);
-        kinds_.push_back(box);
+        kindRow->addWidget(familyBox(kind.family, kinds, QString::fromLatin1(kind.objectName)));
     }
     kindRow->addStretch();
     AddRow(form_, kinds);
+
+    // The other families, a line for each group of look-alikes; the lines
+    // keep their own widths, so that the plot beside keeps its room.
+    auto* others = new QWidget(inputsGroup_);
+    others->setObjectName(QStringLiteral("adviserFamilies"));
+    auto* lines = new QVBoxLayout(others);
+    lines->setContentsMargins(0, 0, 0, 0);
+    std::optional<transcalc::FamilyGroup> group;
+    QHBoxLayout* line = nullptr;
+    for (const transcalc::FamilyInfo& info : transcalc::kCoreFamilies) {
+        if (transcalc::ClassicKindOf(info.family)) {
+            continue;
+        }
+        if (info.group != group) {
+            if (line != nullptr) {
+                line->addStretch();
+            }
+            group = info.group;
+            line = new QHBoxLayout;
+            lines->addLayout(line);
+        }
+        line->addWidget(familyBox(info.family, others, FamilyBoxName(info.family)));
+    }
+    line->addStretch();
+    AddRow(form_, others);
 
     temperature_ = NumberBox(QStringLiteral("adviserTemperature"),
                              std::ceil(transcalc::kAbsoluteZeroC), transcalc::kMaxTemperatureC, 0);
@@ -381,7 +433,7 @@ QString AdviserDialog::missingInput() const {
     if (material_->currentData().toInt() < 0) {
         return tr("Выберите материал сердечника.");
     }
-    if (std::ranges::none_of(kinds_, [](const QCheckBox* box) { return box->isChecked(); })) {
+    if (std::ranges::none_of(families_, [](const auto& box) { return box.second->isChecked(); })) {
         return tr("Отметьте хотя бы один вид сердечника.");
     }
     if (static_cast<WorkMode>(mode_->currentData().toInt()) == WorkMode::Choke) {
@@ -414,9 +466,9 @@ transcalc::AdviserInputs AdviserDialog::inputs() const {
     const int material = material_->currentData().toInt();
     in.material = material < 0 ? std::string() : catalogue_.materials[material].name;
     in.families.clear();
-    for (std::size_t i = 0; i < kinds_.size(); ++i) {
-        if (kinds_[i]->isChecked()) {
-            in.families.push_back(kKindBoxes[i].family);
+    for (const auto& [family, box] : families_) {
+        if (box->isChecked()) {
+            in.families.push_back(family);
         }
     }
     const auto given = [](const QDoubleSpinBox* box) -> std::optional<double> {
@@ -587,7 +639,8 @@ void AdviserDialog::ShowResult() {
     for (std::size_t i = 0; i < result.rows.size(); ++i) {
         const transcalc::AdvisedCore& row = result.rows[i];
         FillRow(static_cast<int>(i), row);
-        points.push_back({row.volume * 1e6, row.RankingLoss(), !row.coreLossUnknown});
+        points.push_back(
+            {row.volume * 1e6, row.RankingLoss(), !row.coreLossUnknown, PointLabel(row)});
     }
     table_->resizeColumnsToContents();
     plot_->setPoints(std::move(points));
@@ -619,6 +672,15 @@ void AdviserDialog::ShowRowTexts(int row, const transcalc::AdvisedCore& core) {
         table_->item(row, ColumnIndex(transcalc::AdviserColumn::CoreLoss))
             ->setToolTip(tr("У материала нет данных о потерях: перегрев — только от меди."));
     }
+}
+
+QString AdviserDialog::PointLabel(const transcalc::AdvisedCore& core) const {
+    QString label = QString::fromStdString(core.core);
+    if (transcalc::AdviserShowsFamilies(searched_)) {
+        label += QStringLiteral(" (%1)").arg(
+            QString::fromUtf8(transcalc::FamilyName(core.family, transcalc::WindowLanguage())));
+    }
+    return label;
 }
 
 int AdviserDialog::selectedRow() const {

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <cstdlib>
+#include <optional>
+#include <tuple>
 
 #include "AdviserDialog.h"
 #include "AdviserPlot.h"
@@ -27,6 +29,8 @@ using transcalc::AdviserDialog;
 using transcalc::AdviserPlot;
 using transcalc::AdviserPoint;
 using transcalc::CheckDialog;
+using transcalc::CoreFamily;
+using transcalc::Field;
 using transcalc::MaterialDialog;
 
 namespace {
@@ -451,6 +455,66 @@ TEST_F(AdviserWindowTest, TheStatusFollowsTheInputsAfterASearch) {
     EXPECT_EQ(status->text(), "Отметьте хотя бы один вид сердечника.");
     In<QCheckBox>(dialog, "adviserU")->setChecked(true);
     EXPECT_EQ(status->text(), shown);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+// Push-pull 48 V → 12 V, 5 A at 100 kHz in N87, started from a PQ core:
+// the other families have a box each, the table and the plot name each
+// row's family, and "Применить" hands over the family core.
+TEST_F(AdviserWindowTest, FamiliesBeyondTheClassicThreeAreChosenAndNamed) {
+    static const transcalc::catalogue::Catalogue catalogue =
+        transcalc::catalogue::BuiltinCatalogue();
+    transcalc::AdviserInputs prefilled;
+    prefilled.fields[Field::FrequencyOrPulse] = "100";
+    prefilled.fields[Field::VoltageIn] = "48";
+    prefilled.fields[Field::VoltageOut] = "12";
+    prefilled.material = "N87";
+    prefilled.families = {CoreFamily::Pq};
+    prefilled.check.loadCurrent = 5;
+    AdviserDialog dialog(catalogue, prefilled, [this](const QString& text) { errors << text; });
+
+    const std::tuple<const char*, const char*, bool> boxes[] = {
+        {"adviserRing", "Кольцо", false},
+        {"adviserU", "П", false},
+        {"adviserPq", "PQ", true},
+        {"adviserEtd", "ETD", false},
+        {"adviserPlanarEr", "планарный ER", false},
+        {"adviserPot", "чашка (P)", false},
+    };
+    for (const auto& [name, text, checked] : boxes) {
+        EXPECT_EQ(In<QCheckBox>(&dialog, name)->text(), QString::fromUtf8(text)) << name;
+        EXPECT_EQ(In<QCheckBox>(&dialog, name)->isChecked(), checked) << name;
+    }
+    EXPECT_EQ(In<QLabel>(&dialog, "adviserFamiliesCaption")->text(), "Другие семейства:");
+    In<QCheckBox>(&dialog, "adviserRm")->setChecked(true);
+    In<QCheckBox>(&dialog, "adviserEtd")->setChecked(true);
+    EXPECT_EQ(dialog.inputs().families,
+              (std::vector{CoreFamily::Etd, CoreFamily::Rm, CoreFamily::Pq}));
+
+    ASSERT_TRUE(SearchAndWait(&dialog));
+    ASSERT_TRUE(dialog.result().has_value());
+    const transcalc::AdviserResult& result = *dialog.result();
+    EXPECT_EQ(result.coresSearched, 78u);
+    ASSERT_FALSE(result.rows.empty());
+    auto* table = In<QTableWidget>(&dialog, "adviserTable");
+    EXPECT_FALSE(table->isColumnHidden(Column(transcalc::AdviserColumn::Family)));
+    EXPECT_EQ(table->horizontalHeaderItem(Column(transcalc::AdviserColumn::Family))->text(),
+              "Семейство");
+    EXPECT_EQ(Cell(table, 0, 0), "RM 6/I");
+    EXPECT_EQ(Cell(table, 0, Column(transcalc::AdviserColumn::Family)), "RM");
+    auto* plot = In<AdviserPlot>(&dialog, "adviserPlot");
+    EXPECT_EQ(plot->points()[0].label, "RM 6/I (RM)");
+
+    std::optional<transcalc::Design> applied;
+    QObject::connect(&dialog, &AdviserDialog::designApplied,
+                     [&applied](const transcalc::Design& design) { applied = design; });
+    dialog.Apply();
+    ASSERT_TRUE(applied.has_value());
+    const transcalc::Design& design = *applied;
+    EXPECT_EQ(design, result.rows[0].design);
+    ASSERT_TRUE(design.familyCore.has_value());
+    EXPECT_EQ(design.familyCore->core.family, CoreFamily::Rm);
+    EXPECT_EQ(design.catalogueCore, "RM 6/I");
     EXPECT_TRUE(errors.isEmpty());
 }
 

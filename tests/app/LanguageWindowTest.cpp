@@ -585,6 +585,8 @@ TEST_F(LanguageAdviserTest, TheAdviserSpeaksEnglish) {
         EXPECT_EQ(dialog->windowTitle(), "Core adviser");
         EXPECT_EQ(dialog->findChild<QLabel*>("adviserEdit6Caption")->text(), "Frequency, kHz:");
         EXPECT_EQ(dialog->findChild<QDoubleSpinBox*>("adviserRise")->text(), "40 K");
+        EXPECT_EQ(dialog->findChild<QLabel*>("adviserFamiliesCaption")->text(), "Other families:");
+        EXPECT_EQ(dialog->findChild<QCheckBox*>("adviserPot")->text(), "pot (P)");
         EXPECT_EQ(Cyrillic(AdviserTexts(*dialog)), QStringList()) << c.name;
         if (c.loadCurrent == 0) {
             EXPECT_EQ(Status(dialog), "Enter the load current.");
