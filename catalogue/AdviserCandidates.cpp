@@ -11,6 +11,11 @@ namespace transcalc::catalogue {
 AdviserCore AdviserCoreOf(const Core& core, std::string_view separator) {
     AdviserCore candidate;
     candidate.name = core.name;
+    if (!core.IsClassic()) {
+        candidate.kind = FamilyClassicKind(core.Family());
+        candidate.familyCore = CatalogueFamilyCore{FamilyCoreOf(core), core.Bobbin()};
+        return candidate;
+    }
     candidate.kind = core.kind;
     InputFields fields;
     for (const FieldText& text : CoreFieldTexts(core, separator)) {
@@ -34,7 +39,7 @@ AdviserCatalogue AdviserCatalogueOf(const Catalogue& catalogue, const AdviserInp
     }
     AdviserCatalogue searched;
     for (const Core& core : catalogue.cores) {
-        if (core.IsClassic() && std::ranges::find(inputs.kinds, core.kind) != inputs.kinds.end()) {
+        if (std::ranges::find(inputs.families, core.Family()) != inputs.families.end()) {
             searched.cores.push_back(AdviserCoreOf(core, inputs.separator));
         }
     }

@@ -1,6 +1,7 @@
 #include "CliAdvise.h"
 
 #include <unistd.h>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -21,12 +22,14 @@
 namespace transcalc::cli {
 
 const char* const kAdviseUsage =
-    R"(  core adviser (--advise): every catalogue core of the chosen kinds tried on a grid of dB,
-  gaps and turns; the smallest that work, with the design that works best on each
+    R"(  core adviser (--advise): every catalogue core of the chosen families tried on a grid
+  of dB, gaps and turns; the smallest that work, with the design that works best on each
   --advise          search instead of one Calculate; needs --mode and --material, the
                     mode's fields (--freq or --pulse, --vin, --vout, --overshoot), and
                     --load-current (forward modes, flyback) or --inductance and
-                    --current (choke); --core limits the kinds (default all three);
+                    --current (choke); --core FAMILY (repeated) searches those
+                    families together (default ring, e and u), with a column
+                    naming each row's family beyond those three;
                     --temperature, --current-density, --ripple and --check-freq as
                     for the check. It chooses the core, --mu, --db, the turns and (flyback,
                     choke) the gap itself, so these options, --core-name and those the
@@ -119,18 +122,29 @@ std::string PlainText(const AdviserInputs& inputs, const AdviserResult& result, 
     if (result.rows.empty()) {
         text = NothingFitsText(inputs, result, language) + "\n";
     } else {
+        const bool families = AdviserShowsFamilies(inputs);
+        const auto shown = [families](std::size_t column) {
+            return families || column != static_cast<std::size_t>(AdviserColumn::Family);
+        };
         std::vector<std::vector<std::string>> rows(1);
-        for (const TableColumn& column : kAdviserColumns) {
-            rows.front().push_back(ColumnCaption(column, language));
+        for (std::size_t c = 0; c < kAdviserColumnCount; ++c) {
+            if (shown(c)) {
+                rows.front().push_back(ColumnCaption(kAdviserColumns[c], language));
+            }
         }
         bool unknown = false;
         for (const AdvisedCore& row : result.rows) {
             unknown = unknown || row.coreLossUnknown;
-            const auto cells = AdviserCells(row, inputs.separator, language);
-            rows.emplace_back(cells.begin(), cells.end());
+            auto cells = AdviserCells(row, inputs.separator, language);
             // The footnote's mark: this rise is the copper's alone.
             if (row.coreLossUnknown) {
-                rows.back()[static_cast<std::size_t>(AdviserColumn::Rise)] += "*";
+                cells[static_cast<std::size_t>(AdviserColumn::Rise)] += "*";
+            }
+            rows.emplace_back();
+            for (std::size_t c = 0; c < kAdviserColumnCount; ++c) {
+                if (shown(c)) {
+                    rows.back().push_back(std::move(cells[c]));
+                }
             }
         }
         text = Table(rows);
@@ -161,6 +175,9 @@ Json AdviceJson(const AdviserInputs& inputs, const AdviserResult& result, Langua
         Json item = Json::object();
         item["core"] = row.core;
         item["kind"] = KindName(row.kind);
+        if (AdviserShowsFamilies(inputs)) {
+            item["family"] = InfoOf(row.family).key;
+        }
         item["db"] = row.db;
         item["gap"] = row.gap;
         item["turns_primary"] = Optional(row.turnsPrimary);
@@ -185,6 +202,30 @@ Json AdviceJson(const AdviserInputs& inputs, const AdviserResult& result, Langua
     const std::string nothing = NothingFitsText(inputs, result, language);
     json["nothing_fits"] = nothing.empty() ? Json() : Json(nothing);
     return json;
+}
+
+// The families --core names, each once, in the families' order; else the
+// core a --design file shows; else the classic three.
+std::vector<CoreFamily> SearchedFamilies(const CliOptions& options) {
+    std::vector<CoreFamily> named = options.families;
+    if (named.empty()) {
+        for (const CoreKindInfo& info : kCoreKinds) {
+            if (options.cores.Shows(info.kind)) {
+                named.push_back(FamilyOfKind(info.kind));
+            }
+        }
+        if (options.catalogue.familyCore) {
+            named.push_back(options.catalogue.familyCore->core.family);
+        }
+    }
+    std::vector<CoreFamily> families;
+    for (const FamilyInfo& info : kCoreFamilies) {
+        const bool classic = ClassicKindOf(info.family).has_value();
+        if (std::ranges::find(named, info.family) != named.end() || (named.empty() && classic)) {
+            families.push_back(info.family);
+        }
+    }
+    return families;
 }
 
 }  // namespace
@@ -217,16 +258,7 @@ AdviserInputs AdviserInputsOf(const CliOptions& options) {
     }
     inputs.fields = options.fields;
     inputs.separator = options.separator;
-    for (const CoreKindInfo& info : kCoreKinds) {
-        if (options.cores.Shows(info.kind)) {
-            inputs.kinds.push_back(info.kind);
-        }
-    }
-    if (inputs.kinds.empty()) {
-        for (const CoreKindInfo& info : kCoreKinds) {
-            inputs.kinds.push_back(info.kind);
-        }
-    }
+    inputs.families = SearchedFamilies(options);
     inputs.check = InputsOf(options.check, options.language);
     const AdviseOptions& advise = options.advise;
     if (advise.marginPercent) {

@@ -370,6 +370,10 @@
         <source>У материала нет данных о потерях: перегрев — только от меди.</source>
         <translation>The material has no loss data: the rise is that of the copper alone.</translation>
     </message>
+    <message>
+        <source>Другие семейства:</source>
+        <translation>Other families:</translation>
+    </message>
 </context>
 <context>
     <name>transcalc::AdviserPlot</name>

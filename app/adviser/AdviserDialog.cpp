@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <tuple>
 
 #include "Advise.h"
@@ -31,25 +32,41 @@ namespace transcalc {
 
 namespace {
 
-using transcalc::CoreKind;
+using transcalc::CoreFamily;
 using transcalc::Field;
 
-// A box for each kind of core the adviser searches.
+// A box for each classic kind of core the adviser searches; the other
+// families have theirs below, named by the families' table.
 struct KindBox {
-    CoreKind kind;
+    CoreFamily family;
     const char* objectName;
     const char* caption;
 };
 constexpr KindBox kKindBoxes[] = {
-    {CoreKind::Ring, "adviserRing", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "Кольцо")},
-    {CoreKind::ShapedE, "adviserE", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "Ш")},
-    {CoreKind::ShapedU, "adviserU", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "П")},
+    {CoreFamily::Ring, "adviserRing", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "Кольцо")},
+    {CoreFamily::E, "adviserE", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "Ш")},
+    {CoreFamily::U, "adviserU", QT_TRANSLATE_NOOP("transcalc::AdviserDialog", "П")},
 };
 static_assert(std::size(kKindBoxes) == transcalc::kCoreKinds.size());
 using transcalc::WorkMode;
 
 // How often the progress bar follows a search.
 constexpr int kProgressTickMs = 50;
+
+// A family's box by its key: "planar-er" -> "adviserPlanarEr".
+QString FamilyBoxName(CoreFamily family) {
+    QString name = QStringLiteral("adviser");
+    bool upper = true;
+    for (const char c : transcalc::InfoOf(family).key) {
+        if (c == '-') {
+            upper = true;
+            continue;
+        }
+        name += upper ? QChar(c).toUpper() : QChar(c);
+        upper = false;
+    }
+    return name;
+}
 
 constexpr int kColumnCount = static_cast<int>(transcalc::kAdviserColumnCount);
 
@@ -108,8 +125,12 @@ void AdviserDialog::ShowTexts() {
         mode_->setItemText(mode_->findData(static_cast<int>(mode)), name);
     }
     material_->setItemText(0, tr("не выбран"));
-    for (std::size_t i = 0; i < kinds_.size(); ++i) {
-        kinds_[i]->setText(tr(kKindBoxes[i].caption));
+    for (std::size_t i = 0; i < families_.size(); ++i) {
+        const CoreFamily family = families_[i].first;
+        families_[i].second->setText(
+            i < std::size(kKindBoxes)
+                ? tr(kKindBoxes[i].caption)
+                : QString::fromUtf8(transcalc::FamilyName(family, transcalc::WindowLanguage())));
     }
 
     // The captions of the rows; the timing's follows the mode.
@@ -124,7 +145,8 @@ void AdviserDialog::ShowTexts() {
         {ripple_, tr("Пульсации тока (размах):")},
         {frequency_, tr("Частота переключения:")},
         {material_, tr("Материал сердечника:")},
-        {kinds_[0]->parentWidget(), tr("Виды сердечников:")},
+        {families_.front().second->parentWidget(), tr("Виды сердечников:")},
+        {families_.back().second->parentWidget(), tr("Другие семейства:")},
         {temperature_, tr("Температура сердечника:")},
         {margin_, tr("Запас до насыщения не менее:")},
         {rise_, tr("Перегрев не более:")},
@@ -162,13 +184,18 @@ void AdviserDialog::ShowTexts() {
             transcalc::ColumnCaption(column, transcalc::WindowLanguage()));
     }
     table_->setHorizontalHeaderLabels(headings);
+    table_->setColumnHidden(ColumnIndex(transcalc::AdviserColumn::Family),
+                            !transcalc::AdviserShowsFamilies(searched_));
     apply_->setText(tr("Применить"));
     apply_->setToolTip(tr("Перенести выбранный сердечник в окно и выполнить расчет"));
     close_->setText(tr("Закрыть"));
     if (result_ && !result_->cancelled) {
+        std::vector<QString> labels;
         for (int row = 0; row < table_->rowCount(); ++row) {
             ShowRowTexts(row, result_->rows[static_cast<std::size_t>(row)]);
+            labels.push_back(PointLabel(result_->rows[static_cast<std::size_t>(row)]));
         }
+        plot_->setLabels(labels);
     }
     status_->setText(StatusText());
 }
@@ -188,8 +215,8 @@ void AdviserDialog::ConnectInputs() {
     for (QLineEdit* line : {voltIn_, voltOut_, timing_, overshoot_}) {
         connect(line, &QLineEdit::textChanged, this, &AdviserDialog::InputsChanged);
     }
-    for (QCheckBox* kind : kinds_) {
-        connect(kind, &QCheckBox::toggled, this, &AdviserDialog::InputsChanged);
+    for (const auto& [family, box] : families_) {
+        connect(box, &QCheckBox::toggled, this, &AdviserDialog::InputsChanged);
     }
     connect(material_, &QComboBox::currentIndexChanged, this, &AdviserDialog::InputsChanged);
     connect(mode_, &QComboBox::currentIndexChanged, this, [this] {
@@ -278,15 +305,43 @@ QWidget* AdviserDialog::BuildInputs(const transcalc::AdviserInputs& prefilled) {
     kinds->setObjectName(QStringLiteral("adviserKinds"));
     auto* kindRow = new QHBoxLayout(kinds);
     kindRow->setContentsMargins(0, 0, 0, 0);
+    const auto familyBox = [&](CoreFamily family, QWidget* parent, const QString& name) {
+        auto* box = new QCheckBox(parent);
+        box->setObjectName(name);
+        box->setChecked(std::ranges::find(prefilled.families, family) != prefilled.families.end());
+        families_.emplace_back(family, box);
+        return box;
+    };
     for (const KindBox& kind : kKindBoxes) {
-        auto* box = new QCheckBox(kinds);
-        box->setObjectName(QString::fromLatin1(kind.objectName));
-        box->setChecked(std::ranges::find(prefilled.kinds, kind.kind) != prefilled.kinds.end());
-        kindRow->addWidget(box);
-        kinds_.push_back(box);
+        kindRow->addWidget(familyBox(kind.family, kinds, QString::fromLatin1(kind.objectName)));
     }
     kindRow->addStretch();
     AddRow(form_, kinds);
+
+    // The other families, a line for each group of look-alikes; the lines
+    // keep their own widths, so that the plot beside keeps its room.
+    auto* others = new QWidget(inputsGroup_);
+    others->setObjectName(QStringLiteral("adviserFamilies"));
+    auto* lines = new QVBoxLayout(others);
+    lines->setContentsMargins(0, 0, 0, 0);
+    std::optional<transcalc::FamilyGroup> group;
+    QHBoxLayout* line = nullptr;
+    for (const transcalc::FamilyInfo& info : transcalc::kCoreFamilies) {
+        if (transcalc::ClassicKindOf(info.family)) {
+            continue;
+        }
+        if (info.group != group) {
+            if (line != nullptr) {
+                line->addStretch();
+            }
+            group = info.group;
+            line = new QHBoxLayout;
+            lines->addLayout(line);
+        }
+        line->addWidget(familyBox(info.family, others, FamilyBoxName(info.family)));
+    }
+    line->addStretch();
+    AddRow(form_, others);
 
     temperature_ = NumberBox(QStringLiteral("adviserTemperature"), transcalc::kMinTemperatureC,
                              transcalc::kMaxTemperatureC, 0);
@@ -385,7 +440,7 @@ QString AdviserDialog::missingInput() const {
     if (material_->currentData().toInt() < 0) {
         return tr("Выберите материал сердечника.");
     }
-    if (std::ranges::none_of(kinds_, [](const QCheckBox* box) { return box->isChecked(); })) {
+    if (std::ranges::none_of(families_, [](const auto& box) { return box.second->isChecked(); })) {
         return tr("Отметьте хотя бы один вид сердечника.");
     }
     if (static_cast<WorkMode>(mode_->currentData().toInt()) == WorkMode::Choke) {
@@ -417,10 +472,10 @@ transcalc::AdviserInputs AdviserDialog::inputs() const {
     in.separator = separator_;
     const int material = material_->currentData().toInt();
     in.material = material < 0 ? std::string() : catalogue_.materials[material].name;
-    in.kinds.clear();
-    for (std::size_t i = 0; i < kinds_.size(); ++i) {
-        if (kinds_[i]->isChecked()) {
-            in.kinds.push_back(kKindBoxes[i].kind);
+    in.families.clear();
+    for (const auto& [family, box] : families_) {
+        if (box->isChecked()) {
+            in.families.push_back(family);
         }
     }
     const auto given = [](const QDoubleSpinBox* box) -> std::optional<double> {
@@ -509,6 +564,8 @@ void AdviserDialog::Search() {
     searched_ = in;
     result_.reset();
     table_->setRowCount(0);
+    table_->setColumnHidden(ColumnIndex(transcalc::AdviserColumn::Family),
+                            !transcalc::AdviserShowsFamilies(searched_));
     plot_->setPoints({});
     progress_->setRange(0, std::max<int>(1, static_cast<int>(searched.cores.size())));
     progress_->setValue(0);
@@ -594,7 +651,8 @@ void AdviserDialog::ShowResult() {
     for (std::size_t i = 0; i < result.rows.size(); ++i) {
         const transcalc::AdvisedCore& row = result.rows[i];
         FillRow(static_cast<int>(i), row);
-        points.push_back({row.volume * 1e6, row.RankingLoss(), !row.coreLossUnknown});
+        points.push_back(
+            {row.volume * 1e6, row.RankingLoss(), !row.coreLossUnknown, PointLabel(row)});
     }
     table_->resizeColumnsToContents();
     plot_->setPoints(std::move(points));
@@ -608,6 +666,7 @@ void AdviserDialog::FillRow(int row, const transcalc::AdvisedCore& core) {
     for (int column = 0; column < kColumnCount; ++column) {
         auto* item = new QTableWidgetItem;
         if (column != ColumnIndex(AdviserColumn::Core) &&
+            column != ColumnIndex(AdviserColumn::Family) &&
             column != ColumnIndex(AdviserColumn::Wire)) {
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
@@ -625,6 +684,15 @@ void AdviserDialog::ShowRowTexts(int row, const transcalc::AdvisedCore& core) {
         table_->item(row, ColumnIndex(transcalc::AdviserColumn::CoreLoss))
             ->setToolTip(tr("У материала нет данных о потерях: перегрев — только от меди."));
     }
+}
+
+QString AdviserDialog::PointLabel(const transcalc::AdvisedCore& core) const {
+    QString label = QString::fromStdString(core.core);
+    if (transcalc::AdviserShowsFamilies(searched_)) {
+        label += QStringLiteral(" (%1)").arg(
+            QString::fromUtf8(transcalc::FamilyName(core.family, transcalc::WindowLanguage())));
+    }
+    return label;
 }
 
 int AdviserDialog::selectedRow() const {

@@ -11,6 +11,8 @@
 #include <future>
 #include <optional>
 #include <stop_token>
+#include <utility>
+#include <vector>
 
 #include "Adviser.h"
 #include "AdviserPool.h"
@@ -36,11 +38,11 @@ namespace transcalc {
 class AdviserPlot;
 
 // "Подбор сердечника": the converter's figures, the material and the core
-// kinds; "Подобрать" runs the adviser on the dialog's pool of threads while
-// the window stays responsive, "Отмена" stops it. The kept cores fill the
-// table and the plot; "Применить" hands the chosen row's design to the
-// window. Closing the dialog stops a running search and waits for it. The window stays usable
-// while it is open: its words follow a change of the window's language.
+// families (the classic three, and a box for each other family); "Подобрать" runs the adviser on
+// the dialog's pool of threads while the window stays responsive, "Отмена" stops it. The kept cores
+// fill the table and the plot; "Применить" hands the chosen row's design to the window. Closing the
+// dialog stops a running search and waits for it. The window stays usable while it is open: its
+// words follow a change of the window's language.
 class AdviserDialog : public QDialog {
     Q_OBJECT
 
@@ -97,6 +99,9 @@ private:
     void FillRow(int row, const transcalc::AdvisedCore& core);
     // The texts of a row's cells, in the language in place.
     void ShowRowTexts(int row, const transcalc::AdvisedCore& core);
+    // A point's label on the plot: the core, and its family where the
+    // table names it.
+    QString PointLabel(const transcalc::AdvisedCore& core) const;
     void SelectionChanged();
     void StopSearch();
 
@@ -114,7 +119,8 @@ private:
     QLineEdit* voltOut_ = nullptr;
     QLineEdit* overshoot_ = nullptr;
     QComboBox* material_ = nullptr;
-    std::vector<QCheckBox*> kinds_;  // one a core kind the adviser searches
+    // One a family the adviser searches: the classic three, then the others.
+    std::vector<std::pair<transcalc::CoreFamily, QCheckBox*>> families_;
     QDoubleSpinBox* temperature_ = nullptr;
     QDoubleSpinBox* margin_ = nullptr;
     QDoubleSpinBox* rise_ = nullptr;

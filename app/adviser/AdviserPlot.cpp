@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -89,6 +90,13 @@ void AdviserPlot::setPoints(std::vector<AdviserPoint> points) {
 
 void AdviserPlot::setSelected(int index) {
     selected_ = index;
+    update();
+}
+
+void AdviserPlot::setLabels(const std::vector<QString>& labels) {
+    for (std::size_t i = 0; i < points_.size() && i < labels.size(); ++i) {
+        points_[i].label = labels[i];
+    }
     update();
 }
 
@@ -206,7 +214,17 @@ void AdviserPlot::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(Qt::black, 2));
         painter.setBrush(Qt::NoBrush);
         const double ring = kPointRadius + 4;
-        painter.drawEllipse(frame.Place(points_[selected_]), ring, ring);
+        const QPointF place = frame.Place(points_[selected_]);
+        painter.drawEllipse(place, ring, ring);
+        // Its label beside it, turned inwards at the plot's right edge.
+        const QString& label = points_[selected_].label;
+        const double labelWidth = metrics.horizontalAdvance(label);
+        const double x = place.x() + ring + 3 + labelWidth <= inner.right()
+                             ? place.x() + ring + 3
+                             : place.x() - ring - 3 - labelWidth;
+        painter.setPen(kTextColour);
+        painter.drawText(QPointF(x, std::max(place.y() - ring, inner.top() + metrics.ascent())),
+                         label);
     }
 }
 
@@ -218,21 +236,40 @@ void AdviserPlot::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void AdviserPlot::mousePressEvent(QMouseEvent* event) {
+int AdviserPlot::PointAt(const QPointF& place) const {
     const Frame frame = FrameOf();
     int nearest = -1;
     double reach = kClickReach;
     for (std::size_t i = 0; i < points_.size(); ++i) {
-        const QPointF d = frame.Place(points_[i]) - event->position();
+        const QPointF d = frame.Place(points_[i]) - place;
         const double distance = std::hypot(d.x(), d.y());
         if (distance <= reach) {
             reach = distance;
             nearest = static_cast<int>(i);
         }
     }
-    if (nearest >= 0) {
+    return nearest;
+}
+
+void AdviserPlot::mousePressEvent(QMouseEvent* event) {
+    if (const int nearest = PointAt(event->position()); nearest >= 0) {
         emit pointClicked(nearest);
     }
+}
+
+bool AdviserPlot::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int nearest = PointAt(help->pos());
+        if (nearest >= 0) {
+            QToolTip::showText(help->globalPos(), points_[nearest].label, this);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 }  // namespace transcalc

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@ struct AdviserPoint {
     double volume = 0;      // cm³, V_e
     double loss = 0;        // W, the total (the copper's alone when the core's is unknown)
     bool lossKnown = true;  // false: the core loss is unknown
+    QString label;          // the core, and its family where the table names it
 };
 
 // Which points no other point beats in both volume and loss: the lower-left
@@ -19,7 +21,8 @@ struct AdviserPoint {
 std::vector<bool> LowerLeftFront(const std::vector<AdviserPoint>& points);
 
 // V_e against the loss of every kept core, the lower-left front joined and
-// marked, the selected core ringed. A click on a point selects it.
+// marked, the selected core ringed and labelled. A click on a point selects
+// it; a point's label is its tooltip.
 class AdviserPlot : public QWidget {
     Q_OBJECT
 
@@ -29,6 +32,8 @@ public:
 
     void setPoints(std::vector<AdviserPoint> points);
     void setSelected(int index);
+    // The points' labels anew, in a new language; as many as the points.
+    void setLabels(const std::vector<QString>& labels);
     const std::vector<AdviserPoint>& points() const { return points_; }
     const std::vector<bool>& front() const { return front_; }
     int selected() const { return selected_; }
@@ -39,6 +44,7 @@ signals:
     void pointClicked(int index);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -52,6 +58,8 @@ private:
         QPointF Place(const AdviserPoint& point) const;
     };
     Frame FrameOf() const;
+    // The point within a click's reach of a place, -1 for none.
+    int PointAt(const QPointF& place) const;
 
     std::vector<AdviserPoint> points_;
     std::vector<bool> front_;

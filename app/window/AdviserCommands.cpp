@@ -9,7 +9,7 @@
 namespace transcalc {
 
 // The window's design as the adviser starts from it: the mode, the fields,
-// the material, the core kind shown and the check's inputs; a choke's
+// the material, the family of the core shown and the check's inputs; a choke's
 // inductance from its last results.
 transcalc::AdviserInputs TForm1::AdviserInputsOfWindow() const {
     transcalc::AdviserInputs inputs;
@@ -17,7 +17,7 @@ transcalc::AdviserInputs TForm1::AdviserInputsOfWindow() const {
     inputs.fields = design_.fields;
     inputs.separator = separator_;
     inputs.material = design_.material;
-    inputs.kinds = {design_.FirstCore().value_or(transcalc::CoreKind::Ring)};
+    inputs.families = {design_.Family().value_or(transcalc::CoreFamily::Ring)};
     inputs.check = design_.check.value_or(transcalc::CheckInputs{});
     const transcalc::CheckedDesign shown = CurrentCheckedDesign();
     if (!shown.nothingToCheck && shown.mode == transcalc::WorkMode::Choke &&

@@ -30,7 +30,7 @@ std::string_view RuledOutKey(RuledOut condition) {
 }
 
 void ValidateAdviserInputs(const AdviserInputs& in) {
-    if (in.kinds.empty()) {
+    if (in.families.empty()) {
         throw AdviserInputError(
             Refusal{"не выбран ни один вид сердечника", "no core kind to search"});
     }

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "CheckInputs.h"
+#include "CoreFamily.h"
 #include "CoreShape.h"
 #include "DesignModel.h"
 #include "InputField.h"
@@ -32,7 +33,7 @@
 namespace transcalc {
 
 // The core adviser: from the converter's figures to the smallest cores that
-// work. Every core of the chosen kinds is tried as designs the user could
+// work. Every core of the chosen families is tried as designs the user could
 // have typed (dB for the forward modes; dB and the smallest gap that delivers
 // the power for the flyback; the gap and the fewest turns that reach the
 // inductance for the choke), each run as "Расчет" runs it, then through the
@@ -41,18 +42,26 @@ namespace transcalc {
 // the asked ones and the winding fits. Each core keeps its feasible design of
 // least loss; the cores are listed smallest first.
 
-// A core as the catalogue fills the fields: the adviser knows no catalogue.
+// A core as the catalogue gives it to a design: the adviser knows no
+// catalogue.
 struct AdviserCore {
     std::string name;  // the catalogue's name
+    // The classic kind; for a family core the one its gap site makes it
+    // (FamilyClassicKind), which also says that it is cut like an E or U pair.
     CoreKind kind = CoreKind::Ring;
     // The dimension fields Edit1..Edit4 as the catalogue fills them, with the
     // inputs' separator; a ring leaves the fourth empty (it is not written).
+    // Empty for a family core, which takes no field.
     std::array<std::string, 4> dimensions;
     // The letters the design check takes for a shaped catalogue core.
     std::optional<CoreLetters> letters;
+    // A core of a family beyond the classic three, with its bobbin.
+    std::optional<CatalogueFamilyCore> familyCore;
+
+    CoreFamily Family() const { return familyCore ? familyCore->core.family : FamilyOfKind(kind); }
 };
 
-// What the search draws from: the cores of the chosen kinds in catalogue
+// What the search draws from: the cores of the chosen families in catalogue
 // order, the material with the fields it fills, and the round wires.
 struct AdviserCatalogue {
     std::vector<AdviserCore> cores;
@@ -73,9 +82,9 @@ struct AdviserInputs {
     // modes and flyback) and the choke's turns; the material fills the
     // permeability.
     InputFields fields = InputFields::DesignTexts();
-    std::string separator = ",";  // the decimal separator of the field texts
-    std::string material;         // the catalogue's name; required
-    std::vector<CoreKind> kinds;  // the kinds searched, at least one
+    std::string separator = ",";       // the decimal separator of the field texts
+    std::string material;              // the catalogue's name; required
+    std::vector<CoreFamily> families;  // the families searched, at least one
     // Temperature, current density, the forward modes' and the flyback's
     // load current, and the choke's I_dc, ripple and switching frequency.
     CheckInputs check;
@@ -97,7 +106,7 @@ inline constexpr double kMaxAdviserRise = 1000;    // K
 inline constexpr double kMaxAdviserInductanceMh = 1e6;
 inline constexpr std::size_t kMaxAdviserLimit = 100000;
 
-// Throws AdviserInputError for inputs the search cannot use: no kind, a
+// Throws AdviserInputError for inputs the search cannot use: no family, a
 // margin, rise, inductance or limit out of its bounds, a missing load
 // current (forward modes and flyback) or inductance and DC current (choke),
 // and check inputs out of their bounds.
@@ -111,8 +120,9 @@ inline constexpr double kAdviserLargestGap = 3;   // mm
 
 // One kept core: its feasible design of least loss.
 struct AdvisedCore {
-    std::string core;  // the catalogue's name
-    CoreKind kind = CoreKind::Ring;
+    std::string core;                // the catalogue's name
+    CoreKind kind = CoreKind::Ring;  // as AdviserCore's
+    CoreFamily family = CoreFamily::Ring;
     // What "Применить" puts into the window: fields, core picture, mode,
     // catalogue core, material and check inputs. Run through RunDesign and
     // both checks it gives the figures below exactly.
@@ -179,7 +189,9 @@ struct AdviserResult {
 // Where nothing is feasible, which condition ruled out most designs, in words
 // a user can act on, e.g. "все 433 кольца насыщаются при 100 °C уже при
 // dB = 0,02 Тл" or, in English, "all 433 rings saturate at 100 °C even at
-// dB = 0,02 T"; empty when some core is feasible or the search was cancelled.
+// dB = 0,02 T"; a search beyond the classic three names its families
+// ("все 33 сердечника PQ", "all 79 cores (ETD, PQ, RM)"). Empty when some
+// core is feasible or the search was cancelled.
 std::string NothingFitsText(const AdviserInputs& inputs, const AdviserResult& result,
                             Language language = Language::Russian);
 

@@ -29,14 +29,20 @@ public:
                const AdviserCore& core, SpectrumCache& spectra)
         : in_(inputs), catalogue_(catalogue), core_(core), spectra_(spectra) {
         base_.fields = inputs.fields;
-        const int dimensions = InfoOf(core.kind).dimensionCount;
-        for (int i = 0; i < dimensions; ++i) {
-            base_.fields[static_cast<Field>(i + 1)] = core.dimensions[static_cast<std::size_t>(i)];
+        if (core.familyCore) {
+            // Run on its effective area and path, as the window runs it.
+            base_.ShowFamilyCore(core.name, *core.familyCore);
+        } else {
+            const int dimensions = InfoOf(core.kind).dimensionCount;
+            for (int i = 0; i < dimensions; ++i) {
+                base_.fields[static_cast<Field>(i + 1)] =
+                    core.dimensions[static_cast<std::size_t>(i)];
+            }
+            base_.cores = CorePictures::Of(core.kind);
+            base_.catalogueCore = core.name;
         }
         base_.fields[Field::Permeability] = catalogue.permeabilityText;
-        base_.cores = CorePictures::Of(core.kind);
         base_.mode = std::string(ModeText(inputs.mode));
-        base_.catalogueCore = core.name;
         base_.material = catalogue.material.name;
         base_.check = inputs.check;
     }
@@ -125,7 +131,8 @@ private:
         return {above, std::move(high)};
     }
 
-    // A ring is not cut: it keeps the gap 0.
+    // A ring is not cut: it keeps the gap 0. A family core is cut as the E
+    // or U pair its gap site makes it.
     int LargestGap() const { return CoreShape::IsCut(core_.kind) ? kLargestGapHundredths : 0; }
 
     // The flyback's output with the inductance its core really has, the
@@ -187,7 +194,7 @@ private:
         RecordedList list;
         const double wanted = *in_.inductanceMh * 1e-3;
         try {
-            Calculate(design.fields, design.cores, state, list, in_.separator);
+            Calculate(design.fields, RunCores(design), state, list, in_.separator);
             auto inductance = [&state](double turns) {
                 DesignState copy = state;
                 return GappedInductance(turns, copy);
@@ -299,6 +306,7 @@ private:
         AdvisedCore& row = outcome_.best.emplace();
         row.core = core_.name;
         row.kind = core_.kind;
+        row.family = core_.Family();
         row.design = design;
         row.db = run.asRead.SatInduction;
         row.gap = run.asRead.GapCm / 100;

@@ -1,8 +1,15 @@
 #include "AdviserTable.h"
 
+#include <algorithm>
+
 #include "NumberFormat.h"
 
 namespace transcalc {
+
+bool AdviserShowsFamilies(const AdviserInputs& inputs) {
+    return std::ranges::any_of(inputs.families,
+                               [](CoreFamily family) { return !ClassicKindOf(family); });
+}
 
 std::array<std::string, kAdviserColumnCount> AdviserCells(const AdvisedCore& row,
                                                           DecimalSeparator separator,
@@ -17,6 +24,7 @@ std::array<std::string, kAdviserColumnCount> AdviserCells(const AdvisedCore& row
     const std::string noData = language == Language::English ? "no data" : "нет данных";
     return {
         row.core,
+        std::string(FamilyName(row.family, language)),
         shown(AdviserColumn::Db, row.db),
         shown(AdviserColumn::Gap, row.gap * 1000),
         turns,

@@ -14,6 +14,7 @@ namespace transcalc {
 // line both take its captions, units, formats and cells from here.
 enum class AdviserColumn {
     Core,
+    Family,  // shown only where AdviserShowsFamilies
     Db,
     Gap,
     Turns,
@@ -26,10 +27,11 @@ enum class AdviserColumn {
     Margin,
     Volume,
 };
-inline constexpr std::size_t kAdviserColumnCount = 12;
+inline constexpr std::size_t kAdviserColumnCount = 13;
 
 inline constexpr std::array<TableColumn, kAdviserColumnCount> kAdviserColumns = {{
     {"Сердечник", "Core", "", "", {}},
+    {"Семейство", "Family", "", "", {}},
     {"dB", "dB", "Тл", "T", Decimals(2)},
     {"Зазор", "Gap", "мм", "mm", Decimals(2)},
     {"Витки", "Turns", "", "", Decimals(0)},  // primary / secondary for a transformer
@@ -47,6 +49,11 @@ inline constexpr std::array<TableColumn, kAdviserColumnCount> kAdviserColumns = 
 constexpr const TableColumn& ColumnOf(AdviserColumn column) {
     return kAdviserColumns[static_cast<std::size_t>(column)];
 }
+
+// Whether the table names each row's family: where the search reaches
+// beyond the classic three. A search of rings, Ш and П cores alone lists
+// them as it always did, their names saying their kinds.
+bool AdviserShowsFamilies(const AdviserInputs& inputs);
 
 // The cells of a row in the columns' order, numbers in the columns' units:
 // the fill and the margin in per cent; "нет данных" for a core loss the

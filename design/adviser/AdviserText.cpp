@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <vector>
 
 #include "Adviser.h"
 #include "AdviserTable.h"
@@ -37,23 +39,69 @@ std::string_view FormFor(const NounForms& forms, std::size_t n) {
     return !teen && last >= 2 && last <= 4 ? forms[1] : forms[2];
 }
 
-// "все 433 кольца": the searched cores, by their kind when there is one.
+// The families searched, each once, in the order of the families' table.
+std::vector<CoreFamily> SearchedFamilies(const AdviserInputs& inputs) {
+    std::vector<CoreFamily> families;
+    for (const FamilyInfo& info : kCoreFamilies) {
+        if (std::ranges::find(inputs.families, info.family) != inputs.families.end()) {
+            families.push_back(info.family);
+        }
+    }
+    return families;
+}
+
+bool OnlyClassic(const std::vector<CoreFamily>& families) {
+    return std::ranges::all_of(families,
+                               [](CoreFamily family) { return ClassicKindOf(family).has_value(); });
+}
+
+// The families' names in a language, e.g. "ETD, PQ, RM".
+std::string FamilyNames(const std::vector<CoreFamily>& families, Language language) {
+    std::string names;
+    for (const CoreFamily family : families) {
+        names += (names.empty() ? "" : ", ") + std::string(FamilyName(family, language));
+    }
+    return names;
+}
+
+// "все 433 кольца": the searched cores, by their kind when there is one;
+// beyond the classic three by their families' names: "все 33 сердечника PQ",
+// "все 79 сердечников (ETD, PQ, RM)".
 std::string AllCores(const AdviserInputs& inputs, std::size_t n) {
-    const NounForms& forms =
-        inputs.kinds.size() == 1 ? InfoOf(inputs.kinds.front()).countedNoun : kAnyCore;
-    return "все " + std::to_string(n) + " " + std::string(FormFor(forms, n));
+    const std::vector<CoreFamily> families = SearchedFamilies(inputs);
+    const std::string all = "все " + std::to_string(n) + " ";
+    if (OnlyClassic(families)) {
+        const NounForms& forms =
+            families.size() == 1 ? InfoOf(*ClassicKindOf(families.front())).countedNoun : kAnyCore;
+        return all + std::string(FormFor(forms, n));
+    }
+    const std::string names = FamilyNames(families, Language::Russian);
+    return all + std::string(FormFor(kAnyCore, n)) +
+           (families.size() == 1 ? " " + names : " (" + names + ")");
 }
 
-bool Searches(const AdviserInputs& inputs, CoreKind kind) {
-    return std::ranges::find(inputs.kinds, kind) != inputs.kinds.end();
+// Whether the windings' words point to the roomier Ш cores: where the
+// search held to rings and П cores.
+bool SuggestsECores(const AdviserInputs& inputs) {
+    const std::vector<CoreFamily> families = SearchedFamilies(inputs);
+    return OnlyClassic(families) && std::ranges::find(families, CoreFamily::E) == families.end();
 }
 
-// The same in English: "all 433 rings", or "the only ring" searched.
+// The same in English: "all 433 rings", or "the only ring" searched; "all 33
+// PQ cores", "all 79 cores (ETD, PQ, RM)".
 std::string AllCoresEnglish(const AdviserInputs& inputs, std::size_t n) {
-    const std::string_view noun =
-        inputs.kinds.size() == 1 ? InfoOf(inputs.kinds.front()).englishNoun : "core";
-    return n == 1 ? "the only " + std::string(noun)
-                  : "all " + std::to_string(n) + " " + std::string(noun) + "s";
+    const std::vector<CoreFamily> families = SearchedFamilies(inputs);
+    std::string noun = "core";
+    std::string after;
+    if (families.size() == 1) {
+        const std::optional<CoreKind> kind = ClassicKindOf(families.front());
+        noun = kind ? std::string(InfoOf(*kind).englishNoun)
+                    : std::string(FamilyName(families.front(), Language::English)) + " core";
+    } else if (!OnlyClassic(families)) {
+        after = " (" + FamilyNames(families, Language::English) + ")";
+    }
+    return n == 1 ? "the only " + noun + after
+                  : "all " + std::to_string(n) + " " + noun + "s" + after;
 }
 
 std::string AllRuledOutEnglish(RuledOut condition, const AdviserInputs& in,
@@ -83,7 +131,7 @@ std::string AllRuledOutEnglish(RuledOut condition, const AdviserInputs& in,
                    Number(kAdviserLargestGap, sep) + " mm: lengthen the pulse";
         case RuledOut::Fit:
             return std::string("the windings fit in no core: raise the current density") +
-                   (Searches(in, CoreKind::ShapedE) ? "" : " or choose E cores");
+                   (SuggestsECores(in) ? " or choose E cores" : "");
         case RuledOut::Rise:
             return AllCoresEnglish(in, n) + " heat" + verbEnding + " up by more than " +
                    Number(in.maxRise, sep) + " K: allow a higher rise or lower the current density";
@@ -140,7 +188,7 @@ std::string AllRuledOut(RuledOut condition, const AdviserInputs& in, const Advis
             return std::string(
                        "обмотки не помещаются ни в один сердечник: повысьте плотность "
                        "тока") +
-                   (Searches(in, CoreKind::ShapedE) ? "" : " или выберите Ш-сердечники");
+                   (SuggestsECores(in) ? " или выберите Ш-сердечники" : "");
         case RuledOut::Rise:
             return AllCores(in, n) + " нагрева" + (SingularCount(n) ? "ется" : "ются") +
                    " больше чем на " + Number(in.maxRise, sep) +

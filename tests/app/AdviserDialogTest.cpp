@@ -16,9 +16,12 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <tuple>
 
 #include "AdviserDialog.h"
 #include "AdviserPlot.h"
+#include "AdviserTable.h"
 #include "Catalogue.h"
 #include "CheckDialog.h"
 #include "CoreCatalogueDialog.h"
@@ -30,6 +33,8 @@ using transcalc::AdviserDialog;
 using transcalc::AdviserPlot;
 using transcalc::AdviserPoint;
 using transcalc::CheckDialog;
+using transcalc::CoreFamily;
+using transcalc::Field;
 using transcalc::MaterialDialog;
 
 namespace {
@@ -95,6 +100,8 @@ protected:
         return texts;
     }
 
+    static int Column(transcalc::AdviserColumn column) { return static_cast<int>(column); }
+
     static QString Cell(const QTableWidget* table, int row, int column) {
         const QTableWidgetItem* item = table->item(row, column);
         return item == nullptr ? QString() : item->text();
@@ -143,7 +150,7 @@ TEST_F(AdviserWindowTest, TheMenuItemOpensOneAdviserPrefilledFromTheWindow) {
     const transcalc::AdviserInputs inputs = dialog->inputs();
     EXPECT_EQ(inputs.mode, transcalc::WorkMode::PushPull);
     EXPECT_EQ(inputs.material, "N87");
-    EXPECT_EQ(inputs.kinds, std::vector{transcalc::CoreKind::ShapedU});
+    EXPECT_EQ(inputs.families, std::vector{transcalc::CoreFamily::U});
     EXPECT_EQ(inputs.fields[transcalc::Field::VoltageIn], "24");
     EXPECT_EQ(inputs.separator, ",");
     EXPECT_EQ(inputs.check.loadCurrent, 5);
@@ -248,9 +255,12 @@ TEST_F(AdviserWindowTest, ASearchFillsTheTableAndApplyingARowReproducesIt) {
               QStringLiteral("Подходящих сердечников: %1 из 35. В таблице 20 наименьших по "
                              "объему Ve.")
                   .arg(result.feasibleCores));
+    // A search of the classic kinds alone lists them as it always did.
+    EXPECT_TRUE(table->isColumnHidden(Column(transcalc::AdviserColumn::Family)));
     for (int row = 0; row < table->rowCount(); ++row) {
         EXPECT_EQ(Cell(table, row, 0).toStdString(), result.rows[row].core);
-        EXPECT_TRUE(Cell(table, row, 3).contains(" / ")) << "primary / secondary turns";
+        EXPECT_TRUE(Cell(table, row, Column(transcalc::AdviserColumn::Turns)).contains(" / "))
+            << "primary / secondary turns";
     }
     // The plot holds every row, the smallest core on the front; the first
     // row is chosen and ringed.
@@ -327,9 +337,9 @@ TEST_F(AdviserWindowTest, AChokeOnPowderRingsAppliesItsTurns) {
         const transcalc::AdvisedCore& core = result.rows[row];
         EXPECT_EQ(core.gap, 0) << core.core;
         EXPECT_TRUE(core.coreLossUnknown) << core.core;
-        EXPECT_EQ(Cell(table, row, 2), "0,00");
-        EXPECT_EQ(Cell(table, row, 6), "нет данных");
-        EXPECT_EQ(Cell(table, row, 8), "—");
+        EXPECT_EQ(Cell(table, row, Column(transcalc::AdviserColumn::Gap)), "0,00");
+        EXPECT_EQ(Cell(table, row, Column(transcalc::AdviserColumn::CoreLoss)), "нет данных");
+        EXPECT_EQ(Cell(table, row, Column(transcalc::AdviserColumn::TotalLoss)), "—");
     }
 
     const transcalc::AdvisedCore chosen = result.rows[0];
@@ -524,6 +534,66 @@ TEST_F(AdviserWindowTest, TheStatusFollowsTheInputsAfterASearch) {
     EXPECT_EQ(status->text(), "Отметьте хотя бы один вид сердечника.");
     In<QCheckBox>(dialog, "adviserU")->setChecked(true);
     EXPECT_EQ(status->text(), shown);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+// Push-pull 48 V → 12 V, 5 A at 100 kHz in N87, started from a PQ core:
+// the other families have a box each, the table and the plot name each
+// row's family, and "Применить" hands over the family core.
+TEST_F(AdviserWindowTest, FamiliesBeyondTheClassicThreeAreChosenAndNamed) {
+    static const transcalc::catalogue::Catalogue catalogue =
+        transcalc::catalogue::BuiltinCatalogue();
+    transcalc::AdviserInputs prefilled;
+    prefilled.fields[Field::FrequencyOrPulse] = "100";
+    prefilled.fields[Field::VoltageIn] = "48";
+    prefilled.fields[Field::VoltageOut] = "12";
+    prefilled.material = "N87";
+    prefilled.families = {CoreFamily::Pq};
+    prefilled.check.loadCurrent = 5;
+    AdviserDialog dialog(catalogue, prefilled, [this](const QString& text) { errors << text; });
+
+    const std::tuple<const char*, const char*, bool> boxes[] = {
+        {"adviserRing", "Кольцо", false},
+        {"adviserU", "П", false},
+        {"adviserPq", "PQ", true},
+        {"adviserEtd", "ETD", false},
+        {"adviserPlanarEr", "планарный ER", false},
+        {"adviserPot", "чашка (P)", false},
+    };
+    for (const auto& [name, text, checked] : boxes) {
+        EXPECT_EQ(In<QCheckBox>(&dialog, name)->text(), QString::fromUtf8(text)) << name;
+        EXPECT_EQ(In<QCheckBox>(&dialog, name)->isChecked(), checked) << name;
+    }
+    EXPECT_EQ(In<QLabel>(&dialog, "adviserFamiliesCaption")->text(), "Другие семейства:");
+    In<QCheckBox>(&dialog, "adviserRm")->setChecked(true);
+    In<QCheckBox>(&dialog, "adviserEtd")->setChecked(true);
+    EXPECT_EQ(dialog.inputs().families,
+              (std::vector{CoreFamily::Etd, CoreFamily::Rm, CoreFamily::Pq}));
+
+    ASSERT_TRUE(SearchAndWait(&dialog));
+    ASSERT_TRUE(dialog.result().has_value());
+    const transcalc::AdviserResult& result = *dialog.result();
+    EXPECT_EQ(result.coresSearched, 78u);
+    ASSERT_FALSE(result.rows.empty());
+    auto* table = In<QTableWidget>(&dialog, "adviserTable");
+    EXPECT_FALSE(table->isColumnHidden(Column(transcalc::AdviserColumn::Family)));
+    EXPECT_EQ(table->horizontalHeaderItem(Column(transcalc::AdviserColumn::Family))->text(),
+              "Семейство");
+    EXPECT_EQ(Cell(table, 0, 0), "RM 6/I");
+    EXPECT_EQ(Cell(table, 0, Column(transcalc::AdviserColumn::Family)), "RM");
+    auto* plot = In<AdviserPlot>(&dialog, "adviserPlot");
+    EXPECT_EQ(plot->points()[0].label, "RM 6/I (RM)");
+
+    std::optional<transcalc::Design> applied;
+    QObject::connect(&dialog, &AdviserDialog::designApplied,
+                     [&applied](const transcalc::Design& design) { applied = design; });
+    dialog.Apply();
+    ASSERT_TRUE(applied.has_value());
+    const transcalc::Design& design = *applied;
+    EXPECT_EQ(design, result.rows[0].design);
+    ASSERT_TRUE(design.familyCore.has_value());
+    EXPECT_EQ(design.familyCore->core.family, CoreFamily::Rm);
+    EXPECT_EQ(design.catalogueCore, "RM 6/I");
     EXPECT_TRUE(errors.isEmpty());
 }
 

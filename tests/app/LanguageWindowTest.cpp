@@ -25,6 +25,7 @@
 #include <functional>
 
 #include "AdviserDialog.h"
+#include "AdviserTable.h"
 #include "CheckDialog.h"
 #include "CheckFixture.h"
 #include "CheckPlot.h"
@@ -589,6 +590,8 @@ TEST_F(LanguageAdviserTest, TheAdviserSpeaksEnglish) {
         EXPECT_EQ(dialog->windowTitle(), "Core adviser");
         EXPECT_EQ(dialog->findChild<QLabel*>("adviserEdit6Caption")->text(), "Frequency, kHz:");
         EXPECT_EQ(dialog->findChild<QDoubleSpinBox*>("adviserRise")->text(), "40 K");
+        EXPECT_EQ(dialog->findChild<QLabel*>("adviserFamiliesCaption")->text(), "Other families:");
+        EXPECT_EQ(dialog->findChild<QCheckBox*>("adviserPot")->text(), "pot (P)");
         EXPECT_EQ(Cyrillic(AdviserTexts(*dialog)), QStringList()) << c.name;
         if (c.loadCurrent == 0) {
             EXPECT_EQ(Status(dialog), "Enter the load current.");
@@ -598,7 +601,9 @@ TEST_F(LanguageAdviserTest, TheAdviserSpeaksEnglish) {
                                      "by Ve.")
                           .arg(dialog->result()->feasibleCores));
             EXPECT_EQ(
-                dialog->findChild<QTableWidget*>("adviserTable")->horizontalHeaderItem(6)->text(),
+                dialog->findChild<QTableWidget*>("adviserTable")
+                    ->horizontalHeaderItem(static_cast<int>(transcalc::AdviserColumn::CoreLoss))
+                    ->text(),
                 "P core, W");
         } else {
             const std::string why =

@@ -55,7 +55,7 @@ Captions Defined(const std::array<TableColumn, N>& columns, Language language) {
 Captions CommandLineAdviserCaptions(Language language) {
     const std::string out =
         Output(std::string("'") + TRANSCALC_CLI +
-               "' --advise --mode push-pull --vin 24 --vout 12 --freq 100 --core u "
+               "' --advise --mode push-pull --vin 24 --vout 12 --freq 100 --core u --core pq "
                "--material N87 --load-current 5 --limit 1 --lang " +
                std::string(LanguageCode(language)));
     const std::string header = out.substr(0, out.find('\n'));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <string>
@@ -25,7 +26,7 @@ const Catalogue& Builtin() {
 AdviserInputs Inputs(WorkMode mode, CoreKind kind, const char* material) {
     AdviserInputs in;
     in.mode = mode;
-    in.kinds = {kind};
+    in.families = {FamilyOfKind(kind)};
     in.material = material;
     in.separator = ",";
     return in;
@@ -38,6 +39,19 @@ AdviserInputs PushPull() {
     in.fields[Field::VoltageIn] = "24";
     in.fields[Field::VoltageOut] = "12";
     in.check.loadCurrent = 5;
+    return in;
+}
+
+// Push-pull 48 V → 12 V, 5 A at 100 kHz in N87 on the ETD, PQ and RM cores.
+AdviserInputs PushPullOnFamilies() {
+    AdviserInputs in = PushPull();
+    in.fields[Field::VoltageIn] = "48";
+    in.families = {CoreFamily::Etd, CoreFamily::Pq, CoreFamily::Rm};
+    return in;
+}
+
+AdviserInputs On(AdviserInputs in, std::vector<CoreFamily> families) {
+    in.families = std::move(families);
     return in;
 }
 
@@ -92,7 +106,7 @@ Design WithField(Design design, Field field, std::string text) {
 
 // Every listed design, applied, gives the row's figures exactly and meets
 // what was asked; the flyback's gap and the choke's turns are the least
-// that deliver.
+// that deliver. A family core runs as its own, cut like an E pair.
 TEST(AdviserCandidates, AppliedRowsReproduceTheirFigures) {
     const AdviserInputs cases[] = {
         PushPull(),
@@ -100,6 +114,9 @@ TEST(AdviserCandidates, AppliedRowsReproduceTheirFigures) {
         Flyback(CoreKind::Ring),
         Choke(CoreKind::ShapedE, "N87", 0.05, 10),
         Choke(CoreKind::Ring, "Kool Mµ 60", 0.1, 3),
+        PushPullOnFamilies(),
+        On(Flyback(), {CoreFamily::Pq, CoreFamily::Etd}),
+        On(Choke(CoreKind::ShapedE, "N87", 0.05, 10), {CoreFamily::Pq}),
     };
     AdviserPool pool(AdviserPool::MachineThreads() - 1);
     for (const AdviserInputs& in : cases) {
@@ -108,6 +125,9 @@ TEST(AdviserCandidates, AppliedRowsReproduceTheirFigures) {
         double volume = 0;
         for (const AdvisedCore& row : result.rows) {
             SCOPED_TRACE(row.core);
+            EXPECT_NE(std::ranges::find(in.families, row.family), in.families.end());
+            EXPECT_EQ(row.design.familyCore.has_value(), !ClassicKindOf(row.family));
+            EXPECT_EQ(row.design.catalogueCore, row.core);
             const Applied a = Apply(row.design, in);
             ASSERT_FALSE(a.run.error);
             ASSERT_FALSE(a.check.nothingToCheck);
@@ -192,7 +212,7 @@ TEST(AdviserCandidates, ShortcutsAndTheLimitKeepTheRows) {
 TEST(AdviserCandidates, FlybackShortOfPowerSaysSo) {
     AdviserInputs in = Flyback();
     in.check.loadCurrent = 1000;
-    in.kinds = {CoreKind::ShapedU};
+    in.families = {CoreFamily::U};
     AdviserPool pool(AdviserPool::MachineThreads() - 1);
     const AdviserResult result = Advise(pool, in, AdviserCatalogueOf(Builtin(), in));
     EXPECT_TRUE(result.rows.empty());
@@ -213,7 +233,7 @@ auto Figures(const AdvisedCore& r) {
 // counts.
 TEST(AdviserCandidates, ResultDoesNotDependOnTheThreads) {
     AdviserInputs in = PushPull();
-    in.kinds = {CoreKind::ShapedU, CoreKind::ShapedE};
+    in.families = {CoreFamily::U, CoreFamily::E};
     in.limit = 1000;
     const AdviserCatalogue searched = AdviserCatalogueOf(Builtin(), in);
     AdviserPool alone(0);
@@ -276,6 +296,16 @@ TEST(AdviserCandidates, CoresAsTheFieldsTakeThem) {
     EXPECT_EQ(u.dimensions, (std::array<std::string, 4>{"11.45", "15.4", "5.2", "6.25"}));
     ASSERT_TRUE(u.letters);
     EXPECT_EQ(u.letters->kind, CoreKind::ShapedU);
+
+    // A family core takes no field: its letters and bobbin go to the design.
+    const Core& pqCore = *FindCore(Builtin(), "PQ 20/16");
+    const AdviserCore pq = AdviserCoreOf(pqCore, ",");
+    EXPECT_EQ(pq.Family(), CoreFamily::Pq);
+    EXPECT_EQ(pq.kind, CoreKind::ShapedE);  // its gap cuts the centre leg
+    EXPECT_EQ(pq.dimensions, (std::array<std::string, 4>{}));
+    EXPECT_FALSE(pq.letters);
+    ASSERT_TRUE(pq.familyCore);
+    EXPECT_EQ(*pq.familyCore, (CatalogueFamilyCore{FamilyCoreOf(pqCore), pqCore.Bobbin()}));
 
     const Core& ringCore = Builtin().cores.at(0);
     ASSERT_EQ(ringCore.kind, CoreKind::Ring);

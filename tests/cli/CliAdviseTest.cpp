@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,35 @@ TEST(CliAdviseTest, JsonRowsMatchTheDesignRunByHand) {
     EXPECT_EQ(check["margin"].get<double>(), row["margin"].get<double>());
     EXPECT_EQ(check["core_loss"].get<double>(), row["core_loss"].get<double>());
     EXPECT_EQ(check["effective_volume"].get<double>(), row["volume"].get<double>());
+}
+
+// --core of families beyond the classic three searches them together; the
+// table and the JSON then name each row's family.
+TEST(CliAdviseTest, FamiliesSearchedTogetherNameTheirFamily) {
+    const std::vector<std::string> families = {
+        "--advise", "--mode",         "push-pull", "--vin",      "48",  "--vout",
+        "12",       "--freq",         "100",       "--core",     "etd", "--core",
+        "pq",       "--core",         "rm",        "--material", "N87", "--separator",
+        ",",        "--load-current", "5"};
+    const CliRun table = RunCli(With(families, {"--limit", "1"}));
+    ASSERT_EQ(table.status, 0) << table.err;
+    EXPECT_TRUE(table.out.starts_with("Сердечник  Семейство  dB, Тл  Зазор, мм  Витки "))
+        << table.out;
+    EXPECT_NE(table.out.find("\nRM 6/I     RM         0,29    0,00       12 / 3  "),
+              std::string::npos)
+        << table.out;
+    EXPECT_NE(table.out.find(" из 78 сердечников\n"), std::string::npos) << table.out;
+
+    const CliRun json = RunCli(With(families, {"--limit", "20", "--json"}));
+    ASSERT_EQ(json.status, 0) << json.err;
+    const Json advice = Json::parse(json.out)["advice"];
+    ASSERT_EQ(advice.size(), 20u);
+    std::set<std::string> found;
+    for (const Json& row : advice) {
+        found.insert(row["family"].get<std::string>());
+        EXPECT_EQ(row["kind"], "e");  // each gapped in its centre leg
+    }
+    EXPECT_EQ(found, (std::set<std::string>{"etd", "pq", "rm"}));
 }
 
 TEST(CliAdviseTest, SaysWhyNothingFits) {

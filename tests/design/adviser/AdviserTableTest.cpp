@@ -26,6 +26,8 @@ WindingSection Section(const char* name, int strands, double diameterMm) {
 AdvisedCore Transformer() {
     AdvisedCore row;
     row.core = "E 20/10/5";
+    row.kind = CoreKind::ShapedE;
+    row.family = CoreFamily::E;
     row.db = 0.19;
     row.turnsPrimary = 11;
     row.turnsSecondary = 5;
@@ -73,20 +75,20 @@ TEST(AdviserTableTest, CellsOfARow) {
          Transformer(),
          ",",
          Language::Russian,
-         {"E 20/10/5", "0,19", "0,00", "11 / 5", "P1, P2: 3×0,475; S1, S2: 5×0,475", "70", "0,441",
-          "0,378", "0,819", "33,4", "51,6", "1,34"}},
+         {"E 20/10/5", "Ш (E)", "0,19", "0,00", "11 / 5", "P1, P2: 3×0,475; S1, S2: 5×0,475", "70",
+          "0,441", "0,378", "0,819", "33,4", "51,6", "1,34"}},
         {"choke without loss data",
          Choke(),
          ",",
          Language::Russian,
-         {"R 27/14/11", "0,30", "0,50", "27", "L: 1,32", "100", "нет данных", "0,000456", "—",
-          "2,1", "20,0", "12,3"}},
+         {"R 27/14/11", "кольцо", "0,30", "0,50", "27", "L: 1,32", "100", "нет данных", "0,000456",
+          "—", "2,1", "20,0", "12,3"}},
         {"choke in English",
          Choke(),
          ".",
          Language::English,
-         {"R 27/14/11", "0.30", "0.50", "27", "L: 1.32", "100", "no data", "0.000456", "—", "2.1",
-          "20.0", "12.3"}},
+         {"R 27/14/11", "ring", "0.30", "0.50", "27", "L: 1.32", "100", "no data", "0.000456", "—",
+          "2.1", "20.0", "12.3"}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(AdviserCells(c.row, c.separator, c.language), c.cells) << c.name;

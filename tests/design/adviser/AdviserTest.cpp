@@ -55,7 +55,7 @@ AdviserInputs ChokeInputs() {
     AdviserInputs in;
     in.mode = WorkMode::Choke;
     in.material = "M100";
-    in.kinds = {CoreKind::Ring};
+    in.families = {CoreFamily::Ring};
     in.check.dcCurrent = 3;
     in.inductanceMh = 0.1;
     return in;
@@ -140,7 +140,7 @@ TEST(Adviser, ForwardGridEmptyWhenEvenTheLowestDbSaturates) {
     in.fields[Field::VoltageIn] = "24";
     in.fields[Field::VoltageOut] = "12";
     in.material = "M100";
-    in.kinds = {CoreKind::Ring};
+    in.families = {CoreFamily::Ring};
     in.check.loadCurrent = 1;
     const AdviserResult result = Advise(Pool(), in, c);
     EXPECT_TRUE(result.rows.empty());
@@ -175,7 +175,7 @@ TEST(Adviser, AboveTheCuriePointEveryCoreSaturates) {
     forward.fields[Field::VoltageIn] = "24";
     forward.fields[Field::VoltageOut] = "12";
     forward.material = "M100";
-    forward.kinds = {CoreKind::Ring};
+    forward.families = {CoreFamily::Ring};
     forward.check.loadCurrent = 1;
     result = Advise(Pool(), forward, c);
     EXPECT_TRUE(result.rows.empty());
@@ -206,7 +206,7 @@ TEST(Adviser, ProgressCountsEveryCore) {
 TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
     struct Case {
         WorkMode mode;
-        std::vector<CoreKind> kinds;
+        std::vector<CoreFamily> families;
         RuledOut condition;
         std::size_t cores;
         bool everyCore;  // every core fell to that condition alone
@@ -215,35 +215,35 @@ TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
     };
     const Case cases[] = {
         {WorkMode::PushPull,
-         {CoreKind::Ring},
+         {CoreFamily::Ring},
          RuledOut::Saturation,
          1,
          true,
          "все 1 кольцо насыщается при 100 °C уже при dB = 0,02 Тл",
          "the only ring saturates at 100 °C even at dB = 0,02 T"},
         {WorkMode::PushPull,
-         {CoreKind::Ring},
+         {CoreFamily::Ring},
          RuledOut::Saturation,
          433,
          true,
          "все 433 кольца насыщаются при 100 °C уже при dB = 0,02 Тл",
          "all 433 rings saturate at 100 °C even at dB = 0,02 T"},
         {WorkMode::PushPull,
-         {CoreKind::ShapedU},
+         {CoreFamily::U},
          RuledOut::Saturation,
          35,
          true,
          "все 35 П-сердечников насыщаются при 100 °C уже при dB = 0,02 Тл",
          "all 35 U cores saturate at 100 °C even at dB = 0,02 T"},
         {WorkMode::SingleEnded,
-         {CoreKind::ShapedE},
+         {CoreFamily::E},
          RuledOut::Saturation,
          21,
          true,
          "все 21 Ш-сердечник насыщается при 100 °C уже при dB = 0,02 Тл",
          "all 21 E cores saturate at 100 °C even at dB = 0,02 T"},
         {WorkMode::PushPull,
-         {CoreKind::Ring},
+         {CoreFamily::Ring},
          RuledOut::Fit,
          433,
          true,
@@ -251,14 +251,44 @@ TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
          "Ш-сердечники",
          "the windings fit in no core: raise the current density or choose E cores"},
         {WorkMode::PushPull,
-         {CoreKind::Ring, CoreKind::ShapedE},
+         {CoreFamily::Ring, CoreFamily::E},
          RuledOut::Fit,
          527,
          true,
          "обмотки не помещаются ни в один сердечник: повысьте плотность тока",
          "the windings fit in no core: raise the current density"},
+        {WorkMode::PushPull,
+         {CoreFamily::Ring, CoreFamily::Etd},
+         RuledOut::Fit,
+         442,
+         true,
+         "обмотки не помещаются ни в один сердечник: повысьте плотность тока",
+         "the windings fit in no core: raise the current density"},
+        {WorkMode::PushPull,
+         {CoreFamily::Pq},
+         RuledOut::Saturation,
+         33,
+         true,
+         "все 33 сердечника PQ насыщаются при 100 °C уже при dB = 0,02 Тл",
+         "all 33 PQ cores saturate at 100 °C even at dB = 0,02 T"},
+        {WorkMode::PushPull,
+         {CoreFamily::Pot},
+         RuledOut::Saturation,
+         1,
+         true,
+         "все 1 сердечник чашка (P) насыщается при 100 °C уже при dB = 0,02 Тл",
+         "the only pot (P) core saturates at 100 °C even at dB = 0,02 T"},
         {WorkMode::Choke,
-         {CoreKind::ShapedE, CoreKind::ShapedU},
+         {CoreFamily::Pq, CoreFamily::Etd, CoreFamily::Rm, CoreFamily::Pq},
+         RuledOut::Rise,
+         79,
+         true,
+         "все 79 сердечников (ETD, RM, PQ) нагреваются больше чем на 40 К: допустите больший "
+         "нагрев или снизьте плотность тока",
+         "all 79 cores (ETD, RM, PQ) heat up by more than 40 K: allow a higher rise or lower the "
+         "current density"},
+        {WorkMode::Choke,
+         {CoreFamily::E, CoreFamily::U},
          RuledOut::Rise,
          129,
          true,
@@ -267,7 +297,7 @@ TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
          "all 129 cores heat up by more than 40 K: allow a higher rise or lower the current "
          "density"},
         {WorkMode::Flyback,
-         {CoreKind::ShapedE},
+         {CoreFamily::E},
          RuledOut::Power,
          94,
          true,
@@ -275,21 +305,21 @@ TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
          "длительность импульса",
          "no core delivers the load's power even with a gap of 3 mm: lengthen the pulse"},
         {WorkMode::Flyback,
-         {CoreKind::ShapedE},
+         {CoreFamily::E},
          RuledOut::Run,
          94,
          true,
          "расчет не выполняется ни для одного сердечника: Floating point division by zero.",
          "the calculation fails for every core: Floating point division by zero."},
         {WorkMode::PushPull,
-         {CoreKind::Ring},
+         {CoreFamily::Ring},
          RuledOut::Voltage,
          433,
          true,
          "напряжение вторички ниже заданного на каждом сердечнике",
          "the secondary falls short of the output voltage on every core"},
         {WorkMode::SingleEnded,
-         {CoreKind::Ring},
+         {CoreFamily::Ring},
          RuledOut::Voltage,
          12,
          false,
@@ -298,7 +328,7 @@ TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
          "no core fits; most often ruled out by the secondary falls short of the output voltage: "
          "30 of 50 candidates"},
         {WorkMode::PushPull,
-         {CoreKind::Ring},
+         {CoreFamily::Ring},
          RuledOut::Rise,
          12,
          false,
@@ -306,7 +336,7 @@ TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
          "вариантов",
          "no core fits; most often ruled out by a rise above 40 K: 30 of 50 candidates"},
         {WorkMode::PushPull,
-         {CoreKind::Ring},
+         {CoreFamily::Ring},
          RuledOut::Saturation,
          12,
          false,
@@ -317,7 +347,7 @@ TEST(Adviser, NothingFitsNamesTheCommonestCondition) {
     for (const Case& c : cases) {
         AdviserInputs in;
         in.mode = c.mode;
-        in.kinds = c.kinds;
+        in.families = c.families;
         AdviserResult result;
         result.coresSearched = c.cores;
         result.candidates = 50;
@@ -354,7 +384,7 @@ TEST(Adviser, RefusesInputsItCannotSearchWith) {
         Refusal text;
     };
     const Case cases[] = {
-        {[](AdviserInputs& in) { in.kinds.clear(); },
+        {[](AdviserInputs& in) { in.families.clear(); },
          {"не выбран ни один вид сердечника", "no core kind to search"}},
         {[](AdviserInputs& in) { in.margin = 1; },
          {"запас до насыщения должен быть не меньше 0 % и не больше 99 %",
