@@ -1,6 +1,7 @@
 #include "CheckInputs.h"
 
 #include <utility>
+#include <vector>
 
 namespace transcalc {
 
@@ -40,6 +41,26 @@ std::optional<std::string> CheckInputOutOfBounds(CheckInput input, double value)
                        "100 A/mm²";
             }
             break;
+        case CheckInput::OutputVoltage:
+            if (!(value > 0 && value <= kMaxVoltage)) {
+                return "an output voltage must be a number above 0 V and at most 100000 V";
+            }
+            break;
+        case CheckInput::OutputCurrent:
+            if (!(value > 0 && value <= kMaxCurrentA)) {
+                return "an output current must be a number above 0 A and at most 100000 A";
+            }
+            break;
+        case CheckInput::Drop:
+            if (!(value >= 0 && value <= kMaxDrop)) {
+                return "a rectifier drop must be a number of at least 0 V and at most 5 V";
+            }
+            break;
+        case CheckInput::InputVoltage:
+            if (!(value > 0 && value <= kMaxVoltage)) {
+                return "the input range must be numbers above 0 V and at most 100000 V";
+            }
+            break;
     }
     return std::nullopt;
 }
@@ -56,6 +77,29 @@ void ValidateCheckInputs(const CheckInputs& in) {
                 throw CheckInputError(*why);
             }
         }
+    }
+    std::vector<std::pair<CheckInput, std::optional<double>>> converter = {
+        {CheckInput::Drop, in.drop},
+        {CheckInput::InputVoltage, in.inputMin},
+        {CheckInput::InputVoltage, in.inputMax},
+    };
+    for (const ConverterOutput& output : in.outputs) {
+        converter.insert(converter.end(), {{CheckInput::OutputVoltage, output.voltage},
+                                           {CheckInput::OutputCurrent, output.current},
+                                           {CheckInput::Drop, output.drop}});
+    }
+    for (const auto& [input, value] : converter) {
+        if (value) {
+            if (std::optional<std::string> why = CheckInputOutOfBounds(input, *value)) {
+                throw CheckInputError(*why);
+            }
+        }
+    }
+    if (in.outputs.size() + 1 > static_cast<std::size_t>(kMaxOutputs)) {
+        throw CheckInputError("a converter has at most 4 outputs");
+    }
+    if (in.inputMin && in.inputMax && *in.inputMin > *in.inputMax) {
+        throw CheckInputError("the lowest input voltage lies above the highest");
     }
     if (in.ripple && !in.frequencyKhz) {
         throw CheckInputError("the ripple needs the switching frequency");
