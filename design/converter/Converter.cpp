@@ -41,6 +41,12 @@ double TurnsFor(const CheckedDesign& d, double voltage, double drop, double inpu
 
 }  // namespace
 
+bool InputWithinRange(const CheckedDesign& d, const CheckInputs& in) {
+    // NaN lies in no range.
+    return !(in.inputMin && !(*in.inputMin <= d.voltIn)) &&
+           !(in.inputMax && !(d.voltIn <= *in.inputMax));
+}
+
 ConverterPlan PlanConverter(const CheckedDesign& d, const CheckInputs& in) {
     ConverterPlan plan;
     if (!Transformer(d)) {
@@ -49,14 +55,7 @@ ConverterPlan PlanConverter(const CheckedDesign& d, const CheckInputs& in) {
     ValidateCheckInputs(in);
     plan.inputMin = in.inputMin.value_or(d.voltIn);
     plan.inputMax = in.inputMax.value_or(d.voltIn);
-    // A range that gives one end only reaches from VoltIn to it.
-    if (in.inputMin && !in.inputMax) {
-        plan.inputMax = std::max(d.voltIn, plan.inputMin);
-    }
-    if (in.inputMax && !in.inputMin) {
-        plan.inputMin = std::min(d.voltIn, plan.inputMax);
-    }
-    if (!(plan.inputMin <= d.voltIn && d.voltIn <= plan.inputMax)) {
+    if (!InputWithinRange(d, in)) {
         throw CheckInputError("the input voltage must lie within the input range");
     }
     plan.inUse = !in.outputs.empty() || in.drop != 0 || plan.inputMin != d.voltIn ||

@@ -42,6 +42,10 @@ struct ConverterPlan {
     double rectifierLoss = 0;  // W: Σ V_F,k·I_k, not the magnetic's
 };
 
+// Whether the design's VoltIn lies within the inputs' range (a range not
+// given holds it).
+bool InputWithinRange(const CheckedDesign& design, const CheckInputs& inputs);
+
 // The converter of a transformer design; an empty plan for the choke or a
 // design with nothing to check. Throws CheckInputError for inputs out of
 // bounds or an input range that leaves VoltIn outside.

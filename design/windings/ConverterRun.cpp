@@ -39,12 +39,12 @@ enum class Say : std::size_t {
 
 constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kRussian = {
     "Выходы:",
-    " витков",
+    "витков ",
     " при ",
     " В",
     " А",
     ", падение ",
-    "вторичка {S}: {N} витков (в списке {L}",
+    "вторичка {S}: {N} (в списке {L}",
     ": без учета падения на выпрямителе)",
     "Выходная мощность=",
     "Потери в выпрямителях=",
@@ -64,12 +64,12 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kRu
 
 constexpr std::array<std::string_view, static_cast<std::size_t>(Say::Count)> kEnglish = {
     "Outputs:",
-    " turns",
+    "turns ",
     " at ",
     " V",
     " A",
     ", drop ",
-    "secondary {S}: {N} turns (the list has {L}",
+    "secondary {S}: {N} (the list has {L}",
     ": without the rectifier's drop)",
     "Output power=",
     "Rectifier loss=",
@@ -103,6 +103,25 @@ void Replace(std::string& text, std::string_view key, const std::string& value) 
     if (const auto at = text.find(key); at != std::string::npos) {
         text.replace(at, key.size(), value);
     }
+}
+
+// A count of turns with its noun: "1 виток", "3 витка", "8 витков"; "8 turns".
+std::string TurnsText(double turns, Language language, DecimalSeparator sep) {
+    const std::string count = FormatValue(turns, kAsTyped, sep);
+    if (language == Language::English) {
+        return count + (turns == 1 ? " turn" : " turns");
+    }
+    const auto whole = static_cast<long long>(turns);
+    const long long last = whole % 10;
+    const long long tens = whole % 100;
+    const bool teen = tens >= 11 && tens <= 14;
+    if (last == 1 && !teen) {
+        return count + " виток";
+    }
+    if (last >= 2 && last <= 4 && !teen) {
+        return count + " витка";
+    }
+    return count + " витков";
 }
 
 // The worse of two windings: one that does not fit, else the lower
@@ -164,7 +183,7 @@ std::vector<std::string> ConverterTextLines(const ConverterRun& c, DecimalSepara
         if (o.drop > 0) {
             line += say(Say::Drop) + volts(o.drop);
         }
-        line += ": " + number(o.turns, kAsTyped) + say(Say::Turns) + ", " + shown(o.voltageAtMin) +
+        line += ": " + say(Say::Turns) + number(o.turns, kAsTyped) + ", " + shown(o.voltageAtMin) +
                 say(Say::At) + low;
         if (plan.inputMax != plan.inputMin) {
             line += ", " + shown(o.voltageAtMax) + say(Say::At) + high;
@@ -174,7 +193,7 @@ std::vector<std::string> ConverterTextLines(const ConverterRun& c, DecimalSepara
     if (plan.listTurns) {
         std::string note = say(Say::ListNote);
         Replace(note, "{S}", plan.outputs.front().name);
-        Replace(note, "{N}", number(plan.outputs.front().turns, kAsTyped));
+        Replace(note, "{N}", TurnsText(plan.outputs.front().turns, language, sep));
         Replace(note, "{L}", number(*plan.listTurns, kAsTyped));
         lines.push_back(note + say(Say::ListNoteEnd));
     }

@@ -308,6 +308,10 @@ WindingCheck RunWindingCheckAt(const DesignRun& run, const CheckedDesign& d,
         return NotChecked(*check.nothingToCheck, density);
     }
     ValidateCheckInputs(inputs);
+    // A design file may hold a range that an edited VoltIn has left.
+    if (!InputWithinRange(run.checked, inputs)) {
+        return NotChecked(kCheckOutOfRange, density);
+    }
     const ConverterPlan plan = PlanConverter(run.checked, inputs);
     const std::optional<WindingWindow> window = d.shape ? d.shape->Window() : std::nullopt;
     if (!window) {

@@ -118,10 +118,10 @@ TEST(ConverterTest, PushPullOfTwoOutputsFromABattery) {
 
     const std::vector<std::string> ru = ConverterTextLines(c, ",");
     const std::vector<std::string> en = ConverterTextLines(c, ".", Language::English);
-    EXPECT_EQ(ru[1], "S1: 12 В, 5 А, падение 0,7 В: 8 витков, 12,39 В при 18 В, 21,12 В при 30 В");
+    EXPECT_EQ(ru[1], "S1: 12 В, 5 А, падение 0,7 В: витков 8, 12,39 В при 18 В, 21,12 В при 30 В");
     EXPECT_EQ(ru[3], "вторичка S1: 8 витков (в списке 6: без учета падения на выпрямителе)");
     EXPECT_EQ(en[3], "secondary S1: 8 turns (the list has 6: without the rectifier's drop)");
-    EXPECT_EQ(en[1], "S1: 12 V, 5 A, drop 0.7 V: 8 turns, 12.39 V at 18 V, 21.12 V at 30 V");
+    EXPECT_EQ(en[1], "S1: 12 V, 5 A, drop 0.7 V: turns 8, 12.39 V at 18 V, 21.12 V at 30 V");
     EXPECT_EQ(ru.back(), "Худший случай: сердечник при 30 В, обмотки при 18 В");
     EXPECT_EQ(en.back(), "The worse end: the core at 30 V, the windings at 18 V");
 }
