@@ -28,8 +28,8 @@ Design FlybackDesign() {
                        {Field::Overshoot, "400"}});
 }
 
-Design PushPullDesign() {
-    return DesignWith(kModePushPull, CoreKind::ShapedE,
+Design PushPullDesign(std::string_view mode = kModePushPull) {
+    return DesignWith(mode, CoreKind::ShapedE,
                       {{Field::Dimension1, "12,8"},
                        {Field::Dimension2, "25,4"},
                        {Field::Dimension3, "7,5"},
@@ -124,6 +124,21 @@ TEST(ConverterTest, PushPullOfTwoOutputsFromABattery) {
     EXPECT_EQ(en[1], "S1: 12 V, 5 A, drop 0.7 V: turns 8, 12.39 V at 18 V, 21.12 V at 30 V");
     EXPECT_EQ(ru.back(), "Худший случай: сердечник при 30 В, обмотки при 18 В");
     EXPECT_EQ(en.back(), "The worse end: the core at 30 V, the windings at 18 V");
+}
+
+// The single-ended forward's output choke passes 0.45 of the pulse voltage:
+// 20 primary turns, at 18 V a turn gives 0,45·18/20 = 0,405 V on average.
+TEST(ConverterTest, SingleEndedOutputsCountTheirPulseShare) {
+    const DesignRun run = RunDesign(PushPullDesign(kModeSingleEnded), ",");
+    CheckInputs in{.loadCurrent = 5, .drop = 0.7, .inputMin = 18, .inputMax = 30};
+    in.outputs = {{5, 2, "", 0.7}};
+    const ConverterRun c = RunConverter(run, nullptr, in, kWires);
+    // ⌈12,7/0,405⌉ and ⌈5,7/0,405⌉; 32·0,405 − 0,7 and 15·0,405 − 0,7.
+    ExpectOutputs(c.plan, {{"S1", 32, 12.26}, {"S2", 15, 5.375}});
+    EXPECT_EQ(SectionNames(c.windingsAtMin),
+              (std::vector<std::string>{"P/20", "R/20", "S1/32", "S2/15"}));
+    EXPECT_EQ(ConverterTextLines(c, ",")[3],
+              "вторичка S1: 32 витка (в списке 23: без учета падения на выпрямителе)");
 }
 
 // One output, no drop and one input voltage: the classic design, figure for figure.
