@@ -9,6 +9,7 @@
 
 #include "CliOptions.h"
 #include "CliReport.h"
+#include "ConverterRun.h"
 #include "OptionParser.h"
 
 namespace transcalc::cli {
@@ -29,6 +30,18 @@ const char* const kCheckUsage =
   --current-density A_PER_MM2
                     the current density that sizes the wires (default 4): above 0, at
                     most 100
+  transformer modes, the converter around the transformer (output 1 is --vout with
+  --load-current):
+  --output V:I[:NAME]
+                    one more output of V volts and I amperes (repeatable: outputs 2 to
+                    4, named S2 to S4 unless named)
+  --drop V          every output's rectifier drop, 0 to 5 V
+  --drop-n K=V      output K's rectifier drop (repeatable)
+  --vin-min V, --vin-max V
+                    the input range (default both --vin, which must lie within it);
+                    the check and the windings run at both ends
+                    With --output or a range and no drop given, every drop is 0.7 V;
+                    without them the outputs have no drop, as the results list takes it.
 )";
 
 double NumberOption(std::string_view name, const std::string& text) {
@@ -40,6 +53,47 @@ double NumberOption(std::string_view name, const std::string& text) {
     }
     return number;
 }
+
+namespace {
+
+// "V:I[:NAME]": a colon between the parts, since a comma may be the
+// decimal separator of the fields.
+ConverterOutput OutputOf(const std::string& text, Language language) {
+    const std::size_t first = text.find(':');
+    const std::size_t second = first == std::string::npos ? first : text.find(':', first + 1);
+    if (first == std::string::npos) {
+        throw UsageError("--output takes V:I[:NAME], not '" + text + "'");
+    }
+    ConverterOutput output;
+    output.voltage = NumberOption("output", text.substr(0, first));
+    output.current = NumberOption("output", text.substr(first + 1, second - first - 1));
+    if (second != std::string::npos) {
+        output.name = text.substr(second + 1);
+    }
+    const std::pair<CheckInput, double> numbers[] = {{CheckInput::OutputVoltage, output.voltage},
+                                                     {CheckInput::OutputCurrent, output.current}};
+    for (const auto& [input, value] : numbers) {
+        if (const std::optional<Refusal> why = CheckInputOutOfBounds(input, value)) {
+            throw UsageError("--output " + text + ": " + why->In(language));
+        }
+    }
+    for (const char c : output.name) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            throw UsageError("--output " + text + ": the name holds a control character");
+        }
+    }
+    return output;
+}
+
+double DropOf(const std::string& option, const std::string& text, Language language) {
+    const double drop = NumberOption(option, text);
+    if (const std::optional<Refusal> why = CheckInputOutOfBounds(CheckInput::Drop, drop)) {
+        throw UsageError("--" + option + " " + text + ": " + why->In(language));
+    }
+    return drop;
+}
+
+}  // namespace
 
 void AddCheckOptions(OptionList& list, CheckOptions& check, const Language& language) {
     list.AddFlag("--check", check.run);
@@ -56,6 +110,23 @@ void AddCheckOptions(OptionList& list, CheckOptions& check, const Language& lang
         {"load-current", CheckInput::LoadCurrent, &check.loadCurrent},
         {"current-density", CheckInput::CurrentDensity, &check.currentDensity},
     };
+    list.AddRepeated("--output", check.outputs);
+    list.AddRepeated("--drop-n", check.drops);
+    list.AddText("--drop",
+                 [&check, &language](const std::string& text) {
+                     check.drop = DropOf("drop", text, language);
+                 });
+    for (const auto& [name, target] :
+         {std::pair{"vin-min", &check.inputMin}, std::pair{"vin-max", &check.inputMax}}) {
+        list.AddText(std::string("--") + name, [name, target, &language](const std::string& text) {
+            const double value = NumberOption(name, text);
+            if (const std::optional<Refusal> why =
+                    CheckInputOutOfBounds(CheckInput::InputVoltage, value)) {
+                throw UsageError("--" + std::string(name) + " " + text + ": " + why->In(language));
+            }
+            *target = value;
+        });
+    }
     // Out of bounds is refused whether or not the check runs: the value would
     // go into a saved design all the same.
     for (const Number& number : numbers) {
@@ -70,6 +141,49 @@ void AddCheckOptions(OptionList& list, CheckOptions& check, const Language& lang
     }
 }
 
+void ApplyConverter(const CheckOptions& check, CheckInputs& inputs, Language language) {
+    const bool fromFile = check.fileDrop != 0 || !check.fileOutputs.empty() || check.fileInputMin ||
+                          check.fileInputMax;
+    const bool given = !check.outputs.empty() || check.inputMin || check.inputMax;
+    // A new converter on the command line has real diodes; a file's drops are
+    // as it was saved, and a classic design keeps the list's ideal rectifier.
+    const double drop = given && !fromFile ? kDefaultDrop : 0;
+    inputs.drop = fromFile ? check.fileDrop : drop;
+    inputs.outputs = check.fileOutputs;
+    if (!check.outputs.empty()) {
+        inputs.outputs.clear();
+        for (const std::string& text : check.outputs) {
+            inputs.outputs.push_back(OutputOf(text, language));
+            inputs.outputs.back().drop = kDefaultDrop;
+        }
+    }
+    if (inputs.outputs.size() + 1 > static_cast<std::size_t>(kMaxOutputs)) {
+        throw UsageError("--output: at most 3 outputs beside the first");
+    }
+    if (check.drop) {
+        inputs.drop = *check.drop;
+        for (ConverterOutput& output : inputs.outputs) {
+            output.drop = *check.drop;
+        }
+    }
+    for (const std::string& text : check.drops) {
+        const std::size_t equals = text.find('=');
+        const std::string number = text.substr(0, equals);
+        int k = 0;
+        const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), k);
+        if (equals == std::string::npos || number.empty() || error != std::errc() ||
+            end != number.data() + number.size() || k < 1 ||
+            k > static_cast<int>(inputs.outputs.size()) + 1) {
+            throw UsageError("--drop-n takes K=V with K an output from 1 to " +
+                             std::to_string(inputs.outputs.size() + 1) + ", not '" + text + "'");
+        }
+        const double value = DropOf("drop-n", text.substr(equals + 1), language);
+        (k == 1 ? inputs.drop : inputs.outputs[static_cast<std::size_t>(k - 2)].drop) = value;
+    }
+    inputs.inputMin = check.inputMin ? check.inputMin : check.fileInputMin;
+    inputs.inputMax = check.inputMax ? check.inputMax : check.fileInputMax;
+}
+
 CheckInputs InputsOf(const CheckOptions& check, Language language) {
     CheckInputs inputs;
     inputs.temperature = check.temperature.value_or(inputs.temperature);
@@ -78,6 +192,7 @@ CheckInputs InputsOf(const CheckOptions& check, Language language) {
     inputs.frequencyKhz = check.frequencyKhz;
     inputs.loadCurrent = check.loadCurrent;
     inputs.currentDensity = check.currentDensity.value_or(inputs.currentDensity);
+    ApplyConverter(check, inputs, language);
     try {
         ValidateCheckInputs(inputs);
     } catch (const CheckInputError& error) {
@@ -141,6 +256,47 @@ nlohmann::ordered_json CheckJson(const DesignCheck& check) {
         check.lossDensity ? nlohmann::ordered_json(check.lossTemperatureOutside.has_value())
                           : nlohmann::ordered_json();
     return json;
+}
+
+void AddConverterJson(nlohmann::ordered_json& json, const ConverterRun& c) {
+    using Json = nlohmann::ordered_json;
+    Json outputs = Json::array();
+    for (const ConverterOutputPlan& o : c.plan.outputs) {
+        Json output = Json::object();
+        output["name"] = o.name;
+        output["turns"] = o.turns;
+        output["voltage_min"] = o.voltageAtMin;
+        output["voltage_max"] = o.voltageAtMax;
+        // At V_in,min, the larger currents; a push-pull's half carries it.
+        Json rms;
+        for (const WindingSection& s : c.windingsAtMin.sections) {
+            if (s.role == SectionRole::Secondary && (s.name == o.name || s.name == o.name + "a")) {
+                rms = s.rmsCurrent;
+                break;
+            }
+        }
+        output["rms_current"] = std::move(rms);
+        outputs.push_back(std::move(output));
+    }
+    json["outputs"] = std::move(outputs);
+    json["output_power"] = c.plan.outputPower;
+    json["rectifier_loss"] = c.plan.rectifierLoss;
+    json["input_min"] = c.plan.inputMin;
+    json["input_max"] = c.plan.inputMax;
+    const auto end = [](const DesignCheck& check, double switchVoltage) {
+        Json object = CheckRefused(check) || check.nothingToCheck ? Json() : CheckJson(check);
+        if (object.is_object()) {
+            object["switch_voltage"] = switchVoltage;
+        }
+        return object;
+    };
+    json["check_at_min"] = end(c.check.atMin, c.switchVoltageMin);
+    json["check_at_max"] = end(c.check.atMax, c.switchVoltageMax);
+    const auto windings = [](const WindingCheck& w) {
+        return w.nothingToCheck ? Json() : WindingJson(w);
+    };
+    json["winding_at_min"] = windings(c.windingsAtMin);
+    json["winding_at_max"] = windings(c.windingsAtMax);
 }
 
 nlohmann::ordered_json WindingJson(const WindingCheck& windings) {

@@ -4,11 +4,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "CheckInputs.h"
 
 #include "Language.h"
 
 namespace transcalc {
-struct CheckInputs;
+struct ConverterRun;
 struct DesignCheck;
 struct WindingCheck;
 }  // namespace transcalc
@@ -26,6 +29,17 @@ struct CheckOptions {
     std::optional<double> frequencyKhz;    // --check-freq KHZ
     std::optional<double> loadCurrent;     // --load-current A
     std::optional<double> currentDensity;  // --current-density A_PER_MM2
+    // The converter:
+    std::vector<std::string> outputs;  // --output V:I[:NAME], outputs 2…
+    std::optional<double> drop;        // --drop V, every output's
+    std::vector<std::string> drops;    // --drop-n K=V, output K's
+    std::optional<double> inputMin;    // --vin-min V
+    std::optional<double> inputMax;    // --vin-max V
+    // What a design file kept of the converter, under the options above.
+    double fileDrop = 0;
+    std::vector<ConverterOutput> fileOutputs;
+    std::optional<double> fileInputMin;
+    std::optional<double> fileInputMax;
 };
 
 extern const char* const kCheckUsage;
@@ -43,6 +57,19 @@ void AddCheckOptions(OptionList& list, CheckOptions& check, const Language& lang
 // The check's inputs. Throws UsageError, in the language, for inputs the
 // check cannot use.
 CheckInputs InputsOf(const CheckOptions& check, Language language);
+
+// Every output's rectifier drop where a new design on the command line
+// names more outputs or an input range without giving drops.
+inline constexpr double kDefaultDrop = 0.7;
+
+// The converter's inputs of the options into inputs: a design file's, then
+// the options over them. Throws UsageError for a text that is no output or
+// no drop, or a drop of an output that is not there.
+void ApplyConverter(const CheckOptions& check, CheckInputs& inputs, Language language);
+
+// The JSON output's keys of the converter: "outputs", "check_at_min",
+// "check_at_max", and "check" the worse of the two.
+void AddConverterJson(nlohmann::ordered_json& json, const ConverterRun& converter);
 
 // The "check" object of the JSON output: every key a number in SI units, or
 // null where it does not apply.

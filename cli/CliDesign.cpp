@@ -175,6 +175,10 @@ CliOptions StartFrom(const std::string& designPath) {
         options.check.frequencyKhz = document.check->frequencyKhz;
         options.check.loadCurrent = document.check->loadCurrent;
         options.check.currentDensity = document.check->currentDensity;
+        options.check.fileDrop = document.check->drop;
+        options.check.fileOutputs = document.check->outputs;
+        options.check.fileInputMin = document.check->inputMin;
+        options.check.fileInputMax = document.check->inputMax;
     }
     return options;
 }
@@ -200,15 +204,22 @@ Design DesignOf(const CliOptions& options) {
         design.material = *options.catalogue.materialName;
     }
     const CheckOptions& check = options.check;
+    CheckInputs converter;
+    ApplyConverter(check, converter, options.language);
     if (check.temperature || check.current || check.ripple || check.frequencyKhz ||
-        check.loadCurrent || check.currentDensity) {
+        check.loadCurrent || check.currentDensity || converter.drop != 0 ||
+        !converter.outputs.empty() || converter.inputMin || converter.inputMax) {
         design.check = CheckInputs{
             .temperature = check.temperature.value_or(100),
             .dcCurrent = check.current,
             .ripple = check.ripple,
             .frequencyKhz = check.frequencyKhz,
             .loadCurrent = check.loadCurrent,
-            .currentDensity = check.currentDensity.value_or(CheckInputs{}.currentDensity)};
+            .currentDensity = check.currentDensity.value_or(CheckInputs{}.currentDensity),
+            .drop = converter.drop,
+            .outputs = converter.outputs,
+            .inputMin = converter.inputMin,
+            .inputMax = converter.inputMax};
     } else {
         design.check.reset();
     }

@@ -5,6 +5,7 @@
 #include "CheckText.h"
 #include "CliOptions.h"
 #include "CliReport.h"
+#include "ConverterRun.h"
 #include "DesignDocument.h"
 #include "DesignRun.h"
 #include "WindingText.h"
@@ -65,20 +66,37 @@ int Run(int argc, char* argv[]) {
         RunDesign(design, options.separator, CheckLettersOf(options, design), options.language);
     std::optional<DesignCheck> check;
     std::optional<WindingCheck> windings;
+    std::optional<ConverterRun> converter;
     if (options.check.run) {
         try {
             const CheckInputs inputs = cli::InputsOf(options.check, options.language);
             check = RunDesignCheck(report.checked, CheckMaterialOf(options), inputs);
             windings = RunWindingCheck(report, *check, inputs, cli::CheckWires());
+            if (!check->nothingToCheck) {
+                converter =
+                    RunConverter(report, CheckMaterialOf(options), inputs, cli::CheckWires());
+                if (!converter->plan.inUse) {
+                    converter.reset();
+                } else {
+                    // Judged by the worse end of the input range.
+                    check = converter->check.Worse();
+                    windings = converter->WorseWindings();
+                }
+            }
         } catch (const cli::UsageError& error) {
+            std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
+            return cli::kExitUsage;
+        } catch (const CheckInputError& error) {
             std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
             return cli::kExitUsage;
         }
     }
     if (options.json) {
-        std::fputs(
-            cli::JsonLine(cli::ReportJson(report, check, windings, options.language)).c_str(),
-            stdout);
+        nlohmann::ordered_json json = cli::ReportJson(report, check, windings, options.language);
+        if (converter) {
+            cli::AddConverterJson(json, *converter);
+        }
+        std::fputs(cli::JsonLine(json).c_str(), stdout);
     } else {
         for (const std::string& line : report.list.lines) {
             std::fputs(line.c_str(), stdout);
@@ -96,6 +114,14 @@ int Run(int argc, char* argv[]) {
                 std::fputc('\n', stdout);
                 for (const std::string& line :
                      WindingTextLines(*windings, options.separator, options.language)) {
+                    std::fputs(line.c_str(), stdout);
+                    std::fputc('\n', stdout);
+                }
+            }
+            if (converter) {
+                std::fputc('\n', stdout);
+                for (const std::string& line :
+                     ConverterTextLines(*converter, options.separator, options.language)) {
                     std::fputs(line.c_str(), stdout);
                     std::fputc('\n', stdout);
                 }

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <nlohmann/json.hpp>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace transcalc {
 namespace {
@@ -40,6 +42,16 @@ constexpr std::string_view kRippleKey = "rippleA";
 constexpr std::string_view kFrequencyKey = "frequencyKHz";
 constexpr std::string_view kLoadCurrentKey = "loadCurrentA";
 constexpr std::string_view kCurrentDensityKey = "currentDensityAPerMm2";
+// The converter's, written only where they differ from the classic's one
+// output without a drop at one input voltage, so that older files and the
+// files of classic designs stay as they were.
+constexpr std::string_view kDropKey = "dropV";
+constexpr std::string_view kOutputsKey = "outputs";
+constexpr std::string_view kVoltageKey = "voltageV";
+constexpr std::string_view kOutputCurrentKey = "currentA";
+constexpr std::string_view kNameKey = "name";
+constexpr std::string_view kInputMinKey = "inputMinV";
+constexpr std::string_view kInputMaxKey = "inputMaxV";
 
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
@@ -222,6 +234,52 @@ public:
         Refuse("\"core\" is not a core family (\"ring\", \"e\", \"u\", \"etd\", ...) or null");
     }
 
+    // The converter's outputs 2…4 under "check": each a voltage and a
+    // current within their bounds, a name and a drop that may be left out.
+    std::vector<ConverterOutput> Outputs(const ReadJson& check) const {
+        std::vector<ConverterOutput> outputs;
+        const auto list = check.find(kOutputsKey);
+        if (list == check.end() || list->is_null()) {
+            return outputs;
+        }
+        const std::string path = "\"check\"." + Quoted(kOutputsKey);
+        if (!list->is_array()) {
+            Refuse(path + " is not a list");
+        }
+        if (list->size() + 1 > static_cast<std::size_t>(kMaxOutputs)) {
+            Refuse(path + " holds more than 3 outputs");
+        }
+        for (const ReadJson& entry : *list) {
+            if (!entry.is_object()) {
+                Refuse(path + " holds an output that is not an object");
+            }
+            const auto number = [&](std::string_view key, CheckInput input, bool required) {
+                const std::string at = path + "[]." + Quoted(key);
+                const std::optional<double> value = OptionalNumber(entry, key, at);
+                if (!value && required) {
+                    Refuse(at + " is missing");
+                }
+                if (value) {
+                    if (const std::optional<std::string> why =
+                            CheckInputOutOfBounds(input, *value)) {
+                        Refuse(at + ": " + *why);
+                    }
+                }
+                return value.value_or(0);
+            };
+            ConverterOutput output;
+            output.voltage = number(kVoltageKey, CheckInput::OutputVoltage, true);
+            output.current = number(kOutputCurrentKey, CheckInput::OutputCurrent, true);
+            output.drop = number(kDropKey, CheckInput::Drop, false);
+            output.name = OptionalText(entry, kNameKey);
+            if (HoldsControlCharacter(output.name)) {
+                Refuse(path + "[]." + Quoted(kNameKey) + " holds a control character");
+            }
+            outputs.push_back(std::move(output));
+        }
+        return outputs;
+    }
+
 private:
     std::string_view fileName_;
 };
@@ -263,6 +321,46 @@ std::string DesignText(const Design& document, std::string_view fileName) {
     put(kLoadCurrentKey, CheckInput::LoadCurrent, inputs ? inputs->loadCurrent : std::nullopt);
     put(kCurrentDensityKey, CheckInput::CurrentDensity,
         inputs ? std::optional(inputs->currentDensity) : std::nullopt);
+    if (inputs && inputs->drop != 0) {
+        put(kDropKey, CheckInput::Drop, inputs->drop);
+    }
+    if (inputs && !inputs->outputs.empty()) {
+        if (inputs->outputs.size() + 1 > static_cast<std::size_t>(kMaxOutputs)) {
+            throw refuse("\"check\"." + Quoted(kOutputsKey) + ": more than 3 outputs");
+        }
+        WriteJson outputs = WriteJson::array();
+        for (const ConverterOutput& output : inputs->outputs) {
+            const std::pair<CheckInput, double> numbers[] = {
+                {CheckInput::OutputVoltage, output.voltage},
+                {CheckInput::OutputCurrent, output.current},
+                {CheckInput::Drop, output.drop}};
+            for (const auto& [input, value] : numbers) {
+                if (const std::optional<Refusal> why = CheckInputOutOfBounds(input, value)) {
+                    throw refuse("\"check\"." + Quoted(kOutputsKey) + ": " + why->english);
+                }
+            }
+            if (HoldsControlCharacter(output.name)) {
+                throw refuse("\"check\"." + Quoted(kOutputsKey) +
+                             ": a name holds a control character");
+            }
+            WriteJson entry = WriteJson::object();
+            entry[std::string(kVoltageKey)] = NumberValue(output.voltage);
+            entry[std::string(kOutputCurrentKey)] = NumberValue(output.current);
+            entry[std::string(kNameKey)] = output.name;
+            entry[std::string(kDropKey)] = NumberValue(output.drop);
+            outputs.push_back(std::move(entry));
+        }
+        check[std::string(kOutputsKey)] = std::move(outputs);
+    }
+    if (inputs && inputs->inputMin) {
+        put(kInputMinKey, CheckInput::InputVoltage, inputs->inputMin);
+    }
+    if (inputs && inputs->inputMax) {
+        put(kInputMaxKey, CheckInput::InputVoltage, inputs->inputMax);
+    }
+    if (inputs && inputs->inputMin && inputs->inputMax && *inputs->inputMin > *inputs->inputMax) {
+        throw refuse("\"check\": the lowest input voltage lies above the highest");
+    }
     WriteJson root = WriteJson::object();
     root["format"] = std::string(kDesignFormat);
     root["version"] = kDesignVersion;
@@ -338,8 +436,18 @@ Design ParseDesignText(std::string_view text, std::string_view fileName) {
                            .frequencyKhz = value(kFrequencyKey, CheckInput::FrequencyKhz),
                            .loadCurrent = value(kLoadCurrentKey, CheckInput::LoadCurrent)};
         const std::optional<double> density = value(kCurrentDensityKey, CheckInput::CurrentDensity);
+        // Saved before the converter: one output without a drop, at VoltIn.
+        const std::optional<double> drop = value(kDropKey, CheckInput::Drop);
+        inputs.drop = drop.value_or(0);
+        inputs.inputMin = value(kInputMinKey, CheckInput::InputVoltage);
+        inputs.inputMax = value(kInputMaxKey, CheckInput::InputVoltage);
+        if (inputs.inputMin && inputs.inputMax && *inputs.inputMin > *inputs.inputMax) {
+            reader.Refuse("\"check\": the lowest input voltage lies above the highest");
+        }
+        inputs.outputs = reader.Outputs(*check);
         if (temperature || inputs.dcCurrent || inputs.ripple || inputs.frequencyKhz ||
-            inputs.loadCurrent || density) {
+            inputs.loadCurrent || density || drop || inputs.inputMin || inputs.inputMax ||
+            !inputs.outputs.empty()) {
             inputs.temperature = temperature.value_or(inputs.temperature);
             inputs.currentDensity = density.value_or(inputs.currentDensity);
             document.check = inputs;

@@ -35,6 +35,11 @@ Operating TransformerFlux(const CheckedDesign& d, double timeScale) {
         case WorkMode::PushPull:
             peak = swing / 2;
             w.segments = {{swing, period / 2}, {swing, period / 2}};
+            if (d.idle > 0) {
+                // A regulated pulse shorter than the half period: the flux rests.
+                const double idle = d.idle * timeScale;
+                w.segments = {{swing, pulse}, {0, idle}, {swing, pulse}, {0, idle}};
+            }
             break;
         case WorkMode::SingleEnded:
             // The reset winding has as many turns as the primary: the reset

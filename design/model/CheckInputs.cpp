@@ -1,6 +1,7 @@
 #include "CheckInputs.h"
 
 #include <utility>
+#include <vector>
 
 namespace transcalc {
 
@@ -54,6 +55,34 @@ std::optional<Refusal> CheckInputOutOfBounds(CheckInput input, double value) {
                     "100 A/mm²"};
             }
             break;
+        case CheckInput::OutputVoltage:
+            if (!(value > 0 && value <= kMaxVoltage)) {
+                return Refusal{
+                    "напряжение выхода должно быть числом больше 0 В и не больше 100000 В",
+                    "an output voltage must be a number above 0 V and at most 100000 V"};
+            }
+            break;
+        case CheckInput::OutputCurrent:
+            if (!(value > 0 && value <= kMaxCurrentA)) {
+                return Refusal{"ток выхода должен быть числом больше 0 А и не больше 100000 А",
+                               "an output current must be a number above 0 A and at most 100000 A"};
+            }
+            break;
+        case CheckInput::Drop:
+            if (!(value >= 0 && value <= kMaxDrop)) {
+                return Refusal{
+                    "падение на выпрямителе должно быть числом не меньше 0 В и не больше 5 В",
+                    "a rectifier drop must be a number of at least 0 V and at most 5 V"};
+            }
+            break;
+        case CheckInput::InputVoltage:
+            if (!(value > 0 && value <= kMaxVoltage)) {
+                return Refusal{
+                    "пределы входного напряжения должны быть числами больше 0 В и не больше "
+                    "100000 В",
+                    "the input range must be numbers above 0 V and at most 100000 V"};
+            }
+            break;
     }
     return std::nullopt;
 }
@@ -70,6 +99,31 @@ void ValidateCheckInputs(const CheckInputs& in) {
                 throw CheckInputError(std::move(*why));
             }
         }
+    }
+    std::vector<std::pair<CheckInput, std::optional<double>>> converter = {
+        {CheckInput::Drop, in.drop},
+        {CheckInput::InputVoltage, in.inputMin},
+        {CheckInput::InputVoltage, in.inputMax},
+    };
+    for (const ConverterOutput& output : in.outputs) {
+        converter.insert(converter.end(), {{CheckInput::OutputVoltage, output.voltage},
+                                           {CheckInput::OutputCurrent, output.current},
+                                           {CheckInput::Drop, output.drop}});
+    }
+    for (const auto& [input, value] : converter) {
+        if (value) {
+            if (std::optional<Refusal> why = CheckInputOutOfBounds(input, *value)) {
+                throw CheckInputError(std::move(*why));
+            }
+        }
+    }
+    if (in.outputs.size() + 1 > static_cast<std::size_t>(kMaxOutputs)) {
+        throw CheckInputError(Refusal{"у преобразователя не больше 4 выходов",
+                                      "a converter has at most 4 outputs"});
+    }
+    if (in.inputMin && in.inputMax && *in.inputMin > *in.inputMax) {
+        throw CheckInputError(Refusal{"наименьшее входное напряжение выше наибольшего",
+                                      "the lowest input voltage lies above the highest"});
     }
     if (in.ripple && !in.frequencyKhz) {
         throw CheckInputError(Refusal{"для пульсаций нужна частота переключения",

@@ -79,6 +79,8 @@ CheckedDesign CheckedDesignOf(const std::optional<std::string>& error, ListColou
     d.permeability = in.Permeability;
     d.gap = in.GapCm / 100;
     d.listInductance = after.Inductance;
+    d.voltOut = after.VoltOut;
+    d.reflectedVoltage = after.Findings.ReflectedVolt;
     if (d.mode == WorkMode::Choke) {
         d.turns = after.ChokeTurns;
         d.chokeMaxCurrent = after.Findings.ChokeMaxCurrent;

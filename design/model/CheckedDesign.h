@@ -54,6 +54,12 @@ struct CheckedDesign {
     // that count falls short of it.
     double secondaryTurns = 0;
     bool secondaryFallsShort = false;
+    double voltOut = 0;           // V: the classic's output
+    double reflectedVoltage = 0;  // V: the flyback's V_r
+    // s: forward modes at an input above the one their pulse is set for, the
+    // regulated pulse is shorter and the core rests for this long after each
+    // pulse (push-pull: each half period); 0 at the design's own input.
+    double idle = 0;
 };
 
 // The design a run left: its error box text, the list colour after it, the

@@ -37,6 +37,76 @@ struct Timing {
     double pulse = 0;   // s: the flyback's and the single-ended forward's on-time
 };
 
+// The converter's output choke ripples by this share of its current, peak to
+// peak, where none is given.
+constexpr double kChokeRippleShare = 0.2;
+
+// The sections of a converter: the primary (push-pull: two halves), the
+// single-ended's reset winding, then each output (push-pull: two halves
+// each). Forward modes: during the pulse each secondary carries its current
+// on its choke's ripple, the primary their sum through the turns ratios and
+// the magnetising current. Flyback: the energy of each cycle goes to the
+// outputs in proportion to their power, each secondary a falling ramp over
+// the reset.
+std::vector<Planned> ConverterSections(const DesignRun& run, const CheckedDesign& at,
+                                       const ConverterPlan& plan, const Timing& t) {
+    const double np = at.turns;
+    const double off = t.period - t.pulse;
+    std::vector<Planned> sections;
+    if (at.mode == WorkMode::Flyback) {
+        const double peak = run.after.Findings.PeakCurrentA;
+        double power = 0;
+        for (const ConverterOutputPlan& o : plan.outputs) {
+            power += (o.voltage + o.drop) * o.current;
+        }
+        sections.push_back({"P", SectionRole::Primary, np, {{0, peak, t.pulse}, {0, 0, off}}});
+        for (const ConverterOutputPlan& o : plan.outputs) {
+            const double share = (o.voltage + o.drop) * o.current / power;
+            sections.push_back({o.name,
+                                SectionRole::Secondary,
+                                o.turns,
+                                {{0, 0, t.pulse}, {share * peak * np / o.turns, 0, off}}});
+        }
+        return sections;
+    }
+    const double magnetising =
+        run.after.Inductance > 0 ? at.voltIn * at.pulse / run.after.Inductance : 0;
+    double low = 0;
+    double high = 0;
+    for (const ConverterOutputPlan& o : plan.outputs) {
+        low += o.turns / np * o.current * (1 - kChokeRippleShare / 2);
+        high += o.turns / np * o.current * (1 + kChokeRippleShare / 2);
+    }
+    const auto secondary = [](const ConverterOutputPlan& o) {
+        return CurrentPiece{o.current * (1 - kChokeRippleShare / 2),
+                            o.current * (1 + kChokeRippleShare / 2), 0};
+    };
+    if (at.mode == WorkMode::SingleEnded) {
+        sections.push_back(
+            {"P", SectionRole::Primary, np, {{low, high + magnetising, t.pulse}, {0, 0, off}}});
+        sections.push_back({"R", SectionRole::Reset, np, {{0, 0, t.period}}});
+        for (const ConverterOutputPlan& o : plan.outputs) {
+            CurrentPiece on = secondary(o);
+            on.duration = t.pulse;
+            sections.push_back({o.name, SectionRole::Secondary, o.turns, {on, {0, 0, off}}});
+        }
+        return sections;
+    }
+    // Push-pull: each half drives for the pulse, then rests until its half
+    // period ends and the other half drives; the core's flux swings about zero.
+    const double rest = t.pulse + 2 * at.idle;  // the other half's pulse and both rests
+    const CurrentPiece primary{low - magnetising / 2, high + magnetising / 2, t.pulse};
+    sections.push_back({"P1", SectionRole::Primary, np, {primary, {0, 0, rest}}});
+    sections.push_back({"P2", SectionRole::Primary, np, {{0, 0, rest}, primary}});
+    for (const ConverterOutputPlan& o : plan.outputs) {
+        CurrentPiece on = secondary(o);
+        on.duration = t.pulse;
+        sections.push_back({o.name + "a", SectionRole::Secondary, o.turns, {on, {0, 0, rest}}});
+        sections.push_back({o.name + "b", SectionRole::Secondary, o.turns, {{0, 0, rest}, on}});
+    }
+    return sections;
+}
+
 std::vector<Planned> PlanSections(WorkMode mode, const DesignRun& run, const CheckInputs& in,
                                   double load, const Timing& t) {
     const double np = run.after.TurnsPrimary;
@@ -230,19 +300,29 @@ WindingCheck NotChecked(std::string_view why, double density) {
 WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
                              const CheckInputs& inputs, std::span<const RoundWire> wires,
                              SpectrumCache* spectra) {
+    return RunWindingCheckAt(run, run.checked, check, inputs, wires, spectra);
+}
+
+WindingCheck RunWindingCheckAt(const DesignRun& run, const CheckedDesign& d,
+                               const DesignCheck& check, const CheckInputs& inputs,
+                               std::span<const RoundWire> wires, SpectrumCache* spectra) {
     const double density = inputs.currentDensity * 1e6;  // A/m²
     if (check.nothingToCheck) {
         return NotChecked(*check.nothingToCheck, density);
     }
     ValidateCheckInputs(inputs);
-    const CheckedDesign& d = run.checked;
+    // A design file may hold a range that an edited VoltIn has left.
+    if (!InputWithinRange(run.checked, inputs)) {
+        return NotChecked(kCheckOutOfRange, density);
+    }
+    const ConverterPlan plan = PlanConverter(run.checked, inputs);
     const std::optional<WindingWindow> window = d.shape ? d.shape->Window() : std::nullopt;
     if (!window) {
         return NotChecked(kNoDesignWindow, density);
     }
     const bool choke = d.mode == WorkMode::Choke;
     const bool forward = d.mode == WorkMode::SingleEnded || d.mode == WorkMode::PushPull;
-    if (forward && !inputs.loadCurrent) {
+    if ((forward || plan.inUse) && !inputs.loadCurrent) {
         return NotChecked(kNoWindingLoad, density);
     }
     if (choke && inputs.dcCurrent.value_or(0) <= 0 && inputs.ripple.value_or(0) <= 0) {
@@ -269,7 +349,9 @@ WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
     const double skinDepth =
         frequency > 0 ? SkinDepth(resistivity, frequency) : std::numeric_limits<double>::infinity();
     const double load = inputs.loadCurrent.value_or(0);
-    const std::vector<Planned> planned = PlanSections(d.mode, run, inputs, load, timing);
+    const std::vector<Planned> planned = plan.inUse
+                                             ? ConverterSections(run, d, plan, timing)
+                                             : PlanSections(d.mode, run, inputs, load, timing);
 
     WindingCheck c;
     c.currentDensity = density;
@@ -352,7 +434,9 @@ WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
     }
     c.fits = placed && c.fill <= 1;
 
-    if (d.mode == WorkMode::Flyback) {
+    if (plan.inUse) {
+        c.outputPower = plan.outputPower;
+    } else if (d.mode == WorkMode::Flyback) {
         // The check's inductance, the gap's fringing included; the list's
         // where the core has no shape to check.
         c.outputPower =

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Converter.h"
 #include "DesignCheck.h"
 #include "DesignModel.h"
 #include "DesignRun.h"
@@ -103,6 +104,12 @@ struct WindingCheck {
 WindingCheck RunWindingCheck(const DesignRun& run, const DesignCheck& check,
                              const CheckInputs& inputs, std::span<const RoundWire> wires,
                              SpectrumCache* spectra = nullptr);
+
+// The same for the design at another operating point `at` (DesignAtInput of
+// run.checked): with the converter in use, a section per output.
+WindingCheck RunWindingCheckAt(const DesignRun& run, const CheckedDesign& at,
+                               const DesignCheck& check, const CheckInputs& inputs,
+                               std::span<const RoundWire> wires, SpectrumCache* spectra = nullptr);
 
 // The wires the windings take: grade 1, whole, by ascending conductor
 // diameter.

@@ -169,6 +169,36 @@ TEST(DesignTextTest, TheWindingsInputsAloneAreCheckInputs) {
             .check.has_value());
 }
 
+// The converter's inputs come back as given, written only where a design has
+// them; a file saved before them opens with one output, no drop, at VoltIn.
+TEST(DesignTextTest, KeepsTheConvertersOutputsDropsAndInputRange) {
+    Design given;
+    given.check = CheckInputs{.loadCurrent = 2, .drop = 0.7, .inputMin = 200, .inputMax = 370};
+    given.check->outputs = {{5, 1, "", 0.7}, {15, 0.1, "Bias", 0.45}};
+    const std::string text = DesignText(given, "c.transcalc");
+    EXPECT_NE(text.find(R"("outputs": [
+      {
+        "voltageV": 5,
+        "currentA": 1,
+        "name": "",
+        "dropV": 0.7
+      },)"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find(R"("inputMinV": 200,
+    "inputMaxV": 370)"),
+              std::string::npos);
+    EXPECT_EQ(RoundTrip(given), given);
+
+    const std::optional<CheckInputs> old =
+        ParseDesignText(Edited("\"loadCurrentA\": null", "\"loadCurrentA\": 2"), "old.transcalc")
+            .check;
+    ASSERT_TRUE(old.has_value());
+    EXPECT_EQ(old->drop, 0);
+    EXPECT_TRUE(old->outputs.empty());
+    EXPECT_FALSE(old->inputMin || old->inputMax);
+}
+
 TEST(DesignTextTest, NumbersReadBackToTheSameDouble) {
     struct Case {
         double value;
@@ -331,6 +361,23 @@ TEST(ParseDesignTextTest, RefusesWithTheFileNameAndTheReason) {
          "\"fields\".\"chokeTurns\" holds a control character"},
         {"FieldEscapeDelete", Edited("\"overshoot\": \"\"", "\"overshoot\": \"\\u007F\""),
          "\"fields\".\"overshoot\" holds a control character"},
+        {"DropHigh", Edited("\"loadCurrentA\": null", "\"loadCurrentA\": null, \"dropV\": 6"),
+         "\"check\".\"dropV\": a rectifier drop must be a number of at least 0 V and at most 5 V"},
+        {"OutputNoCurrent",
+         Edited("\"loadCurrentA\": null", "\"outputs\": [{\"voltageV\": 5}], \"loadCurrentA\": 1"),
+         "\"check\".\"outputs\"[].\"currentA\" is missing"},
+        {"OutputVoltageZero",
+         Edited("\"loadCurrentA\": null",
+                "\"outputs\": [{\"voltageV\": 0, \"currentA\": 1}], \"loadCurrentA\": 1"),
+         "\"check\".\"outputs\"[].\"voltageV\": an output voltage must be a number above 0 V "
+         "and at most 100000 V"},
+        {"OutputsFour",
+         Edited("\"loadCurrentA\": null", "\"outputs\": [{}, {}, {}, {}], \"loadCurrentA\": 1"),
+         "\"check\".\"outputs\" holds more than 3 outputs"},
+        {"RangeReversed",
+         Edited("\"loadCurrentA\": null",
+                "\"inputMinV\": 30, \"inputMaxV\": 18, \"loadCurrentA\": 1"),
+         "\"check\": the lowest input voltage lies above the highest"},
         {"NestedDeep", std::string(100000, '[') + std::string(100000, ']'),
          "not a Transcalc design (no \"format\": \"transcalc-design\")"},
     };
