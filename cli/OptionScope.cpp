@@ -47,6 +47,8 @@ constexpr Scope kScopes[] = {
     {"--core-name", kCalculate, false,
      "--advise searches every core of the kinds that --core gives"},
     {"--check", kCalculate, false, "--advise checks every design it tries"},
+    {"--output,--drop,--drop-n,--vin-min,--vin-max", kCalculate, false,
+     "--advise designs for one output at one input voltage"},
     {"--save-design,--report", kCalculate, false, "--advise saves no design and writes no report"},
     {"--list", kList},
     {"--advise,--margin,--max-rise,--limit", kAdvise},

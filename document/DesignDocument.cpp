@@ -260,9 +260,8 @@ public:
                     Refuse(at + " is missing");
                 }
                 if (value) {
-                    if (const std::optional<std::string> why =
-                            CheckInputOutOfBounds(input, *value)) {
-                        Refuse(at + ": " + *why);
+                    if (const std::optional<Refusal> why = CheckInputOutOfBounds(input, *value)) {
+                        Refuse(at + ": " + why->english);  // with the file's English
                     }
                 }
                 return value.value_or(0);

@@ -136,7 +136,7 @@ TEST(CliConverterTest, BadConverterOptionsAreUsageErrors) {
          "--output: at most 3 outputs beside the first"},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> arguments = kBattery;
+        std::vector<std::string> arguments = With(kBattery, {"--lang", "en"});
         arguments.insert(arguments.end(), c.more.begin(), c.more.end());
         const CliRun run = RunCli(arguments);
         EXPECT_EQ(run.status, 64) << c.message;
