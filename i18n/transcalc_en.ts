@@ -565,9 +565,24 @@
         <source>все</source>
         <translation>all</translation>
     </message>
+</context>
+<context>
+    <name>transcalc::FamilyCoreText</name>
     <message>
-        <source>Сердечник семейства %1 пока нельзя перенести в окно: поля размеров принимают кольцо, Ш и П сердечники.</source>
-        <translation>A %1 core cannot be put into the window yet: the dimension fields take ring, E and U cores.</translation>
+        <source>Ae = %1 мм²</source>
+        <translation>Ae = %1 mm²</translation>
+    </message>
+    <message>
+        <source>le = %1 мм</source>
+        <translation>le = %1 mm</translation>
+    </message>
+    <message>
+        <source>Окно %1 × %2 мм</source>
+        <translation>Window %1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>без каркаса</source>
+        <translation>no bobbin</translation>
     </message>
 </context>
 <context>

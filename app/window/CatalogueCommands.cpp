@@ -42,13 +42,16 @@ std::optional<transcalc::CoreLetters> TForm1::ChosenCoreLetters() const {
 }
 
 void TForm1::ChooseCatalogueCore() {
-    const transcalc::CoreKind first = design_.FirstCore().value_or(transcalc::CoreKind::Ring);
+    const transcalc::CoreFamily first = design_.Family().value_or(transcalc::CoreFamily::Ring);
     OpenDialog(
         new CoreCatalogueDialog(Catalogue(), first, separator_, this),
         [this](const CoreCatalogueDialog& dialog) {
             const transcalc::catalogue::Core* core = dialog.chosenCore();
-            // The dialog takes no core of a family the fields cannot hold.
-            if (core == nullptr || !core->IsClassic()) {
+            if (core == nullptr) {
+                return;
+            }
+            if (!core->IsClassic()) {
+                ApplyFamilyCore(*core);
                 return;
             }
             // Exactly what the core's menu item does, then its dimensions.
@@ -58,6 +61,14 @@ void TForm1::ChooseCatalogueCore() {
             }
             design_.catalogueCore = core->name;
         });
+}
+
+// As a core command: the input state, then the core's drawing and texts; the
+// fields keep what they hold.
+void TForm1::ApplyFamilyCore(const transcalc::catalogue::Core& core) {
+    ShowInputState();
+    design_.ShowFamilyCore(core.name, {transcalc::catalogue::FamilyCoreOf(core), core.Bobbin()});
+    ShowPictures();
 }
 
 void TForm1::ChooseCatalogueMaterial() {

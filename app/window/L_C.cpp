@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLayout>
 #include <QLocale>
 #include <QMessageBox>
@@ -17,8 +18,11 @@
 #include "Calculate.h"
 #include "CaptionText.h"
 #include "Catalogue.h"
+#include "CoreFamily.h"
+#include "DesignRun.h"
 #include "ErrorBox.h"
 #include "Errors.h"
+#include "FamilyCoreText.h"
 #include "ResultsPass.h"
 #include "StateFile.h"
 #include "WindowFonts.h"
@@ -194,6 +198,7 @@ void TForm1::Retranslate() {
     for (const int number : kCaptionLabels) {
         ShowCaption(LabelNumber(number));
     }
+    ShowFamilyCore();
     for (QLabel* label : findChildren<QLabel*>()) {
         label->adjustSize();
     }
@@ -288,6 +293,34 @@ void TForm1::ShowPictures() {
     ui_->BitBtn2->setVisible(design_.cores.ring);
     ui_->BitBtn3->setVisible(design_.cores.shapedE);
     ui_->BitBtn4->setVisible(design_.cores.shapedU);
+    ShowFamilyCore();
+}
+
+// The dimension fields hold no family core: its texts stand in their place,
+// and the heading that asks for dimensions gives way. Hidden, the texts are
+// emptied, so that the classic window is what it was before.
+void TForm1::ShowFamilyCore() {
+    const std::optional<transcalc::CatalogueFamilyCore>& core = design_.familyCore;
+    ui_->BitBtnFamilyCore->setVisible(core.has_value());
+    ui_->Label15->setVisible(!core);
+    QStringList texts(4);
+    if (core) {
+        const transcalc::FamilyCoreText text =
+            transcalc::FamilyCoreTextOf(design_.catalogueCore, *core, separator_);
+        texts = {text.name, text.area, text.path,
+                 text.bobbin.isEmpty() ? text.window : text.window + u'\n' + text.bobbin};
+        ui_->BitBtnFamilyCore->setIcon(
+            QIcon(QStringLiteral(":/pictures/%1.svg")
+                      .arg(QLatin1String(transcalc::FamilyDrawing(core->core.family)))));
+        ShowDimensions({});
+    }
+    QLabel* const labels[] = {ui_->LabelCoreName, ui_->LabelCoreArea, ui_->LabelCorePath,
+                              ui_->LabelCoreWindow};
+    for (int i = 0; i < 4; ++i) {
+        labels[i]->setText(texts[i]);
+        labels[i]->setVisible(core.has_value());
+        labels[i]->adjustSize();
+    }
 }
 
 // A read error is reported and the window opens all the same, with the lines
@@ -345,6 +378,9 @@ void TForm1::ApplyState(const transcalc::WindowState& state) {
         QLineEdit* edit = FieldEdit(info.field);
         edit->setText(state.fieldTexts[transcalc::FieldIndex(info.field)]);
         edit->setVisible(state.fieldsShown[transcalc::FieldIndex(info.field)]);
+    }
+    if (design_.familyCore) {
+        design_.ShowNoCore();  // the state file knows the classic pictures alone
     }
     for (std::size_t i = 0; i < state.picturesShown.size(); ++i) {
         design_.cores.Shows(transcalc::kCoreKinds[i].kind) = state.picturesShown[i];
@@ -413,8 +449,9 @@ void TForm1::BitBtn5Click() {
         ui_->BitBtn9->hide();
         lastCalculate_.error.reset();
         state_.Mode = design_.mode;
-        transcalc::Calculate(design_.fields, design_.cores, state_, *results_, separator_,
-                             transcalc::WindowLanguage());
+        // A family core runs the classic designs on its A_e and l_e.
+        transcalc::Calculate(design_.fields, transcalc::RunCores(design_), state_, *results_,
+                             separator_, transcalc::WindowLanguage());
         lastCalculate_.asRead = state_;
         ui_->GroupBox1->show();
         Timer2->start();
@@ -426,7 +463,7 @@ void TForm1::BitBtn5Click() {
 
 void TForm1::Timer2Timer() {
     try {
-        transcalc::RunResultsPass(design_.cores, state_, *results_, separator_,
+        transcalc::RunResultsPass(transcalc::RunCores(design_), state_, *results_, separator_,
                                   transcalc::WindowLanguage());
     } catch (const std::exception& error) {
         // The error box runs an event loop of its own, in which the pass would tick again.
