@@ -694,6 +694,10 @@ Bsat: %4 T at 25 °C, %5 T at 100 °C</translation>
         <translation>The window state was not saved: %1
 Close the window without saving?</translation>
     </message>
+    <message>
+        <source>Сердечника &quot;%1&quot;, показанного при выходе, нет в каталоге: окно открыто без него.</source>
+        <translation>The core &quot;%1&quot; shown at the last exit is not in the catalogue: the window opens without it.</translation>
+    </message>
 </context>
 <context>
     <name>transcalc::WindingsPanel</name>

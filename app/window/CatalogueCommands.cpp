@@ -1,11 +1,13 @@
 // The two catalogue items of the main window's menus: "Из каталога…" under
-// "Вид сердечника" and "Материал…" under "Параметры".
+// "Вид сердечника" and "Материал…" under "Параметры"; and the family core
+// that the last Exit kept, looked up in the catalogue.
 
 #include "Catalogue.h"
 #include "CoreCatalogueDialog.h"
 #include "FieldTexts.h"
 #include "L_C.h"
 #include "MaterialDialog.h"
+#include "StateFile.h"
 #include "UserFiles.h"
 
 namespace transcalc {
@@ -68,6 +70,33 @@ void TForm1::ChooseCatalogueCore() {
 void TForm1::ApplyFamilyCore(const transcalc::catalogue::Core& core) {
     ShowInputState();
     design_.ShowFamilyCore(core.name, {transcalc::catalogue::FamilyCoreOf(core), core.Bobbin()});
+    ShowPictures();
+}
+
+// A core the catalogue no longer has, or one of another family by that name,
+// is dropped with one message: the window opens as the state file left it.
+void TForm1::ShowKeptFamilyCore() {
+    std::optional<transcalc::KeptFamilyCore> kept;
+    try {
+        kept = transcalc::ReadFamilyCoreFile();
+    } catch (const std::exception& error) {
+        ReportError(error);
+        return;
+    }
+    if (!kept) {
+        return;
+    }
+    const std::optional<transcalc::CoreFamily> family = transcalc::FamilyOfKey(kept->family);
+    const transcalc::catalogue::Core* core =
+        family ? transcalc::catalogue::FindCore(Catalogue(), kept->name) : nullptr;
+    if (core == nullptr || core->IsClassic() || core->Family() != *family) {
+        reportError_(tr("Сердечника \"%1\", показанного при выходе, нет в каталоге: окно "
+                        "открыто без него.")
+                         .arg(QString::fromStdString(kept->name)));
+        return;
+    }
+    // The state file has put the window as it was; only the core comes back.
+    design_.ShowFamilyCore(core->name, {transcalc::catalogue::FamilyCoreOf(*core), core->Bobbin()});
     ShowPictures();
 }
 

@@ -329,14 +329,17 @@ void TForm1::ShowFamilyCore() {
 void TForm1::BitBtn8Click() {
     transcalc::WindowState stored = CaptureState();
     try {
-        if (transcalc::ReadStateFile(stored)) {
-            ApplyState(stored);
-            ShowStoredCoreLayout();
+        if (!transcalc::ReadStateFile(stored)) {
+            return;
         }
+        ApplyState(stored);
+        ShowStoredCoreLayout();
     } catch (const std::exception& error) {
         ApplyState(stored);
         ReportError(error);
+        return;
     }
+    ShowKeptFamilyCore();
 }
 
 QLabel* TForm1::LabelNumber(int number) const {
@@ -425,6 +428,12 @@ void TForm1::BitBtn1Click() {
 void TForm1::closeEvent(QCloseEvent* event) {
     try {
         transcalc::WriteStateFile(CaptureState());
+        std::optional<transcalc::KeptFamilyCore> kept;
+        if (design_.familyCore) {
+            kept = {std::string(transcalc::InfoOf(design_.familyCore->core.family).key),
+                    design_.catalogueCore};
+        }
+        transcalc::WriteFamilyCoreFile(kept);
         event->accept();
     } catch (const std::exception& error) {
         const QString text = QString::fromStdString(transcalc::ErrorBoxText(error.what()));

@@ -161,6 +161,9 @@ private:
     // A family core's drawing and texts in place of the classic pictures and
     // dimension fields; without one, hidden and empty.
     void ShowFamilyCore();
+    // The family core that the last Exit kept beside the state file, looked
+    // up in the catalogue.
+    void ShowKeptFamilyCore();
     // The window's catalogue core of a family beyond the classic three, in
     // place of its classic core.
     void ApplyFamilyCore(const transcalc::catalogue::Core& core);

@@ -1,12 +1,14 @@
 // A catalogue core of a family beyond ring, Ш and П in the window: its
 // drawing and texts in place of the classic pictures and dimension fields,
-// "Расчет" on its A_e and l_e, the check, design files and the report.
+// "Расчет" on its A_e and l_e, the check, the state file's sidecar, design
+// files and the report.
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -18,6 +20,7 @@
 #include "DesignFile.h"
 #include "MaterialDialog.h"
 #include "ReportContent.h"
+#include "StateFile.h"
 #include "WindingsPanel.h"
 #include "WindowFixture.h"
 
@@ -31,7 +34,7 @@ const QStringList kClassicPictures = {"BitBtn2", "BitBtn3", "BitBtn4"};
 const QStringList kCoreTexts = {"LabelCoreName", "LabelCoreArea", "LabelCorePath",
                                 "LabelCoreWindow"};
 
-// The built-in catalogue, in a folder of its own.
+// The built-in catalogue, in a folder of its own where Exit writes the state.
 class FamilyCoreWindowTest : public BuiltinCatalogueWindowTest {
 protected:
     void SetUp() override {
@@ -84,6 +87,24 @@ protected:
         } else {
             EXPECT_EQ(CoreTexts(), QStringList(4));
         }
+    }
+
+    std::unique_ptr<TForm1> Restart() {
+        auto next = std::make_unique<TForm1>();
+        next->setDecimalSeparator(QStringLiteral(","));
+        next->setErrorReporter([this](const QString& text) { errors << text; });
+        next->BitBtn8Click();
+        return next;
+    }
+
+    static QByteArray Bytes(const char* name) {
+        QFile file(QString::fromLatin1(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    }
+    static void Store(const char* name, const QByteArray& bytes) {
+        QFile file(QString::fromLatin1(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
     }
 
     QString PathOf(const QString& name) const { return folder_.filePath(name); }
@@ -218,6 +239,74 @@ TEST_F(FamilyCoreWindowTest, TheCheckAndItsWindingsWorkOnTheCore) {
     dialog->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(errors.isEmpty());
+}
+
+// Exit keeps the core beside the 53 lines, the next start shows it again;
+// back on a classic core the state file is the classic window's, byte for
+// byte, and the core is forgotten.
+TEST_F(FamilyCoreWindowTest, TheStateFileKeepsTheClassicWindowAndTheCoreLiesBesideIt) {
+    FillRingChoke();
+    form->BitBtn1Click();
+    const QByteArray classic = Bytes(transcalc::kStateFileName);
+    ASSERT_EQ(classic.count("\r\n"), 53);
+    EXPECT_EQ(Bytes(transcalc::kFamilyCoreFileName), "(none)");
+
+    form = Restart();
+    ASSERT_NO_FATAL_FAILURE(Pick("ETD 39/20/13"));
+    form->BitBtn1Click();
+    EXPECT_EQ(Bytes(transcalc::kStateFileName).count("\r\n"), 53);
+    EXPECT_EQ(Bytes(transcalc::kFamilyCoreFileName), "etd\tETD 39/20/13\n");
+
+    form = Restart();
+    ExpectFamilyView(true);
+    EXPECT_EQ(CoreTexts()[0], "ETD 39/20/13");
+    EXPECT_EQ(form->CurrentDesign().mode, "Дроссель");
+    EXPECT_EQ(Edit(11)->text(), "20");
+    form->N1Click();
+    ExpectFamilyView(false);
+    form->BitBtn1Click();
+    EXPECT_EQ(Bytes(transcalc::kStateFileName), classic);
+    EXPECT_EQ(Bytes(transcalc::kFamilyCoreFileName), "");
+
+    form = Restart();
+    ExpectFamilyView(false);
+    EXPECT_TRUE(Shown("BitBtn2"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('|').toStdString();
+}
+
+// A kept core the catalogue lacks, or that is no core of the family kept,
+// leaves the window as the state file put it, with one message.
+TEST_F(FamilyCoreWindowTest, AKeptCoreTheCatalogueLacksIsDroppedWithOneMessage) {
+    const char* kept[] = {
+        "etd\tETD 99/99/99\n",
+        "pq\tETD 39/20/13\n",  // the name of another family's core
+        "e\tE 25/13/7\n",      // a classic core has no place beside the state file
+        "ETD 39/20/13\r\n",    // no family
+    };
+    const char* names[] = {"ETD 99/99/99", "ETD 39/20/13", "E 25/13/7", "ETD 39/20/13"};
+    FillRingChoke();
+    form->BitBtn1Click();
+    for (std::size_t i = 0; i < std::size(kept); ++i) {
+        Store(transcalc::kFamilyCoreFileName, kept[i]);
+        errors.clear();
+        form = Restart();
+        EXPECT_EQ(errors, QStringList{QStringLiteral("Сердечника \"%1\", показанного при выходе, "
+                                                     "нет в каталоге: окно открыто без него.")
+                                          .arg(names[i])})
+            << kept[i];
+        ExpectFamilyView(false);
+        EXPECT_TRUE(Shown("BitBtn2")) << kept[i];
+    }
+    // A folder by the file's name is no file of the window's: reported once,
+    // left alone at Exit.
+    ASSERT_TRUE(QFile::remove(QString::fromLatin1(transcalc::kFamilyCoreFileName)));
+    ASSERT_TRUE(QDir().mkdir(QString::fromLatin1(transcalc::kFamilyCoreFileName)));
+    errors.clear();
+    form = Restart();
+    EXPECT_EQ(errors, QStringList{"File access denied."});
+    form->BitBtn1Click();
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_TRUE(QFileInfo(QString::fromLatin1(transcalc::kFamilyCoreFileName)).isDir());
 }
 
 // A PQ design file opens with its drawing, saves as it came and prints its
