@@ -773,5 +773,9 @@ Close the window without saving?</translation>
         <source>Заполнение окна медью:</source>
         <translation>Copper fill of the window:</translation>
     </message>
+    <message>
+        <source>в окне каркаса, без учета изоляции</source>
+        <translation>in the bobbin&apos;s window, insulation not included</translation>
+    </message>
 </context>
 </TS>

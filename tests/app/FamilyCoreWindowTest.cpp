@@ -236,6 +236,8 @@ TEST_F(FamilyCoreWindowTest, TheCheckAndItsWindingsWorkOnTheCore) {
     ASSERT_EQ(windings->Rows(), 4);
     EXPECT_EQ(windings->RowTexts(0)[0], "P1");
     EXPECT_EQ(windings->RowTexts(3)[0], "S2");
+    EXPECT_EQ(dialog->findChild<QLabel*>("windingsFillNote")->text(),
+              "в окне каркаса, без учета изоляции");
     dialog->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(errors.isEmpty());
