@@ -569,9 +569,24 @@
         <source>все</source>
         <translation>all</translation>
     </message>
+</context>
+<context>
+    <name>transcalc::FamilyCoreText</name>
     <message>
-        <source>Сердечник семейства %1 пока нельзя перенести в окно: поля размеров принимают кольцо, Ш и П сердечники.</source>
-        <translation>A %1 core cannot be put into the window yet: the dimension fields take ring, E and U cores.</translation>
+        <source>Ae = %1 мм²</source>
+        <translation>Ae = %1 mm²</translation>
+    </message>
+    <message>
+        <source>le = %1 мм</source>
+        <translation>le = %1 mm</translation>
+    </message>
+    <message>
+        <source>Окно %1 × %2 мм</source>
+        <translation>Window %1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>без каркаса</source>
+        <translation>no bobbin</translation>
     </message>
 </context>
 <context>
@@ -698,6 +713,10 @@ Bsat: %4 T at 25 °C, %5 T at 100 °C</translation>
         <translation>The window state was not saved: %1
 Close the window without saving?</translation>
     </message>
+    <message>
+        <source>Сердечника &quot;%1&quot;, показанного при выходе, нет в каталоге: окно открыто без него.</source>
+        <translation>The core &quot;%1&quot; shown at the last exit is not in the catalogue: the window opens without it.</translation>
+    </message>
 </context>
 <context>
     <name>transcalc::WindingsPanel</name>
@@ -772,6 +791,10 @@ Close the window without saving?</translation>
     <message>
         <source>Заполнение окна медью:</source>
         <translation>Copper fill of the window:</translation>
+    </message>
+    <message>
+        <source>в окне каркаса, без учета изоляции</source>
+        <translation>in the bobbin&apos;s window, insulation not included</translation>
     </message>
 </context>
 </TS>

@@ -33,8 +33,8 @@ constexpr double kGapMm = 7;
 constexpr double kLeftColumnMm = 70;
 const QColor kRed{0xFF, 0x00, 0x00};
 
-QString PictureOf(CoreKind kind) {
-    return QStringLiteral(":/report/%1.svg").arg(QLatin1String(InfoOf(kind).drawing));
+QString Picture(std::string_view drawing) {
+    return QStringLiteral(":/report/%1.svg").arg(QLatin1String(drawing));
 }
 
 // Lays out text top-down in millimetres on the device's pixels.
@@ -106,9 +106,11 @@ private:
     double heightMm_;
 };
 
-// Caption and text in two columns, one row each; returns the new y.
-double DrawRows(Page& page, double x, double y, double w, const std::vector<ReportInput>& rows) {
-    const double captionMm = w * 0.72;
+// Caption and text in two columns, one row each, the caption taking its
+// share of the width; returns the new y.
+double DrawRows(Page& page, double x, double y, double w, const std::vector<ReportInput>& rows,
+                double captionShare = 0.72) {
+    const double captionMm = w * captionShare;
     for (const ReportInput& row : rows) {
         page.SetFont(9);
         const double captionHeight = page.Draw(x, y, captionMm - 2, PageText(row.caption));
@@ -156,14 +158,23 @@ double DrawHeader(Page& page, const ReportContent& content) {
 // The core picture, its dimensions and the inputs; returns the bottom.
 double DrawInputs(Page& page, const ReportContent& content, double y) {
     const double w = kLeftColumnMm;
-    if (content.core) {
-        QSvgRenderer picture(PictureOf(*content.core));
+    // A family core has no dimension fields: its rows say what it is.
+    const std::optional<std::string_view> drawing =
+        content.family ? std::optional(FamilyDrawing(*content.family))
+        : content.core ? std::optional(InfoOf(*content.core).drawing)
+                       : std::nullopt;
+    if (drawing) {
+        QSvgRenderer picture(Picture(*drawing));
         const QSizeF size = picture.defaultSize();
         const double heightMm = w * 0.8 * size.height() / size.width();
         picture.render(&page.painter(), page.Mm(w * 0.1, y, w * 0.8, heightMm));
         y += heightMm + 3;
-        y = DrawHeading(page, 0, y, w, Say(ReportPhrase::DimensionsHeading, content.language));
-        y = DrawRows(page, 0, y, w, content.dimensions) + 3;
+        y = DrawHeading(
+            page, 0, y, w,
+            Say(content.family ? ReportPhrase::FamilyCoreHeading : ReportPhrase::DimensionsHeading,
+                content.language));
+        // A family core's texts are longer than its captions.
+        y = DrawRows(page, 0, y, w, content.dimensions, content.family ? 0.4 : 0.72) + 3;
     }
     y = DrawHeading(page, 0, y, w, Say(ReportPhrase::InputsHeading, content.language));
     return DrawRows(page, 0, y, w, content.inputs);

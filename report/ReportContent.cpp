@@ -1,11 +1,47 @@
 #include "ReportContent.h"
 
+#include <limits>
+#include <optional>
 #include <utility>
 
+#include "CoreShape.h"
 #include "NumberFormat.h"
 #include "ReportPhrases.h"
 
 namespace transcalc {
+namespace {
+
+// A family core's name, effective area and path and its winding window (the
+// bobbin's where one fits it), in mm; "—" where its letters leave no window.
+std::vector<ReportInput> FamilyCoreRows(const std::string& name, const CatalogueFamilyCore& core,
+                                        DecimalSeparator separator, Language language) {
+    const CoreShape shape = CoreShape::OfFamily(core.core, core.bobbin);
+    const std::optional<EffectiveParameters> effective = shape.Effective();
+    const std::optional<WindingWindow> window = shape.Window();
+    const auto mm = [separator](std::optional<double> metres, double scale) {
+        return FormatValue(metres ? *metres * scale : std::numeric_limits<double>::quiet_NaN(),
+                           SignificantDigits(3).Trimmed(), separator);
+    };
+    std::string windowText = mm(window ? std::optional(window->breadth) : std::nullopt, 1e3) +
+                             " × " + mm(window ? std::optional(window->height) : std::nullopt, 1e3);
+    if (!shape.WindsOnBobbin()) {
+        windowText += ", " + std::string(ReportText(ReportPhrase::NoBobbin, language));
+    }
+    const auto caption = [language](ReportPhrase phrase) {
+        return std::string(ReportText(phrase, language));
+    };
+    return {
+        {caption(ReportPhrase::FamilyCoreName), name},
+        {caption(ReportPhrase::FamilyCoreArea),
+         mm(effective ? std::optional(effective->area) : std::nullopt, 1e6)},
+        {caption(ReportPhrase::FamilyCorePath),
+         mm(effective ? std::optional(effective->length) : std::nullopt, 1e3)},
+        {caption(ReportPhrase::FamilyCoreWindow), windowText},
+    };
+}
+
+}  // namespace
+
 ReportContent ReportInputsOf(const Design& document, std::string name, std::string date,
                              DecimalSeparator separator, Language language) {
     ReportContent content;
@@ -18,6 +54,11 @@ ReportContent ReportInputsOf(const Design& document, std::string name, std::stri
     content.material = document.material;
 
     const InputFields& fields = document.fields;
+    if (document.familyCore) {
+        content.family = document.familyCore->core.family;
+        content.dimensions =
+            FamilyCoreRows(document.catalogueCore, *document.familyCore, separator, language);
+    }
     if (content.core) {
         const CoreKindInfo& core = InfoOf(*content.core);
         for (int i = 0; i < core.dimensionCount; ++i) {

@@ -31,10 +31,13 @@ struct ReportContent {
     std::string name;  // the design's name
     std::string date;  // as printed
     std::optional<CoreKind> core;
+    // A catalogue core of a family beyond the classic three, drawn as its
+    // group; its name, A_e, l_e and window are the dimensions' rows.
+    std::optional<CoreFamily> family;
     std::string mode;                     // the mode text as kept; empty: none chosen
     std::string catalogueCore;            // empty: none chosen
     std::string material;                 // empty: none chosen
-    std::vector<ReportInput> dimensions;  // the core's, beside its picture
+    std::vector<ReportInput> dimensions;  // the core's, below its picture
     std::vector<ReportInput> inputs;      // the other fields, then the check inputs given
     std::vector<std::string> results;     // the results list, line by line
     bool resultsRed = false;

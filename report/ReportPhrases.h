@@ -38,6 +38,12 @@ enum class ReportPhrase {
     PlotFrequencyAxis,
     PlotInductanceTitle,
     PlotCurrentAxis,
+    FamilyCoreHeading,
+    FamilyCoreName,
+    FamilyCoreArea,
+    FamilyCorePath,
+    FamilyCoreWindow,
+    NoBobbin,
 };
 
 struct ReportPhraseRow {
@@ -77,6 +83,12 @@ inline constexpr auto kReportPhrases = std::to_array<ReportPhraseRow>({
     {ReportPhrase::PlotInductanceTitle, "индуктивность,", "inductance,"},
     {ReportPhrase::PlotCurrentAxis, "ток, А (точки — постоянный и пиковый)",
      "current, A (the dots: DC and peak)"},
+    {ReportPhrase::FamilyCoreHeading, "Сердечник из каталога", "Core from the catalogue"},
+    {ReportPhrase::FamilyCoreName, "Название", "Name"},
+    {ReportPhrase::FamilyCoreArea, "Сечение Ae, мм²", "Area Ae, mm²"},
+    {ReportPhrase::FamilyCorePath, "Длина le, мм", "Path length le, mm"},
+    {ReportPhrase::FamilyCoreWindow, "Окно, мм", "Window, mm"},
+    {ReportPhrase::NoBobbin, "без каркаса", "no bobbin"},
 });
 // clang-format on
 
@@ -86,7 +98,7 @@ constexpr bool ReportPhrasesInOrder() {
             return false;
         }
     }
-    return kReportPhrases.back().phrase == ReportPhrase::PlotCurrentAxis;
+    return kReportPhrases.back().phrase == ReportPhrase::NoBobbin;
 }
 static_assert(ReportPhrasesInOrder(), "kReportPhrases must list every ReportPhrase once, in order");
 

@@ -15,9 +15,12 @@
 //   StateReader  reads a regular file through files/ line by line into a
 //                WindowState, bounded in lines, line length and size.
 //   FileError    the file-access errors, mapped from the system's error codes.
+//   FamilyCoreFile  the core of a family beyond the classic three shown at
+//                Exit, kept beside the state file, which has no line for it.
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -80,6 +83,32 @@ inline constexpr std::size_t kMaxStateFileBytes = 2 * 1024 * 1024;
 // access denied"), never blocking; a failure part way (FileError) leaves the
 // lines before it read into state.
 bool ReadStateFile(WindowState& state, const QString& path = kStateFileName);
+
+// A catalogue core of a family beyond the classic three, as the window shows
+// it at Exit: the family's key ("etd") and the catalogue's name.
+struct KeptFamilyCore {
+    std::string family;
+    std::string name;
+
+    friend bool operator==(const KeptFamilyCore&, const KeptFamilyCore&) = default;
+};
+
+// Beside the state file, whose 53 lines stay those of the classic window:
+// one UTF-8 line, the key, a tab and the name.
+inline constexpr char kFamilyCoreFileName[] = "zentu.pallomir.core";
+inline constexpr std::size_t kMaxFamilyCoreFileBytes = 64 * 1024;
+
+// Keeps the core as WriteStateFile keeps the state, or forgets it: without a
+// core, a file by that name is emptied, and anything that is not a regular
+// file is left alone, as nothing was kept in it. On a failure FileError is
+// thrown.
+void WriteFamilyCoreFile(const std::optional<KeptFamilyCore>& core,
+                         const QString& path = kFamilyCoreFileName);
+
+// The core kept, if any: none when there is no file or it is empty. A line
+// without a tab is a name of no family. Read as the state file is, bounded;
+// a failure throws FileError.
+std::optional<KeptFamilyCore> ReadFamilyCoreFile(const QString& path = kFamilyCoreFileName);
 
 // The reading of the file's bytes, fed in pieces as they arrive.
 class StateFileParser {

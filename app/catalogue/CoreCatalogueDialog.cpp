@@ -9,6 +9,7 @@
 
 #include "Catalogue.h"
 #include "CoreFamily.h"
+#include "FamilyCoreText.h"
 #include "FieldTexts.h"
 #include "WindowLanguage.h"
 
@@ -53,10 +54,11 @@ constexpr int kAllFamilies = -1;
 }  // namespace
 
 CoreCatalogueDialog::CoreCatalogueDialog(const transcalc::catalogue::Catalogue& catalogue,
-                                         CoreKind firstKind, std::string_view separator,
+                                         CoreFamily firstFamily, std::string_view separator,
                                          QWidget* parent)
     : CatalogueDialog(QStringLiteral("CoreCatalogue"), Title(), Headings(), 2, parent),
       catalogue_(catalogue),
+      separator_(separator),
       familyLabel_(new QLabel(this)),
       family_(new QComboBox(this)),
       status_(new QLabel(this)) {
@@ -79,7 +81,7 @@ CoreCatalogueDialog::CoreCatalogueDialog(const transcalc::catalogue::Catalogue& 
     extraArea()->addWidget(status_);
     ShowFamilyNames();
 
-    std::vector<CoreFamily> families = {FamilyOfKind(firstKind)};
+    std::vector<CoreFamily> families = {firstFamily};
     for (const FamilyInfo& info : kCoreFamilies) {
         if (info.family != families.front()) {
             families.push_back(info.family);
@@ -130,18 +132,20 @@ bool CoreCatalogueDialog::Admits(int index) const {
            catalogue_.cores[index].Family() == static_cast<CoreFamily>(family);
 }
 
-// The dimension fields hold a ring, Ш or П core only: another family's core
-// is listed, but OK does not take it into the window.
+// Another family's core fills no dimension field: the list's columns stay
+// empty, and the status line gives what the window shows in their place.
 void CoreCatalogueDialog::ChosenChanged() {
     const transcalc::catalogue::Core* core = chosenCore();
     if (core == nullptr || core->IsClassic()) {
         status_->setText(QString());
         return;
     }
-    okButton()->setEnabled(false);
-    status_->setText(tr("Сердечник семейства %1 пока нельзя перенести в окно: поля размеров "
-                        "принимают кольцо, Ш и П сердечники.")
-                         .arg(FamilyText(core->Family())));
+    const FamilyCoreText text = FamilyCoreTextOf(
+        core->name, {transcalc::catalogue::FamilyCoreOf(*core), core->Bobbin()}, separator_);
+    const QString window =
+        text.bobbin.isEmpty() ? text.window : text.window + QStringLiteral(", ") + text.bobbin;
+    status_->setText(QStringList{FamilyText(core->Family()), text.area, text.path, window}.join(
+        QStringLiteral(" · ")));
 }
 
 const transcalc::catalogue::Core* CoreCatalogueDialog::chosenCore() const {

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "CatalogueDialog.h"
-#include "WorkMode.h"
+#include "CoreFamily.h"
 
 class QComboBox;
 class QLabel;
@@ -16,16 +17,17 @@ struct Core;
 namespace transcalc {
 
 // The standard cores of the catalogue with the texts their dimension fields
-// take; the kind chosen in the window comes first, then the other ring, Ш and
-// П cores, then the other families. A family box narrows the list to one
-// family. The fields hold ring, Ш and П cores only: for a core of another
-// family OK stays disabled and the status line says why.
+// take; the family shown in the window comes first, then the other ring, Ш
+// and П cores, then the other families. A family box narrows the list to one
+// family. A core of another family has no dimension fields: the status line
+// shows what the window will show of it, its A_e, l_e and winding window.
 class CoreCatalogueDialog : public CatalogueDialog {
     Q_OBJECT
 
 public:
     CoreCatalogueDialog(const transcalc::catalogue::Catalogue& catalogue,
-                        transcalc::CoreKind firstKind, std::string_view separator, QWidget* parent);
+                        transcalc::CoreFamily firstFamily, std::string_view separator,
+                        QWidget* parent);
 
     // The chosen core; nullptr when none is.
     const transcalc::catalogue::Core* chosenCore() const;
@@ -39,6 +41,7 @@ private:
     void ShowFamilyNames();
 
     const transcalc::catalogue::Catalogue& catalogue_;
+    std::string separator_;
     QLabel* familyLabel_;
     QComboBox* family_;
     QLabel* status_;

@@ -99,10 +99,10 @@ WindingsPanel::WindingsPanel(QWidget* parent) : QGroupBox(tr("Обмотки"), 
     fill_->setRange(0, 1000);
     fill_->setFixedWidth(110);
     fillRow->addWidget(fill_);
-    QLabel* note = NamedLabel(details_, QStringLiteral("windingsFillNote"),
-                              tr("без учета каркаса и изоляции"));
-    note->setStyleSheet(QStringLiteral("color: #555555"));
-    fillRow->addWidget(note);
+    fillNote_ = NamedLabel(details_, QStringLiteral("windingsFillNote"),
+                           tr("без учета каркаса и изоляции"));
+    fillNote_->setStyleSheet(QStringLiteral("color: #555555"));
+    fillRow->addWidget(fillNote_);
     fillRow->addStretch(1);
     side->addLayout(fillRow);
 
@@ -189,6 +189,9 @@ void WindingsPanel::ShowWindings(const transcalc::WindingCheck& w, const std::st
         fill_->setStyleSheet(style);  // a new style sheet polishes the bar anew: only on a change
     }
     fill_->setToolTip(w.fits ? QString() : tr("Обмотка не помещается в окно сердечника"));
+    // A family core's bobbin window already leaves out the bobbin's walls.
+    fillNote_->setText(w.onBobbin ? tr("в окне каркаса, без учета изоляции")
+                                  : tr("без учета каркаса и изоляции"));
 
     copperFill_->setText(Number(w.copperFill * 100, transcalc::Decimals(1), separator) +
                          QStringLiteral(" %"));

@@ -42,6 +42,7 @@ private:
     QGridLayout* grid_ = nullptr;
     std::vector<std::array<QLabel*, kColumns>> rows_;
     QProgressBar* fill_ = nullptr;
+    QLabel* fillNote_ = nullptr;    // whether the window is a bobbin's
     QLabel* copperFill_ = nullptr;  // the copper's share of the window's area
     QLabel* copper_ = nullptr;
     QLabel* total_ = nullptr;

@@ -1,11 +1,13 @@
 // The two catalogue items of the main window's menus: "Из каталога…" under
-// "Вид сердечника" and "Материал…" under "Параметры".
+// "Вид сердечника" and "Материал…" under "Параметры"; and the family core
+// that the last Exit kept, looked up in the catalogue.
 
 #include "Catalogue.h"
 #include "CoreCatalogueDialog.h"
 #include "FieldTexts.h"
 #include "L_C.h"
 #include "MaterialDialog.h"
+#include "StateFile.h"
 #include "UserFiles.h"
 
 namespace transcalc {
@@ -42,13 +44,16 @@ std::optional<transcalc::CoreLetters> TForm1::ChosenCoreLetters() const {
 }
 
 void TForm1::ChooseCatalogueCore() {
-    const transcalc::CoreKind first = design_.FirstCore().value_or(transcalc::CoreKind::Ring);
+    const transcalc::CoreFamily first = design_.Family().value_or(transcalc::CoreFamily::Ring);
     OpenDialog(
         new CoreCatalogueDialog(Catalogue(), first, separator_, this),
         [this](const CoreCatalogueDialog& dialog) {
             const transcalc::catalogue::Core* core = dialog.chosenCore();
-            // The dialog takes no core of a family the fields cannot hold.
-            if (core == nullptr || !core->IsClassic()) {
+            if (core == nullptr) {
+                return;
+            }
+            if (!core->IsClassic()) {
+                ApplyFamilyCore(*core);
                 return;
             }
             // Exactly what the core's menu item does, then its dimensions.
@@ -58,6 +63,41 @@ void TForm1::ChooseCatalogueCore() {
             }
             design_.catalogueCore = core->name;
         });
+}
+
+// As a core command: the input state, then the core's drawing and texts; the
+// fields keep what they hold.
+void TForm1::ApplyFamilyCore(const transcalc::catalogue::Core& core) {
+    ShowInputState();
+    design_.ShowFamilyCore(core.name, {transcalc::catalogue::FamilyCoreOf(core), core.Bobbin()});
+    ShowPictures();
+}
+
+// A core the catalogue no longer has, or one of another family by that name,
+// is dropped with one message: the window opens as the state file left it.
+void TForm1::ShowKeptFamilyCore() {
+    std::optional<transcalc::KeptFamilyCore> kept;
+    try {
+        kept = transcalc::ReadFamilyCoreFile();
+    } catch (const std::exception& error) {
+        ReportError(error);
+        return;
+    }
+    if (!kept) {
+        return;
+    }
+    const std::optional<transcalc::CoreFamily> family = transcalc::FamilyOfKey(kept->family);
+    const transcalc::catalogue::Core* core =
+        family ? transcalc::catalogue::FindCore(Catalogue(), kept->name) : nullptr;
+    if (core == nullptr || core->IsClassic() || core->Family() != *family) {
+        reportError_(tr("Сердечника \"%1\", показанного при выходе, нет в каталоге: окно "
+                        "открыто без него.")
+                         .arg(QString::fromStdString(kept->name)));
+        return;
+    }
+    // The state file has put the window as it was; only the core comes back.
+    design_.ShowFamilyCore(core->name, {transcalc::catalogue::FamilyCoreOf(*core), core->Bobbin()});
+    ShowPictures();
 }
 
 void TForm1::ChooseCatalogueMaterial() {

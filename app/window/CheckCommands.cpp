@@ -4,6 +4,7 @@
 #include "Catalogue.h"
 #include "CheckDialog.h"
 #include "CheckReport.h"
+#include "DesignRun.h"
 #include "L_C.h"
 #include "ReportContent.h"
 #include "ui_L_C.h"
@@ -17,7 +18,8 @@ transcalc::CheckedDesign TForm1::CurrentCheckedDesign() const {
     const transcalc::ListColour colour =
         passed ? results_->Colour() : transcalc::ListColour::Default;
     return transcalc::CheckedDesignOf(lastCalculate_.error, colour, lastCalculate_.asRead, state_,
-                                      design_.cores, ChosenCoreLetters());
+                                      transcalc::RunCores(design_), ChosenCoreLetters(),
+                                      design_.familyCore);
 }
 
 // The dialog keeps the window modal while open; its inputs and material stay

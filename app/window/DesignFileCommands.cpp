@@ -100,8 +100,8 @@ void TForm1::OpenDesign(const QString& path) {
         const auto catalogue = [this]() -> const transcalc::catalogue::Catalogue& {
             return Catalogue();
         };
-        const std::vector<std::string> stale =
-            transcalc::catalogue::ResolveCatalogueNames(design, path.toStdString(), catalogue, catalogue);
+        const std::vector<std::string> stale = transcalc::catalogue::ResolveCatalogueNames(
+            design, path.toStdString(), catalogue, catalogue);
         ApplyDesign(design);
         SetDesignPath(path);
         if (!stale.empty()) {
@@ -117,9 +117,14 @@ void TForm1::OpenDesign(const QString& path) {
 }
 
 // As the menus would: the core command, the mode command, then the texts,
-// the names and the check's inputs as the file keeps them.
+// the names and the check's inputs as the file keeps them. A family core
+// shows as the catalogue dialog shows it.
 void TForm1::ApplyDesign(const transcalc::Design& design) {
-    if (const std::optional<transcalc::CoreKind> core = design.FirstCore()) {
+    if (design.familyCore) {
+        ShowInputState();
+        design_.ShowFamilyCore(design.catalogueCore, *design.familyCore);
+        ShowPictures();
+    } else if (const std::optional<transcalc::CoreKind> core = design.FirstCore()) {
         RunCoreCommand(*core);
     } else {
         ShowInputState();

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLayout>
 #include <QLocale>
 #include <QMessageBox>
@@ -17,8 +18,11 @@
 #include "Calculate.h"
 #include "CaptionText.h"
 #include "Catalogue.h"
+#include "CoreFamily.h"
+#include "DesignRun.h"
 #include "ErrorBox.h"
 #include "Errors.h"
+#include "FamilyCoreText.h"
 #include "ResultsPass.h"
 #include "StateFile.h"
 #include "WindowFonts.h"
@@ -205,6 +209,7 @@ void TForm1::Retranslate() {
     for (const int number : kCaptionLabels) {
         ShowCaption(LabelNumber(number));
     }
+    ShowFamilyCore();
     for (QLabel* label : findChildren<QLabel*>()) {
         label->adjustSize();
     }
@@ -299,6 +304,34 @@ void TForm1::ShowPictures() {
     ui_->BitBtn2->setVisible(design_.cores.ring);
     ui_->BitBtn3->setVisible(design_.cores.shapedE);
     ui_->BitBtn4->setVisible(design_.cores.shapedU);
+    ShowFamilyCore();
+}
+
+// The dimension fields hold no family core: its texts stand in their place,
+// and the heading that asks for dimensions gives way. Hidden, the texts are
+// emptied, so that the classic window is what it was before.
+void TForm1::ShowFamilyCore() {
+    const std::optional<transcalc::CatalogueFamilyCore>& core = design_.familyCore;
+    ui_->BitBtnFamilyCore->setVisible(core.has_value());
+    ui_->Label15->setVisible(!core);
+    QStringList texts(4);
+    if (core) {
+        const transcalc::FamilyCoreText text =
+            transcalc::FamilyCoreTextOf(design_.catalogueCore, *core, separator_);
+        texts = {text.name, text.area, text.path,
+                 text.bobbin.isEmpty() ? text.window : text.window + u'\n' + text.bobbin};
+        ui_->BitBtnFamilyCore->setIcon(
+            QIcon(QStringLiteral(":/pictures/%1.svg")
+                      .arg(QLatin1String(transcalc::FamilyDrawing(core->core.family)))));
+        ShowDimensions({});
+    }
+    QLabel* const labels[] = {ui_->LabelCoreName, ui_->LabelCoreArea, ui_->LabelCorePath,
+                              ui_->LabelCoreWindow};
+    for (int i = 0; i < 4; ++i) {
+        labels[i]->setText(texts[i]);
+        labels[i]->setVisible(core.has_value());
+        labels[i]->adjustSize();
+    }
 }
 
 // A read error is reported and the window opens all the same, with the lines
@@ -307,14 +340,17 @@ void TForm1::ShowPictures() {
 void TForm1::BitBtn8Click() {
     transcalc::WindowState stored = CaptureState();
     try {
-        if (transcalc::ReadStateFile(stored)) {
-            ApplyState(stored);
-            ShowStoredCoreLayout();
+        if (!transcalc::ReadStateFile(stored)) {
+            return;
         }
+        ApplyState(stored);
+        ShowStoredCoreLayout();
     } catch (const std::exception& error) {
         ApplyState(stored);
         ReportError(error);
+        return;
     }
+    ShowKeptFamilyCore();
 }
 
 QLabel* TForm1::LabelNumber(int number) const {
@@ -356,6 +392,9 @@ void TForm1::ApplyState(const transcalc::WindowState& state) {
         QLineEdit* edit = FieldEdit(info.field);
         edit->setText(state.fieldTexts[transcalc::FieldIndex(info.field)]);
         edit->setVisible(state.fieldsShown[transcalc::FieldIndex(info.field)]);
+    }
+    if (design_.familyCore) {
+        design_.ShowNoCore();  // the state file knows the classic pictures alone
     }
     for (std::size_t i = 0; i < state.picturesShown.size(); ++i) {
         design_.cores.Shows(transcalc::kCoreKinds[i].kind) = state.picturesShown[i];
@@ -400,6 +439,12 @@ void TForm1::BitBtn1Click() {
 void TForm1::closeEvent(QCloseEvent* event) {
     try {
         transcalc::WriteStateFile(CaptureState());
+        std::optional<transcalc::KeptFamilyCore> kept;
+        if (design_.familyCore) {
+            kept = {std::string(transcalc::InfoOf(design_.familyCore->core.family).key),
+                    design_.catalogueCore};
+        }
+        transcalc::WriteFamilyCoreFile(kept);
         event->accept();
     } catch (const std::exception& error) {
         const QString text = QString::fromStdString(transcalc::ErrorBoxText(error.what()));
@@ -424,8 +469,9 @@ void TForm1::BitBtn5Click() {
         ui_->BitBtn9->hide();
         lastCalculate_.error.reset();
         state_.Mode = design_.mode;
-        transcalc::Calculate(design_.fields, design_.cores, state_, *results_, separator_,
-                             transcalc::WindowLanguage());
+        // A family core runs the classic designs on its A_e and l_e.
+        transcalc::Calculate(design_.fields, transcalc::RunCores(design_), state_, *results_,
+                             separator_, transcalc::WindowLanguage());
         lastCalculate_.asRead = state_;
         ui_->GroupBox1->show();
         Timer2->start();
@@ -437,7 +483,7 @@ void TForm1::BitBtn5Click() {
 
 void TForm1::Timer2Timer() {
     try {
-        transcalc::RunResultsPass(design_.cores, state_, *results_, separator_,
+        transcalc::RunResultsPass(transcalc::RunCores(design_), state_, *results_, separator_,
                                   transcalc::WindowLanguage());
     } catch (const std::exception& error) {
         // The error box runs an event loop of its own, in which the pass would tick again.

@@ -34,7 +34,8 @@ class TForm1;
 }
 namespace transcalc::catalogue {
 struct Catalogue;
-}
+struct Core;
+}  // namespace transcalc::catalogue
 
 namespace transcalc {
 
@@ -161,6 +162,15 @@ private:
     QString DesignName() const;
     // The core pictures as the design holds them.
     void ShowPictures();
+    // A family core's drawing and texts in place of the classic pictures and
+    // dimension fields; without one, hidden and empty.
+    void ShowFamilyCore();
+    // The family core that the last Exit kept beside the state file, looked
+    // up in the catalogue.
+    void ShowKeptFamilyCore();
+    // The window's catalogue core of a family beyond the classic three, in
+    // place of its classic core.
+    void ApplyFamilyCore(const transcalc::catalogue::Core& core);
     // The field texts as the design holds them.
     void ShowFieldTexts();
     // Every change of a field's text reaches the design.

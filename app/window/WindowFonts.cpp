@@ -22,12 +22,15 @@ struct PixelHeight {
 constexpr char kFormFamily[] = "MS Sans Serif";
 constexpr int kFormPixels = 11;
 
-// Label10 and BitBtn7 take the results panel's height.
+// Label10 and BitBtn7 take the results panel's height; a family core's
+// texts that of Label1..Label4, where they stand.
 constexpr PixelHeight kPixelHeights[] = {
-    {"Label1", 16},  {"Label2", 16},  {"Label3", 16},    {"Label4", 16},  {"Label5", 16},
-    {"Label6", 16},  {"Label7", 16},  {"Label8", 16},    {"Label9", 16},  {"Label11", 16},
-    {"Label12", 16}, {"Label13", 16}, {"Label14", 16},   {"Label15", 16}, {"BitBtn1", 16},
-    {"BitBtn5", 16}, {"BitBtn9", 16}, {"GroupBox1", 13}, {"BitBtn6", 13}, {"ListBox1", 13},
+    {"Label1", 16},        {"Label2", 16},        {"Label3", 16},        {"Label4", 16},
+    {"Label5", 16},        {"Label6", 16},        {"Label7", 16},        {"Label8", 16},
+    {"Label9", 16},        {"Label11", 16},       {"Label12", 16},       {"Label13", 16},
+    {"Label14", 16},       {"Label15", 16},       {"BitBtn1", 16},       {"BitBtn5", 16},
+    {"BitBtn9", 16},       {"GroupBox1", 13},     {"BitBtn6", 13},       {"ListBox1", 13},
+    {"LabelCoreName", 16}, {"LabelCoreArea", 16}, {"LabelCorePath", 16}, {"LabelCoreWindow", 16},
 };
 
 struct StandIn {

@@ -135,4 +135,30 @@ constexpr CoreFamily FamilyOfKind(CoreKind kind) {
                                        : CoreFamily::U;
 }
 
+// The file name of the group's drawing under resources/, without ".svg";
+// the classic groups draw as their kinds do.
+constexpr std::string_view GroupDrawing(FamilyGroup group) {
+    switch (group) {
+        case FamilyGroup::Ring:
+            return InfoOf(CoreKind::Ring).drawing;
+        case FamilyGroup::E:
+            return InfoOf(CoreKind::ShapedE).drawing;
+        case FamilyGroup::U:
+            return InfoOf(CoreKind::ShapedU).drawing;
+        case FamilyGroup::RoundLegE:
+            return "round-leg-e-core";
+        case FamilyGroup::Planar:
+            return "planar-core";
+        case FamilyGroup::Pot:
+            return "pot-core";
+        case FamilyGroup::UAndC:
+            return "uc-core";
+    }
+    return {};
+}
+
+constexpr std::string_view FamilyDrawing(CoreFamily family) {
+    return GroupDrawing(InfoOf(family).group);
+}
+
 }  // namespace transcalc

@@ -143,8 +143,21 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    // A core of the catalogue, through its dialog's OK.
+    void PickCore(const QString& name) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Find<QAction>("N1Catalogue")->trigger();
+        auto* dialog = form->findChild<CoreCatalogueDialog*>();
+        ASSERT_NE(dialog, nullptr);
+        dialog->filter()->setText(name);
+        dialog->list()->setCurrentItem(dialog->list()->findItems(name, Qt::MatchExactly).value(0));
+        dialog->okButton()->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     // Runs `look` on the window as it starts, with the results panel shown,
-    // then in the input state of each core kind and mode.
+    // then in the input state of each core kind and mode, and of a core of
+    // another family with and without a bobbin.
     // The status tick runs first, as it would before anyone looks.
     void InEveryState(const std::function<void()>& look) {
         form->Timer1Timer();
@@ -160,6 +173,11 @@ protected:
                 form->Timer1Timer();
                 look();
             }
+        }
+        for (const char* core : {"ETD 39/20/13", "P 26/16"}) {
+            PickCore(QString::fromLatin1(core));
+            form->Timer1Timer();
+            look();
         }
     }
 
@@ -353,6 +371,10 @@ TEST_F(LanguageWindowTest, TheCatalogueDialogsSpeakEnglish) {
     auto* cores = form->findChild<CoreCatalogueDialog*>();
     ASSERT_NE(cores, nullptr);
     QStringList texts = TextsOf(*cores);
+    cores->filter()->setText("P 26/16");  // what a core of another family shows
+    EXPECT_EQ(cores->status()->text(),
+              "pot (P) · Ae = 95,8 mm² · le = 37,3 mm · Window 5,15 × 11,2 mm, no bobbin");
+    cores->filter()->clear();
     EXPECT_EQ(cores->windowTitle(), "Core from the catalogue");
     EXPECT_EQ(cores->list()->topLevelItem(0)->text(1), "E core");
     for (int row = 0; row < cores->list()->topLevelItemCount(); ++row) {

@@ -90,6 +90,31 @@ TEST(ReportInputsTest, ShowsTheFieldsTheWindowShowsForCoreAndMode) {
     }
 }
 
+// A core of another family: its group's drawing, and its name, A_e, l_e and
+// winding window where a classic core has its dimensions. P 26/16 has no
+// bobbin: its bare window is (E − F)/2 = 5.15 mm by 2·D = 11.2 mm (its
+// datasheet: A_e 94 mm², l_e 37.5 mm).
+TEST(ReportInputsTest, AFamilyCoresRowsStandForItsDimensions) {
+    Design document = Filled(std::nullopt, "Двухтактный");
+    document.ShowFamilyCore("P 26/16", {{CoreFamily::Pot,
+                                         "2",
+                                         {{"A", 25.5},
+                                          {"B", 8.05},
+                                          {"D", 5.6},
+                                          {"E", 21.6},
+                                          {"F", 11.3},
+                                          {"G", 3.7},
+                                          {"H", 5.55}}},
+                                        std::nullopt});
+    const ReportContent content = ReportInputsOf(document, "n", "d", ",", Language::English);
+    EXPECT_EQ(content.family, CoreFamily::Pot);
+    EXPECT_EQ(content.core, std::nullopt);
+    EXPECT_EQ(RowsOf(content.dimensions), (Rows{{"Name", "P 26/16"},
+                                                {"Area Ae, mm²", "95,8"},
+                                                {"Path length le, mm", "37,3"},
+                                                {"Window, mm", "5,15 × 11,2, no bobbin"}}));
+}
+
 TEST(ReportInputsTest, AddsTheCheckInputsGivenWithTheSeparator) {
     Design document = Filled(CoreKind::Ring, "");
     CheckInputs& check = document.check.emplace();

@@ -98,6 +98,29 @@ TEST_F(ReportPdfTest, OnePageWithSearchableRussianTextInEmbeddedFonts) {
     EXPECT_EQ(RedPixels(), 0);
 }
 
+// A core of another family: its group's drawing (the pot's dark faces, which
+// no text of the page has) and its rows under their own heading.
+TEST_F(ReportPdfTest, AFamilyCoreShowsItsDrawingAndRows) {
+    ReportContent content = AFlyback();
+    content.core.reset();
+    content.family = CoreFamily::Pq;
+    content.dimensions = {{"Окно, мм", "3,69 × 8,99"}};
+    WriteReportPdf(content, QString::fromStdString(Pdf()));
+    const std::string text = Text();
+    EXPECT_NE(text.find("Сердечник из каталога"), std::string::npos) << text;
+    EXPECT_NE(text.find("3,69 × 8,99"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Ввод размеров в ММ"), std::string::npos) << text;
+    Output("pdftoppm -png -r 50 -singlefile '" + Pdf() + "' '" + (folder_ / "page").string() + "'");
+    const QImage page(QString::fromStdString((folder_ / "page.png").string()));
+    int drawn = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            drawn += page.pixelColor(x, y) == QColor(0x1B, 0x35, 0x50);
+        }
+    }
+    EXPECT_GT(drawn, 50);
+}
+
 TEST_F(ReportPdfTest, RedListRedErrorAndTheCheckPlugIn) {
     ReportContent content = AFlyback();
     content.resultsRed = true;
