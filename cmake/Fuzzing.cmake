@@ -31,4 +31,6 @@ function(transcalc_add_fuzzer name)
         set(target replay_${name})
     endif()
     target_link_libraries(${target} PRIVATE ${FUZZ_LIBRARIES})
+    # FuzzRunFolder.h, shared by the fuzzers that read files.
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 endfunction()

@@ -20,38 +20,17 @@
 
 #include "EntryLines.h"
 #include "FieldTexts.h"
+#include "FuzzRunFolder.h"
 #include "UserFiles.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace transcalc;
 using namespace transcalc::catalogue;
 
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-// The run's own folder, removed when the run ends.
-class RunFolder {
-public:
-    RunFolder() {
-        std::string name = (fs::temp_directory_path() / "transcalc-fuzz-XXXXXX").string();
-        Require(mkdtemp(name.data()) != nullptr);
-        path_ = name;
-    }
-    RunFolder(const RunFolder&) = delete;
-    RunFolder& operator=(const RunFolder&) = delete;
-    ~RunFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using fuzz::Require;
+using fuzz::RunFolder;
 
 const fs::path& Folder() {
     static const RunFolder folder;

@@ -22,26 +22,20 @@
 
 #include "CliOptions.h"
 #include "DesignFile.h"
+#include "FuzzRunFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace transcalc;
 
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::Require;
 
-// The run's own folder, removed when the run ends.
+// The run's own folder as the data folder, holding one design.
 class RunFolder {
 public:
     RunFolder() {
-        std::string name = (fs::temp_directory_path() / "transcalc-fuzz-XXXXXX").string();
-        Require(mkdtemp(name.data()) != nullptr);
-        path_ = name;
-        Require(::setenv("XDG_DATA_HOME", path_.c_str(), 1) == 0);
+        Require(::setenv("XDG_DATA_HOME", Path().c_str(), 1) == 0);
         Design design;
         design.ShowCore(CoreKind::Ring);
         design.mode = std::string(kModeChoke);
@@ -54,18 +48,12 @@ public:
             design.SetField(field, text);
         }
         design.check = CheckInputs{.dcCurrent = 2, .ripple = 1, .frequencyKhz = 100};
-        SaveDesign(design, path_ / "d.transcalc");
+        SaveDesign(design, Path() / "d.transcalc");
     }
-    RunFolder(const RunFolder&) = delete;
-    RunFolder& operator=(const RunFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-    ~RunFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
+    const fs::path& Path() const { return folder_.Path(); }
 
 private:
-    fs::path path_;
+    fuzz::RunFolder folder_;
 };
 
 // The --design name of an argument, if it gives one: after "--design" or
