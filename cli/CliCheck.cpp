@@ -112,10 +112,9 @@ void AddCheckOptions(OptionList& list, CheckOptions& check, const Language& lang
     };
     list.AddRepeated("--output", check.outputs);
     list.AddRepeated("--drop-n", check.drops);
-    list.AddText("--drop",
-                 [&check, &language](const std::string& text) {
-                     check.drop = DropOf("drop", text, language);
-                 });
+    list.AddText("--drop", [&check, &language](const std::string& text) {
+        check.drop = DropOf("drop", text, language);
+    });
     for (const auto& [name, target] :
          {std::pair{"vin-min", &check.inputMin}, std::pair{"vin-max", &check.inputMax}}) {
         list.AddText(std::string("--") + name, [name, target, &language](const std::string& text) {

@@ -118,8 +118,8 @@ void ValidateCheckInputs(const CheckInputs& in) {
         }
     }
     if (in.outputs.size() + 1 > static_cast<std::size_t>(kMaxOutputs)) {
-        throw CheckInputError(Refusal{"у преобразователя не больше 4 выходов",
-                                      "a converter has at most 4 outputs"});
+        throw CheckInputError(
+            Refusal{"у преобразователя не больше 4 выходов", "a converter has at most 4 outputs"});
     }
     if (in.inputMin && in.inputMax && *in.inputMin > *in.inputMax) {
         throw CheckInputError(Refusal{"наименьшее входное напряжение выше наибольшего",
