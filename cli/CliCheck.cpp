@@ -115,8 +115,10 @@ void AddCheckOptions(OptionList& list, CheckOptions& check, const Language& lang
     list.AddText("--drop", [&check, &language](const std::string& text) {
         check.drop = DropOf("drop", text, language);
     });
-    for (const auto& [name, target] :
+    for (const auto& range :
          {std::pair{"vin-min", &check.inputMin}, std::pair{"vin-max", &check.inputMax}}) {
+        const char* name = range.first;
+        std::optional<double>* target = range.second;
         list.AddText(std::string("--") + name, [name, target, &language](const std::string& text) {
             const double value = NumberOption(name, text);
             if (const std::optional<Refusal> why =
