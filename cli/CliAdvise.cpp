@@ -31,7 +31,10 @@ const char* const kAdviseUsage =
                     families together (default ring, e and u), with a column
                     naming each row's family beyond those three;
                     --temperature, --current-density, --ripple and --check-freq as
-                    for the check. It chooses the core, --mu, --db, the turns and (flyback,
+                    for the check; the transformers also --output, --drop, --drop-n,
+                    --vin-min and --vin-max, a design kept only where every output
+                    reaches its voltage at --vin-min and it holds at both ends of the
+                    range. It chooses the core, --mu, --db, the turns and (flyback,
                     choke) the gap itself, so these options, --core-name and those the
                     mode does not read are refused
   --margin PERCENT  the least saturation margin at the temperature (default 20): 0 to 99

@@ -47,8 +47,7 @@ constexpr Scope kScopes[] = {
     {"--core-name", kCalculate, false,
      "--advise searches every core of the kinds that --core gives"},
     {"--check", kCalculate, false, "--advise checks every design it tries"},
-    {"--output,--drop,--drop-n,--vin-min,--vin-max", kCalculate, false,
-     "--advise designs for one output at one input voltage"},
+    {"--output,--drop,--drop-n,--vin-min,--vin-max", kCalculate | kAdvise, true},
     {"--save-design,--report", kCalculate, false, "--advise saves no design and writes no report"},
     {"--list", kList},
     {"--advise,--margin,--max-rise,--limit", kAdvise},
@@ -70,7 +69,8 @@ constexpr Need kForwardNeeds[] = {{Field::FrequencyOrPulse, "--freq"},
 
 // The options of a search that depend on its mode, in the order of WorkMode.
 // The flyback and the choke choose the gap; the choke reads no converter
-// field, the transformers no choke current.
+// field nor the converter's outputs and input range, the transformers no
+// choke current.
 struct SearchMode {
     WorkMode mode;
     std::string_view reads;  // of the options marked byMode, under all their names
@@ -78,9 +78,18 @@ struct SearchMode {
 };
 constexpr SearchMode kSearchModes[] = {
     {WorkMode::Choke, "--inductance,--current,--ripple,--check-freq", {}},
-    {WorkMode::Flyback, "--freq,--pulse,--vin,--vout,--overshoot,--load-current", kFlybackNeeds},
-    {WorkMode::SingleEnded, "--gap,--freq,--pulse,--vin,--vout,--load-current", kForwardNeeds},
-    {WorkMode::PushPull, "--gap,--freq,--pulse,--vin,--vout,--load-current", kForwardNeeds},
+    {WorkMode::Flyback,
+     "--freq,--pulse,--vin,--vout,--overshoot,--load-current,"
+     "--output,--drop,--drop-n,--vin-min,--vin-max",
+     kFlybackNeeds},
+    {WorkMode::SingleEnded,
+     "--gap,--freq,--pulse,--vin,--vout,--load-current,"
+     "--output,--drop,--drop-n,--vin-min,--vin-max",
+     kForwardNeeds},
+    {WorkMode::PushPull,
+     "--gap,--freq,--pulse,--vin,--vout,--load-current,"
+     "--output,--drop,--drop-n,--vin-min,--vin-max",
+     kForwardNeeds},
 };
 constexpr bool SearchModesInOrder() {
     for (std::size_t i = 0; i < std::size(kSearchModes); ++i) {

@@ -87,7 +87,7 @@ int Run(int argc, char* argv[]) {
             std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
             return cli::kExitUsage;
         } catch (const CheckInputError& error) {
-            std::fprintf(stderr, "transcalc-cli: %s\n", error.what());
+            std::fprintf(stderr, "transcalc-cli: %s\n", error.In(options.language).c_str());
             return cli::kExitUsage;
         }
     }

@@ -518,6 +518,54 @@
         <source>Обмотки не проверены: плотность тока вне допустимых пределов</source>
         <translation>The windings are not checked: the current density is out of bounds</translation>
     </message>
+    <message>
+        <source>Выходы</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>Напряжение</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>Ток</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Падение</source>
+        <translation>Drop</translation>
+    </message>
+    <message>
+        <source>Uвых</source>
+        <translation>Vout</translation>
+    </message>
+    <message>
+        <source>ток нагрузки</source>
+        <translation>load current</translation>
+    </message>
+    <message>
+        <source> В</source>
+        <translation> V</translation>
+    </message>
+    <message>
+        <source>не задано</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>как Uвх</source>
+        <translation>as Vin</translation>
+    </message>
+    <message>
+        <source>Входное напряжение от:</source>
+        <translation>Input voltage from:</translation>
+    </message>
+    <message>
+        <source>до:</source>
+        <translation>to:</translation>
+    </message>
 </context>
 <context>
     <name>transcalc::CoreCatalogueDialog</name>

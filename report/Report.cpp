@@ -256,6 +256,35 @@ double DrawWindings(Page& page, const WindingTable& table, double y) {
     return bottom + page.Draw(0, bottom, page.WidthMm(), PageText(lines.back()));
 }
 
+// The converter's outputs: a row per output, its captions bold, then the
+// figures of both ends, each line across. Returns the bottom.
+double DrawOutputs(Page& page, const WindingTable& table, double y) {
+    page.SetFont(9.5, true);
+    y += page.Draw(0, y, page.WidthMm(), PageText(table.heading)) + 0.5;
+    constexpr double kShares[] = {0.14, 0.1, 0.18, 0.18, 0.16};
+    const auto drawRow = [&](const std::vector<std::string>& cells) {
+        double x = 0;
+        double height = 0;
+        for (std::size_t i = 0; i < cells.size() && i < std::size(kShares); ++i) {
+            const double w = page.WidthMm() * kShares[i];
+            height = std::max(height, page.Draw(x, y, w - 1, PageText(cells[i])));
+            x += w;
+        }
+        y += height + 0.3;
+    };
+    page.SetFont(8.5, true);
+    drawRow(table.columns);
+    page.SetFont(8.5);
+    for (const std::vector<std::string>& row : table.rows) {
+        drawRow(row);
+    }
+    y += 1;
+    for (const std::string& line : table.lines) {
+        y += page.Draw(0, y, page.WidthMm(), PageText(line)) + 0.2;
+    }
+    return y;
+}
+
 void DrawCheck(Page& page, const ReportContent& content, double y) {
     if (content.checkLines.empty() && !content.checkPlot) {
         return;
@@ -290,7 +319,20 @@ void DrawCheck(Page& page, const ReportContent& content, double y) {
     if (y + needed > page.HeightMm() && page.NewPage()) {
         y = 0;
     }
-    DrawWindings(page, windings, y);
+    y = DrawWindings(page, windings, y);
+    // The converter's outputs below the windings, on a page of their own
+    // when they do not fit.
+    const WindingTable& outputs = content.outputs;
+    if (outputs.rows.empty()) {
+        return;
+    }
+    const double outputsNeeded =
+        page.Measure([&page, &outputs](double top) { return DrawOutputs(page, outputs, top); });
+    y += 2;
+    if (y + outputsNeeded > page.HeightMm() && page.NewPage()) {
+        y = 0;
+    }
+    DrawOutputs(page, outputs, y);
 }
 
 }  // namespace

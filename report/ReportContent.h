@@ -48,6 +48,10 @@ struct ReportContent {
     double checkPlotHeightMm = 70;  // taller with a powder choke's L(I) below
     // The windings below the check: their table and totals, or why none.
     WindingTable windings;
+    // The converter around a transformer below the windings: a row per
+    // output (name, turns, voltage at V_in,min and V_in,max, RMS current),
+    // then the figures of both ends side by side; empty without a converter.
+    WindingTable outputs;
 };
 
 // The name, core, mode, names and inputs of a design, as the window shows

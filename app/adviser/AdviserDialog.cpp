@@ -273,6 +273,7 @@ QWidget* AdviserDialog::BuildInputs(const transcalc::AdviserInputs& prefilled) {
     }
 
     const transcalc::CheckInputs& check = prefilled.check;
+    converter_ = check;
     loadCurrent_ = NumberBox(QStringLiteral("adviserLoadCurrent"), 0, transcalc::kMaxCurrentA, 2);
     loadCurrent_->setValue(check.loadCurrent.value_or(0));
     AddRow(form_, loadCurrent_);
@@ -493,6 +494,10 @@ transcalc::AdviserInputs AdviserDialog::inputs() const {
         in.inductanceMh = given(inductance_);
     } else {
         in.check.loadCurrent = given(loadCurrent_);
+        in.check.drop = converter_.drop;
+        in.check.outputs = converter_.outputs;
+        in.check.inputMin = converter_.inputMin;
+        in.check.inputMax = converter_.inputMax;
         in.inductanceMh.reset();
     }
     in.margin = margin_->value() / 100;

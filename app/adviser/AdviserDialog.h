@@ -110,6 +110,9 @@ private:
     transcalc::InputFields fields_;  // the window's fields; those shown here are edited
     std::string separator_;
     QLocale locale_;
+    // The converter around a transformer as the check dialog left it: its
+    // outputs, drops and input range, searched with as they are.
+    transcalc::CheckInputs converter_;
 
     QGroupBox* inputsGroup_ = nullptr;
     QComboBox* mode_ = nullptr;

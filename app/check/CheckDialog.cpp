@@ -4,10 +4,13 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStringList>
 #include <QVBoxLayout>
 #include <limits>
@@ -33,6 +36,20 @@ void AddRow(QFormLayout* form, const QString& caption, QWidget* field) {
 }
 
 const QString kAlarmColour = QStringLiteral("#c00000");
+
+// A new design's rectifiers: silicon diodes.
+constexpr double kNewDrop = 0.7;  // V
+
+// Whether the inputs put a converter around the transformer.
+bool ConverterGiven(const transcalc::CheckInputs& in) {
+    return in.drop != 0 || !in.outputs.empty() || in.inputMin || in.inputMax;
+}
+
+QLocale BoxLocale(const std::string& separator) {
+    QLocale locale = separator == "," ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
 
 // A number box that keeps a value as typed or given. QDoubleSpinBox rounds
 // every value to its decimals: an allowed 0,001 A/mm² in a box of two
@@ -124,7 +141,14 @@ void CheckDialog::Build(const QString& preselected) {
 
     // The inputs beside the plot, the results below both.
     auto* top = new QHBoxLayout;
-    top->addWidget(BuildInputs(preselected), 0, Qt::AlignTop);
+    auto* column = new QVBoxLayout;
+    column->addWidget(BuildInputs(preselected));
+    const bool transformer = !design_.nothingToCheck && design_.mode != transcalc::WorkMode::Choke;
+    if (subject_ && transformer) {
+        column->addWidget(BuildOutputs(BoxLocale(separator_)));
+    }
+    column->addStretch();
+    top->addLayout(column);
     plot_ = new CheckPlot(this);
     top->addWidget(plot_, 1);
     layout->addLayout(top, 1);
@@ -135,6 +159,12 @@ void CheckDialog::Build(const QString& preselected) {
     results_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     results_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     layout->addWidget(results_);
+
+    converter_ = new QLabel(this);
+    converter_->setObjectName(QStringLiteral("checkConverter"));
+    converter_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    converter_->hide();
+    layout->addWidget(converter_);
 
     if (subject_) {
         windingsPanel_ = new WindingsPanel(this);
@@ -158,8 +188,7 @@ void CheckDialog::Build(const QString& preselected) {
 }
 
 QWidget* CheckDialog::BuildInputs(const QString& preselected) {
-    QLocale locale = separator_ == "," ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    const QLocale locale = BoxLocale(separator_);
 
     auto* inputs = new QGroupBox(tr("Условия работы"), this);
     inputs->setObjectName(QStringLiteral("checkInputs"));
@@ -222,6 +251,130 @@ void CheckDialog::AddWindingInputs(QWidget* inputs, QFormLayout* form, const QLo
     connect(density_, &QDoubleSpinBox::valueChanged, this, &CheckDialog::DensityChanged);
 }
 
+QWidget* CheckDialog::BuildOutputs(const QLocale& locale) {
+    auto* group = new QGroupBox(tr("Выходы"), this);
+    group->setObjectName(QStringLiteral("checkOutputs"));
+    auto* grid = new QGridLayout(group);
+    // Every label named after its place, as the dialog's other widgets are.
+    const auto label = [group, grid](const QString& text, const QString& name, int row,
+                                     int column) {
+        auto* l = new QLabel(text, group);
+        l->setObjectName(name);
+        grid->addWidget(l, row, column);
+    };
+    const QString heads[] = {tr("Напряжение"), tr("Ток"), tr("Имя"), tr("Падение")};
+    const QString headNames[] = {QStringLiteral("Voltage"), QStringLiteral("Current"),
+                                 QStringLiteral("Name"), QStringLiteral("Drop")};
+    for (int column = 0; column < 4; ++column) {
+        label(heads[column], QStringLiteral("checkOutputs%1Caption").arg(headNames[column]), 0,
+              column + 1);
+    }
+    // Output 1 is the list's: VoltOut at the load current.
+    label(QStringLiteral("1"), QStringLiteral("checkOutput1Caption"), 1, 0);
+    label(tr("Uвых"), QStringLiteral("checkOutput1Voltage"), 1, 1);
+    label(tr("ток нагрузки"), QStringLiteral("checkOutput1Current"), 1, 2);
+    label(QStringLiteral("S1"), QStringLiteral("checkOutput1Name"), 1, 3);
+    const auto box = [&](const QString& name, double maximum, const QString& suffix,
+                         const QString& unset) {
+        QDoubleSpinBox* b = NumberBox(group, name, maximum, suffix, unset, locale);
+        return b;
+    };
+    drop1_ = box(QStringLiteral("checkOutput1Drop"), transcalc::kMaxDrop, tr(" В"), QString());
+    drop1_->setValue(kNewDrop);
+    grid->addWidget(drop1_, 1, 4);
+    connect(drop1_, &QDoubleSpinBox::valueChanged, this, &CheckDialog::DropEdited);
+    for (int k = 2; k <= transcalc::kMaxOutputs; ++k) {
+        const QString prefix = QStringLiteral("checkOutput%1").arg(k);
+        OutputBoxes o;
+        o.voltage = box(prefix + QStringLiteral("Voltage"), transcalc::kMaxVoltage, tr(" В"),
+                        tr("не задано"));
+        o.current = box(prefix + QStringLiteral("Current"), transcalc::kMaxCurrentA, tr(" А"),
+                        tr("не задан"));
+        o.name = new QLineEdit(group);
+        o.name->setObjectName(prefix + QStringLiteral("Name"));
+        o.name->setPlaceholderText(QStringLiteral("S%1").arg(k));
+        o.name->setMaxLength(16);
+        o.drop = box(prefix + QStringLiteral("Drop"), transcalc::kMaxDrop, tr(" В"), QString());
+        o.drop->setValue(kNewDrop);
+        label(QString::number(k), prefix + QStringLiteral("Caption"), k, 0);
+        grid->addWidget(o.voltage, k, 1);
+        grid->addWidget(o.current, k, 2);
+        grid->addWidget(o.name, k, 3);
+        grid->addWidget(o.drop, k, 4);
+        for (QDoubleSpinBox* b : {o.voltage, o.current}) {
+            connect(b, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
+        }
+        connect(o.drop, &QDoubleSpinBox::valueChanged, this, &CheckDialog::DropEdited);
+        connect(o.name, &QLineEdit::editingFinished, this, &CheckDialog::Recompute);
+        outputs_.push_back(o);
+    }
+    // The input range; unset, both ends are VoltIn.
+    auto* range = new QFormLayout;
+    inputMin_ =
+        box(QStringLiteral("checkInputMin"), transcalc::kMaxVoltage, tr(" В"), tr("как Uвх"));
+    inputMax_ =
+        box(QStringLiteral("checkInputMax"), transcalc::kMaxVoltage, tr(" В"), tr("как Uвх"));
+    AddRow(range, tr("Входное напряжение от:"), inputMin_);
+    AddRow(range, tr("до:"), inputMax_);
+    for (QDoubleSpinBox* b : {inputMin_, inputMax_}) {
+        connect(b, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
+    }
+    grid->addLayout(range, transcalc::kMaxOutputs + 1, 0, 1, 5);
+    return group;
+}
+
+void CheckDialog::DropEdited() {
+    dropsGiven_ = true;
+    Recompute();
+}
+
+void CheckDialog::TakeConverter(transcalc::CheckInputs& inputs) const {
+    if (drop1_ == nullptr) {
+        return;  // not shown: kept as given
+    }
+    const auto given = [](const QDoubleSpinBox* box) -> std::optional<double> {
+        return box->value() > 0 ? std::optional(box->value()) : std::nullopt;
+    };
+    inputs.outputs.clear();
+    for (const OutputBoxes& o : outputs_) {
+        // An output counts once it has both its voltage and its current.
+        if (o.voltage->value() > 0 && o.current->value() > 0) {
+            inputs.outputs.push_back({o.voltage->value(), o.current->value(),
+                                      o.name->text().trimmed().toStdString(), o.drop->value()});
+        }
+    }
+    inputs.inputMin = given(inputMin_);
+    inputs.inputMax = given(inputMax_);
+    inputs.drop = drop1_->value();
+    if (!dropsGiven_ && inputs.outputs.empty() && !inputs.inputMin && !inputs.inputMax) {
+        inputs.drop = 0;  // one output at one input: the list's own, no diode yet
+    }
+}
+
+void CheckDialog::PutConverter() {
+    if (drop1_ == nullptr) {
+        return;
+    }
+    const auto put = [](QDoubleSpinBox* box, double value) {
+        const QSignalBlocker quiet(box);
+        box->setValue(value);
+    };
+    put(drop1_, dropsGiven_ ? kept_.drop : kNewDrop);
+    for (std::size_t k = 0; k < outputs_.size(); ++k) {
+        const OutputBoxes& o = outputs_[k];
+        const bool shown = k < kept_.outputs.size();
+        const transcalc::ConverterOutput output =
+            shown ? kept_.outputs[k] : transcalc::ConverterOutput{0, 0, {}, kNewDrop};
+        put(o.voltage, output.voltage);
+        put(o.current, output.current);
+        put(o.drop, output.drop);
+        const QSignalBlocker quiet(o.name);
+        o.name->setText(QString::fromStdString(output.name));
+    }
+    put(inputMin_, kept_.inputMin.value_or(0));
+    put(inputMax_, kept_.inputMax.value_or(0));
+}
+
 bool CheckDialog::DensityWithinBounds() const {
     return density_ == nullptr || !transcalc::CheckInputOutOfBounds(
                                       transcalc::CheckInput::CurrentDensity, density_->value());
@@ -266,6 +419,7 @@ transcalc::CheckInputs CheckDialog::Inputs() const {
     if (density_ != nullptr && DensityWithinBounds()) {
         inputs.currentDensity = density_->value();
     }
+    TakeConverter(inputs);
     return inputs;
 }
 
@@ -275,6 +429,7 @@ void CheckDialog::Recompute() {
     plot.decimalSeparator = separator_;
     plot.language = transcalc::WindowLanguage();
     QString windingsWhy;
+    std::vector<std::string> converterLines;
     try {
         if (inputs.ripple && !inputs.frequencyKhz) {
             check_ = {};
@@ -288,7 +443,21 @@ void CheckDialog::Recompute() {
         if (subject_ && !DensityWithinBounds()) {
             windingsWhy = tr("Обмотки не проверены: плотность тока вне допустимых пределов");
         } else if (subject_) {
-            windings_ = transcalc::RunWindingCheck(subject_->run, check_, inputs, subject_->wires);
+            std::optional<transcalc::ConverterRun> converter;
+            if (!check_.nothingToCheck && ConverterGiven(inputs)) {
+                converter = transcalc::RunConverter(subject_->run, ChosenMaterial(), inputs,
+                                                    subject_->wires);
+            }
+            if (converter && converter->plan.inUse) {
+                // Judged by the worse end of the input range.
+                check_ = converter->check.Worse();
+                windings_ = converter->WorseWindings();
+                converterLines = transcalc::ConverterTextLines(*converter, separator_,
+                                                               transcalc::WindowLanguage());
+            } else {
+                windings_ =
+                    transcalc::RunWindingCheck(subject_->run, check_, inputs, subject_->wires);
+            }
             transcalc::AddWindingsToCurve(plot.curve, windings_, check_);
         }
     } catch (const transcalc::CheckInputError& error) {
@@ -310,6 +479,13 @@ void CheckDialog::Recompute() {
     const std::vector<transcalc::CheckLine> lines =
         transcalc::CheckLines(check_, separator_, transcalc::WindowLanguage());
     results_->setText(ResultsHtml(lines));
+    QStringList converterText;
+    for (const std::string& line : converterLines) {
+        converterText << QString::fromStdString(line);
+    }
+    converter_->setText(converterText.join(QLatin1Char('\n')));
+    converter_->setVisible(!converterLines.empty());
+    const int shownLines = static_cast<int>(lines.size() + converterLines.size());
     bool windingsShown = false;
     if (windingsPanel_ != nullptr) {
         if (!windingsWhy.isEmpty()) {
@@ -319,11 +495,11 @@ void CheckDialog::Recompute() {
             windingsShown = !windings_.nothingToCheck;
         }
     }
-    if (static_cast<int>(lines.size()) != shownLines_ || windingsShown != windingsShown_) {
+    if (shownLines != shownLines_ || windingsShown != windingsShown_) {
         // Rich text's height for its width does not reach the dialog's
         // minimum size: without this the last lines are cut off when more of
         // them come. Measured only when their number changes: it is slow.
-        shownLines_ = static_cast<int>(lines.size());
+        shownLines_ = shownLines;
         windingsShown_ = windingsShown;
         results_->setMinimumHeight(results_->sizeHint().height());
         const int needed = layout()->totalHeightForWidth(width());
@@ -378,6 +554,23 @@ void CheckDialog::setInputs(const transcalc::CheckInputs& inputs) {
     if (within(transcalc::CheckInput::CurrentDensity, inputs.currentDensity)) {
         kept_.currentDensity = inputs.currentDensity;
     }
+    // The converter is taken whole or not at all: its outputs and range hang
+    // together.
+    transcalc::CheckInputs converter;
+    converter.drop = inputs.drop;
+    converter.outputs = inputs.outputs;
+    converter.inputMin = inputs.inputMin;
+    converter.inputMax = inputs.inputMax;
+    try {
+        transcalc::ValidateCheckInputs(converter);
+        kept_.drop = inputs.drop;
+        kept_.outputs = inputs.outputs;
+        kept_.inputMin = inputs.inputMin;
+        kept_.inputMax = inputs.inputMax;
+        dropsGiven_ = ConverterGiven(inputs);
+    } catch (const transcalc::CheckInputError& error) {
+        refused << QString::fromStdString(error.In(transcalc::WindowLanguage()));
+    }
 
     temperature_->setValue(kept_.temperature);
     const auto put = [](QDoubleSpinBox* box, const std::optional<double>& value) {
@@ -390,6 +583,7 @@ void CheckDialog::setInputs(const transcalc::CheckInputs& inputs) {
     put(frequency_, kept_.frequencyKhz);
     put(load_, kept_.loadCurrent);
     put(density_, kept_.currentDensity);
+    PutConverter();
     if (!refused.isEmpty()) {
         reportError_(refused.join(QLatin1Char('\n')));
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CheckText.h"
+#include "ConverterRun.h"
 #include "DesignCheck.h"
 #include "DesignRun.h"
 #include "Material.h"
@@ -17,6 +18,7 @@ class QFormLayout;
 class QLocale;
 class QDoubleSpinBox;
 class QLabel;
+class QLineEdit;
 
 namespace transcalc {
 
@@ -70,6 +72,10 @@ private:
     void Build(const QString& preselected);
     QWidget* BuildInputs(const QString& preselected);
     void AddWindingInputs(QWidget* inputs, QFormLayout* form, const QLocale& locale);
+    QWidget* BuildOutputs(const QLocale& locale);
+    void DropEdited();
+    void PutConverter();
+    void TakeConverter(transcalc::CheckInputs& inputs) const;
     void DensityChanged();
     bool DensityWithinBounds() const;
     void Recompute();
@@ -95,6 +101,23 @@ private:
     QDoubleSpinBox* frequency_ = nullptr;  // the choke's only
     QDoubleSpinBox* load_ = nullptr;       // the forward modes' only, with windings
     QDoubleSpinBox* density_ = nullptr;    // with windings
+    // The "Выходы" group: the converter around a transformer with windings.
+    // Outputs 2…4 each a voltage, current, name and drop; output 1 its drop.
+    struct OutputBoxes {
+        QDoubleSpinBox* voltage = nullptr;
+        QDoubleSpinBox* current = nullptr;
+        QLineEdit* name = nullptr;
+        QDoubleSpinBox* drop = nullptr;
+    };
+    QDoubleSpinBox* drop1_ = nullptr;
+    std::vector<OutputBoxes> outputs_;
+    QDoubleSpinBox* inputMin_ = nullptr;
+    QDoubleSpinBox* inputMax_ = nullptr;
+    // A new design's drops of 0,7 V stand only once the converter is in use
+    // (another output or a range), as on the command line; drops edited or
+    // given with the inputs stand as they are.
+    bool dropsGiven_ = false;
+    QLabel* converter_ = nullptr;  // both ends' figures, side by side
     QLabel* results_ = nullptr;
     QLabel* note_ = nullptr;  // how far the loss and rise are to be trusted
     WindingsPanel* windingsPanel_ = nullptr;

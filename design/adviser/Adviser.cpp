@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 #include <mutex>
 #include <utility>
 
 #include "Advise.h"
 #include "AdviserPool.h"
 #include "AdviserSearch.h"
+#include "Converter.h"
 
 namespace transcalc {
 
@@ -53,6 +55,22 @@ void ValidateAdviserInputs(const AdviserInputs& in) {
         ValidateCheckInputs(in.check);
     } catch (const CheckInputError& error) {
         throw AdviserInputError(error.refusal());
+    }
+    if (in.mode != WorkMode::Choke && (in.check.inputMin || in.check.inputMax)) {
+        // Every design of the search keeps VoltIn: outside the range none is
+        // judged.
+        // A VoltIn that is no number is said by each run.
+        CheckedDesign nominal;
+        bool number = true;
+        try {
+            nominal.voltIn = ParseNumber(in.fields[Field::VoltageIn], in.separator);
+        } catch (const std::exception&) {
+            number = false;
+        }
+        if (number && !InputWithinRange(nominal, in.check)) {
+            throw AdviserInputError(Refusal{"входное напряжение должно лежать в пределах входного",
+                                            "the input voltage must lie within the input range"});
+        }
     }
     if (in.mode == WorkMode::Choke) {
         if (!in.inductanceMh) {

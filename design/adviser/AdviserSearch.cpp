@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "Calculate.h"
+#include "Converter.h"
 #include "DesignRun.h"
 #include "GappedInductance.h"
 #include "NumberFormat.h"
@@ -145,8 +146,25 @@ private:
             run.checked, RunDesignCheck(run.checked, &catalogue_.material, in_.check).inductance);
     }
 
+    // With the converter in use the flyback feeds every output and its
+    // rectifier: Σ (V_k + V_F,k)·I_k.
     double RequiredPower(const DesignRun& run) const {
+        if (ConverterInUse()) {
+            try {
+                const ConverterPlan plan = PlanConverter(run.checked, in_.check);
+                if (plan.inUse) {
+                    return plan.outputPower + plan.rectifierLoss;
+                }
+            } catch (const CheckInputError&) {
+                // The judging of the design says why.
+            }
+        }
         return run.asRead.VoltOut * in_.check.loadCurrent.value_or(0);
+    }
+
+    bool ConverterInUse() const {
+        const CheckInputs& c = in_.check;
+        return !c.outputs.empty() || c.drop != 0 || c.inputMin || c.inputMax;
     }
 
     bool Delivers(const DesignRun& run) const {
@@ -262,9 +280,96 @@ private:
         return check.nothingToCheck;
     }
 
+    // The design check and the windings a design is judged by: with the
+    // converter in use, of the worse end of the input range, each condition
+    // judged at both ends (the smaller margin, a winding that fits at both,
+    // the larger rise).
+    struct Judged {
+        DesignCheck check;
+        WindingCheck winding;
+        std::optional<double> marginWorse;  // the smaller of both ends
+        bool outputsReached = true;         // every output at V_in,min
+        bool fitsBoth = true;
+        std::optional<double> riseOther;  // the other end's rise
+        std::optional<std::string> refused;
+        std::optional<ConverterPlan> plan;  // in use
+        ConverterDesignCheck both;
+    };
+
+    Judged CheckOf(const DesignRun& run) {
+        Judged j;
+        std::optional<ConverterPlan>& plan = j.plan;
+        if (ConverterInUse() && !run.error && !run.checked.nothingToCheck) {
+            try {
+                plan = PlanConverter(run.checked, in_.check);
+            } catch (const CheckInputError& error) {
+                j.refused = error.In(Language::Russian);
+                return j;
+            }
+            if (!plan->inUse) {
+                plan.reset();
+            }
+        }
+        if (!plan) {
+            j.check = RunDesignCheck(run.checked, &catalogue_.material, in_.check);
+            j.marginWorse = j.check.margin;
+            return j;
+        }
+        for (const ConverterOutputPlan& o : plan->outputs) {
+            j.outputsReached = j.outputsReached && o.voltageAtMin >= o.voltage * (1 - 1e-9);
+        }
+        j.both = RunConverterDesignCheck(run.checked, *plan, &catalogue_.material, in_.check);
+        j.check = j.both.Worse();
+        const std::optional<double>& low = j.both.atMin.margin;
+        const std::optional<double>& high = j.both.atMax.margin;
+        j.marginWorse = low && high ? std::optional(std::min(*low, *high)) : std::nullopt;
+        return j;
+    }
+
+    void WindingsOf(const DesignRun& run, Judged& j) {
+        if (!j.plan) {
+            j.winding = RunWindingCheck(run, j.check, in_.check, catalogue_.wires, &spectra_);
+            return;
+        }
+        const ConverterPlan& plan = *j.plan;
+        const ConverterDesignCheck& both = j.both;
+        const WindingCheck atMin =
+            RunWindingCheckAt(run, DesignAtInput(run.checked, plan, plan.inputMin), both.atMin,
+                              in_.check, catalogue_.wires, &spectra_);
+        const WindingCheck atMax =
+            RunWindingCheckAt(run, DesignAtInput(run.checked, plan, plan.inputMax), both.atMax,
+                              in_.check, catalogue_.wires, &spectra_);
+        // The row shows the worse end as the converter's check names it: the
+        // lower efficiency, else the larger loss; the other is judged too.
+        bool maxWorse = false;
+        if (atMin.efficiency && atMax.efficiency && *atMin.efficiency != *atMax.efficiency) {
+            maxWorse = *atMax.efficiency < *atMin.efficiency;
+        } else if (atMin.totalLoss && atMax.totalLoss) {
+            maxWorse = *atMax.totalLoss > *atMin.totalLoss;
+        } else {
+            maxWorse =
+                atMin.copperLoss && atMax.copperLoss && *atMax.copperLoss > *atMin.copperLoss;
+        }
+        j.winding = maxWorse ? atMax : atMin;
+        const WindingCheck& other = maxWorse ? atMin : atMax;
+        j.fitsBoth = !other.nothingToCheck && other.fits && other.copperLoss.has_value();
+        j.riseOther = other.temperatureRise;
+        if (!j.check.coreLoss && j.check.surface && other.copperLoss) {
+            j.riseOther = SurfaceRise(*other.copperLoss, j.check.surface);
+        }
+    }
+
     void Judge(const Design& design, const DesignRun& run) {
         ++outcome_.candidates;
-        const DesignCheck check = RunDesignCheck(run.checked, &catalogue_.material, in_.check);
+        Judged judged = CheckOf(run);
+        if (judged.refused) {
+            RuleOut(RuledOut::Run);
+            if (!outcome_.runFailure) {
+                outcome_.runFailure = judged.refused;
+            }
+            return;
+        }
+        const DesignCheck& check = judged.check;
         const bool choke = in_.mode == WorkMode::Choke;
         // A choke reaches the inductance where it works; without a core
         // shape the list's stands.
@@ -277,18 +382,18 @@ private:
             }
             return;
         }
-        if (run.checked.secondaryFallsShort) {
+        if (run.checked.secondaryFallsShort || !judged.outputsReached) {
             return RuleOut(RuledOut::Voltage);
         }
-        if (!check.margin || *check.margin < in_.margin) {
+        if (!judged.marginWorse || *judged.marginWorse < in_.margin) {
             return RuleOut(RuledOut::Saturation);
         }
         if (in_.mode == WorkMode::Flyback && !Delivers(run)) {
             return RuleOut(RuledOut::Power);
         }
-        const WindingCheck winding =
-            RunWindingCheck(run, check, in_.check, catalogue_.wires, &spectra_);
-        if (winding.nothingToCheck || !winding.fits || !winding.copperLoss) {
+        WindingsOf(run, judged);
+        const WindingCheck& winding = judged.winding;
+        if (winding.nothingToCheck || !winding.fits || !winding.copperLoss || !judged.fitsBoth) {
             return RuleOut(RuledOut::Fit);
         }
         std::optional<double> rise = winding.temperatureRise;
@@ -296,7 +401,8 @@ private:
             // Without the core's loss the copper's rise alone is judged.
             rise = SurfaceRise(*winding.copperLoss, check.surface);
         }
-        if (!rise || !(*rise <= in_.maxRise)) {
+        if (!rise || !(*rise <= in_.maxRise) ||
+            (judged.riseOther && !(*judged.riseOther <= in_.maxRise))) {
             return RuleOut(RuledOut::Rise);
         }
         const double loss = winding.totalLoss.value_or(*winding.copperLoss);
@@ -322,7 +428,7 @@ private:
         row.copperLoss = *winding.copperLoss;
         row.totalLoss = winding.totalLoss;
         row.temperatureRise = *rise;
-        row.margin = *check.margin;
+        row.margin = *judged.marginWorse;
         row.volume = check.effectiveVolume.value_or(0);
         row.coreLossUnknown = !check.coreLoss;
     }

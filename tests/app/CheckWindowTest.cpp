@@ -1,5 +1,7 @@
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <cstdlib>
@@ -182,6 +184,56 @@ TEST_F(CheckWindowTest, TheWindingsInputsStayWithTheDesign) {
     EXPECT_EQ(again->windings().currentDensity, 6e6);
     Close(again);
     EXPECT_EQ(errors.size(), 1);
+}
+
+// The "Выходы" group: a new design's drops start at 0,7 V but stand only
+// once another output or a range is given; the outputs and the range stay
+// with the design and come back into the boxes at the next check.
+TEST_F(CheckWindowTest, TheOutputsStayWithTheDesign) {
+    DesignPushPull("0,3");
+    CheckDialog* dialog = OpenCheck();
+    ASSERT_NE(dialog, nullptr);
+    const auto box = [](CheckDialog* d, const char* name) {
+        return d->findChild<QDoubleSpinBox*>(QString::fromLatin1(name));
+    };
+    EXPECT_EQ(box(dialog, "checkOutput1Drop")->value(), 0.7);
+    EXPECT_EQ(box(dialog, "checkOutput2Drop")->value(), 0.7);
+    EXPECT_EQ(dialog->inputs().drop, 0);  // one output at one input: the list's
+    box(dialog, "checkLoadCurrent")->setValue(5);
+    box(dialog, "checkOutput2Voltage")->setValue(5);
+    box(dialog, "checkOutput2Current")->setValue(2);
+    auto* name = dialog->findChild<QLineEdit*>("checkOutput2Name");
+    name->setText(QStringLiteral("AUX"));
+    emit name->editingFinished();
+    box(dialog, "checkInputMin")->setValue(250);
+    box(dialog, "checkInputMax")->setValue(350);
+    // A section per output, each of the push-pull in two halves.
+    std::vector<std::string> sections;
+    for (const transcalc::WindingSection& section : dialog->windings().sections) {
+        sections.push_back(section.name);
+    }
+    EXPECT_EQ(sections, (std::vector<std::string>{"P1", "P2", "S1a", "S1b", "AUXa", "AUXb"}));
+    const QString converter = dialog->findChild<QLabel*>("checkConverter")->text();
+    EXPECT_TRUE(converter.startsWith(QStringLiteral("Выходы:\nS1: 12 В, 5 А, падение 0,7 В: ")))
+        << converter.toStdString();
+    EXPECT_TRUE(converter.contains(QStringLiteral("При входном напряжении 250 В / 350 В:")));
+    Close(dialog);
+
+    const transcalc::Design design = form->CurrentDesign();
+    ASSERT_TRUE(design.check.has_value());
+    EXPECT_EQ(design.check->drop, 0.7);
+    EXPECT_EQ(design.check->outputs, (std::vector<transcalc::ConverterOutput>{{5, 2, "AUX", 0.7}}));
+    EXPECT_EQ(design.check->inputMin, 250);
+    EXPECT_EQ(design.check->inputMax, 350);
+
+    CheckDialog* again = OpenCheck();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(box(again, "checkOutput2Voltage")->value(), 5);
+    EXPECT_EQ(again->findChild<QLineEdit*>("checkOutput2Name")->text(), "AUX");
+    EXPECT_EQ(box(again, "checkInputMax")->value(), 350);
+    EXPECT_EQ(again->inputs(), *design.check);
+    Close(again);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 }  // namespace

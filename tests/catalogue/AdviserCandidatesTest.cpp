@@ -12,6 +12,7 @@
 #include "Advise.h"
 #include "AdviserPool.h"
 #include "Catalogue.h"
+#include "ConverterRun.h"
 #include "DesignRun.h"
 #include "FieldTexts.h"
 
@@ -220,6 +221,48 @@ TEST(AdviserCandidates, FlybackShortOfPowerSaysSo) {
     EXPECT_TRUE(NothingFitsText(in, result)
                     .starts_with("ни один сердечник не подходит; чаще всего мешает нехватка "
                                  "мощности даже с зазором 3 мм: "));
+}
+
+// The converters of a mains flyback and a battery push-pull: every row,
+// applied and checked at both ends of the input range, reaches each output
+// at the lowest input and keeps the margin, the fit and the rise at both.
+TEST(AdviserCandidates, ConvertersReachEveryOutputAtTheLowestInput) {
+    AdviserInputs flyback = Flyback();
+    flyback.check.drop = 0.7;
+    flyback.check.outputs = {{5, 1, "", 0.7}, {15, 0.1, "", 0.7}};
+    flyback.check.inputMin = 200;
+    flyback.check.inputMax = 370;
+    AdviserInputs pushPull = PushPull();
+    pushPull.check.drop = 0.7;
+    pushPull.check.outputs = {{5, 2, "", 0.7}};
+    pushPull.check.inputMin = 18;
+    pushPull.check.inputMax = 30;
+    AdviserPool pool(AdviserPool::MachineThreads() - 1);
+    for (const AdviserInputs& in : {flyback, pushPull}) {
+        const AdviserResult result = Advise(pool, in, AdviserCatalogueOf(Builtin(), in));
+        ASSERT_FALSE(result.rows.empty()) << ModeText(in.mode);
+        for (const AdvisedCore& row : result.rows) {
+            SCOPED_TRACE(row.core);
+            const Material* material = FindMaterial(Builtin(), row.design.material);
+            const DesignRun run = RunDesign(row.design, in.separator,
+                                            CatalogueCoreLetters(Builtin(), row.design, ","));
+            const ConverterRun c =
+                RunConverter(run, material, *row.design.check, RoundWires(Builtin()));
+            ASSERT_TRUE(c.plan.inUse);
+            ASSERT_EQ(c.plan.outputs.size(), in.check.outputs.size() + 1);
+            for (const ConverterOutputPlan& o : c.plan.outputs) {
+                EXPECT_GE(o.voltageAtMin, o.voltage) << o.name;
+            }
+            EXPECT_EQ(std::min(*c.check.atMin.margin, *c.check.atMax.margin), row.margin);
+            EXPECT_GE(row.margin, in.margin);
+            for (const WindingCheck* w : {&c.windingsAtMin, &c.windingsAtMax}) {
+                EXPECT_TRUE(w->fits);
+                EXPECT_LE(w->temperatureRise.value_or(0), in.maxRise);
+            }
+            EXPECT_EQ(c.WorseWindings().copperLoss, row.copperLoss);
+            EXPECT_EQ(c.WorseWindings().fill, row.fill);
+        }
+    }
 }
 
 auto Figures(const AdvisedCore& r) {

@@ -187,6 +187,43 @@ TEST(CliAdviseTest, BadValuesAreUsageErrors) {
     }
 }
 
+// A mains flyback of three outputs and a battery push-pull of two, each
+// over its input range with 0,7 V diodes: cores found, and every output
+// reaches its voltage at the lowest input in the row's design, run again.
+TEST(CliAdviseTest, ConvertersOfSeveralOutputsOverAnInputRange) {
+    const std::vector<std::string> cases[] = {
+        {"--advise", "--mode",     "flyback", "--pulse",     "4",      "--vin",
+         "310",      "--vout",     "12",      "--overshoot", "600",    "--load-current",
+         "2",        "--output",   "5:1",     "--output",    "15:0.1", "--drop",
+         "0.7",      "--vin-min",  "200",     "--vin-max",   "370",    "--core",
+         "e",        "--material", "N87",     "--limit",     "1",      "--json"},
+        With(kAdvise, {"--output", "5:2", "--drop", "0.7", "--vin-min", "18", "--vin-max", "30",
+                       "--limit", "1", "--json"}),
+    };
+    for (const std::vector<std::string>& arguments : cases) {
+        const CliRun run = RunCli(arguments);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const Json json = Json::parse(run.out);
+        ASSERT_EQ(json["advice"].size(), 1u) << run.out;
+    }
+}
+
+// The converter's options go with the transformers only, and a range that
+// leaves --vin outside is refused in the language chosen.
+TEST(CliAdviseTest, ConverterOptionsAreTheTransformers) {
+    const CliRun choke = RunCli({"--advise", "--mode", "choke", "--material", "N87", "--inductance",
+                                 "1", "--current", "3", "--output", "5:1"});
+    EXPECT_EQ(choke.status, 64);
+    EXPECT_TRUE(
+        choke.err.starts_with("transcalc-cli: --output does not apply to --advise --mode choke\n"))
+        << choke.err;
+    const CliRun outside = RunCli(With(kAdvise, {"--vin-min", "25"}));
+    EXPECT_EQ(outside.status, 64);
+    EXPECT_TRUE(outside.err.starts_with(
+        "transcalc-cli: входное напряжение должно лежать в пределах входного\n"))
+        << outside.err;
+}
+
 TEST(CliAdviseTest, UsageNamesTheAdviser) {
     const CliRun run = RunCli({"--help"});
     EXPECT_NE(run.out.find("  --advise          search instead of one Calculate"),

@@ -144,4 +144,11 @@ TEST(CliConverterTest, BadConverterOptionsAreUsageErrors) {
     }
 }
 
+// The default language refuses a range that leaves --vin outside in Russian.
+TEST(CliConverterTest, RangeRefusalSpeaksTheLanguage) {
+    const CliRun run = RunCli(With(kBattery, {"--vin-min", "25"}));
+    EXPECT_EQ(run.status, 64);
+    EXPECT_EQ(run.err, "transcalc-cli: входное напряжение должно лежать в пределах входного\n");
+}
+
 }  // namespace

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <string>
 
+#include "CheckFixture.h"
+#include "CheckReport.h"
 #include "Report.h"
 
 namespace transcalc {
@@ -191,6 +193,48 @@ TEST_F(ReportPdfTest, WindingsThatDoNotFitTakeASecondPage) {
     EXPECT_NE(second.find("Обмотки при плотности тока 4 А/мм²:"), std::string::npos) << second;
     EXPECT_NE(second.find("Потери в меди — оценка"), std::string::npos) << second;
     EXPECT_EQ(second.find("Строка проверки"), std::string::npos) << second;
+}
+
+// The converter's outputs follow the windings: a row per output with its
+// turns and voltages at both ends, in the report's language. The E 25/13/7
+// push-pull at 300 V and 0,3 T has 89 turns a half; at 250 V S1 takes
+// ⌈12,7·89/250⌉ = 5 turns (the list 4) and AUX ⌈5,7·89/250⌉ = 3, giving
+// 3·250/89 − 0,7 = 7,73 V and 3·350/89 − 0,7 = 11,10 V.
+TEST_F(ReportPdfTest, TheOutputsFollowTheWindings) {
+    CheckInputs inputs;
+    inputs.loadCurrent = 5;
+    inputs.drop = 0.7;
+    inputs.outputs = {{5, 2, "AUX", 0.7}};
+    inputs.inputMin = 250;
+    inputs.inputMax = 350;
+    const DesignRun run =
+        RunDesign(testing_support::E25Design(kModePushPull, CoreKind::ShapedE, "0,3"), ",");
+    const Material n87 = testing_support::N87();
+    for (const Language language : {Language::Russian, Language::English}) {
+        ReportContent content = AFlyback();
+        content.language = language;
+        AddCheckToReport(content, run, &n87, inputs, testing_support::GradeOneWires(), ",");
+        ASSERT_EQ(content.outputs.rows.size(), 2u);
+        EXPECT_EQ(content.outputs.rows[0][1], "5");
+        EXPECT_EQ(content.outputs.rows[1],
+                  (std::vector<std::string>{"AUX", "3", "7,73", "11,10", "1,42"}));
+        WriteReportPdf(content, QString::fromStdString(Pdf()));
+        const std::string text = Text();
+        const bool english = language == Language::English;
+        const std::size_t heading = text.find(english ? "Outputs:" : "Выходы:");
+        ASSERT_NE(heading, std::string::npos) << text;
+        EXPECT_LT(text.find(english ? "Window fill" : "Заполнение окна"), heading);
+        for (const char* part :
+             english ? std::vector<const char*>{"Output", "Turns", "V at 250 V", "V at 350 V",
+                                                "I rms, A", "AUX",
+                                                "At an input voltage of 250 V "
+                                                "/ 350 V:"}
+                     : std::vector<const char*>{"Выход", "Витков", "U при 250 В", "U при 350 В",
+                                                "I ср.кв., А", "AUX",
+                                                "При входном напряжении 250 В / 350 В:"}) {
+            EXPECT_NE(text.find(part, heading), std::string::npos) << part << "\n" << text;
+        }
+    }
 }
 
 TEST_F(ReportPdfTest, PrintsTheSamePageOnAPrinter) {
