@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 #include "CaptionText.h"
@@ -280,7 +281,7 @@ QWidget* CheckDialog::BuildOutputs(const QLocale& locale) {
         return b;
     };
     drop1_ = box(QStringLiteral("checkOutput1Drop"), transcalc::kMaxDrop, tr(" В"), QString());
-    drop1_->setValue(kNewDrop);
+    drop1_->setValue(0);  // the list's one output: no diode until a converter is given
     grid->addWidget(drop1_, 1, 4);
     connect(drop1_, &QDoubleSpinBox::valueChanged, this, &CheckDialog::DropEdited);
     for (int k = 2; k <= transcalc::kMaxOutputs; ++k) {
@@ -302,7 +303,7 @@ QWidget* CheckDialog::BuildOutputs(const QLocale& locale) {
         grid->addWidget(o.name, k, 3);
         grid->addWidget(o.drop, k, 4);
         for (QDoubleSpinBox* b : {o.voltage, o.current}) {
-            connect(b, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
+            connect(b, &QDoubleSpinBox::valueChanged, this, &CheckDialog::ConverterEdited);
         }
         connect(o.drop, &QDoubleSpinBox::valueChanged, this, &CheckDialog::DropEdited);
         connect(o.name, &QLineEdit::editingFinished, this, &CheckDialog::Recompute);
@@ -317,7 +318,7 @@ QWidget* CheckDialog::BuildOutputs(const QLocale& locale) {
     AddRow(range, tr("Входное напряжение от:"), inputMin_);
     AddRow(range, tr("до:"), inputMax_);
     for (QDoubleSpinBox* b : {inputMin_, inputMax_}) {
-        connect(b, &QDoubleSpinBox::valueChanged, this, &CheckDialog::Recompute);
+        connect(b, &QDoubleSpinBox::valueChanged, this, &CheckDialog::ConverterEdited);
     }
     grid->addLayout(range, transcalc::kMaxOutputs + 1, 0, 1, 5);
     return group;
@@ -325,6 +326,24 @@ QWidget* CheckDialog::BuildOutputs(const QLocale& locale) {
 
 void CheckDialog::DropEdited() {
     dropsGiven_ = true;
+    Recompute();
+}
+
+bool CheckDialog::ConverterInUse() const {
+    const auto set = [](const QDoubleSpinBox* box) { return box->value() > 0; };
+    return set(inputMin_) || set(inputMax_) ||
+           std::ranges::any_of(
+               outputs_, [&](const OutputBoxes& o) { return set(o.voltage) && set(o.current); });
+}
+
+// Until the user types a drop, output 1's diode drops its 0.7 V only once
+// there is a converter around the list's one output; the box shows the
+// drop in effect.
+void CheckDialog::ConverterEdited() {
+    if (!dropsGiven_) {
+        const QSignalBlocker quiet(drop1_);
+        drop1_->setValue(ConverterInUse() ? kNewDrop : 0);
+    }
     Recompute();
 }
 
@@ -346,9 +365,6 @@ void CheckDialog::TakeConverter(transcalc::CheckInputs& inputs) const {
     inputs.inputMin = given(inputMin_);
     inputs.inputMax = given(inputMax_);
     inputs.drop = drop1_->value();
-    if (!dropsGiven_ && inputs.outputs.empty() && !inputs.inputMin && !inputs.inputMax) {
-        inputs.drop = 0;  // one output at one input: the list's own, no diode yet
-    }
 }
 
 void CheckDialog::PutConverter() {
@@ -359,7 +375,8 @@ void CheckDialog::PutConverter() {
         const QSignalBlocker quiet(box);
         box->setValue(value);
     };
-    put(drop1_, dropsGiven_ ? kept_.drop : kNewDrop);
+    const bool inUse = !kept_.outputs.empty() || kept_.inputMin || kept_.inputMax;
+    put(drop1_, dropsGiven_ ? kept_.drop : inUse ? kNewDrop : 0);
     for (std::size_t k = 0; k < outputs_.size(); ++k) {
         const OutputBoxes& o = outputs_[k];
         const bool shown = k < kept_.outputs.size();

@@ -75,6 +75,8 @@ private:
     QWidget* BuildOutputs(const QLocale& locale);
     void DropEdited();
     void PutConverter();
+    void ConverterEdited();
+    bool ConverterInUse() const;
     void TakeConverter(transcalc::CheckInputs& inputs) const;
     void DensityChanged();
     bool DensityWithinBounds() const;

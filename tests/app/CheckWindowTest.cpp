@@ -186,9 +186,9 @@ TEST_F(CheckWindowTest, TheWindingsInputsStayWithTheDesign) {
     EXPECT_EQ(errors.size(), 1);
 }
 
-// The "Выходы" group: a new design's drops start at 0,7 V but stand only
-// once another output or a range is given; the outputs and the range stay
-// with the design and come back into the boxes at the next check.
+// The "Выходы" group: output 1's diode drops its 0,7 V once another output
+// or a range is given, and its box shows the drop in effect; the outputs and
+// the range stay with the design and come back into the boxes.
 TEST_F(CheckWindowTest, TheOutputsStayWithTheDesign) {
     DesignPushPull("0,3");
     CheckDialog* dialog = OpenCheck();
@@ -196,15 +196,16 @@ TEST_F(CheckWindowTest, TheOutputsStayWithTheDesign) {
     const auto box = [](CheckDialog* d, const char* name) {
         return d->findChild<QDoubleSpinBox*>(QString::fromLatin1(name));
     };
-    EXPECT_EQ(box(dialog, "checkOutput1Drop")->value(), 0.7);
+    EXPECT_EQ(box(dialog, "checkOutput1Drop")->value(), 0);  // the list's one output
     EXPECT_EQ(box(dialog, "checkOutput2Drop")->value(), 0.7);
-    EXPECT_EQ(dialog->inputs().drop, 0);  // one output at one input: the list's
+    EXPECT_EQ(dialog->inputs().drop, 0);
     box(dialog, "checkLoadCurrent")->setValue(5);
     box(dialog, "checkOutput2Voltage")->setValue(5);
     box(dialog, "checkOutput2Current")->setValue(2);
     auto* name = dialog->findChild<QLineEdit*>("checkOutput2Name");
     name->setText(QStringLiteral("AUX"));
     emit name->editingFinished();
+    EXPECT_EQ(box(dialog, "checkOutput1Drop")->value(), 0.7);
     box(dialog, "checkInputMin")->setValue(250);
     box(dialog, "checkInputMax")->setValue(350);
     // A section per output, each of the push-pull in two halves.
