@@ -332,10 +332,14 @@ void TForm1::ShowFamilyCore() {
     }
     QLabel* const labels[] = {ui_->LabelCoreName, ui_->LabelCoreArea, ui_->LabelCorePath,
                               ui_->LabelCoreWindow};
+    // Only a new text costs a new layout: the pictures are shown again and
+    // again as the state is restored.
     for (int i = 0; i < 4; ++i) {
-        labels[i]->setText(texts[i]);
+        if (labels[i]->text() != texts[i]) {
+            labels[i]->setText(texts[i]);
+            labels[i]->adjustSize();
+        }
         labels[i]->setVisible(core.has_value());
-        labels[i]->adjustSize();
     }
 }
 
