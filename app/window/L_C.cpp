@@ -19,6 +19,7 @@
 #include "CaptionText.h"
 #include "Catalogue.h"
 #include "CoreFamily.h"
+#include "DeferredIcon.h"
 #include "DesignRun.h"
 #include "ErrorBox.h"
 #include "Errors.h"
@@ -99,6 +100,10 @@ TForm1::TForm1(QWidget* parent)
     ApplyFormFont(*this);
     ui_->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // The core pictures are read when first drawn: at most one shows at start.
+    ui_->BitBtn2->setIcon(DeferredIcon(QStringLiteral(":/pictures/ring.svg")));
+    ui_->BitBtn3->setIcon(DeferredIcon(QStringLiteral(":/pictures/e-core.svg")));
+    ui_->BitBtn4->setIcon(DeferredIcon(QStringLiteral(":/pictures/u-core.svg")));
     ApplyPixelHeights(*this);
     // The designed captions are no texts of either language.
     for (const int number : kCaptionLabels) {
@@ -321,16 +326,20 @@ void TForm1::ShowFamilyCore() {
         texts = {text.name, text.area, text.path,
                  text.bobbin.isEmpty() ? text.window : text.window + u'\n' + text.bobbin};
         ui_->BitBtnFamilyCore->setIcon(
-            QIcon(QStringLiteral(":/pictures/%1.svg")
-                      .arg(QLatin1String(transcalc::FamilyDrawing(core->core.family)))));
+            DeferredIcon(QStringLiteral(":/pictures/%1.svg")
+                             .arg(QLatin1String(transcalc::FamilyDrawing(core->core.family)))));
         ShowDimensions({});
     }
     QLabel* const labels[] = {ui_->LabelCoreName, ui_->LabelCoreArea, ui_->LabelCorePath,
                               ui_->LabelCoreWindow};
+    // Only a new text costs a new layout: the pictures are shown again and
+    // again as the state is restored.
     for (int i = 0; i < 4; ++i) {
-        labels[i]->setText(texts[i]);
+        if (labels[i]->text() != texts[i]) {
+            labels[i]->setText(texts[i]);
+            labels[i]->adjustSize();
+        }
         labels[i]->setVisible(core.has_value());
-        labels[i]->adjustSize();
     }
 }
 

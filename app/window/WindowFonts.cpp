@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QHash>
+#include <QStringList>
 #include <QWidget>
 #include <stdexcept>
 
@@ -43,6 +44,14 @@ constexpr StandIn kStandIns[] = {
     {"Times New Roman", "Liberation Serif"},
 };
 
+// Whether the font database holds the family. The installed list is read
+// as it is: QFontDatabase::hasFamily first runs the name through the
+// system's substitution rules, a costly query for each name at start.
+bool IsInstalled(const QString& family) {
+    static const QStringList installed = QFontDatabase::families();
+    return installed.contains(family, Qt::CaseInsensitive);
+}
+
 // The family that draws a designed one: itself where installed, else its
 // stand-in where that is. Qt looks a missing family up anew, through the
 // system's fallback lists, for every size, style and script it is drawn in;
@@ -54,10 +63,10 @@ QString InstalledFamily(const QString& designed) {
         return *known;
     }
     QString family = designed;
-    if (!QFontDatabase::hasFamily(designed)) {
+    if (!IsInstalled(designed)) {
         for (const StandIn& entry : kStandIns) {
             const QString standIn = QString::fromLatin1(entry.standIn);
-            if (designed == QLatin1String(entry.designed) && QFontDatabase::hasFamily(standIn)) {
+            if (designed == QLatin1String(entry.designed) && IsInstalled(standIn)) {
                 family = standIn;
             }
         }

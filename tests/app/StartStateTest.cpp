@@ -1,6 +1,8 @@
 #include <QAction>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -84,6 +86,20 @@ TEST_F(WindowTest, PlacesControlsAsDesigned) {
     EXPECT_EQ(Label(10)->pos(), QPoint(40, 8));
     EXPECT_EQ(Find<QPushButton>("BitBtn3")->iconSize(), QSize(253, 187));
     EXPECT_FALSE(Find<QPushButton>("BitBtn4")->icon().isNull());
+}
+
+// The core pictures are read only when first drawn; drawn, each is its
+// drawing, and the window's icon is the 48-pixel rendering of its SVG.
+TEST_F(WindowTest, DrawsEachCorePictureFromItsDrawing) {
+    const std::pair<const char*, const char*> pictures[] = {
+        {"BitBtn2", "ring"}, {"BitBtn3", "e-core"}, {"BitBtn4", "u-core"}};
+    for (const auto& [button, drawing] : pictures) {
+        const QSize size = Find<QPushButton>(button)->iconSize();
+        EXPECT_EQ(Find<QPushButton>(button)->icon().pixmap(size).toImage(),
+                  QIcon(QStringLiteral(":/pictures/%1.svg").arg(drawing)).pixmap(size).toImage())
+            << button;
+    }
+    EXPECT_EQ(form->windowIcon().availableSizes(), QList<QSize>{QSize(48, 48)});
 }
 
 struct FontCase {
