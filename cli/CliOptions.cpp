@@ -109,11 +109,22 @@ void SetCore(CliOptions& options, std::string_view name) {
 
 // A design on a core beyond the classic three takes it by its catalogue
 // name: --core alone gives it no dimensions.
-void CheckFamilyCores(const CliOptions& options) {
+void CheckFamilyCores(const CliOptions& options, const TypedFields& typed) {
     if (options.catalogue.list || options.advise.run) {
         return;
     }
     const std::optional<CatalogueFamilyCore>& named = options.catalogue.familyCore;
+    // Its dimensions are the catalogue's letters: a dimension typed beside
+    // it would be dropped without a word.
+    for (const FieldOption& option : kFieldOptions) {
+        if (named && IsDimension(option.field) && typed[FieldIndex(option.field)]) {
+            throw UsageError(
+                "the dimension options (--d1, --d2, --h, --h1, --h2, --l1, --l2) "
+                "do not apply: the core '" +
+                options.catalogue.coreName.value_or("") +
+                "' takes its dimensions from the catalogue");
+        }
+    }
     for (const CoreFamily family : options.families) {
         const bool classic = ClassicKindOf(family).has_value();
         if (named && family != named->core.family) {
@@ -234,7 +245,7 @@ CliOptions ParseOptions(int argc, const char* const argv[], CliOptions options) 
     options.separator = separator.empty() ? SystemDecimalSeparator() : separator;
     options.catalogue.coreHeld =
         ApplyCatalogue(options.catalogue, typed, options.fields, options.cores, options.separator);
-    CheckFamilyCores(options);
+    CheckFamilyCores(options, typed);
     return options;
 }
 

@@ -246,6 +246,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "transcalc-cli: --core etd needs --core-name: such a core is known by its "
                 "catalogue name\nTry 'transcalc-cli --help'.\n",
                 64},
+        CliCase{"DimensionOfAFamilyCore",
+                {"--core-name", "ETD 39", "--h1", "5"},
+                "",
+                "transcalc-cli: the dimension options (--d1, --d2, --h, --h1, --h2, --l1, --l2) "
+                "do not apply: the core 'ETD 39/20/13' takes its dimensions from the "
+                "catalogue\nTry 'transcalc-cli --help'.\n",
+                64},
         CliCase{"FamilyOtherThanTheNamedCore",
                 {"--core", "e", "--core-name", "ETD 39"},
                 "",
