@@ -115,6 +115,34 @@ def letters_of(shape):
     return letters
 
 
+def cores_named_apart(shapes):
+    """Every shape under a name of its own. A name the data gives twice is
+    kept by its first shape; a later one takes the first of its own aliases
+    that no other shape is named or aliased by (the data's second "ER 40" is
+    its "EER 40"), else it is left out, as no one could ask for it by name."""
+    taken = {}
+    for shape in shapes:
+        for text in [shape["name"]] + list(shape.get("aliases", [])):
+            taken.setdefault(clean(text), set()).add(id(shape))
+    seen = set()
+    kept = []
+    for shape in shapes:
+        name = clean(shape["name"])
+        if name in seen:
+            own = [clean(a) for a in shape.get("aliases", [])
+                   if taken.get(clean(a)) == {id(shape)} and clean(a) not in seen]
+            if not own:
+                warn(f"core '{name}' appears again; the first entry is kept")
+                continue
+            warn(f"core '{name}' appears again; the later one is named '{own[0]}'")
+            shape = dict(shape, name=own[0],
+                         aliases=[a for a in shape.get("aliases", []) if clean(a) != own[0]])
+            name = own[0]
+        seen.add(name)
+        kept.append(shape)
+    return kept
+
+
 def short_alias(name):
     """"ETD 39" for "ETD 39/20/13": the name up to its first slash."""
     head = name.split("/")[0].strip()
@@ -235,7 +263,7 @@ def core_lines(shapes, bobbins=()):
     """The lines of cores.tsv and how many cores of each kind they hold."""
     wanted = [s for s in shapes if s.get("family") in KINDS]
     complete = []
-    for shape in first_of_each_name(wanted, "core"):
+    for shape in cores_named_apart(wanted):
         kind = KINDS[shape["family"]]
         missing = [l for l in REQUIRED[kind].split() if l not in letters_of(shape)]
         if missing:

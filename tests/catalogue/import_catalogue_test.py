@@ -38,6 +38,8 @@ SHAPES = [
         "A": {"nominal": 0.02}, "B": {"nominal": 0.01}, "C": {"nominal": 0.007}}},
     {"family": "t", "name": "T 20/10/7", "dimensions": {
         "A": {"nominal": 0.021}, "B": {"nominal": 0.01}, "C": {"nominal": 0.007}}},
+    {"family": "t", "name": "T 20/10/7", "aliases": ["TX 20"], "dimensions": {
+        "A": {"nominal": 0.022}, "B": {"nominal": 0.01}, "C": {"nominal": 0.007}}},
     {"family": "t", "name": "T 3/1.5/1", "dimensions": {
         "A": {"nominal": 0.003}, "B": {"nominal": 0.0015}, "C": {"nominal": 0.001}}},
     # two short names "T 20": neither core takes it
@@ -157,6 +159,7 @@ class ImportTest(unittest.TestCase):
             "T 3/1.5/1\tring\tA=3\tB=1.5\tC=1\talias=T 3",
             "T 20/10/7\tring\tA=20\tB=10\tC=7",
             "T 20/12/5\tring\tA=20\tB=12\tC=5",
+            "TX 20\tring\tA=22\tB=10\tC=7",
             "E 10/5/3\te\tA=10\tB=5\tC=3\tF=2.5\talias=E 10\tbobbin=1.075,4.7",
             "U 10/8/3\tu\tA=9.9\tB=8.2\tC=2.85\tE=4.15\talias=U 10",
             "ETD 29/16/10\tetd\tA=29.8\tB=15.8\tC=9.5\tD=11\tE=22.7\tF=9.5\talias=ETD 29\t"
@@ -202,6 +205,7 @@ class ImportTest(unittest.TestCase):
         self.assertIn("  bobbins.ndjson: MAS project data\n", notice)
         self.assertEqual(self.run_result.stderr.splitlines(), [
             "import_catalogue: core 'T 20/10/7' appears again; the first entry is kept",
+            "import_catalogue: core 'T 20/10/7' appears again; the later one is named 'TX 20'",
             "import_catalogue: core 'RM 4' lacks B, C, D, E, F, G, J "
             "(kind rm needs A, B, C, D, E, F, G, J); left out",
             "import_catalogue: alias 'T 3/1.5/1' of 'ETD 29/16/10' is the name of another core; "
@@ -210,10 +214,10 @@ class ImportTest(unittest.TestCase):
             "left out",
             "import_catalogue: bobbins that fit no core of the catalogue, left out: 1 (EI 76/50)",
             "import_catalogue: material 'F1' appears again; the first entry is kept",
-            "import_catalogue: cores by family: ring 3, e 1, u 1, etd 1, er 0, ec 0, efd 1, eq 0, "
+            "import_catalogue: cores by family: ring 4, e 1, u 1, etd 1, er 0, ec 0, efd 1, eq 0, "
             "lp 0, planar-e 0, planar-er 0, planar-el 0, rm 0, pot 0, pm 1, pq 0, pqi 0, ep 0, "
             "epx 0, ur 0, ui 0, ut 0, c 0",
-            f"import_catalogue: 8 cores, 4 materials, 2 wires written to {self.out}",
+            f"import_catalogue: 9 cores, 4 materials, 2 wires written to {self.out}",
         ])
 
 

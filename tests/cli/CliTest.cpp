@@ -792,7 +792,7 @@ TEST(CliCatalogueTest, ListsTheCatalogue) {
          "# name\tkind\tdimensions in mm, LETTER=value\n"
          "U 10/8/3\tu\tA=9.9\tB=8.2\tC=2.85\tD=5\tE=4.15\talias=U 10\n"},
         {{"--list=cores"},
-         888,
+         889,
          "# name\tkind\tdimensions in mm, LETTER=value\nT 1.78/0.89/0.76\tring\tA=1.78\tB=0."
          "89\tC=0.76\talias=T 1.78\n"},
         {{"--list", "materials"},
