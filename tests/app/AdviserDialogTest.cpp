@@ -317,6 +317,36 @@ TEST_F(AdviserWindowTest, ASearchFillsTheTableAndApplyingARowReproducesIt) {
     EXPECT_TRUE(errors.isEmpty());
 }
 
+// The same converter on RM cores alone: the row applied shows the family's
+// drawing in place of the classic pictures, and the list is its run.
+TEST_F(AdviserWindowTest, ARowOfAFamilyCoreAppliesItsCore) {
+    TypePushPull();
+    AdviserDialog* dialog = OpenAdviser();
+    ASSERT_NE(dialog, nullptr);
+    In<QCheckBox>(dialog, "adviserU")->setChecked(false);
+    In<QCheckBox>(dialog, "adviserRm")->setChecked(true);
+    In<QDoubleSpinBox>(dialog, "adviserLoadCurrent")->setValue(5);
+    ASSERT_TRUE(SearchAndWait(dialog));
+    ASSERT_TRUE(dialog->result().has_value());
+    ASSERT_FALSE(dialog->result()->rows.empty());
+    const transcalc::AdvisedCore chosen = dialog->result()->rows[0];
+    In<QPushButton>(dialog, "adviserApply")->click();
+    form->Timer2Timer();
+
+    EXPECT_EQ(form->CurrentDesign(), chosen.design);
+    ASSERT_TRUE(chosen.design.familyCore.has_value());
+    EXPECT_EQ(chosen.design.familyCore->core.family, transcalc::CoreFamily::Rm);
+    EXPECT_TRUE(Shown("BitBtnFamilyCore"));
+    EXPECT_FALSE(Shown("BitBtn4"));
+    QStringList expected;
+    for (const std::string& line : transcalc::RunDesign(chosen.design, ",").list.lines) {
+        expected << QString::fromStdString(line);
+    }
+    EXPECT_EQ(Lines(), expected);
+    EXPECT_TRUE(expected.contains(QString::fromStdString("Магнитопровод " + chosen.core)));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
 // A 0,1 mH, 3 A choke on the catalogue's rings in a powder without loss
 // data: a ring keeps no gap, the turns reach the inductance, and the rows say
 // that the core loss is unknown.
