@@ -1,6 +1,8 @@
 #include "AdviserCandidates.h"
 
 #include <algorithm>
+#include <array>
+#include <memory>
 
 #include "Catalogue.h"
 #include "FieldTexts.h"
@@ -13,15 +15,18 @@ AdviserCore AdviserCoreOf(const Core& core, std::string_view separator) {
     candidate.name = core.name;
     if (!core.IsClassic()) {
         candidate.kind = FamilyClassicKind(core.Family());
-        candidate.familyCore = CatalogueFamilyCore{FamilyCoreOf(core), core.Bobbin()};
+        candidate.familyCore = std::make_shared<const CatalogueFamilyCore>(
+            CatalogueFamilyCore{FamilyCoreOf(core), core.Bobbin()});
         return candidate;
     }
     candidate.kind = core.kind;
     InputFields fields;
+    std::array<std::string, 4> dimensions;
     for (const FieldText& text : CoreFieldTexts(core, separator)) {
-        candidate.dimensions[static_cast<std::size_t>(FieldIndex(text.field))] = text.text;
+        dimensions[static_cast<std::size_t>(FieldIndex(text.field))] = text.text;
         fields[text.field] = text.text;
     }
+    candidate.dimensions = {dimensions[0], dimensions[1], dimensions[2], dimensions[3]};
     candidate.letters = LettersWhileFilled(core, CorePictures::Of(core.kind), fields, separator);
     return candidate;
 }

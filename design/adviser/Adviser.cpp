@@ -13,6 +13,34 @@
 
 namespace transcalc {
 
+DimensionTexts::DimensionTexts(std::string_view d1, std::string_view d2, std::string_view d3,
+                               std::string_view d4) {
+    texts_.reserve(d1.size() + d2.size() + d3.size() + d4.size());
+    const std::string_view texts[] = {d1, d2, d3};
+    for (std::size_t i = 0; i < ends_.size(); ++i) {
+        texts_ += texts[i];
+        ends_[i] = static_cast<std::uint32_t>(texts_.size());
+    }
+    texts_ += d4;
+}
+
+std::string_view DimensionTexts::operator[](std::size_t index) const {
+    // Bounded by the text, which a move may have taken away.
+    const std::size_t size = texts_.size();
+    const std::size_t begin = std::min<std::size_t>(index == 0 ? 0 : ends_[index - 1], size);
+    const std::size_t end = std::min<std::size_t>(index < ends_.size() ? ends_[index] : size, size);
+    return std::string_view(texts_).substr(begin, end - begin);
+}
+
+bool DimensionTexts::operator==(const std::array<std::string, 4>& texts) const {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if ((*this)[i] != texts[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string_view RuledOutKey(RuledOut condition) {
     switch (condition) {
         case RuledOut::Run:

@@ -13,6 +13,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,6 +44,23 @@ namespace transcalc {
 // the asked ones and the winding fits. Each core keeps its feasible design of
 // least loss; the cores are listed smallest first.
 
+// The four dimension texts of a core in one string: a search holds one for
+// each of 100 000 user cores, and four strings would cost three times the
+// room.
+class DimensionTexts {
+public:
+    DimensionTexts() = default;
+    DimensionTexts(std::string_view d1, std::string_view d2, std::string_view d3,
+                   std::string_view d4);
+
+    std::string_view operator[](std::size_t index) const;
+    bool operator==(const std::array<std::string, 4>& texts) const;
+
+private:
+    std::string texts_;                    // one after the other
+    std::array<std::uint32_t, 3> ends_{};  // where the first three end
+};
+
 // A core as the catalogue gives it to a design: the adviser knows no
 // catalogue.
 struct AdviserCore {
@@ -52,11 +71,12 @@ struct AdviserCore {
     // The dimension fields Edit1..Edit4 as the catalogue fills them, with the
     // inputs' separator; a ring leaves the fourth empty (it is not written).
     // Empty for a family core, which takes no field.
-    std::array<std::string, 4> dimensions;
+    DimensionTexts dimensions;
     // The letters the design check takes for a shaped catalogue core.
     std::optional<CoreLetters> letters;
-    // A core of a family beyond the classic three, with its bobbin.
-    std::optional<CatalogueFamilyCore> familyCore;
+    // A core of a family beyond the classic three, with its bobbin; shared,
+    // not held in place, as most cores of a large search have none.
+    std::shared_ptr<const CatalogueFamilyCore> familyCore;
 
     CoreFamily Family() const { return familyCore ? familyCore->core.family : FamilyOfKind(kind); }
 };

@@ -37,7 +37,7 @@ public:
             const int dimensions = InfoOf(core.kind).dimensionCount;
             for (int i = 0; i < dimensions; ++i) {
                 base_.fields[static_cast<Field>(i + 1)] =
-                    core.dimensions[static_cast<std::size_t>(i)];
+                    std::string(core.dimensions[static_cast<std::size_t>(i)]);
             }
             base_.cores = CorePictures::Of(core.kind);
             base_.catalogueCore = core.name;
