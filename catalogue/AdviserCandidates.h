@@ -1,9 +1,11 @@
 #pragma once
 
+#include <filesystem>
 #include <string_view>
 
 #include "Adviser.h"
 #include "Entries.h"
+#include "EntryLines.h"
 
 namespace transcalc::catalogue {
 
@@ -18,5 +20,13 @@ AdviserCore AdviserCoreOf(const Core& core, std::string_view separator);
 // the fields it fills, and the round wires. Throws AdviserInputError for a material the
 // catalogue lacks, naming the closest ones.
 AdviserCatalogue AdviserCatalogueOf(const Catalogue& catalogue, const AdviserInputs& inputs);
+
+// The same from the built-in catalogue with the user files of `userFolder`
+// merged in as LoadCatalogue merges them, but each core becomes the adviser's
+// as it is read: 100 000 user cores are never held parsed beside the
+// search's own list. The problems of the files join `messages`, also when it
+// throws.
+AdviserCatalogue AdviserCatalogueOf(const std::filesystem::path& userFolder,
+                                    const AdviserInputs& inputs, Messages& messages);
 
 }  // namespace transcalc::catalogue

@@ -262,16 +262,15 @@ std::string WireColumn(std::size_t index) {
     return NamedColumn(kNames, index);
 }
 
-template <typename Entry, typename ReadLine>
-std::vector<Entry> ReadLines(std::string_view text, std::string_view source, Messages& messages,
-                             ColumnName columnName, ReadLine readLine) {
+// Hands each entry read to `visit` in the order of the file.
+template <typename ReadLine, typename Visit>
+void ForEachLine(std::string_view text, std::string_view source, Messages& messages,
+                 ColumnName columnName, ReadLine readLine, Visit visit) {
     // A mark that an editor wrote before the first line; anywhere else it
     // would be an invisible part of a name or a number.
     if (text.starts_with(kByteOrderMark)) {
         text.remove_prefix(kByteOrderMark.size());
     }
-    std::vector<Entry> entries;
-    entries.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     Columns columns;  // reused, so that a line costs no allocation of its own
     int number = 0;
     ForEachPart(text, '\n', [&](std::string_view line) {
@@ -299,12 +298,21 @@ std::vector<Entry> ReadLines(std::string_view text, std::string_view source, Mes
             if (columns[0].starts_with('#')) {
                 throw BadLine{"the name starts with '#', which marks a comment line"};
             }
-            entries.push_back(readLine(columns));
+            visit(readLine(columns));
         } catch (const BadLine& bad) {
             messages.push_back(std::string(source) + ":" + std::to_string(number) + ": " +
                                bad.what);
         }
     });
+}
+
+template <typename Entry, typename ReadLine>
+std::vector<Entry> ReadLines(std::string_view text, std::string_view source, Messages& messages,
+                             ColumnName columnName, ReadLine readLine) {
+    std::vector<Entry> entries;
+    entries.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    ForEachLine(text, source, messages, columnName, readLine,
+                [&entries](Entry&& entry) { entries.push_back(std::move(entry)); });
     return entries;
 }
 
@@ -956,6 +964,11 @@ Wire ReadWire(const Columns& columns) {
 
 std::vector<Core> ReadCores(std::string_view text, std::string_view source, Messages& messages) {
     return ReadLines<Core>(text, source, messages, CoreColumn, ReadCore);
+}
+
+void ForEachCore(std::string_view text, std::string_view source, Messages& messages,
+                 const std::function<void(Core&&)>& visit) {
+    ForEachLine(text, source, messages, CoreColumn, ReadCore, visit);
 }
 
 std::vector<Material> ReadMaterials(std::string_view text, std::string_view source,

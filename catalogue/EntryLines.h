@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,10 @@ using Messages = std::vector<std::string>;
 // come in the order of the file. A core line may add alias=NAME,
 // subtype=TEXT and bobbin=BREADTH,HEIGHT (mm) columns to its letters.
 std::vector<Core> ReadCores(std::string_view text, std::string_view source, Messages& messages);
+// ReadCores without the list: each core goes to `visit` as it is read, so
+// that a caller keeping less of it never holds the whole file parsed.
+void ForEachCore(std::string_view text, std::string_view source, Messages& messages,
+                 const std::function<void(Core&&)>& visit);
 std::vector<Material> ReadMaterials(std::string_view text, std::string_view source,
                                     Messages& messages);
 std::vector<Wire> ReadWires(std::string_view text, std::string_view source, Messages& messages);

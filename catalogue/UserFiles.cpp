@@ -15,31 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The text of a file; nothing when it is absent, or with a message when it
-// cannot serve as a catalogue file. A FIFO or a device never blocks or floods
-// the start: only a regular file is read, and only up to the limit.
-std::optional<std::string> ReadUserFile(const fs::path& path, Messages& messages) {
-    const std::string name = path.string();
-    files::FileText file;
-    try {
-        file = files::ReadFileText(path, kUserFileLimit);
-    } catch (const files::FileFailure& failure) {
-        messages.push_back(name + ": " +
-                           (failure.NotRegular() ? "not a regular file" : failure.what()) +
-                           ", not read");
-        return std::nullopt;
-    }
-    if (file.cut) {
-        messages.push_back(name + ": larger than " + std::to_string(kUserFileLimit >> 20) +
-                           " MiB, not read");
-        return std::nullopt;
-    }
-    if (!file.found) {
-        return std::nullopt;
-    }
-    return std::move(file.bytes);
-}
-
 // Linear in both lists: the entries are indexed by name once, and each added
 // entry either replaces the one of its name in place or joins at the end.
 template <typename Entry>
@@ -62,12 +37,34 @@ void MergeByName(std::vector<Entry>& entries, std::vector<Entry> added) {
 
 template <typename Entry, typename Read>
 void AddFile(std::vector<Entry>& entries, const fs::path& path, Messages& messages, Read read) {
-    if (const std::optional<std::string> text = ReadUserFile(path, messages)) {
+    if (const std::optional<std::string> text = UserFileText(path, messages)) {
         MergeByName(entries, read(*text, path.string(), messages));
     }
 }
 
 }  // namespace
+
+std::optional<std::string> UserFileText(const fs::path& path, Messages& messages) {
+    const std::string name = path.string();
+    files::FileText file;
+    try {
+        file = files::ReadFileText(path, kUserFileLimit);
+    } catch (const files::FileFailure& failure) {
+        messages.push_back(name + ": " +
+                           (failure.NotRegular() ? "not a regular file" : failure.what()) +
+                           ", not read");
+        return std::nullopt;
+    }
+    if (file.cut) {
+        messages.push_back(name + ": larger than " + std::to_string(kUserFileLimit >> 20) +
+                           " MiB, not read");
+        return std::nullopt;
+    }
+    if (!file.found) {
+        return std::nullopt;
+    }
+    return std::move(file.bytes);
+}
 
 fs::path UserDataFolder() {
     const char* data = std::getenv("XDG_DATA_HOME");

@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "Entries.h"
+#include "EntryLines.h"
 
 namespace transcalc::catalogue {
 
@@ -20,6 +23,11 @@ inline constexpr std::uintmax_t kUserFileLimit = 16 * 1024 * 1024;
 // The folder of the user's catalogue files: $XDG_DATA_HOME/transcalc, else
 // $HOME/.local/share/transcalc; empty when neither variable is set.
 std::filesystem::path UserDataFolder();
+
+// The text of a user file; nothing when it is absent, or with a message when
+// it cannot serve as a catalogue file. A FIFO or a device never blocks or
+// floods the start: only a regular file is read, and only up to the limit.
+std::optional<std::string> UserFileText(const std::filesystem::path& path, Messages& messages);
 
 // Reads the user files of the folder that exist into the catalogue: an entry
 // with the name of one already there replaces it in its place, any other is

@@ -160,15 +160,21 @@ std::optional<CoreLetters> CheckCoreLetters(const Design& design, std::string_vi
 }
 
 AdviserCatalogue SearchedCatalogue(const AdviserInputs& inputs, Language language) {
-    // Loaded once and dropped as soon as the search has its own list: a user
-    // catalogue of 100 000 cores is not kept three times over.
-    const catalogue::Catalogue whole = catalogue::LoadCatalogue(catalogue::UserDataFolder());
-    for (const Part part : {Part::Cores, Part::Materials, Part::Wires}) {
-        Tell(part, part == Part::Cores ? whole.messages : catalogue::Messages{});
-    }
+    // Each core becomes the search's own as the files are read: a user
+    // catalogue of 100 000 cores is never held parsed beside the search's list.
+    catalogue::Messages messages;
+    const auto tell = [&messages] {
+        for (const Part part : {Part::Cores, Part::Materials, Part::Wires}) {
+            Tell(part, part == Part::Cores ? messages : catalogue::Messages{});
+        }
+    };
     try {
-        return catalogue::AdviserCatalogueOf(whole, inputs);
+        AdviserCatalogue searched =
+            catalogue::AdviserCatalogueOf(catalogue::UserDataFolder(), inputs, messages);
+        tell();
+        return searched;
     } catch (const AdviserInputError& error) {
+        tell();
         throw UsageError(error.In(language));
     }
 }

@@ -1,10 +1,13 @@
 #include "AdviserCandidates.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -374,6 +377,51 @@ TEST(AdviserCandidates, SearchesTheKindsAndTheMaterial) {
                   (Refusal{"в каталоге нет материала 'N870'; ближайшие: 'N87', '80', 'N27'",
                            "no material 'N870' in the catalogue; closest: 'N87', '80', 'N27'"}));
     }
+}
+
+// The user's cores read one by one give the search what the merged catalogue
+// gives it: a replaced core in its place, also one that changes family, a
+// repeated user name in its first place, a new one at the end.
+TEST(AdviserCandidates, UserCoresReadOneByOneAsMerged) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("transcalc-adviser-user-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    std::ofstream(folder / "cores.tsv") << "T 2.46/1.12/0.76\tring\tA=3\tB=1.5\tC=1\n"
+                                           "E 25/13/7\tring\tA=30\tB=20\tC=10\n"
+                                           "T 1.78/0.89/0.76\te\tA=26\tB=13\tC=8\tF=7.5\n"
+                                           "My ring\tring\tA=30\tB=20\tC=10\n"
+                                           "Bad\tring\tA=30\n"
+                                           "My ring\tring\tA=40\tB=20\tC=10\n";
+    const Catalogue merged = LoadCatalogue(folder);
+    for (const std::vector<CoreFamily>& families :
+         {std::vector{CoreFamily::Ring}, std::vector{CoreFamily::E, CoreFamily::Ring}}) {
+        const AdviserInputs in = On(PushPull(), families);
+        Messages messages;
+        const AdviserCatalogue read = AdviserCatalogueOf(folder, in, messages);
+        const AdviserCatalogue whole = AdviserCatalogueOf(merged, in);
+        EXPECT_EQ(messages, merged.messages);
+        ASSERT_EQ(read.cores.size(), whole.cores.size());
+        for (std::size_t i = 0; i < read.cores.size(); ++i) {
+            const AdviserCore &a = read.cores[i], &b = whole.cores[i];
+            EXPECT_EQ(std::tie(a.name, a.kind), std::tie(b.name, b.kind));
+            EXPECT_EQ(a.dimensions,
+                      (std::array<std::string, 4>{
+                          std::string(b.dimensions[0]), std::string(b.dimensions[1]),
+                          std::string(b.dimensions[2]), std::string(b.dimensions[3])}));
+            EXPECT_EQ(a.letters.has_value(), b.letters.has_value());
+        }
+        EXPECT_EQ(read.cores.back().name, "My ring");
+        EXPECT_EQ(read.cores.back().dimensions[0], "40");
+        EXPECT_EQ(read.wires.size(), whole.wires.size());
+    }
+    EXPECT_EQ(AdviserCatalogueOf(merged, On(PushPull(), {CoreFamily::Ring})).cores.size(), 434u);
+
+    Messages messages;
+    EXPECT_THROW(AdviserCatalogueOf(folder, Choke(CoreKind::Ring, "N870", 0.1, 3), messages),
+                 AdviserInputError);
+    EXPECT_EQ(messages, merged.messages);  // told even so
+    fs::remove_all(folder);
 }
 
 }  // namespace
