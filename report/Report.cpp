@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <span>
 #include <string_view>
 
 #include "FileWriter.h"
@@ -202,6 +203,29 @@ double DrawResults(Page& page, const ReportContent& content, double y) {
     return y;
 }
 
+// A table's captions in bold, then its rows, each cell in its share of the
+// page's width. Returns the bottom, a little below the last row.
+double DrawTableRows(Page& page, const WindingTable& table, std::span<const double> shares,
+                     double y) {
+    const auto drawRow = [&](const std::vector<std::string>& cells) {
+        double x = 0;
+        double height = 0;
+        for (std::size_t i = 0; i < cells.size() && i < shares.size(); ++i) {
+            const double w = page.WidthMm() * shares[i];
+            height = std::max(height, page.Draw(x, y, w - 1, PageText(cells[i])));
+            x += w;
+        }
+        y += height + 0.3;
+    };
+    page.SetFont(8.5, true);
+    drawRow(table.columns);
+    page.SetFont(8.5);
+    for (const std::vector<std::string>& row : table.rows) {
+        drawRow(row);
+    }
+    return y + 1;
+}
+
 // The windings' table across the page, its captions bold, then its lines:
 // the fill across, the totals in two columns, the note across. Returns the
 // bottom.
@@ -212,24 +236,8 @@ double DrawWindings(Page& page, const WindingTable& table, double y) {
     }
     // The name and the wire take wider columns than the numbers.
     constexpr double kShares[] = {0.09, 0.09, 0.16, 0.08, 0.15, 0.15, 0.1, 0.18};
-    const auto drawRow = [&](const std::vector<std::string>& cells) {
-        double x = 0;
-        double height = 0;
-        for (std::size_t i = 0; i < cells.size() && i < std::size(kShares); ++i) {
-            const double w = page.WidthMm() * kShares[i];
-            height = std::max(height, page.Draw(x, y, w - 1, PageText(cells[i])));
-            x += w;
-        }
-        y += height + 0.3;
-    };
     if (!table.rows.empty()) {
-        page.SetFont(8.5, true);
-        drawRow(table.columns);
-        page.SetFont(8.5);
-        for (const std::vector<std::string>& row : table.rows) {
-            drawRow(row);
-        }
-        y += 1;
+        y = DrawTableRows(page, table, kShares, y);
     }
     page.SetFont(8.5);
     const std::vector<std::string>& lines = table.lines;
@@ -262,23 +270,7 @@ double DrawOutputs(Page& page, const WindingTable& table, double y) {
     page.SetFont(9.5, true);
     y += page.Draw(0, y, page.WidthMm(), PageText(table.heading)) + 0.5;
     constexpr double kShares[] = {0.14, 0.1, 0.18, 0.18, 0.16};
-    const auto drawRow = [&](const std::vector<std::string>& cells) {
-        double x = 0;
-        double height = 0;
-        for (std::size_t i = 0; i < cells.size() && i < std::size(kShares); ++i) {
-            const double w = page.WidthMm() * kShares[i];
-            height = std::max(height, page.Draw(x, y, w - 1, PageText(cells[i])));
-            x += w;
-        }
-        y += height + 0.3;
-    };
-    page.SetFont(8.5, true);
-    drawRow(table.columns);
-    page.SetFont(8.5);
-    for (const std::vector<std::string>& row : table.rows) {
-        drawRow(row);
-    }
-    y += 1;
+    y = DrawTableRows(page, table, kShares, y);
     for (const std::string& line : table.lines) {
         y += page.Draw(0, y, page.WidthMm(), PageText(line)) + 0.2;
     }
