@@ -119,18 +119,27 @@ def cores_named_apart(shapes):
     """Every shape under a name of its own. A name the data gives twice is
     kept by its first shape; a later one takes the first of its own aliases
     that no other shape is named or aliased by (the data's second "ER 40" is
-    its "EER 40"), else it is left out, as no one could ask for it by name."""
+    its "EER 40"); a later RM or pot core whose centre post lacks the hole H
+    of the first is its solid-post form, named with the makers' "/I" (the
+    data's second "RM 14A", as "RM 14/I" beside it); else it is left out, as
+    no one could ask for it by name."""
     taken = {}
     for shape in shapes:
         for text in [shape["name"]] + list(shape.get("aliases", [])):
             taken.setdefault(clean(text), set()).add(id(shape))
     seen = set()
+    first = {}
     kept = []
     for shape in shapes:
         name = clean(shape["name"])
         if name in seen:
             own = [clean(a) for a in shape.get("aliases", [])
                    if taken.get(clean(a)) == {id(shape)} and clean(a) not in seen]
+            solid = f"{name}/I"
+            if (not own and shape["family"] in ("rm", "p") and solid not in taken
+                    and "H" in first[name].get("dimensions", {})
+                    and "H" not in shape.get("dimensions", {})):
+                own = [solid]
             if not own:
                 warn(f"core '{name}' appears again; the first entry is kept")
                 continue
@@ -139,6 +148,7 @@ def cores_named_apart(shapes):
                          aliases=[a for a in shape.get("aliases", []) if clean(a) != own[0]])
             name = own[0]
         seen.add(name)
+        first[name] = shape
         kept.append(shape)
     return kept
 

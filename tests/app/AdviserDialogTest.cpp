@@ -603,7 +603,7 @@ TEST_F(AdviserWindowTest, FamiliesBeyondTheClassicThreeAreChosenAndNamed) {
     ASSERT_TRUE(SearchAndWait(&dialog));
     ASSERT_TRUE(dialog.result().has_value());
     const transcalc::AdviserResult& result = *dialog.result();
-    EXPECT_EQ(result.coresSearched, 78u);
+    EXPECT_EQ(result.coresSearched, 79u);
     ASSERT_FALSE(result.rows.empty());
     auto* table = In<QTableWidget>(&dialog, "adviserTable");
     EXPECT_FALSE(table->isColumnHidden(Column(transcalc::AdviserColumn::Family)));

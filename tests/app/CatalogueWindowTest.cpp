@@ -96,7 +96,7 @@ TEST_F(CatalogueWindowTest, CoreDialogListsTheWindowsKindFirstAndFilters) {
             << name;
     }
     QTreeWidget* list = dialog->list();
-    EXPECT_EQ(list->topLevelItemCount(), 888);
+    EXPECT_EQ(list->topLevelItemCount(), 889);
     const QTreeWidgetItem* first = list->topLevelItem(0);
     QStringList columns;
     for (int column = 0; column < 6; ++column) {

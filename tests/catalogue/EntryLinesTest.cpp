@@ -596,7 +596,7 @@ TEST(EntryLinesTest, EveryBuiltInLineWritesBackAsItIs) {
         }
         return lines;
     };
-    EXPECT_EQ(check(BuiltinCoresText(), ReadCores, CoreLine), 888u);
+    EXPECT_EQ(check(BuiltinCoresText(), ReadCores, CoreLine), 889u);
     EXPECT_EQ(check(BuiltinMaterialsText(), ReadMaterials, MaterialLine), 309u);
     EXPECT_EQ(check(BuiltinWiresText(), ReadWires, WireLine), 549u);
     EXPECT_EQ(CoreLine({"X", CoreKind::Ring, {{"A", 1e16}, {"B", 1e-5}, {"C", 0.0001}}}),

@@ -99,7 +99,7 @@ TEST(CliAdviseTest, FamiliesSearchedTogetherNameTheirFamily) {
     EXPECT_NE(table.out.find("\nRM 6/I     RM         0,29    0,00       12 / 3  "),
               std::string::npos)
         << table.out;
-    EXPECT_NE(table.out.find(" из 78 сердечников\n"), std::string::npos) << table.out;
+    EXPECT_NE(table.out.find(" из 79 сердечников\n"), std::string::npos) << table.out;
 
     const CliRun json = RunCli(With(families, {"--limit", "20", "--json"}));
     ASSERT_EQ(json.status, 0) << json.err;

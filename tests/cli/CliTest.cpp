@@ -792,7 +792,7 @@ TEST(CliCatalogueTest, ListsTheCatalogue) {
          "# name\tkind\tdimensions in mm, LETTER=value\n"
          "U 10/8/3\tu\tA=9.9\tB=8.2\tC=2.85\tD=5\tE=4.15\talias=U 10\n"},
         {{"--list=cores"},
-         889,
+         890,
          "# name\tkind\tdimensions in mm, LETTER=value\nT 1.78/0.89/0.76\tring\tA=1.78\tB=0."
          "89\tC=0.76\talias=T 1.78\n"},
         {{"--list", "materials"},
@@ -814,7 +814,7 @@ TEST(CliCatalogueTest, ListsTheCatalogue) {
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(static_cast<std::size_t>(std::count(run.out.begin(), run.out.end(), '\n')),
                   c.lines)
-            << c.arguments[1];
+            << c.arguments.back();
         const std::size_t second = run.out.find('\n', run.out.find('\n') + 1);
         EXPECT_EQ(run.out.substr(0, second + 1), c.firstTwo);
     }
