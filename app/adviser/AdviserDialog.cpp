@@ -196,6 +196,7 @@ void AdviserDialog::ShowTexts() {
             labels.push_back(PointLabel(result_->rows[static_cast<std::size_t>(row)]));
         }
         plot_->setLabels(labels);
+        plot_->setFamilies(PlotFamilyNames());
     }
     status_->setText(StatusText());
 }
@@ -652,14 +653,17 @@ void AdviserDialog::ShowResult() {
     }
     progress_->setValue(progress_->maximum());
     std::vector<AdviserPoint> points;
+    const std::vector<transcalc::CoreFamily> families = PlotFamilies();
     table_->setRowCount(static_cast<int>(result.rows.size()));
     for (std::size_t i = 0; i < result.rows.size(); ++i) {
         const transcalc::AdvisedCore& row = result.rows[i];
         FillRow(static_cast<int>(i), row);
-        points.push_back(
-            {row.volume * 1e6, row.RankingLoss(), !row.coreLossUnknown, PointLabel(row)});
+        const auto marker = std::ranges::find(families, row.family) - families.begin();
+        points.push_back({row.volume * 1e6, row.RankingLoss(), !row.coreLossUnknown,
+                          PointLabel(row), families.empty() ? 0 : static_cast<int>(marker)});
     }
     table_->resizeColumnsToContents();
+    plot_->setFamilies(PlotFamilyNames());
     plot_->setPoints(std::move(points));
     if (!result.rows.empty()) {
         table_->selectRow(0);
@@ -698,6 +702,27 @@ QString AdviserDialog::PointLabel(const transcalc::AdvisedCore& core) const {
             QString::fromUtf8(transcalc::FamilyName(core.family, transcalc::WindowLanguage())));
     }
     return label;
+}
+
+std::vector<transcalc::CoreFamily> AdviserDialog::PlotFamilies() const {
+    std::vector<transcalc::CoreFamily> families;
+    if (result_ && transcalc::AdviserShowsFamilies(searched_)) {
+        for (const transcalc::AdvisedCore& row : result_->rows) {
+            if (std::ranges::find(families, row.family) == families.end()) {
+                families.push_back(row.family);
+            }
+        }
+    }
+    return families;
+}
+
+std::vector<QString> AdviserDialog::PlotFamilyNames() const {
+    std::vector<QString> names;
+    for (const transcalc::CoreFamily family : PlotFamilies()) {
+        names.push_back(
+            QString::fromUtf8(transcalc::FamilyName(family, transcalc::WindowLanguage())));
+    }
+    return names;
 }
 
 int AdviserDialog::selectedRow() const {

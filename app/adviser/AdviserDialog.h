@@ -102,6 +102,10 @@ private:
     // A point's label on the plot: the core, and its family where the
     // table names it.
     QString PointLabel(const transcalc::AdvisedCore& core) const;
+    // The kept cores' families in order of first appearance, where the table
+    // names families (else none); a point's marker is its family's place.
+    std::vector<transcalc::CoreFamily> PlotFamilies() const;
+    std::vector<QString> PlotFamilyNames() const;
     void SelectionChanged();
     void StopSearch();
 

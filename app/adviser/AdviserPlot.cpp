@@ -50,6 +50,32 @@ QString TickText(double value, const std::string& separator) {
     return QString::fromStdString(FormatValue(value, SignificantDigits(4).Trimmed(), separator));
 }
 
+// A family's marker: circle, square, triangle, diamond, inverted triangle,
+// then round again; the pen and brush are the caller's.
+void DrawMarker(QPainter& painter, QPointF at, int family) {
+    constexpr double r = kPointRadius;
+    const double x = at.x(), y = at.y();
+    switch (family % 5) {
+        case 0:
+            painter.drawEllipse(at, r, r);
+            return;
+        case 1:
+            painter.drawRect(QRectF(x - r * 0.9, y - r * 0.9, r * 1.8, r * 1.8));
+            return;
+        case 2:
+            painter.drawPolygon(QPolygonF{
+                {x, y - r * 1.2}, {x + r * 1.1, y + r * 0.8}, {x - r * 1.1, y + r * 0.8}});
+            return;
+        case 3:
+            painter.drawPolygon(
+                QPolygonF{{x, y - r * 1.2}, {x + r * 1.2, y}, {x, y + r * 1.2}, {x - r * 1.2, y}});
+            return;
+        default:
+            painter.drawPolygon(QPolygonF{
+                {x, y + r * 1.2}, {x + r * 1.1, y - r * 0.8}, {x - r * 1.1, y - r * 0.8}});
+    }
+}
+
 }  // namespace
 
 std::vector<bool> LowerLeftFront(const std::vector<AdviserPoint>& points) {
@@ -93,6 +119,11 @@ void AdviserPlot::setSelected(int index) {
     update();
 }
 
+void AdviserPlot::setFamilies(std::vector<QString> names) {
+    families_ = std::move(names);
+    update();
+}
+
 void AdviserPlot::setLabels(const std::vector<QString>& labels) {
     for (std::size_t i = 0; i < points_.size() && i < labels.size(); ++i) {
         points_[i].label = labels[i];
@@ -111,7 +142,7 @@ AdviserPlot::Frame AdviserPlot::FrameOf() const {
     frame.lossMax = AxisEnd(frame.lossMax);
     const double left = metrics.horizontalAdvance(TickText(frame.lossMax * 0.75, separator_)) +
                         metrics.height() + 14;
-    const double top = metrics.height() * 1.6;  // the legend
+    const double top = metrics.height() * (families_.empty() ? 1.6 : 2.8);  // the legend
     const double bottom = metrics.height() * 2.4 + 6;
     frame.inner = QRectF(left, top, width() - left - 12, height() - top - bottom);
     return frame;
@@ -168,22 +199,7 @@ void AdviserPlot::paintEvent(QPaintEvent*) {
     painter.drawText(QPointF(0, 0), lossTitle);
     painter.restore();
 
-    // The legend above the plot.
-    const double legendY = metrics.height() * 0.8;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kFrontColour);
-    painter.drawEllipse(QPointF(inner.left() + kPointRadius, legendY), kPointRadius, kPointRadius);
-    painter.setPen(kTextColour);
-    const QString frontText = tr("нижний левый фронт");
-    painter.drawText(QPointF(inner.left() + 3 * kPointRadius, legendY + metrics.ascent() / 2 - 1),
-                     frontText);
-    const double unknownX = inner.left() + 6 * kPointRadius + metrics.horizontalAdvance(frontText);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kPointColour, 1.5));
-    painter.drawEllipse(QPointF(unknownX + kPointRadius, legendY), kPointRadius, kPointRadius);
-    painter.setPen(kTextColour);
-    painter.drawText(QPointF(unknownX + 3 * kPointRadius, legendY + metrics.ascent() / 2 - 1),
-                     tr("потери сердечника неизвестны"));
+    DrawLegend(painter, inner);
 
     // The front as steps from each front point to the next.
     std::vector<QPointF> front;
@@ -208,7 +224,7 @@ void AdviserPlot::paintEvent(QPaintEvent*) {
         const QColor colour = front_[i] ? kFrontColour : kPointColour;
         painter.setPen(QPen(colour, 1.5));
         painter.setBrush(points_[i].lossKnown ? QBrush(colour) : QBrush(Qt::white));
-        painter.drawEllipse(frame.Place(points_[i]), kPointRadius, kPointRadius);
+        DrawMarker(painter, frame.Place(points_[i]), families_.empty() ? 0 : points_[i].family);
     }
     if (selected_ >= 0 && selected_ < static_cast<int>(points_.size())) {
         painter.setPen(QPen(Qt::black, 2));
@@ -225,6 +241,38 @@ void AdviserPlot::paintEvent(QPaintEvent*) {
         painter.setPen(kTextColour);
         painter.drawText(QPointF(x, std::max(place.y() - ring, inner.top() + metrics.ascent())),
                          label);
+    }
+}
+
+// Above the plot: what the colours and the open marker mean, then, where
+// several families are shown, each family's marker.
+void AdviserPlot::DrawLegend(QPainter& painter, const QRectF& inner) const {
+    const QFontMetricsF metrics(font());
+    const double legendY = metrics.height() * 0.8;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kFrontColour);
+    painter.drawEllipse(QPointF(inner.left() + kPointRadius, legendY), kPointRadius, kPointRadius);
+    painter.setPen(kTextColour);
+    const QString frontText = tr("нижний левый фронт");
+    painter.drawText(QPointF(inner.left() + 3 * kPointRadius, legendY + metrics.ascent() / 2 - 1),
+                     frontText);
+    const double unknownX = inner.left() + 6 * kPointRadius + metrics.horizontalAdvance(frontText);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kPointColour, 1.5));
+    painter.drawEllipse(QPointF(unknownX + kPointRadius, legendY), kPointRadius, kPointRadius);
+    painter.setPen(kTextColour);
+    painter.drawText(QPointF(unknownX + 3 * kPointRadius, legendY + metrics.ascent() / 2 - 1),
+                     tr("потери сердечника неизвестны"));
+
+    const double familyY = legendY + metrics.height() * 1.2;
+    double x = inner.left();
+    for (std::size_t i = 0; i < families_.size(); ++i) {
+        painter.setPen(QPen(kTextColour, 1.2));
+        painter.setBrush(Qt::NoBrush);
+        DrawMarker(painter, QPointF(x + kPointRadius, familyY), static_cast<int>(i));
+        painter.drawText(QPointF(x + 3 * kPointRadius, familyY + metrics.ascent() / 2 - 1),
+                         families_[i]);
+        x += 6 * kPointRadius + metrics.horizontalAdvance(families_[i]);
     }
 }
 

@@ -613,6 +613,15 @@ TEST_F(AdviserWindowTest, FamiliesBeyondTheClassicThreeAreChosenAndNamed) {
     EXPECT_EQ(Cell(table, 0, Column(transcalc::AdviserColumn::Family)), "RM");
     auto* plot = In<AdviserPlot>(&dialog, "adviserPlot");
     EXPECT_EQ(plot->points()[0].label, "RM 6/I (RM)");
+    // Each family its own marker, named in the legend as the table names it.
+    ASSERT_FALSE(plot->families().empty());
+    EXPECT_EQ(plot->families().front(), "RM");
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const auto marker = static_cast<std::size_t>(plot->points()[row].family);
+        ASSERT_LT(marker, plot->families().size());
+        EXPECT_EQ(plot->families()[marker],
+                  Cell(table, row, Column(transcalc::AdviserColumn::Family)));
+    }
 
     std::optional<transcalc::Design> applied;
     QObject::connect(&dialog, &AdviserDialog::designApplied,

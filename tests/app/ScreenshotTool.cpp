@@ -97,7 +97,7 @@ bool SaveFamilyCore(TForm1& form, const QDir& folder) {
 }
 
 // The adviser after a search: push-pull 24 V → 12 V, 5 A, 100 kHz on the
-// Ш cores in N87.
+// Ш, ETD, PQ and RM cores in N87.
 bool SaveAdviser(TForm1& form, const QDir& folder) {
     form.findChild<QAction*>(QStringLiteral("N13Adviser"))->trigger();
     auto* dialog = form.findChild<AdviserDialog*>();
@@ -112,7 +112,9 @@ bool SaveAdviser(TForm1& form, const QDir& folder) {
     }
     dialog->findChild<QComboBox*>(QStringLiteral("adviserMaterial"))->setCurrentText("N87");
     dialog->findChild<QDoubleSpinBox*>(QStringLiteral("adviserLoadCurrent"))->setValue(5);
-    dialog->findChild<QCheckBox*>(QStringLiteral("adviserE"))->setChecked(true);
+    for (const char* family : {"adviserE", "adviserEtd", "adviserPq", "adviserRm"}) {
+        dialog->findChild<QCheckBox*>(QString::fromLatin1(family))->setChecked(true);
+    }
     QSignalSpy ended(dialog, &AdviserDialog::searchEnded);
     dialog->findChild<QPushButton*>(QStringLiteral("adviserSearch"))->click();
     if (!QTest::qWaitFor([&] { return ended.count() > 0; }, 60000)) {
