@@ -400,7 +400,8 @@ std::optional<FamilyGeometry> Rm(const Letters& l) {
 // window; the window runs from its circle straight out to the front. G
 // (EPO's and EPX 10's recess) is not used. The wall covers the back half
 // of the circle round the leg and the sides out to the front. EPX's post
-// is an oval F wide whose length the data does not give: it is taken
+// is longer than it is wide (the makers' A_min exceeds a round post F
+// across), and the data gives no letter for its length: it is taken
 // round, which leaves its A_e well short of the makers' (flagged).
 std::optional<FamilyGeometry> Ep(const Letters& l) {
     const double a = l("A"), b = l("B"), c = l("C"), d = l("D"), e = l("E"), f = l("F");

@@ -481,8 +481,8 @@ TEST(FamilyShapeTest, KnownDeviationsFromTheDatasheets) {
           15.7,
           270},
          0.5,
-         "A_e 38 % short: the post is an oval F wide, and the data gives no letter for its "
-         "length, so it is taken round (8.6 mm² where the maker's A_min is 13.9 mm²)"},
+         "A_e 38 % short: the post is longer than it is wide, and the data gives no letter "
+         "for its length, so it is taken round (8.6 mm² where the maker's A_min is 13.9 mm²)"},
         {{"TDK PQI16/7.8 catalogue: Ae 41.8 mm², Ve 815 mm³",
           CoreFamily::Pqi,
           {{"A", 16.4},
