@@ -88,29 +88,23 @@ std::optional<Refusal> CheckInputOutOfBounds(CheckInput input, double value) {
 }
 
 void ValidateCheckInputs(const CheckInputs& in) {
-    const std::pair<CheckInput, std::optional<double>> values[] = {
-        {CheckInput::Temperature, in.temperature}, {CheckInput::DcCurrent, in.dcCurrent},
-        {CheckInput::Ripple, in.ripple},           {CheckInput::FrequencyKhz, in.frequencyKhz},
-        {CheckInput::LoadCurrent, in.loadCurrent}, {CheckInput::CurrentDensity, in.currentDensity},
-    };
-    for (const auto& [input, value] : values) {
-        if (value) {
-            if (std::optional<Refusal> why = CheckInputOutOfBounds(input, *value)) {
-                throw CheckInputError(std::move(*why));
-            }
-        }
-    }
-    std::vector<std::pair<CheckInput, std::optional<double>>> converter = {
+    std::vector<std::pair<CheckInput, std::optional<double>>> values = {
+        {CheckInput::Temperature, in.temperature},
+        {CheckInput::DcCurrent, in.dcCurrent},
+        {CheckInput::Ripple, in.ripple},
+        {CheckInput::FrequencyKhz, in.frequencyKhz},
+        {CheckInput::LoadCurrent, in.loadCurrent},
+        {CheckInput::CurrentDensity, in.currentDensity},
         {CheckInput::Drop, in.drop},
         {CheckInput::InputVoltage, in.inputMin},
         {CheckInput::InputVoltage, in.inputMax},
     };
     for (const ConverterOutput& output : in.outputs) {
-        converter.insert(converter.end(), {{CheckInput::OutputVoltage, output.voltage},
-                                           {CheckInput::OutputCurrent, output.current},
-                                           {CheckInput::Drop, output.drop}});
+        values.insert(values.end(), {{CheckInput::OutputVoltage, output.voltage},
+                                     {CheckInput::OutputCurrent, output.current},
+                                     {CheckInput::Drop, output.drop}});
     }
-    for (const auto& [input, value] : converter) {
+    for (const auto& [input, value] : values) {
         if (value) {
             if (std::optional<Refusal> why = CheckInputOutOfBounds(input, *value)) {
                 throw CheckInputError(std::move(*why));
