@@ -207,8 +207,7 @@ Design DesignOf(const CliOptions& options) {
     CheckInputs converter;
     ApplyConverter(check, converter, options.language);
     if (check.temperature || check.current || check.ripple || check.frequencyKhz ||
-        check.loadCurrent || check.currentDensity || converter.drop != 0 ||
-        !converter.outputs.empty() || converter.inputMin || converter.inputMax) {
+        check.loadCurrent || check.currentDensity || converter.ConverterGiven()) {
         design.check = CheckInputs{
             .temperature = check.temperature.value_or(100),
             .dcCurrent = check.current,

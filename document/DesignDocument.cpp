@@ -445,8 +445,7 @@ Design ParseDesignText(std::string_view text, std::string_view fileName) {
         }
         inputs.outputs = reader.Outputs(*check);
         if (temperature || inputs.dcCurrent || inputs.ripple || inputs.frequencyKhz ||
-            inputs.loadCurrent || density || drop || inputs.inputMin || inputs.inputMax ||
-            !inputs.outputs.empty()) {
+            inputs.loadCurrent || density || drop || inputs.ConverterGiven()) {
             inputs.temperature = temperature.value_or(inputs.temperature);
             inputs.currentDensity = density.value_or(inputs.currentDensity);
             document.check = inputs;

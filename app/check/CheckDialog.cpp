@@ -41,11 +41,6 @@ const QString kAlarmColour = QStringLiteral("#c00000");
 // A new design's rectifiers: silicon diodes.
 constexpr double kNewDrop = 0.7;  // V
 
-// Whether the inputs put a converter around the transformer.
-bool ConverterGiven(const transcalc::CheckInputs& in) {
-    return in.drop != 0 || !in.outputs.empty() || in.inputMin || in.inputMax;
-}
-
 QLocale BoxLocale(const std::string& separator) {
     QLocale locale = separator == "," ? QLocale(QLocale::Russian, QLocale::Russia) : QLocale::c();
     locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
@@ -277,8 +272,7 @@ QWidget* CheckDialog::BuildOutputs(const QLocale& locale) {
     label(QStringLiteral("S1"), QStringLiteral("checkOutput1Name"), 1, 3);
     const auto box = [&](const QString& name, double maximum, const QString& suffix,
                          const QString& unset) {
-        QDoubleSpinBox* b = NumberBox(group, name, maximum, suffix, unset, locale);
-        return b;
+        return NumberBox(group, name, maximum, suffix, unset, locale);
     };
     drop1_ = box(QStringLiteral("checkOutput1Drop"), transcalc::kMaxDrop, tr(" В"), QString());
     drop1_->setValue(0);  // the list's one output: no diode until a converter is given
@@ -461,7 +455,7 @@ void CheckDialog::Recompute() {
             windingsWhy = tr("Обмотки не проверены: плотность тока вне допустимых пределов");
         } else if (subject_) {
             std::optional<transcalc::ConverterRun> converter;
-            if (!check_.nothingToCheck && ConverterGiven(inputs)) {
+            if (!check_.nothingToCheck && inputs.ConverterGiven()) {
                 converter = transcalc::RunConverter(subject_->run, ChosenMaterial(), inputs,
                                                     subject_->wires);
             }
@@ -584,7 +578,7 @@ void CheckDialog::setInputs(const transcalc::CheckInputs& inputs) {
         kept_.outputs = inputs.outputs;
         kept_.inputMin = inputs.inputMin;
         kept_.inputMax = inputs.inputMax;
-        dropsGiven_ = ConverterGiven(inputs);
+        dropsGiven_ = inputs.ConverterGiven();
     } catch (const transcalc::CheckInputError& error) {
         refused << QString::fromStdString(error.In(transcalc::WindowLanguage()));
     }

@@ -149,7 +149,7 @@ private:
     // With the converter in use the flyback feeds every output and its
     // rectifier: Σ (V_k + V_F,k)·I_k.
     double RequiredPower(const DesignRun& run) const {
-        if (ConverterInUse()) {
+        if (in_.check.ConverterGiven()) {
             try {
                 const ConverterPlan plan = PlanConverter(run.checked, in_.check);
                 if (plan.inUse) {
@@ -160,11 +160,6 @@ private:
             }
         }
         return run.asRead.VoltOut * in_.check.loadCurrent.value_or(0);
-    }
-
-    bool ConverterInUse() const {
-        const CheckInputs& c = in_.check;
-        return !c.outputs.empty() || c.drop != 0 || c.inputMin || c.inputMax;
     }
 
     bool Delivers(const DesignRun& run) const {
@@ -299,7 +294,7 @@ private:
     Judged CheckOf(const DesignRun& run) {
         Judged j;
         std::optional<ConverterPlan>& plan = j.plan;
-        if (ConverterInUse() && !run.error && !run.checked.nothingToCheck) {
+        if (in_.check.ConverterGiven() && !run.error && !run.checked.nothingToCheck) {
             try {
                 plan = PlanConverter(run.checked, in_.check);
             } catch (const CheckInputError& error) {

@@ -37,6 +37,10 @@ struct CheckInputs {
     std::optional<double> inputMin;        // V
     std::optional<double> inputMax;        // V
 
+    // Whether a converter is given around the transformer: a drop, another
+    // output or an input range.
+    bool ConverterGiven() const { return drop != 0 || !outputs.empty() || inputMin || inputMax; }
+
     bool operator==(const CheckInputs& other) const = default;
 };
 
