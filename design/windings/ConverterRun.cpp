@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "NumberFormat.h"
+#include "Phrases.h"
 
 namespace transcalc {
 namespace {
@@ -197,7 +198,7 @@ std::vector<std::string> ConverterTextLines(const ConverterRun& c, DecimalSepara
         Replace(note, "{L}", number(*plan.listTurns, kAsTyped));
         lines.push_back(note + say(Say::ListNoteEnd));
     }
-    const std::string watts = language == Language::English ? " W" : " Вт";
+    const std::string watts(PhraseText(Phrase::UnitWatt, language));
     lines.push_back(say(Say::OutputPower) + number(plan.outputPower, SignificantDigits(3)) + watts);
     if (plan.rectifierLoss > 0) {
         lines.push_back(say(Say::RectifierLoss) + number(plan.rectifierLoss, SignificantDigits(3)) +
@@ -225,7 +226,7 @@ std::vector<std::string> ConverterTextLines(const ConverterRun& c, DecimalSepara
     const DesignCheck& cmax = c.check.atMax;
     const WindingCheck& wmin = c.windingsAtMin;
     const WindingCheck& wmax = c.windingsAtMax;
-    const std::string kelvin = language == Language::English ? " K" : " К";
+    const std::string kelvin(PhraseText(Phrase::UnitKelvin, language));
     pair(Say::Margin, cmin.margin, cmax.margin, Decimals(1), 100, " %");
     pair(Say::CoreLoss, cmin.coreLoss, cmax.coreLoss, SignificantDigits(3), 1, watts);
     pair(Say::CoreRise, cmin.temperatureRise, cmax.temperatureRise, Decimals(1), 1, kelvin);
