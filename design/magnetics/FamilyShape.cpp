@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <span>
 #include <vector>
 
 namespace transcalc {
@@ -586,11 +587,6 @@ std::optional<double> LetterOf(const ShapeLetters& letters, std::string_view let
         }
     }
     return std::nullopt;
-}
-
-std::span<const std::string_view> FamilyRequiredLetters(CoreFamily family) {
-    const FamilyRow* row = RowOf(family);
-    return row ? row->required : std::span<const std::string_view>();
 }
 
 CoreKind FamilyClassicKind(CoreFamily family) {

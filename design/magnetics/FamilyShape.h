@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,9 +76,6 @@ struct CatalogueFamilyCore {
 
     bool operator==(const CatalogueFamilyCore& other) const = default;
 };
-
-// The letters a core of the family must have.
-std::span<const std::string_view> FamilyRequiredLetters(CoreFamily family);
 
 // What the classic designs take a core of the family for: a Ш core where
 // its gap cuts the centre leg, a П core where a spacer cuts both legs.
