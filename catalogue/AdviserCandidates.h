@@ -16,8 +16,8 @@ namespace transcalc::catalogue {
 AdviserCore AdviserCoreOf(const Core& core, std::string_view separator);
 
 // What the adviser searches for the inputs: the catalogue's cores of the
-// inputs' families in catalogue order, the inputs' material with
-// the fields it fills, and the round wires. Throws AdviserInputError for a material the
+// inputs' families in catalogue order, the inputs' material with the fields
+// it fills, and the round wires. Throws AdviserInputError for a material the
 // catalogue lacks, naming the closest ones.
 AdviserCatalogue AdviserCatalogueOf(const Catalogue& catalogue, const AdviserInputs& inputs);
 

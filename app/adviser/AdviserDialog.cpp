@@ -68,6 +68,19 @@ QString FamilyBoxName(CoreFamily family) {
     return name;
 }
 
+// A family's name in the window's language.
+QString FamilyText(CoreFamily family) {
+    return QString::fromUtf8(transcalc::FamilyName(family, transcalc::WindowLanguage()));
+}
+
+std::vector<QString> FamilyNames(const std::vector<CoreFamily>& families) {
+    std::vector<QString> names;
+    for (const CoreFamily family : families) {
+        names.push_back(FamilyText(family));
+    }
+    return names;
+}
+
 constexpr int kColumnCount = static_cast<int>(transcalc::kAdviserColumnCount);
 
 constexpr int ColumnIndex(transcalc::AdviserColumn column) {
@@ -127,10 +140,8 @@ void AdviserDialog::ShowTexts() {
     material_->setItemText(0, tr("не выбран"));
     for (std::size_t i = 0; i < families_.size(); ++i) {
         const CoreFamily family = families_[i].first;
-        families_[i].second->setText(
-            i < std::size(kKindBoxes)
-                ? tr(kKindBoxes[i].caption)
-                : QString::fromUtf8(transcalc::FamilyName(family, transcalc::WindowLanguage())));
+        families_[i].second->setText(i < std::size(kKindBoxes) ? tr(kKindBoxes[i].caption)
+                                                               : FamilyText(family));
     }
 
     // The captions of the rows; the timing's follows the mode.
@@ -196,7 +207,7 @@ void AdviserDialog::ShowTexts() {
             labels.push_back(PointLabel(result_->rows[static_cast<std::size_t>(row)]));
         }
         plot_->setLabels(labels);
-        plot_->setFamilies(PlotFamilyNames());
+        plot_->setFamilies(FamilyNames(PlotFamilies()));
     }
     status_->setText(StatusText());
 }
@@ -663,7 +674,7 @@ void AdviserDialog::ShowResult() {
                           PointLabel(row), families.empty() ? 0 : static_cast<int>(marker)});
     }
     table_->resizeColumnsToContents();
-    plot_->setFamilies(PlotFamilyNames());
+    plot_->setFamilies(FamilyNames(families));
     plot_->setPoints(std::move(points));
     if (!result.rows.empty()) {
         table_->selectRow(0);
@@ -698,8 +709,7 @@ void AdviserDialog::ShowRowTexts(int row, const transcalc::AdvisedCore& core) {
 QString AdviserDialog::PointLabel(const transcalc::AdvisedCore& core) const {
     QString label = QString::fromStdString(core.core);
     if (transcalc::AdviserShowsFamilies(searched_)) {
-        label += QStringLiteral(" (%1)").arg(
-            QString::fromUtf8(transcalc::FamilyName(core.family, transcalc::WindowLanguage())));
+        label += QStringLiteral(" (%1)").arg(FamilyText(core.family));
     }
     return label;
 }
@@ -714,15 +724,6 @@ std::vector<transcalc::CoreFamily> AdviserDialog::PlotFamilies() const {
         }
     }
     return families;
-}
-
-std::vector<QString> AdviserDialog::PlotFamilyNames() const {
-    std::vector<QString> names;
-    for (const transcalc::CoreFamily family : PlotFamilies()) {
-        names.push_back(
-            QString::fromUtf8(transcalc::FamilyName(family, transcalc::WindowLanguage())));
-    }
-    return names;
 }
 
 int AdviserDialog::selectedRow() const {

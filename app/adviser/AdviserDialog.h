@@ -105,7 +105,6 @@ private:
     // The kept cores' families in order of first appearance, where the table
     // names families (else none); a point's marker is its family's place.
     std::vector<transcalc::CoreFamily> PlotFamilies() const;
-    std::vector<QString> PlotFamilyNames() const;
     void SelectionChanged();
     void StopSearch();
 
