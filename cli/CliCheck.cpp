@@ -85,12 +85,14 @@ ConverterOutput OutputOf(const std::string& text, Language language) {
     return output;
 }
 
-double DropOf(const std::string& option, const std::string& text, Language language) {
-    const double drop = NumberOption(option, text);
-    if (const std::optional<Refusal> why = CheckInputOutOfBounds(CheckInput::Drop, drop)) {
+// An option's number within the bounds of the check input it gives.
+double BoundedNumber(const std::string& option, CheckInput input, const std::string& text,
+                     Language language) {
+    const double value = NumberOption(option, text);
+    if (const std::optional<Refusal> why = CheckInputOutOfBounds(input, value)) {
         throw UsageError("--" + option + " " + text + ": " + why->In(language));
     }
-    return drop;
+    return value;
 }
 
 }  // namespace
@@ -109,35 +111,19 @@ void AddCheckOptions(OptionList& list, CheckOptions& check, const Language& lang
         {"check-freq", CheckInput::FrequencyKhz, &check.frequencyKhz},
         {"load-current", CheckInput::LoadCurrent, &check.loadCurrent},
         {"current-density", CheckInput::CurrentDensity, &check.currentDensity},
+        {"vin-min", CheckInput::InputVoltage, &check.inputMin},
+        {"vin-max", CheckInput::InputVoltage, &check.inputMax},
     };
     list.AddRepeated("--output", check.outputs);
     list.AddRepeated("--drop-n", check.drops);
     list.AddText("--drop", [&check, &language](const std::string& text) {
-        check.drop = DropOf("drop", text, language);
+        check.drop = BoundedNumber("drop", CheckInput::Drop, text, language);
     });
-    for (const auto& range :
-         {std::pair{"vin-min", &check.inputMin}, std::pair{"vin-max", &check.inputMax}}) {
-        const char* name = range.first;
-        std::optional<double>* target = range.second;
-        list.AddText(std::string("--") + name, [name, target, &language](const std::string& text) {
-            const double value = NumberOption(name, text);
-            if (const std::optional<Refusal> why =
-                    CheckInputOutOfBounds(CheckInput::InputVoltage, value)) {
-                throw UsageError("--" + std::string(name) + " " + text + ": " + why->In(language));
-            }
-            *target = value;
-        });
-    }
     // Out of bounds is refused whether or not the check runs: the value would
     // go into a saved design all the same.
     for (const Number& number : numbers) {
         list.AddText(std::string("--") + number.name, [number, &language](const std::string& text) {
-            const double value = NumberOption(number.name, text);
-            if (const std::optional<Refusal> why = CheckInputOutOfBounds(number.input, value)) {
-                throw UsageError("--" + std::string(number.name) + " " + text + ": " +
-                                 why->In(language));
-            }
-            *number.target = value;
+            *number.target = BoundedNumber(number.name, number.input, text, language);
         });
     }
 }
@@ -178,7 +164,8 @@ void ApplyConverter(const CheckOptions& check, CheckInputs& inputs, Language lan
             throw UsageError("--drop-n takes K=V with K an output from 1 to " +
                              std::to_string(inputs.outputs.size() + 1) + ", not '" + text + "'");
         }
-        const double value = DropOf("drop-n", text.substr(equals + 1), language);
+        const double value =
+            BoundedNumber("drop-n", CheckInput::Drop, text.substr(equals + 1), language);
         (k == 1 ? inputs.drop : inputs.outputs[static_cast<std::size_t>(k - 2)].drop) = value;
     }
     inputs.inputMin = check.inputMin ? check.inputMin : check.fileInputMin;
