@@ -7,6 +7,7 @@
 
 #include "Calculate.h"
 #include "Converter.h"
+#include "ConverterRun.h"
 #include "DesignRun.h"
 #include "GappedInductance.h"
 #include "NumberFormat.h"
@@ -334,17 +335,9 @@ private:
         const WindingCheck atMax =
             RunWindingCheckAt(run, DesignAtInput(run.checked, plan, plan.inputMax), both.atMax,
                               in_.check, catalogue_.wires, &spectra_);
-        // The row shows the worse end as the converter's check names it: the
-        // lower efficiency, else the larger loss; the other is judged too.
-        bool maxWorse = false;
-        if (atMin.efficiency && atMax.efficiency && *atMin.efficiency != *atMax.efficiency) {
-            maxWorse = *atMax.efficiency < *atMin.efficiency;
-        } else if (atMin.totalLoss && atMax.totalLoss) {
-            maxWorse = *atMax.totalLoss > *atMin.totalLoss;
-        } else {
-            maxWorse =
-                atMin.copperLoss && atMax.copperLoss && *atMax.copperLoss > *atMin.copperLoss;
-        }
+        // The row shows the worse end as the converter's check names it; the
+        // other is judged too.
+        const bool maxWorse = SecondWindingsWorse(atMin, atMax);
         j.winding = maxWorse ? atMax : atMin;
         const WindingCheck& other = maxWorse ? atMin : atMax;
         j.fitsBoth = !other.nothingToCheck && other.fits && other.copperLoss.has_value();

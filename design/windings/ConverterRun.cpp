@@ -125,9 +125,9 @@ std::string TurnsText(double turns, Language language, DecimalSeparator sep) {
     return count + " витков";
 }
 
-// The worse of two windings: one that does not fit, else the lower
-// efficiency, else the larger loss.
-bool SecondIsWorse(const WindingCheck& first, const WindingCheck& second) {
+}  // namespace
+
+bool SecondWindingsWorse(const WindingCheck& first, const WindingCheck& second) {
     if (first.fits != second.fits) {
         return !second.fits;
     }
@@ -140,8 +140,6 @@ bool SecondIsWorse(const WindingCheck& first, const WindingCheck& second) {
     return first.copperLoss && second.copperLoss && *second.copperLoss > *first.copperLoss;
 }
 
-}  // namespace
-
 ConverterRun RunConverter(const DesignRun& run, const Material* material, const CheckInputs& inputs,
                           std::span<const RoundWire> wires) {
     ConverterRun c;
@@ -153,7 +151,7 @@ ConverterRun RunConverter(const DesignRun& run, const Material* material, const 
         c.plan.inUse ? RunWindingCheckAt(run, DesignAtInput(run.checked, c.plan, c.plan.inputMax),
                                          c.check.atMax, inputs, wires)
                      : c.windingsAtMin;
-    c.windingsMaxIsWorse = SecondIsWorse(c.windingsAtMin, c.windingsAtMax);
+    c.windingsMaxIsWorse = SecondWindingsWorse(c.windingsAtMin, c.windingsAtMax);
     c.switchVoltageMin = SwitchVoltage(run.checked, c.plan.inputMin);
     c.switchVoltageMax = SwitchVoltage(run.checked, c.plan.inputMax);
     return c;

@@ -32,6 +32,10 @@ struct ConverterRun {
     }
 };
 
+// Whether the second of two windings of one converter is the worse: one
+// that does not fit, else the lower efficiency, else the larger loss.
+bool SecondWindingsWorse(const WindingCheck& first, const WindingCheck& second);
+
 // Throws CheckInputError as PlanConverter does.
 ConverterRun RunConverter(const DesignRun& run, const Material* material, const CheckInputs& inputs,
                           std::span<const RoundWire> wires);
