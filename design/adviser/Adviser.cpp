@@ -96,8 +96,7 @@ void ValidateAdviserInputs(const AdviserInputs& in) {
             number = false;
         }
         if (number && !InputWithinRange(nominal, in.check)) {
-            throw AdviserInputError(Refusal{"входное напряжение должно лежать в пределах входного",
-                                            "the input voltage must lie within the input range"});
+            throw AdviserInputError(InputOutsideRange());
         }
     }
     if (in.mode == WorkMode::Choke) {

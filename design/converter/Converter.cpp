@@ -47,6 +47,11 @@ bool InputWithinRange(const CheckedDesign& d, const CheckInputs& in) {
            !(in.inputMax && !(d.voltIn <= *in.inputMax));
 }
 
+Refusal InputOutsideRange() {
+    return {"входное напряжение должно лежать в пределах входного",
+            "the input voltage must lie within the input range"};
+}
+
 ConverterPlan PlanConverter(const CheckedDesign& d, const CheckInputs& in) {
     ConverterPlan plan;
     if (!Transformer(d)) {
@@ -56,8 +61,7 @@ ConverterPlan PlanConverter(const CheckedDesign& d, const CheckInputs& in) {
     plan.inputMin = in.inputMin.value_or(d.voltIn);
     plan.inputMax = in.inputMax.value_or(d.voltIn);
     if (!InputWithinRange(d, in)) {
-        throw CheckInputError(Refusal{"входное напряжение должно лежать в пределах входного",
-                                      "the input voltage must lie within the input range"});
+        throw CheckInputError(InputOutsideRange());
     }
     plan.inUse = !in.outputs.empty() || in.drop != 0 || plan.inputMin != d.voltIn ||
                  plan.inputMax != d.voltIn;

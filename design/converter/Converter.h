@@ -45,6 +45,8 @@ struct ConverterPlan {
 // Whether the design's VoltIn lies within the inputs' range (a range not
 // given holds it).
 bool InputWithinRange(const CheckedDesign& design, const CheckInputs& inputs);
+// Why a VoltIn outside the input range is refused.
+Refusal InputOutsideRange();
 
 // The converter of a transformer design; an empty plan for the choke or a
 // design with nothing to check. Throws CheckInputError for inputs out of
