@@ -136,8 +136,8 @@ AdviserCore AdviserCoreOf(const Core& core, std::string_view separator) {
     candidate.name = core.name;
     if (!core.IsClassic()) {
         candidate.kind = FamilyClassicKind(core.Family());
-        candidate.familyCore = std::make_shared<const CatalogueFamilyCore>(
-            CatalogueFamilyCore{FamilyCoreOf(core), core.Bobbin()});
+        candidate.familyCore =
+            std::make_shared<const CatalogueFamilyCore>(CatalogueFamilyCoreOf(core));
         return candidate;
     }
     candidate.kind = core.kind;

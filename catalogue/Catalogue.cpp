@@ -148,7 +148,7 @@ std::vector<std::string> ResolveCatalogueNames(Design& design, std::string_view 
                                "\" in the catalogue; the design is left without a core");
             design.ShowNoCore();
         } else {
-            design.ShowFamilyCore(core->name, {FamilyCoreOf(*core), core->Bobbin()});
+            design.ShowFamilyCore(core->name, CatalogueFamilyCoreOf(*core));
         }
     } else if (!design.catalogueCore.empty() &&
                FindCore(cores(), design.catalogueCore) == nullptr) {

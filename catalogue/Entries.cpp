@@ -28,4 +28,8 @@ FamilyCore FamilyCoreOf(const Core& core) {
     return family;
 }
 
+CatalogueFamilyCore CatalogueFamilyCoreOf(const Core& core) {
+    return {FamilyCoreOf(core), core.Bobbin()};
+}
+
 }  // namespace transcalc::catalogue

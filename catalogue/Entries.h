@@ -78,4 +78,7 @@ CoreLetters LettersOf(const Core& core);
 // A core of a family beyond the classic three as its drawing gives it.
 FamilyCore FamilyCoreOf(const Core& core);
 
+// The same with the window of the bobbin that fits it, as a design shows it.
+CatalogueFamilyCore CatalogueFamilyCoreOf(const Core& core);
+
 }  // namespace transcalc::catalogue

@@ -124,7 +124,7 @@ bool ApplyCatalogue(CatalogueChoice& choice, const TypedFields& typed, InputFiel
                 coreHeld = coreHeld && SameNumber(fields[text.field], text.text, separator);
             }
         } else {
-            choice.familyCore = CatalogueFamilyCore{catalogue::FamilyCoreOf(*core), core->Bobbin()};
+            choice.familyCore = catalogue::CatalogueFamilyCoreOf(*core);
         }
     }
     if (choice.materialName) {

@@ -141,7 +141,7 @@ void CoreCatalogueDialog::ChosenChanged() {
         return;
     }
     const FamilyCoreText text = FamilyCoreTextOf(
-        core->name, {transcalc::catalogue::FamilyCoreOf(*core), core->Bobbin()}, separator_);
+        core->name, transcalc::catalogue::CatalogueFamilyCoreOf(*core), separator_);
     const QString window =
         text.bobbin.isEmpty() ? text.window : text.window + QStringLiteral(", ") + text.bobbin;
     status_->setText(QStringList{FamilyText(core->Family()), text.area, text.path, window}.join(

@@ -69,7 +69,7 @@ void TForm1::ChooseCatalogueCore() {
 // fields keep what they hold.
 void TForm1::ApplyFamilyCore(const transcalc::catalogue::Core& core) {
     ShowInputState();
-    design_.ShowFamilyCore(core.name, {transcalc::catalogue::FamilyCoreOf(core), core.Bobbin()});
+    design_.ShowFamilyCore(core.name, transcalc::catalogue::CatalogueFamilyCoreOf(core));
     ShowPictures();
 }
 
@@ -96,7 +96,7 @@ void TForm1::ShowKeptFamilyCore() {
         return;
     }
     // The state file has put the window as it was; only the core comes back.
-    design_.ShowFamilyCore(core->name, {transcalc::catalogue::FamilyCoreOf(*core), core->Bobbin()});
+    design_.ShowFamilyCore(core->name, transcalc::catalogue::CatalogueFamilyCoreOf(*core));
     ShowPictures();
 }
 
