@@ -255,15 +255,8 @@ void AddConverterJson(nlohmann::ordered_json& json, const ConverterRun& c) {
         output["turns"] = o.turns;
         output["voltage_min"] = o.voltageAtMin;
         output["voltage_max"] = o.voltageAtMax;
-        // At V_in,min, the larger currents; a push-pull's half carries it.
-        Json rms;
-        for (const WindingSection& s : c.windingsAtMin.sections) {
-            if (s.role == SectionRole::Secondary && (s.name == o.name || s.name == o.name + "a")) {
-                rms = s.rmsCurrent;
-                break;
-            }
-        }
-        output["rms_current"] = std::move(rms);
+        const std::optional<double> rms = OutputRmsCurrent(c, o);
+        output["rms_current"] = rms ? Json(*rms) : Json();
         outputs.push_back(std::move(output));
     }
     json["outputs"] = std::move(outputs);

@@ -29,16 +29,10 @@ WindingTable ConverterTableOf(const ConverterRun& c, DecimalSeparator separator,
     table.columns = {english ? "Output" : "Выход", english ? "Turns" : "Витков", at(plan.inputMin),
                      at(plan.inputMax), english ? "I rms, A" : "I ср.кв., А"};
     for (const ConverterOutputPlan& o : plan.outputs) {
-        std::string rms = "—";
-        for (const WindingSection& s : c.windingsAtMin.sections) {
-            if (s.role == SectionRole::Secondary && (s.name == o.name || s.name == o.name + "a")) {
-                rms = number(s.rmsCurrent, Decimals(2));
-                break;
-            }
-        }
-        table.rows.push_back({o.name, number(o.turns, kAsTyped),
-                              number(o.voltageAtMin, Decimals(2)),
-                              number(o.voltageAtMax, Decimals(2)), rms});
+        const std::optional<double> rms = OutputRmsCurrent(c, o);
+        table.rows.push_back(
+            {o.name, number(o.turns, kAsTyped), number(o.voltageAtMin, Decimals(2)),
+             number(o.voltageAtMax, Decimals(2)), rms ? number(*rms, Decimals(2)) : "—"});
     }
     // The lines after the outputs: the list's turns, the power, both ends.
     std::vector<std::string> lines = ConverterTextLines(c, separator, language);

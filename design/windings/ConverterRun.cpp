@@ -157,6 +157,15 @@ ConverterRun RunConverter(const DesignRun& run, const Material* material, const 
     return c;
 }
 
+std::optional<double> OutputRmsCurrent(const ConverterRun& c, const ConverterOutputPlan& o) {
+    for (const WindingSection& s : c.windingsAtMin.sections) {
+        if (s.role == SectionRole::Secondary && (s.name == o.name || s.name == o.name + "a")) {
+            return s.rmsCurrent;
+        }
+    }
+    return std::nullopt;
+}
+
 std::vector<std::string> ConverterTextLines(const ConverterRun& c, DecimalSeparator sep,
                                             Language language) {
     std::vector<std::string> lines;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -35,6 +36,11 @@ struct ConverterRun {
 // Whether the second of two windings of one converter is the worse: one
 // that does not fit, else the lower efficiency, else the larger loss.
 bool SecondWindingsWorse(const WindingCheck& first, const WindingCheck& second);
+
+// An output's RMS current at V_in,min, where the currents are largest (a
+// push-pull's: that of one half); none where its winding was not checked.
+std::optional<double> OutputRmsCurrent(const ConverterRun& converter,
+                                       const ConverterOutputPlan& output);
 
 // Throws CheckInputError as PlanConverter does.
 ConverterRun RunConverter(const DesignRun& run, const Material* material, const CheckInputs& inputs,
