@@ -1,6 +1,8 @@
 #include <csignal>
 #include <cstdio>
 #include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
 
 #include "CheckText.h"
 #include "CliOptions.h"
@@ -98,33 +100,24 @@ int Run(int argc, char* argv[]) {
         }
         std::fputs(cli::JsonLine(json).c_str(), stdout);
     } else {
-        for (const std::string& line : report.list.lines) {
-            std::fputs(line.c_str(), stdout);
-            std::fputc('\n', stdout);
-        }
-        if (check) {
-            std::fputc('\n', stdout);
-            for (const std::string& line :
-                 CheckTextLines(*check, options.separator, options.language)) {
+        const auto print = [](const std::vector<std::string>& lines) {
+            for (const std::string& line : lines) {
                 std::fputs(line.c_str(), stdout);
                 std::fputc('\n', stdout);
             }
+        };
+        print(report.list.lines);
+        if (check) {
+            std::fputc('\n', stdout);
+            print(CheckTextLines(*check, options.separator, options.language));
             // With nothing to check the check's own line has said why.
             if (!check->nothingToCheck) {
                 std::fputc('\n', stdout);
-                for (const std::string& line :
-                     WindingTextLines(*windings, options.separator, options.language)) {
-                    std::fputs(line.c_str(), stdout);
-                    std::fputc('\n', stdout);
-                }
+                print(WindingTextLines(*windings, options.separator, options.language));
             }
             if (converter) {
                 std::fputc('\n', stdout);
-                for (const std::string& line :
-                     ConverterTextLines(*converter, options.separator, options.language)) {
-                    std::fputs(line.c_str(), stdout);
-                    std::fputc('\n', stdout);
-                }
+                print(ConverterTextLines(*converter, options.separator, options.language));
             }
         }
         if (report.error) {
